@@ -1,0 +1,68 @@
+#pragma once
+// A data provider: the one object of a provider library, which delivers instruments, quotes,
+// order books, transactions and session statistics. It lives in its library for the whole run;
+// the application never deletes it. Receivers are called on the provider's own thread until
+// they are removed; once a Remove... call returns, the receiver is not called any more and may
+// be destroyed. A receiver must not hold a lock of its own while it removes itself or another
+// receiver, since a delivery may be waiting for that lock.
+
+#include "platform/modules/Asset.h"
+#include "platform/modules/DSProp.h"
+#include "platform/modules/NDateTime.h"
+#include "platform/modules/PluginBase.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class IOrdersSheetReceiver;
+class IQuotesReceiver;
+class ISettingsManager;
+class IStatisticsSessionReceiver;
+class QWidget;
+
+class ProviderBase : public PluginBase
+{
+public:
+    virtual QString GetName() const = 0;
+    // Ends the provider's work for good; every receiver is dropped.
+    virtual void ShutDown() = 0;
+    // Non-zero when a change of the configuration must not reload the session.
+    virtual int QueryBeforeConfigure() = 0;
+    // The configuration dialog; true when the configuration changed.
+    virtual bool ShowConfiguration(QWidget* parent) = 0;
+    // Every data series the provider delivers for any of its instruments.
+    virtual std::vector<DSProp> GetAllSeries() const = 0;
+    virtual bool HasNotifyPane() const = 0;
+    // The provider's settings store, named after it; false when the provider refuses to work.
+    virtual bool AcceptSettingsManager(std::shared_ptr<ISettingsManager> settingsManager) = 0;
+    // Values the application passes on to the default provider; false when the provider takes none.
+    virtual bool TakeForwardedValue1(std::int64_t value) = 0;
+    virtual bool TakeForwardedValue2(std::int64_t value) = 0;
+    // The number the application-news program is started with; 0 for none.
+    virtual int GetAppNewsNumber() = 0;
+    // The time of the last quote received; false when there was none yet.
+    virtual bool GetLastTime(NDateTime& time) const = 0;
+    // Whether the application shows this provider's last quote time.
+    virtual void NotifyLastTimeChanged(bool isTimeSource) = 0;
+
+    // The menu entry of the provider.
+    virtual QString GetCaption() const = 0;
+    virtual QString GetDescription() const = 0;
+
+    virtual std::vector<Asset> GetAllAssets() const = 0;
+    // The series the provider delivers for the instrument; empty for an instrument it does not know.
+    virtual std::vector<DSProp> GetAssetSeries(const Asset& asset) const = 0;
+
+    // Each Add... is false for an instrument the provider does not know and for a receiver
+    // already added for it; each Remove... is false when the receiver was not added.
+    virtual bool AddQuotesReceiver(IQuotesReceiver* receiver, const Asset& asset) = 0;
+    virtual bool RemoveQuotesReceiver(IQuotesReceiver* receiver, const Asset& asset) = 0;
+    // The receiver first gets the complete book, then its changes.
+    virtual bool AddOrdersSheetReceiver(IOrdersSheetReceiver* receiver, const Asset& asset) = 0;
+    virtual bool RemoveOrdersSheetReceiver(IOrdersSheetReceiver* receiver, const Asset& asset) = 0;
+    virtual bool AddStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver) = 0;
+    virtual bool RemoveStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver) = 0;
+};

@@ -1,0 +1,179 @@
+#include "providers/simfeed/KelvoraOnLineProvider.h"
+
+#include "providers/simfeed/SimFeedThread.h"
+
+#include "platform/base/Log.h"
+#include "platform/modules/IAppMediator.h"
+
+#include <utility>
+
+namespace
+{
+QString ModuleName()
+{
+    return KelvoraOnLineProvider::Name();
+}
+}
+
+KelvoraOnLineProvider::KelvoraOnLineProvider() = default;
+
+KelvoraOnLineProvider::~KelvoraOnLineProvider()
+{
+    // The thread steps the feed: it goes first.
+    m_thread.reset();
+}
+
+void KelvoraOnLineProvider::WriteError(const QString& where, int line, const QString& text) const
+{
+    if (IAppMediator* mediator = GetAppMediator())
+        mediator->WriteError(ModuleName(), where, line, text);
+    else
+        Log::WriteError(text, ModuleName(), where, line);
+}
+
+bool KelvoraOnLineProvider::AcceptSettingsManager(std::shared_ptr<ISettingsManager> settingsManager)
+{
+    if (m_feed)
+    {
+        WriteError(QStringLiteral("KelvoraOnLineProvider::AcceptSettingsManager"), __LINE__,
+                   QStringLiteral("Dostawca danych został już przyjęty."));
+        return false;
+    }
+    m_settingsManager = std::move(settingsManager);
+    m_feed = std::make_unique<SimFeed>(this, m_options);
+    m_thread = std::make_unique<SimFeedThread>(*m_feed, [this] { ReportLastTime(); });
+    if (!m_thread->StartTicking(m_options.tickInterval))
+    {
+        WriteError(QStringLiteral("KelvoraOnLineProvider::AcceptSettingsManager"), __LINE__,
+                   QStringLiteral("Nie utworzono wątku notowań."));
+        m_thread.reset();
+        return false;
+    }
+    PluginBase::LogInfo(QStringLiteral("Notowania symulowane: %1 instrumentów, ziarno %2, %3 ms, %4 tików na krok.")
+                            .arg(m_feed->Assets().size())
+                            .arg(m_options.seed)
+                            .arg(m_options.tickInterval.count())
+                            .arg(m_options.ticksPerStep),
+                        ModuleName(), QStringLiteral("KelvoraOnLineProvider::AcceptSettingsManager"), __LINE__);
+    return true;
+}
+
+void KelvoraOnLineProvider::StopWork()
+{
+    if (m_thread)
+        m_thread->Stop();
+}
+
+bool KelvoraOnLineProvider::IsRunning() const
+{
+    return m_thread && m_thread->IsRunning();
+}
+
+void KelvoraOnLineProvider::ShutDown()
+{
+    m_shutDown.store(true);
+    StopWork();
+    if (m_feed)
+        m_feed->DropReceivers();
+    m_settingsManager.reset();
+}
+
+int KelvoraOnLineProvider::QueryBeforeConfigure()
+{
+    return 0;
+}
+
+bool KelvoraOnLineProvider::ShowConfiguration(QWidget* parent)
+{
+    WriteError(QStringLiteral("KelvoraOnLineProvider::ShowConfiguration"), __LINE__,
+               QStringLiteral("Konfiguracja dostawcy nie jest jeszcze dostępna."));
+    return false;
+}
+
+std::vector<DSProp> KelvoraOnLineProvider::GetAllSeries() const
+{
+    return SimFeed::Series();
+}
+
+bool KelvoraOnLineProvider::TakeForwardedValue1(std::int64_t value)
+{
+    return false;
+}
+
+bool KelvoraOnLineProvider::TakeForwardedValue2(std::int64_t value)
+{
+    return false;
+}
+
+bool KelvoraOnLineProvider::GetLastTime(NDateTime& time) const
+{
+    return m_feed && m_feed->GetLastTime(time);
+}
+
+void KelvoraOnLineProvider::NotifyLastTimeChanged(bool isTimeSource)
+{
+    m_isTimeSource.store(isTimeSource);
+}
+
+void KelvoraOnLineProvider::ReportLastTime()
+{
+    NDateTime time;
+    if (!m_isTimeSource.load() || !GetLastTime(time))
+        return;
+    const QString second = time.FormatTime();
+    if (second == m_reportedSecond)
+        return;
+    m_reportedSecond = second;
+    if (IAppMediator* mediator = GetAppMediator())
+        mediator->ShowLastQuoteTime(this);
+}
+
+QString KelvoraOnLineProvider::GetCaption() const
+{
+    return Name();
+}
+
+QString KelvoraOnLineProvider::GetDescription() const
+{
+    return QStringLiteral("Notowania symulowane: rynek GPW, NewConnect i Catalyst");
+}
+
+std::vector<Asset> KelvoraOnLineProvider::GetAllAssets() const
+{
+    return m_feed ? m_feed->Assets() : std::vector<Asset>();
+}
+
+std::vector<DSProp> KelvoraOnLineProvider::GetAssetSeries(const Asset& asset) const
+{
+    return m_feed && m_feed->IndexOf(asset) ? SimFeed::Series() : std::vector<DSProp>();
+}
+
+bool KelvoraOnLineProvider::AddQuotesReceiver(IQuotesReceiver* receiver, const Asset& asset)
+{
+    return m_feed && !m_shutDown.load() && m_feed->AddQuotesReceiver(receiver, asset);
+}
+
+bool KelvoraOnLineProvider::RemoveQuotesReceiver(IQuotesReceiver* receiver, const Asset& asset)
+{
+    return m_feed && m_feed->RemoveQuotesReceiver(receiver, asset);
+}
+
+bool KelvoraOnLineProvider::AddOrdersSheetReceiver(IOrdersSheetReceiver* receiver, const Asset& asset)
+{
+    return m_feed && !m_shutDown.load() && m_feed->AddOrdersSheetReceiver(receiver, asset);
+}
+
+bool KelvoraOnLineProvider::RemoveOrdersSheetReceiver(IOrdersSheetReceiver* receiver, const Asset& asset)
+{
+    return m_feed && m_feed->RemoveOrdersSheetReceiver(receiver, asset);
+}
+
+bool KelvoraOnLineProvider::AddStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver)
+{
+    return m_feed && !m_shutDown.load() && m_feed->AddStatisticsSessionReceiver(receiver);
+}
+
+bool KelvoraOnLineProvider::RemoveStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver)
+{
+    return m_feed && m_feed->RemoveStatisticsSessionReceiver(receiver);
+}

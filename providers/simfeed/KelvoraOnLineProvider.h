@@ -1,0 +1,65 @@
+#pragma once
+// The built-in data provider "Kelvora OnLine": the simulated market of SimFeed, ticking on its
+// own thread from the moment the application accepts it until it stops its work. Its seed and
+// rate come from its settings store.
+
+#include "providers/simfeed/SimFeed.h"
+#include "providers/simfeed/SimFeedOptions.h"
+
+#include "platform/modules/ProviderBase.h"
+
+#include <atomic>
+#include <memory>
+
+class SimFeedThread;
+
+class KelvoraOnLineProvider : public ProviderBase
+{
+public:
+    static QString Name() { return QStringLiteral("Kelvora OnLine"); }
+
+    KelvoraOnLineProvider();
+    ~KelvoraOnLineProvider() override;
+
+    void StopWork() override;
+    bool IsRunning() const override;
+
+    QString GetName() const override { return Name(); }
+    void ShutDown() override;
+    int QueryBeforeConfigure() override;
+    bool ShowConfiguration(QWidget* parent) override;
+    std::vector<DSProp> GetAllSeries() const override;
+    bool HasNotifyPane() const override { return true; }
+    bool AcceptSettingsManager(std::shared_ptr<ISettingsManager> settingsManager) override;
+    bool TakeForwardedValue1(std::int64_t value) override;
+    bool TakeForwardedValue2(std::int64_t value) override;
+    int GetAppNewsNumber() override { return 0; }
+    bool GetLastTime(NDateTime& time) const override;
+    void NotifyLastTimeChanged(bool isTimeSource) override;
+    QString GetCaption() const override;
+    QString GetDescription() const override;
+
+    std::vector<Asset> GetAllAssets() const override;
+    std::vector<DSProp> GetAssetSeries(const Asset& asset) const override;
+    bool AddQuotesReceiver(IQuotesReceiver* receiver, const Asset& asset) override;
+    bool RemoveQuotesReceiver(IQuotesReceiver* receiver, const Asset& asset) override;
+    bool AddOrdersSheetReceiver(IOrdersSheetReceiver* receiver, const Asset& asset) override;
+    bool RemoveOrdersSheetReceiver(IOrdersSheetReceiver* receiver, const Asset& asset) override;
+    bool AddStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver) override;
+    bool RemoveStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver) override;
+
+private:
+    void ReportLastTime();
+    void WriteError(const QString& where, int line, const QString& text) const;
+
+    std::shared_ptr<ISettingsManager> m_settingsManager;
+    SimFeedOptions m_options;
+    // Made when the application accepts the provider, kept until the library is unloaded, so that
+    // late removals of receivers find it.
+    std::unique_ptr<SimFeed> m_feed;
+    std::unique_ptr<SimFeedThread> m_thread;
+    std::atomic<bool> m_isTimeSource = false;
+    std::atomic<bool> m_shutDown = false;
+    // The second of the last time reported; touched only on the feed's thread.
+    QString m_reportedSecond;
+};

@@ -1,0 +1,88 @@
+#pragma once
+// The simulated market and its receivers: whoever steps the feed (its thread) delivers every
+// tick to the receivers of the instrument, the order-book changes to the orders sheets and,
+// every few steps, the session statistics. Receivers are added and removed from any thread;
+// the deliveries and the market itself belong to the stepping thread.
+//
+// Locks: "SimFeed::Market" is held for a whole step and "SimFeed::Receivers" for each delivery
+// within it, always in that order. Adding and removing take only the second, so a removal waits
+// for the delivery under way and no receiver is called after its removal returned.
+
+#include "providers/simfeed/ISimMarketListener.h"
+#include "providers/simfeed/ReceiverList.h"
+#include "providers/simfeed/SimFeedOptions.h"
+#include "providers/simfeed/SimMarket.h"
+
+#include "platform/base/SafeCriticalSection.h"
+#include "platform/modules/Asset.h"
+#include "platform/modules/DSProp.h"
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class IOrdersSheetReceiver;
+class IQuotesReceiver;
+class IStatisticsSessionReceiver;
+class ProviderBase;
+
+class SimFeed : private ISimMarketListener
+{
+public:
+    // provider: the one the instruments name as theirs (not owned).
+    SimFeed(ProviderBase* provider, const SimFeedOptions& options);
+    ~SimFeed() override;
+    SimFeed(const SimFeed&) = delete;
+    SimFeed& operator=(const SimFeed&) = delete;
+
+    const SimFeedOptions& GetOptions() const { return m_options; }
+    // The instruments, in the catalogue's order; unchanging, so any thread may ask.
+    const std::vector<Asset>& Assets() const { return m_assets; }
+    // The instrument of the feed with the asset's ticker (and market, when it has one).
+    std::optional<std::size_t> IndexOf(const Asset& asset) const;
+    static std::vector<DSProp> Series();
+
+    bool AddQuotesReceiver(IQuotesReceiver* receiver, const Asset& asset);
+    bool RemoveQuotesReceiver(IQuotesReceiver* receiver, const Asset& asset);
+    // The receiver gets the complete book at the next step, then its changes.
+    bool AddOrdersSheetReceiver(IOrdersSheetReceiver* receiver, const Asset& asset);
+    bool RemoveOrdersSheetReceiver(IOrdersSheetReceiver* receiver, const Asset& asset);
+    bool AddStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver);
+    bool RemoveStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver);
+    void DropReceivers();
+
+    // One step of the market at the time now, with all its deliveries.
+    void Step(const NDateTime& now);
+    // The time of the last step that traded; false before the first.
+    bool GetLastTime(NDateTime& time) const;
+
+private:
+    struct InstrumentReceivers
+    {
+        ReceiverList<IQuotesReceiver> quotes;
+        ReceiverList<IOrdersSheetReceiver> sheets;
+        // Orders sheets added since the last step, waiting for the complete book.
+        ReceiverList<IOrdersSheetReceiver> waitingForBook;
+    };
+
+    void OnSessionChange(const NDateTime& time) override;
+    void OnInstrumentTick(std::size_t instrument, const Transaction& transaction,
+                          const std::vector<SimOrderEvent>& orderEvents, const CurrentState& state) override;
+    void DeliverWaitingBooks();
+    void DeliverStatistics();
+
+    const SimFeedOptions m_options;
+    std::vector<Asset> m_assets;
+
+    SafeCriticalSection m_marketLock{QStringLiteral("SimFeed::Market")};
+    SimMarket m_market;
+    std::uint64_t m_steps = 0;
+
+    SafeCriticalSection m_receiversLock{QStringLiteral("SimFeed::Receivers")};
+    std::vector<InstrumentReceivers> m_receivers;
+    ReceiverList<IStatisticsSessionReceiver> m_statisticsReceivers;
+
+    // Day count of the last traded step; NaN before the first.
+    std::atomic<double> m_lastTime;
+};

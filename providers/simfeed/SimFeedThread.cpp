@@ -1,0 +1,38 @@
+#include "providers/simfeed/SimFeedThread.h"
+
+#include "providers/simfeed/SimFeed.h"
+
+#include <utility>
+
+SimFeedThread::SimFeedThread(SimFeed& feed, std::function<void()> afterStep)
+    : MessageThread(QStringLiteral("SimFeedThread"))
+    , m_feed(feed)
+    , m_afterStep(std::move(afterStep))
+{
+}
+
+SimFeedThread::~SimFeedThread()
+{
+    Stop();
+}
+
+bool SimFeedThread::StartTicking(std::chrono::milliseconds interval)
+{
+    if (!Start())
+        return false;
+    if (SetTimer(kStepTimer, interval) == 0)
+    {
+        Stop();
+        return false;
+    }
+    return true;
+}
+
+void SimFeedThread::OnTimer(std::uintptr_t id)
+{
+    if (id != kStepTimer)
+        return;
+    m_feed.Step(NDateTime::Now());
+    if (m_afterStep)
+        m_afterStep();
+}

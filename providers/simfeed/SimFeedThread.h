@@ -1,0 +1,30 @@
+#pragma once
+// The thread on which the feed ticks: a step of the market at every timer tick, with all its
+// deliveries, and after it the provider's report of a new last quote time.
+
+#include "platform/base/MessageThread.h"
+
+#include <chrono>
+#include <functional>
+
+class SimFeed;
+
+class SimFeedThread : public MessageThread
+{
+public:
+    // afterStep runs on the thread after every step.
+    SimFeedThread(SimFeed& feed, std::function<void()> afterStep);
+    ~SimFeedThread() override;
+
+    // Starts the thread ticking every interval; false when it cannot.
+    bool StartTicking(std::chrono::milliseconds interval);
+
+protected:
+    void OnTimer(std::uintptr_t id) override;
+
+private:
+    static constexpr std::uintptr_t kStepTimer = 1;
+
+    SimFeed& m_feed;
+    std::function<void()> m_afterStep;
+};
