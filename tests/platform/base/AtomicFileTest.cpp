@@ -35,3 +35,19 @@ TEST(AtomicFileTest, FailureReportsReasonAndLeavesNothingBehind)
     EXPECT_EQ(ReadAll(blocker), QByteArray("old"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
+
+TEST(AtomicFileTest, CreateNewNeverReplacesAndSetsPermissionsFromTheStart)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("new/file.bin"));
+    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    EXPECT_EQ(AtomicFile::CreateNew(path, "first", ownerOnly), AtomicFile::CreateResult::Created);
+    EXPECT_EQ(QFile::permissions(path) & 0x7077, ownerOnly);
+    EXPECT_EQ(AtomicFile::CreateNew(path, "second", ownerOnly), AtomicFile::CreateResult::AlreadyExists);
+    EXPECT_EQ(ReadAll(path), QByteArray("first"));
+    EXPECT_EQ(QDir(dir.filePath(QStringLiteral("new"))).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    QString reason;
+    EXPECT_EQ(AtomicFile::CreateNew(path + QStringLiteral("/inside"), "x", ownerOnly, &reason), AtomicFile::CreateResult::Failed);
+    EXPECT_FALSE(reason.isEmpty());
+}

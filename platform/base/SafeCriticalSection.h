@@ -1,0 +1,42 @@
+#pragma once
+// A named, re-entrant lock for data shared between threads. It remembers which function
+// (and source file) holds it, so a hang can be traced to the site that keeps the lock.
+// Taken only through SafeAutoLock.
+
+#include <QString>
+
+#include <mutex>
+#include <vector>
+
+class SafeAutoLock;
+
+class SafeCriticalSection
+{
+public:
+    // The site that holds the lock; both null when the lock is free.
+    struct Holder
+    {
+        const char* function = nullptr;
+        const char* file = nullptr;
+    };
+
+    explicit SafeCriticalSection(QString name);
+    SafeCriticalSection(const SafeCriticalSection&) = delete;
+    SafeCriticalSection& operator=(const SafeCriticalSection&) = delete;
+
+    const QString& Name() const { return m_name; }
+    // The innermost site of the thread that holds the lock; safe to ask from any thread.
+    Holder CurrentHolder() const;
+
+private:
+    friend class SafeAutoLock;
+
+    // function and file must outlive the hold (string literals).
+    void Lock(const char* function, const char* file);
+    void Unlock();
+
+    const QString m_name;
+    std::recursive_mutex m_mutex;
+    mutable std::mutex m_holdersMutex;
+    std::vector<Holder> m_holders;
+};
