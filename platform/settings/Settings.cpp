@@ -2,6 +2,7 @@
 
 #include "platform/base/AppPaths.h"
 #include "platform/base/AtomicFile.h"
+#include "platform/base/Cipher.h"
 #include "platform/base/Log.h"
 #include "platform/settings/Markup.h"
 #include "platform/settings/SettingsAdditionalInfo.h"
@@ -10,6 +11,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -54,18 +56,20 @@ void CollectUnnamed(Node& node, int depth, std::vector<Entry>& out, const auto& 
     }
 }
 
-// A number read from text that may hold a whole number or a real one; nullopt when neither.
-std::optional<qlonglong> ReadWholeNumber(const QString& text)
+// Whole-number text converts like a C cast (so an unsigned value read as signed keeps its
+// bits); real-number text is truncated and held within the type's range.
+template <class T>
+T ReadInteger(const QString& text)
 {
     bool ok = false;
     const qlonglong whole = text.toLongLong(&ok);
     if (ok)
-        return whole;
+        return static_cast<T>(whole);
     const double real = text.toDouble(&ok);
-    if (!ok || !std::isfinite(real))
-        return std::nullopt;
-    constexpr double kLimit = 9.2e18;
-    return static_cast<qlonglong>(std::clamp(real, -kLimit, kLimit));
+    if (!ok || std::isnan(real))
+        return 0;
+    return static_cast<T>(std::clamp(std::trunc(real), double(std::numeric_limits<T>::min()),
+                                      double(std::numeric_limits<T>::max())));
 }
 }
 
@@ -282,6 +286,24 @@ Settings& Settings::operator=(double value)
     return *this;
 }
 
+Settings& Settings::operator=(const Rect& value)
+{
+    SetValue(value.ToString());
+    return *this;
+}
+
+Settings& Settings::operator=(const Size& value)
+{
+    SetValue(value.ToString());
+    return *this;
+}
+
+Settings& Settings::operator=(const OleDate& value)
+{
+    SetValue(value.ToString());
+    return *this;
+}
+
 bool Settings::ToBool() const
 {
     if (m_value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
@@ -293,13 +315,12 @@ bool Settings::ToBool() const
 
 std::int32_t Settings::ToInt() const
 {
-    // Wraps like a C cast, so an unsigned value read as signed gives the same bits.
-    return static_cast<std::int32_t>(ReadWholeNumber(m_value).value_or(0));
+    return ReadInteger<std::int32_t>(m_value);
 }
 
 std::uint32_t Settings::ToUInt() const
 {
-    return static_cast<std::uint32_t>(ReadWholeNumber(m_value).value_or(0));
+    return ReadInteger<std::uint32_t>(m_value);
 }
 
 double Settings::ToDouble() const
@@ -307,6 +328,21 @@ double Settings::ToDouble() const
     bool ok = false;
     const double number = m_value.toDouble(&ok);
     return ok ? number : 0.0;
+}
+
+Rect Settings::ToRect() const
+{
+    return Rect::FromString(m_value).value_or(Rect());
+}
+
+Size Settings::ToSize() const
+{
+    return Size::FromString(m_value).value_or(Size());
+}
+
+OleDate Settings::ToOleDate() const
+{
+    return m_value.isEmpty() ? OleDate() : OleDate::FromString(m_value);
 }
 
 void Settings::Version(unsigned version)
@@ -388,6 +424,24 @@ bool Settings::SaveToFile(const QString& path, const QString& rootName) const
     ReportError("Settings::SaveToFile", __LINE__,
                 QStringLiteral("Nie udało się zapisać pliku ustawień %1: %2").arg(path, reason));
     return false;
+}
+
+QString Settings::CryptValue(const QString& plain)
+{
+    QString reason;
+    if (const std::optional<QString> enciphered = Cipher().Encrypt(plain, &reason))
+        return *enciphered;
+    ReportError("Settings::CryptValue", __LINE__, QStringLiteral("Nie udało się zaszyfrować hasła: %1").arg(reason));
+    return QString();
+}
+
+QString Settings::DecryptValue(const QString& stored)
+{
+    QString reason;
+    if (const std::optional<QString> plain = Cipher().Decrypt(stored, &reason))
+        return *plain;
+    ReportError("Settings::DecryptValue", __LINE__, QStringLiteral("Nie udało się odszyfrować hasła: %1").arg(reason));
+    return QString();
 }
 
 bool Settings::ParseXml(Markup& markup)

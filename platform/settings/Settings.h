@@ -6,6 +6,9 @@
 // read-only access (through a const node) yields the invalid node instead, and every
 // write to the invalid node is ignored. Files are written and read as SettingsFile.h tells.
 
+#include "platform/base/OleDate.h"
+#include "platform/base/Rect.h"
+#include "platform/base/Size.h"
 #include "platform/settings/EVariableTypes.h"
 #include "platform/settings/SettingsIterator.h"
 
@@ -67,6 +70,9 @@ public:
     Settings& operator=(std::int32_t value);
     Settings& operator=(std::uint32_t value);
     Settings& operator=(double value);
+    Settings& operator=(const Rect& value);
+    Settings& operator=(const Size& value);
+    Settings& operator=(const OleDate& value);
 
     // An empty or unreadable value reads as empty text, false or 0.
     QString ToString() const { return m_value; }
@@ -74,11 +80,17 @@ public:
     std::int32_t ToInt() const;
     std::uint32_t ToUInt() const;
     double ToDouble() const;
+    Rect ToRect() const;
+    Size ToSize() const;
+    OleDate ToOleDate() const;  // an unreadable value gives an invalid date
     operator QString() const { return ToString(); }
     operator bool() const { return ToBool(); }
     operator std::int32_t() const { return ToInt(); }
     operator std::uint32_t() const { return ToUInt(); }
     operator double() const { return ToDouble(); }
+    operator Rect() const { return ToRect(); }
+    operator Size() const { return ToSize(); }
+    operator OleDate() const { return ToOleDate(); }
 
     unsigned Version() const { return m_version; }
     void Version(unsigned version);
@@ -99,7 +111,8 @@ public:
     bool ParseXml(Markup& markup);
     bool FillXml(Markup& markup) const;
 
-    // A stored password: enciphered for the file, deciphered for use.
+    // A stored password: enciphered for the file, deciphered for use. When the cipher
+    // cannot do it the result is empty and the reason is logged.
     static QString CryptValue(const QString& plain);
     static QString DecryptValue(const QString& stored);
 

@@ -82,6 +82,14 @@ TEST_F(SettingsFileTest, EveryKindOfValueAndNameSurvivesARoundTrip)
     const double reals[] = {0.1, -1e300, 5e-324, 123456789.125, 1.0 / 3.0};
     for (double real : reals)
         tree["reals"].AddUnnamed() = real;
+    const Rect rect{-1000000000, -5, 1000000000, 2000000000};
+    const Size size{-1, 1920};
+    const OleDate dates[] = {OleDate(QDate(2024, 2, 29), QTime(23, 59, 59, 999)), OleDate(-1.25),
+                             OleDate(QDate(100, 1, 1)), OleDate(QDate(9999, 12, 31), QTime(12, 0))};
+    tree["rect"] = rect;
+    tree["size"] = size;
+    for (const OleDate& date : dates)
+        tree["dates"].AddUnnamed() = date;
 
     const QString path = PathOf("round trip.settings.xml");
     ASSERT_TRUE(tree.SaveToFile(path, QStringLiteral("Settings")));
@@ -104,6 +112,15 @@ TEST_F(SettingsFileTest, EveryKindOfValueAndNameSurvivesARoundTrip)
     {
         ASSERT_TRUE(it.Iterate());
         EXPECT_EQ(it.Node().ToDouble(), real);
+    }
+    EXPECT_EQ(loaded["rect"].ToRect(), rect);
+    EXPECT_EQ(loaded["size"].ToSize(), size);
+    it = std::as_const(loaded)["dates"].IteratorUnnamed(1);
+    for (const OleDate& date : dates)
+    {
+        ASSERT_TRUE(it.Iterate());
+        EXPECT_EQ(it.Node().ToOleDate(), date);
+        EXPECT_EQ(it.Node().ToOleDate().ToQDateTime(), date.ToQDateTime());
     }
 }
 

@@ -1,4 +1,8 @@
+#include "platform/base/Log.h"
 #include "platform/settings/Settings.h"
+#include "tests/support/TempHome.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -80,9 +84,11 @@ TEST(SettingsTest, ConversionsFromStoredText)
         {"-1500", true, -1500, 4294965796u, -1500.0},
         {"4294967295", true, -1, 4294967295u, 4294967295.0},
         {"2.75", true, 2, 2u, 2.75},
-        {"-2.75", true, -2, 4294967294u, -2.75},
+        {"-2.75", true, -2, 0u, -2.75},
         {"true", true, 0, 0u, 0.0},
         {"1e3", true, 1000, 1000u, 1000.0},
+        {"1e300", true, 2147483647, 4294967295u, 1e300},
+        {"-1e300", true, -2147483647 - 1, 0u, -1e300},
     };
     for (const Case& c : cases)
     {
@@ -221,4 +227,44 @@ TEST(SettingsTest, ManyNamedChildrenAreFoundAfterDetaching)
     EXPECT_FALSE(tree.Exists(QStringLiteral("10")));
     for (int i = 0; i < 100; ++i)
         EXPECT_EQ(std::as_const(tree)[QString::number(i)].ToInt(), i == 10 ? 0 : i) << i;
+}
+
+TEST(SettingsTest, MissingOrUnreadableGeometryAndDatesReadAsZero)
+{
+    const Settings& missing = std::as_const(Settings::InvalidVariable())["x"];
+    EXPECT_EQ(missing.ToRect(), Rect());
+    EXPECT_EQ(missing.ToSize(), Size());
+    EXPECT_EQ(missing.ToOleDate(), OleDate());
+    Settings garbled;
+    garbled = QStringLiteral("1,2,x");
+    EXPECT_EQ(garbled.ToRect(), Rect());
+    EXPECT_EQ(garbled.ToSize(), Size());
+    EXPECT_FALSE(garbled.ToOleDate().IsValid());
+
+    Settings window;
+    window["Rect"] = Rect{10, 20, 810, 620};
+    const Rect rect = window["Rect"];
+    EXPECT_EQ(rect.Width(), 800);
+}
+
+TEST(SettingsTest, PasswordsAreStoredEncipheredAndReadBack)
+{
+    TempHome home;
+    ASSERT_TRUE(Log::Init(home.Path() + QStringLiteral("/Log.txt")));
+    const QString password = QStringLiteral("Hasło z \"cudzysłowem\" & <znakami>");
+
+    const QString stored = Settings::CryptValue(password);
+    EXPECT_FALSE(stored.isEmpty());
+    EXPECT_FALSE(stored.contains(QStringLiteral("Hasło")));
+    EXPECT_EQ(Settings::DecryptValue(stored), password);
+    EXPECT_TRUE(Settings::DecryptValue(QString()).isEmpty());
+
+    // A stored text that was altered is refused, never read as a wrong password.
+    QString altered = stored;
+    altered[altered.size() / 2] = altered[altered.size() / 2] == QLatin1Char('A') ? QLatin1Char('B') : QLatin1Char('A');
+    EXPECT_TRUE(Settings::DecryptValue(altered).isEmpty());
+    Log::Close();
+    QFile errors(home.Path() + QStringLiteral("/LogError.txt"));
+    ASSERT_TRUE(errors.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(errors.readAll().contains("Settings::DecryptValue"));
 }
