@@ -1,7 +1,6 @@
 #include "platform/settings/Markup.h"
 
-#include <QXmlStreamReader>
-#include <QXmlStreamWriter>
+#include "platform/settings/MarkupReader.h"
 
 namespace
 {
@@ -95,97 +94,100 @@ Markup::~Markup() = default;
 
 void Markup::SetDoc(const QString& text)
 {
-    m_writer.reset();
     m_reader.reset();
     m_doc = text;
-    m_attributes.clear();
-    m_depth = 0;
-    m_openElements = 0;
+    m_openElements.clear();
+    m_inStartTag = false;
     m_error.clear();
 }
 
 QString Markup::GetDoc()
 {
-    while (m_openElements > 0)
+    while (!m_openElements.empty())
         OutOfElem();
-    if (m_writer && m_writer->hasError())
-        Fail(QStringLiteral("nie udało się zapisać dokumentu XML"));
     return m_doc;
 }
 
 bool Markup::FindElem(const QString& name)
 {
-    if (m_reader || m_writer)
+    if (m_reader || !m_openElements.empty())
         return false;
-    m_reader = std::make_unique<QXmlStreamReader>(m_doc);
-    if (!ReadToElement() || !m_reader->isStartElement())
+    m_reader = std::make_unique<MarkupReader>(m_doc, kMaxDepth);
+    if (m_reader->Next() != MarkupReader::Token::Start)
+    {
+        Fail(m_reader->Error());
         return false;
-    m_depth = 1;
-    m_attributes = m_reader->attributes();
-    return m_reader->name() == name;
+    }
+    return m_reader->Name() == name;
 }
 
 Markup::Step Markup::Next()
 {
-    if (!m_reader || m_depth == 0 || HasError() || !ReadToElement())
+    if (!m_reader || HasError())
         return Step::Error;
-    if (m_reader->isStartElement())
+    switch (m_reader->Next())
     {
-        if (m_depth >= kMaxDepth)
-        {
-            Fail(QStringLiteral("zagnieżdżenie głębsze niż %1 poziomów").arg(kMaxDepth));
-            return Step::Error;
-        }
-        ++m_depth;
-        m_attributes = m_reader->attributes();
+    case MarkupReader::Token::Start:
         return Step::Child;
+    case MarkupReader::Token::End:
+        return Step::End;
+    case MarkupReader::Token::Error:
+        break;
     }
-    --m_depth;
-    m_attributes.clear();
-    if (m_depth == 0 && !CheckRestOfDocument())
-        return Step::Error;
-    return Step::End;
+    return Failed();
 }
 
 QStringView Markup::ElemName() const
 {
-    return m_reader ? m_reader->name() : QStringView();
+    return m_reader ? m_reader->Name() : QStringView();
 }
 
 std::optional<QString> Markup::GetAttrib(const QString& name) const
 {
-    if (!m_attributes.hasAttribute(name))
-        return std::nullopt;
-    return m_attributes.value(name).toString();
+    if (m_reader)
+        for (const MarkupReader::Attribute& attribute : m_reader->Attributes())
+            if (attribute.name == name)
+                return attribute.value;
+    return std::nullopt;
 }
 
 std::optional<QString> Markup::GetTextAttrib(const QString& name)
 {
-    if (m_attributes.hasAttribute(name))
-        return m_attributes.value(name).toString();
-    const QString hexName = name + QLatin1Char('x');
-    if (!m_attributes.hasAttribute(hexName))
+    if (!m_reader)
         return std::nullopt;
-    std::optional<QString> text = FromHex(m_attributes.value(hexName));
-    if (!text)
-        Fail(QStringLiteral("błędny zapis szesnastkowy atrybutu %1").arg(hexName));
-    return text;
+    for (const MarkupReader::Attribute& attribute : m_reader->Attributes())
+    {
+        if (attribute.name == name)
+            return attribute.value;
+        if (attribute.name.size() == name.size() + 1 && attribute.name.startsWith(name) && attribute.name.back() == u'x')
+        {
+            std::optional<QString> text = FromHex(attribute.value);
+            if (!text)
+                Fail(QStringLiteral("błędny zapis szesnastkowy atrybutu %1").arg(attribute.name));
+            return text;
+        }
+    }
+    return std::nullopt;
 }
 
 void Markup::AddElem(const QString& name)
 {
     if (!IsValidElemName(name))
         Fail(QStringLiteral("niedozwolona nazwa elementu \"%1\"").arg(name));
-    if (!m_writer)
-        m_writer = std::make_unique<QXmlStreamWriter>(&m_doc);
-    m_writer->writeStartElement(name);
-    ++m_openElements;
+    if (m_inStartTag)
+        m_doc.append(QLatin1Char('>'));
+    m_doc.append(QLatin1Char('<')).append(name);
+    m_openElements.push_back(name);
+    m_inStartTag = true;
 }
 
 void Markup::AddAttrib(const QString& name, const QString& value)
 {
-    if (m_writer)
-        m_writer->writeAttribute(name, value);
+    if (!m_inStartTag)
+        return;
+    m_doc.append(QLatin1Char(' ')).append(name).append(QLatin1String("=\""));
+    AppendEscaped(value);
+    m_doc.append(QLatin1Char('"'));
 }
 
 void Markup::AddTextAttrib(const QString& name, const QString& value)
@@ -198,10 +200,14 @@ void Markup::AddTextAttrib(const QString& name, const QString& value)
 
 void Markup::OutOfElem()
 {
-    if (!m_writer || m_openElements == 0)
+    if (m_openElements.empty())
         return;
-    m_writer->writeEndElement();
-    --m_openElements;
+    if (m_inStartTag)
+        m_doc.append(QLatin1String("/>"));
+    else
+        m_doc.append(QLatin1String("</")).append(m_openElements.back()).append(QLatin1Char('>'));
+    m_openElements.pop_back();
+    m_inStartTag = false;
 }
 
 void Markup::Fail(const QString& reason)
@@ -220,73 +226,32 @@ bool Markup::IsValidElemName(const QString& name)
     return true;
 }
 
-bool Markup::ReadToElement()
+// Tabs and line breaks are written as references, since a reader turns them into spaces.
+void Markup::AppendEscaped(const QString& value)
 {
-    while (!m_reader->atEnd())
+    qsizetype plainFrom = 0;
+    for (qsizetype i = 0; i < value.size(); ++i)
     {
-        switch (m_reader->readNext())
+        QLatin1String escaped;
+        switch (value[i].unicode())
         {
-        case QXmlStreamReader::StartElement:
-        case QXmlStreamReader::EndElement:
-            return true;
-        case QXmlStreamReader::StartDocument:
-        case QXmlStreamReader::Comment:
-        case QXmlStreamReader::ProcessingInstruction:
-            break;
-        case QXmlStreamReader::Characters:
-            if (!m_reader->isWhitespace())
-            {
-                Fail(QStringLiteral("nieoczekiwany tekst w wierszu %1").arg(m_reader->lineNumber()));
-                return false;
-            }
-            break;
-        case QXmlStreamReader::DTD:
-            Fail(QStringLiteral("plik ustawień nie może zawierać DTD"));
-            return false;
-        case QXmlStreamReader::Invalid:
-            FailWithReaderError();
-            return false;
-        default:
-            Fail(QStringLiteral("nieoczekiwana zawartość w wierszu %1").arg(m_reader->lineNumber()));
-            return false;
+        case u'&': escaped = QLatin1String("&amp;"); break;
+        case u'<': escaped = QLatin1String("&lt;"); break;
+        case u'>': escaped = QLatin1String("&gt;"); break;
+        case u'"': escaped = QLatin1String("&quot;"); break;
+        case u'\t': escaped = QLatin1String("&#9;"); break;
+        case u'\n': escaped = QLatin1String("&#10;"); break;
+        case u'\r': escaped = QLatin1String("&#13;"); break;
+        default: continue;
         }
+        m_doc.append(QStringView(value).sliced(plainFrom, i - plainFrom)).append(escaped);
+        plainFrom = i + 1;
     }
-    Fail(QStringLiteral("niespodziewany koniec dokumentu"));
-    return false;
+    m_doc.append(QStringView(value).sliced(plainFrom));
 }
 
-void Markup::FailWithReaderError()
+Markup::Step Markup::Failed()
 {
-    Fail(QStringLiteral("%1 (wiersz %2, kolumna %3)")
-             .arg(m_reader->errorString())
-             .arg(m_reader->lineNumber())
-             .arg(m_reader->columnNumber()));
-}
-
-bool Markup::CheckRestOfDocument()
-{
-    while (!m_reader->atEnd())
-    {
-        switch (m_reader->readNext())
-        {
-        case QXmlStreamReader::EndDocument:
-        case QXmlStreamReader::Comment:
-        case QXmlStreamReader::ProcessingInstruction:
-            break;
-        case QXmlStreamReader::Characters:
-            if (!m_reader->isWhitespace())
-            {
-                Fail(QStringLiteral("nieoczekiwany tekst po elemencie głównym"));
-                return false;
-            }
-            break;
-        case QXmlStreamReader::Invalid:
-            FailWithReaderError();
-            return false;
-        default:
-            Fail(QStringLiteral("nieoczekiwana zawartość po elemencie głównym"));
-            return false;
-        }
-    }
-    return true;
+    Fail(m_reader->Error());
+    return Step::Error;
 }

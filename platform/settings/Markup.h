@@ -1,21 +1,21 @@
 #pragma once
 // The XML document behind a settings file, read or written one element at a time.
-// Reading accepts only what a settings file may hold: elements, attributes, whitespace,
-// comments; a DTD, stray text, nesting deeper than kMaxDepth or any XML error fails.
-// Writing gives compact XML (no line breaks) after the prologue given to SetDoc.
+// Reading accepts only what a settings file may hold (see MarkupReader): elements,
+// attributes, whitespace, comments; a DTD, stray text, nesting deeper than kMaxDepth or
+// any XML error fails. Writing gives compact XML (no line breaks) after the prologue given
+// to SetDoc.
 // Text attributes that hold characters XML cannot carry (control characters, lone
 // surrogates, U+FFFE/U+FFFF) are written as UTF-16 code units in hex under the
 // attribute's name with an "x" appended, so every text survives a round trip.
 
 #include <QString>
 #include <QStringView>
-#include <QXmlStreamAttributes>
 
 #include <memory>
 #include <optional>
+#include <vector>
 
-class QXmlStreamReader;
-class QXmlStreamWriter;
+class MarkupReader;
 
 class Markup
 {
@@ -43,7 +43,6 @@ public:
     bool FindElem(const QString& name);
     Step Next();
     QStringView ElemName() const;
-    int Depth() const { return m_depth; }
     // Attributes of the element entered last; nullopt when absent (or, for a text
     // attribute, when its hex form is malformed: HasError() then tells).
     std::optional<QString> GetAttrib(const QString& name) const;
@@ -63,15 +62,12 @@ public:
     static bool IsValidElemName(const QString& name);
 
 private:
-    bool ReadToElement();
-    bool CheckRestOfDocument();
-    void FailWithReaderError();
+    Step Failed();
+    void AppendEscaped(const QString& value);
 
     QString m_doc;
-    std::unique_ptr<QXmlStreamReader> m_reader;
-    std::unique_ptr<QXmlStreamWriter> m_writer;
-    QXmlStreamAttributes m_attributes;
-    int m_depth = 0;
-    int m_openElements = 0;
+    std::unique_ptr<MarkupReader> m_reader;
+    std::vector<QString> m_openElements;  // written, not yet closed
+    bool m_inStartTag = false;            // attributes may still follow
     QString m_error;
 };
