@@ -53,7 +53,11 @@ ReadStatus ReadText(const QString& path, QString& text, QString& reason)
         reason = file.errorString();
         return ReadStatus::Unreadable;
     }
+    return DecodeText(bytes, text, reason) ? ReadStatus::Ok : ReadStatus::Unreadable;
+}
 
+bool DecodeText(const QByteArray& bytes, QString& text, QString& reason)
+{
     if (StartsWith(bytes, "\xFF\xFE", 2))
         text = FromUtf16Le(bytes.constData() + 2, bytes.size() - 2);
     else if (StartsWith(bytes, "<\0", 2))
@@ -65,15 +69,15 @@ ReadStatus ReadText(const QString& path, QString& text, QString& reason)
         if (decoder.hasError())
         {
             reason = QStringLiteral("błędny tekst UTF-8");
-            return ReadStatus::Unreadable;
+            return false;
         }
     }
     else
     {
         reason = bytes.isEmpty() ? QStringLiteral("plik jest pusty") : QStringLiteral("nieznane kodowanie tekstu");
-        return ReadStatus::Unreadable;
+        return false;
     }
-    return ReadStatus::Ok;
+    return true;
 }
 
 QByteArray ToUtf16Le(const QString& text)

@@ -34,5 +34,7 @@ enum class ReadStatus
 
 // The file's text; on Unreadable, reason tells why (cannot open, too big, not a text).
 ReadStatus ReadText(const QString& path, QString& text, QString& reason);
+// The text of a file's bytes; false with the reason when they are no text of a settings file.
+bool DecodeText(const QByteArray& bytes, QString& text, QString& reason);
 QByteArray ToUtf16Le(const QString& text);
 }
