@@ -55,6 +55,12 @@ Q5Settings& Q5Settings::operator=(std::int32_t value)
     return *this;
 }
 
+Q5Settings& Q5Settings::operator=(std::uint32_t value)
+{
+    m_value = QString::number(value);
+    return *this;
+}
+
 Q5Settings& Q5Settings::operator=(double value)
 {
     m_value = QString::number(value, 'g', QLocale::FloatingPointShortest);

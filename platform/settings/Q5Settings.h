@@ -29,6 +29,7 @@ public:
     Q5Settings& operator=(const char* value);  // UTF-8
     Q5Settings& operator=(bool value);
     Q5Settings& operator=(std::int32_t value);
+    Q5Settings& operator=(std::uint32_t value);
     Q5Settings& operator=(double value);
 
     // Writes the tree as the root element rootName, atomically; failures are logged.

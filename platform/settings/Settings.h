@@ -2,9 +2,11 @@
 // The tree of named nodes in which the program keeps every settings, state and default
 // file. A node holds a text value (numbers in the C locale), a state version, the type and
 // caption the general settings dialog shows, named children (kept in the order they were
-// made) and unnamed children (kept in order). Writable access creates a missing child;
-// read-only access (through a const node) yields the invalid node instead, and every
-// write to the invalid node is ignored. Files are written and read as SettingsFile.h tells.
+// made) and unnamed children (kept in order). Version, type and caption are saved with the
+// node; the dialog's option list and additional info are not. Writable access creates a
+// missing child; read-only access (through a const node) yields the invalid node instead,
+// and every write to the invalid node is ignored. Files are written and read as
+// SettingsFile.h tells.
 
 #include "platform/base/OleDate.h"
 #include "platform/base/Rect.h"
@@ -60,6 +62,7 @@ public:
 
     // Puts a subtree under the name (replacing a child of that name in its place); false for
     // an empty or invalid subtree and for one that holds this node (it would make a cycle).
+    // The subtree itself is attached, not a copy: detach it first to move it.
     bool AttachNamedNode(const QString& name, std::shared_ptr<Settings> subtree);
     // Takes the named child out of the tree; empty when there is none.
     std::shared_ptr<Settings> DetachNamedNode(const QString& name);

@@ -22,6 +22,7 @@ public:
         std::shared_ptr<TNode> node;
     };
 
+    BasicSettingsIterator() = default;  // a walk over nothing
     explicit BasicSettingsIterator(std::vector<Entry> entries) : m_entries(std::move(entries)) {}
 
     // Steps to the next child; non-zero while a child is current.

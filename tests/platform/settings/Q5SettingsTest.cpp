@@ -16,6 +16,7 @@ TEST(Q5SettingsTest, SavedTreeLoadsBackWithItsValuesAndOrder)
     panel["Active"] = true;
     tree["Desktop"].AddUnnamed()["PanelName"] = "Ekran 2";
     tree["Mode"] = 2;
+    tree["Colour"] = 0xFFFFFFFFu;
     tree["BorderVal"] = 0.25;
     tree["Zażółć"] = QStringLiteral("<&>");
 
@@ -34,6 +35,7 @@ TEST(Q5SettingsTest, SavedTreeLoadsBackWithItsValuesAndOrder)
     ASSERT_TRUE(panels.Iterate());
     EXPECT_EQ(panels.Node()["PanelName"].ToString(), QStringLiteral("Ekran 2"));
     EXPECT_EQ(loaded["Mode"].ToInt(), 2);
+    EXPECT_EQ(loaded["Colour"].ToUInt(), 0xFFFFFFFFu);
     EXPECT_EQ(loaded["BorderVal"].ToDouble(), 0.25);
     EXPECT_EQ(loaded[QStringLiteral("Zażółć")].ToString(), QStringLiteral("<&>"));
 }
