@@ -172,7 +172,7 @@ std::optional<QString> Markup::GetTextAttrib(const QString& name)
 
 void Markup::AddElem(const QString& name)
 {
-    if (!IsValidElemName(name))
+    if (!MarkupReader::IsName(name))
         Fail(QStringLiteral("niedozwolona nazwa elementu \"%1\"").arg(name));
     if (m_inStartTag)
         m_doc.append(QLatin1Char('>'));
@@ -184,7 +184,10 @@ void Markup::AddElem(const QString& name)
 void Markup::AddAttrib(const QString& name, const QString& value)
 {
     if (!m_inStartTag)
+    {
+        Fail(QStringLiteral("atrybut %1 poza znacznikiem elementu").arg(name));
         return;
+    }
     m_doc.append(QLatin1Char(' ')).append(name).append(QLatin1String("=\""));
     AppendEscaped(value);
     m_doc.append(QLatin1Char('"'));
@@ -214,16 +217,6 @@ void Markup::Fail(const QString& reason)
 {
     if (!HasError())
         m_error = reason;
-}
-
-bool Markup::IsValidElemName(const QString& name)
-{
-    if (name.isEmpty() || !(name.front().isLetter() || name.front() == QLatin1Char('_')))
-        return false;
-    for (const QChar c : name)
-        if (!c.isLetter() && !c.isDigit() && c != QLatin1Char('_') && c != QLatin1Char('-') && c != QLatin1Char('.'))
-            return false;
-    return true;
 }
 
 // Tabs and line breaks are written as references, since a reader turns them into spaces.

@@ -59,8 +59,6 @@ public:
     bool HasError() const { return !m_error.isEmpty(); }
     QString GetError() const { return m_error; }
 
-    static bool IsValidElemName(const QString& name);
-
 private:
     Step Failed();
     void AppendEscaped(const QString& value);

@@ -10,12 +10,16 @@ bool IsSpace(char16_t c)
 bool IsNameStart(char16_t c)
 {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_' || c == u':' ||
-           (c >= 0xC0 && c < 0xD800) || (c >= 0xE000 && c < 0xFFFE);
+           (c >= 0xC0 && c <= 0xD6) || (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF) ||
+           (c >= 0x370 && c <= 0x37D) || (c >= 0x37F && c <= 0x1FFF) || c == 0x200C || c == 0x200D ||
+           (c >= 0x2070 && c <= 0x218F) || (c >= 0x2C00 && c <= 0x2FEF) || (c >= 0x3001 && c <= 0xD7FF) ||
+           (c >= 0xF900 && c <= 0xFDCF) || (c >= 0xFDF0 && c <= 0xFFFD);
 }
 
 bool IsNameChar(char16_t c)
 {
-    return IsNameStart(c) || (c >= u'0' && c <= u'9') || c == u'-' || c == u'.' || c == 0xB7;
+    return IsNameStart(c) || (c >= u'0' && c <= u'9') || c == u'-' || c == u'.' || c == 0xB7 ||
+           (c >= 0x300 && c <= 0x36F) || c == 0x203F || c == 0x2040;
 }
 
 bool IsHighSurrogate(char16_t c)
@@ -52,6 +56,16 @@ bool IsXmlChar(char32_t c)
     return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
            (c >= 0x10000 && c <= 0x10FFFF);
 }
+}
+
+bool MarkupReader::IsName(QStringView text)
+{
+    if (text.isEmpty() || !IsNameStart(text.front().unicode()))
+        return false;
+    for (const QChar c : text)
+        if (!IsNameChar(c.unicode()))
+            return false;
+    return true;
 }
 
 MarkupReader::MarkupReader(QStringView document, int maxDepth)

@@ -29,6 +29,9 @@ public:
         Error
     };
 
+    // An XML name (of the Basic Multilingual Plane).
+    static bool IsName(QStringView text);
+
     // The document must outlive the reader.
     MarkupReader(QStringView document, int maxDepth);
 

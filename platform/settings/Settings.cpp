@@ -5,7 +5,6 @@
 #include "platform/base/Cipher.h"
 #include "platform/base/Log.h"
 #include "platform/settings/Markup.h"
-#include "platform/settings/SettingsAdditionalInfo.h"
 #include "platform/settings/SettingsFile.h"
 #include "platform/settings/SettingsOptionList.h"
 
