@@ -1,5 +1,6 @@
 #pragma once
-// The settings file format, shared by every tree the program writes.
+// The settings file format of every Settings tree (the export tree Q5Settings writes the
+// same elements as UTF-8 text).
 //
 // A file is UTF-16LE text without a byte-order mark and without a terminating zero:
 //   <?xml version="1.0"?> CR LF, then one root element (named "Settings" for the settings
@@ -13,9 +14,8 @@
 //   t    the EVariableTypes code d    the caption shown in the settings dialog
 // A text attribute holding characters XML cannot carry is written hex-encoded as "kx",
 // "vx" or "dx" (see Markup.h). Reading also accepts a byte-order mark and UTF-8 text, stops
-// at the first zero code unit, and refuses anything else: unknown elements, a named child
-// without a name, two children of one name, bad numbers, nesting deeper than
-// Markup::kMaxDepth.
+// at the first zero code unit, and refuses anything else: what MarkupReader refuses,
+// unknown elements, a named child without a name, two children of one name, bad numbers.
 
 #include <QByteArray>
 #include <QString>
