@@ -3,8 +3,8 @@
 // order books, transactions and session statistics. It lives in its library for the whole run;
 // the application never deletes it. Receivers are called on the provider's own thread until
 // they are removed; once a Remove... call returns, the receiver is not called any more and may
-// be destroyed. A receiver must not hold a lock of its own while it removes itself or another
-// receiver, since a delivery may be waiting for that lock.
+// be destroyed. A removal waits for a delivery under way, so whoever removes a receiver must not
+// hold a lock that the receiver takes while it is called.
 
 #include "platform/modules/Asset.h"
 #include "platform/modules/DSProp.h"
