@@ -1,0 +1,9 @@
+#include "modulelibs/chart/ChartModule.h"
+
+#include "modulelibs/chart/ChartModuleConsumer.h"
+
+ChartConsumer* GetChartConsumer()
+{
+    static ChartModuleConsumer consumer;
+    return &consumer;
+}

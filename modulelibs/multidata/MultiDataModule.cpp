@@ -1,0 +1,9 @@
+#include "modulelibs/multidata/MultiDataModule.h"
+
+#include "modulelibs/multidata/MultiDataModuleConsumer.h"
+
+MultiDataConsumer* GetMultiDataConsumer()
+{
+    static MultiDataModuleConsumer consumer;
+    return &consumer;
+}

@@ -1,0 +1,6 @@
+#pragma once
+// The accessor of the multi-data library's one consumer.
+
+class MultiDataConsumer;
+
+MultiDataConsumer* GetMultiDataConsumer();
