@@ -1,8 +1,7 @@
 // The exports of the "Kelvora OnLine" provider library.
 
-#include "providers/simfeed/KelvoraOnLineProvider.h"
-
 #include "platform/modules/PluginApi.h"
+#include "providers/simfeed/KelvoraOnLineProvider.h"
 
 Q4_DEFINE_PLUGIN_API_VERSION
 

@@ -1,9 +1,11 @@
 #include "providers/simfeed/KelvoraOnLineProvider.h"
 
-#include "providers/simfeed/SimFeedThread.h"
-
 #include "platform/base/Log.h"
 #include "platform/modules/IAppMediator.h"
+#include "platform/settings/ISettingsManager.h"
+#include "platform/settings/Settings.h"
+#include "providers/simfeed/SimFeedConfigDialog.h"
+#include "providers/simfeed/SimFeedThread.h"
 
 #include <utility>
 
@@ -31,6 +33,14 @@ void KelvoraOnLineProvider::WriteError(const QString& where, int line, const QSt
         Log::WriteError(text, ModuleName(), where, line);
 }
 
+void KelvoraOnLineProvider::WriteWarning(const QString& where, int line, const QString& text) const
+{
+    if (IAppMediator* mediator = GetAppMediator())
+        mediator->WriteWarning(ModuleName(), where, line, text);
+    else
+        Log::WriteWarning(text, ModuleName(), where, line);
+}
+
 bool KelvoraOnLineProvider::AcceptSettingsManager(std::shared_ptr<ISettingsManager> settingsManager)
 {
     if (m_feed)
@@ -40,6 +50,14 @@ bool KelvoraOnLineProvider::AcceptSettingsManager(std::shared_ptr<ISettingsManag
         return false;
     }
     m_settingsManager = std::move(settingsManager);
+    if (m_settingsManager)
+    {
+        QStringList problems;
+        m_options = SimFeedOptions::FromSettings(*m_settingsManager->GetSettings(SimFeedOptions::kTreeName, true), &problems);
+        if (!problems.isEmpty())
+            WriteWarning(QStringLiteral("KelvoraOnLineProvider::AcceptSettingsManager"), __LINE__,
+                         QStringLiteral("Niepoprawne ustawienia notowań: %1.").arg(problems.join(QStringLiteral("; "))));
+    }
     m_feed = std::make_unique<SimFeed>(this, m_options);
     m_thread = std::make_unique<SimFeedThread>(*m_feed, [this] { ReportLastTime(); });
     if (!m_thread->StartTicking(m_options.tickInterval))
@@ -80,14 +98,35 @@ void KelvoraOnLineProvider::ShutDown()
 
 int KelvoraOnLineProvider::QueryBeforeConfigure()
 {
-    return 0;
+    // The rate changes while the feed runs and the seed waits for the next start: the open
+    // windows keep their instruments, so the session need not be loaded again.
+    return 1;
 }
 
 bool KelvoraOnLineProvider::ShowConfiguration(QWidget* parent)
 {
-    WriteError(QStringLiteral("KelvoraOnLineProvider::ShowConfiguration"), __LINE__,
-               QStringLiteral("Konfiguracja dostawcy nie jest jeszcze dostępna."));
-    return false;
+    SimFeedConfigDialog dialog(m_options, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return ApplyOptions(dialog.Options());
+}
+
+bool KelvoraOnLineProvider::ApplyOptions(const SimFeedOptions& options)
+{
+    if (options == m_options)
+        return false;
+    m_options = options;
+    if (m_feed)
+        m_feed->SetTicksPerStep(options.ticksPerStep);
+    if (m_thread && m_thread->IsRunning())
+        m_thread->ChangeInterval(options.tickInterval);
+    if (!m_settingsManager)
+        return true;
+    options.ToSettings(*m_settingsManager->GetSettings(SimFeedOptions::kTreeName, true));
+    if (!m_settingsManager->Save(SimFeedOptions::kTreeName))
+        WriteError(QStringLiteral("KelvoraOnLineProvider::ApplyOptions"), __LINE__,
+                   QStringLiteral("Nie zapisano ustawień notowań."));
+    return true;
 }
 
 std::vector<DSProp> KelvoraOnLineProvider::GetAllSeries() const

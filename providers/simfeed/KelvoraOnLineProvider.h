@@ -3,10 +3,9 @@
 // own thread from the moment the application accepts it until it stops its work. Its seed and
 // rate come from its settings store.
 
+#include "platform/modules/ProviderBase.h"
 #include "providers/simfeed/SimFeed.h"
 #include "providers/simfeed/SimFeedOptions.h"
-
-#include "platform/modules/ProviderBase.h"
 
 #include <atomic>
 #include <memory>
@@ -48,9 +47,15 @@ public:
     bool AddStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver) override;
     bool RemoveStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver) override;
 
+    // Takes new options: the rate at once, the seed from the next start, and keeps them in the
+    // settings store; false when nothing changed.
+    bool ApplyOptions(const SimFeedOptions& options);
+    const SimFeedOptions& GetOptions() const { return m_options; }
+
 private:
     void ReportLastTime();
     void WriteError(const QString& where, int line, const QString& text) const;
+    void WriteWarning(const QString& where, int line, const QString& text) const;
 
     std::shared_ptr<ISettingsManager> m_settingsManager;
     SimFeedOptions m_options;

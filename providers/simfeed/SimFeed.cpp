@@ -1,13 +1,12 @@
 #include "providers/simfeed/SimFeed.h"
 
-#include "providers/simfeed/SimCatalogue.h"
-
 #include "platform/base/SafeAutoLock.h"
 #include "platform/modules/IOrdersSheetReceiver.h"
 #include "platform/modules/IQuotesReceiver.h"
 #include "platform/modules/IStatisticsSessionReceiver.h"
 #include "platform/modules/SeriesIds.h"
 #include "platform/modules/Transaction.h"
+#include "providers/simfeed/SimCatalogue.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +19,7 @@ const char* const kFile = "SimFeed.cpp";
 
 SimFeed::SimFeed(ProviderBase* provider, const SimFeedOptions& options)
     : m_options(options)
+    , m_ticksPerStep(options.ticksPerStep)
     , m_market(options.seed)
     , m_lastTime(std::numeric_limits<double>::quiet_NaN())
 {
@@ -143,9 +143,11 @@ void SimFeed::Step(const NDateTime& now)
 {
     const SafeAutoLock lock(m_marketLock, "SimFeed::Step", kFile);
     DeliverWaitingBooks();
-    m_market.Step(now, m_options.ticksPerStep, *this);
-    if (m_options.ticksPerStep > 0 && now.IsValid())
+    const int ticks = m_ticksPerStep.load();
+    // Set before the deliveries, so that a receiver asking for it sees the time of its quote.
+    if (ticks > 0 && now.IsValid())
         m_lastTime.store(now.ToDayCount());
+    m_market.Step(now, ticks, *this);
     ++m_steps;
     if (m_options.statisticsEverySteps > 0 && m_steps % static_cast<std::uint64_t>(m_options.statisticsEverySteps) == 0)
         DeliverStatistics();

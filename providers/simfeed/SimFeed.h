@@ -8,14 +8,13 @@
 // within it, always in that order. Adding and removing take only the second, so a removal waits
 // for the delivery under way and no receiver is called after its removal returned.
 
+#include "platform/base/SafeCriticalSection.h"
+#include "platform/modules/Asset.h"
+#include "platform/modules/DSProp.h"
 #include "providers/simfeed/ISimMarketListener.h"
 #include "providers/simfeed/ReceiverList.h"
 #include "providers/simfeed/SimFeedOptions.h"
 #include "providers/simfeed/SimMarket.h"
-
-#include "platform/base/SafeCriticalSection.h"
-#include "platform/modules/Asset.h"
-#include "platform/modules/DSProp.h"
 
 #include <atomic>
 #include <cstdint>
@@ -37,6 +36,8 @@ public:
     SimFeed& operator=(const SimFeed&) = delete;
 
     const SimFeedOptions& GetOptions() const { return m_options; }
+    // Takes effect from the next step.
+    void SetTicksPerStep(int ticks) { m_ticksPerStep.store(ticks); }
     // The instruments, in the catalogue's order; unchanging, so any thread may ask.
     const std::vector<Asset>& Assets() const { return m_assets; }
     // The instrument of the feed with the asset's ticker (and market, when it has one).
@@ -73,6 +74,7 @@ private:
     void DeliverStatistics();
 
     const SimFeedOptions m_options;
+    std::atomic<int> m_ticksPerStep;
     std::vector<Asset> m_assets;
 
     SafeCriticalSection m_marketLock{QStringLiteral("SimFeed::Market")};

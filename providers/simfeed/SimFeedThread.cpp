@@ -28,6 +28,11 @@ bool SimFeedThread::StartTicking(std::chrono::milliseconds interval)
     return true;
 }
 
+bool SimFeedThread::ChangeInterval(std::chrono::milliseconds interval)
+{
+    return SetTimer(kStepTimer, interval) != 0;
+}
+
 void SimFeedThread::OnTimer(std::uintptr_t id)
 {
     if (id != kStepTimer)

@@ -18,6 +18,8 @@ public:
 
     // Starts the thread ticking every interval; false when it cannot.
     bool StartTicking(std::chrono::milliseconds interval);
+    // From any thread; false when the thread does not run.
+    bool ChangeInterval(std::chrono::milliseconds interval);
 
 protected:
     void OnTimer(std::uintptr_t id) override;

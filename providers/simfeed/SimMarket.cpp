@@ -1,10 +1,9 @@
 #include "providers/simfeed/SimMarket.h"
 
-#include "providers/simfeed/ISimMarketListener.h"
-#include "providers/simfeed/SimCatalogue.h"
-
 #include "platform/modules/SeriesIds.h"
 #include "platform/modules/Transaction.h"
+#include "providers/simfeed/ISimMarketListener.h"
+#include "providers/simfeed/SimCatalogue.h"
 
 #include <algorithm>
 

@@ -5,13 +5,12 @@
 // follows. Everything follows from the seed and the times given, so two markets made with the
 // same seed and stepped at the same times tell exactly the same story.
 
-#include "providers/simfeed/SimInstrument.h"
-#include "providers/simfeed/SimOrderBook.h"
-#include "providers/simfeed/SimRandom.h"
-
 #include "platform/modules/CurrentState.h"
 #include "platform/modules/NDateTime.h"
 #include "platform/modules/SessionStatistics.h"
+#include "providers/simfeed/SimInstrument.h"
+#include "providers/simfeed/SimOrderBook.h"
+#include "providers/simfeed/SimRandom.h"
 
 #include <QDate>
 

@@ -5,10 +5,9 @@
 // the best ask, both sides keep at least kRequiredLevels levels, and none reaches further than
 // kMaxDistance ticks from the last price.
 
+#include "platform/modules/OrderBook.h"
 #include "providers/simfeed/SimInstrument.h"
 #include "providers/simfeed/SimOrderEvent.h"
-
-#include "platform/modules/OrderBook.h"
 
 #include <cstdint>
 #include <functional>
