@@ -1,5 +1,8 @@
 #include "core/ui/Quorvanta4App.h"
 
+#include "core/engine/BLProvidersManager.h"
+#include "core/engine/ConsumerManagerQ4Classic.h"
+#include "core/engine/PluginLifecycle.h"
 #include "platform/base/Log.h"
 #include "platform/base/LogBuffer.h"
 
@@ -14,12 +17,43 @@ Quorvanta4App::Quorvanta4App()
 
 Quorvanta4App::~Quorvanta4App()
 {
+    EndPlugins();
     Log::Close();
     LogBuffer::Close();
 }
 
+bool Quorvanta4App::LoadPlugins()
+{
+    m_consumerManager = std::make_shared<ConsumerManagerQ4Classic>(BuiltInConsumerAccessors::Standard(), ConsumerManager::Hooks());
+    m_providersManager = std::make_shared<BLProvidersManager>();
+    m_providersManager->Load();
+    m_consumerManager->Load();
+    // No stored choice yet: the first provider loaded becomes the default one.
+    if (!m_providersManager->SetDefaultProviderByName(QString()))
+    {
+        Log::WriteError(QStringLiteral("Nie wczytano żadnego dostawcy danych z folderu \"%1\".")
+                            .arg(m_providersManager->GetFolderPath()),
+                        ProductName(), QStringLiteral("Quorvanta4App::LoadPlugins"), __LINE__);
+        return false;
+    }
+    return true;
+}
+
+void Quorvanta4App::EndPlugins()
+{
+    if (m_providersManager && m_consumerManager)
+    {
+        PluginLifecycle::StopWork(*m_providersManager, *m_consumerManager);
+        PluginLifecycle::ShutDown(*m_providersManager, *m_consumerManager);
+    }
+    m_providersManager.reset();
+    m_consumerManager.reset();
+}
+
 bool Quorvanta4App::InitInstance()
 {
+    if (!LoadPlugins())
+        return false;
     m_mainWindow = std::make_unique<QMainWindow>();
     m_mainWindow->setWindowTitle(ProductName());
     m_mainWindow->resize(1280, 800);
@@ -30,5 +64,6 @@ bool Quorvanta4App::InitInstance()
 int Quorvanta4App::ExitInstance()
 {
     m_mainWindow.reset();
+    EndPlugins();
     return 0;
 }

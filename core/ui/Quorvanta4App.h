@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class BLProvidersManager;
+class ConsumerManager;
 class QMainWindow;
 
 class Quorvanta4App
@@ -21,9 +23,19 @@ public:
     int ExitInstance();
 
     QMainWindow* MainWindow() const { return m_mainWindow.get(); }
+    BLProvidersManager* ProvidersManager() const { return m_providersManager.get(); }
+    ConsumerManager* GetConsumerManager() const { return m_consumerManager.get(); }
 
     static QString ProductName() { return QStringLiteral("Quorvanta 4"); }
 
 private:
+    // Loads the data providers and the module libraries and chooses the default provider;
+    // false when no provider could be the default one. The application mediator takes this
+    // over when it is built.
+    bool LoadPlugins();
+    void EndPlugins();
+
     std::unique_ptr<QMainWindow> m_mainWindow;
+    std::shared_ptr<ConsumerManager> m_consumerManager;
+    std::shared_ptr<BLProvidersManager> m_providersManager;
 };
