@@ -2,18 +2,16 @@
 // receivers follow every instrument. A delivery is one tick (transaction, order book and
 // current state) handed to one receiver.
 
-#include "providers/simfeed/SimFeed.h"
-
 #include "platform/modules/CurrentState.h"
 #include "platform/modules/IQuotesReceiver.h"
 #include "platform/modules/SeriesIds.h"
+#include "providers/simfeed/SimFeed.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
 
 #include <benchmark/benchmark.h>
-
 #include <vector>
 
 namespace

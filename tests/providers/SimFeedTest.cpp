@@ -1,6 +1,3 @@
-#include "providers/simfeed/SimFeed.h"
-#include "providers/simfeed/SimFeedThread.h"
-
 #include "platform/modules/CurrentState.h"
 #include "platform/modules/IOrdersSheetReceiver.h"
 #include "platform/modules/IQuotesReceiver.h"
@@ -9,15 +6,16 @@
 #include "platform/modules/SeriesIds.h"
 #include "platform/modules/SessionStatistics.h"
 #include "platform/modules/Transaction.h"
+#include "providers/simfeed/SimFeed.h"
+#include "providers/simfeed/SimFeedThread.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
 
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <chrono>
+#include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <mutex>

@@ -1,9 +1,8 @@
+#include "platform/modules/SeriesIds.h"
+#include "platform/modules/Transaction.h"
 #include "providers/simfeed/ISimMarketListener.h"
 #include "providers/simfeed/SimCatalogue.h"
 #include "providers/simfeed/SimMarket.h"
-
-#include "platform/modules/SeriesIds.h"
-#include "platform/modules/Transaction.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -11,7 +10,6 @@
 #include <QTime>
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace

@@ -1,0 +1,173 @@
+#include "core/engine/BLProvidersManager.h"
+#include "platform/base/AppPaths.h"
+#include "platform/base/Log.h"
+#include "platform/base/ThreadEvent.h"
+#include "platform/modules/CurrentState.h"
+#include "platform/modules/IQuotesReceiver.h"
+#include "platform/modules/PluginBase.h"
+#include "platform/modules/ProviderBase.h"
+#include "platform/modules/SeriesIds.h"
+#include "platform/settings/Settings.h"
+#include "platform/settings/SettingsManager.h"
+#include "providers/simfeed/SimFeedOptions.h"
+#include "tests/support/FakeAppMediator.h"
+#include "tests/support/TempHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <gtest/gtest.h>
+
+namespace
+{
+class FirstQuote : public IQuotesReceiver
+{
+public:
+    void OnQuote(const Asset& asset, const CurrentState& state) override
+    {
+        if (quotes++ == 0)
+        {
+            price = state.GetDouble(SeriesIds::kPrice);
+            arrived.Set();
+        }
+    }
+
+    std::atomic<int> quotes = 0;
+    double price = 0.0;
+    ThreadEvent arrived;
+};
+
+// The executable folder of the build: "Providers" holds the real plug-in.
+class KelvoraOnLineProviderTest : public ::testing::Test
+{
+protected:
+    KelvoraOnLineProviderTest()
+    {
+        AppPaths::SetExecutableFolder(QStringLiteral(Q4_BIN_DIR));
+        Log::Init(QDir(home.Path()).filePath(QStringLiteral("Log.txt")));
+    }
+    ~KelvoraOnLineProviderTest() override
+    {
+        Log::Close();
+        AppPaths::SetExecutableFolder(QString());
+    }
+
+    QString LogText() const
+    {
+        QFile file(QDir(home.Path()).filePath(QStringLiteral("Log.txt")));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    TempHome home;
+};
+}
+
+TEST_F(KelvoraOnLineProviderTest, LoadsFromTheProvidersFolderAndTicksOnItsOwnThread)
+{
+    BLProvidersManager manager;
+    ASSERT_TRUE(manager.Load());
+    ProviderBase* provider = manager.FindProvider(QStringLiteral("kelvora online"));
+    ASSERT_NE(provider, nullptr);
+    EXPECT_EQ(provider->GetName(), QStringLiteral("Kelvora OnLine"));
+    EXPECT_TRUE(provider->IsRunning());
+    EXPECT_TRUE(provider->HasNotifyPane());
+    EXPECT_TRUE(LogText().contains(QStringLiteral("Wczytano dostawcę danych Kelvora OnLine")));
+
+    const std::vector<Asset> assets = provider->GetAllAssets();
+    ASSERT_GE(assets.size(), 40u);
+    QSet<QString> markets;
+    for (const Asset& asset : assets)
+    {
+        EXPECT_EQ(asset.GetProvider(), provider);
+        markets.insert(asset.GetMarket());
+    }
+    EXPECT_GE(markets.size(), 3);
+    EXPECT_FALSE(provider->GetAssetSeries(assets.front()).empty());
+    EXPECT_TRUE(provider->GetAssetSeries(Asset(provider, {}, QStringLiteral("NIEMA"), {}, {})).empty());
+
+    FirstQuote receiver;
+    for (const Asset& asset : assets)
+        ASSERT_TRUE(provider->AddQuotesReceiver(&receiver, asset));
+    ASSERT_TRUE(receiver.arrived.WaitFor(std::chrono::seconds(5)));
+    EXPECT_GT(receiver.price, 0.0);
+    NDateTime last;
+    EXPECT_TRUE(provider->GetLastTime(last));
+    EXPECT_TRUE(last.IsValid());
+
+    provider->StopWork();
+    EXPECT_FALSE(provider->IsRunning());
+    const int quotes = receiver.quotes.load();
+    for (const Asset& asset : assets)
+        EXPECT_TRUE(provider->RemoveQuotesReceiver(&receiver, asset));
+    EXPECT_EQ(receiver.quotes.load(), quotes);
+    manager.ShutDown();
+    EXPECT_FALSE(provider->AddQuotesReceiver(&receiver, assets.front()));
+}
+
+TEST_F(KelvoraOnLineProviderTest, TakesItsRateAndSeedFromItsSettingsStore)
+{
+    SettingsManager store(QStringLiteral("Kelvora OnLine"));
+    Settings& feed = *store.GetSettings(SimFeedOptions::kTreeName, false);
+    feed[QStringLiteral("Seed")] = QStringLiteral("77");
+    feed[QStringLiteral("TickIntervalMs")] = QStringLiteral("5");   // below the shortest interval
+    feed[QStringLiteral("TicksPerStep")] = QStringLiteral("many");
+    ASSERT_TRUE(store.Save(SimFeedOptions::kTreeName));
+
+    BLProvidersManager manager;
+    manager.Load();
+    ASSERT_NE(manager.FindProvider(QStringLiteral("Kelvora OnLine")), nullptr);
+    const QString log = LogText();
+    EXPECT_TRUE(log.contains(QStringLiteral("ziarno 77, 10 ms, 8 tików na krok"))) << log.toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("TickIntervalMs = \"5\" (przyjęto 10)")));
+    EXPECT_TRUE(log.contains(QStringLiteral("TicksPerStep = \"many\" (przyjęto 8)")));
+}
+
+// The plug-in reaches the application through the same plug-in base as the program: it logs
+// through the mediator the program gave, and reports its last quote time while it is the
+// application's time source.
+TEST_F(KelvoraOnLineProviderTest, ReachesTheApplicationThroughTheMediator)
+{
+    FakeAppMediator mediator;
+    PluginBase::Init(&mediator);
+    {
+        BLProvidersManager manager;
+        manager.Load();
+        ProviderBase* provider = manager.FindProvider(QStringLiteral("Kelvora OnLine"));
+        ASSERT_NE(provider, nullptr);
+        EXPECT_TRUE(mediator.Lines().filter(QStringLiteral("INFO|Kelvora OnLine|")).size() == 1)
+            << mediator.Lines().join(QLatin1Char('\n')).toStdString();
+
+        provider->NotifyLastTimeChanged(true);
+        for (int wait = 0; wait < 100 && mediator.lastQuoteTimeReports.load() == 0; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_GT(mediator.lastQuoteTimeReports.load(), 0);
+        EXPECT_EQ(mediator.lastQuoteTimeProvider.load(), provider);
+
+        provider->NotifyLastTimeChanged(false);
+        provider->StopWork();
+        const int reports = mediator.lastQuoteTimeReports.load();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_EQ(mediator.lastQuoteTimeReports.load(), reports);
+        manager.ShutDown();
+    }
+    PluginBase::NullifyAppMediator();
+}
+
+TEST(SimFeedOptionsTest, RoundTripThroughASettingsTree)
+{
+    SimFeedOptions options;
+    options.seed = 123456;
+    options.tickInterval = std::chrono::milliseconds(40);
+    options.ticksPerStep = 25;
+    options.statisticsEverySteps = 0;
+    Settings node;
+    options.ToSettings(node);
+    QStringList problems;
+    EXPECT_EQ(SimFeedOptions::FromSettings(node, &problems), options);
+    EXPECT_TRUE(problems.isEmpty());
+    EXPECT_EQ(SimFeedOptions::FromSettings(Settings::InvalidVariable()), SimFeedOptions());
+}
