@@ -28,7 +28,7 @@ constexpr std::uint32_t ID_GROUP_CHART = 34115;
 constexpr std::uint32_t ID_GROUP_PROGRAM = 34116;
 constexpr std::uint32_t ID_GROUP_ALERTS = 34117;
 
-struct ControlSpec
+struct ControlLayout
 {
     std::uint32_t id;
     bool large = false;
@@ -36,21 +36,21 @@ struct ControlSpec
     std::vector<std::uint32_t> popup = {};
 };
 
-struct GroupSpec
+struct GroupLayout
 {
     std::uint32_t captionId;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlLayout> controls;
 };
 
-struct TabSpec
+struct TabLayout
 {
     std::uint32_t stringId;
-    std::vector<GroupSpec> groups;
+    std::vector<GroupLayout> groups;
 };
 
-const std::vector<TabSpec>& MainTabs()
+const std::vector<TabLayout>& MainTabs()
 {
-    static const std::vector<TabSpec> tabs = {
+    static const std::vector<TabLayout> tabs = {
         {ID_TAB_MAIN,
          {
              {ID_GROUP_NEW_WINDOW,
@@ -91,12 +91,12 @@ QuorvantaMainTabsQ4Classic::QuorvantaMainTabsQ4Classic(RibbonsFactory& factory, 
 
 bool QuorvantaMainTabsQ4Classic::CreateTabs()
 {
-    for (const TabSpec& spec : MainTabs())
+    for (const TabLayout& layout : MainTabs())
     {
-        QuorvantaTab* tab = GetRibbonBar().AddTab(spec.stringId, std::make_unique<MainRibbonTab>(*this));
+        QuorvantaTab* tab = GetRibbonBar().AddTab(layout.stringId, std::make_unique<MainRibbonTab>(*this));
         if (tab == nullptr)
             return false;
-        GetRibbonsFactory().AddMainTab(spec.stringId, tab);
+        GetRibbonsFactory().AddMainTab(layout.stringId, tab);
     }
     return true;
 }
@@ -104,31 +104,31 @@ bool QuorvantaMainTabsQ4Classic::CreateTabs()
 bool QuorvantaMainTabsQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)
 {
     const auto& tabs = MainTabs();
-    const auto spec = std::find_if(tabs.begin(), tabs.end(), [&tab](const TabSpec& item) { return item.stringId == tab.GetID(); });
-    if (spec == tabs.end())
+    const auto layout = std::find_if(tabs.begin(), tabs.end(), [&tab](const TabLayout& item) { return item.stringId == tab.GetID(); });
+    if (layout == tabs.end())
     {
         qCWarning(lcRibbon) << "QuorvantaMainTabsQ4Classic: tab" << tab.GetID() << "is not a main tab";
         return false;
     }
     CommandBars* commandBars = GetRibbonBar().GetCommandBars();
-    for (const GroupSpec& groupSpec : spec->groups)
+    for (const GroupLayout& groupLayout : layout->groups)
     {
-        RibbonGroupBase* group = tab.AddGroup(StringTable::Instance().Get(groupSpec.captionId), groupSpec.captionId);
-        for (const ControlSpec& controlSpec : groupSpec.controls)
+        RibbonGroupBase* group = tab.AddGroup(StringTable::Instance().Get(groupLayout.captionId), groupLayout.captionId);
+        for (const ControlLayout& controlLayout : groupLayout.controls)
         {
-            const int type = controlSpec.popup.empty() ? RibbonControlButton : RibbonControlButtonPopup;
-            RibbonControl* control = group->Add(type, controlSpec.id);
-            if (!controlSpec.popup.empty())
+            const int type = controlLayout.popup.empty() ? RibbonControlButton : RibbonControlButtonPopup;
+            RibbonControl* control = group->Add(type, controlLayout.id);
+            if (!controlLayout.popup.empty())
             {
                 auto popup = std::make_unique<RibbonPopupBar>();
-                for (const std::uint32_t id : controlSpec.popup)
+                for (const std::uint32_t id : controlLayout.popup)
                     popup->Add(RibbonControlButton, id);
                 control->SetCommandBar(std::move(popup));
             }
             // A large control shows its command's own picture at 32 px.
-            if (controlSpec.large && commandBars)
-                commandBars->GetImageManager().SetIcon(controlSpec.id, controlSpec.id, RibbonImageManager::kLarge);
-            control->SetStyle(controlSpec.large ? RibbonControlStyle::Large : RibbonControlStyle::Small);
+            if (controlLayout.large && commandBars)
+                commandBars->GetImageManager().SetIcon(controlLayout.id, controlLayout.id, RibbonImageManager::kLarge);
+            control->SetStyle(controlLayout.large ? RibbonControlStyle::Large : RibbonControlStyle::Small);
         }
     }
     return true;

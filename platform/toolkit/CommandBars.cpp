@@ -29,6 +29,6 @@ std::unique_ptr<RibbonControl> CommandBars::RequestControl(std::uint32_t id)
         return nullptr;
     RibbonCreateControlRequest request;
     request.id = id;
-    const LResult made = frame->SendMessage(RibbonIds::WM_XTP_CREATECONTROL, 0, reinterpret_cast<LParam>(&request));
+    const LResult made = frame->SendMessage(RibbonIds::CreateControlMessage, 0, reinterpret_cast<LParam>(&request));
     return made != 0 ? std::move(request.control) : nullptr;
 }

@@ -29,18 +29,19 @@ const RibbonImageManager& NoImages()
 RibbonBarView::RibbonBarView(RibbonBarBase& ribbon, QWidget* parent)
     : QWidget(parent)
     , Wnd(this)
-    , m_ribbon(ribbon)
+    , m_ribbon(&ribbon)
 {
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    m_ribbon.SetSite(this);
-    connect(&m_ribbon, &RibbonBarBase::changed, this, &RibbonBarView::OnRibbonChanged);
+    m_ribbon->SetSite(this);
+    connect(&ribbon, &RibbonBarBase::changed, this, &RibbonBarView::OnRibbonChanged);
+    connect(&ribbon, &QObject::destroyed, this, &RibbonBarView::OnRibbonChanged);
 }
 
 RibbonBarView::~RibbonBarView()
 {
-    if (m_ribbon.GetSite() == this)
-        m_ribbon.SetSite(nullptr);
+    if (m_ribbon && m_ribbon->GetSite() == this)
+        m_ribbon->SetSite(nullptr);
 }
 
 const RibbonLayout& RibbonBarView::Layout()
@@ -87,9 +88,9 @@ QRect RibbonBarView::ScreenRect(const RibbonControl& control) const
 void RibbonBarView::TrackPopup(RibbonControl& control)
 {
     RibbonPopupBar* popup = control.GetCommandBar();
-    if (popup == nullptr)
+    if (popup == nullptr || !m_ribbon)
         return;
-    m_ribbon.OnPopupOpening(*popup);
+    m_ribbon->OnPopupOpening(*popup);
     const RibbonPopupMenu menu(*popup, Images(), this);
     const QRect anchor = ScreenRect(control);
     m_activeMenu = menu.Get();
@@ -123,9 +124,11 @@ bool RibbonBarView::event(QEvent* event)
 
 void RibbonBarView::paintEvent(QPaintEvent*)
 {
+    if (!m_ribbon)
+        return;
     EnsureLayout();
     QPainter painter(this);
-    RibbonPainter(painter, m_ribbon, Images(), m_palette).Paint(m_layout);
+    RibbonPainter(painter, *m_ribbon, Images(), m_palette).Paint(m_layout);
 }
 
 void RibbonBarView::resizeEvent(QResizeEvent* event)
@@ -138,7 +141,8 @@ void RibbonBarView::resizeEvent(QResizeEvent* event)
 void RibbonBarView::showEvent(QShowEvent* event)
 {
     SetTimer(kUpdateTimerId, kUpdatePeriodMs);
-    m_ribbon.UpdateControls();
+    if (m_ribbon)
+        m_ribbon->UpdateControls();
     QWidget::showEvent(event);
 }
 
@@ -150,43 +154,47 @@ void RibbonBarView::hideEvent(QHideEvent* event)
 
 void RibbonBarView::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_ribbon.OnLButtonDown(event->position().toPoint());
+    if (m_ribbon && event->button() == Qt::LeftButton)
+        m_ribbon->OnLButtonDown(event->position().toPoint());
 }
 
 void RibbonBarView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (!m_ribbon)
+        return;
     if (event->button() == Qt::LeftButton)
-        m_ribbon.OnLButtonUp(event->position().toPoint());
+        m_ribbon->OnLButtonUp(event->position().toPoint());
     else if (event->button() == Qt::RightButton)
-        m_ribbon.OnRButtonUp(event->position().toPoint());
+        m_ribbon->OnRButtonUp(event->position().toPoint());
 }
 
 void RibbonBarView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_ribbon.OnLButtonDblClk(event->position().toPoint());
+    if (m_ribbon && event->button() == Qt::LeftButton)
+        m_ribbon->OnLButtonDblClk(event->position().toPoint());
 }
 
 void RibbonBarView::mouseMoveEvent(QMouseEvent* event)
 {
-    m_ribbon.OnMouseMove(event->position().toPoint());
+    if (m_ribbon)
+        m_ribbon->OnMouseMove(event->position().toPoint());
 }
 
 void RibbonBarView::leaveEvent(QEvent*)
 {
-    m_ribbon.OnMouseMove(QPoint(-1, -1));
+    if (m_ribbon)
+        m_ribbon->OnMouseMove(QPoint(-1, -1));
 }
 
 void RibbonBarView::OnTimer(std::uint32_t id)
 {
-    if (id == kUpdateTimerId)
-        m_ribbon.UpdateControls();
+    if (id == kUpdateTimerId && m_ribbon)
+        m_ribbon->UpdateControls();
 }
 
 const RibbonImageManager& RibbonBarView::Images() const
 {
-    const CommandBars* commandBars = m_ribbon.GetCommandBars();
+    const CommandBars* commandBars = m_ribbon ? m_ribbon->GetCommandBars() : nullptr;
     return commandBars ? commandBars->GetImageManager() : NoImages();
 }
 
@@ -205,7 +213,7 @@ void RibbonBarView::EnsureLayout() const
 {
     if (m_layoutValid)
         return;
-    m_layout = RibbonLayout(m_ribbon, Images(), fontMetrics(), std::max(width(), 1));
+    m_layout = m_ribbon ? RibbonLayout(*m_ribbon, Images(), fontMetrics(), std::max(width(), 1)) : RibbonLayout();
     m_layoutValid = true;
 }
 

@@ -2,7 +2,8 @@
 // The ribbon on screen: paints a RibbonBarBase and hands it the mouse. Edits and combo boxes
 // are real child widgets over their places; popups are menus shown through the program's menu
 // tracker. While shown it asks the update-UI handlers of the controls on screen every 250 ms,
-// as the idle loop did; the model asks again whenever a tab or popup opens.
+// as the idle loop did; the model asks again whenever a tab or popup opens. The view may
+// outlive its ribbon (a frame's members die before its child widgets); it then shows nothing.
 
 #include "platform/toolkit/IRibbonBarSite.h"
 #include "platform/toolkit/RibbonLayout.h"
@@ -28,7 +29,6 @@ public:
     explicit RibbonBarView(RibbonBarBase& ribbon, QWidget* parent = nullptr);
     ~RibbonBarView() override;
 
-    RibbonBarBase& GetRibbon() const { return m_ribbon; }
     // The layout of the current size and state.
     const RibbonLayout& Layout();
     // The child editor of an edit or combo box control; null when it is not shown.
@@ -63,7 +63,7 @@ private:
     void PlaceEditors();
     bool ShowToolTip(const QPoint& point, const QPoint& globalPos);
 
-    RibbonBarBase& m_ribbon;
+    QPointer<RibbonBarBase> m_ribbon;
     RibbonPalette m_palette;
     mutable RibbonLayout m_layout;
     mutable bool m_layoutValid = false;

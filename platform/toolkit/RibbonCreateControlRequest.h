@@ -1,6 +1,6 @@
 #pragma once
 // The ribbon's request to its frame for a control of a command id (message
-// WM_XTP_CREATECONTROL, lParam the request): whoever makes the control puts it here and
+// RibbonIds::CreateControlMessage, lParam the request): whoever makes the control puts it here and
 // answers non-zero; the ribbon then uses it instead of its plain button.
 
 #include "platform/toolkit/RibbonControl.h"

@@ -56,5 +56,5 @@ inline constexpr std::uint32_t TabControl = 9604;
 // The ribbon's own context-menu entry that minimises or expands the ribbon.
 inline constexpr std::uint32_t MinimizeRibbon = 9609;
 // The message through which the ribbon asks its frame to create a control for an id.
-inline constexpr std::uint32_t WM_XTP_CREATECONTROL = 0x285e;
+inline constexpr std::uint32_t CreateControlMessage = 0x285e;
 }

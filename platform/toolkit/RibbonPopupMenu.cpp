@@ -63,11 +63,6 @@ void RibbonPopupMenu::SetMaxWidthDivisor(double divisor)
     g_maxWidthDivisor = divisor;
 }
 
-double RibbonPopupMenu::GetMaxWidthDivisor()
-{
-    return g_maxWidthDivisor;
-}
-
 void RibbonPopupMenu::Fill(QMenu& menu, RibbonPopupBar& popup)
 {
     for (const auto& owned : popup.GetControls())

@@ -26,7 +26,6 @@ public:
 
     // A popup is at most this share of its screen's width (0: no limit).
     static void SetMaxWidthDivisor(double divisor);
-    static double GetMaxWidthDivisor();
 
 private:
     void Fill(QMenu& menu, RibbonPopupBar& popup);

@@ -38,7 +38,7 @@ public:
     {
         return std::make_shared<TestTabsCreator>(
             factory, ribbonBar, TestTabsCreator::Kind::Module, m_tables,
-            std::vector<TestTabsCreator::TabSpec>{{ID_TAB_TABLE, RibbonTabLevelContext},
+            std::vector<TestTabsCreator::TabLayout>{{ID_TAB_TABLE, RibbonTabLevelContext},
                                                   {ID_TAB_INSTRUMENT, RibbonTabLevelContext}});
     }
 

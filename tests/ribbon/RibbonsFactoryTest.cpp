@@ -53,7 +53,7 @@ protected:
 
     IGenericModule* ModuleOf(int module) { return module < 0 ? nullptr : reinterpret_cast<IGenericModule*>(&m_modules[module]); }
 
-    void SetCreator(const std::string& kind, Kind tabsKind, int module, std::vector<TestTabsCreator::TabSpec> tabs)
+    void SetCreator(const std::string& kind, Kind tabsKind, int module, std::vector<TestTabsCreator::TabLayout> tabs)
     {
         creators->Set(kind, [this, tabsKind, module, tabs](RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) {
             auto creator = std::make_shared<TestTabsCreator>(factory, ribbonBar, tabsKind, ModuleOf(module), tabs);
@@ -269,7 +269,7 @@ TEST_F(RibbonsFactoryTest, StyleEditTabsAreMadeOnceAndAFailureStaysAFailure)
     TestTabsCreator* styleCreator = nullptr;
     creators->SetStyleEdit([&](std::vector<IRibbonTabsCreatorsFactory::Creator>& list) {
         auto creator = std::make_shared<TestTabsCreator>(factory, Ribbon(), Kind::StyleEdit, nullptr,
-                                                         std::vector<TestTabsCreator::TabSpec>{{292, RibbonTabLevelMain}});
+                                                         std::vector<TestTabsCreator::TabLayout>{{292, RibbonTabLevelMain}});
         styleCreator = creator.get();
         list.push_back(creator);
     });
@@ -303,7 +303,7 @@ TEST_F(RibbonsFactoryTest, StyleEditModeShowsOnlyTheChosenTabsAndLeavingBringsTh
     creators->SetStyleEdit([&](std::vector<IRibbonTabsCreatorsFactory::Creator>& list) {
         list.push_back(std::make_shared<TestTabsCreator>(
             factory, Ribbon(), Kind::StyleEdit, nullptr,
-            std::vector<TestTabsCreator::TabSpec>{{292, RibbonTabLevelMain}, {33633, RibbonTabLevelMain},
+            std::vector<TestTabsCreator::TabLayout>{{292, RibbonTabLevelMain}, {33633, RibbonTabLevelMain},
                                                   {33634, RibbonTabLevelMain}}));
     });
     ASSERT_TRUE(factory.CreateStyleEditTabs());

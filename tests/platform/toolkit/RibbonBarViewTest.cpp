@@ -198,3 +198,24 @@ TEST_F(RibbonBarViewTest, AMinimisedRibbonIsOnlyItsTabRow)
     EXPECT_LT(view->sizeHint().height(), expanded);
     EXPECT_TRUE(view->Layout().groups.empty());
 }
+
+TEST(RibbonBarViewLifetimeTest, AViewThatOutlivesItsRibbonShowsNothing)
+{
+    TestApplication::Ensure();
+    auto commandBars = std::make_unique<CommandBars>();
+    RibbonBarBase* ribbon = commandBars->AddRibbonBar(std::make_unique<RibbonBarBase>(), QStringLiteral("Wstążka"));
+    RibbonTabBase* tab = ribbon->InsertTab(0, QStringLiteral("Główna"), 1);
+    tab->AddGroup(QStringLiteral("Pola"), 2)->Add(RibbonControlEdit, 3, QStringLiteral("Nazwa"));
+    ribbon->SetCurrentTab(tab);
+    RibbonBarView view(*ribbon);
+    view.resize(600, 140);
+    view.show();
+    ASSERT_NE(view.EditorOf(ribbon->FindControl(3)), nullptr);
+
+    commandBars.reset();
+
+    EXPECT_EQ(view.Layout().Height(), 0);
+    EXPECT_EQ(view.HitTest(QPoint(10, 10)).code, RibbonHitNowhere);
+    view.grab();
+    view.FireTimer(RibbonBarView::kUpdateTimerId);
+}

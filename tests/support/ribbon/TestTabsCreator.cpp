@@ -6,11 +6,11 @@
 #include "tests/support/ribbon/TestRibbonTab.h"
 
 TestTabsCreator::TestTabsCreator(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar, Kind kind,
-                                 IGenericModule* module, std::vector<TabSpec> tabs)
+                                 IGenericModule* module, std::vector<TabLayout> tabs)
     : RibbonTabsCreator(factory, ribbonBar)
     , m_kind(kind)
     , m_module(module)
-    , m_specs(std::move(tabs))
+    , m_layouts(std::move(tabs))
 {
 }
 
@@ -21,16 +21,16 @@ bool TestTabsCreator::CreateTabs()
         onCreateTabs();
     if (!succeeds)
         return false;
-    for (const TabSpec& spec : m_specs)
+    for (const TabLayout& layout : m_layouts)
     {
         auto* tab = static_cast<TestRibbonTab*>(
-            GetRibbonBar().AddTab(spec.stringId, std::make_unique<TestRibbonTab>(spec.level, this)));
-        tab->available = spec.available;
+            GetRibbonBar().AddTab(layout.stringId, std::make_unique<TestRibbonTab>(layout.level, this)));
+        tab->available = layout.available;
         tabs.push_back(tab);
         if (m_kind == Kind::Main)
-            GetRibbonsFactory().AddMainTab(spec.stringId, tab);
+            GetRibbonsFactory().AddMainTab(layout.stringId, tab);
         else if (m_kind == Kind::Module)
-            GetRibbonsFactory().AddModuleTab(spec.stringId, m_module, tab);
+            GetRibbonsFactory().AddModuleTab(layout.stringId, m_module, tab);
         else
             GetRibbonsFactory().AddStyleEditTab(tab);
     }

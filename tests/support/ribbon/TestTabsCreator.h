@@ -22,7 +22,7 @@ public:
         StyleEdit
     };
 
-    struct TabSpec
+    struct TabLayout
     {
         std::uint32_t stringId;
         ERibbonTabLevel level;
@@ -30,7 +30,7 @@ public:
     };
 
     TestTabsCreator(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar, Kind kind,
-                    IGenericModule* module = nullptr, std::vector<TabSpec> tabs = {});
+                    IGenericModule* module = nullptr, std::vector<TabLayout> tabs = {});
 
     bool CreateTabs() override;
     bool HandleFrameRequest(RibbonCreateControlRequest& request) override;
@@ -45,5 +45,5 @@ public:
 private:
     Kind m_kind;
     IGenericModule* m_module;
-    std::vector<TabSpec> m_specs;
+    std::vector<TabLayout> m_layouts;
 };
