@@ -38,16 +38,24 @@ void EnsureIconTheme()
     }
 }
 
+// The compiled-in maps, in name order; areas of the program add their own "icons.<area>.tsv".
 Images MakeProgramImages()
 {
     EnsureIconTheme();
     Images images;
-    QFile file(QStringLiteral(":/resources/icons.tsv"));
-    QString errorText;
-    if (!file.open(QIODevice::ReadOnly))
+    const QDir folder(QStringLiteral(":/resources"));
+    const QStringList names = folder.entryList({QStringLiteral("icons*.tsv")}, QDir::Files, QDir::Name);
+    for (const QString& name : names)
+    {
+        QFile file(folder.filePath(name));
+        QString errorText;
+        if (!file.open(QIODevice::ReadOnly))
+            qCWarning(lcUi) << "Images: cannot read" << file.fileName();
+        else if (!images.LoadMap(file.readAll(), file.fileName(), &errorText))
+            qCWarning(lcUi).noquote() << errorText;
+    }
+    if (names.isEmpty())
         qCWarning(lcUi) << "Images: the icon map is not compiled in";
-    else if (!images.LoadMap(file.readAll(), file.fileName(), &errorText))
-        qCWarning(lcUi).noquote() << errorText;
     return images;
 }
 }

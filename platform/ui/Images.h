@@ -1,5 +1,5 @@
 #pragma once
-// Icons by resource id. resources/icons.tsv maps an id to a freedesktop icon name
+// Icons by resource id. resources/icons*.tsv map an id to a freedesktop icon name
 // ("id<TAB>name", "#" comments), looked up in the installed icon theme; an id without a map
 // entry or whose icon the theme lacks gets a drawn icon, so no command is ever shown blank.
 // Main thread only, like every pixmap.

@@ -1,0 +1,53 @@
+#pragma once
+// One item of a ribbon gallery: an id the owner chose, a caption, a tooltip, a description and
+// an optional image. Items that look different (colours, line types, check boxes) override Draw.
+
+#include <QRect>
+#include <QString>
+
+#include <cstdint>
+
+class GalleryControl;
+class QPainter;
+
+struct GalleryItemState
+{
+    bool enabled = true;
+    bool hot = false;
+    bool checked = false;
+};
+
+class GalleryItem
+{
+public:
+    GalleryItem(std::uint32_t id, const QString& caption, std::uint32_t imageId = 0);
+    virtual ~GalleryItem() = default;
+
+    std::uint32_t GetID() const { return m_id; }
+    const QString& GetCaption() const { return m_caption; }
+    void SetCaption(const QString& caption) { m_caption = caption; }
+    const QString& GetToolTip() const { return m_toolTip; }
+    void SetToolTip(const QString& toolTip) { m_toolTip = toolTip; }
+    const QString& GetDescription() const { return m_description; }
+    void SetDescription(const QString& description) { m_description = description; }
+    std::uint32_t GetImageId() const { return m_imageId; }
+    void SetImageId(std::uint32_t imageId) { m_imageId = imageId; }
+    // Labels are headings between items; they cannot be chosen.
+    bool IsLabel() const { return m_label; }
+    void SetLabel(bool label) { m_label = label; }
+    std::intptr_t GetData() const { return m_data; }
+    void SetData(std::intptr_t data) { m_data = data; }
+
+    // Paints the item into its cell: the highlight of its state, the image and the caption.
+    virtual void Draw(QPainter& painter, const GalleryControl& gallery, const QRect& rect,
+                      const GalleryItemState& state) const;
+
+private:
+    std::uint32_t m_id;
+    QString m_caption;
+    QString m_toolTip;
+    QString m_description;
+    std::uint32_t m_imageId;
+    bool m_label = false;
+    std::intptr_t m_data = 0;
+};

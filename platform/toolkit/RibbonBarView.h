@@ -1,0 +1,72 @@
+#pragma once
+// The ribbon on screen: paints a RibbonBarBase and hands it the mouse. Edits and combo boxes
+// are real child widgets over their places; popups are menus shown through the program's menu
+// tracker. While shown it asks the update-UI handlers of the controls on screen every 250 ms,
+// as the idle loop did; the model asks again whenever a tab or popup opens. The view may
+// outlive its ribbon (a frame's members die before its child widgets); it then shows nothing.
+
+#include "platform/toolkit/IRibbonBarSite.h"
+#include "platform/toolkit/RibbonLayout.h"
+#include "platform/toolkit/RibbonPalette.h"
+#include "platform/ui/Wnd.h"
+
+#include <QHash>
+#include <QMenu>
+#include <QPointer>
+#include <QWidget>
+
+class RibbonBarBase;
+class RibbonImageManager;
+
+class RibbonBarView : public QWidget, public Wnd, public IRibbonBarSite
+{
+    Q_OBJECT
+
+public:
+    static constexpr std::uint32_t kUpdateTimerId = 1;
+    static constexpr int kUpdatePeriodMs = 250;
+
+    explicit RibbonBarView(RibbonBarBase& ribbon, QWidget* parent = nullptr);
+    ~RibbonBarView() override;
+
+    // The layout of the current size and state.
+    const RibbonLayout& Layout();
+    // The child editor of an edit or combo box control; null when it is not shown.
+    QWidget* EditorOf(const RibbonControl* control) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    RibbonHit HitTest(const QPoint& point) const override;
+    QPoint MapToGlobal(const QPoint& point) const override;
+    QRect ScreenRect(const RibbonControl& control) const override;
+    void TrackPopup(RibbonControl& control) override;
+    void ClosePopups() override;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void OnTimer(std::uint32_t id) override;
+
+private:
+    const RibbonImageManager& Images() const;
+    void OnRibbonChanged();
+    void EnsureLayout() const;
+    void PlaceEditors();
+    bool ShowToolTip(const QPoint& point, const QPoint& globalPos);
+
+    QPointer<RibbonBarBase> m_ribbon;
+    RibbonPalette m_palette;
+    mutable RibbonLayout m_layout;
+    mutable bool m_layoutValid = false;
+    QHash<const RibbonControl*, QPointer<QWidget>> m_editors;
+    QPointer<QMenu> m_activeMenu;
+};

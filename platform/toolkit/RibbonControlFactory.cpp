@@ -1,0 +1,20 @@
+#include "platform/toolkit/RibbonControlFactory.h"
+
+#include "platform/toolkit/GalleryControl.h"
+#include "platform/toolkit/RibbonComboBoxControl.h"
+#include "platform/toolkit/RibbonEditControl.h"
+
+std::unique_ptr<RibbonControl> RibbonControlFactory::Create(int type, std::uint32_t id)
+{
+    switch (type)
+    {
+    case RibbonControlEdit:
+        return std::make_unique<RibbonEditControl>(id);
+    case RibbonControlComboBox:
+        return std::make_unique<RibbonComboBoxControl>(id);
+    case RibbonControlGallery:
+        return std::make_unique<GalleryControl>(id);
+    default:
+        return std::make_unique<RibbonControl>(type, id);
+    }
+}

@@ -1,0 +1,86 @@
+#pragma once
+// Where everything of a ribbon sits at a given width: the context-header row, the tab row
+// with the system button and the right-aligned controls, and the groups of the selected tab
+// with their controls. The view paints from it and hit-tests against it.
+//
+// Hit codes: the system button answers the system-menu code, the free parts of the header
+// and tab rows the caption code, tabs, headers, controls and the group row the client code.
+
+#include "platform/toolkit/RibbonContextHeader.h"
+#include "platform/toolkit/RibbonHit.h"
+
+#include <QFontMetrics>
+#include <QRect>
+#include <QStringList>
+
+#include <vector>
+
+class RibbonBarBase;
+class RibbonControl;
+class RibbonGroupBase;
+class RibbonImageManager;
+class RibbonTabBase;
+
+struct RibbonLayout
+{
+    static constexpr int kHeaderHeight = 20;
+    static constexpr int kTabHeight = 24;
+    static constexpr int kGroupRowHeight = 96;
+    static constexpr int kSmallRowHeight = 22;
+    static constexpr int kGroupCaptionHeight = 18;
+
+    struct ControlItem
+    {
+        RibbonControl* control = nullptr;
+        QRect rect;
+        // The part of a split button that opens its popup.
+        QRect arrowRect;
+        bool large = false;
+    };
+    struct GroupItem
+    {
+        RibbonGroupBase* group = nullptr;
+        QRect rect;
+        QRect captionRect;
+        std::vector<ControlItem> controls;
+        // Vertical lines between the columns that a begin-group flag started.
+        std::vector<int> separators;
+    };
+    struct TabItem
+    {
+        RibbonTabBase* tab = nullptr;
+        QRect rect;
+    };
+    struct HeaderItem
+    {
+        RibbonContextHeader header;
+        QRect rect;
+    };
+
+    RibbonLayout() = default;
+    RibbonLayout(const RibbonBarBase& ribbon, const RibbonImageManager& images, const QFontMetrics& metrics, int width);
+
+    int Height() const { return height; }
+    RibbonHit HitTest(const QPoint& point) const;
+    const ControlItem* FindControl(const RibbonControl* control) const;
+
+    // A caption as shown: "&" mnemonic markers and a "\t" shortcut part removed.
+    static QString DisplayText(const QString& caption);
+    // A large control's caption on at most two lines, split at the space nearest the middle.
+    static QStringList LargeCaptionLines(const QString& caption, const QFontMetrics& metrics);
+    static bool IsLarge(const RibbonControl& control, const RibbonImageManager& images);
+
+    int width = 0;
+    int height = 0;
+    QRect headerRow;
+    QRect tabRow;
+    QRect groupRow;
+    ControlItem systemButton;
+    std::vector<TabItem> tabs;
+    std::vector<HeaderItem> headers;
+    std::vector<ControlItem> rightControls;
+    std::vector<GroupItem> groups;
+
+private:
+    void LayOutGroup(RibbonGroupBase& group, const RibbonImageManager& images, const QFontMetrics& metrics, int& x);
+};

@@ -1,0 +1,3 @@
+#include "ribbon/RibbonLog.h"
+
+Q_LOGGING_CATEGORY(lcRibbon, "q4.ribbon")
