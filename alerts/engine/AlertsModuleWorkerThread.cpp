@@ -1,0 +1,138 @@
+#include "alerts/engine/AlertsModuleWorkerThread.h"
+
+#include "alerts/engine/AlertModule.h"
+#include "alerts/engine/AlertsListManager.h"
+#include "platform/base/SafeAutoLock.h"
+
+#include <utility>
+
+namespace
+{
+constexpr const char* kFile = "AlertsModuleWorkerThread";
+}
+
+AlertsModuleWorkerThread::AlertsModuleWorkerThread(AlertModule& module)
+    : MessageThread(QStringLiteral("AlertsModuleWorkerThread"))
+    , m_module(module)
+{
+}
+
+AlertsModuleWorkerThread::~AlertsModuleWorkerThread()
+{
+    Stop();
+}
+
+bool AlertsModuleWorkerThread::OnUpdateArgRequestId(std::uint32_t baseSourceId, std::uint32_t newSourceId)
+{
+    if (!IsRunning())
+        return false;
+    {
+        const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::OnUpdateArgRequestId", kFile);
+        m_pendingRequestIds.push_back(UpdateRequestId{baseSourceId, newSourceId});
+    }
+    return PostThreadMessage(kRequestIdMessage);
+}
+
+bool AlertsModuleWorkerThread::Queue(std::shared_ptr<DataElement> element, const char* function)
+{
+    if (!IsRunning())
+        return false;
+    {
+        const SafeAutoLock lock(m_dataQueueLock, function, kFile);
+        m_dataQueue.push_back(std::move(element));
+    }
+    return PostThreadMessage(kDataQueuedMessage);
+}
+
+bool AlertsModuleWorkerThread::OnUpdateArgValue(const AlertExprArgDesc& descriptor, const AlertExprArgValue& value)
+{
+    auto element = std::make_shared<DataElement>();
+    element->kind = DataElement::eValue;
+    element->descriptor = descriptor;
+    element->value = std::make_shared<const AlertExprArgValue>(value);
+    return Queue(std::move(element), "AlertsModuleWorkerThread::OnUpdateArgValue");
+}
+
+bool AlertsModuleWorkerThread::OnUpdateArgListValues(std::shared_ptr<const AlertExprArgList> values)
+{
+    if (!values)
+        return false;
+    auto element = std::make_shared<DataElement>();
+    element->kind = DataElement::eValueList;
+    element->values = std::move(values);
+    return Queue(std::move(element), "AlertsModuleWorkerThread::OnUpdateArgListValues");
+}
+
+bool AlertsModuleWorkerThread::OnArgDestroyed(const AlertExprArgDesc& descriptor)
+{
+    auto element = std::make_shared<DataElement>();
+    element->kind = DataElement::eArgumentDestroyed;
+    element->descriptor = descriptor;
+    return Queue(std::move(element), "AlertsModuleWorkerThread::OnArgDestroyed");
+}
+
+std::shared_ptr<AlertsModuleWorkerThread::DataElement> AlertsModuleWorkerThread::GetFirstData()
+{
+    const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::GetFirstData", kFile);
+    if (m_dataQueue.empty())
+        return nullptr;
+    std::shared_ptr<DataElement> element = std::move(m_dataQueue.front());
+    m_dataQueue.pop_front();
+    return element;
+}
+
+void AlertsModuleWorkerThread::ClearData()
+{
+    std::deque<std::shared_ptr<DataElement>> dropped;
+    const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::ClearData", kFile);
+    dropped.swap(m_dataQueue);
+    m_pendingRequestIds.clear();
+}
+
+void AlertsModuleWorkerThread::Process(const DataElement& element)
+{
+    switch (element.kind)
+    {
+    case DataElement::eValue:
+        m_module.OnArgValueUpdated(element.descriptor, *element.value);
+        break;
+    case DataElement::eValueList:
+        m_module.OnArgListValuesUpdated(*element.values);
+        break;
+    case DataElement::eArgumentDestroyed:
+        m_module.OnArgumentDestroyed(element.descriptor);
+        break;
+    default:
+        break;
+    }
+}
+
+bool AlertsModuleWorkerThread::ProcessMessage(const ThreadMessage& message)
+{
+    if (message.message == kDataQueuedMessage)
+    {
+        while (!IsStopping())
+        {
+            const std::shared_ptr<DataElement> element = GetFirstData();
+            if (!element)
+                break;
+            Process(*element);
+        }
+        return true;
+    }
+    if (message.message == kRequestIdMessage)
+    {
+        std::deque<UpdateRequestId> requests;
+        {
+            const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::ProcessMessage", kFile);
+            requests.swap(m_pendingRequestIds);
+        }
+        for (const UpdateRequestId& request : requests)
+        {
+            if (m_module.Alerts().CollectAlertsForChangeRequest(request.baseSourceId, request.newSourceId))
+                m_module.QueueChangeRequest(request.baseSourceId, request.newSourceId);
+        }
+        return true;
+    }
+    return MessageThread::ProcessMessage(message);
+}

@@ -1,0 +1,82 @@
+#include "alerts/engine/Argument.h"
+
+#include "platform/base/SafeAutoLock.h"
+
+#include <utility>
+
+Argument::Argument(AlertExprArgDesc descriptor)
+    : m_descriptor(std::move(descriptor))
+{
+}
+
+bool Argument::InUse() const
+{
+    const SafeAutoLock lock(m_lock, "Argument::InUse", "Argument");
+    return m_instanceCount > 0;
+}
+
+std::uint32_t Argument::InstanceCount() const
+{
+    const SafeAutoLock lock(m_lock, "Argument::InstanceCount", "Argument");
+    return m_instanceCount;
+}
+
+void Argument::IncrementInstanceCount()
+{
+    const SafeAutoLock lock(m_lock, "Argument::IncrementInstanceCount", "Argument");
+    ++m_instanceCount;
+}
+
+bool Argument::DecrementInstanceCount()
+{
+    const SafeAutoLock lock(m_lock, "Argument::DecrementInstanceCount", "Argument");
+    if (m_instanceCount == 0)
+        return false;
+    if (--m_instanceCount == 0)
+        m_initialised = false;
+    return true;
+}
+
+void Argument::SetValue(int precision, double value)
+{
+    const SafeAutoLock lock(m_lock, "Argument::SetValue", "Argument");
+    m_value = value;
+    m_precision = precision;
+    m_initialised = true;
+}
+
+double Argument::GetValue() const
+{
+    const SafeAutoLock lock(m_lock, "Argument::GetValue", "Argument");
+    return m_value;
+}
+
+int Argument::GetPrecision() const
+{
+    const SafeAutoLock lock(m_lock, "Argument::GetValue", "Argument");
+    return m_precision;
+}
+
+bool Argument::Initialised() const
+{
+    const SafeAutoLock lock(m_lock, "Argument::Initialised", "Argument");
+    return m_initialised;
+}
+
+bool Argument::IsRegistered() const
+{
+    const SafeAutoLock lock(m_lock, "Argument::IsRegistered", "Argument");
+    return m_registered;
+}
+
+void Argument::SetRegistered(bool registered)
+{
+    const SafeAutoLock lock(m_lock, "Argument::SetRegistered", "Argument");
+    m_registered = registered;
+}
+
+Argument::Reading Argument::Read() const
+{
+    const SafeAutoLock lock(m_lock, "Argument::GetValue", "Argument");
+    return Reading{m_registered, m_initialised, m_value};
+}

@@ -1,0 +1,53 @@
+#pragma once
+// One alert argument in the registry: its latest value and precision, and how many operands,
+// associated arguments and copies use it. Guarded by its own lock, which is taken after the
+// registry's.
+
+#include "platform/base/SafeCriticalSection.h"
+#include "platform/modules/AlertExprArgDesc.h"
+
+#include <cstdint>
+
+class Argument
+{
+public:
+    explicit Argument(AlertExprArgDesc descriptor);
+    virtual ~Argument() = default;
+    Argument(const Argument&) = delete;
+    Argument& operator=(const Argument&) = delete;
+
+    const AlertExprArgDesc& GetDescriptor() const { return m_descriptor; }
+
+    bool InUse() const;
+    std::uint32_t InstanceCount() const;
+    void IncrementInstanceCount();
+    // At 0 the value counts as not arrived again. False when the count was already 0.
+    bool DecrementInstanceCount();
+
+    void SetValue(int precision, double value);
+    double GetValue() const;
+    int GetPrecision() const;
+    bool Initialised() const;
+
+    // Whether the registry still holds this entry; callers that keep the entry between
+    // calls look it up again once it has left.
+    bool IsRegistered() const;
+    void SetRegistered(bool registered);
+    // The value and its state at one moment, with whether the entry was still registered then.
+    struct Reading
+    {
+        bool registered = false;
+        bool initialised = false;
+        double value = 0.0;
+    };
+    Reading Read() const;
+
+private:
+    double m_value = 0.0;
+    int m_precision = -1;
+    const AlertExprArgDesc m_descriptor;
+    std::uint32_t m_instanceCount = 0;
+    bool m_initialised = false;
+    bool m_registered = false;
+    mutable SafeCriticalSection m_lock{QStringLiteral("Argument::Argument")};
+};

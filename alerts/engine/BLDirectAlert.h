@@ -1,0 +1,83 @@
+#pragma once
+// One side of a local alert (0 sell, 1 buy): comparisons joined by the side's logic operator,
+// 0 when all must hold, 1 when one is enough. The side remembers the result of its latest
+// test and which comparison decided it.
+
+#include "alerts/engine/SimpleExpr.h"
+#include "platform/modules/AlertExprArgDesc.h"
+#include "platform/modules/AlertExprArgSnapshot.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class AlertModule;
+
+class BLDirectAlert
+{
+public:
+    enum ELogicOperator : std::uint32_t
+    {
+        eAllTrue = 0,
+        eAnyTrue = 1,
+    };
+
+    BLDirectAlert(AlertModule& module, unsigned side);
+    BLDirectAlert(const BLDirectAlert& other);
+    BLDirectAlert& operator=(const BLDirectAlert&) = delete;
+    virtual ~BLDirectAlert() = default;
+
+    // The side's test; reset forgets the fresh values of its arguments afterwards.
+    bool Execute(bool reset);
+    bool AreArgumentsInitialised() const;
+    bool AreArgumentsUpdated() const;
+    void MarkArgumentUpdated(const AlertExprArgDesc& descriptor);
+    void ResetArgumentsUpdated();
+    bool UsesArgument(const AlertExprArgDesc& descriptor) const;
+    bool DeactivateArgUsage(const AlertExprArgDesc& descriptor);
+    void UpdateRequestId(std::uint32_t baseSourceId, std::uint32_t newSourceId);
+    void SetAlertId(int alertId);
+    // Unlink / link every valid argument of the side from / to the alert id in the alert list.
+    void RemoveLinks(std::uint32_t alertId) const;
+    void UpdateLinks(std::uint32_t alertId) const;
+
+    // An empty comparison at index (clamped to the end); the ones after it move up.
+    SimpleExpr& InsertExpression(std::size_t index);
+    void RemoveExpression(std::size_t index);
+    std::size_t ExpressionsCount() const { return m_expressions.size(); }
+    SimpleExpr& Expression(std::size_t index) { return *m_expressions[index]; }
+    const SimpleExpr& Expression(std::size_t index) const { return *m_expressions[index]; }
+
+    // False when an argument's instrument is no longer quoted.
+    bool HasValidArgumentNames() const;
+    // False as soon as an argument's source is gone; the alert has then been removed.
+    bool HasAllArgumentSources();
+    void TakeArgumentSnapshots(std::vector<std::shared_ptr<const AlertExprArgSnapshot>>& snapshots) const;
+    // The deciding comparison with values, or every comparison without values.
+    QString GetDescription(bool generatedForm) const;
+    void LogState(QString& out) const;
+
+    unsigned GetSide() const { return m_side; }
+    bool IsSideEnabled() const { return m_sideEnabled; }
+    void SetSideEnabled(bool enabled) { m_sideEnabled = enabled; }
+    std::uint32_t GetLogicOperator() const { return m_logicOperator; }
+    void SetLogicOperator(std::uint32_t logicOperator) { m_logicOperator = logicOperator; }
+    bool GetLastExecutionResult() const { return m_lastExecutionResult; }
+    int GetLastIndex() const { return m_lastIndex; }
+    int GetAlertId() const { return m_alertId; }
+
+private:
+    void Renumber();
+
+    AlertModule* m_module;
+    int m_lastIndex = -1;
+    bool m_sideEnabled = false;
+    std::vector<std::unique_ptr<SimpleExpr>> m_expressions;
+    std::uint32_t m_logicOperator = eAnyTrue;
+    bool m_lastExecutionResult = false;
+    int m_alertId = -1;
+    const unsigned m_side;
+};

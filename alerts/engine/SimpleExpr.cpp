@@ -1,0 +1,282 @@
+#include "alerts/engine/SimpleExpr.h"
+
+#include "alerts/engine/AlertLog.h"
+#include "alerts/engine/AlertModule.h"
+#include "alerts/engine/ArgumentsListManager.h"
+
+SimpleExpr::SimpleExpr(AlertModule& module, int alertId, int index)
+    : m_module(&module)
+    , m_alertId(alertId)
+    , m_index(index)
+{
+}
+
+SimpleExpr::SimpleExpr(const SimpleExpr& other)
+    : m_module(other.m_module)
+    , m_compareOperator(other.m_compareOperator)
+    , m_alertId(other.m_alertId)
+    , m_index(other.m_index)
+{
+    for (const EOperandSide side : {eLeft, eRight})
+    {
+        const OperandData& from = other.Operand(side);
+        OperandData& to = Operand(side);
+        to.argument = from.argument;
+        to.updated = from.updated;
+        to.constant = from.constant;
+        // A copy that cannot hold its own use must not give one back later.
+        if (to.argument.IsValid() && !m_module->Arguments().IncrementArgumentInstanceCount(to.argument))
+            to.argument.Reset();
+    }
+}
+
+SimpleExpr::~SimpleExpr()
+{
+    ReleaseArgument(m_left);
+    ReleaseArgument(m_right);
+}
+
+double SimpleExpr::OperandValue(const OperandData& operand) const
+{
+    if (operand.constant.IsConstant())
+        return operand.constant.GetValue();
+    return m_module->Arguments().ArgumentValue(operand.argument, operand.cache);
+}
+
+double SimpleExpr::ArgumentValue(EOperandSide side) const
+{
+    const OperandData& operand = Operand(side);
+    return operand.argument.IsValid() ? m_module->Arguments().ArgumentValue(operand.argument, operand.cache) : 0.0;
+}
+
+bool SimpleExpr::Evaluate() const
+{
+    const double left = OperandValue(m_left);
+    const double right = OperandValue(m_right);
+    switch (m_compareOperator)
+    {
+    case eCmpGreater:
+        return left > right;
+    case eCmpGreaterOrEqual:
+        return left >= right;
+    case eCmpLess:
+        return left < right;
+    case eCmpLessOrEqual:
+        return left <= right;
+    case eCmpEqual:
+        return left == right;
+    case eCmpNotEqual:
+        return left != right;
+    default:
+        return false;
+    }
+}
+
+void SimpleExpr::ReleaseArgument(OperandData& operand)
+{
+    if (operand.argument.IsValid())
+        m_module->Arguments().DecrementArgumentInstanceCount(operand.argument);
+    operand.argument.Reset();
+    operand.cache.reset();
+    operand.updated = false;
+}
+
+void SimpleExpr::SetArgument(EOperandSide side, const AlertExprArgDesc& descriptor)
+{
+    OperandData& operand = Operand(side);
+    if (operand.argument.IsValid() && operand.argument == descriptor)
+        return;
+    ReleaseArgument(operand);
+    operand.constant.SetConstant(false);
+    if (!descriptor.IsValid())
+        return;
+    ArgumentsListManager& arguments = m_module->Arguments();
+    if (!arguments.Find(descriptor))
+        arguments.Register(descriptor);
+    if (arguments.IncrementArgumentInstanceCount(descriptor))
+        operand.argument = descriptor;
+}
+
+void SimpleExpr::SetConstant(EOperandSide side, const ConstArgumentValue& constant)
+{
+    OperandData& operand = Operand(side);
+    ReleaseArgument(operand);
+    operand.constant = constant;
+    operand.constant.SetConstant(true);
+}
+
+bool SimpleExpr::DeactivateArgUsage(const AlertExprArgDesc& descriptor)
+{
+    bool used = false;
+    for (OperandData* operand : {&m_left, &m_right})
+    {
+        if (operand->argument.IsValid() && operand->argument == descriptor)
+        {
+            ReleaseArgument(*operand);
+            used = true;
+        }
+    }
+    return used;
+}
+
+void SimpleExpr::MoveToRequest(OperandData& operand, std::uint32_t baseSourceId, std::uint32_t newSourceId)
+{
+    const AlertExprArgDesc& current = operand.argument;
+    if (!current.IsValid() || !current.IsSeriesBased() || current.GetBaseArgumentSourceID() != baseSourceId
+        || baseSourceId == newSourceId)
+        return;
+    AlertExprArgDesc moved = current;
+    moved.SetSeriesBasedArgumentSourceID(newSourceId, current.GetExtendedArgumentSourceID());
+    ArgumentsListManager& arguments = m_module->Arguments();
+    if (!arguments.Find(moved))
+        arguments.Register(moved);
+    const bool accepted = arguments.IncrementArgumentInstanceCount(moved);
+    // The use moves to the new request: the old one is given back, or the old argument
+    // would stay in use for ever.
+    arguments.DecrementArgumentInstanceCount(current);
+    operand.cache.reset();
+    if (accepted)
+        operand.argument = moved;
+    else
+        operand.argument.Reset();
+}
+
+void SimpleExpr::UpdateRequestId(std::uint32_t baseSourceId, std::uint32_t newSourceId)
+{
+    MoveToRequest(m_left, baseSourceId, newSourceId);
+    MoveToRequest(m_right, baseSourceId, newSourceId);
+}
+
+bool SimpleExpr::CheckArgumentSources()
+{
+    for (const OperandData* operand : {&m_left, &m_right})
+    {
+        if (operand->argument.GetArgumentName().isEmpty() || m_module->IsArgumentSourceAvailable(operand->argument))
+            continue;
+        const auto alertId = static_cast<std::uint32_t>(m_alertId);
+        const QString name = m_module->GetAlertName(alertId);
+        m_module->RemoveIncompleteAlert(alertId);
+        m_module->GetAlertLog().AddLog(AlertLog::eIncompleteRemoved, QStringLiteral(" - %1").arg(name));
+        // The alert is gone: checking its other operand would remove and log it again.
+        return false;
+    }
+    return true;
+}
+
+bool SimpleExpr::IsArgumentInitialised(const OperandData& operand) const
+{
+    return operand.argument.IsValid() && m_module->Arguments().ArgumentInitialised(operand.argument, operand.cache);
+}
+
+bool SimpleExpr::IsOperandInitialised(EOperandSide side) const
+{
+    const OperandData& operand = Operand(side);
+    return operand.constant.IsConstant() || IsArgumentInitialised(operand);
+}
+
+bool SimpleExpr::IsOperandUpdated(EOperandSide side) const
+{
+    const OperandData& operand = Operand(side);
+    return operand.constant.IsConstant() || operand.updated;
+}
+
+bool SimpleExpr::AreOperandsReady() const
+{
+    return IsOperandUpdated(eLeft) && IsOperandUpdated(eRight) && IsOperandInitialised(eLeft)
+           && IsOperandInitialised(eRight);
+}
+
+bool SimpleExpr::UsesArgument(const AlertExprArgDesc& descriptor) const
+{
+    return (m_left.argument.IsValid() && m_left.argument == descriptor)
+           || (m_right.argument.IsValid() && m_right.argument == descriptor);
+}
+
+void SimpleExpr::MarkArgumentUpdated(const AlertExprArgDesc& descriptor)
+{
+    for (OperandData* operand : {&m_left, &m_right})
+    {
+        if (operand->argument.IsValid() && operand->argument == descriptor)
+            operand->updated = true;
+    }
+}
+
+void SimpleExpr::ResetArgumentsUpdated()
+{
+    for (OperandData* operand : {&m_left, &m_right})
+    {
+        if (!operand->constant.IsConstant() && operand->argument.IsValid())
+            operand->updated = false;
+    }
+}
+
+QString SimpleExpr::GetOperatorText() const
+{
+    switch (m_compareOperator)
+    {
+    case eCmpGreater:
+        return QStringLiteral(">");
+    case eCmpGreaterOrEqual:
+        return QStringLiteral(">=");
+    case eCmpLess:
+        return QStringLiteral("<");
+    case eCmpLessOrEqual:
+        return QStringLiteral("<=");
+    case eCmpEqual:
+        return QStringLiteral("==");
+    case eCmpNotEqual:
+        return QStringLiteral("!=");
+    default:
+        return QStringLiteral("ECmpOperator error");
+    }
+}
+
+QString SimpleExpr::FormatValue(double value)
+{
+    return QString::asprintf("%g", value);
+}
+
+bool SimpleExpr::HasNamedArgument(const OperandData& operand) const
+{
+    return !operand.constant.IsConstant() && !operand.argument.GetArgumentName().isEmpty();
+}
+
+void SimpleExpr::DescribeOperand(const OperandData& operand, bool showValues, QString& text, QString& sources) const
+{
+    if (!HasNamedArgument(operand))
+    {
+        text += FormatValue(operand.constant.GetValue());
+        return;
+    }
+    text += operand.argument.GetArgumentName() + QStringLiteral(" (") + operand.argument.GetArgumentDescription()
+            + QStringLiteral(")    ");
+    if (showValues)
+        text += QStringLiteral("wartość: ") + FormatValue(OperandValue(operand)) + QStringLiteral("    ");
+    sources += operand.argument.GetSourceModuleName();
+}
+
+QString SimpleExpr::GetDescription(bool leadingLineBreak, bool showValues) const
+{
+    QString text = leadingLineBreak ? QStringLiteral("\n\t") : QString();
+    QString sources;
+    DescribeOperand(m_left, showValues, text, sources);
+    text += GetOperatorText() + QStringLiteral("  ");
+    DescribeOperand(m_right, showValues, text, sources);
+    return text + QStringLiteral("  źródło: ") + sources;
+}
+
+void SimpleExpr::LogOperand(const OperandData& operand, QString& out) const
+{
+    if (HasNamedArgument(operand))
+        operand.argument.LogAlertsState(out);
+    else
+        out += QStringLiteral("\t\tValue\n\t\t") + FormatValue(operand.constant.GetValue()) + QStringLiteral("\n");
+}
+
+void SimpleExpr::LogState(QString& out) const
+{
+    out += QStringLiteral("\tLeftSide:\n");
+    LogOperand(m_left, out);
+    out += QStringLiteral("\n\tRightSide:\n");
+    LogOperand(m_right, out);
+}

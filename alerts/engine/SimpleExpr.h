@@ -1,0 +1,118 @@
+#pragma once
+// One comparison of an alert side: a left operand, a compare operator and a right operand.
+// An operand is a constant, an alert argument (a live value kept in the argument registry)
+// or empty. Every valid argument of an expression holds one use of it in the registry: a
+// copy takes its own uses, and replacing, releasing or destroying gives them back.
+//
+// Tests run on the alerts worker thread while the alert list is locked; editing and loading
+// run on the main thread, on alerts that are not in the list (or under its lock).
+
+#include "alerts/engine/ConstArgumentValue.h"
+#include "platform/modules/AlertExprArgDesc.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+class AlertModule;
+class Argument;
+
+// The compare operators; any other value never holds.
+enum ECmpOperator : std::uint32_t
+{
+    eCmpGreater = 0,
+    eCmpGreaterOrEqual = 1,
+    eCmpLess = 2,
+    eCmpLessOrEqual = 3,
+    eCmpEqual = 4,
+    eCmpNotEqual = 5,
+};
+
+class SimpleExpr
+{
+public:
+    enum EOperandSide
+    {
+        eLeft = 0,
+        eRight = 1,
+    };
+
+    SimpleExpr(AlertModule& module, int alertId, int index);
+    SimpleExpr(const SimpleExpr& other);
+    SimpleExpr& operator=(const SimpleExpr&) = delete;
+    virtual ~SimpleExpr();
+
+    // Exact comparison of the operands' current values; the side checks readiness first.
+    bool Evaluate() const;
+
+    // Makes the operand the argument; a source that refuses it leaves the operand empty.
+    // An invalid descriptor empties the operand.
+    void SetArgument(EOperandSide side, const AlertExprArgDesc& descriptor);
+    // Makes the operand a constant, giving back any argument it had.
+    void SetConstant(EOperandSide side, const ConstArgumentValue& constant);
+    // True when either argument equals the descriptor; those are given back and emptied.
+    bool DeactivateArgUsage(const AlertExprArgDesc& descriptor);
+    // Moves the series-based arguments of request baseSourceId to request newSourceId,
+    // moving their uses in the registry with them.
+    void UpdateRequestId(std::uint32_t baseSourceId, std::uint32_t newSourceId);
+    // False when an argument's source no longer offers it; the owning alert is then removed
+    // from the module as incomplete.
+    bool CheckArgumentSources();
+
+    const AlertExprArgDesc& GetArgument(EOperandSide side) const { return Operand(side).argument; }
+    const ConstArgumentValue& GetConstant(EOperandSide side) const { return Operand(side).constant; }
+    bool IsConstant(EOperandSide side) const { return Operand(side).constant.IsConstant(); }
+    bool IsArgumentUpdated(EOperandSide side) const { return Operand(side).updated; }
+    // A constant, or an argument that received a value since it came into use.
+    bool IsOperandInitialised(EOperandSide side) const;
+    // A constant, or an argument that received a value since the last reset.
+    bool IsOperandUpdated(EOperandSide side) const;
+    bool AreOperandsReady() const;
+
+    bool UsesArgument(const AlertExprArgDesc& descriptor) const;
+    void MarkArgumentUpdated(const AlertExprArgDesc& descriptor);
+    void ResetArgumentsUpdated();
+
+    std::uint32_t GetCompareOperator() const { return m_compareOperator; }
+    void SetCompareOperator(std::uint32_t compareOperator) { m_compareOperator = compareOperator; }
+    int GetAlertId() const { return m_alertId; }
+    void SetAlertId(int alertId) { m_alertId = alertId; }
+    int GetIndex() const { return m_index; }
+    void SetIndex(int index) { m_index = index; }
+
+    QString GetOperatorText() const;
+    static QString FormatValue(double value);
+    QString GetDescription(bool leadingLineBreak, bool showValues) const;
+    void LogState(QString& out) const;
+
+    // The current value of an argument operand, 0.0 for any other.
+    double ArgumentValue(EOperandSide side) const;
+
+private:
+    struct OperandData
+    {
+        AlertExprArgDesc argument;
+        bool updated = false;
+        ConstArgumentValue constant;
+        // The registry entry of the argument, looked up once instead of for every test.
+        mutable std::shared_ptr<Argument> cache;
+    };
+
+    OperandData& Operand(EOperandSide side) { return side == eLeft ? m_left : m_right; }
+    const OperandData& Operand(EOperandSide side) const { return side == eLeft ? m_left : m_right; }
+    double OperandValue(const OperandData& operand) const;
+    bool IsArgumentInitialised(const OperandData& operand) const;
+    void ReleaseArgument(OperandData& operand);
+    void MoveToRequest(OperandData& operand, std::uint32_t baseSourceId, std::uint32_t newSourceId);
+    bool HasNamedArgument(const OperandData& operand) const;
+    void DescribeOperand(const OperandData& operand, bool showValues, QString& text, QString& sources) const;
+    void LogOperand(const OperandData& operand, QString& out) const;
+
+    AlertModule* m_module;
+    OperandData m_left;
+    OperandData m_right;
+    std::uint32_t m_compareOperator = eCmpGreater;
+    int m_alertId = -1;
+    int m_index = 0;
+};

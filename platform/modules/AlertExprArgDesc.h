@@ -1,0 +1,65 @@
+#pragma once
+// The identity of an alert argument: a live value that a module offers to alert
+// expressions (a session figure, a column of an orders sheet, a series of a chart).
+// The source module, its argument id, the series identity, the series-based flag and the
+// instrument make the identity that equality and ordering use; the name and description
+// are texts for the user, and the listed flag tells whether the instrument behind the
+// argument is still quoted.
+//
+// A series-based argument belongs to a data request of its source: its base id is the
+// request id, which changes when the source requests the data anew, while its extended id
+// (the series) stays. Any other argument's extended id is its own argument id.
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+class AlertExprArgDesc
+{
+public:
+    // An invalid descriptor: no argument.
+    AlertExprArgDesc() = default;
+    // An argument of a module that is not series based.
+    AlertExprArgDesc(QString sourceModuleName, std::uint32_t argumentId, QString argumentName,
+                     QString argumentDescription, QString instrument = QString());
+    static AlertExprArgDesc SeriesBased(QString sourceModuleName, std::uint32_t requestId, std::uint32_t seriesId,
+                                        QString instrument, QString argumentName, QString argumentDescription);
+
+    bool IsValid() const { return !m_sourceModuleName.isEmpty(); }
+    void Reset() { *this = AlertExprArgDesc(); }
+
+    const QString& GetSourceModuleName() const { return m_sourceModuleName; }
+    std::uint32_t GetBaseArgumentSourceID() const { return m_baseArgumentSourceId; }
+    std::uint32_t GetExtendedArgumentSourceID() const { return m_extendedArgumentSourceId; }
+    bool IsSeriesBased() const { return m_seriesBased; }
+    const QString& GetInstrument() const { return m_instrument; }
+    const QString& GetArgumentName() const { return m_argumentName; }
+    const QString& GetArgumentDescription() const { return m_argumentDescription; }
+
+    // Moves the argument to another data request of its source, keeping or changing the series.
+    void SetSeriesBasedArgumentSourceID(std::uint32_t requestId, std::uint32_t seriesId);
+
+    // False when the instrument behind the argument is no longer quoted.
+    bool GetAlertNameValid() const { return m_alertNameValid; }
+    void SetAlertNameValid(bool listed) { m_alertNameValid = listed; }
+    // An argument about no instrument is always listed; with no list nothing is known and the
+    // argument counts as listed. listedInstruments must be sorted.
+    void CheckListed(const QStringList* listedInstruments);
+
+    // The argument's lines in the diagnostic dump of the alerts.
+    void LogAlertsState(QString& out) const;
+
+    friend bool operator==(const AlertExprArgDesc& a, const AlertExprArgDesc& b);
+    friend bool operator<(const AlertExprArgDesc& a, const AlertExprArgDesc& b);
+
+private:
+    QString m_sourceModuleName;
+    std::uint32_t m_baseArgumentSourceId = 0;
+    std::uint32_t m_extendedArgumentSourceId = 0;
+    bool m_seriesBased = false;
+    QString m_instrument;
+    QString m_argumentName;
+    QString m_argumentDescription;
+    bool m_alertNameValid = true;
+};
