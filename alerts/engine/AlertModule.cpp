@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <set>
+
 namespace
 {
 std::atomic<AlertModule*> g_instance = nullptr;
@@ -250,15 +252,17 @@ bool AlertModule::ProcessChangeRequests(unsigned message)
 {
     if (message != kChangeRequestMessage)
         return false;
-    std::vector<AlertsListManager::ChangeRequest> requests = m_alerts.TakeChangeRequests();
-    for (std::size_t i = 0; i < requests.size(); ++i)
+    for (AlertsListManager::ChangeRequest& request : m_alerts.TakeChangeRequests())
     {
-        for (const std::shared_ptr<BLAlert>& copy : requests[i].copies)
+        // Alerts that an earlier change put under this request after the worker looked.
+        std::set<std::uint32_t> collected;
+        for (const std::shared_ptr<BLAlert>& copy : request.copies)
+            collected.insert(copy->GetId());
+        for (std::shared_ptr<BLAlert>& copy : m_alerts.CopyAlertsOfRequest(request.baseSourceId, collected))
+            request.copies.push_back(std::move(copy));
+        for (const std::shared_ptr<BLAlert>& copy : request.copies)
         {
-            // Later changes were collected before this copy was back in the list, so they
-            // could not see it: they apply to it here, in order.
-            for (std::size_t j = i; j < requests.size(); ++j)
-                copy->UpdateRequestId(requests[j].baseSourceId, requests[j].newSourceId);
+            copy->UpdateRequestId(request.baseSourceId, request.newSourceId);
             copy->SetExecuteAllowed(true);
             // An original removed meanwhile stays removed.
             if (!RemoveAlertById(copy->GetId()))

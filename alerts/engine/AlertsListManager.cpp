@@ -360,24 +360,23 @@ void AlertsListManager::DeactivateArgUsage(const AlertExprArgDesc& descriptor)
         alert->DeactivateArgUsage(descriptor);
 }
 
-bool AlertsListManager::IsCollected(std::uint32_t alertId) const
+std::set<std::uint32_t> AlertsListManager::CollectedIds() const
 {
+    std::set<std::uint32_t> ids;
     for (const ChangeRequest& request : m_changeRequests)
     {
         for (const std::shared_ptr<BLAlert>& copy : request.copies)
-        {
-            if (copy->GetId() == alertId)
-                return true;
-        }
+            ids.insert(copy->GetId());
     }
-    return false;
+    return ids;
 }
 
-bool AlertsListManager::CollectAlertsForChangeRequest(std::uint32_t baseSourceId, std::uint32_t newSourceId)
+std::vector<std::shared_ptr<BLAlert>> AlertsListManager::CopyAlertsOfRequest(std::uint32_t baseSourceId,
+                                                                             const std::set<std::uint32_t>& skippedIds)
 {
     const SafeAutoLock lock(m_lock, "AlertsListManager::CollectAlertsForChangeRequest", kFile);
     std::vector<std::shared_ptr<BLAlert>> originals;
-    std::unordered_set<std::uint32_t> ids;
+    std::set<std::uint32_t> ids = skippedIds;
     for (const auto& [descriptor, alerts] : m_links)
     {
         if (!descriptor.IsSeriesBased() || descriptor.GetBaseArgumentSourceID() != baseSourceId)
@@ -385,18 +384,24 @@ bool AlertsListManager::CollectAlertsForChangeRequest(std::uint32_t baseSourceId
         // An alert linked through several arguments of the request is re-bound once.
         for (const std::shared_ptr<BLAlert>& alert : alerts)
         {
-            if (!IsCollected(alert->GetId()) && ids.insert(alert->GetId()).second)
+            if (ids.insert(alert->GetId()).second)
                 originals.push_back(alert);
         }
     }
-    if (originals.empty())
-        return false;
     // Copied after the walk: a copy takes uses of its arguments, which may change the links.
-    ChangeRequest request{baseSourceId, newSourceId, {}};
+    std::vector<std::shared_ptr<BLAlert>> copies;
+    copies.reserve(originals.size());
     for (const std::shared_ptr<BLAlert>& original : originals)
-        request.copies.push_back(std::make_shared<BLAlert>(*original));
-    m_changeRequests.push_back(std::move(request));
-    return true;
+        copies.push_back(std::make_shared<BLAlert>(*original));
+    return copies;
+}
+
+void AlertsListManager::CollectAlertsForChangeRequest(std::uint32_t baseSourceId, std::uint32_t newSourceId)
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::CollectAlertsForChangeRequest", kFile);
+    // Recorded even without copies: the main thread re-binds the alerts that an earlier
+    // change puts under this request before it gets here.
+    m_changeRequests.push_back(ChangeRequest{baseSourceId, newSourceId, CopyAlertsOfRequest(baseSourceId, CollectedIds())});
 }
 
 std::vector<AlertsListManager::ChangeRequest> AlertsListManager::TakeChangeRequests()

@@ -107,10 +107,14 @@ public:
     void ExecuteLinkedAlerts(const std::vector<const AlertExprArgDesc*>& descriptors, const OleDate& time);
     // Worker thread: the argument's source is gone.
     void DeactivateArgUsage(const AlertExprArgDesc& descriptor);
-    // Worker thread: copies of the alerts linked to series-based arguments of the request
-    // baseSourceId, each alert once; false when there is none.
-    bool CollectAlertsForChangeRequest(std::uint32_t baseSourceId, std::uint32_t newSourceId);
-    // Main thread: the collected requests in their order, taken out of the list.
+    // Worker thread: records the request-id change with copies of the alerts linked to
+    // series-based arguments of the request baseSourceId, each alert once.
+    void CollectAlertsForChangeRequest(std::uint32_t baseSourceId, std::uint32_t newSourceId);
+    // Copies of the alerts linked to series-based arguments of the request, each once, but
+    // none of the given ids.
+    std::vector<std::shared_ptr<BLAlert>> CopyAlertsOfRequest(std::uint32_t baseSourceId,
+                                                              const std::set<std::uint32_t>& skippedIds);
+    // Main thread: the recorded requests in their order, taken out of the list.
     std::vector<ChangeRequest> TakeChangeRequests();
 
     // After a workspace is loaded: removes every alert whose argument sources are gone; false
@@ -121,7 +125,7 @@ public:
     void LogAlertsState(QString& out) const;
 
 private:
-    bool IsCollected(std::uint32_t alertId) const;
+    std::set<std::uint32_t> CollectedIds() const;
 
     AlertModule& m_module;
     std::map<AlertExprArgDesc, std::vector<std::shared_ptr<BLAlert>>> m_links;

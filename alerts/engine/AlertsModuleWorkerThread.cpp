@@ -129,8 +129,8 @@ bool AlertsModuleWorkerThread::ProcessMessage(const ThreadMessage& message)
         }
         for (const UpdateRequestId& request : requests)
         {
-            if (m_module.Alerts().CollectAlertsForChangeRequest(request.baseSourceId, request.newSourceId))
-                m_module.QueueChangeRequest(request.baseSourceId, request.newSourceId);
+            m_module.Alerts().CollectAlertsForChangeRequest(request.baseSourceId, request.newSourceId);
+            m_module.QueueChangeRequest(request.baseSourceId, request.newSourceId);
         }
         return true;
     }
