@@ -31,16 +31,16 @@ protected:
             auto alert = NewAlert(QStringLiteral("marker"));
             alert->BuySide().SetSideEnabled(true);
             AddExpr(alert->BuySide(), marker, eCmpNotEqual, -1);
-            alert->Properties().SetSynchronious(true);
             m_markerId = module.AddAlert(alert);
         }
-        const std::size_t before = generator.Count();
+        const QString name = QStringLiteral("marker");
+        const std::size_t before = generator.Count(name);
         ++round;
         // Alternating values make the edge-triggered marker fire every second time; two
         // deliveries guarantee one firing.
         module.OnUpdateArgValue(marker, Value(-1, round * 2.0));
         module.OnUpdateArgValue(marker, Value(round, round * 2.0 + 1));
-        ASSERT_TRUE(generator.WaitFor(before + 1));
+        ASSERT_TRUE(generator.WaitFor(name, before + 1));
     }
 
     std::vector<QString> GeneratedNames()

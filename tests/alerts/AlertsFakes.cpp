@@ -97,6 +97,7 @@ void RecordingGenerator::GenerateAlert(const BLAlert& alert, unsigned side)
         const std::lock_guard lock(m_mutex);
         m_alerts.push_back(Generated{alert.GetId(), alert.Name(), side});
         ++m_total;
+        ++m_byName[alert.Name()];
     }
     m_generated.notify_all();
 }
@@ -117,6 +118,19 @@ bool RecordingGenerator::WaitFor(std::size_t count, std::chrono::milliseconds ti
 {
     std::unique_lock lock(m_mutex);
     return m_generated.wait_for(lock, timeout, [this, count] { return m_total >= count; });
+}
+
+bool RecordingGenerator::WaitFor(const QString& name, std::size_t count, std::chrono::milliseconds timeout)
+{
+    std::unique_lock lock(m_mutex);
+    return m_generated.wait_for(lock, timeout, [this, &name, count] { return m_byName[name] >= count; });
+}
+
+std::size_t RecordingGenerator::Count(const QString& name) const
+{
+    const std::lock_guard lock(m_mutex);
+    const auto found = m_byName.find(name);
+    return found == m_byName.end() ? 0 : found->second;
 }
 
 void RecordingObserver::OnAlertAdded(std::uint32_t alertId)

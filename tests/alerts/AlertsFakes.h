@@ -83,14 +83,18 @@ public:
 
     std::vector<Generated> Taken();
     std::size_t Count() const;
-    // Waits until count alerts were generated in all; false after the timeout.
+    // Waits until count alerts were generated in all, or of the alert of that name; false
+    // after the timeout.
     bool WaitFor(std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    bool WaitFor(const QString& name, std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    std::size_t Count(const QString& name) const;
 
 private:
     mutable std::mutex m_mutex;
     std::condition_variable m_generated;
     std::vector<Generated> m_alerts;
     std::size_t m_total = 0;
+    std::map<QString, std::size_t> m_byName;
 };
 
 class RecordingObserver : public IAlertModuleObserver
