@@ -33,22 +33,21 @@ bool Argument::DecrementInstanceCount()
     if (m_instanceCount == 0)
         return false;
     if (--m_instanceCount == 0)
-        m_initialised = false;
+        m_initialised.store(false, std::memory_order_release);
     return true;
 }
 
 void Argument::SetValue(int precision, double value)
 {
     const SafeAutoLock lock(m_lock, "Argument::SetValue", "Argument");
-    m_value = value;
     m_precision = precision;
-    m_initialised = true;
+    m_value.store(value, std::memory_order_release);
+    m_initialised.store(true, std::memory_order_release);
 }
 
 double Argument::GetValue() const
 {
-    const SafeAutoLock lock(m_lock, "Argument::GetValue", "Argument");
-    return m_value;
+    return m_value.load(std::memory_order_acquire);
 }
 
 int Argument::GetPrecision() const
@@ -59,24 +58,21 @@ int Argument::GetPrecision() const
 
 bool Argument::Initialised() const
 {
-    const SafeAutoLock lock(m_lock, "Argument::Initialised", "Argument");
-    return m_initialised;
+    return m_initialised.load(std::memory_order_acquire);
 }
 
 bool Argument::IsRegistered() const
 {
-    const SafeAutoLock lock(m_lock, "Argument::IsRegistered", "Argument");
-    return m_registered;
+    return m_registered.load(std::memory_order_acquire);
 }
 
 void Argument::SetRegistered(bool registered)
 {
     const SafeAutoLock lock(m_lock, "Argument::SetRegistered", "Argument");
-    m_registered = registered;
+    m_registered.store(registered, std::memory_order_release);
 }
 
 Argument::Reading Argument::Read() const
 {
-    const SafeAutoLock lock(m_lock, "Argument::GetValue", "Argument");
-    return Reading{m_registered, m_initialised, m_value};
+    return Reading{IsRegistered(), Initialised(), GetValue()};
 }

@@ -1,11 +1,14 @@
 #pragma once
 // One alert argument in the registry: its latest value and precision, and how many operands,
-// associated arguments and copies use it. Guarded by its own lock, which is taken after the
-// registry's.
+// associated arguments and copies use it. Every change takes its own lock, which comes after
+// the registry's. The value and the two flags are also readable without the lock: the
+// alerts worker reads them for every comparison it tests, and a reading that races with a
+// change sees the state just before or just after it.
 
 #include "platform/base/SafeCriticalSection.h"
 #include "platform/modules/AlertExprArgDesc.h"
 
+#include <atomic>
 #include <cstdint>
 
 class Argument
@@ -43,11 +46,11 @@ public:
     Reading Read() const;
 
 private:
-    double m_value = 0.0;
+    std::atomic<double> m_value = 0.0;
     int m_precision = -1;
     const AlertExprArgDesc m_descriptor;
     std::uint32_t m_instanceCount = 0;
-    bool m_initialised = false;
-    bool m_registered = false;
+    std::atomic<bool> m_initialised = false;
+    std::atomic<bool> m_registered = false;
     mutable SafeCriticalSection m_lock{QStringLiteral("Argument::Argument")};
 };

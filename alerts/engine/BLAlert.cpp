@@ -126,17 +126,13 @@ bool BLAlert::CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDat
             return false;
     }
     const auto sameSeries = [&descriptor, &time](const ArgumentTime& record) {
-        return record.seriesId == descriptor.GetExtendedArgumentSourceID() && record.time == time
-               && record.sourceModuleName == descriptor.GetSourceModuleName()
-               && record.instrument == descriptor.GetInstrument();
+        return record.time == time && record.series.IsSameSeries(descriptor);
     };
     if (std::any_of(m_recentArgumentTimes.begin(), m_recentArgumentTimes.end(), sameSeries))
         return false;
-    m_recentArgumentTimes.push_back(ArgumentTime{descriptor.GetSourceModuleName(),
-                                                 descriptor.GetExtendedArgumentSourceID(),
-                                                 descriptor.GetInstrument(), time});
+    m_recentArgumentTimes.push_back(ArgumentTime{descriptor, time});
     if (m_recentArgumentTimes.size() > m_sellSide.ExpressionsCount() + m_buySide.ExpressionsCount())
-        m_recentArgumentTimes.pop_front();
+        m_recentArgumentTimes.erase(m_recentArgumentTimes.begin());
     return true;
 }
 

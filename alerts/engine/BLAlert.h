@@ -21,7 +21,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -86,12 +85,10 @@ public:
     std::size_t RecentArgumentTimesCount() const { return m_recentArgumentTimes.size(); }
 
 private:
-    // A value time of one series; the series is the argument without its request.
+    // A value time of one series (the argument whatever its request).
     struct ArgumentTime
     {
-        QString sourceModuleName;
-        std::uint32_t seriesId = 0;
-        QString instrument;
+        AlertExprArgDesc series;
         OleDate time;
     };
 
@@ -108,5 +105,5 @@ private:
     bool m_executeAllowed = true;
     std::uint32_t m_id = kNoId;
     AlertExprArgDesc m_associatedArg;
-    std::deque<ArgumentTime> m_recentArgumentTimes;
+    std::vector<ArgumentTime> m_recentArgumentTimes;
 };

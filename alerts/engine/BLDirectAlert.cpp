@@ -22,17 +22,17 @@ BLDirectAlert::BLDirectAlert(const BLDirectAlert& other)
     , m_side(other.m_side)
 {
     m_expressions.reserve(other.m_expressions.size());
-    for (const auto& expression : other.m_expressions)
-        m_expressions.push_back(std::make_unique<SimpleExpr>(*expression));
+    for (const SimpleExpr& expression : other.m_expressions)
+        m_expressions.push_back(expression);
 }
 
 bool BLDirectAlert::AreArgumentsInitialised() const
 {
     if (m_expressions.empty())
         return false;
-    const auto initialised = [](const std::unique_ptr<SimpleExpr>& expression) {
-        return expression->IsOperandInitialised(SimpleExpr::eLeft)
-               && expression->IsOperandInitialised(SimpleExpr::eRight);
+    const auto initialised = [](const SimpleExpr& expression) {
+        return expression.IsOperandInitialised(SimpleExpr::eLeft)
+               && expression.IsOperandInitialised(SimpleExpr::eRight);
     };
     if (m_logicOperator == eAllTrue)
         return std::all_of(m_expressions.begin(), m_expressions.end(), initialised);
@@ -41,8 +41,8 @@ bool BLDirectAlert::AreArgumentsInitialised() const
 
 bool BLDirectAlert::AreArgumentsUpdated() const
 {
-    const auto updated = [](const std::unique_ptr<SimpleExpr>& expression) {
-        return expression->IsOperandUpdated(SimpleExpr::eLeft) && expression->IsOperandUpdated(SimpleExpr::eRight);
+    const auto updated = [](const SimpleExpr& expression) {
+        return expression.IsOperandUpdated(SimpleExpr::eLeft) && expression.IsOperandUpdated(SimpleExpr::eRight);
     };
     if (m_logicOperator == eAllTrue)
         return std::all_of(m_expressions.begin(), m_expressions.end(), updated);
@@ -54,14 +54,14 @@ bool BLDirectAlert::Execute(bool reset)
     if (!m_sideEnabled)
         return false;
     m_lastIndex = -1;
-    for (const auto& expression : m_expressions)
+    for (auto& expression : m_expressions)
     {
         bool result = false;
         if (m_logicOperator == eAnyTrue)
-            result = expression->AreOperandsReady() && expression->Evaluate();
+            result = expression.AreOperandsReady() && expression.Evaluate();
         else
-            result = expression->Evaluate();
-        m_lastIndex = expression->GetIndex();
+            result = expression.Evaluate();
+        m_lastIndex = expression.GetIndex();
         m_lastExecutionResult = result;
         if (result == (m_logicOperator == eAnyTrue))
             break;
@@ -73,54 +73,54 @@ bool BLDirectAlert::Execute(bool reset)
 
 void BLDirectAlert::MarkArgumentUpdated(const AlertExprArgDesc& descriptor)
 {
-    for (const auto& expression : m_expressions)
-        expression->MarkArgumentUpdated(descriptor);
+    for (auto& expression : m_expressions)
+        expression.MarkArgumentUpdated(descriptor);
 }
 
 void BLDirectAlert::ResetArgumentsUpdated()
 {
-    for (const auto& expression : m_expressions)
-        expression->ResetArgumentsUpdated();
+    for (auto& expression : m_expressions)
+        expression.ResetArgumentsUpdated();
 }
 
 bool BLDirectAlert::UsesArgument(const AlertExprArgDesc& descriptor) const
 {
     return std::any_of(m_expressions.begin(), m_expressions.end(),
-                       [&descriptor](const std::unique_ptr<SimpleExpr>& expression) {
-                           return expression->UsesArgument(descriptor);
+                       [&descriptor](const SimpleExpr& expression) {
+                           return expression.UsesArgument(descriptor);
                        });
 }
 
 bool BLDirectAlert::DeactivateArgUsage(const AlertExprArgDesc& descriptor)
 {
     bool used = false;
-    for (const auto& expression : m_expressions)
-        used = expression->DeactivateArgUsage(descriptor) || used;
+    for (auto& expression : m_expressions)
+        used = expression.DeactivateArgUsage(descriptor) || used;
     return used;
 }
 
 void BLDirectAlert::UpdateRequestId(std::uint32_t baseSourceId, std::uint32_t newSourceId)
 {
-    for (const auto& expression : m_expressions)
-        expression->UpdateRequestId(baseSourceId, newSourceId);
+    for (auto& expression : m_expressions)
+        expression.UpdateRequestId(baseSourceId, newSourceId);
 }
 
 void BLDirectAlert::SetAlertId(int alertId)
 {
     m_alertId = alertId;
-    for (const auto& expression : m_expressions)
-        expression->SetAlertId(alertId);
+    for (auto& expression : m_expressions)
+        expression.SetAlertId(alertId);
 }
 
 void BLDirectAlert::RemoveLinks(std::uint32_t alertId) const
 {
     AlertsListManager& alerts = m_module->Alerts();
-    for (const auto& expression : m_expressions)
+    for (auto& expression : m_expressions)
     {
         for (const SimpleExpr::EOperandSide side : {SimpleExpr::eLeft, SimpleExpr::eRight})
         {
-            if (expression->GetArgument(side).IsValid())
-                alerts.RemoveLink(expression->GetArgument(side), alertId);
+            if (expression.GetArgument(side).IsValid())
+                alerts.RemoveLink(expression.GetArgument(side), alertId);
         }
     }
 }
@@ -128,12 +128,12 @@ void BLDirectAlert::RemoveLinks(std::uint32_t alertId) const
 void BLDirectAlert::UpdateLinks(std::uint32_t alertId) const
 {
     AlertsListManager& alerts = m_module->Alerts();
-    for (const auto& expression : m_expressions)
+    for (auto& expression : m_expressions)
     {
         for (const SimpleExpr::EOperandSide side : {SimpleExpr::eLeft, SimpleExpr::eRight})
         {
-            if (expression->GetArgument(side).IsValid())
-                alerts.UpdateLink(expression->GetArgument(side), alertId);
+            if (expression.GetArgument(side).IsValid())
+                alerts.UpdateLink(expression.GetArgument(side), alertId);
         }
     }
 }
@@ -141,33 +141,50 @@ void BLDirectAlert::UpdateLinks(std::uint32_t alertId) const
 SimpleExpr& BLDirectAlert::InsertExpression(std::size_t index)
 {
     index = std::min(index, m_expressions.size());
-    const auto inserted = m_expressions.insert(m_expressions.begin() + static_cast<std::ptrdiff_t>(index),
-                                               std::make_unique<SimpleExpr>(*m_module, m_alertId, 0));
+    // Rebuilt rather than shifted: a comparison moves its argument uses along but is never
+    // assigned over.
+    std::vector<SimpleExpr> expressions;
+    expressions.reserve(m_expressions.size() + 1);
+    for (std::size_t i = 0; i <= m_expressions.size(); ++i)
+    {
+        if (i == index)
+            expressions.emplace_back(*m_module, m_alertId, 0);
+        if (i < m_expressions.size())
+            expressions.push_back(std::move(m_expressions[i]));
+    }
+    m_expressions.swap(expressions);
     Renumber();
-    return **inserted;
+    return m_expressions[index];
 }
 
 void BLDirectAlert::RemoveExpression(std::size_t index)
 {
     if (index >= m_expressions.size())
         return;
-    m_expressions.erase(m_expressions.begin() + static_cast<std::ptrdiff_t>(index));
+    std::vector<SimpleExpr> expressions;
+    expressions.reserve(m_expressions.size() - 1);
+    for (std::size_t i = 0; i < m_expressions.size(); ++i)
+    {
+        if (i != index)
+            expressions.push_back(std::move(m_expressions[i]));
+    }
+    m_expressions.swap(expressions);
     Renumber();
 }
 
 void BLDirectAlert::Renumber()
 {
     for (std::size_t i = 0; i < m_expressions.size(); ++i)
-        m_expressions[i]->SetIndex(static_cast<int>(i));
+        m_expressions[i].SetIndex(static_cast<int>(i));
 }
 
 bool BLDirectAlert::HasValidArgumentNames() const
 {
-    for (const auto& expression : m_expressions)
+    for (auto& expression : m_expressions)
     {
         for (const SimpleExpr::EOperandSide side : {SimpleExpr::eLeft, SimpleExpr::eRight})
         {
-            const AlertExprArgDesc& argument = expression->GetArgument(side);
+            const AlertExprArgDesc& argument = expression.GetArgument(side);
             if (argument.IsValid() && !argument.GetAlertNameValid())
                 return false;
         }
@@ -177,9 +194,9 @@ bool BLDirectAlert::HasValidArgumentNames() const
 
 bool BLDirectAlert::HasAllArgumentSources()
 {
-    for (const auto& expression : m_expressions)
+    for (auto& expression : m_expressions)
     {
-        if (!expression->CheckArgumentSources())
+        if (!expression.CheckArgumentSources())
             return false;
     }
     return true;
@@ -187,14 +204,14 @@ bool BLDirectAlert::HasAllArgumentSources()
 
 void BLDirectAlert::TakeArgumentSnapshots(std::vector<std::shared_ptr<const AlertExprArgSnapshot>>& snapshots) const
 {
-    for (const auto& expression : m_expressions)
+    for (auto& expression : m_expressions)
     {
         for (const SimpleExpr::EOperandSide side : {SimpleExpr::eLeft, SimpleExpr::eRight})
         {
-            const AlertExprArgDesc& argument = expression->GetArgument(side);
-            if (expression->IsConstant(side) || !argument.IsValid())
+            const AlertExprArgDesc& argument = expression.GetArgument(side);
+            if (expression.IsConstant(side) || !argument.IsValid())
                 continue;
-            snapshots.push_back(std::make_shared<const AlertExprArgSnapshot>(argument, expression->ArgumentValue(side)));
+            snapshots.push_back(std::make_shared<const AlertExprArgSnapshot>(argument, expression.ArgumentValue(side)));
         }
     }
 }
@@ -205,16 +222,16 @@ QString BLDirectAlert::GetDescription(bool generatedForm) const
     {
         if (m_lastIndex < 0 || static_cast<std::size_t>(m_lastIndex) >= m_expressions.size())
             return QString();
-        return m_expressions[static_cast<std::size_t>(m_lastIndex)]->GetDescription(false, true);
+        return m_expressions[static_cast<std::size_t>(m_lastIndex)].GetDescription(false, true);
     }
     QString text;
-    for (const auto& expression : m_expressions)
-        text += expression->GetDescription(true, false);
+    for (auto& expression : m_expressions)
+        text += expression.GetDescription(true, false);
     return text;
 }
 
 void BLDirectAlert::LogState(QString& out) const
 {
-    for (const auto& expression : m_expressions)
-        expression->LogState(out);
+    for (auto& expression : m_expressions)
+        expression.LogState(out);
 }

@@ -44,12 +44,13 @@ public:
     void RemoveLinks(std::uint32_t alertId) const;
     void UpdateLinks(std::uint32_t alertId) const;
 
-    // An empty comparison at index (clamped to the end); the ones after it move up.
+    // An empty comparison at index (clamped to the end); the ones after it move up. The
+    // reference is good until the next insertion or removal.
     SimpleExpr& InsertExpression(std::size_t index);
     void RemoveExpression(std::size_t index);
     std::size_t ExpressionsCount() const { return m_expressions.size(); }
-    SimpleExpr& Expression(std::size_t index) { return *m_expressions[index]; }
-    const SimpleExpr& Expression(std::size_t index) const { return *m_expressions[index]; }
+    SimpleExpr& Expression(std::size_t index) { return m_expressions[index]; }
+    const SimpleExpr& Expression(std::size_t index) const { return m_expressions[index]; }
 
     // False when an argument's instrument is no longer quoted.
     bool HasValidArgumentNames() const;
@@ -75,7 +76,8 @@ private:
     AlertModule* m_module;
     int m_lastIndex = -1;
     bool m_sideEnabled = false;
-    std::vector<std::unique_ptr<SimpleExpr>> m_expressions;
+    // Held in place, not through pointers: the worker walks them for every value it tests.
+    std::vector<SimpleExpr> m_expressions;
     std::uint32_t m_logicOperator = eAnyTrue;
     bool m_lastExecutionResult = false;
     int m_alertId = -1;

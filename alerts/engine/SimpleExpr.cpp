@@ -4,11 +4,25 @@
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/ArgumentsListManager.h"
 
+#include <utility>
+
 SimpleExpr::SimpleExpr(AlertModule& module, int alertId, int index)
     : m_module(&module)
     , m_alertId(alertId)
     , m_index(index)
 {
+}
+
+SimpleExpr::SimpleExpr(SimpleExpr&& other) noexcept
+    : m_module(other.m_module)
+    , m_compareOperator(other.m_compareOperator)
+    , m_alertId(other.m_alertId)
+    , m_index(other.m_index)
+    , m_left(std::move(other.m_left))
+    , m_right(std::move(other.m_right))
+{
+    other.m_left.argument.Reset();
+    other.m_right.argument.Reset();
 }
 
 SimpleExpr::SimpleExpr(const SimpleExpr& other)

@@ -40,7 +40,10 @@ public:
 
     SimpleExpr(AlertModule& module, int alertId, int index);
     SimpleExpr(const SimpleExpr& other);
+    // Takes the other's uses of its arguments; the other is left empty.
+    SimpleExpr(SimpleExpr&& other) noexcept;
     SimpleExpr& operator=(const SimpleExpr&) = delete;
+    SimpleExpr& operator=(SimpleExpr&&) = delete;
     virtual ~SimpleExpr();
 
     // Exact comparison of the operands' current values; the side checks readiness first.
@@ -90,13 +93,14 @@ public:
     double ArgumentValue(EOperandSide side) const;
 
 private:
+    // What a test reads comes first, the argument's texts last.
     struct OperandData
     {
-        AlertExprArgDesc argument;
         bool updated = false;
         ConstArgumentValue constant;
         // The registry entry of the argument, looked up once instead of for every test.
         mutable std::shared_ptr<Argument> cache;
+        AlertExprArgDesc argument;
     };
 
     OperandData& Operand(EOperandSide side) { return side == eLeft ? m_left : m_right; }
@@ -110,9 +114,9 @@ private:
     void LogOperand(const OperandData& operand, QString& out) const;
 
     AlertModule* m_module;
-    OperandData m_left;
-    OperandData m_right;
     std::uint32_t m_compareOperator = eCmpGreater;
     int m_alertId = -1;
     int m_index = 0;
+    OperandData m_left;
+    OperandData m_right;
 };

@@ -1,18 +1,39 @@
 #include "platform/modules/AlertExprArgDesc.h"
 
 #include <algorithm>
-#include <tuple>
 #include <utility>
+
+namespace
+{
+bool SameText(const QString& a, const QString& b)
+{
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
+
+int CompareText(const QString& a, const QString& b)
+{
+    if (a.constData() == b.constData() && a.size() == b.size())
+        return 0;
+    return QString::compare(a, b);
+}
+}
 
 AlertExprArgDesc::AlertExprArgDesc(QString sourceModuleName, std::uint32_t argumentId, QString argumentName,
                                    QString argumentDescription, QString instrument)
-    : m_sourceModuleName(std::move(sourceModuleName))
-    , m_baseArgumentSourceId(argumentId)
+    : m_baseArgumentSourceId(argumentId)
     , m_extendedArgumentSourceId(argumentId)
-    , m_instrument(std::move(instrument))
-    , m_argumentName(std::move(argumentName))
-    , m_argumentDescription(std::move(argumentDescription))
 {
+    if (!sourceModuleName.isEmpty())
+    {
+        m_texts = std::make_shared<const TextData>(TextData{std::move(sourceModuleName), std::move(instrument),
+                                                            std::move(argumentName), std::move(argumentDescription)});
+    }
+}
+
+const AlertExprArgDesc::TextData& AlertExprArgDesc::Texts() const
+{
+    static const TextData empty;
+    return m_texts ? *m_texts : empty;
 }
 
 AlertExprArgDesc AlertExprArgDesc::SeriesBased(QString sourceModuleName, std::uint32_t requestId,
@@ -34,30 +55,52 @@ void AlertExprArgDesc::SetSeriesBasedArgumentSourceID(std::uint32_t requestId, s
 
 void AlertExprArgDesc::CheckListed(const QStringList* listedInstruments)
 {
-    m_alertNameValid = m_instrument.isEmpty() || !listedInstruments
-                       || std::binary_search(listedInstruments->begin(), listedInstruments->end(), m_instrument);
+    const QString& instrument = GetInstrument();
+    m_alertNameValid = instrument.isEmpty() || !listedInstruments
+                       || std::binary_search(listedInstruments->begin(), listedInstruments->end(), instrument);
 }
 
 void AlertExprArgDesc::LogAlertsState(QString& out) const
 {
     out += QStringLiteral("\t\tArgument\n\t\t%1 (%2)\t%3\t%4\t%5\t%6\n")
-               .arg(m_argumentName, m_argumentDescription, m_sourceModuleName,
+               .arg(GetArgumentName(), GetArgumentDescription(), GetSourceModuleName(),
                     QString::number(m_baseArgumentSourceId), QString::number(m_extendedArgumentSourceId),
-                    m_instrument);
+                    GetInstrument());
+}
+
+bool AlertExprArgDesc::SameIdentityTexts(const AlertExprArgDesc& other) const
+{
+    if (m_texts == other.m_texts)
+        return true;
+    if (!m_texts || !other.m_texts)
+        return false;
+    return SameText(m_texts->sourceModuleName, other.m_texts->sourceModuleName)
+           && SameText(m_texts->instrument, other.m_texts->instrument);
+}
+
+bool AlertExprArgDesc::IsSameSeries(const AlertExprArgDesc& other) const
+{
+    return m_extendedArgumentSourceId == other.m_extendedArgumentSourceId && m_seriesBased == other.m_seriesBased
+           && SameIdentityTexts(other);
 }
 
 bool operator==(const AlertExprArgDesc& a, const AlertExprArgDesc& b)
 {
-    return a.m_baseArgumentSourceId == b.m_baseArgumentSourceId
-           && a.m_extendedArgumentSourceId == b.m_extendedArgumentSourceId && a.m_seriesBased == b.m_seriesBased
-           && a.m_sourceModuleName == b.m_sourceModuleName && a.m_instrument == b.m_instrument;
+    return a.m_baseArgumentSourceId == b.m_baseArgumentSourceId && a.IsSameSeries(b);
 }
 
 bool operator<(const AlertExprArgDesc& a, const AlertExprArgDesc& b)
 {
     // Numbers first: most arguments differ there, and they compare fastest.
-    return std::tie(a.m_baseArgumentSourceId, a.m_extendedArgumentSourceId, a.m_seriesBased, a.m_sourceModuleName,
-                    a.m_instrument)
-           < std::tie(b.m_baseArgumentSourceId, b.m_extendedArgumentSourceId, b.m_seriesBased, b.m_sourceModuleName,
-                      b.m_instrument);
+    if (a.m_baseArgumentSourceId != b.m_baseArgumentSourceId)
+        return a.m_baseArgumentSourceId < b.m_baseArgumentSourceId;
+    if (a.m_extendedArgumentSourceId != b.m_extendedArgumentSourceId)
+        return a.m_extendedArgumentSourceId < b.m_extendedArgumentSourceId;
+    if (a.m_seriesBased != b.m_seriesBased)
+        return b.m_seriesBased;
+    if (a.m_texts == b.m_texts)
+        return false;
+    if (const int module = CompareText(a.GetSourceModuleName(), b.GetSourceModuleName()))
+        return module < 0;
+    return CompareText(a.GetInstrument(), b.GetInstrument()) < 0;
 }

@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 
 class AlertExprArgDesc
 {
@@ -26,16 +27,16 @@ public:
     static AlertExprArgDesc SeriesBased(QString sourceModuleName, std::uint32_t requestId, std::uint32_t seriesId,
                                         QString instrument, QString argumentName, QString argumentDescription);
 
-    bool IsValid() const { return !m_sourceModuleName.isEmpty(); }
+    bool IsValid() const { return m_texts != nullptr; }
     void Reset() { *this = AlertExprArgDesc(); }
 
-    const QString& GetSourceModuleName() const { return m_sourceModuleName; }
+    const QString& GetSourceModuleName() const { return Texts().sourceModuleName; }
     std::uint32_t GetBaseArgumentSourceID() const { return m_baseArgumentSourceId; }
     std::uint32_t GetExtendedArgumentSourceID() const { return m_extendedArgumentSourceId; }
     bool IsSeriesBased() const { return m_seriesBased; }
-    const QString& GetInstrument() const { return m_instrument; }
-    const QString& GetArgumentName() const { return m_argumentName; }
-    const QString& GetArgumentDescription() const { return m_argumentDescription; }
+    const QString& GetInstrument() const { return Texts().instrument; }
+    const QString& GetArgumentName() const { return Texts().argumentName; }
+    const QString& GetArgumentDescription() const { return Texts().argumentDescription; }
 
     // Moves the argument to another data request of its source, keeping or changing the series.
     void SetSeriesBasedArgumentSourceID(std::uint32_t requestId, std::uint32_t seriesId);
@@ -47,6 +48,9 @@ public:
     // argument counts as listed. listedInstruments must be sorted.
     void CheckListed(const QStringList* listedInstruments);
 
+    // The same series of the same source and instrument, whatever the request.
+    bool IsSameSeries(const AlertExprArgDesc& other) const;
+
     // The argument's lines in the diagnostic dump of the alerts.
     void LogAlertsState(QString& out) const;
 
@@ -54,12 +58,24 @@ public:
     friend bool operator<(const AlertExprArgDesc& a, const AlertExprArgDesc& b);
 
 private:
-    QString m_sourceModuleName;
+    // The texts are shared by the copies of a descriptor and never change, so copies are
+    // cheap and compare equal by the pointer; the alerts worker copies and compares
+    // descriptors for every value it tests.
+    struct TextData
+    {
+        QString sourceModuleName;
+        QString instrument;
+        QString argumentName;
+        QString argumentDescription;
+    };
+
+    const TextData& Texts() const;
+    bool SameIdentityTexts(const AlertExprArgDesc& other) const;
+
     std::uint32_t m_baseArgumentSourceId = 0;
     std::uint32_t m_extendedArgumentSourceId = 0;
     bool m_seriesBased = false;
-    QString m_instrument;
-    QString m_argumentName;
-    QString m_argumentDescription;
     bool m_alertNameValid = true;
+    // Null for an invalid descriptor; the source module name is never empty otherwise.
+    std::shared_ptr<const TextData> m_texts;
 };
