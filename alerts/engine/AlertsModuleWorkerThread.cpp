@@ -33,57 +33,56 @@ bool AlertsModuleWorkerThread::OnUpdateArgRequestId(std::uint32_t baseSourceId, 
     return PostThreadMessage(kRequestIdMessage);
 }
 
-bool AlertsModuleWorkerThread::Queue(std::shared_ptr<DataElement> element, const char* function)
+bool AlertsModuleWorkerThread::Queue(DataElement element, const char* function)
 {
-    if (!IsRunning())
-        return false;
+    bool wasEmpty = false;
     {
         const SafeAutoLock lock(m_dataQueueLock, function, kFile);
+        wasEmpty = m_dataQueue.empty();
         m_dataQueue.push_back(std::move(element));
     }
-    return PostThreadMessage(kDataQueuedMessage);
+    if (!wasEmpty || PostThreadMessage(kDataQueuedMessage))
+        return true;
+    // The thread does not run: nobody would ever take what waits.
+    std::deque<DataElement> dropped;
+    const SafeAutoLock lock(m_dataQueueLock, function, kFile);
+    dropped.swap(m_dataQueue);
+    return false;
 }
 
 bool AlertsModuleWorkerThread::OnUpdateArgValue(const AlertExprArgDesc& descriptor, const AlertExprArgValue& value)
 {
-    auto element = std::make_shared<DataElement>();
-    element->kind = DataElement::eValue;
-    element->descriptor = descriptor;
-    element->value = std::make_shared<const AlertExprArgValue>(value);
-    return Queue(std::move(element), "AlertsModuleWorkerThread::OnUpdateArgValue");
+    return Queue(DataElement{DataElement::eValue, descriptor, value, nullptr},
+                 "AlertsModuleWorkerThread::OnUpdateArgValue");
 }
 
 bool AlertsModuleWorkerThread::OnUpdateArgListValues(std::shared_ptr<const AlertExprArgList> values)
 {
     if (!values)
         return false;
-    auto element = std::make_shared<DataElement>();
-    element->kind = DataElement::eValueList;
-    element->values = std::move(values);
-    return Queue(std::move(element), "AlertsModuleWorkerThread::OnUpdateArgListValues");
+    return Queue(DataElement{DataElement::eValueList, AlertExprArgDesc(), AlertExprArgValue(), std::move(values)},
+                 "AlertsModuleWorkerThread::OnUpdateArgListValues");
 }
 
 bool AlertsModuleWorkerThread::OnArgDestroyed(const AlertExprArgDesc& descriptor)
 {
-    auto element = std::make_shared<DataElement>();
-    element->kind = DataElement::eArgumentDestroyed;
-    element->descriptor = descriptor;
-    return Queue(std::move(element), "AlertsModuleWorkerThread::OnArgDestroyed");
+    return Queue(DataElement{DataElement::eArgumentDestroyed, descriptor, AlertExprArgValue(), nullptr},
+                 "AlertsModuleWorkerThread::OnArgDestroyed");
 }
 
-std::shared_ptr<AlertsModuleWorkerThread::DataElement> AlertsModuleWorkerThread::GetFirstData()
+std::optional<AlertsModuleWorkerThread::DataElement> AlertsModuleWorkerThread::GetFirstData()
 {
     const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::GetFirstData", kFile);
     if (m_dataQueue.empty())
-        return nullptr;
-    std::shared_ptr<DataElement> element = std::move(m_dataQueue.front());
+        return std::nullopt;
+    std::optional<DataElement> element(std::move(m_dataQueue.front()));
     m_dataQueue.pop_front();
     return element;
 }
 
 void AlertsModuleWorkerThread::ClearData()
 {
-    std::deque<std::shared_ptr<DataElement>> dropped;
+    std::deque<DataElement> dropped;
     const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::ClearData", kFile);
     dropped.swap(m_dataQueue);
     m_pendingRequestIds.clear();
@@ -94,7 +93,7 @@ void AlertsModuleWorkerThread::Process(const DataElement& element)
     switch (element.kind)
     {
     case DataElement::eValue:
-        m_module.OnArgValueUpdated(element.descriptor, *element.value);
+        m_module.OnArgValueUpdated(element.descriptor, element.value);
         break;
     case DataElement::eValueList:
         m_module.OnArgListValuesUpdated(*element.values);
@@ -113,7 +112,7 @@ bool AlertsModuleWorkerThread::ProcessMessage(const ThreadMessage& message)
     {
         while (!IsStopping())
         {
-            const std::shared_ptr<DataElement> element = GetFirstData();
+            const std::optional<DataElement> element = GetFirstData();
             if (!element)
                 break;
             Process(*element);

@@ -8,6 +8,8 @@
 //
 // The queue lock is a leaf: it is held only to change the queue, never while an element is
 // processed. Every request-id change is kept until the thread has handled it, in order.
+// 0x401 is posted when a delivery finds the queue empty: the thread takes elements until the
+// queue is empty again, so a message for a queue that already waits would find nothing.
 
 #include "platform/base/MessageThread.h"
 #include "platform/base/SafeCriticalSection.h"
@@ -18,6 +20,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 
 class AlertModule;
 
@@ -38,7 +41,7 @@ public:
 
         int kind = eValue;
         AlertExprArgDesc descriptor;
-        std::shared_ptr<const AlertExprArgValue> value;
+        AlertExprArgValue value;
         std::shared_ptr<const AlertExprArgList> values;
     };
 
@@ -51,14 +54,14 @@ public:
     explicit AlertsModuleWorkerThread(AlertModule& module);
     ~AlertsModuleWorkerThread() override;
 
-    // From any thread; false (nothing queued) when the thread does not run.
+    // From any thread; false (nothing stays queued) when the thread does not run.
     bool OnUpdateArgRequestId(std::uint32_t baseSourceId, std::uint32_t newSourceId);
     bool OnUpdateArgValue(const AlertExprArgDesc& descriptor, const AlertExprArgValue& value);
     bool OnUpdateArgListValues(std::shared_ptr<const AlertExprArgList> values);
     bool OnArgDestroyed(const AlertExprArgDesc& descriptor);
 
-    // The oldest queued element, taken out; empty when there is none.
-    std::shared_ptr<DataElement> GetFirstData();
+    // The oldest queued element, taken out; none when the queue is empty.
+    std::optional<DataElement> GetFirstData();
     // Drops every queued element and request-id change.
     void ClearData();
 
@@ -66,11 +69,11 @@ protected:
     bool ProcessMessage(const ThreadMessage& message) override;
 
 private:
-    bool Queue(std::shared_ptr<DataElement> element, const char* function);
+    bool Queue(DataElement element, const char* function);
     void Process(const DataElement& element);
 
     AlertModule& m_module;
     std::deque<UpdateRequestId> m_pendingRequestIds;
-    std::deque<std::shared_ptr<DataElement>> m_dataQueue;
+    std::deque<DataElement> m_dataQueue;
     SafeCriticalSection m_dataQueueLock{QStringLiteral("AlertsModuleWorkerThread::dataQueue")};
 };

@@ -45,34 +45,14 @@ void Argument::SetValue(int precision, double value)
     m_initialised.store(true, std::memory_order_release);
 }
 
-double Argument::GetValue() const
-{
-    return m_value.load(std::memory_order_acquire);
-}
-
 int Argument::GetPrecision() const
 {
     const SafeAutoLock lock(m_lock, "Argument::GetValue", "Argument");
     return m_precision;
 }
 
-bool Argument::Initialised() const
-{
-    return m_initialised.load(std::memory_order_acquire);
-}
-
-bool Argument::IsRegistered() const
-{
-    return m_registered.load(std::memory_order_acquire);
-}
-
 void Argument::SetRegistered(bool registered)
 {
     const SafeAutoLock lock(m_lock, "Argument::SetRegistered", "Argument");
     m_registered.store(registered, std::memory_order_release);
-}
-
-Argument::Reading Argument::Read() const
-{
-    return Reading{IsRegistered(), Initialised(), GetValue()};
 }

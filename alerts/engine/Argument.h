@@ -28,13 +28,13 @@ public:
     bool DecrementInstanceCount();
 
     void SetValue(int precision, double value);
-    double GetValue() const;
+    double GetValue() const { return m_value.load(std::memory_order_acquire); }
     int GetPrecision() const;
-    bool Initialised() const;
+    bool Initialised() const { return m_initialised.load(std::memory_order_acquire); }
 
     // Whether the registry still holds this entry; callers that keep the entry between
     // calls look it up again once it has left.
-    bool IsRegistered() const;
+    bool IsRegistered() const { return m_registered.load(std::memory_order_acquire); }
     void SetRegistered(bool registered);
     // The value and its state at one moment, with whether the entry was still registered then.
     struct Reading
@@ -43,7 +43,7 @@ public:
         bool initialised = false;
         double value = 0.0;
     };
-    Reading Read() const;
+    Reading Read() const { return Reading{IsRegistered(), Initialised(), GetValue()}; }
 
 private:
     std::atomic<double> m_value = 0.0;

@@ -148,30 +148,11 @@ std::uint32_t ArgumentsListManager::ArgumentInstanceCount(const AlertExprArgDesc
     return found == m_arguments.end() ? 0 : found->second->InstanceCount();
 }
 
-Argument::Reading ArgumentsListManager::Read(const AlertExprArgDesc& descriptor,
-                                             std::shared_ptr<Argument>& cache) const
+Argument::Reading ArgumentsListManager::ReadAgain(const AlertExprArgDesc& descriptor,
+                                                  std::shared_ptr<Argument>& cache) const
 {
-    if (cache)
-    {
-        const Argument::Reading reading = cache->Read();
-        if (reading.registered)
-            return reading;
-    }
     cache = Find(descriptor);
     return cache ? cache->Read() : Argument::Reading();
-}
-
-double ArgumentsListManager::ArgumentValue(const AlertExprArgDesc& descriptor, std::shared_ptr<Argument>& cache) const
-{
-    const Argument::Reading reading = Read(descriptor, cache);
-    return reading.registered ? reading.value : 0.0;
-}
-
-bool ArgumentsListManager::ArgumentInitialised(const AlertExprArgDesc& descriptor,
-                                               std::shared_ptr<Argument>& cache) const
-{
-    const Argument::Reading reading = Read(descriptor, cache);
-    return reading.registered && reading.initialised;
 }
 
 void ArgumentsListManager::Clear()

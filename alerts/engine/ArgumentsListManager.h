@@ -52,8 +52,16 @@ public:
     // The same reads for a caller that keeps the entry in cache between calls (the
     // expressions tested for every delivered value); the registry is searched only when the
     // cached entry is missing or has left it.
-    double ArgumentValue(const AlertExprArgDesc& descriptor, std::shared_ptr<Argument>& cache) const;
-    bool ArgumentInitialised(const AlertExprArgDesc& descriptor, std::shared_ptr<Argument>& cache) const;
+    double ArgumentValue(const AlertExprArgDesc& descriptor, std::shared_ptr<Argument>& cache) const
+    {
+        const Argument::Reading reading = Read(descriptor, cache);
+        return reading.registered ? reading.value : 0.0;
+    }
+    bool ArgumentInitialised(const AlertExprArgDesc& descriptor, std::shared_ptr<Argument>& cache) const
+    {
+        const Argument::Reading reading = Read(descriptor, cache);
+        return reading.registered && reading.initialised;
+    }
 
     // Empties the registry; the sources stop serving what was in use.
     void Clear();
@@ -62,7 +70,17 @@ private:
     IAlertArgumentSource* Source(const AlertExprArgDesc& descriptor) const;
     // Unregisters the argument and removes its links, unless a user came back meanwhile.
     void ReleaseUnused(const AlertExprArgDesc& descriptor, const char* function);
-    Argument::Reading Read(const AlertExprArgDesc& descriptor, std::shared_ptr<Argument>& cache) const;
+    Argument::Reading Read(const AlertExprArgDesc& descriptor, std::shared_ptr<Argument>& cache) const
+    {
+        if (cache)
+        {
+            const Argument::Reading reading = cache->Read();
+            if (reading.registered)
+                return reading;
+        }
+        return ReadAgain(descriptor, cache);
+    }
+    Argument::Reading ReadAgain(const AlertExprArgDesc& descriptor, std::shared_ptr<Argument>& cache) const;
 
     IAlertsMediator& m_mediator;
     IAlertLinks& m_links;

@@ -130,9 +130,18 @@ bool BLAlert::CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDat
     };
     if (std::any_of(m_recentArgumentTimes.begin(), m_recentArgumentTimes.end(), sameSeries))
         return false;
-    m_recentArgumentTimes.push_back(ArgumentTime{descriptor, time});
-    if (m_recentArgumentTimes.size() > m_sellSide.ExpressionsCount() + m_buySide.ExpressionsCount())
-        m_recentArgumentTimes.erase(m_recentArgumentTimes.begin());
+    const std::size_t capacity = m_sellSide.ExpressionsCount() + m_buySide.ExpressionsCount();
+    if (m_recentArgumentTimes.size() < capacity)
+    {
+        m_recentArgumentTimes.push_back(ArgumentTime{descriptor, time});
+    }
+    else if (capacity > 0)
+    {
+        m_oldestTime %= m_recentArgumentTimes.size();
+        ArgumentTime& oldest = m_recentArgumentTimes[m_oldestTime++];
+        oldest.series = descriptor;
+        oldest.time = time;
+    }
     return true;
 }
 

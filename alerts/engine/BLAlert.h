@@ -105,5 +105,7 @@ private:
     bool m_executeAllowed = true;
     std::uint32_t m_id = kNoId;
     AlertExprArgDesc m_associatedArg;
+    // A ring: once full, the oldest record is overwritten at m_oldestTime.
     std::vector<ArgumentTime> m_recentArgumentTimes;
+    std::size_t m_oldestTime = 0;
 };

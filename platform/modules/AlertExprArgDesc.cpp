@@ -30,6 +30,18 @@ AlertExprArgDesc::AlertExprArgDesc(QString sourceModuleName, std::uint32_t argum
     }
 }
 
+AlertExprArgDesc& AlertExprArgDesc::operator=(const AlertExprArgDesc& other)
+{
+    m_baseArgumentSourceId = other.m_baseArgumentSourceId;
+    m_extendedArgumentSourceId = other.m_extendedArgumentSourceId;
+    m_seriesBased = other.m_seriesBased;
+    m_alertNameValid = other.m_alertNameValid;
+    // Assigning the texts a descriptor already shares would only count them up and down.
+    if (m_texts != other.m_texts)
+        m_texts = other.m_texts;
+    return *this;
+}
+
 const AlertExprArgDesc::TextData& AlertExprArgDesc::Texts() const
 {
     static const TextData empty;

@@ -27,6 +27,11 @@ public:
     static AlertExprArgDesc SeriesBased(QString sourceModuleName, std::uint32_t requestId, std::uint32_t seriesId,
                                         QString instrument, QString argumentName, QString argumentDescription);
 
+    AlertExprArgDesc(const AlertExprArgDesc&) = default;
+    AlertExprArgDesc(AlertExprArgDesc&&) noexcept = default;
+    AlertExprArgDesc& operator=(const AlertExprArgDesc& other);
+    AlertExprArgDesc& operator=(AlertExprArgDesc&&) noexcept = default;
+
     bool IsValid() const { return m_texts != nullptr; }
     void Reset() { *this = AlertExprArgDesc(); }
 

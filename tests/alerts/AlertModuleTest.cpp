@@ -183,7 +183,7 @@ TEST_F(AlertModuleTest, OnlyItsOwnMessagesReachTheWorker)
     const auto first = worker.GetFirstData();
     ASSERT_TRUE(first);
     EXPECT_EQ(first->kind, AlertsModuleWorkerThread::DataElement::eValue);
-    EXPECT_EQ(first->value->Value(), 11.0);
+    EXPECT_EQ(first->value.Value(), 11.0);
     EXPECT_EQ(worker.GetFirstData()->kind, AlertsModuleWorkerThread::DataElement::eArgumentDestroyed);
     worker.ClearData();
     EXPECT_FALSE(worker.GetFirstData());
