@@ -388,6 +388,8 @@ std::vector<std::shared_ptr<BLAlert>> AlertsListManager::CopyAlertsOfRequest(std
                 originals.push_back(alert);
         }
     }
+    std::sort(originals.begin(), originals.end(),
+              [](const std::shared_ptr<BLAlert>& a, const std::shared_ptr<BLAlert>& b) { return a->GetId() < b->GetId(); });
     // Copied after the walk: a copy takes uses of its arguments, which may change the links.
     std::vector<std::shared_ptr<BLAlert>> copies;
     copies.reserve(originals.size());

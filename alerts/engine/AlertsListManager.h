@@ -23,6 +23,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <unordered_map>
 #include <vector>
 
 class AlertModule;
@@ -128,7 +129,8 @@ private:
     std::set<std::uint32_t> CollectedIds() const;
 
     AlertModule& m_module;
-    std::map<AlertExprArgDesc, std::vector<std::shared_ptr<BLAlert>>> m_links;
+    // Hashed: the worker looks an argument up for every value it tests.
+    std::unordered_map<AlertExprArgDesc, std::vector<std::shared_ptr<BLAlert>>, AlertExprArgDescHash> m_links;
     std::set<QString> m_names;
     std::map<std::uint32_t, std::shared_ptr<BLAlert>> m_alerts;
     std::uint32_t m_lastId = 0;

@@ -37,12 +37,15 @@ bool Argument::DecrementInstanceCount()
     return true;
 }
 
-void Argument::SetValue(int precision, double value)
+bool Argument::SetValueInUse(int precision, double value)
 {
     const SafeAutoLock lock(m_lock, "Argument::SetValue", "Argument");
+    if (m_instanceCount == 0)
+        return false;
     m_precision = precision;
     m_value.store(value, std::memory_order_release);
     m_initialised.store(true, std::memory_order_release);
+    return true;
 }
 
 int Argument::GetPrecision() const

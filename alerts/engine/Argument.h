@@ -27,7 +27,8 @@ public:
     // At 0 the value counts as not arrived again. False when the count was already 0.
     bool DecrementInstanceCount();
 
-    void SetValue(int precision, double value);
+    // Stores the value only while the argument is in use; false otherwise.
+    bool SetValueInUse(int precision, double value);
     double GetValue() const { return m_value.load(std::memory_order_acquire); }
     int GetPrecision() const;
     bool Initialised() const { return m_initialised.load(std::memory_order_acquire); }

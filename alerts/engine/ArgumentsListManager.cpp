@@ -114,10 +114,7 @@ bool ArgumentsListManager::UpdateArgument(const AlertExprArgDesc& descriptor, in
 {
     const SafeAutoLock lock(m_argumentsLock, "ArgumentsListManager::UpdateArgument", kFile);
     const auto found = m_arguments.find(descriptor);
-    if (found == m_arguments.end() || !found->second->InUse())
-        return false;
-    found->second->SetValue(precision, value);
-    return true;
+    return found != m_arguments.end() && found->second->SetValueInUse(precision, value);
 }
 
 double ArgumentsListManager::ArgumentValue(const AlertExprArgDesc& descriptor) const

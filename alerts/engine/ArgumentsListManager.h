@@ -13,7 +13,7 @@
 #include "platform/modules/AlertExprArgDesc.h"
 
 #include <cstdint>
-#include <map>
+#include <unordered_map>
 #include <memory>
 
 class IAlertArgumentSource;
@@ -84,6 +84,7 @@ private:
 
     IAlertsMediator& m_mediator;
     IAlertLinks& m_links;
-    std::map<AlertExprArgDesc, std::shared_ptr<Argument>> m_arguments;
+    // Hashed: every delivered value looks its argument up.
+    std::unordered_map<AlertExprArgDesc, std::shared_ptr<Argument>, AlertExprArgDescHash> m_arguments;
     mutable SafeCriticalSection m_argumentsLock{QStringLiteral("ArgumentsListManager::argumentsLock")};
 };

@@ -5,6 +5,18 @@
 
 #include <algorithm>
 
+namespace
+{
+// The raw values of two valid dates from the epoch on stand for the same moment only when
+// they are equal; only older dates need the full comparison.
+bool SameTime(const OleDate& a, const OleDate& b)
+{
+    if (a.IsValid() && b.IsValid() && a.Value() >= 0.0 && b.Value() >= 0.0)
+        return a.Value() == b.Value();
+    return a == b;
+}
+}
+
 BLAlert::BLAlert(AlertModule& module)
     : m_module(&module)
     , m_sellSide(module, kSellSide)
@@ -126,7 +138,7 @@ bool BLAlert::CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDat
             return false;
     }
     const auto sameSeries = [&descriptor, &time](const ArgumentTime& record) {
-        return record.time == time && record.series.IsSameSeries(descriptor);
+        return SameTime(record.time, time) && record.series.IsSameSeries(descriptor);
     };
     if (std::any_of(m_recentArgumentTimes.begin(), m_recentArgumentTimes.end(), sameSeries))
         return false;

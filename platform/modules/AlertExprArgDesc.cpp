@@ -1,5 +1,7 @@
 #include "platform/modules/AlertExprArgDesc.h"
 
+#include <QHashFunctions>
+
 #include <algorithm>
 #include <utility>
 
@@ -25,21 +27,11 @@ AlertExprArgDesc::AlertExprArgDesc(QString sourceModuleName, std::uint32_t argum
 {
     if (!sourceModuleName.isEmpty())
     {
+        const std::size_t identityHash = qHashMulti(0, sourceModuleName, instrument);
         m_texts = std::make_shared<const TextData>(TextData{std::move(sourceModuleName), std::move(instrument),
-                                                            std::move(argumentName), std::move(argumentDescription)});
+                                                            std::move(argumentName), std::move(argumentDescription),
+                                                            identityHash});
     }
-}
-
-AlertExprArgDesc& AlertExprArgDesc::operator=(const AlertExprArgDesc& other)
-{
-    m_baseArgumentSourceId = other.m_baseArgumentSourceId;
-    m_extendedArgumentSourceId = other.m_extendedArgumentSourceId;
-    m_seriesBased = other.m_seriesBased;
-    m_alertNameValid = other.m_alertNameValid;
-    // Assigning the texts a descriptor already shares would only count them up and down.
-    if (m_texts != other.m_texts)
-        m_texts = other.m_texts;
-    return *this;
 }
 
 const AlertExprArgDesc::TextData& AlertExprArgDesc::Texts() const
@@ -80,25 +72,18 @@ void AlertExprArgDesc::LogAlertsState(QString& out) const
                     GetInstrument());
 }
 
+std::size_t AlertExprArgDesc::Hash() const
+{
+    return qHashMulti(m_texts ? m_texts->identityHash : 0, m_baseArgumentSourceId, m_extendedArgumentSourceId,
+                      m_seriesBased);
+}
+
 bool AlertExprArgDesc::SameIdentityTexts(const AlertExprArgDesc& other) const
 {
-    if (m_texts == other.m_texts)
-        return true;
     if (!m_texts || !other.m_texts)
         return false;
     return SameText(m_texts->sourceModuleName, other.m_texts->sourceModuleName)
            && SameText(m_texts->instrument, other.m_texts->instrument);
-}
-
-bool AlertExprArgDesc::IsSameSeries(const AlertExprArgDesc& other) const
-{
-    return m_extendedArgumentSourceId == other.m_extendedArgumentSourceId && m_seriesBased == other.m_seriesBased
-           && SameIdentityTexts(other);
-}
-
-bool operator==(const AlertExprArgDesc& a, const AlertExprArgDesc& b)
-{
-    return a.m_baseArgumentSourceId == b.m_baseArgumentSourceId && a.IsSameSeries(b);
 }
 
 bool operator<(const AlertExprArgDesc& a, const AlertExprArgDesc& b)

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -29,7 +30,17 @@ public:
 
     AlertExprArgDesc(const AlertExprArgDesc&) = default;
     AlertExprArgDesc(AlertExprArgDesc&&) noexcept = default;
-    AlertExprArgDesc& operator=(const AlertExprArgDesc& other);
+    AlertExprArgDesc& operator=(const AlertExprArgDesc& other)
+    {
+        m_baseArgumentSourceId = other.m_baseArgumentSourceId;
+        m_extendedArgumentSourceId = other.m_extendedArgumentSourceId;
+        m_seriesBased = other.m_seriesBased;
+        m_alertNameValid = other.m_alertNameValid;
+        // Assigning the texts a descriptor already shares would only count them up and down.
+        if (m_texts != other.m_texts)
+            m_texts = other.m_texts;
+        return *this;
+    }
     AlertExprArgDesc& operator=(AlertExprArgDesc&&) noexcept = default;
 
     bool IsValid() const { return m_texts != nullptr; }
@@ -54,12 +65,22 @@ public:
     void CheckListed(const QStringList* listedInstruments);
 
     // The same series of the same source and instrument, whatever the request.
-    bool IsSameSeries(const AlertExprArgDesc& other) const;
+    bool IsSameSeries(const AlertExprArgDesc& other) const
+    {
+        return m_extendedArgumentSourceId == other.m_extendedArgumentSourceId && m_seriesBased == other.m_seriesBased
+               && (m_texts == other.m_texts || SameIdentityTexts(other));
+    }
+
+    // Equal descriptors give equal hashes (AlertExprArgDescHash).
+    std::size_t Hash() const;
 
     // The argument's lines in the diagnostic dump of the alerts.
     void LogAlertsState(QString& out) const;
 
-    friend bool operator==(const AlertExprArgDesc& a, const AlertExprArgDesc& b);
+    friend bool operator==(const AlertExprArgDesc& a, const AlertExprArgDesc& b)
+    {
+        return a.m_baseArgumentSourceId == b.m_baseArgumentSourceId && a.IsSameSeries(b);
+    }
     friend bool operator<(const AlertExprArgDesc& a, const AlertExprArgDesc& b);
 
 private:
@@ -72,9 +93,12 @@ private:
         QString instrument;
         QString argumentName;
         QString argumentDescription;
+        // Of the source module name and the instrument, made once.
+        std::size_t identityHash = 0;
     };
 
     const TextData& Texts() const;
+    // Compares the texts of two descriptors that do not share them.
     bool SameIdentityTexts(const AlertExprArgDesc& other) const;
 
     std::uint32_t m_baseArgumentSourceId = 0;
@@ -83,4 +107,9 @@ private:
     bool m_alertNameValid = true;
     // Null for an invalid descriptor; the source module name is never empty otherwise.
     std::shared_ptr<const TextData> m_texts;
+};
+
+struct AlertExprArgDescHash
+{
+    std::size_t operator()(const AlertExprArgDesc& descriptor) const { return descriptor.Hash(); }
 };
