@@ -26,29 +26,6 @@ BLDirectAlert::BLDirectAlert(const BLDirectAlert& other)
         m_expressions.push_back(expression);
 }
 
-bool BLDirectAlert::AreArgumentsInitialised() const
-{
-    if (m_expressions.empty())
-        return false;
-    const auto initialised = [](const SimpleExpr& expression) {
-        return expression.IsOperandInitialised(SimpleExpr::eLeft)
-               && expression.IsOperandInitialised(SimpleExpr::eRight);
-    };
-    if (m_logicOperator == eAllTrue)
-        return std::all_of(m_expressions.begin(), m_expressions.end(), initialised);
-    return std::any_of(m_expressions.begin(), m_expressions.end(), initialised);
-}
-
-bool BLDirectAlert::AreArgumentsUpdated() const
-{
-    const auto updated = [](const SimpleExpr& expression) {
-        return expression.IsOperandUpdated(SimpleExpr::eLeft) && expression.IsOperandUpdated(SimpleExpr::eRight);
-    };
-    if (m_logicOperator == eAllTrue)
-        return std::all_of(m_expressions.begin(), m_expressions.end(), updated);
-    return std::any_of(m_expressions.begin(), m_expressions.end(), updated);
-}
-
 bool BLDirectAlert::Execute(bool reset)
 {
     if (!m_sideEnabled)
@@ -71,24 +48,10 @@ bool BLDirectAlert::Execute(bool reset)
     return m_lastExecutionResult;
 }
 
-void BLDirectAlert::MarkArgumentUpdated(const AlertExprArgDesc& descriptor)
-{
-    for (auto& expression : m_expressions)
-        expression.MarkArgumentUpdated(descriptor);
-}
-
 void BLDirectAlert::ResetArgumentsUpdated()
 {
     for (auto& expression : m_expressions)
         expression.ResetArgumentsUpdated();
-}
-
-bool BLDirectAlert::UsesArgument(const AlertExprArgDesc& descriptor) const
-{
-    return std::any_of(m_expressions.begin(), m_expressions.end(),
-                       [&descriptor](const SimpleExpr& expression) {
-                           return expression.UsesArgument(descriptor);
-                       });
 }
 
 bool BLDirectAlert::DeactivateArgUsage(const AlertExprArgDesc& descriptor)
@@ -176,20 +139,6 @@ void BLDirectAlert::Renumber()
 {
     for (std::size_t i = 0; i < m_expressions.size(); ++i)
         m_expressions[i].SetIndex(static_cast<int>(i));
-}
-
-bool BLDirectAlert::HasValidArgumentNames() const
-{
-    for (auto& expression : m_expressions)
-    {
-        for (const SimpleExpr::EOperandSide side : {SimpleExpr::eLeft, SimpleExpr::eRight})
-        {
-            const AlertExprArgDesc& argument = expression.GetArgument(side);
-            if (argument.IsValid() && !argument.GetAlertNameValid())
-                return false;
-        }
-    }
-    return true;
 }
 
 bool BLDirectAlert::HasAllArgumentSources()

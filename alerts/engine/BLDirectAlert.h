@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -83,3 +84,56 @@ private:
     int m_alertId = -1;
     const unsigned m_side;
 };
+
+// Inline: the worker runs these for every alert linked to a delivered value.
+
+inline bool BLDirectAlert::AreArgumentsInitialised() const
+{
+    if (m_expressions.empty())
+        return false;
+    const auto initialised = [](const SimpleExpr& expression) {
+        return expression.IsOperandInitialised(SimpleExpr::eLeft)
+               && expression.IsOperandInitialised(SimpleExpr::eRight);
+    };
+    if (m_logicOperator == eAllTrue)
+        return std::all_of(m_expressions.begin(), m_expressions.end(), initialised);
+    return std::any_of(m_expressions.begin(), m_expressions.end(), initialised);
+}
+
+inline bool BLDirectAlert::AreArgumentsUpdated() const
+{
+    const auto updated = [](const SimpleExpr& expression) {
+        return expression.IsOperandUpdated(SimpleExpr::eLeft) && expression.IsOperandUpdated(SimpleExpr::eRight);
+    };
+    if (m_logicOperator == eAllTrue)
+        return std::all_of(m_expressions.begin(), m_expressions.end(), updated);
+    return std::any_of(m_expressions.begin(), m_expressions.end(), updated);
+}
+
+inline void BLDirectAlert::MarkArgumentUpdated(const AlertExprArgDesc& descriptor)
+{
+    for (auto& expression : m_expressions)
+        expression.MarkArgumentUpdated(descriptor);
+}
+
+inline bool BLDirectAlert::UsesArgument(const AlertExprArgDesc& descriptor) const
+{
+    return std::any_of(m_expressions.begin(), m_expressions.end(),
+                       [&descriptor](const SimpleExpr& expression) {
+                           return expression.UsesArgument(descriptor);
+                       });
+}
+
+inline bool BLDirectAlert::HasValidArgumentNames() const
+{
+    for (auto& expression : m_expressions)
+    {
+        for (const SimpleExpr::EOperandSide side : {SimpleExpr::eLeft, SimpleExpr::eRight})
+        {
+            const AlertExprArgDesc& argument = expression.GetArgument(side);
+            if (argument.IsValid() && !argument.GetAlertNameValid())
+                return false;
+        }
+    }
+    return true;
+}

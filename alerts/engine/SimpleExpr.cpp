@@ -8,6 +8,7 @@
 
 SimpleExpr::SimpleExpr(AlertModule& module, int alertId, int index)
     : m_module(&module)
+    , m_arguments(&module.Arguments())
     , m_alertId(alertId)
     , m_index(index)
 {
@@ -15,6 +16,7 @@ SimpleExpr::SimpleExpr(AlertModule& module, int alertId, int index)
 
 SimpleExpr::SimpleExpr(SimpleExpr&& other) noexcept
     : m_module(other.m_module)
+    , m_arguments(other.m_arguments)
     , m_compareOperator(other.m_compareOperator)
     , m_alertId(other.m_alertId)
     , m_index(other.m_index)
@@ -27,6 +29,7 @@ SimpleExpr::SimpleExpr(SimpleExpr&& other) noexcept
 
 SimpleExpr::SimpleExpr(const SimpleExpr& other)
     : m_module(other.m_module)
+    , m_arguments(other.m_arguments)
     , m_compareOperator(other.m_compareOperator)
     , m_alertId(other.m_alertId)
     , m_index(other.m_index)
@@ -39,7 +42,7 @@ SimpleExpr::SimpleExpr(const SimpleExpr& other)
         to.updated = from.updated;
         to.constant = from.constant;
         // A copy that cannot hold its own use must not give one back later.
-        if (to.argument.IsValid() && !m_module->Arguments().IncrementArgumentInstanceCount(to.argument))
+        if (to.argument.IsValid() && !m_arguments->IncrementArgumentInstanceCount(to.argument))
             to.argument.Reset();
     }
 }
@@ -50,46 +53,16 @@ SimpleExpr::~SimpleExpr()
     ReleaseArgument(m_right);
 }
 
-double SimpleExpr::OperandValue(const OperandData& operand) const
-{
-    if (operand.constant.IsConstant())
-        return operand.constant.GetValue();
-    return m_module->Arguments().ArgumentValue(operand.argument, operand.cache);
-}
-
 double SimpleExpr::ArgumentValue(EOperandSide side) const
 {
     const OperandData& operand = Operand(side);
-    return operand.argument.IsValid() ? m_module->Arguments().ArgumentValue(operand.argument, operand.cache) : 0.0;
-}
-
-bool SimpleExpr::Evaluate() const
-{
-    const double left = OperandValue(m_left);
-    const double right = OperandValue(m_right);
-    switch (m_compareOperator)
-    {
-    case eCmpGreater:
-        return left > right;
-    case eCmpGreaterOrEqual:
-        return left >= right;
-    case eCmpLess:
-        return left < right;
-    case eCmpLessOrEqual:
-        return left <= right;
-    case eCmpEqual:
-        return left == right;
-    case eCmpNotEqual:
-        return left != right;
-    default:
-        return false;
-    }
+    return operand.argument.IsValid() ? m_arguments->ArgumentValue(operand.argument, operand.cache) : 0.0;
 }
 
 void SimpleExpr::ReleaseArgument(OperandData& operand)
 {
     if (operand.argument.IsValid())
-        m_module->Arguments().DecrementArgumentInstanceCount(operand.argument);
+        m_arguments->DecrementArgumentInstanceCount(operand.argument);
     operand.argument.Reset();
     operand.cache.reset();
     operand.updated = false;
@@ -104,7 +77,7 @@ void SimpleExpr::SetArgument(EOperandSide side, const AlertExprArgDesc& descript
     operand.constant.SetConstant(false);
     if (!descriptor.IsValid())
         return;
-    ArgumentsListManager& arguments = m_module->Arguments();
+    ArgumentsListManager& arguments = *m_arguments;
     if (!arguments.Find(descriptor))
         arguments.Register(descriptor);
     if (arguments.IncrementArgumentInstanceCount(descriptor))
@@ -141,7 +114,7 @@ void SimpleExpr::MoveToRequest(OperandData& operand, std::uint32_t baseSourceId,
         return;
     AlertExprArgDesc moved = current;
     moved.SetSeriesBasedArgumentSourceID(newSourceId, current.GetExtendedArgumentSourceID());
-    ArgumentsListManager& arguments = m_module->Arguments();
+    ArgumentsListManager& arguments = *m_arguments;
     if (!arguments.Find(moved))
         arguments.Register(moved);
     const bool accepted = arguments.IncrementArgumentInstanceCount(moved);
@@ -175,44 +148,6 @@ bool SimpleExpr::CheckArgumentSources()
         return false;
     }
     return true;
-}
-
-bool SimpleExpr::IsArgumentInitialised(const OperandData& operand) const
-{
-    return operand.argument.IsValid() && m_module->Arguments().ArgumentInitialised(operand.argument, operand.cache);
-}
-
-bool SimpleExpr::IsOperandInitialised(EOperandSide side) const
-{
-    const OperandData& operand = Operand(side);
-    return operand.constant.IsConstant() || IsArgumentInitialised(operand);
-}
-
-bool SimpleExpr::IsOperandUpdated(EOperandSide side) const
-{
-    const OperandData& operand = Operand(side);
-    return operand.constant.IsConstant() || operand.updated;
-}
-
-bool SimpleExpr::AreOperandsReady() const
-{
-    return IsOperandUpdated(eLeft) && IsOperandUpdated(eRight) && IsOperandInitialised(eLeft)
-           && IsOperandInitialised(eRight);
-}
-
-bool SimpleExpr::UsesArgument(const AlertExprArgDesc& descriptor) const
-{
-    return (m_left.argument.IsValid() && m_left.argument == descriptor)
-           || (m_right.argument.IsValid() && m_right.argument == descriptor);
-}
-
-void SimpleExpr::MarkArgumentUpdated(const AlertExprArgDesc& descriptor)
-{
-    for (OperandData* operand : {&m_left, &m_right})
-    {
-        if (operand->argument.IsValid() && operand->argument == descriptor)
-            operand->updated = true;
-    }
 }
 
 void SimpleExpr::ResetArgumentsUpdated()

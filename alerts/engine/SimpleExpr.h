@@ -7,6 +7,7 @@
 // Tests run on the alerts worker thread while the alert list is locked; editing and loading
 // run on the main thread, on alerts that are not in the list (or under its lock).
 
+#include "alerts/engine/ArgumentsListManager.h"
 #include "alerts/engine/ConstArgumentValue.h"
 #include "platform/modules/AlertExprArgDesc.h"
 
@@ -16,7 +17,6 @@
 #include <memory>
 
 class AlertModule;
-class Argument;
 
 // The compare operators; any other value never holds.
 enum ECmpOperator : std::uint32_t
@@ -47,7 +47,28 @@ public:
     virtual ~SimpleExpr();
 
     // Exact comparison of the operands' current values; the side checks readiness first.
-    bool Evaluate() const;
+    bool Evaluate() const
+    {
+        const double left = OperandValue(m_left);
+        const double right = OperandValue(m_right);
+        switch (m_compareOperator)
+        {
+        case eCmpGreater:
+            return left > right;
+        case eCmpGreaterOrEqual:
+            return left >= right;
+        case eCmpLess:
+            return left < right;
+        case eCmpLessOrEqual:
+            return left <= right;
+        case eCmpEqual:
+            return left == right;
+        case eCmpNotEqual:
+            return left != right;
+        default:
+            return false;
+        }
+    }
 
     // Makes the operand the argument; a source that refuses it leaves the operand empty.
     // An invalid descriptor empties the operand.
@@ -68,13 +89,26 @@ public:
     bool IsConstant(EOperandSide side) const { return Operand(side).constant.IsConstant(); }
     bool IsArgumentUpdated(EOperandSide side) const { return Operand(side).updated; }
     // A constant, or an argument that received a value since it came into use.
-    bool IsOperandInitialised(EOperandSide side) const;
+    bool IsOperandInitialised(EOperandSide side) const { return IsInitialised(Operand(side)); }
     // A constant, or an argument that received a value since the last reset.
-    bool IsOperandUpdated(EOperandSide side) const;
-    bool AreOperandsReady() const;
+    bool IsOperandUpdated(EOperandSide side) const { return IsUpdated(Operand(side)); }
+    bool AreOperandsReady() const
+    {
+        return IsUpdated(m_left) && IsUpdated(m_right) && IsInitialised(m_left) && IsInitialised(m_right);
+    }
 
-    bool UsesArgument(const AlertExprArgDesc& descriptor) const;
-    void MarkArgumentUpdated(const AlertExprArgDesc& descriptor);
+    bool UsesArgument(const AlertExprArgDesc& descriptor) const
+    {
+        return (m_left.argument.IsValid() && m_left.argument == descriptor)
+               || (m_right.argument.IsValid() && m_right.argument == descriptor);
+    }
+    void MarkArgumentUpdated(const AlertExprArgDesc& descriptor)
+    {
+        if (m_left.argument.IsValid() && m_left.argument == descriptor)
+            m_left.updated = true;
+        if (m_right.argument.IsValid() && m_right.argument == descriptor)
+            m_right.updated = true;
+    }
     void ResetArgumentsUpdated();
 
     std::uint32_t GetCompareOperator() const { return m_compareOperator; }
@@ -105,8 +139,18 @@ private:
 
     OperandData& Operand(EOperandSide side) { return side == eLeft ? m_left : m_right; }
     const OperandData& Operand(EOperandSide side) const { return side == eLeft ? m_left : m_right; }
-    double OperandValue(const OperandData& operand) const;
-    bool IsArgumentInitialised(const OperandData& operand) const;
+    double OperandValue(const OperandData& operand) const
+    {
+        if (operand.constant.IsConstant())
+            return operand.constant.GetValue();
+        return m_arguments->ArgumentValue(operand.argument, operand.cache);
+    }
+    bool IsInitialised(const OperandData& operand) const
+    {
+        return operand.constant.IsConstant()
+               || (operand.argument.IsValid() && m_arguments->ArgumentInitialised(operand.argument, operand.cache));
+    }
+    static bool IsUpdated(const OperandData& operand) { return operand.constant.IsConstant() || operand.updated; }
     void ReleaseArgument(OperandData& operand);
     void MoveToRequest(OperandData& operand, std::uint32_t baseSourceId, std::uint32_t newSourceId);
     bool HasNamedArgument(const OperandData& operand) const;
@@ -114,6 +158,8 @@ private:
     void LogOperand(const OperandData& operand, QString& out) const;
 
     AlertModule* m_module;
+    // The module's registry, read for every test.
+    ArgumentsListManager* m_arguments;
     std::uint32_t m_compareOperator = eCmpGreater;
     int m_alertId = -1;
     int m_index = 0;
