@@ -248,7 +248,7 @@ void BM_DeliveryToGeneratedAlert(benchmark::State& state)
     if (rate > 0)
     {
         load = std::thread([&bench, &stop, rate] {
-            constexpr long kSlotsPerSecond = 1000;
+            constexpr long kSlotsPerSecond = 10000;
             Clock::time_point next = Clock::now();
             while (!stop.load())
             {

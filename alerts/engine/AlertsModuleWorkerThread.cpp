@@ -70,14 +70,12 @@ bool AlertsModuleWorkerThread::OnArgDestroyed(const AlertExprArgDesc& descriptor
                  "AlertsModuleWorkerThread::OnArgDestroyed");
 }
 
-std::optional<AlertsModuleWorkerThread::DataElement> AlertsModuleWorkerThread::GetFirstData()
+std::deque<AlertsModuleWorkerThread::DataElement> AlertsModuleWorkerThread::GetAllData()
 {
-    const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::GetFirstData", kFile);
-    if (m_dataQueue.empty())
-        return std::nullopt;
-    std::optional<DataElement> element(std::move(m_dataQueue.front()));
-    m_dataQueue.pop_front();
-    return element;
+    std::deque<DataElement> elements;
+    const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::GetAllData", kFile);
+    elements.swap(m_dataQueue);
+    return elements;
 }
 
 void AlertsModuleWorkerThread::ClearData()
@@ -110,12 +108,16 @@ bool AlertsModuleWorkerThread::ProcessMessage(const ThreadMessage& message)
 {
     if (message.message == kDataQueuedMessage)
     {
-        while (!IsStopping())
+        // Taken a batch at a time, so that the sources seldom wait for the lock.
+        for (std::deque<DataElement> elements = GetAllData(); !elements.empty() && !IsStopping();
+             elements = GetAllData())
         {
-            const std::optional<DataElement> element = GetFirstData();
-            if (!element)
-                break;
-            Process(*element);
+            for (const DataElement& element : elements)
+            {
+                if (IsStopping())
+                    break;
+                Process(element);
+            }
         }
         return true;
     }

@@ -20,7 +20,6 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
-#include <optional>
 
 class AlertModule;
 
@@ -60,8 +59,8 @@ public:
     bool OnUpdateArgListValues(std::shared_ptr<const AlertExprArgList> values);
     bool OnArgDestroyed(const AlertExprArgDesc& descriptor);
 
-    // The oldest queued element, taken out; none when the queue is empty.
-    std::optional<DataElement> GetFirstData();
+    // Every queued element, oldest first, taken out at once.
+    std::deque<DataElement> GetAllData();
     // Drops every queued element and request-id change.
     void ClearData();
 
