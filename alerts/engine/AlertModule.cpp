@@ -146,6 +146,13 @@ bool AlertModule::RemoveIncompleteAlert(std::uint32_t alertId)
     return RemoveAlertById(alertId);
 }
 
+void AlertModule::RemoveIncompleteAlertAndLog(std::uint32_t alertId)
+{
+    const QString name = GetAlertName(alertId);
+    RemoveIncompleteAlert(alertId);
+    m_alertLog.AddLog(AlertLog::eIncompleteRemoved, QStringLiteral(" - %1").arg(name));
+}
+
 void AlertModule::RemoveAllAlerts()
 {
     if (IAlertModuleObserver* observer = m_observer.load())

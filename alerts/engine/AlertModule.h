@@ -72,6 +72,8 @@ public:
     // The alert of that name, found in the list whatever the windows show; false when none.
     bool RemoveAlert(const QString& name);
     bool RemoveIncompleteAlert(std::uint32_t alertId);
+    // Removes an alert whose argument sources are gone and writes it to the alert log.
+    void RemoveIncompleteAlertAndLog(std::uint32_t alertId);
     void RemoveAllAlerts();
     // Before a desktop is loaded: no alerts, no arguments, nothing queued for the worker.
     void ClearAll();

@@ -422,10 +422,18 @@ bool AlertsListManager::RemoveIncompleteAlerts()
     bool complete = true;
     for (const auto& [id, alert] : alerts)
     {
-        // Locked per alert: the worker may deactivate its arguments meanwhile.
-        const SafeAutoLock lock(m_lock, "AlertsListManager::RemoveIncompleteAlerts", kFile);
-        if (!alert->SellSide().HasAllArgumentSources() || !alert->BuySide().HasAllArgumentSources())
+        bool hasSources = true;
+        {
+            // Checked under the lock (the worker may release the alert's arguments meanwhile)
+            // and removed after it: the windows take their own locks before this one.
+            const SafeAutoLock lock(m_lock, "AlertsListManager::RemoveIncompleteAlerts", kFile);
+            hasSources = alert->SellSide().HasArgumentSources() && alert->BuySide().HasArgumentSources();
+        }
+        if (!hasSources)
+        {
+            m_module.RemoveIncompleteAlertAndLog(id);
             complete = false;
+        }
     }
     return complete;
 }

@@ -151,6 +151,12 @@ bool BLDirectAlert::HasAllArgumentSources()
     return true;
 }
 
+bool BLDirectAlert::HasArgumentSources() const
+{
+    return std::all_of(m_expressions.begin(), m_expressions.end(),
+                       [](const SimpleExpr& expression) { return expression.HasArgumentSources(); });
+}
+
 void BLDirectAlert::TakeArgumentSnapshots(std::vector<std::shared_ptr<const AlertExprArgSnapshot>>& snapshots) const
 {
     for (auto& expression : m_expressions)

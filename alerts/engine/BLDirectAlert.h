@@ -57,6 +57,8 @@ public:
     bool HasValidArgumentNames() const;
     // False as soon as an argument's source is gone; the alert has then been removed.
     bool HasAllArgumentSources();
+    // The same check alone.
+    bool HasArgumentSources() const;
     void TakeArgumentSnapshots(std::vector<std::shared_ptr<const AlertExprArgSnapshot>>& snapshots) const;
     // The deciding comparison with values, or every comparison without values.
     QString GetDescription(bool generatedForm) const;

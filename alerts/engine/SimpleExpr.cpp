@@ -1,6 +1,5 @@
 #include "alerts/engine/SimpleExpr.h"
 
-#include "alerts/engine/AlertLog.h"
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/ArgumentsListManager.h"
 
@@ -134,20 +133,23 @@ void SimpleExpr::UpdateRequestId(std::uint32_t baseSourceId, std::uint32_t newSo
     MoveToRequest(m_right, baseSourceId, newSourceId);
 }
 
-bool SimpleExpr::CheckArgumentSources()
+bool SimpleExpr::HasArgumentSources() const
 {
     for (const OperandData* operand : {&m_left, &m_right})
     {
-        if (operand->argument.GetArgumentName().isEmpty() || m_module->IsArgumentSourceAvailable(operand->argument))
-            continue;
-        const auto alertId = static_cast<std::uint32_t>(m_alertId);
-        const QString name = m_module->GetAlertName(alertId);
-        m_module->RemoveIncompleteAlert(alertId);
-        m_module->GetAlertLog().AddLog(AlertLog::eIncompleteRemoved, QStringLiteral(" - %1").arg(name));
-        // The alert is gone: checking its other operand would remove and log it again.
-        return false;
+        if (!operand->argument.GetArgumentName().isEmpty() && !m_module->IsArgumentSourceAvailable(operand->argument))
+            return false;
     }
     return true;
+}
+
+bool SimpleExpr::CheckArgumentSources()
+{
+    if (HasArgumentSources())
+        return true;
+    // Removed once: the alert's other operands are not checked any more.
+    m_module->RemoveIncompleteAlertAndLog(static_cast<std::uint32_t>(m_alertId));
+    return false;
 }
 
 void SimpleExpr::ResetArgumentsUpdated()

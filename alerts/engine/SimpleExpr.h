@@ -83,6 +83,8 @@ public:
     // False when an argument's source no longer offers it; the owning alert is then removed
     // from the module as incomplete.
     bool CheckArgumentSources();
+    // The same check alone.
+    bool HasArgumentSources() const;
 
     const AlertExprArgDesc& GetArgument(EOperandSide side) const { return Operand(side).argument; }
     const ConstArgumentValue& GetConstant(EOperandSide side) const { return Operand(side).constant; }

@@ -136,8 +136,10 @@ TEST_F(AlertsListManagerTest, AlertLogWritesOnlyForProductKind11)
         EXPECT_TRUE(text.contains(line)) << line.toStdString();
 }
 
-TEST_F(AlertsListManagerTest, IncompleteAlertsAreRemovedAlone)
+TEST_F(AlertsListManagerTest, IncompleteAlertsAreRemovedAloneAndLoggedOnce)
 {
+    const LogCapture log;
+    mediator.productKind = AlertLog::kLoggingProductKind;
     const std::uint32_t complete = AddTwoSided(QStringLiteral("pełny"), Arg(1), 10, 5);
     const std::uint32_t incomplete = AddTwoSided(QStringLiteral("niepełny"), Arg(2), 10, 5);
     EXPECT_TRUE(List().RemoveIncompleteAlerts());
@@ -146,6 +148,7 @@ TEST_F(AlertsListManagerTest, IncompleteAlertsAreRemovedAlone)
     EXPECT_TRUE(List().Contains(complete));
     EXPECT_FALSE(List().Contains(incomplete));
     EXPECT_EQ(List().LinkCount(Arg(2)), 0u);
+    EXPECT_EQ(log.Text().count(QStringLiteral("Alert lokalny niekompletny usunięcie -  - niepełny")), 1);
 }
 
 TEST_F(AlertsListManagerTest, DumpOfTheAlerts)
