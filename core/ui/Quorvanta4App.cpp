@@ -1,10 +1,22 @@
 #include "core/ui/Quorvanta4App.h"
 
+#include "platform/base/Log.h"
+#include "platform/base/LogBuffer.h"
+
 #include <QMainWindow>
 
-Quorvanta4App::Quorvanta4App() = default;
+Quorvanta4App::Quorvanta4App()
+{
+    Log::Init();
+    LogBuffer::Init();
+    Log::WriteInfo(QStringLiteral("START QUORVANTA"), ProductName(), QStringLiteral("Quorvanta4App::Quorvanta4App"), __LINE__);
+}
 
-Quorvanta4App::~Quorvanta4App() = default;
+Quorvanta4App::~Quorvanta4App()
+{
+    Log::Close();
+    LogBuffer::Close();
+}
 
 bool Quorvanta4App::InitInstance()
 {

@@ -1,0 +1,17 @@
+#pragma once
+// Starts other programs and opens addresses and folders in the desktop's own application;
+// tests install a fake (DialogServices).
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+class IShellService
+{
+public:
+    virtual ~IShellService() = default;
+    // Starts the program detached; false when it could not be started.
+    virtual bool OpenProcess(const QString& program, const QStringList& arguments) = 0;
+    // Opens a web address, a file or a folder; false when nothing could open it.
+    virtual bool OpenUrl(const QUrl& url) = 0;
+};

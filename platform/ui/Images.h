@@ -1,0 +1,33 @@
+#pragma once
+// Icons by resource id. resources/icons.tsv maps an id to a freedesktop icon name
+// ("id<TAB>name", "#" comments), looked up in the installed icon theme; an id without a map
+// entry or whose icon the theme lacks gets a drawn icon, so no command is ever shown blank.
+// Main thread only, like every pixmap.
+
+#include <QByteArray>
+#include <QHash>
+#include <QIcon>
+#include <QString>
+
+#include <cstdint>
+
+class Images
+{
+public:
+    // The program's images with the compiled-in map; makes sure an icon theme is searched.
+    static Images& Instance();
+
+    // Adds one map. A malformed line or an id already mapped rejects the whole map: false, the
+    // reason in errorText, nothing added.
+    bool LoadMap(const QByteArray& utf8, const QString& sourceName, QString* errorText = nullptr);
+
+    QString IconName(std::uint32_t id) const { return m_names.value(id); }
+    // Never a null icon.
+    QIcon Icon(std::uint32_t id) const;
+    // The same drawn icon for the same id: a rounded tile whose colour follows the id.
+    static QIcon DrawnIcon(std::uint32_t id);
+
+private:
+    QHash<std::uint32_t, QString> m_names;
+    mutable QHash<std::uint32_t, QIcon> m_cache;
+};

@@ -1,0 +1,117 @@
+#include "platform/ui/StringTable.h"
+
+#include "platform/ui/UiLog.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace
+{
+// The compiled-in tables, in name order; other areas of the program add their own files.
+StringTable LoadProgramTables()
+{
+    StringTable table;
+    const QDir folder(QStringLiteral(":/resources"));
+    const QStringList names = folder.entryList({QStringLiteral("strings*.pl.tsv")}, QDir::Files, QDir::Name);
+    for (const QString& name : names)
+    {
+        QString errorText;
+        if (!table.LoadFile(folder.filePath(name), &errorText))
+            qCWarning(lcUi).noquote() << errorText;
+    }
+    if (names.isEmpty())
+        qCWarning(lcUi) << "StringTable: no string table is compiled in";
+    return table;
+}
+}
+
+const StringTable& StringTable::Instance()
+{
+    static const StringTable table = LoadProgramTables();
+    return table;
+}
+
+bool StringTable::Load(const QByteArray& utf8, const QString& sourceName, QString* errorText)
+{
+    const auto fail = [&](int lineNumber, const QString& reason) {
+        if (errorText)
+            *errorText = QStringLiteral("%1:%2: %3").arg(sourceName).arg(lineNumber).arg(reason);
+        return false;
+    };
+
+    QHash<std::uint32_t, QString> added;
+    const QStringList lines = QString::fromUtf8(utf8).split(QLatin1Char('\n'));
+    for (int index = 0; index < lines.size(); ++index)
+    {
+        QString line = lines[index];
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        if (tab < 0)
+            return fail(index + 1, QStringLiteral("no tab between id and text"));
+        bool isNumber = false;
+        const uint id = line.left(tab).toUInt(&isNumber);
+        if (!isNumber)
+            return fail(index + 1, QStringLiteral("the id is not a number"));
+        if (m_texts.contains(id) || added.contains(id))
+            return fail(index + 1, QStringLiteral("id %1 is already defined").arg(id));
+        added.insert(id, Unescape(line.mid(tab + 1)));
+    }
+    m_texts.insert(added);
+    return true;
+}
+
+bool StringTable::LoadFile(const QString& path, QString* errorText)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+    {
+        if (errorText)
+            *errorText = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return Load(file.readAll(), path, errorText);
+}
+
+QString StringTable::Description(std::uint32_t id) const
+{
+    return Part(id, 0);
+}
+
+QString StringTable::Caption(std::uint32_t id) const
+{
+    const QString text = Get(id);
+    const qsizetype lastBreak = text.lastIndexOf(QLatin1Char('\n'));
+    return lastBreak < 0 ? QString() : text.mid(lastBreak + 1);
+}
+
+QString StringTable::Part(std::uint32_t id, int index) const
+{
+    return Get(id).split(QLatin1Char('\n')).value(index);
+}
+
+QString StringTable::Unescape(const QString& text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i)
+    {
+        const QChar c = text[i];
+        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+        if (c == QLatin1Char('\\') && next == QLatin1Char('n'))
+            result += QLatin1Char('\n');
+        else if (c == QLatin1Char('\\') && next == QLatin1Char('t'))
+            result += QLatin1Char('\t');
+        else if (c == QLatin1Char('\\') && next == QLatin1Char('\\'))
+            result += QLatin1Char('\\');
+        else
+        {
+            result += c;
+            continue;
+        }
+        ++i;
+    }
+    return result;
+}

@@ -1,0 +1,3 @@
+#include "platform/ui/UiLog.h"
+
+Q_LOGGING_CATEGORY(lcUi, "q4.ui")
