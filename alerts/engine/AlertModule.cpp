@@ -6,6 +6,7 @@
 #include "platform/base/AppPaths.h"
 #include "platform/base/AtomicFile.h"
 #include "platform/base/Log.h"
+#include "platform/settings/Settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -198,6 +199,40 @@ bool AlertModule::LogAlertsState()
         return true;
     Log::WriteError(errorText, ModuleName(), QStringLiteral("AlertModule::LogAlertsState"), __LINE__);
     return false;
+}
+
+void AlertModule::SerialisePanelState(Settings& settings) const
+{
+    SerialiseAlerts(settings["AllAlerts"]);
+}
+
+void AlertModule::PostUnserialisePanelState(const Settings& settings)
+{
+    if (settings.IsValid())
+    {
+        UnserialiseAlerts(settings["AllAlerts"]);
+        return;
+    }
+    Log::WriteError(QStringLiteral("Moduł alertów: nie ma nod-a stanu modułu alertów"), ModuleName(),
+                    QStringLiteral("AlertModuleBase::PostUnserialisePanelState"), __LINE__);
+}
+
+bool AlertModule::SerialiseAlerts(Settings& node) const
+{
+    return m_alerts.Serialise(node);
+}
+
+bool AlertModule::UnserialiseAlerts(const Settings& node)
+{
+    RemoveAllAlerts();
+    if (!m_alerts.Unserialise(node))
+        return false;
+    if (IAlertModuleObserver* observer = m_observer.load())
+    {
+        for (const std::uint32_t id : m_alerts.Ids())
+            observer->OnAlertAdded(id);
+    }
+    return true;
 }
 
 void AlertModule::GenerateAlert(const BLAlert& alert, unsigned side)

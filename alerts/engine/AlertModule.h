@@ -23,6 +23,7 @@
 #include <memory>
 
 class AlertsModuleWorkerThread;
+class Settings;
 class IAlertGenerator;
 class IAlertModuleObserver;
 
@@ -84,6 +85,14 @@ public:
 
     // Writes "logAlertsState.txt" into the "AlertsModule" folder of the application data.
     bool LogAlertsState();
+
+    // The alerts of a session: under "AllAlerts" of the session's settings.
+    void SerialisePanelState(Settings& settings) const;
+    // After the panels of a session were read; an invalid tree is logged and changes nothing.
+    void PostUnserialisePanelState(const Settings& settings);
+    bool SerialiseAlerts(Settings& node) const;
+    // Removes every alert, then reads the node's; the windows learn of each alert read.
+    bool UnserialiseAlerts(const Settings& node);
 
     // Worker thread: a side of the alert holds.
     void GenerateAlert(const BLAlert& alert, unsigned side);

@@ -37,6 +37,11 @@ public:
     std::uint32_t LastGenerated() const { return m_lastGenerated; }
     void SetLastGenerated(std::uint32_t side) { m_lastGenerated = side; }
 
+    // "OnlcyOnce", "Synchronious", "Sound", "Mail", "Window", "Name", "LastGenerated"; faults
+    // are logged and leave the member as it was.
+    void Serialize(Settings& node) const;
+    void Unserialize(const Settings& node);
+
 private:
     bool m_onlyOnce = false;
     bool m_synchronious = false;

@@ -4,6 +4,8 @@
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/IAlertsMediator.h"
 #include "platform/base/SafeAutoLock.h"
+#include "platform/modules/AlertSettingsNode.h"
+#include "platform/settings/Settings.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -87,6 +89,18 @@ void AlertsListManager::Clear()
     alerts.swap(m_alerts);
     changeRequests.swap(m_changeRequests);
     m_names.clear();
+}
+
+AlertsListManager::CIterator AlertsListManager::Find(std::uint32_t alertId)
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::Find", kFile);
+    return CIterator(this, m_alerts.find(alertId));
+}
+
+AlertsListManager::CConstIterator AlertsListManager::Find(std::uint32_t alertId) const
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::Find", kFile);
+    return CConstIterator(this, m_alerts.find(alertId));
 }
 
 bool AlertsListManager::Contains(std::uint32_t alertId) const
@@ -452,4 +466,40 @@ void AlertsListManager::LogAlertsState(QString& out) const
         alert->BuySide().LogState(out);
         out += kSeparator + QStringLiteral("\n");
     }
+}
+
+bool AlertsListManager::Serialise(Settings& node) const
+{
+    if (!node.IsValid())
+        return false;
+    const SafeAutoLock lock(m_lock, "AlertsListManager::Serialise", kFile);
+    for (const auto& [id, alert] : m_alerts)
+        alert->Serialize(node.AddUnnamed());
+    return true;
+}
+
+bool AlertsListManager::Unserialise(const Settings& node)
+{
+    if (!node.IsValid())
+    {
+        AlertSettingsNode::WriteError("AlertsListManager::Unserialise", __LINE__,
+                                      QStringLiteral("Moduł alertów: niepoprawna gałąź stanu zdefiniowanych alertów"));
+        return false;
+    }
+    std::optional<QStringList> instruments = m_module.Mediator().GetListedInstruments();
+    if (instruments)
+        std::sort(instruments->begin(), instruments->end());
+    const QStringList* listed = instruments ? &*instruments : nullptr;
+    const SafeAutoLock lock(m_lock, "AlertsListManager::Unserialise", kFile);
+    ConstSettingsIterator children = node.IteratorUnnamed(1);
+    while (children.Iterate())
+    {
+        auto alert = std::make_shared<BLAlert>(m_module);
+        alert->Unserialize(children.Node(), QString(), listed);
+        // An alert stored without an id comes in as new; the counter must never wrap to it.
+        const std::uint32_t id = InsertAlert(alert);
+        if (id != BLAlert::kNoId && id > m_lastId)
+            m_lastId = id + 1;
+    }
+    return true;
 }

@@ -11,6 +11,8 @@
 
 #include "alerts/engine/BLAlert.h"
 #include "alerts/engine/IAlertLinks.h"
+#include "platform/base/ConstIteratorInternalMap.h"
+#include "platform/base/IteratorInternalMap.h"
 #include "platform/base/OleDate.h"
 #include "platform/base/SafeCriticalSection.h"
 #include "platform/modules/AlertExprArgDesc.h"
@@ -27,6 +29,7 @@
 #include <vector>
 
 class AlertModule;
+class Settings;
 
 class AlertsListManager : public IAlertLinks
 {
@@ -58,6 +61,34 @@ public:
         std::vector<std::shared_ptr<BLAlert>> copies;
     };
 
+    // Walks over the alerts in ascending id order. A walk must hold LinksLock() (the list's
+    // lock) while it runs, or the worker may change the alerts under it.
+    class CIterator : public IteratorInternalMap<AlertsListManager, std::uint32_t, std::shared_ptr<BLAlert>>
+    {
+    public:
+        using IteratorInternalMap::IteratorInternalMap;
+
+    private:
+        friend class AlertsListManager;
+        CIterator(AlertsListManager* owner, Container::iterator position)
+            : IteratorInternalMap(owner, position)
+        {
+        }
+    };
+    class CConstIterator
+        : public ConstIteratorInternalMap<AlertsListManager, std::uint32_t, std::shared_ptr<BLAlert>>
+    {
+    public:
+        using ConstIteratorInternalMap::ConstIteratorInternalMap;
+
+    private:
+        friend class AlertsListManager;
+        CConstIterator(const AlertsListManager* owner, Container::const_iterator position)
+            : ConstIteratorInternalMap(owner, position)
+        {
+        }
+    };
+
     explicit AlertsListManager(AlertModule& module);
     ~AlertsListManager() override;
     AlertsListManager(const AlertsListManager&) = delete;
@@ -71,6 +102,9 @@ public:
     // Empties the list; the id counter keeps its value.
     void Clear();
 
+    // At the alert, or at the end; hold LinksLock() while using it.
+    CIterator Find(std::uint32_t alertId);
+    CConstIterator Find(std::uint32_t alertId) const;
     bool Contains(std::uint32_t alertId) const;
     std::size_t Count() const;
     std::uint32_t LastId() const;
@@ -125,7 +159,18 @@ public:
     // The diagnostic dump: one block per alert in id order, nothing for an empty list.
     void LogAlertsState(QString& out) const;
 
+    // One unnamed child per alert, in id order; false for an invalid node.
+    bool Serialise(Settings& node) const;
+    // Adds the alerts of the node (the session's "AllAlerts"); the id counter moves past every
+    // id read. False (logged, nothing read) for an invalid node.
+    bool Unserialise(const Settings& node);
+
 private:
+    friend class IteratorInternalMap<AlertsListManager, std::uint32_t, std::shared_ptr<BLAlert>>;
+    friend class ConstIteratorInternalMap<AlertsListManager, std::uint32_t, std::shared_ptr<BLAlert>>;
+    std::map<std::uint32_t, std::shared_ptr<BLAlert>>& InternalContainer() { return m_alerts; }
+    const std::map<std::uint32_t, std::shared_ptr<BLAlert>>& InternalContainer() const { return m_alerts; }
+
     std::set<std::uint32_t> CollectedIds() const;
 
     AlertModule& m_module;

@@ -2,6 +2,8 @@
 
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/ArgumentsListManager.h"
+#include "platform/modules/AlertSettingsNode.h"
+#include "platform/settings/Settings.h"
 
 #include <algorithm>
 
@@ -261,4 +263,56 @@ void BLAlert::TakeArgumentSnapshots(std::vector<std::shared_ptr<const AlertExprA
 {
     m_sellSide.TakeArgumentSnapshots(snapshots);
     m_buySide.TakeArgumentSnapshots(snapshots);
+}
+
+void BLAlert::Serialize(Settings& node) const
+{
+    if (!node.IsValid())
+    {
+        AlertSettingsNode::WriteError("BLAlert::Serialize", __LINE__, QStringLiteral("Alert: niepoprawny obiekt ustawień"));
+        return;
+    }
+    m_sellSide.Serialize(node["SellAlert"]);
+    m_buySide.Serialize(node["BuyAlert"]);
+    node["ID"] = m_id;
+    if (m_associatedArg.IsValid())
+        m_associatedArg.Serialize(node["AssociatedArg"]);
+    node["Active"] = m_active;
+    node["ExecuteAllowed"] = m_executeAllowed;
+    m_properties.Serialize(node["Properties"]);
+}
+
+void BLAlert::Unserialize(const Settings& node, const QString& instrument, const QStringList* listedInstruments)
+{
+    if (!node.IsValid())
+    {
+        AlertSettingsNode::WriteError("BLAlert::Unserialize", __LINE__,
+                                      QStringLiteral("Alert: niepoprawny obiekt ustawień"));
+        return;
+    }
+    m_sellSide.Unserialize(node["SellAlert"], instrument, listedInstruments);
+    m_buySide.Unserialize(node["BuyAlert"], instrument, listedInstruments);
+    if (const std::optional<std::uint32_t> id = AlertSettingsNode::ReadUInt(node, "ID"))
+        SetId(*id);
+    else
+        AlertSettingsNode::WriteError("BLAlert::Unserialize", __LINE__,
+                                      QStringLiteral("Alert: niepoprawny obiekt ustawień ID alertu"));
+    if (node.Exists(QStringLiteral("AssociatedArg")))
+    {
+        AlertExprArgDesc associated;
+        if (associated.Unserialize(node["AssociatedArg"], instrument, listedInstruments))
+            SetAssociatedArg(associated);
+    }
+    if (const std::optional<bool> active = AlertSettingsNode::ReadBool(node, "Active"))
+        m_active = *active;
+    else
+        AlertSettingsNode::WriteError("BLAlert::Unserialize", __LINE__,
+                                      QStringLiteral("Alert: niepoprawny obiekt ustawień flagi aktywności"));
+    if (const std::optional<bool> allowed = AlertSettingsNode::ReadBool(node, "ExecuteAllowed"))
+        m_executeAllowed = *allowed;
+    else
+        AlertSettingsNode::WriteError(
+            "BLAlert::Unserialize", __LINE__,
+            QStringLiteral("Alert: niepoprawny obiekt ustawień flagi pozwolenia na przeliczenie alertu"));
+    m_properties.Unserialize(node["Properties"]);
 }

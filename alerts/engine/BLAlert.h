@@ -19,6 +19,7 @@
 #include "platform/modules/AlertExprArgSnapshot.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -26,6 +27,7 @@
 #include <vector>
 
 class AlertModule;
+class Settings;
 
 class BLAlert
 {
@@ -63,6 +65,11 @@ public:
     // The generated form when side is 0 or 1 (time given when known), else the full form.
     QString GetDescription(unsigned side, const std::optional<OleDate>& time = std::nullopt) const;
     void TakeArgumentSnapshots(std::vector<std::shared_ptr<const AlertExprArgSnapshot>>& snapshots) const;
+
+    // The node tree: "SellAlert", "BuyAlert", "ID", "AssociatedArg" (when valid), "Active",
+    // "ExecuteAllowed", "Properties". Faults are logged; reading goes on with the next key.
+    void Serialize(Settings& node) const;
+    void Unserialize(const Settings& node, const QString& instrument, const QStringList* listedInstruments);
 
     BLDirectAlert& Side(unsigned side) { return side == kSellSide ? m_sellSide : m_buySide; }
     const BLDirectAlert& Side(unsigned side) const { return side == kSellSide ? m_sellSide : m_buySide; }

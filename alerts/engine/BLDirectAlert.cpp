@@ -3,6 +3,8 @@
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/AlertsListManager.h"
 #include "alerts/engine/ArgumentsListManager.h"
+#include "platform/modules/AlertSettingsNode.h"
+#include "platform/settings/Settings.h"
 
 #include <algorithm>
 
@@ -189,4 +191,54 @@ void BLDirectAlert::LogState(QString& out) const
 {
     for (auto& expression : m_expressions)
         expression.LogState(out);
+}
+
+void BLDirectAlert::Serialize(Settings& node) const
+{
+    if (!node.IsValid())
+    {
+        AlertSettingsNode::WriteError("BLDirectAlert::Serialize", __LINE__,
+                                      QStringLiteral("Alert kierunkowy: niepoprawny obiekt ustawień"));
+        return;
+    }
+    node["SideEnabled"] = m_sideEnabled;
+    Settings& expressions = node["AllExpressions"];
+    for (const SimpleExpr& expression : m_expressions)
+        expression.Serialize(expressions.AddUnnamed());
+    node["LogicOperator"] = m_logicOperator;
+    node["LastExecutionResult"] = m_lastExecutionResult;
+}
+
+void BLDirectAlert::Unserialize(const Settings& node, const QString& instrument, const QStringList* listedInstruments)
+{
+    if (!node.IsValid())
+    {
+        AlertSettingsNode::WriteError("BLDirectAlert::Unserialize", __LINE__,
+                                      QStringLiteral("Alert kierunkowy: niepoprawny obiekt ustawień"));
+        return;
+    }
+    // Sides were saved without the key once, and were all enabled then.
+    m_sideEnabled = AlertSettingsNode::ReadBool(node, "SideEnabled").value_or(true);
+    if (node.Exists(QStringLiteral("AllExpressions")))
+    {
+        ConstSettingsIterator children = node["AllExpressions"].IteratorUnnamed(1);
+        while (children.Iterate())
+            InsertExpression(m_expressions.size()).Unserialize(children.Node(), instrument, listedInstruments);
+    }
+    else
+    {
+        AlertSettingsNode::WriteError(
+            "BLDirectAlert::Unserialize", __LINE__,
+            QStringLiteral("Alert kierunkowy: niepoprawny obiekt ustawień kolekcji wyrażeń alertu"));
+    }
+    // Readiness and the test would disagree on any other operator.
+    const std::optional<std::uint32_t> logicOperator = AlertSettingsNode::ReadUInt(node, "LogicOperator");
+    if (logicOperator && (*logicOperator == eAllTrue || *logicOperator == eAnyTrue))
+        m_logicOperator = *logicOperator;
+    else
+        AlertSettingsNode::WriteError(
+            "BLDirectAlert::Unserialize", __LINE__,
+            QStringLiteral("Alert kierunkowy: niepoprawny obiekt ustawień operatora logicznego"));
+    if (const std::optional<bool> lastResult = AlertSettingsNode::ReadBool(node, "LastExecutionResult"))
+        m_lastExecutionResult = *lastResult;
 }

@@ -8,6 +8,7 @@
 #include "platform/modules/AlertExprArgSnapshot.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstddef>
@@ -16,6 +17,7 @@
 #include <vector>
 
 class AlertModule;
+class Settings;
 
 class BLDirectAlert
 {
@@ -63,6 +65,12 @@ public:
     // The deciding comparison with values, or every comparison without values.
     QString GetDescription(bool generatedForm) const;
     void LogState(QString& out) const;
+
+    // The node tree: "SideEnabled", "AllExpressions" (one unnamed child per comparison),
+    // "LogicOperator", "LastExecutionResult". A node without "SideEnabled" reads as enabled;
+    // a logic operator other than 0 and 1 is refused. Faults are logged.
+    void Serialize(Settings& node) const;
+    void Unserialize(const Settings& node, const QString& instrument, const QStringList* listedInstruments);
 
     unsigned GetSide() const { return m_side; }
     bool IsSideEnabled() const { return m_sideEnabled; }

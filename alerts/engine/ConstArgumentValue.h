@@ -26,6 +26,11 @@ public:
     bool IsConstant() const { return m_constant; }
     void SetConstant(bool constant) { m_constant = constant; }
 
+    // "ConstArgValue" and "ConstArgPrecision"; false (logged) for an invalid node.
+    bool Serialize(Settings& node) const;
+    // Reads the keys that are there and makes the operand a constant.
+    bool Unserialize(const Settings& node);
+
 private:
     double m_value = 0.0;
     std::uint32_t m_precision = 0;

@@ -2,6 +2,8 @@
 
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/ArgumentsListManager.h"
+#include "platform/modules/AlertSettingsNode.h"
+#include "platform/settings/Settings.h"
 
 #include <utility>
 
@@ -230,4 +232,61 @@ void SimpleExpr::LogState(QString& out) const
     LogOperand(m_left, out);
     out += QStringLiteral("\n\tRightSide:\n");
     LogOperand(m_right, out);
+}
+
+void SimpleExpr::Serialize(Settings& node) const
+{
+    if (!node.IsValid())
+    {
+        AlertSettingsNode::WriteError("SimpleExpr::Serialize", __LINE__,
+                                      QStringLiteral("Wyrażenie alertu: niepoprawny obiekt ustawień"));
+        return;
+    }
+    const auto write = [&node](const OperandData& operand, const char* constantKey, const char* argumentKey) {
+        if (operand.constant.IsConstant())
+            operand.constant.Serialize(node[constantKey]);
+        else if (operand.argument.IsValid())
+            operand.argument.Serialize(node[argumentKey]);
+    };
+    write(m_left, "LeftConstArg", "LeftArgDescription");
+    write(m_right, "RightConstArg", "RightArgDescription");
+    node["CompareOperator"] = m_compareOperator;
+}
+
+void SimpleExpr::UnserializeOperand(EOperandSide side, const Settings& node, const char* constantKey,
+                                    const char* argumentKey, const QString& instrument,
+                                    const QStringList* listedInstruments)
+{
+    // A constant wins over an argument stored beside it.
+    ConstArgumentValue constant;
+    if (node.Exists(QString::fromLatin1(constantKey)) && constant.Unserialize(node[constantKey]))
+    {
+        SetConstant(side, constant);
+        return;
+    }
+    if (!node.Exists(QString::fromLatin1(argumentKey)))
+        return;
+    AlertExprArgDesc argument;
+    if (!argument.Unserialize(node[argumentKey], instrument, listedInstruments))
+        return;
+    Operand(side).updated = false;
+    SetArgument(side, argument);
+}
+
+void SimpleExpr::Unserialize(const Settings& node, const QString& instrument, const QStringList* listedInstruments)
+{
+    if (!node.IsValid())
+    {
+        AlertSettingsNode::WriteError("SimpleExpr::Unserialize", __LINE__,
+                                      QStringLiteral("Wyrażenie alertu: niepoprawny obiekt ustawień"));
+        return;
+    }
+    UnserializeOperand(eLeft, node, "LeftConstArg", "LeftArgDescription", instrument, listedInstruments);
+    UnserializeOperand(eRight, node, "RightConstArg", "RightArgDescription", instrument, listedInstruments);
+    if (const std::optional<std::uint32_t> compareOperator = AlertSettingsNode::ReadUInt(node, "CompareOperator"))
+        m_compareOperator = *compareOperator;
+    else
+        AlertSettingsNode::WriteError(
+            "SimpleExpr::Unserialize", __LINE__,
+            QStringLiteral("Wyrażenie alertu: niepoprawny obiekt ustawień operatora porównania"));
 }

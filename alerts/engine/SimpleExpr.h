@@ -12,11 +12,13 @@
 #include "platform/modules/AlertExprArgDesc.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
 
 class AlertModule;
+class Settings;
 
 // The compare operators; any other value never holds.
 enum ECmpOperator : std::uint32_t
@@ -125,6 +127,11 @@ public:
     QString GetDescription(bool leadingLineBreak, bool showValues) const;
     void LogState(QString& out) const;
 
+    // The node tree: "LeftConstArg" or "LeftArgDescription", the same for the right operand,
+    // and "CompareOperator". Faults are logged; reading keeps what a faulty key would change.
+    void Serialize(Settings& node) const;
+    void Unserialize(const Settings& node, const QString& instrument, const QStringList* listedInstruments);
+
     // The current value of an argument operand, 0.0 for any other.
     double ArgumentValue(EOperandSide side) const;
 
@@ -158,6 +165,9 @@ private:
     bool HasNamedArgument(const OperandData& operand) const;
     void DescribeOperand(const OperandData& operand, bool showValues, QString& text, QString& sources) const;
     void LogOperand(const OperandData& operand, QString& out) const;
+    void UnserializeOperand(EOperandSide side, const Settings& node, const char* constantKey,
+                            const char* argumentKey, const QString& instrument,
+                            const QStringList* listedInstruments);
 
     AlertModule* m_module;
     // The module's registry, read for every test.

@@ -1,5 +1,8 @@
 #include "platform/modules/AlertExprArgDesc.h"
 
+#include "platform/modules/AlertSettingsNode.h"
+#include "platform/settings/Settings.h"
+
 #include <QHashFunctions>
 
 #include <algorithm>
@@ -62,6 +65,43 @@ void AlertExprArgDesc::CheckListed(const QStringList* listedInstruments)
     const QString& instrument = GetInstrument();
     m_alertNameValid = instrument.isEmpty() || !listedInstruments
                        || std::binary_search(listedInstruments->begin(), listedInstruments->end(), instrument);
+}
+
+bool AlertExprArgDesc::Serialize(Settings& node) const
+{
+    if (!node.IsValid() || !IsValid())
+        return false;
+    node["SourceModuleName"] = GetSourceModuleName();
+    node["ArgumentID"] = m_baseArgumentSourceId;
+    node["SeriesID"] = m_extendedArgumentSourceId;
+    node["SeriesBased"] = m_seriesBased;
+    node["Instrument"] = GetInstrument();
+    node["ArgumentName"] = GetArgumentName();
+    node["ArgumentDescription"] = GetArgumentDescription();
+    return true;
+}
+
+bool AlertExprArgDesc::Unserialize(const Settings& node, const QString& instrument,
+                                   const QStringList* listedInstruments)
+{
+    const std::optional<QString> module = AlertSettingsNode::ReadString(node, "SourceModuleName");
+    const std::optional<std::uint32_t> argumentId = AlertSettingsNode::ReadUInt(node, "ArgumentID");
+    if (!node.IsValid() || !module || module->isEmpty() || !argumentId)
+    {
+        AlertSettingsNode::WriteError("AlertExprArgDesc::Unserialize", __LINE__,
+                                      QStringLiteral("Argument alertu: niepoprawny obiekt ustawień"));
+        return false;
+    }
+    const QString stored = AlertSettingsNode::ReadString(node, "Instrument").value_or(QString());
+    AlertExprArgDesc read(*module, *argumentId, AlertSettingsNode::ReadString(node, "ArgumentName").value_or(QString()),
+                          AlertSettingsNode::ReadString(node, "ArgumentDescription").value_or(QString()),
+                          stored.isEmpty() ? instrument : stored);
+    if (AlertSettingsNode::ReadBool(node, "SeriesBased").value_or(false))
+        read.SetSeriesBasedArgumentSourceID(*argumentId,
+                                            AlertSettingsNode::ReadUInt(node, "SeriesID").value_or(*argumentId));
+    read.CheckListed(listedInstruments);
+    *this = std::move(read);
+    return true;
 }
 
 void AlertExprArgDesc::LogAlertsState(QString& out) const

@@ -17,6 +17,8 @@
 #include <cstdint>
 #include <memory>
 
+class Settings;
+
 class AlertExprArgDesc
 {
 public:
@@ -73,6 +75,13 @@ public:
 
     // Equal descriptors give equal hashes (AlertExprArgDescHash).
     std::size_t Hash() const;
+
+    // False (nothing written) for an invalid node or descriptor.
+    bool Serialize(Settings& node) const;
+    // Reads a descriptor written by Serialize; instrument stands for a missing one, and the
+    // listed flag follows listedInstruments (sorted; null when unknown). False, with the
+    // descriptor unchanged, for a node that holds no argument.
+    bool Unserialize(const Settings& node, const QString& instrument, const QStringList* listedInstruments);
 
     // The argument's lines in the diagnostic dump of the alerts.
     void LogAlertsState(QString& out) const;

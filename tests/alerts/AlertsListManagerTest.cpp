@@ -2,7 +2,10 @@
 
 #include "alerts/engine/AlertsListManager.h"
 #include "alerts/engine/ArgumentsListManager.h"
+#include "platform/base/SafeAutoLock.h"
 #include "platform/modules/AlertExprArgList.h"
+
+#include <utility>
 
 namespace
 {
@@ -170,4 +173,23 @@ TEST_F(AlertsListManagerTest, DumpOfTheAlerts)
                         + QStringLiteral("\nTAlertId\tAlertName\tOnlyOnce\n1\tZrzut\t1\nSellSide:\n\nBuySide:\n"
                                          "\tLeftSide:\n\t\tValue\n\t\t1.5\n\n\tRightSide:\n\t\tValue\n\t\t2\n")
                         + line + QStringLiteral("\n"));
+}
+
+TEST_F(AlertsListManagerTest, IteratorsWalkTheAlertsInIdOrder)
+{
+    AddTwoSided(QStringLiteral("a"), Arg(1), 10, 5);
+    const std::uint32_t second = AddTwoSided(QStringLiteral("b"), Arg(1), 10, 5);
+    AddTwoSided(QStringLiteral("c"), Arg(1), 10, 5);
+    const SafeAutoLock lock(List().LinksLock(), "AlertsListManagerTest", "AlertsListManagerTest");
+    QStringList names;
+    AlertsListManager::CConstIterator walk(std::as_const(List()));
+    for (walk.First(); walk.IsNotEnd(); walk.Next())
+        names << walk.Value()->Name();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+    AlertsListManager::CIterator found = List().Find(second);
+    ASSERT_TRUE(found.IsNotEnd());
+    EXPECT_EQ(found.Key(), second);
+    found.Value()->Properties().SetMail(true);
+    EXPECT_TRUE(List().GetAlertBoolParam(second, AlertsListManager::eMail));
+    EXPECT_TRUE(List().Find(99).IsEnd());
 }

@@ -1,4 +1,5 @@
 #include "platform/modules/AlertExprArgDesc.h"
+#include "platform/settings/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -78,4 +79,30 @@ TEST(AlertExprArgDescTest, ListedFlagFollowsTheInstrumentList)
     EXPECT_TRUE(session.GetAlertNameValid());
     delisted.CheckListed(nullptr);
     EXPECT_TRUE(delisted.GetAlertNameValid());
+}
+
+TEST(AlertExprArgDescTest, NodeRoundTripAndTheInstrumentGivenForAMissingOne)
+{
+    const AlertExprArgDesc chart = Chart(100, 7, QStringLiteral("KGHM"));
+    Settings node;
+    ASSERT_TRUE(chart.Serialize(node));
+    EXPECT_FALSE(AlertExprArgDesc().Serialize(node["empty"]));
+
+    AlertExprArgDesc read;
+    const QStringList listed{QStringLiteral("CDR")};
+    ASSERT_TRUE(read.Unserialize(node, QString(), &listed));
+    EXPECT_EQ(read, chart);
+    EXPECT_TRUE(read.IsSeriesBased());
+    EXPECT_EQ(read.GetArgumentDescription(), QStringLiteral("zamknięcie"));
+    EXPECT_FALSE(read.GetAlertNameValid());
+
+    Settings session;
+    Session(21).Serialize(session);
+    session.DetachNamedNode(QStringLiteral("Instrument"));
+    ASSERT_TRUE(read.Unserialize(session, QStringLiteral("CDR"), &listed));
+    EXPECT_EQ(read.GetInstrument(), QStringLiteral("CDR"));
+    EXPECT_TRUE(read.GetAlertNameValid());
+
+    EXPECT_FALSE(read.Unserialize(Settings(), QString(), nullptr));
+    EXPECT_EQ(read.GetBaseArgumentSourceID(), 21u);
 }
