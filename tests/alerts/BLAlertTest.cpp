@@ -15,7 +15,7 @@ struct Expr
     double constant;
 };
 
-struct SideSpec
+struct SideSetup
 {
     bool enabled = false;
     std::vector<Expr> expressions;
@@ -34,8 +34,8 @@ struct Step
 struct Rule
 {
     const char* name;
-    SideSpec buy;
-    SideSpec sell;
+    SideSetup buy;
+    SideSetup sell;
     bool onlyOnce = false;
     bool synchronious = false;
     std::vector<Step> steps;
@@ -47,15 +47,15 @@ class BLAlertTest : public AlertsFixture
 protected:
     static AlertExprArgDesc Argument(int index) { return Arg(static_cast<std::uint32_t>(index + 1)); }
 
-    static void Fill(BLDirectAlert& side, const SideSpec& spec)
+    static void Fill(BLDirectAlert& side, const SideSetup& setup)
     {
-        side.SetSideEnabled(spec.enabled);
-        side.SetLogicOperator(spec.logicOperator);
-        for (const Expr& expr : spec.expressions)
+        side.SetSideEnabled(setup.enabled);
+        side.SetLogicOperator(setup.logicOperator);
+        for (const Expr& expr : setup.expressions)
             AddExpr(side, Argument(expr.argument), expr.op, expr.constant);
     }
 
-    std::shared_ptr<BLAlert> Make(const char* name, const SideSpec& buy, const SideSpec& sell, bool onlyOnce = false,
+    std::shared_ptr<BLAlert> Make(const char* name, const SideSetup& buy, const SideSetup& sell, bool onlyOnce = false,
                                   bool synchronious = false)
     {
         auto alert = NewAlert(QString::fromUtf8(name));
@@ -79,13 +79,13 @@ protected:
     }
 };
 
-const SideSpec kXAbove10{true, {{0, eCmpGreater, 10}}};
-const SideSpec kXBelow5{true, {{0, eCmpLess, 5}}};
-const SideSpec kXAbove20{true, {{0, eCmpGreater, 20}}};
-const SideSpec kYAbove10{true, {{1, eCmpGreater, 10}}};
-const SideSpec kXAndYAbove10{true, {{0, eCmpGreater, 10}, {1, eCmpGreater, 10}}, BLDirectAlert::eAllTrue};
-const SideSpec kXOrYAbove10{true, {{0, eCmpGreater, 10}, {1, eCmpGreater, 10}}, BLDirectAlert::eAnyTrue};
-const SideSpec kEnabledEmpty{true, {}};
+const SideSetup kXAbove10{true, {{0, eCmpGreater, 10}}};
+const SideSetup kXBelow5{true, {{0, eCmpLess, 5}}};
+const SideSetup kXAbove20{true, {{0, eCmpGreater, 20}}};
+const SideSetup kYAbove10{true, {{1, eCmpGreater, 10}}};
+const SideSetup kXAndYAbove10{true, {{0, eCmpGreater, 10}, {1, eCmpGreater, 10}}, BLDirectAlert::eAllTrue};
+const SideSetup kXOrYAbove10{true, {{0, eCmpGreater, 10}, {1, eCmpGreater, 10}}, BLDirectAlert::eAnyTrue};
+const SideSetup kEnabledEmpty{true, {}};
 }
 
 TEST_F(BLAlertTest, FiringRules)
