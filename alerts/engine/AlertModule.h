@@ -1,0 +1,127 @@
+#pragma once
+// The local alerts module without its windows: the registry of alert arguments, the list of
+// alert definitions, the worker thread that tests alerts, and the IAlertModule face through
+// which the argument sources deliver their values. The application makes exactly one and
+// keeps it for the whole run; the windows of the alerts follow it through
+// IAlertModuleObserver, and generated alerts go to an IAlertGenerator.
+//
+// Threads: the IAlertModule calls come from the sources' threads and only queue work; the
+// worker callbacks and GenerateAlert run on the worker thread; everything else runs on the
+// main thread.
+
+#include "alerts/engine/AlertLog.h"
+#include "alerts/engine/AlertsListManager.h"
+#include "alerts/engine/ArgumentsListManager.h"
+#include "alerts/engine/IAlertsMediator.h"
+#include "platform/base/OleDate.h"
+#include "platform/modules/IAlertModule.h"
+
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+class AlertsModuleWorkerThread;
+class Settings;
+class IAlertGenerator;
+class IAlertModuleObserver;
+
+class AlertModule : public IAlertModule
+{
+public:
+    // Posted to the main frame when re-bound alert copies wait for the main thread.
+    static constexpr unsigned kChangeRequestMessage = 1624;
+
+    explicit AlertModule(IAlertsMediator& mediator);
+    ~AlertModule() override;
+    AlertModule(const AlertModule&) = delete;
+    AlertModule& operator=(const AlertModule&) = delete;
+
+    // The module of the run; null before it is made, when its worker could not start, and
+    // after it is gone.
+    static AlertModule* Instance();
+
+    // IAlertModule
+    void OnUpdateArgRequestId(const AlertExprArgDesc& argument, std::uint32_t requestId) override;
+    void OnUpdateArgValue(const AlertExprArgDesc& argument, const AlertExprArgValue& value) override;
+    void OnUpdateArgListValues(std::shared_ptr<const AlertExprArgList> values) override;
+    void OnArgDestroyed(const AlertExprArgDesc& argument) override;
+    void GatherAssociatedAlertsInfo(const AlertExprArgDesc& argument, std::vector<BasicAlertInfo>& alerts) override;
+
+    IAlertsMediator& Mediator() { return m_mediator; }
+    ArgumentsListManager& Arguments() { return m_arguments; }
+    AlertsListManager& Alerts() { return m_alerts; }
+    const AlertLog& GetAlertLog() const { return m_alertLog; }
+    AlertPropsDefaults GetNewAlertDefaults() { return m_mediator.GetNewAlertDefaults(); }
+    bool HasWorker() const { return m_worker != nullptr; }
+
+    // Set on the main thread before alerts can fire / before windows exist; null detaches.
+    void SetAlertGenerator(IAlertGenerator* generator) { m_generator.store(generator); }
+    void SetObserver(IAlertModuleObserver* observer) { m_observer.store(observer); }
+
+    // The source that offers the argument, found through the mediator; false without one.
+    bool IsArgumentSourceAvailable(const AlertExprArgDesc& argument);
+    bool AddArgumentUsage(const AlertExprArgDesc& argument);
+    void RemoveArgumentUsage(const AlertExprArgDesc& argument);
+
+    // A new alert for the definition dialog: marked new, named with the next free name.
+    std::shared_ptr<BLAlert> CreateNewAlert();
+    // Inserts a new or edited alert and allows it to run. An edited alert whose original has
+    // left the list meanwhile comes in as new. Returns its id.
+    std::uint32_t AddAlert(const std::shared_ptr<BLAlert>& alert);
+    // The alert of that name, found in the list whatever the windows show; false when none.
+    bool RemoveAlert(const QString& name);
+    bool RemoveIncompleteAlert(std::uint32_t alertId);
+    // Removes an alert whose argument sources are gone and writes it to the alert log.
+    void RemoveIncompleteAlertAndLog(std::uint32_t alertId);
+    void RemoveAllAlerts();
+    // Before a desktop is loaded: no alerts, no arguments, nothing queued for the worker.
+    void ClearAll();
+
+    QString GetAlertName(std::uint32_t alertId) const;
+    bool AlertNameAvailable(const QString& name) const;
+    QString GetNewAlertName() const;
+
+    // Writes "logAlertsState.txt" into the "AlertsModule" folder of the application data.
+    bool LogAlertsState();
+
+    // The alerts of a session: under "AllAlerts" of the session's settings.
+    void SerialisePanelState(Settings& settings) const;
+    // After the panels of a session were read; an invalid tree is logged and changes nothing.
+    void PostUnserialisePanelState(const Settings& settings);
+    bool SerialiseAlerts(Settings& node) const;
+    // Removes every alert, then reads the node's; the windows learn of each alert read.
+    bool UnserialiseAlerts(const Settings& node);
+
+    // Worker thread: a side of the alert holds.
+    void GenerateAlert(const BLAlert& alert, unsigned side);
+    // Worker thread: the time of the value processed last.
+    const OleDate& GetLastUpdateTime() const { return m_lastUpdateTime; }
+
+    // Worker thread: the values and destroyed arguments taken from the queue.
+    void OnArgValueUpdated(const AlertExprArgDesc& argument, const AlertExprArgValue& value);
+    void OnArgListValuesUpdated(const AlertExprArgList& values);
+    void OnArgumentDestroyed(const AlertExprArgDesc& argument);
+    // Worker thread: copies for a request-id change are ready for the main thread.
+    void QueueChangeRequest(std::uint32_t baseSourceId, std::uint32_t newSourceId);
+    // Main thread, for every message of the main frame: true for the change-request message,
+    // after the collected copies are re-bound and put in place of their originals.
+    bool ProcessChangeRequests(unsigned message);
+
+    // Stops the worker and empties the list.
+    void StopThreads();
+
+private:
+    bool RemoveAlertById(std::uint32_t alertId);
+
+    IAlertsMediator& m_mediator;
+    AlertLog m_alertLog;
+    // The registry outlives the list: alerts give their arguments back when they go.
+    ArgumentsListManager m_arguments;
+    AlertsListManager m_alerts;
+    OleDate m_lastUpdateTime;
+    std::unique_ptr<AlertsModuleWorkerThread> m_worker;
+    std::atomic<IAlertGenerator*> m_generator = nullptr;
+    std::atomic<IAlertModuleObserver*> m_observer = nullptr;
+};

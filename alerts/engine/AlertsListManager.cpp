@@ -1,0 +1,505 @@
+#include "alerts/engine/AlertsListManager.h"
+
+#include "alerts/engine/AlertLog.h"
+#include "alerts/engine/AlertModule.h"
+#include "alerts/engine/IAlertsMediator.h"
+#include "platform/base/SafeAutoLock.h"
+#include "platform/modules/AlertSettingsNode.h"
+#include "platform/settings/Settings.h"
+
+#include <algorithm>
+#include <unordered_set>
+#include <utility>
+
+namespace
+{
+constexpr const char* kFile = "AlertsListManager";
+const QString kSeparator(65, QLatin1Char('='));
+}
+
+AlertsListManager::AlertsListManager(AlertModule& module)
+    : m_module(module)
+{
+}
+
+AlertsListManager::~AlertsListManager()
+{
+    Clear();
+}
+
+std::uint32_t AlertsListManager::InsertAlert(const std::shared_ptr<BLAlert>& alert)
+{
+    std::shared_ptr<BLAlert> replaced;
+    const SafeAutoLock lock(m_lock, "AlertsListManager::InsertAlert", kFile);
+    if (alert->GetId() == BLAlert::kNoId)
+    {
+        alert->SetId(++m_lastId);
+    }
+    else
+    {
+        const auto found = m_alerts.find(alert->GetId());
+        if (found != m_alerts.end() && found->second != alert)
+        {
+            replaced = found->second;
+            m_names.erase(replaced->Name());
+            for (const AlertExprArgDesc& argument : replaced->UsedArguments())
+                RemoveLink(argument, replaced->GetId());
+        }
+    }
+    const std::uint32_t id = alert->GetId();
+    m_alerts[id] = alert;
+    for (const AlertExprArgDesc& argument : alert->UsedArguments())
+        UpdateLink(argument, id);
+    m_names.insert(alert->Name());
+    return id;
+}
+
+bool AlertsListManager::RemoveAlert(std::uint32_t alertId)
+{
+    std::shared_ptr<BLAlert> removed;
+    const SafeAutoLock lock(m_lock, "AlertsListManager::RemoveAlert", kFile);
+    for (auto link = m_links.begin(); link != m_links.end();)
+    {
+        std::vector<std::shared_ptr<BLAlert>>& alerts = link->second;
+        const auto found = std::find_if(alerts.begin(), alerts.end(), [alertId](const std::shared_ptr<BLAlert>& alert) {
+            return alert->GetId() == alertId;
+        });
+        if (found != alerts.end())
+            alerts.erase(found);
+        link = alerts.empty() ? m_links.erase(link) : std::next(link);
+    }
+    const auto found = m_alerts.find(alertId);
+    if (found == m_alerts.end())
+        return false;
+    removed = found->second;
+    m_module.GetAlertLog().AddLog(AlertLog::eRemoved, removed->GetDescription(BLAlert::kNoSide));
+    m_names.erase(removed->Name());
+    m_alerts.erase(found);
+    return true;
+}
+
+void AlertsListManager::Clear()
+{
+    // Destroyed after the lock is released: the alerts give their arguments back then.
+    decltype(m_links) links;
+    decltype(m_alerts) alerts;
+    decltype(m_changeRequests) changeRequests;
+    const SafeAutoLock lock(m_lock, "AlertsListManager::Clear", kFile);
+    links.swap(m_links);
+    alerts.swap(m_alerts);
+    changeRequests.swap(m_changeRequests);
+    m_names.clear();
+}
+
+AlertsListManager::CIterator AlertsListManager::Find(std::uint32_t alertId)
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::Find", kFile);
+    return CIterator(this, m_alerts.find(alertId));
+}
+
+AlertsListManager::CConstIterator AlertsListManager::Find(std::uint32_t alertId) const
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::Find", kFile);
+    return CConstIterator(this, m_alerts.find(alertId));
+}
+
+bool AlertsListManager::Contains(std::uint32_t alertId) const
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::Find", kFile);
+    return m_alerts.count(alertId) > 0;
+}
+
+std::size_t AlertsListManager::Count() const
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::Count", kFile);
+    return m_alerts.size();
+}
+
+std::uint32_t AlertsListManager::LastId() const
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::LastId", kFile);
+    return m_lastId;
+}
+
+std::vector<std::uint32_t> AlertsListManager::Ids() const
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::Ids", kFile);
+    std::vector<std::uint32_t> ids;
+    ids.reserve(m_alerts.size());
+    for (const auto& [id, alert] : m_alerts)
+        ids.push_back(id);
+    return ids;
+}
+
+std::optional<std::uint32_t> AlertsListManager::FindIdByName(const QString& name) const
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::FindIdByName", kFile);
+    for (const auto& [id, alert] : m_alerts)
+    {
+        if (alert->Name() == name)
+            return id;
+    }
+    return std::nullopt;
+}
+
+std::shared_ptr<BLAlert> AlertsListManager::CloneAlert(std::uint32_t alertId) const
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::CloneAlert", kFile);
+    const auto found = m_alerts.find(alertId);
+    return found == m_alerts.end() ? nullptr : std::make_shared<BLAlert>(*found->second);
+}
+
+QString AlertsListManager::GetAlertStringParam(std::uint32_t alertId, int selector) const
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::GetAlertStringParam", kFile);
+    const auto found = m_alerts.find(alertId);
+    if (found == m_alerts.end())
+        return QString();
+    if (selector == eAssociatedArgName)
+        return found->second->GetAssociatedArg().GetArgumentName();
+    if (selector == eName)
+        return found->second->Name();
+    return QString();
+}
+
+bool AlertsListManager::SetAlertStringParam(std::uint32_t alertId, const QString& name)
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::SetAlertStringParam", kFile);
+    const auto found = m_alerts.find(alertId);
+    if (found == m_alerts.end() || name.isEmpty())
+        return false;
+    BLAlert& alert = *found->second;
+    if (alert.Name() == name)
+        return true;
+    // Two alerts of one name would share one entry of the name set.
+    if (m_names.count(name) > 0)
+        return false;
+    m_names.erase(alert.Name());
+    alert.Properties().SetName(name);
+    m_names.insert(name);
+    return true;
+}
+
+bool AlertsListManager::GetAlertBoolParam(std::uint32_t alertId, int selector) const
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::GetAlertBoolParam", kFile);
+    const auto found = m_alerts.find(alertId);
+    if (found == m_alerts.end())
+        return false;
+    const BLAlert& alert = *found->second;
+    switch (selector)
+    {
+    case eWindow:
+        return alert.Properties().Window();
+    case eSound:
+        return alert.Properties().Sound();
+    case eMail:
+        return alert.Properties().Mail();
+    case eActive:
+        return alert.IsActive() && alert.IsExecuteAllowed();
+    case eOnlyOnce:
+        return alert.Properties().OnlyOnce();
+    case eSynchronious:
+        return alert.Properties().Synchronious();
+    case eExecuteAllowed:
+        return alert.IsExecuteAllowed();
+    default:
+        return false;
+    }
+}
+
+void AlertsListManager::ToggleAlertBoolParam(std::uint32_t alertId, int selector)
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::ToggleAlertBoolParam", kFile);
+    const auto found = m_alerts.find(alertId);
+    if (found == m_alerts.end())
+        return;
+    BLAlert& alert = *found->second;
+    AlertProps& properties = alert.Properties();
+    switch (selector)
+    {
+    case eWindow:
+        properties.SetWindow(!properties.Window());
+        break;
+    case eSound:
+        properties.SetSound(!properties.Sound());
+        break;
+    case eMail:
+        properties.SetMail(!properties.Mail());
+        break;
+    case eActive:
+        if (alert.IsExecuteAllowed())
+            alert.SetActive(!alert.IsActive());
+        break;
+    case eOnlyOnce:
+        properties.SetOnlyOnce(!properties.OnlyOnce());
+        break;
+    case eSynchronious:
+        properties.SetSynchronious(!properties.Synchronious());
+        break;
+    default:
+        break;
+    }
+    m_module.GetAlertLog().AddLog(AlertLog::eEdited, alert.GetDescription(BLAlert::kNoSide));
+}
+
+bool AlertsListManager::AlertNameAvailable(const QString& name) const
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::AlertNameAvailable", kFile);
+    return m_names.count(name) == 0;
+}
+
+QString AlertsListManager::GetNewAlertName() const
+{
+    for (int number = 1;; ++number)
+    {
+        const QString name = QStringLiteral("Alert (%1)").arg(number);
+        if (AlertNameAvailable(name) && !m_module.Mediator().CloudAlertExists(name))
+            return name;
+    }
+}
+
+bool AlertsListManager::IsLocalAlertEditable(std::uint32_t alertId) const
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::IsLocalAlertEditable", kFile);
+    const auto found = m_alerts.find(alertId);
+    return found != m_alerts.end() && found->second->SellSide().HasValidArgumentNames()
+           && found->second->BuySide().HasValidArgumentNames();
+}
+
+std::vector<BasicAlertInfo> AlertsListManager::GatherAssociatedAlertsInfo(const AlertExprArgDesc& descriptor) const
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::GatherAssociatedAlertsInfo", kFile);
+    std::vector<BasicAlertInfo> alerts;
+    const auto found = m_links.find(descriptor);
+    if (found == m_links.end())
+        return alerts;
+    for (const std::shared_ptr<BLAlert>& alert : found->second)
+        alerts.emplace_back(alert->Name());
+    return alerts;
+}
+
+void AlertsListManager::RemoveLink(const AlertExprArgDesc& descriptor)
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::RemoveLink", kFile);
+    m_links.erase(descriptor);
+}
+
+void AlertsListManager::RemoveLink(const AlertExprArgDesc& descriptor, std::uint32_t alertId)
+{
+    if (alertId == BLAlert::kNoId)
+        return;
+    const SafeAutoLock lock(m_lock, "AlertsListManager::RemoveLink", kFile);
+    const auto link = m_links.find(descriptor);
+    if (link == m_links.end())
+        return;
+    std::vector<std::shared_ptr<BLAlert>>& alerts = link->second;
+    const auto found = std::find_if(alerts.begin(), alerts.end(), [alertId](const std::shared_ptr<BLAlert>& alert) {
+        return alert->GetId() == alertId;
+    });
+    if (found != alerts.end())
+        alerts.erase(found);
+    if (alerts.empty())
+        m_links.erase(link);
+}
+
+void AlertsListManager::UpdateLink(const AlertExprArgDesc& descriptor, std::uint32_t alertId)
+{
+    if (alertId == BLAlert::kNoId)
+        return;
+    const SafeAutoLock lock(m_lock, "AlertsListManager::UpdateLink", kFile);
+    const auto alert = m_alerts.find(alertId);
+    if (alert == m_alerts.end())
+        return;
+    std::vector<std::shared_ptr<BLAlert>>& alerts = m_links[descriptor];
+    const bool linked = std::any_of(alerts.begin(), alerts.end(), [alertId](const std::shared_ptr<BLAlert>& linkedAlert) {
+        return linkedAlert->GetId() == alertId;
+    });
+    if (!linked)
+        alerts.push_back(alert->second);
+}
+
+std::size_t AlertsListManager::LinkCount(const AlertExprArgDesc& descriptor) const
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::LinkCount", kFile);
+    const auto found = m_links.find(descriptor);
+    return found == m_links.end() ? 0 : found->second.size();
+}
+
+void AlertsListManager::ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, const OleDate& time)
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::ExecuteLinkedAlerts", kFile);
+    const auto found = m_links.find(descriptor);
+    if (found == m_links.end())
+        return;
+    for (const std::shared_ptr<BLAlert>& alert : found->second)
+    {
+        alert->MarkArgumentUpdated(descriptor);
+        if (alert->CheckArgumentTime(descriptor, time))
+            alert->Execute();
+    }
+}
+
+void AlertsListManager::ExecuteLinkedAlerts(const std::vector<const AlertExprArgDesc*>& descriptors,
+                                            const OleDate& time)
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::ExecuteLinkedAlerts", kFile);
+    std::vector<BLAlert*> toRun;
+    std::unordered_set<BLAlert*> added;
+    for (const AlertExprArgDesc* descriptor : descriptors)
+    {
+        const auto found = m_links.find(*descriptor);
+        if (found == m_links.end())
+            continue;
+        for (const std::shared_ptr<BLAlert>& alert : found->second)
+        {
+            alert->MarkArgumentUpdated(*descriptor);
+            if (alert->CheckArgumentTime(*descriptor, time) && added.insert(alert.get()).second)
+                toRun.push_back(alert.get());
+        }
+    }
+    for (BLAlert* alert : toRun)
+        alert->Execute();
+}
+
+void AlertsListManager::DeactivateArgUsage(const AlertExprArgDesc& descriptor)
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::DeactivateArgUsage", kFile);
+    const auto found = m_links.find(descriptor);
+    if (found == m_links.end())
+        return;
+    // A copy: giving the argument back may remove its link entry meanwhile.
+    const std::vector<std::shared_ptr<BLAlert>> alerts = found->second;
+    for (const std::shared_ptr<BLAlert>& alert : alerts)
+        alert->DeactivateArgUsage(descriptor);
+}
+
+std::set<std::uint32_t> AlertsListManager::CollectedIds() const
+{
+    std::set<std::uint32_t> ids;
+    for (const ChangeRequest& request : m_changeRequests)
+    {
+        for (const std::shared_ptr<BLAlert>& copy : request.copies)
+            ids.insert(copy->GetId());
+    }
+    return ids;
+}
+
+std::vector<std::shared_ptr<BLAlert>> AlertsListManager::CopyAlertsOfRequest(std::uint32_t baseSourceId,
+                                                                             const std::set<std::uint32_t>& skippedIds)
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::CollectAlertsForChangeRequest", kFile);
+    std::vector<std::shared_ptr<BLAlert>> originals;
+    std::set<std::uint32_t> ids = skippedIds;
+    for (const auto& [descriptor, alerts] : m_links)
+    {
+        if (!descriptor.IsSeriesBased() || descriptor.GetBaseArgumentSourceID() != baseSourceId)
+            continue;
+        // An alert linked through several arguments of the request is re-bound once.
+        for (const std::shared_ptr<BLAlert>& alert : alerts)
+        {
+            if (ids.insert(alert->GetId()).second)
+                originals.push_back(alert);
+        }
+    }
+    std::sort(originals.begin(), originals.end(),
+              [](const std::shared_ptr<BLAlert>& a, const std::shared_ptr<BLAlert>& b) { return a->GetId() < b->GetId(); });
+    // Copied after the walk: a copy takes uses of its arguments, which may change the links.
+    std::vector<std::shared_ptr<BLAlert>> copies;
+    copies.reserve(originals.size());
+    for (const std::shared_ptr<BLAlert>& original : originals)
+        copies.push_back(std::make_shared<BLAlert>(*original));
+    return copies;
+}
+
+void AlertsListManager::CollectAlertsForChangeRequest(std::uint32_t baseSourceId, std::uint32_t newSourceId)
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::CollectAlertsForChangeRequest", kFile);
+    // Recorded even without copies: the main thread re-binds the alerts that an earlier
+    // change puts under this request before it gets here.
+    m_changeRequests.push_back(ChangeRequest{baseSourceId, newSourceId, CopyAlertsOfRequest(baseSourceId, CollectedIds())});
+}
+
+std::vector<AlertsListManager::ChangeRequest> AlertsListManager::TakeChangeRequests()
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::TakeChangeRequests", kFile);
+    return std::exchange(m_changeRequests, {});
+}
+
+bool AlertsListManager::RemoveIncompleteAlerts()
+{
+    decltype(m_alerts) alerts;
+    {
+        const SafeAutoLock lock(m_lock, "AlertsListManager::RemoveIncompleteAlerts", kFile);
+        alerts = m_alerts;
+    }
+    bool complete = true;
+    for (const auto& [id, alert] : alerts)
+    {
+        bool hasSources = true;
+        {
+            // Checked under the lock (the worker may release the alert's arguments meanwhile)
+            // and removed after it: the windows take their own locks before this one.
+            const SafeAutoLock lock(m_lock, "AlertsListManager::RemoveIncompleteAlerts", kFile);
+            hasSources = alert->SellSide().HasArgumentSources() && alert->BuySide().HasArgumentSources();
+        }
+        if (!hasSources)
+        {
+            m_module.RemoveIncompleteAlertAndLog(id);
+            complete = false;
+        }
+    }
+    return complete;
+}
+
+void AlertsListManager::LogAlertsState(QString& out) const
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::LogAlertsState", kFile);
+    for (const auto& [id, alert] : m_alerts)
+    {
+        out += QStringLiteral("\n\n") + kSeparator + QStringLiteral("\nTAlertId\tAlertName\tOnlyOnce\n");
+        out += QStringLiteral("%1\t%2\t%3\n")
+                   .arg(QString::number(id), alert->Name(), QString::number(int(alert->Properties().OnlyOnce())));
+        out += QStringLiteral("SellSide:\n");
+        alert->SellSide().LogState(out);
+        out += QStringLiteral("\nBuySide:\n");
+        alert->BuySide().LogState(out);
+        out += kSeparator + QStringLiteral("\n");
+    }
+}
+
+bool AlertsListManager::Serialise(Settings& node) const
+{
+    if (!node.IsValid())
+        return false;
+    const SafeAutoLock lock(m_lock, "AlertsListManager::Serialise", kFile);
+    for (const auto& [id, alert] : m_alerts)
+        alert->Serialize(node.AddUnnamed());
+    return true;
+}
+
+bool AlertsListManager::Unserialise(const Settings& node)
+{
+    if (!node.IsValid())
+    {
+        AlertSettingsNode::WriteError("AlertsListManager::Unserialise", __LINE__,
+                                      QStringLiteral("Moduł alertów: niepoprawna gałąź stanu zdefiniowanych alertów"));
+        return false;
+    }
+    std::optional<QStringList> instruments = m_module.Mediator().GetListedInstruments();
+    if (instruments)
+        std::sort(instruments->begin(), instruments->end());
+    const QStringList* listed = instruments ? &*instruments : nullptr;
+    const SafeAutoLock lock(m_lock, "AlertsListManager::Unserialise", kFile);
+    ConstSettingsIterator children = node.IteratorUnnamed(1);
+    while (children.Iterate())
+    {
+        auto alert = std::make_shared<BLAlert>(m_module);
+        alert->Unserialize(children.Node(), QString(), listed);
+        // An alert stored without an id comes in as new; the counter must never wrap to it.
+        const std::uint32_t id = InsertAlert(alert);
+        if (id != BLAlert::kNoId && id > m_lastId)
+            m_lastId = id + 1;
+    }
+    return true;
+}

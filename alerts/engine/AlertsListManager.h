@@ -1,0 +1,184 @@
+#pragma once
+// Every local alert definition of the run, keyed by alert id, with the links from each alert
+// argument to the alerts that use it, the set of names and the id counter (ids are never
+// reused in a run). The worker thread runs the alerts linked to an updated argument here;
+// the main thread inserts, edits, removes, loads and saves alerts.
+//
+// Every operation holds the lock "AlertsListManager::AlertsList" (re-entrant) for its whole
+// duration; the registry's locks come after it. Alerts that leave the list are destroyed only
+// after the lock is released, since their destructors give their arguments back to the
+// registry, which removes links under this lock again.
+
+#include "alerts/engine/BLAlert.h"
+#include "alerts/engine/IAlertLinks.h"
+#include "platform/base/ConstIteratorInternalMap.h"
+#include "platform/base/IteratorInternalMap.h"
+#include "platform/base/OleDate.h"
+#include "platform/base/SafeCriticalSection.h"
+#include "platform/modules/AlertExprArgDesc.h"
+#include "platform/modules/IAlertModule.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <unordered_map>
+#include <vector>
+
+class AlertModule;
+class Settings;
+
+class AlertsListManager : public IAlertLinks
+{
+public:
+    // Boolean selectors of the alert properties.
+    enum EBoolParam
+    {
+        eWindow = 0,
+        eSound = 1,
+        eMail = 2,
+        eActive = 3,
+        eOnlyOnce = 4,
+        eSynchronious = 5,
+        eExecuteAllowed = 6,
+    };
+    // String selectors.
+    enum EStringParam
+    {
+        eAssociatedArgName = 7,
+        eName = 8,
+    };
+
+    // The copies of the alerts that a request-id change touches, collected on the worker
+    // thread and re-bound on the main thread.
+    struct ChangeRequest
+    {
+        std::uint32_t baseSourceId = 0;
+        std::uint32_t newSourceId = 0;
+        std::vector<std::shared_ptr<BLAlert>> copies;
+    };
+
+    // Walks over the alerts in ascending id order. A walk must hold LinksLock() (the list's
+    // lock) while it runs, or the worker may change the alerts under it.
+    class CIterator : public IteratorInternalMap<AlertsListManager, std::uint32_t, std::shared_ptr<BLAlert>>
+    {
+    public:
+        using IteratorInternalMap::IteratorInternalMap;
+
+    private:
+        friend class AlertsListManager;
+        CIterator(AlertsListManager* owner, Container::iterator position)
+            : IteratorInternalMap(owner, position)
+        {
+        }
+    };
+    class CConstIterator
+        : public ConstIteratorInternalMap<AlertsListManager, std::uint32_t, std::shared_ptr<BLAlert>>
+    {
+    public:
+        using ConstIteratorInternalMap::ConstIteratorInternalMap;
+
+    private:
+        friend class AlertsListManager;
+        CConstIterator(const AlertsListManager* owner, Container::const_iterator position)
+            : ConstIteratorInternalMap(owner, position)
+        {
+        }
+    };
+
+    explicit AlertsListManager(AlertModule& module);
+    ~AlertsListManager() override;
+    AlertsListManager(const AlertsListManager&) = delete;
+    AlertsListManager& operator=(const AlertsListManager&) = delete;
+
+    // A new alert (id kNoId) gets the next id; an edited copy replaces the alert of its id.
+    // Links and the name set follow. Returns the alert's id.
+    std::uint32_t InsertAlert(const std::shared_ptr<BLAlert>& alert);
+    // False for an unknown id.
+    bool RemoveAlert(std::uint32_t alertId);
+    // Empties the list; the id counter keeps its value.
+    void Clear();
+
+    // At the alert, or at the end; hold LinksLock() while using it.
+    CIterator Find(std::uint32_t alertId);
+    CConstIterator Find(std::uint32_t alertId) const;
+    bool Contains(std::uint32_t alertId) const;
+    std::size_t Count() const;
+    std::uint32_t LastId() const;
+    std::vector<std::uint32_t> Ids() const;
+    std::optional<std::uint32_t> FindIdByName(const QString& name) const;
+    // A copy for editing; empty for an unknown id.
+    std::shared_ptr<BLAlert> CloneAlert(std::uint32_t alertId) const;
+
+    // Selector eAssociatedArgName or eName; empty for anything else.
+    QString GetAlertStringParam(std::uint32_t alertId, int selector) const;
+    // Renames the alert; false (nothing changed) for an unknown id, an empty name or a name
+    // another alert has.
+    bool SetAlertStringParam(std::uint32_t alertId, const QString& name);
+    bool GetAlertBoolParam(std::uint32_t alertId, int selector) const;
+    // Inverts the property and writes an edit line to the alert log. Active changes only while
+    // ExecuteAllowed is set; ExecuteAllowed never changes here.
+    void ToggleAlertBoolParam(std::uint32_t alertId, int selector);
+
+    bool AlertNameAvailable(const QString& name) const;
+    // The first "Alert (n)" that no local and no cloud alert has.
+    QString GetNewAlertName() const;
+    bool IsLocalAlertEditable(std::uint32_t alertId) const;
+    std::vector<BasicAlertInfo> GatherAssociatedAlertsInfo(const AlertExprArgDesc& descriptor) const;
+
+    // IAlertLinks: drops the argument's whole link entry.
+    SafeCriticalSection& LinksLock() override { return m_lock; }
+    void RemoveLink(const AlertExprArgDesc& descriptor) override;
+    void RemoveLink(const AlertExprArgDesc& descriptor, std::uint32_t alertId);
+    void UpdateLink(const AlertExprArgDesc& descriptor, std::uint32_t alertId);
+    std::size_t LinkCount(const AlertExprArgDesc& descriptor) const;
+
+    // Worker thread: tests the alerts linked to one updated argument, or to several updated
+    // together (each alert once, with all of them fresh).
+    void ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, const OleDate& time);
+    void ExecuteLinkedAlerts(const std::vector<const AlertExprArgDesc*>& descriptors, const OleDate& time);
+    // Worker thread: the argument's source is gone.
+    void DeactivateArgUsage(const AlertExprArgDesc& descriptor);
+    // Worker thread: records the request-id change with copies of the alerts linked to
+    // series-based arguments of the request baseSourceId, each alert once.
+    void CollectAlertsForChangeRequest(std::uint32_t baseSourceId, std::uint32_t newSourceId);
+    // Copies of the alerts linked to series-based arguments of the request, each once, but
+    // none of the given ids.
+    std::vector<std::shared_ptr<BLAlert>> CopyAlertsOfRequest(std::uint32_t baseSourceId,
+                                                              const std::set<std::uint32_t>& skippedIds);
+    // Main thread: the recorded requests in their order, taken out of the list.
+    std::vector<ChangeRequest> TakeChangeRequests();
+
+    // After a workspace is loaded: removes every alert whose argument sources are gone; false
+    // when any was removed.
+    bool RemoveIncompleteAlerts();
+
+    // The diagnostic dump: one block per alert in id order, nothing for an empty list.
+    void LogAlertsState(QString& out) const;
+
+    // One unnamed child per alert, in id order; false for an invalid node.
+    bool Serialise(Settings& node) const;
+    // Adds the alerts of the node (the session's "AllAlerts"); the id counter moves past every
+    // id read. False (logged, nothing read) for an invalid node.
+    bool Unserialise(const Settings& node);
+
+private:
+    friend class IteratorInternalMap<AlertsListManager, std::uint32_t, std::shared_ptr<BLAlert>>;
+    friend class ConstIteratorInternalMap<AlertsListManager, std::uint32_t, std::shared_ptr<BLAlert>>;
+    std::map<std::uint32_t, std::shared_ptr<BLAlert>>& InternalContainer() { return m_alerts; }
+    const std::map<std::uint32_t, std::shared_ptr<BLAlert>>& InternalContainer() const { return m_alerts; }
+
+    std::set<std::uint32_t> CollectedIds() const;
+
+    AlertModule& m_module;
+    // Hashed: the worker looks an argument up for every value it tests.
+    std::unordered_map<AlertExprArgDesc, std::vector<std::shared_ptr<BLAlert>>, AlertExprArgDescHash> m_links;
+    std::set<QString> m_names;
+    std::map<std::uint32_t, std::shared_ptr<BLAlert>> m_alerts;
+    std::uint32_t m_lastId = 0;
+    std::vector<ChangeRequest> m_changeRequests;
+    mutable SafeCriticalSection m_lock{QStringLiteral("AlertsListManager::AlertsList")};
+};

@@ -1,0 +1,118 @@
+#pragma once
+// A local alert: a sell side (0) and a buy side (1) of comparisons, its properties, the
+// user's Active switch, ExecuteAllowed (cleared while an argument's source is gone), its id in
+// the alert list and the argument it was made for (AssociatedArg).
+//
+// How it fires: a side fires when its arguments have values and fresh ones, and, for an
+// alert with one enabled side, when that side was false at its previous test; with both
+// sides enabled the sides alternate, buy first. OnlyOnce stops it after its first alert,
+// Synchronious makes a side wait for fresh values of all its arguments again after every
+// alert. Two deliveries of the same series and value time test it once.
+//
+// Tests run on the alerts worker thread with the alert list locked; editing and loading run
+// on the main thread on copies, which reach the list only through AlertsListManager::InsertAlert.
+
+#include "alerts/engine/AlertProps.h"
+#include "alerts/engine/BLDirectAlert.h"
+#include "platform/base/OleDate.h"
+#include "platform/modules/AlertExprArgDesc.h"
+#include "platform/modules/AlertExprArgSnapshot.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class AlertModule;
+class Settings;
+
+class BLAlert
+{
+public:
+    static constexpr std::uint32_t kNoId = 0xFFFFFFFF;
+    static constexpr unsigned kSellSide = 0;
+    static constexpr unsigned kBuySide = 1;
+    static constexpr unsigned kNoSide = 2;
+
+    // A new alert takes its properties from the defaults of the general settings.
+    explicit BLAlert(AlertModule& module);
+    // A copy holds its own uses of its arguments and starts without recent argument times.
+    BLAlert(const BLAlert& other);
+    BLAlert& operator=(const BLAlert&) = delete;
+    virtual ~BLAlert();
+
+    // The test for an update of one of the alert's arguments.
+    void Execute();
+    void ExecuteBothSides();
+    void ExecuteSide(unsigned side);
+    // False when the update must not start a test: the argument cannot fire the side due
+    // next, or the same series and time started one already.
+    bool CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDate& time);
+    void MarkArgumentUpdated(const AlertExprArgDesc& descriptor);
+    void ResetArgumentsUpdated();
+    // The argument's source is gone.
+    void DeactivateArgUsage(const AlertExprArgDesc& descriptor);
+    // Binds a new associated argument like an operand's; nothing for an invalid or equal one.
+    void SetAssociatedArg(const AlertExprArgDesc& descriptor);
+    // Moves the series-based arguments (the associated one too) of one request to another.
+    void UpdateRequestId(std::uint32_t baseSourceId, std::uint32_t newSourceId);
+    // Every valid argument: the associated one and the operands' of both sides.
+    std::vector<AlertExprArgDesc> UsedArguments() const;
+
+    // The generated form when side is 0 or 1 (time given when known), else the full form.
+    QString GetDescription(unsigned side, const std::optional<OleDate>& time = std::nullopt) const;
+    void TakeArgumentSnapshots(std::vector<std::shared_ptr<const AlertExprArgSnapshot>>& snapshots) const;
+
+    // The node tree: "SellAlert", "BuyAlert", "ID", "AssociatedArg" (when valid), "Active",
+    // "ExecuteAllowed", "Properties". Faults are logged; reading goes on with the next key.
+    void Serialize(Settings& node) const;
+    void Unserialize(const Settings& node, const QString& instrument, const QStringList* listedInstruments);
+
+    BLDirectAlert& Side(unsigned side) { return side == kSellSide ? m_sellSide : m_buySide; }
+    const BLDirectAlert& Side(unsigned side) const { return side == kSellSide ? m_sellSide : m_buySide; }
+    BLDirectAlert& SellSide() { return m_sellSide; }
+    BLDirectAlert& BuySide() { return m_buySide; }
+    AlertProps& Properties() { return m_properties; }
+    const AlertProps& Properties() const { return m_properties; }
+    const QString& Name() const { return m_properties.Name(); }
+
+    bool IsNew() const { return m_new; }
+    void SetNew(bool isNew) { m_new = isNew; }
+    bool IsActive() const { return m_active; }
+    void SetActive(bool active) { m_active = active; }
+    bool IsExecuteAllowed() const { return m_executeAllowed; }
+    void SetExecuteAllowed(bool allowed) { m_executeAllowed = allowed; }
+    std::uint32_t GetId() const { return m_id; }
+    // Also in both sides and their comparisons.
+    void SetId(std::uint32_t id);
+    const AlertExprArgDesc& GetAssociatedArg() const { return m_associatedArg; }
+    std::size_t RecentArgumentTimesCount() const { return m_recentArgumentTimes.size(); }
+
+private:
+    // A value time of one series (the argument whatever its request).
+    struct ArgumentTime
+    {
+        AlertExprArgDesc series;
+        OleDate time;
+    };
+
+    bool TestSide(BLDirectAlert& side);
+    void Generate(unsigned side);
+    void ReleaseAssociatedArg();
+
+    bool m_new = false;
+    AlertModule* m_module;
+    BLDirectAlert m_sellSide;
+    BLDirectAlert m_buySide;
+    AlertProps m_properties;
+    bool m_active = true;
+    bool m_executeAllowed = true;
+    std::uint32_t m_id = kNoId;
+    AlertExprArgDesc m_associatedArg;
+    // A ring: once full, the oldest record is overwritten at m_oldestTime.
+    std::vector<ArgumentTime> m_recentArgumentTimes;
+    std::size_t m_oldestTime = 0;
+};

@@ -1,0 +1,149 @@
+#pragma once
+// One side of a local alert (0 sell, 1 buy): comparisons joined by the side's logic operator,
+// 0 when all must hold, 1 when one is enough. The side remembers the result of its latest
+// test and which comparison decided it.
+
+#include "alerts/engine/SimpleExpr.h"
+#include "platform/modules/AlertExprArgDesc.h"
+#include "platform/modules/AlertExprArgSnapshot.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class AlertModule;
+class Settings;
+
+class BLDirectAlert
+{
+public:
+    enum ELogicOperator : std::uint32_t
+    {
+        eAllTrue = 0,
+        eAnyTrue = 1,
+    };
+
+    BLDirectAlert(AlertModule& module, unsigned side);
+    BLDirectAlert(const BLDirectAlert& other);
+    BLDirectAlert& operator=(const BLDirectAlert&) = delete;
+    virtual ~BLDirectAlert() = default;
+
+    // The side's test; reset forgets the fresh values of its arguments afterwards.
+    bool Execute(bool reset);
+    bool AreArgumentsInitialised() const;
+    bool AreArgumentsUpdated() const;
+    void MarkArgumentUpdated(const AlertExprArgDesc& descriptor);
+    void ResetArgumentsUpdated();
+    bool UsesArgument(const AlertExprArgDesc& descriptor) const;
+    bool DeactivateArgUsage(const AlertExprArgDesc& descriptor);
+    void UpdateRequestId(std::uint32_t baseSourceId, std::uint32_t newSourceId);
+    void SetAlertId(int alertId);
+    // Unlink / link every valid argument of the side from / to the alert id in the alert list.
+    void RemoveLinks(std::uint32_t alertId) const;
+    void UpdateLinks(std::uint32_t alertId) const;
+
+    // An empty comparison at index (clamped to the end); the ones after it move up. The
+    // reference is good until the next insertion or removal.
+    SimpleExpr& InsertExpression(std::size_t index);
+    void RemoveExpression(std::size_t index);
+    std::size_t ExpressionsCount() const { return m_expressions.size(); }
+    SimpleExpr& Expression(std::size_t index) { return m_expressions[index]; }
+    const SimpleExpr& Expression(std::size_t index) const { return m_expressions[index]; }
+
+    // False when an argument's instrument is no longer quoted.
+    bool HasValidArgumentNames() const;
+    // False as soon as an argument's source is gone; the alert has then been removed.
+    bool HasAllArgumentSources();
+    // The same check alone.
+    bool HasArgumentSources() const;
+    void TakeArgumentSnapshots(std::vector<std::shared_ptr<const AlertExprArgSnapshot>>& snapshots) const;
+    // The deciding comparison with values, or every comparison without values.
+    QString GetDescription(bool generatedForm) const;
+    void LogState(QString& out) const;
+
+    // The node tree: "SideEnabled", "AllExpressions" (one unnamed child per comparison),
+    // "LogicOperator", "LastExecutionResult". A node without "SideEnabled" reads as enabled;
+    // a logic operator other than 0 and 1 is refused. Faults are logged.
+    void Serialize(Settings& node) const;
+    void Unserialize(const Settings& node, const QString& instrument, const QStringList* listedInstruments);
+
+    unsigned GetSide() const { return m_side; }
+    bool IsSideEnabled() const { return m_sideEnabled; }
+    void SetSideEnabled(bool enabled) { m_sideEnabled = enabled; }
+    std::uint32_t GetLogicOperator() const { return m_logicOperator; }
+    void SetLogicOperator(std::uint32_t logicOperator) { m_logicOperator = logicOperator; }
+    bool GetLastExecutionResult() const { return m_lastExecutionResult; }
+    int GetLastIndex() const { return m_lastIndex; }
+    int GetAlertId() const { return m_alertId; }
+
+private:
+    void Renumber();
+
+    AlertModule* m_module;
+    int m_lastIndex = -1;
+    bool m_sideEnabled = false;
+    // Held in place, not through pointers: the worker walks them for every value it tests.
+    std::vector<SimpleExpr> m_expressions;
+    std::uint32_t m_logicOperator = eAnyTrue;
+    bool m_lastExecutionResult = false;
+    int m_alertId = -1;
+    const unsigned m_side;
+};
+
+// Inline: the worker runs these for every alert linked to a delivered value.
+
+inline bool BLDirectAlert::AreArgumentsInitialised() const
+{
+    if (m_expressions.empty())
+        return false;
+    const auto initialised = [](const SimpleExpr& expression) {
+        return expression.IsOperandInitialised(SimpleExpr::eLeft)
+               && expression.IsOperandInitialised(SimpleExpr::eRight);
+    };
+    if (m_logicOperator == eAllTrue)
+        return std::all_of(m_expressions.begin(), m_expressions.end(), initialised);
+    return std::any_of(m_expressions.begin(), m_expressions.end(), initialised);
+}
+
+inline bool BLDirectAlert::AreArgumentsUpdated() const
+{
+    const auto updated = [](const SimpleExpr& expression) {
+        return expression.IsOperandUpdated(SimpleExpr::eLeft) && expression.IsOperandUpdated(SimpleExpr::eRight);
+    };
+    if (m_logicOperator == eAllTrue)
+        return std::all_of(m_expressions.begin(), m_expressions.end(), updated);
+    return std::any_of(m_expressions.begin(), m_expressions.end(), updated);
+}
+
+inline void BLDirectAlert::MarkArgumentUpdated(const AlertExprArgDesc& descriptor)
+{
+    for (auto& expression : m_expressions)
+        expression.MarkArgumentUpdated(descriptor);
+}
+
+inline bool BLDirectAlert::UsesArgument(const AlertExprArgDesc& descriptor) const
+{
+    return std::any_of(m_expressions.begin(), m_expressions.end(),
+                       [&descriptor](const SimpleExpr& expression) {
+                           return expression.UsesArgument(descriptor);
+                       });
+}
+
+inline bool BLDirectAlert::HasValidArgumentNames() const
+{
+    for (auto& expression : m_expressions)
+    {
+        for (const SimpleExpr::EOperandSide side : {SimpleExpr::eLeft, SimpleExpr::eRight})
+        {
+            const AlertExprArgDesc& argument = expression.GetArgument(side);
+            if (argument.IsValid() && !argument.GetAlertNameValid())
+                return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,292 @@
+#include "alerts/engine/SimpleExpr.h"
+
+#include "alerts/engine/AlertModule.h"
+#include "alerts/engine/ArgumentsListManager.h"
+#include "platform/modules/AlertSettingsNode.h"
+#include "platform/settings/Settings.h"
+
+#include <utility>
+
+SimpleExpr::SimpleExpr(AlertModule& module, int alertId, int index)
+    : m_module(&module)
+    , m_arguments(&module.Arguments())
+    , m_alertId(alertId)
+    , m_index(index)
+{
+}
+
+SimpleExpr::SimpleExpr(SimpleExpr&& other) noexcept
+    : m_module(other.m_module)
+    , m_arguments(other.m_arguments)
+    , m_compareOperator(other.m_compareOperator)
+    , m_alertId(other.m_alertId)
+    , m_index(other.m_index)
+    , m_left(std::move(other.m_left))
+    , m_right(std::move(other.m_right))
+{
+    other.m_left.argument.Reset();
+    other.m_right.argument.Reset();
+}
+
+SimpleExpr::SimpleExpr(const SimpleExpr& other)
+    : m_module(other.m_module)
+    , m_arguments(other.m_arguments)
+    , m_compareOperator(other.m_compareOperator)
+    , m_alertId(other.m_alertId)
+    , m_index(other.m_index)
+{
+    for (const EOperandSide side : {eLeft, eRight})
+    {
+        const OperandData& from = other.Operand(side);
+        OperandData& to = Operand(side);
+        to.argument = from.argument;
+        to.updated = from.updated;
+        to.constant = from.constant;
+        // A copy that cannot hold its own use must not give one back later.
+        if (to.argument.IsValid() && !m_arguments->IncrementArgumentInstanceCount(to.argument))
+            to.argument.Reset();
+    }
+}
+
+SimpleExpr::~SimpleExpr()
+{
+    ReleaseArgument(m_left);
+    ReleaseArgument(m_right);
+}
+
+double SimpleExpr::ArgumentValue(EOperandSide side) const
+{
+    const OperandData& operand = Operand(side);
+    return operand.argument.IsValid() ? m_arguments->ArgumentValue(operand.argument, operand.cache) : 0.0;
+}
+
+void SimpleExpr::ReleaseArgument(OperandData& operand)
+{
+    if (operand.argument.IsValid())
+        m_arguments->DecrementArgumentInstanceCount(operand.argument);
+    operand.argument.Reset();
+    operand.cache.reset();
+    operand.updated = false;
+}
+
+void SimpleExpr::SetArgument(EOperandSide side, const AlertExprArgDesc& descriptor)
+{
+    OperandData& operand = Operand(side);
+    if (operand.argument.IsValid() && operand.argument == descriptor)
+        return;
+    ReleaseArgument(operand);
+    operand.constant.SetConstant(false);
+    if (!descriptor.IsValid())
+        return;
+    ArgumentsListManager& arguments = *m_arguments;
+    if (!arguments.Find(descriptor))
+        arguments.Register(descriptor);
+    if (arguments.IncrementArgumentInstanceCount(descriptor))
+        operand.argument = descriptor;
+}
+
+void SimpleExpr::SetConstant(EOperandSide side, const ConstArgumentValue& constant)
+{
+    OperandData& operand = Operand(side);
+    ReleaseArgument(operand);
+    operand.constant = constant;
+    operand.constant.SetConstant(true);
+}
+
+bool SimpleExpr::DeactivateArgUsage(const AlertExprArgDesc& descriptor)
+{
+    bool used = false;
+    for (OperandData* operand : {&m_left, &m_right})
+    {
+        if (operand->argument.IsValid() && operand->argument == descriptor)
+        {
+            ReleaseArgument(*operand);
+            used = true;
+        }
+    }
+    return used;
+}
+
+void SimpleExpr::MoveToRequest(OperandData& operand, std::uint32_t baseSourceId, std::uint32_t newSourceId)
+{
+    const AlertExprArgDesc& current = operand.argument;
+    if (!current.IsValid() || !current.IsSeriesBased() || current.GetBaseArgumentSourceID() != baseSourceId
+        || baseSourceId == newSourceId)
+        return;
+    AlertExprArgDesc moved = current;
+    moved.SetSeriesBasedArgumentSourceID(newSourceId, current.GetExtendedArgumentSourceID());
+    ArgumentsListManager& arguments = *m_arguments;
+    if (!arguments.Find(moved))
+        arguments.Register(moved);
+    const bool accepted = arguments.IncrementArgumentInstanceCount(moved);
+    // The use moves to the new request: the old one is given back, or the old argument
+    // would stay in use for ever.
+    arguments.DecrementArgumentInstanceCount(current);
+    operand.cache.reset();
+    if (accepted)
+        operand.argument = moved;
+    else
+        operand.argument.Reset();
+}
+
+void SimpleExpr::UpdateRequestId(std::uint32_t baseSourceId, std::uint32_t newSourceId)
+{
+    MoveToRequest(m_left, baseSourceId, newSourceId);
+    MoveToRequest(m_right, baseSourceId, newSourceId);
+}
+
+bool SimpleExpr::HasArgumentSources() const
+{
+    for (const OperandData* operand : {&m_left, &m_right})
+    {
+        if (!operand->argument.GetArgumentName().isEmpty() && !m_module->IsArgumentSourceAvailable(operand->argument))
+            return false;
+    }
+    return true;
+}
+
+bool SimpleExpr::CheckArgumentSources()
+{
+    if (HasArgumentSources())
+        return true;
+    // Removed once: the alert's other operands are not checked any more.
+    m_module->RemoveIncompleteAlertAndLog(static_cast<std::uint32_t>(m_alertId));
+    return false;
+}
+
+void SimpleExpr::ResetArgumentsUpdated()
+{
+    for (OperandData* operand : {&m_left, &m_right})
+    {
+        if (!operand->constant.IsConstant() && operand->argument.IsValid())
+            operand->updated = false;
+    }
+}
+
+QString SimpleExpr::GetOperatorText() const
+{
+    switch (m_compareOperator)
+    {
+    case eCmpGreater:
+        return QStringLiteral(">");
+    case eCmpGreaterOrEqual:
+        return QStringLiteral(">=");
+    case eCmpLess:
+        return QStringLiteral("<");
+    case eCmpLessOrEqual:
+        return QStringLiteral("<=");
+    case eCmpEqual:
+        return QStringLiteral("==");
+    case eCmpNotEqual:
+        return QStringLiteral("!=");
+    default:
+        return QStringLiteral("ECmpOperator error");
+    }
+}
+
+QString SimpleExpr::FormatValue(double value)
+{
+    return QString::asprintf("%g", value);
+}
+
+bool SimpleExpr::HasNamedArgument(const OperandData& operand) const
+{
+    return !operand.constant.IsConstant() && !operand.argument.GetArgumentName().isEmpty();
+}
+
+void SimpleExpr::DescribeOperand(const OperandData& operand, bool showValues, QString& text, QString& sources) const
+{
+    if (!HasNamedArgument(operand))
+    {
+        text += FormatValue(operand.constant.GetValue());
+        return;
+    }
+    text += operand.argument.GetArgumentName() + QStringLiteral(" (") + operand.argument.GetArgumentDescription()
+            + QStringLiteral(")    ");
+    if (showValues)
+        text += QStringLiteral("wartość: ") + FormatValue(OperandValue(operand)) + QStringLiteral("    ");
+    sources += operand.argument.GetSourceModuleName();
+}
+
+QString SimpleExpr::GetDescription(bool leadingLineBreak, bool showValues) const
+{
+    QString text = leadingLineBreak ? QStringLiteral("\n\t") : QString();
+    QString sources;
+    DescribeOperand(m_left, showValues, text, sources);
+    text += GetOperatorText() + QStringLiteral("  ");
+    DescribeOperand(m_right, showValues, text, sources);
+    return text + QStringLiteral("  źródło: ") + sources;
+}
+
+void SimpleExpr::LogOperand(const OperandData& operand, QString& out) const
+{
+    if (HasNamedArgument(operand))
+        operand.argument.LogAlertsState(out);
+    else
+        out += QStringLiteral("\t\tValue\n\t\t") + FormatValue(operand.constant.GetValue()) + QStringLiteral("\n");
+}
+
+void SimpleExpr::LogState(QString& out) const
+{
+    out += QStringLiteral("\tLeftSide:\n");
+    LogOperand(m_left, out);
+    out += QStringLiteral("\n\tRightSide:\n");
+    LogOperand(m_right, out);
+}
+
+void SimpleExpr::Serialize(Settings& node) const
+{
+    if (!node.IsValid())
+    {
+        AlertSettingsNode::WriteError("SimpleExpr::Serialize", __LINE__,
+                                      QStringLiteral("Wyrażenie alertu: niepoprawny obiekt ustawień"));
+        return;
+    }
+    const auto write = [&node](const OperandData& operand, const char* constantKey, const char* argumentKey) {
+        if (operand.constant.IsConstant())
+            operand.constant.Serialize(node[constantKey]);
+        else if (operand.argument.IsValid())
+            operand.argument.Serialize(node[argumentKey]);
+    };
+    write(m_left, "LeftConstArg", "LeftArgDescription");
+    write(m_right, "RightConstArg", "RightArgDescription");
+    node["CompareOperator"] = m_compareOperator;
+}
+
+void SimpleExpr::UnserializeOperand(EOperandSide side, const Settings& node, const char* constantKey,
+                                    const char* argumentKey, const QString& instrument,
+                                    const QStringList* listedInstruments)
+{
+    // A constant wins over an argument stored beside it.
+    ConstArgumentValue constant;
+    if (node.Exists(QString::fromLatin1(constantKey)) && constant.Unserialize(node[constantKey]))
+    {
+        SetConstant(side, constant);
+        return;
+    }
+    if (!node.Exists(QString::fromLatin1(argumentKey)))
+        return;
+    AlertExprArgDesc argument;
+    if (!argument.Unserialize(node[argumentKey], instrument, listedInstruments))
+        return;
+    Operand(side).updated = false;
+    SetArgument(side, argument);
+}
+
+void SimpleExpr::Unserialize(const Settings& node, const QString& instrument, const QStringList* listedInstruments)
+{
+    if (!node.IsValid())
+    {
+        AlertSettingsNode::WriteError("SimpleExpr::Unserialize", __LINE__,
+                                      QStringLiteral("Wyrażenie alertu: niepoprawny obiekt ustawień"));
+        return;
+    }
+    UnserializeOperand(eLeft, node, "LeftConstArg", "LeftArgDescription", instrument, listedInstruments);
+    UnserializeOperand(eRight, node, "RightConstArg", "RightArgDescription", instrument, listedInstruments);
+    if (const std::optional<std::uint32_t> compareOperator = AlertSettingsNode::ReadUInt(node, "CompareOperator"))
+        m_compareOperator = *compareOperator;
+    else
+        AlertSettingsNode::WriteError(
+            "SimpleExpr::Unserialize", __LINE__,
+            QStringLiteral("Wyrażenie alertu: niepoprawny obiekt ustawień operatora porównania"));
+}

@@ -1,0 +1,252 @@
+#include "AlertsFixture.h"
+
+#include "alerts/engine/AlertsModuleWorkerThread.h"
+#include "alerts/engine/ArgumentsListManager.h"
+#include "platform/base/AppPaths.h"
+#include "tests/support/TempHome.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <thread>
+
+namespace
+{
+class AlertModuleTest : public AlertsFixture
+{
+protected:
+    AlertModuleTest() { module.SetObserver(&observer); }
+    ~AlertModuleTest() override { module.SetObserver(nullptr); }
+
+    static AlertExprArgValue Value(double value, double time) { return AlertExprArgValue(value, 2, OleDate(time)); }
+
+    // A value that fires a marker alert, delivered after everything before it: once the
+    // marker fired, the worker has handled what was queued earlier.
+    void WaitForWorker()
+    {
+        static std::uint32_t round = 0;
+        const AlertExprArgDesc marker = Arg(1000);
+        if (!m_markerId)
+        {
+            auto alert = NewAlert(QStringLiteral("marker"));
+            alert->BuySide().SetSideEnabled(true);
+            AddExpr(alert->BuySide(), marker, eCmpNotEqual, -1);
+            m_markerId = module.AddAlert(alert);
+        }
+        const QString name = QStringLiteral("marker");
+        const std::size_t before = generator.Count(name);
+        ++round;
+        // Alternating values make the edge-triggered marker fire every second time; two
+        // deliveries guarantee one firing.
+        module.OnUpdateArgValue(marker, Value(-1, round * 2.0));
+        module.OnUpdateArgValue(marker, Value(round, round * 2.0 + 1));
+        ASSERT_TRUE(generator.WaitFor(name, before + 1));
+    }
+
+    std::vector<QString> GeneratedNames()
+    {
+        std::vector<QString> names;
+        for (const auto& generated : generator.Taken())
+        {
+            if (generated.name != QStringLiteral("marker"))
+                names.push_back(generated.name);
+        }
+        return names;
+    }
+
+    RecordingObserver observer;
+    std::uint32_t m_markerId = 0;
+};
+
+class ExposedWorker : public AlertsModuleWorkerThread
+{
+public:
+    using AlertsModuleWorkerThread::AlertsModuleWorkerThread;
+    using AlertsModuleWorkerThread::ProcessMessage;
+};
+}
+
+TEST_F(AlertModuleTest, ValueFromAForeignThreadFiresTheLinkedAlert)
+{
+    ASSERT_EQ(AlertModule::Instance(), &module);
+    ASSERT_TRUE(module.HasWorker());
+    AddTwoSided(QStringLiteral("kupno"), Arg(1), 10, 5);
+    std::thread producer([this] {
+        IAlertModule& alerts = module;
+        alerts.OnUpdateArgValue(Arg(9), Value(50, 1));
+        alerts.OnUpdateArgValue(Arg(1), Value(11, 1));
+    });
+    producer.join();
+    ASSERT_TRUE(generator.WaitFor(1));
+    const auto generated = generator.Taken();
+    ASSERT_EQ(generated.size(), 1u);
+    EXPECT_EQ(generated[0].name, QStringLiteral("kupno"));
+    EXPECT_EQ(generated[0].side, BLAlert::kBuySide);
+    EXPECT_FALSE(module.Arguments().Find(Arg(9)));
+}
+
+TEST_F(AlertModuleTest, ValuesKeepTheirOrderAcrossDeliveries)
+{
+    auto alert = NewAlert(QStringLiteral("krawędź"));
+    alert->BuySide().SetSideEnabled(true);
+    AddExpr(alert->BuySide(), Arg(1), eCmpGreater, 10);
+    module.AddAlert(alert);
+    for (int i = 0; i < 200; ++i)
+        module.OnUpdateArgValue(Arg(1), Value(i % 2 == 0 ? 11 : 5, i));
+    WaitForWorker();
+    EXPECT_EQ(GeneratedNames().size(), 100u);
+}
+
+TEST_F(AlertModuleTest, ListWithARefusedValueStillRunsTheAcceptedOnes)
+{
+    AddTwoSided(QStringLiteral("a"), Arg(1), 10, 5);
+    AddTwoSided(QStringLiteral("b"), Arg(2), 10, 5);
+    auto values = std::make_shared<AlertExprArgList>();
+    values->Attach(Arg(1), Value(11, 1));
+    values->Attach(Arg(9), Value(11, 1));
+    values->Attach(Arg(2), Value(12, 1));
+    module.OnUpdateArgListValues(values);
+    WaitForWorker();
+    EXPECT_EQ(GeneratedNames(), (std::vector<QString>{QStringLiteral("a"), QStringLiteral("b")}));
+    EXPECT_EQ(module.Arguments().ArgumentValue(Arg(2)), 12.0);
+    EXPECT_FALSE(module.Arguments().Find(Arg(9)));
+}
+
+TEST_F(AlertModuleTest, DestroyedArgumentStopsItsAlertsAndTellsTheWindows)
+{
+    const std::uint32_t id = AddTwoSided(QStringLiteral("a"), Arg(1), 10, 5);
+    module.OnArgDestroyed(Arg(1));
+    module.OnUpdateArgValue(Arg(1), Value(11, 1));
+    WaitForWorker();
+    EXPECT_TRUE(GeneratedNames().empty());
+    EXPECT_FALSE(module.Alerts().GetAlertBoolParam(id, AlertsListManager::eExecuteAllowed));
+    EXPECT_TRUE(observer.Events().contains(QStringLiteral("destroyed arg1")));
+    EXPECT_FALSE(module.Arguments().Find(Arg(1)));
+}
+
+TEST_F(AlertModuleTest, RequestIdChangesReBindAlertsOnTheMainThread)
+{
+    const LogCapture log;
+    const AlertExprArgDesc first = SeriesArg(100, 1);
+    const AlertExprArgDesc chained = SeriesArg(300, 3);
+    const std::uint32_t firstId = AddTwoSided(QStringLiteral("pierwszy"), first, 10, 5);
+    const std::uint32_t chainedId = AddTwoSided(QStringLiteral("łańcuch"), chained, 10, 5);
+    const std::uint32_t deletedId = AddTwoSided(QStringLiteral("usunięty"), SeriesArg(100, 9), 10, 5);
+
+    IAlertModule& alerts = module;
+    alerts.OnUpdateArgRequestId(first, 200);
+    alerts.OnUpdateArgRequestId(chained, 400);
+    WaitForWorker();
+    alerts.OnUpdateArgRequestId(SeriesArg(400, 3), 500);
+    WaitForWorker();
+    ASSERT_TRUE(mediator.WaitForPost());
+    EXPECT_FALSE(module.ProcessChangeRequests(AlertModule::kChangeRequestMessage + 1));
+    module.RemoveAlert(QStringLiteral("usunięty"));
+    EXPECT_TRUE(module.ProcessChangeRequests(AlertModule::kChangeRequestMessage));
+
+    EXPECT_EQ(module.Alerts().Count(), 3u);
+    EXPECT_FALSE(module.Alerts().Contains(firstId));
+    EXPECT_FALSE(module.Alerts().Contains(chainedId));
+    EXPECT_FALSE(module.Alerts().Contains(deletedId));
+    EXPECT_FALSE(module.Alerts().FindIdByName(QStringLiteral("usunięty")));
+    for (const auto& [old, moved] : {std::pair(first, SeriesArg(200, 1)), std::pair(chained, SeriesArg(500, 3))})
+    {
+        EXPECT_FALSE(module.Arguments().Find(old));
+        EXPECT_EQ(source.RemoveCalls(old), 1);
+        EXPECT_EQ(module.Arguments().ArgumentInstanceCount(moved), 2u);
+        EXPECT_EQ(module.Alerts().LinkCount(moved), 1u);
+    }
+    const std::uint32_t newId = *module.Alerts().FindIdByName(QStringLiteral("pierwszy"));
+    EXPECT_TRUE(module.Alerts().GetAlertBoolParam(newId, AlertsListManager::eExecuteAllowed));
+    EXPECT_TRUE(observer.Events().contains(QStringLiteral("removed %1").arg(firstId)));
+    EXPECT_TRUE(observer.Events().contains(QStringLiteral("added %1").arg(newId)));
+
+    module.OnUpdateArgValue(first, Value(11, 1));
+    module.OnUpdateArgValue(SeriesArg(200, 1), Value(11, 2));
+    module.OnUpdateArgValue(SeriesArg(500, 3), Value(4, 2));
+    WaitForWorker();
+    EXPECT_EQ(GeneratedNames(), (std::vector<QString>{QStringLiteral("pierwszy"), QStringLiteral("łańcuch")}));
+}
+
+TEST_F(AlertModuleTest, OnlyItsOwnMessagesReachTheWorker)
+{
+    ExposedWorker worker(module);
+    EXPECT_FALSE(worker.ProcessMessage(ThreadMessage{0x403, 0, 0}));
+    EXPECT_TRUE(worker.ProcessMessage(ThreadMessage{AlertsModuleWorkerThread::kDataQueuedMessage, 0, 0}));
+    EXPECT_FALSE(worker.OnUpdateArgValue(Arg(1), Value(1, 1)));
+
+    ASSERT_TRUE(worker.Start(MessageThread::StartMode::Suspended));
+    AddTwoSided(QStringLiteral("a"), Arg(1), 10, 5);
+    worker.OnUpdateArgValue(Arg(1), Value(11, 1));
+    worker.OnArgDestroyed(Arg(1));
+    worker.OnUpdateArgListValues(std::make_shared<AlertExprArgList>());
+    const auto elements = worker.GetAllData();
+    ASSERT_EQ(elements.size(), 3u);
+    EXPECT_EQ(elements[0].kind, AlertsModuleWorkerThread::DataElement::eValue);
+    EXPECT_EQ(elements[0].value.Value(), 11.0);
+    EXPECT_EQ(elements[1].kind, AlertsModuleWorkerThread::DataElement::eArgumentDestroyed);
+    EXPECT_EQ(elements[2].kind, AlertsModuleWorkerThread::DataElement::eValueList);
+    worker.OnUpdateArgValue(Arg(1), Value(11, 2));
+    worker.ClearData();
+    EXPECT_TRUE(worker.GetAllData().empty());
+    worker.Resume();
+    worker.Stop();
+    EXPECT_TRUE(module.Alerts().GetAlertBoolParam(1, AlertsListManager::eExecuteAllowed));
+}
+
+TEST_F(AlertModuleTest, EditedCopyOfAVanishedAlertComesBackAsNew)
+{
+    const std::uint32_t id = AddTwoSided(QStringLiteral("a"), Arg(1), 10, 5);
+    const auto clone = module.Alerts().CloneAlert(id);
+    EXPECT_TRUE(module.RemoveAlert(QStringLiteral("a")));
+    EXPECT_FALSE(module.RemoveAlert(QStringLiteral("a")));
+    const std::uint32_t newId = module.AddAlert(clone);
+    EXPECT_NE(newId, id);
+    EXPECT_EQ(observer.Events(),
+              (QStringList{QStringLiteral("added %1").arg(id), QStringLiteral("removed %1").arg(id),
+                           QStringLiteral("added %1").arg(newId)}));
+    clone->Properties().SetName(QStringLiteral("b"));
+    EXPECT_EQ(module.AddAlert(std::make_shared<BLAlert>(*clone)), newId);
+    EXPECT_EQ(observer.Events().last(), QStringLiteral("changed"));
+}
+
+TEST_F(AlertModuleTest, ClearAllEmptiesListAndRegistry)
+{
+    const LogCapture log;
+    mediator.productKind = AlertLog::kLoggingProductKind;
+    AddTwoSided(QStringLiteral("a"), Arg(1), 10, 5);
+    const auto held = module.Alerts().CloneAlert(1);
+    module.ClearAll();
+    EXPECT_EQ(module.Alerts().Count(), 0u);
+    EXPECT_FALSE(module.Arguments().Find(Arg(1)));
+    EXPECT_EQ(source.RemoveCalls(Arg(1)), 1);
+    EXPECT_TRUE(observer.Events().contains(QStringLiteral("all removed")));
+    EXPECT_TRUE(log.Text().contains(QStringLiteral("Alert lokalny usunięcie -  Usunięcie wszystkich alertów.")));
+}
+
+TEST_F(AlertModuleTest, SourcesAreFoundByModuleName)
+{
+    EXPECT_TRUE(module.IsArgumentSourceAvailable(Arg(1)));
+    EXPECT_TRUE(module.AddArgumentUsage(Arg(1)));
+    const AlertExprArgDesc foreign(QStringLiteral("Brak"), 1, QStringLiteral("x"), QStringLiteral("y"));
+    EXPECT_FALSE(module.IsArgumentSourceAvailable(foreign));
+    EXPECT_FALSE(module.AddArgumentUsage(foreign));
+    module.RemoveArgumentUsage(foreign);
+}
+
+TEST_F(AlertModuleTest, DiagnosticFileReplacesTheOldOne)
+{
+    const TempHome home;
+    const QString folder = QDir(AppPaths::AppDataFolder()).filePath(QStringLiteral("AlertsModule"));
+    ASSERT_TRUE(AppPaths::EnsureFolder(folder));
+    QFile old(QDir(folder).filePath(QStringLiteral("logAlertsState.txt")));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("stara zawartość, dłuższa niż nowa, dużo dłuższa, naprawdę dużo");
+    old.close();
+    AddTwoSided(QStringLiteral("a"), Arg(1), 10, 5);
+    ASSERT_TRUE(module.LogAlertsState());
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(old.readAll());
+    EXPECT_TRUE(text.startsWith(QStringLiteral("AlertsListManager\n\n\n=====")));
+    EXPECT_FALSE(text.contains(QStringLiteral("stara")));
+}

@@ -1,0 +1,191 @@
+#include "AlertsFakes.h"
+
+#include "alerts/engine/BLAlert.h"
+#include "platform/base/Log.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+bool FakeArgumentSource::IsArgumentValid(const AlertExprArgDesc& argument)
+{
+    const std::lock_guard lock(m_mutex);
+    return m_invalid.count(argument) == 0;
+}
+
+bool FakeArgumentSource::AddArgumentUsage(const AlertExprArgDesc& argument)
+{
+    const std::lock_guard lock(m_mutex);
+    ++m_adds[argument];
+    return m_refused.count(argument) == 0;
+}
+
+void FakeArgumentSource::RemoveArgumentUsage(const AlertExprArgDesc& argument)
+{
+    const std::lock_guard lock(m_mutex);
+    ++m_removes[argument];
+}
+
+void FakeArgumentSource::Refuse(const AlertExprArgDesc& argument)
+{
+    const std::lock_guard lock(m_mutex);
+    m_refused.insert(argument);
+}
+
+void FakeArgumentSource::Invalidate(const AlertExprArgDesc& argument)
+{
+    const std::lock_guard lock(m_mutex);
+    m_invalid.insert(argument);
+}
+
+int FakeArgumentSource::AddCalls(const AlertExprArgDesc& argument) const
+{
+    const std::lock_guard lock(m_mutex);
+    const auto found = m_adds.find(argument);
+    return found == m_adds.end() ? 0 : found->second;
+}
+
+int FakeArgumentSource::RemoveCalls(const AlertExprArgDesc& argument) const
+{
+    const std::lock_guard lock(m_mutex);
+    const auto found = m_removes.find(argument);
+    return found == m_removes.end() ? 0 : found->second;
+}
+
+int FakeArgumentSource::TotalCalls() const
+{
+    const std::lock_guard lock(m_mutex);
+    int total = 0;
+    for (const auto& [argument, count] : m_adds)
+        total += count;
+    for (const auto& [argument, count] : m_removes)
+        total += count;
+    return total;
+}
+
+IAlertArgumentSource* FakeAlertsMediator::GetAlertArgumentSource(const QString& moduleName)
+{
+    const auto found = sources.find(moduleName);
+    return found == sources.end() ? nullptr : found->second;
+}
+
+bool FakeAlertsMediator::PostToMainFrame(unsigned message)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_messages.push_back(message);
+    }
+    m_posted.notify_all();
+    return true;
+}
+
+std::vector<unsigned> FakeAlertsMediator::TakePostedMessages()
+{
+    const std::lock_guard lock(m_mutex);
+    return std::exchange(m_messages, {});
+}
+
+bool FakeAlertsMediator::WaitForPost(std::chrono::milliseconds timeout)
+{
+    std::unique_lock lock(m_mutex);
+    return m_posted.wait_for(lock, timeout, [this] { return !m_messages.empty(); });
+}
+
+void RecordingGenerator::GenerateAlert(const BLAlert& alert, unsigned side)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_alerts.push_back(Generated{alert.GetId(), alert.Name(), side});
+        ++m_total;
+        ++m_byName[alert.Name()];
+    }
+    m_generated.notify_all();
+}
+
+std::vector<RecordingGenerator::Generated> RecordingGenerator::Taken()
+{
+    const std::lock_guard lock(m_mutex);
+    return std::exchange(m_alerts, {});
+}
+
+std::size_t RecordingGenerator::Count() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_total;
+}
+
+bool RecordingGenerator::WaitFor(std::size_t count, std::chrono::milliseconds timeout)
+{
+    std::unique_lock lock(m_mutex);
+    return m_generated.wait_for(lock, timeout, [this, count] { return m_total >= count; });
+}
+
+bool RecordingGenerator::WaitFor(const QString& name, std::size_t count, std::chrono::milliseconds timeout)
+{
+    std::unique_lock lock(m_mutex);
+    return m_generated.wait_for(lock, timeout, [this, &name, count] { return m_byName[name] >= count; });
+}
+
+std::size_t RecordingGenerator::Count(const QString& name) const
+{
+    const std::lock_guard lock(m_mutex);
+    const auto found = m_byName.find(name);
+    return found == m_byName.end() ? 0 : found->second;
+}
+
+void RecordingObserver::OnAlertAdded(std::uint32_t alertId)
+{
+    const std::lock_guard lock(m_mutex);
+    m_events << QStringLiteral("added %1").arg(alertId);
+}
+
+void RecordingObserver::OnAlertsChanged()
+{
+    const std::lock_guard lock(m_mutex);
+    m_events << QStringLiteral("changed");
+}
+
+void RecordingObserver::OnAlertRemoved(std::uint32_t alertId)
+{
+    const std::lock_guard lock(m_mutex);
+    m_events << QStringLiteral("removed %1").arg(alertId);
+}
+
+void RecordingObserver::OnAllAlertsRemoved()
+{
+    const std::lock_guard lock(m_mutex);
+    m_events << QStringLiteral("all removed");
+}
+
+void RecordingObserver::OnArgumentDestroyed(const AlertExprArgDesc& argument)
+{
+    const std::lock_guard lock(m_mutex);
+    m_events << QStringLiteral("destroyed %1").arg(argument.GetArgumentName());
+}
+
+QStringList RecordingObserver::Events() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_events;
+}
+
+LogCapture::LogCapture()
+{
+    QTemporaryDir dir;
+    dir.setAutoRemove(false);
+    m_folder = dir.path();
+    m_path = QDir(m_folder).filePath(QStringLiteral("Log.txt"));
+    Log::Init(m_path);
+}
+
+LogCapture::~LogCapture()
+{
+    Log::Close();
+    QDir(m_folder).removeRecursively();
+}
+
+QString LogCapture::Text() const
+{
+    QFile file(m_path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}

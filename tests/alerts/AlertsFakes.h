@@ -1,0 +1,127 @@
+#pragma once
+// Fakes shared by the alert tests: a mediator with argument sources, a source that counts
+// and can refuse, a generator that records generated alerts and an observer of the module.
+// Every fake is safe to use from the worker thread and the test thread at once.
+
+#include "alerts/engine/IAlertGenerator.h"
+#include "alerts/engine/IAlertModuleObserver.h"
+#include "alerts/engine/IAlertsMediator.h"
+#include "platform/modules/IAlertArgumentSource.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <set>
+#include <vector>
+
+class FakeArgumentSource : public IAlertArgumentSource
+{
+public:
+    void PublishArgumentValues(std::shared_ptr<const AlertExprArgList> values) override {}
+    void NotifyArgumentDestroyed(const AlertExprArgDesc& argument) override {}
+    bool IsArgumentValid(const AlertExprArgDesc& argument) override;
+    bool AddArgumentUsage(const AlertExprArgDesc& argument) override;
+    void RemoveArgumentUsage(const AlertExprArgDesc& argument) override;
+
+    void Refuse(const AlertExprArgDesc& argument);
+    void Invalidate(const AlertExprArgDesc& argument);
+    int AddCalls(const AlertExprArgDesc& argument) const;
+    int RemoveCalls(const AlertExprArgDesc& argument) const;
+    int TotalCalls() const;
+
+private:
+    mutable std::mutex m_mutex;
+    std::set<AlertExprArgDesc> m_refused;
+    std::set<AlertExprArgDesc> m_invalid;
+    std::map<AlertExprArgDesc, int> m_adds;
+    std::map<AlertExprArgDesc, int> m_removes;
+};
+
+class FakeAlertsMediator : public IAlertsMediator
+{
+public:
+    IAlertArgumentSource* GetAlertArgumentSource(const QString& moduleName) override;
+    int GetProductKind() override { return productKind; }
+    std::optional<QStringList> GetListedInstruments() override { return listedInstruments; }
+    bool CloudAlertExists(const QString& name) override { return cloudAlertNames.contains(name); }
+    AlertPropsDefaults GetNewAlertDefaults() override { return defaults; }
+    bool PostToMainFrame(unsigned message) override;
+
+    std::vector<unsigned> TakePostedMessages();
+    // Waits until a message was posted; false after the timeout.
+    bool WaitForPost(std::chrono::milliseconds timeout = std::chrono::seconds(5));
+
+    // Set before the module is made.
+    std::map<QString, IAlertArgumentSource*> sources;
+    int productKind = 1;
+    std::optional<QStringList> listedInstruments;
+    QStringList cloudAlertNames;
+    AlertPropsDefaults defaults;
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_posted;
+    std::vector<unsigned> m_messages;
+};
+
+class RecordingGenerator : public IAlertGenerator
+{
+public:
+    struct Generated
+    {
+        std::uint32_t alertId = 0;
+        QString name;
+        unsigned side = 0;
+    };
+
+    void GenerateAlert(const BLAlert& alert, unsigned side) override;
+
+    std::vector<Generated> Taken();
+    std::size_t Count() const;
+    // Waits until count alerts were generated in all, or of the alert of that name; false
+    // after the timeout.
+    bool WaitFor(std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    bool WaitFor(const QString& name, std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    std::size_t Count(const QString& name) const;
+
+private:
+    mutable std::mutex m_mutex;
+    std::condition_variable m_generated;
+    std::vector<Generated> m_alerts;
+    std::size_t m_total = 0;
+    std::map<QString, std::size_t> m_byName;
+};
+
+class RecordingObserver : public IAlertModuleObserver
+{
+public:
+    void OnAlertAdded(std::uint32_t alertId) override;
+    void OnAlertsChanged() override;
+    void OnAlertRemoved(std::uint32_t alertId) override;
+    void OnAllAlertsRemoved() override;
+    void OnArgumentDestroyed(const AlertExprArgDesc& argument) override;
+
+    QStringList Events() const;
+
+private:
+    mutable std::mutex m_mutex;
+    QStringList m_events;
+};
+
+// Points the application log at a temporary folder for one test and reads it back.
+class LogCapture
+{
+public:
+    LogCapture();
+    ~LogCapture();
+    QString Text() const;
+
+private:
+    QString m_path;
+    QString m_folder;
+};
