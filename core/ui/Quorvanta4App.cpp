@@ -50,11 +50,13 @@ void Quorvanta4App::EndPlugins()
     m_consumerManager.reset();
 }
 
-bool Quorvanta4App::InitInstance()
+bool Quorvanta4App::InitInstance(const MainWindowFactory& makeMainWindow)
 {
     if (!LoadPlugins())
         return false;
-    m_mainWindow = std::make_unique<QMainWindow>();
+    m_mainWindow = makeMainWindow();
+    if (!m_mainWindow)
+        return false;
     m_mainWindow->setWindowTitle(ProductName());
     m_mainWindow->resize(1280, 800);
     m_mainWindow->show();

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class BLProvidersManager;
@@ -18,8 +19,11 @@ public:
     Quorvanta4App(const Quorvanta4App&) = delete;
     Quorvanta4App& operator=(const Quorvanta4App&) = delete;
 
+    // Makes the main window; null when it cannot be made.
+    using MainWindowFactory = std::function<std::unique_ptr<QMainWindow>()>;
+
     // Prepares everything the main loop needs; false ends the program before the loop.
-    bool InitInstance();
+    bool InitInstance(const MainWindowFactory& makeMainWindow);
     int ExitInstance();
 
     QMainWindow* MainWindow() const { return m_mainWindow.get(); }

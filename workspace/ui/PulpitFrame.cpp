@@ -1,0 +1,28 @@
+#include "workspace/ui/PulpitFrame.h"
+
+#include "platform/base/Log.h"
+#include "platform/toolkit/RibbonBarView.h"
+#include "ribbon/QuorvantaRibbonBar.h"
+#include "ribbon/RibbonTabsCreatorsQ4Classic.h"
+#include "ribbon/RibbonsFactory.h"
+
+PulpitFrame::PulpitFrame(bool extendedMode)
+    : m_extendedMode(extendedMode)
+{
+}
+
+// The ribbon view is a child widget and dies after the members; it then shows nothing.
+PulpitFrame::~PulpitFrame() = default;
+
+bool PulpitFrame::CreateRibbon()
+{
+    m_ribbonsFactory = std::make_unique<RibbonsFactory>(*this, std::make_shared<RibbonTabsCreatorsQ4Classic>());
+    if (!m_ribbonsFactory->CreateRibbon())
+    {
+        Log::WriteError(QStringLiteral("Nie udało się utworzyć wstążki."), QStringLiteral("Quorvanta 4"),
+                        QStringLiteral("PulpitFrame::CreateRibbon"), __LINE__);
+        return false;
+    }
+    setMenuWidget(new RibbonBarView(*m_ribbonsFactory->GetRibbonBar(), this));
+    return true;
+}
