@@ -98,13 +98,14 @@ bool SessionStatisticsModule::Unserialise(const Settings& tree, QWidget* parent)
 
 bool SessionStatisticsModule::SetNewStatistics(const SessionStatistics& statistics)
 {
-    auto copy = std::make_shared<const SessionStatistics>(statistics);
-    const NDateTime received = m_clock.Now();
+    std::shared_ptr<const SessionStatistics> kept = std::make_shared<const SessionStatistics>(statistics);
+    const QDateTime received = m_clock.Now();
     std::shared_ptr<DataProcessingThread> worker;
     {
         const SafeAutoLock lock(m_dataQueueLock, "SessionStatisticsModule::SetNewStatistics", kFile);
         m_queuedTime = received;
-        m_queuedStatistics = std::move(copy);
+        // The statistics replaced are released after the lock.
+        m_queuedStatistics.swap(kept);
         if (m_processPending)
             return true;
         worker = m_worker;
@@ -218,20 +219,16 @@ void SessionStatisticsModule::Shutdown()
 
 bool SessionStatisticsModule::Initialise()
 {
+    ReleaseWorker();
     auto worker = std::make_shared<DataProcessingThread>(this);
-    const bool started = worker->Start(MessageThread::StartMode::Suspended);
-    if (!started)
+    if (!worker->Start(MessageThread::StartMode::Suspended))
     {
         LogError("SessionStatisticsModule::Initialise", __LINE__, QStringLiteral("Nie utworzono wątku roboczego"));
-        worker.reset();
+        return false;
     }
-    std::shared_ptr<DataProcessingThread> previous;
-    {
-        const SafeAutoLock lock(m_dataQueueLock, "SessionStatisticsModule::Initialise", kFile);
-        previous = std::exchange(m_worker, std::move(worker));
-        m_processPending = false;
-    }
-    return started;
+    const SafeAutoLock lock(m_dataQueueLock, "SessionStatisticsModule::Initialise", kFile);
+    m_worker = std::move(worker);
+    return true;
 }
 
 bool SessionStatisticsModule::EnsureWindow(QWidget* parent)
@@ -280,7 +277,7 @@ void SessionStatisticsModule::OnWindowDestroyed()
 
 void SessionStatisticsModule::ProcessLastSesstionStatistics()
 {
-    NDateTime received;
+    QDateTime received;
     std::shared_ptr<const SessionStatistics> statistics;
     {
         const SafeAutoLock lock(m_dataQueueLock, "SessionStatisticsModule::ProcessLastSesstionStatistics", kFile);
@@ -290,10 +287,11 @@ void SessionStatisticsModule::ProcessLastSesstionStatistics()
         received = m_queuedTime;
         statistics = m_queuedStatistics;
     }
+    const NDateTime receivedLocal = StatisticsClock::ToLocal(received);
     const std::uint32_t tick = m_clock.TickCount();
     {
         const SafeAutoLock lock(m_displayLock, "SessionStatisticsModule::ProcessLastSesstionStatistics", kFile);
-        m_displayData.overall.Update(received, *statistics);
+        m_displayData.overall.Update(receivedLocal, *statistics);
         for (int kind = 0; kind < kAssetStatisticTypes; ++kind)
             m_displayData.highest[kind].Update(
                 statistics->GetHighestAssetsList(static_cast<EAssetStatisticType>(kind)), tick);
@@ -305,7 +303,7 @@ void SessionStatisticsModule::ProcessLastSesstionStatistics()
 
 void SessionStatisticsModule::ProcessSessionChange()
 {
-    const NDateTime now = m_clock.Now();
+    const NDateTime now = StatisticsClock::ToLocal(m_clock.Now());
     {
         const SafeAutoLock lock(m_displayLock, "SessionStatisticsModule::ProcessSessionChange", kFile);
         m_displayData.overall.Reset(now);

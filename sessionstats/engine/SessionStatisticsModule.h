@@ -18,11 +18,11 @@
 #include "platform/modules/IGenericModule.h"
 #include "platform/modules/ISessionStatisticsModule.h"
 #include "platform/modules/IStatisticsSessionReceiver.h"
-#include "platform/modules/NDateTime.h"
 #include "sessionstats/engine/SessionStatisticsArguments.h"
 #include "sessionstats/engine/SessionStatisticsDisplayData.h"
 #include "sessionstats/engine/StatisticsClock.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -161,7 +161,7 @@ private:
     // Guards the members from here to m_worker. Only the newest statistics are kept: a pass
     // processes only the newest, so older ones would only wait to be dropped.
     SafeCriticalSection m_dataQueueLock{QStringLiteral("SessionStatisticsModule::DataQueue")};
-    NDateTime m_queuedTime;
+    QDateTime m_queuedTime;
     std::shared_ptr<const SessionStatistics> m_queuedStatistics;
     // A 1025 waits for the worker; the statistics that come meanwhile go with it.
     bool m_processPending = false;

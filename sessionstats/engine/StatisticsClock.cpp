@@ -8,13 +8,18 @@ const StatisticsClock& StatisticsClock::System()
     return clock;
 }
 
+NDateTime StatisticsClock::ToLocal(const QDateTime& moment)
+{
+    return NDateTime(moment.toLocalTime());
+}
+
 std::uint32_t StatisticsClock::TickCount() const
 {
     const auto elapsed = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
 
-NDateTime StatisticsClock::Now() const
+QDateTime StatisticsClock::Now() const
 {
-    return NDateTime::Now();
+    return QDateTime::currentDateTimeUtc();
 }

@@ -53,7 +53,7 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     return true;
 }
 
-NDateTime ManualClock::Now() const
+QDateTime ManualClock::Now() const
 {
     const std::lock_guard lock(m_mutex);
     return m_now;
@@ -62,7 +62,7 @@ NDateTime ManualClock::Now() const
 void ManualClock::SetNow(const NDateTime& now)
 {
     const std::lock_guard lock(m_mutex);
-    m_now = now;
+    m_now = now.ToQDateTime();
 }
 
 void FakeAlertModule::OnUpdateArgValue(const AlertExprArgDesc& argument, const AlertExprArgValue& value)

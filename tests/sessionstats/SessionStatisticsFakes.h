@@ -38,14 +38,14 @@ class ManualClock : public StatisticsClock
 {
 public:
     std::uint32_t TickCount() const override { return tick.load(); }
-    NDateTime Now() const override;
+    QDateTime Now() const override;
     void SetNow(const NDateTime& now);
 
     std::atomic<std::uint32_t> tick = 1000;
 
 private:
     mutable std::mutex m_mutex;
-    NDateTime m_now = At(9, 0);
+    QDateTime m_now = At(9, 0).ToQDateTime();
 };
 
 class FakeAlertModule : public IAlertModule
