@@ -162,19 +162,20 @@ bool SessionStatisticsModule::IsWindowActive() const
 
 void SessionStatisticsModule::ToggleTopPane()
 {
-    m_mainWindowSettings.topPane = m_mainWindowSettings.topPane ? 0 : 1;
-    if (!HasWindowWidget())
-        return;
-    m_window->ShowTopPane(m_mainWindowSettings.topPane != 0);
-    m_window->FitToContent(-1);
+    TogglePane(m_mainWindowSettings.topPane, &ISessionStatisticsWindow::ShowTopPane);
 }
 
 void SessionStatisticsModule::ToggleBottomPane()
 {
-    m_mainWindowSettings.bottomPane = m_mainWindowSettings.bottomPane ? 0 : 1;
+    TogglePane(m_mainWindowSettings.bottomPane, &ISessionStatisticsWindow::ShowBottomPane);
+}
+
+void SessionStatisticsModule::TogglePane(int& flag, void (ISessionStatisticsWindow::*showPane)(bool))
+{
+    flag = flag ? 0 : 1;
     if (!HasWindowWidget())
         return;
-    m_window->ShowBottomPane(m_mainWindowSettings.bottomPane != 0);
+    (m_window.get()->*showPane)(flag != 0);
     m_window->FitToContent(-1);
 }
 

@@ -136,6 +136,7 @@ public:
 
 private:
     void RefreshViews();
+    void TogglePane(int& flag, void (ISessionStatisticsWindow::*showPane)(bool));
     void Serialise(Settings& tree) const;
     bool Unserialise(const Settings& tree, QWidget* parent);
     bool IsOwnWindow(QWidget* window) const;
