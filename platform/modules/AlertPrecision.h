@@ -3,7 +3,11 @@
 // sources deliver it with their values and as constants of alert expressions keep it.
 // Only texts use it: comparisons of values are exact.
 
-enum EPrecision : int
+// A whole number, the same type as the precision of a data series (DSProp.h), so that a
+// source may include both.
+using EPrecision = int;
+
+enum : EPrecision
 {
     ePrecisionUnknown = -1,
     ePrecision0 = 0,

@@ -13,13 +13,13 @@ bool InRange(EAssetStatisticType type)
 const SessionStatistics::AssetsList& SessionStatistics::GetHighestAssetsList(EAssetStatisticType type) const
 {
     static const AssetsList empty;
-    return InRange(type) ? m_lists[type] : empty;
+    return InRange(type) && m_lists[type] ? *m_lists[type] : empty;
 }
 
 void SessionStatistics::SetHighestAssetsList(EAssetStatisticType type, AssetsList list)
 {
     if (InRange(type))
-        m_lists[type] = std::move(list);
+        m_lists[type] = std::make_shared<const AssetsList>(std::move(list));
 }
 
 void SessionStatistics::SetGeneralInfo(std::shared_ptr<GeneralData> increase, std::shared_ptr<GeneralData> decrease,

@@ -2,7 +2,7 @@
 // The statistics of a running trading session as a provider publishes them: for each ranking the
 // instruments in the provider's order (best first), and the overall figures of the rising,
 // falling and unchanged instruments. A published object is never changed afterwards, so copies
-// share its parts.
+// share its parts: copying statistics costs the same whatever the number of instruments.
 
 #include "platform/modules/AssetStatistics.h"
 #include "platform/modules/EAssetStatisticType.h"
@@ -37,7 +37,8 @@ public:
                         std::shared_ptr<GeneralData> noChange);
 
 private:
-    std::array<AssetsList, kAssetStatisticTypes> m_lists;
+    // Null until set; a list is replaced whole, never changed, so copies may share it.
+    std::array<std::shared_ptr<const AssetsList>, kAssetStatisticTypes> m_lists;
     std::shared_ptr<GeneralData> m_increase;
     std::shared_ptr<GeneralData> m_decrease;
     std::shared_ptr<GeneralData> m_noChange;
