@@ -27,6 +27,18 @@ protected:
     QString Base() const { return FactoryFile(QStringLiteral("Quorvanta 4"), QStringLiteral("base_globals.xml")); }
     Settings StoredCurrent() const { return ReadNode(Current(), kRoot).value_or(Settings()); }
     std::unique_ptr<GlobalSettingsQ4Classic> Make() { return std::make_unique<GlobalSettingsQ4Classic>(host); }
+    // Made over a current file holding the node.
+    std::unique_ptr<GlobalSettingsQ4Classic> MakeOver(const Settings& stored)
+    {
+        WriteNode(Current(), stored, kRoot);
+        return Make();
+    }
+    std::unique_ptr<GlobalSettingsQ4Classic> MakeWithTimeSource(const QString& name)
+    {
+        Settings stored;
+        stored["TimeSourceProvider"] = name;
+        return MakeOver(stored);
+    }
     QString Ini(const char* key) const
     {
         return IniFile(GlobalSettingsQ4Classic::UpdaterProxyIniPath()).ReadString(QStringLiteral("Proxy"),
@@ -181,10 +193,7 @@ TEST_F(GlobalSettingsQ4ClassicTest, TimeSourceMovesFromTheOldProviderToTheNewOne
 {
     host.AddProvider(QStringLiteral("Kelvora OnLine"));
     host.AddProvider(QStringLiteral("Inny"));
-    Settings stored;
-    stored["TimeSourceProvider"] = QStringLiteral("Inny");
-    WriteNode(Current(), stored, kRoot);
-    auto globals = Make();
+    auto globals = MakeWithTimeSource(QStringLiteral("Inny"));
     globals->ApplyTimeSourceProvider();
     EXPECT_EQ(globals->GetTimeSourceProvider(), host.providers[1].get());
 
@@ -222,8 +231,7 @@ TEST_F(GlobalSettingsQ4ClassicTest, ParametersOfTheDialog)
     stored["ValuesListSeparatorCSV"] = 1u;
     stored["DDEConsumerFormat"] = 0u;
     stored["TimeSourceProvider"] = QStringLiteral("Brak");
-    WriteNode(Current(), stored, kRoot);
-    auto globals = Make();
+    auto globals = MakeOver(stored);
 
     GeneralSettingsGroupBase target;
     globals->BuildParameters(target, true);
@@ -284,10 +292,7 @@ TEST_F(GlobalSettingsQ4ClassicTest, CurrentOptionIsSearchedFromTheLast)
     host.AddProvider(QStringLiteral("A"));
     host.AddProvider(QStringLiteral("B"));
     host.AddProvider(QStringLiteral("A"));
-    Settings stored;
-    stored["TimeSourceProvider"] = QStringLiteral("A");
-    WriteNode(Current(), stored, kRoot);
-    auto globals = Make();
+    auto globals = MakeWithTimeSource(QStringLiteral("A"));
     GeneralSettingsGroupBase target;
     globals->BuildParameters(target, true);
     EXPECT_EQ(target[4]->Node().OptionList().CurrentOptionID(), 2);
@@ -300,8 +305,7 @@ TEST_F(GlobalSettingsQ4ClassicTest, FactoryParametersComeFromTheBaseFile)
     WriteNode(Base(), factory, kRoot);
     Settings stored;
     stored["ValuesListSeparator"] = 1u;
-    WriteNode(Current(), stored, kRoot);
-    auto globals = Make();
+    auto globals = MakeOver(stored);
 
     GeneralSettingsGroupBase target;
     globals->BuildParameters(target, false);
