@@ -34,7 +34,8 @@ public:
     // false, from the factory node, and records that node as the target's source node.
     virtual void BuildParameters(GeneralSettingsGroupBase& target, bool fromCurrent) = 0;
     // Writes the node to the group's current file. Overrides call this first and then refresh
-    // their owner. False (logged) when the node could not be written.
+    // their owner; a group whose values live elsewhere (the cloud account) sends them there
+    // instead. False (logged) when the node could not be written.
     virtual bool SaveGroup(std::shared_ptr<Settings> node);
     // A display style changed (the kind and the style's id); groups that follow no style ignore it.
     virtual void OnStyleChanged(int styleKind, int styleId) {}
