@@ -5,6 +5,7 @@
 #include "platform/toolkit/RibbonBarBase.h"
 #include "platform/toolkit/RibbonGroupBase.h"
 #include "platform/toolkit/RibbonImageManager.h"
+#include "platform/toolkit/RibbonPaintManager.h"
 #include "platform/toolkit/RibbonTabBase.h"
 
 #include <QLinearGradient>
@@ -12,11 +13,12 @@
 #include <QPainterPath>
 
 RibbonPainter::RibbonPainter(QPainter& painter, const RibbonBarBase& ribbon, const RibbonImageManager& images,
-                             const RibbonPalette& palette)
+                             const RibbonPalette& palette, const RibbonPaintManager& paintManager)
     : m_painter(painter)
     , m_ribbon(ribbon)
     , m_images(images)
     , m_palette(palette)
+    , m_paintManager(paintManager)
 {
 }
 
@@ -25,10 +27,9 @@ void RibbonPainter::Paint(const RibbonLayout& layout)
     m_painter.fillRect(QRect(0, 0, layout.width, layout.height), m_palette.frame);
     if (!layout.groupRow.isEmpty())
     {
-        QLinearGradient gradient(layout.groupRow.topLeft(), layout.groupRow.bottomLeft());
-        gradient.setColorAt(0, m_palette.groupRowTop);
-        gradient.setColorAt(1, m_palette.groupRowBottom);
-        m_painter.fillRect(layout.groupRow, gradient);
+        m_painter.save();
+        m_paintManager.FillGroupsBackground(m_painter, m_ribbon.GetSelectedTab(), layout.groupRow, m_palette);
+        m_painter.restore();
         m_painter.setPen(m_palette.border);
         m_painter.drawLine(layout.groupRow.topLeft(), layout.groupRow.topRight());
         m_painter.drawLine(layout.groupRow.bottomLeft(), layout.groupRow.bottomRight());
