@@ -9,7 +9,11 @@
 struct RibbonPalette
 {
     QColor frame{0xDF, 0xE8, 0xF5};
+    // On the frame: unselected tabs.
     QColor frameText{0x1E, 0x39, 0x5B};
+    // On the light fill of the selected or hot tab, and on the group row: group captions, check boxes.
+    QColor selectedTabText{0x1E, 0x39, 0x5B};
+    QColor groupText{0x1E, 0x39, 0x5B};
     QColor groupRowTop{0xFA, 0xFC, 0xFF};
     QColor groupRowBottom{0xE4, 0xEC, 0xF7};
     QColor border{0xA8, 0xBE, 0xDB};

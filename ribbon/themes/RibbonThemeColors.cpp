@@ -15,6 +15,8 @@ struct PaletteEntry
 constexpr PaletteEntry kRibbonKeys[] = {
     {"Frame", &RibbonPalette::frame},
     {"FrameText", &RibbonPalette::frameText},
+    {"SelectedTabText", &RibbonPalette::selectedTabText},
+    {"GroupText", &RibbonPalette::groupText},
     {"GroupRowTop", &RibbonPalette::groupRowTop},
     {"GroupRowBottom", &RibbonPalette::groupRowBottom},
     {"Border", &RibbonPalette::border},

@@ -3,10 +3,11 @@
 // colours of contextual tabs, the colours other windows ask for by toolkit colour index, and
 // the named colours of the galleries. A file that lacks one of them is refused whole.
 //
-// Sections: [Ribbon] Frame, FrameText, GroupRowTop, GroupRowBottom, Border, GroupCaption, Text,
-// DisabledText, Hot, HotBorder, Pressed, Checked, SystemButton, SystemButtonText;
-// [ContextColors] Blue, Yellow, Green, Red, Purple, Cyan, Orange; [XtremeColors] 30, 41, 44,
-// 52, 53, 56; [Toolbar] ControlGallerySelected, ControlGalleryNormal, ControlGalleryBorder.
+// Sections: [Ribbon] Frame, FrameText, SelectedTabText, GroupText, GroupRowTop, GroupRowBottom,
+// Border, GroupCaption, Text, DisabledText, Hot, HotBorder, Pressed, Checked, SystemButton,
+// SystemButtonText; [ContextColors] Blue, Yellow, Green, Red, Purple, Cyan, Orange;
+// [XtremeColors] 30, 41, 44, 52, 53, 56; [Toolbar] ControlGallerySelected, ControlGalleryNormal,
+// ControlGalleryBorder.
 
 #include "platform/toolkit/RibbonPalette.h"
 
