@@ -65,7 +65,10 @@ void MessagePopup::ShowAt(const QPoint& bottomRight)
 {
     m_anchor = bottomRight;
     QRect target(bottomRight - QPoint(kSize.width() - 1, kSize.height() - 1), kSize);
-    if (const QScreen* screen = QGuiApplication::screenAt(bottomRight))
+    const QScreen* screen = QGuiApplication::screenAt(bottomRight);
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr)
     {
         const QRect area = screen->availableGeometry();
         target.moveRight(std::min(target.right(), area.right()));

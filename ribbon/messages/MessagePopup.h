@@ -36,7 +36,8 @@ public:
     QString GetRichText() const;
 
     // Shows the popup with its bottom-right corner at the point (screen coordinates), inside
-    // the work area of the point's screen, and starts the show delay.
+    // the work area of the point's screen (the primary one for a point off every screen), and
+    // starts the show delay.
     void ShowAt(const QPoint& bottomRight);
     // The point the popup was shown at, and where it stands once it has slid in.
     const QPoint& GetAnchor() const { return m_anchor; }

@@ -83,11 +83,16 @@ TEST_F(MessagePopupManagerTest, APopupShowsWithItsBottomRightCornerAtTheAnchor)
     EXPECT_TRUE(popup->testAttribute(Qt::WA_ShowWithoutActivating));
 }
 
-TEST_F(MessagePopupManagerTest, APopupNearTheScreensEdgeStaysOnTheScreen)
+TEST_F(MessagePopupManagerTest, APopupNearTheScreensEdgeOrOffItStaysOnTheScreen)
 {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     manager.ShowMessagePopup(nullptr, area.topLeft() + QPoint(10, 10), QStringLiteral("Quorvanta 4"), QStringLiteral("x"));
-    EXPECT_EQ(manager.GetOpenPopups().front()->GetTargetRect().topLeft(), area.topLeft());
+    manager.ShowMessagePopup(nullptr, area.bottomRight() + QPoint(5000, 5000), QStringLiteral("Quorvanta 4"),
+                             QStringLiteral("y"));
+    const std::vector<MessagePopup*> popups = manager.GetOpenPopups();
+    ASSERT_EQ(popups.size(), 2u);
+    EXPECT_EQ(popups[0]->GetTargetRect().topLeft(), area.topLeft());
+    EXPECT_EQ(popups[1]->GetTargetRect().bottomRight(), area.bottomRight());
 }
 
 TEST_F(MessagePopupManagerTest, PopupsAtOnePlaceStackUpwards)

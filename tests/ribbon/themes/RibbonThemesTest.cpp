@@ -1,4 +1,6 @@
+#include "platform/toolkit/PaintManager.h"
 #include "ribbon/themes/IRibbonThemeFrame.h"
+#include "ribbon/themes/KelvoraRibbonPaintManager.h"
 #include "ribbon/themes/RibbonThemes.h"
 
 #include <gtest/gtest.h>
@@ -135,5 +137,13 @@ TEST_F(RibbonThemesTest, ReapplyingAfterASettingsSaveKeepsTheThemeOfTheApplicati
     ASSERT_TRUE(ApplyRibbonTheme(GetRibbonThemeIndex(QStringLiteral("Office2010;Silver"))));
     ASSERT_TRUE(ApplyRibbonTheme(GetCurrentRibbonThemeIndex()));
     EXPECT_EQ(frame.loads.back().iniName, QStringLiteral("Office2010Silver.ini"));
+}
+
+TEST_F(RibbonThemesTest, InstallingTheRibbonThemePutsInTheProgramsRibbonPaintManager)
+{
+    PaintManager::Instance().SetRibbonPaintManager(nullptr);
+    InstallRibbonThemeEx();
+    EXPECT_NE(dynamic_cast<const KelvoraRibbonPaintManager*>(&PaintManager::Instance().GetRibbonPaintManager()), nullptr);
+    PaintManager::Instance().SetRibbonPaintManager(nullptr);
 }
 }
