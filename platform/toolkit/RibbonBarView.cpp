@@ -1,6 +1,7 @@
 #include "platform/toolkit/RibbonBarView.h"
 
 #include "platform/toolkit/CommandBars.h"
+#include "platform/toolkit/PaintManager.h"
 #include "platform/toolkit/RibbonBarBase.h"
 #include "platform/toolkit/RibbonControl.h"
 #include "platform/toolkit/RibbonControlEditors.h"
@@ -36,6 +37,7 @@ RibbonBarView::RibbonBarView(RibbonBarBase& ribbon, QWidget* parent)
     m_ribbon->SetSite(this);
     connect(&ribbon, &RibbonBarBase::changed, this, &RibbonBarView::OnRibbonChanged);
     connect(&ribbon, &QObject::destroyed, this, &RibbonBarView::OnRibbonChanged);
+    connect(&PaintManager::Instance(), &PaintManager::changed, this, qOverload<>(&QWidget::update));
 }
 
 RibbonBarView::~RibbonBarView()
@@ -128,7 +130,8 @@ void RibbonBarView::paintEvent(QPaintEvent*)
         return;
     EnsureLayout();
     QPainter painter(this);
-    RibbonPainter(painter, *m_ribbon, Images(), m_palette).Paint(m_layout);
+    const PaintManager& look = PaintManager::Instance();
+    RibbonPainter(painter, *m_ribbon, Images(), look.GetRibbonPalette(), look.GetRibbonPaintManager()).Paint(m_layout);
 }
 
 void RibbonBarView::resizeEvent(QResizeEvent* event)
