@@ -10,6 +10,7 @@ std::unique_ptr<QMainWindow> MakeMainFrame()
     auto frame = std::make_unique<PulpitFrame>(QCoreApplication::arguments().contains(QStringLiteral("--extended")));
     if (!frame->CreateRibbon())
         return nullptr;
+    frame->CreateStatusBar();
     return frame;
 }
 }

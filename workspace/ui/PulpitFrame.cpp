@@ -5,6 +5,7 @@
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/RibbonTabsCreatorsQ4Classic.h"
 #include "ribbon/RibbonsFactory.h"
+#include "ribbon/statusbar/QuorvantaStatusBar.h"
 
 PulpitFrame::PulpitFrame(bool extendedMode)
     : m_extendedMode(extendedMode)
@@ -25,4 +26,13 @@ bool PulpitFrame::CreateRibbon()
     }
     setMenuWidget(new RibbonBarView(*m_ribbonsFactory->GetRibbonBar(), this));
     return true;
+}
+
+void PulpitFrame::CreateStatusBar()
+{
+    m_statusBar = new QuorvantaStatusBar(this);
+    m_statusBar->AddIndicator(StatusBarBase::kSeparatorId);
+    m_statusBar->AddProgressPane();
+    m_statusBar->AddInfoPane();
+    setStatusBar(m_statusBar);
 }

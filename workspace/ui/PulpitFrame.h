@@ -1,7 +1,7 @@
 #pragma once
-// The main window: the ribbon over the workspace. It owns the command bars into which the
-// ribbons factory puts the ribbon; the workspace of screens and the command routing join it
-// as they come into the program.
+// The main window: the ribbon over the workspace and the status bar under it. It owns the
+// command bars into which the ribbons factory puts the ribbon; the workspace of screens and
+// the command routing join it as they come into the program.
 
 #include "platform/toolkit/CommandBars.h"
 #include "ribbon/IRibbonsFactoryOwner.h"
@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class QuorvantaStatusBar;
 class RibbonsFactory;
 
 class PulpitFrame : public QMainWindow, public IRibbonsFactoryOwner
@@ -22,13 +23,17 @@ public:
 
     // Builds the ribbon of the standard edition; false (and logged) when it cannot be built.
     bool CreateRibbon();
+    // The separator, the progress pane and the info pane.
+    void CreateStatusBar();
 
     CommandBars* GetCommandBars() override { return &m_commandBars; }
     bool IsExtendedMode() const override { return m_extendedMode; }
     RibbonsFactory* GetRibbonsFactory() const { return m_ribbonsFactory.get(); }
+    QuorvantaStatusBar* GetStatusBar() const { return m_statusBar; }
 
 private:
     const bool m_extendedMode;
     CommandBars m_commandBars;
     std::unique_ptr<RibbonsFactory> m_ribbonsFactory;
+    QuorvantaStatusBar* m_statusBar = nullptr;
 };
