@@ -6,14 +6,26 @@
 #include "ribbon/RibbonTabsCreatorsQ4Classic.h"
 #include "ribbon/RibbonsFactory.h"
 #include "ribbon/statusbar/QuorvantaStatusBar.h"
+#include "ribbon/themes/RibbonThemes.h"
+#include "ribbon/themes/ThemeManager.h"
 
 PulpitFrame::PulpitFrame(bool extendedMode)
     : m_extendedMode(extendedMode)
 {
+    m_commandBars.SetCommandTarget(&m_themeCommands);
+    SetRibbonThemeFrame(this);
 }
 
 // The ribbon view is a child widget and dies after the members; it then shows nothing.
-PulpitFrame::~PulpitFrame() = default;
+PulpitFrame::~PulpitFrame()
+{
+    SetRibbonThemeFrame(nullptr);
+}
+
+bool PulpitFrame::LoadRibbonTheme(const QString& themeName, const QString& iniName, const QString& normalIniName)
+{
+    return ThemeManager::Instance().LoadTheme(themeName, iniName, normalIniName);
+}
 
 bool PulpitFrame::CreateRibbon()
 {
@@ -25,6 +37,7 @@ bool PulpitFrame::CreateRibbon()
         return false;
     }
     setMenuWidget(new RibbonBarView(*m_ribbonsFactory->GetRibbonBar(), this));
+    ApplyRibbonTheme(GetCurrentRibbonThemeIndex());
     return true;
 }
 

@@ -5,6 +5,8 @@
 
 #include "platform/toolkit/CommandBars.h"
 #include "ribbon/IRibbonsFactoryOwner.h"
+#include "ribbon/themes/IRibbonThemeFrame.h"
+#include "ribbon/themes/RibbonThemeCommands.h"
 
 #include <QMainWindow>
 
@@ -13,7 +15,7 @@
 class QuorvantaStatusBar;
 class RibbonsFactory;
 
-class PulpitFrame : public QMainWindow, public IRibbonsFactoryOwner
+class PulpitFrame : public QMainWindow, public IRibbonsFactoryOwner, public IRibbonThemeFrame
 {
     Q_OBJECT
 
@@ -28,11 +30,15 @@ public:
 
     CommandBars* GetCommandBars() override { return &m_commandBars; }
     bool IsExtendedMode() const override { return m_extendedMode; }
+    bool LoadRibbonTheme(const QString& themeName, const QString& iniName, const QString& normalIniName) override;
     RibbonsFactory* GetRibbonsFactory() const { return m_ribbonsFactory.get(); }
     QuorvantaStatusBar* GetStatusBar() const { return m_statusBar; }
 
 private:
     const bool m_extendedMode;
+    // Until the frame routes commands through its whole chain of targets, the ribbon's
+    // commands reach the colour-theme commands only.
+    RibbonThemeCommands m_themeCommands;
     CommandBars m_commandBars;
     std::unique_ptr<RibbonsFactory> m_ribbonsFactory;
     QuorvantaStatusBar* m_statusBar = nullptr;
