@@ -1,12 +1,18 @@
 #include "platform/toolkit/RibbonControlEditors.h"
 
+#include "platform/toolkit/GalleryControl.h"
+#include "platform/toolkit/GalleryItemDelegate.h"
 #include "platform/toolkit/RibbonComboBoxControl.h"
 #include "platform/toolkit/RibbonEditControl.h"
+#include "platform/toolkit/RibbonPopupBar.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPointer>
+
+#include <algorithm>
 
 namespace
 {
@@ -48,10 +54,31 @@ QLineEdit* CreateEdit(RibbonEditControl& control, QWidget* parent)
     return edit;
 }
 
+// The gallery of a combo box's popup, whose items draw the rows of the list; null when none.
+GalleryControl* ComboGallery(const RibbonComboBoxControl& control)
+{
+    if (const RibbonPopupBar* popup = control.GetCommandBar())
+    {
+        for (const auto& child : popup->GetControls())
+        {
+            if (auto* gallery = qobject_cast<GalleryControl*>(child.get()))
+                return gallery;
+        }
+    }
+    return nullptr;
+}
+
 QComboBox* CreateCombo(RibbonComboBoxControl& control, QWidget* parent)
 {
     auto* combo = new QComboBox(parent);
     combo->setEditable(!control.IsDropDownList());
+    if (GalleryControl* gallery = ComboGallery(control))
+    {
+        combo->setItemDelegate(new GalleryItemDelegate(*gallery, combo));
+        combo->view()->setMinimumWidth(gallery->GetWidth());
+        if (gallery->GetHeight() > 0)
+            combo->setMaxVisibleItems(std::max(1, gallery->GetHeight() / gallery->GetItemSize().height()));
+    }
     const QPointer<RibbonComboBoxControl> guard(&control);
     QObject::connect(combo, &QComboBox::activated, combo, [guard](int index) {
         if (guard)
