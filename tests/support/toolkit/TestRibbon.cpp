@@ -7,6 +7,7 @@ TestRibbon::TestRibbon()
     ribbon->SetSite(&site);
     tab = ribbon->InsertTab(0, QStringLiteral("Karta"), 1);
     group = tab->AddGroup(QStringLiteral("Grupa"), 2);
+    ribbon->SetCurrentTab(tab);
 }
 
 std::vector<int> TestRibbon::NotificationsOf(std::uint32_t id) const

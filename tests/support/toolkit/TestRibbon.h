@@ -1,6 +1,6 @@
 #pragma once
 // A ribbon for tests of controls: command bars routing to a recording command target, a fake
-// view, and one tab with one group to add controls to.
+// view, and one selected tab with one group to add controls to.
 
 #include "platform/toolkit/CommandBars.h"
 #include "platform/toolkit/RibbonBarBase.h"
