@@ -76,6 +76,8 @@ protected:
         QApplication::sendEvent(&picker, &event);
     }
 
+    // The popup below is a widget: the application comes first.
+    bool applicationReady = (TestApplication::Ensure(), true);
     PreviewedColor observer;
     NoArea area;
     ColorPickerPopupWindow picker{observer, area};

@@ -82,6 +82,8 @@ protected:
         QApplication::sendEvent(&widget, &event);
     }
 
+    // The popup below is a widget: the application comes first.
+    bool applicationReady = (TestApplication::Ensure(), true);
     QRect workArea;
     Recorder recorder;
     TestPopup popup{recorder, QSize(120, 90)};
