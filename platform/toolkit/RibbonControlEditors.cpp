@@ -4,7 +4,9 @@
 #include "platform/toolkit/GalleryItemDelegate.h"
 #include "platform/toolkit/RibbonComboBoxControl.h"
 #include "platform/toolkit/RibbonEditControl.h"
+#include "platform/toolkit/RibbonLayout.h"
 #include "platform/toolkit/RibbonPopupBar.h"
+#include "platform/toolkit/ToolTipHtml.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -130,7 +132,7 @@ QWidget* RibbonControlEditors::Create(RibbonControl& control, QWidget* parent)
 void RibbonControlEditors::Sync(QWidget& editor, const RibbonControl& control)
 {
     editor.setEnabled(control.GetEnabled());
-    editor.setToolTip(control.GetTooltip());
+    editor.setToolTip(ToolTipHtml::Make(RibbonLayout::DisplayText(control.GetTooltip()), control.GetDescription()));
     if (auto* edit = qobject_cast<QLineEdit*>(&editor))
     {
         const auto* model = qobject_cast<const RibbonEditControl*>(&control);

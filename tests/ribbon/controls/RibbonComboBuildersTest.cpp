@@ -93,7 +93,10 @@ TEST_F(RibbonComboBuildersTest, TheFontComboListsTheFamiliesAndIsFollowedByASpac
 TEST_F(RibbonComboBuildersTest, ChoosingInTheComboRunsItsId)
 {
     RibbonComboBoxControl* widths = AddLineWidthCombo(ribbon.group, 33108);
+    widths->SetTooltip(QStringLiteral("Grubość linii"));
+    widths->SetDescription(QStringLiteral("Grubość linii siatki"));
     std::unique_ptr<QWidget> editor(RibbonControlEditors::Create(*widths, nullptr));
+    EXPECT_EQ(editor->toolTip(), QStringLiteral("<b>Grubość linii</b><br>Grubość linii siatki"));
     auto* combo = qobject_cast<QComboBox*>(editor.get());
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(combo->count(), 7);
