@@ -27,7 +27,8 @@ public:
 
     // Prepares the window, shows it under the anchor (screen coordinates) inside the work area
     // of the anchor's screen, tells the area observer and runs OnPopupShown. A window that
-    // cannot be prepared is not shown (false, logged).
+    // cannot be prepared is not shown (false, logged). Call it on the popup itself: it stands
+    // in front of the plain popup window's showing.
     bool ShowAtAnchor(const QRect& anchor);
 
 protected:
