@@ -10,6 +10,7 @@
 #include "platform/toolkit/RibbonPopupBar.h"
 #include "platform/toolkit/RibbonPopupMenu.h"
 #include "platform/toolkit/RibbonTabBase.h"
+#include "platform/toolkit/ToolTipHtml.h"
 #include "platform/ui/DialogServices.h"
 
 #include <QHelpEvent>
@@ -258,9 +259,7 @@ bool RibbonBarView::ShowToolTip(const QPoint& point, const QPoint& globalPos)
         const QString caption = RibbonLayout::DisplayText(hit.control->GetTooltip().isEmpty()
                                                               ? hit.control->GetCaption()
                                                               : hit.control->GetTooltip());
-        html = QStringLiteral("<b>%1</b>").arg(caption.toHtmlEscaped());
-        if (!hit.control->GetDescription().isEmpty())
-            html += QStringLiteral("<br>%1").arg(hit.control->GetDescription().toHtmlEscaped());
+        html = ToolTipHtml::Make(caption, hit.control->GetDescription());
     }
     else if (hit.tab && !hit.tab->GetTooltip().isEmpty())
         html = hit.tab->GetTooltip().toHtmlEscaped();
