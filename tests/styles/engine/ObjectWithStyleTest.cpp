@@ -20,7 +20,7 @@ public:
 
     std::shared_ptr<StyleBase> DefaultStyle() const override { return defaultStyle; }
     void OnStyleChanged() override { ++styleChanges; }
-    // Part 1 is the odd rows' text style, as a module's commands address it.
+    // The odd rows' text style is the style's part 1, as a module's commands address it.
     std::shared_ptr<StyleBase> GetStyleToEdit(const std::shared_ptr<StyleBase>& style, int part) const override
     {
         if (part == 1 && style)

@@ -170,6 +170,9 @@ TEST_F(StyleBaseTest, UnreadableStoredValuesLeaveTheParameterAsItWas)
     node[QStringLiteral("GridPen")] = QStringLiteral("0102");
     node[QStringLiteral("Animate")] = QStringLiteral("99999999999");
     node[QStringLiteral("RowHighlightColor")] = QStringLiteral("4294967295");
+    node[QStringLiteral("OwnStyles")][QStringLiteral("OddElementsStyle")][QStringLiteral("Type")] =
+        QStringLiteral("StyleChartElement");
+    node[QStringLiteral("EvenElementsStyle")][QStringLiteral("StyleGuid")] = QStringLiteral("{nie-guid}");
 
     StyleTable read;
     read.SetValue(StyleTable::ParamCursorColor, 0x0A0B0C);
@@ -180,6 +183,8 @@ TEST_F(StyleBaseTest, UnreadableStoredValuesLeaveTheParameterAsItWas)
     EXPECT_EQ(read.GetValue(StyleTable::ParamAnimate), table.GetValue(StyleTable::ParamAnimate));
     EXPECT_EQ(read.GetValue(StyleTable::ParamRowHighlightColor), -1);
     EXPECT_TRUE(Warnings().contains(QStringLiteral("CursorColor")));
+    EXPECT_TRUE(Warnings().contains(QStringLiteral("StyleChartElement")));
+    EXPECT_EQ(read.GetRelatedStyle(StyleTable::RelationEven), read.GetOwnStyle(StyleTable::RelationEven));
 }
 
 TEST_F(StyleBaseTest, TextFieldWithoutBoldFontsAndItsModifiedState)
@@ -198,14 +203,14 @@ TEST_F(StyleBaseTest, TextFieldWithoutBoldFontsAndItsModifiedState)
 TEST_F(StyleBaseTest, FontConversionGivesWindowsFacesTheirFreeFaces)
 {
     StyleTextField text;
-    LogFont tahoma = StyleDefaults::Font(-11, LogFont::kWeightNormal, QStringLiteral("Tahoma"));
-    text.SetGdiObject(StyleTextField::ParamFont, tahoma);
+    LogFont windowsFont = StyleDefaults::Font(-11, LogFont::kWeightNormal, QStringLiteral("MS Shell Dlg 2"));
+    text.SetGdiObject(StyleTextField::ParamFont, windowsFont);
     Settings node;
     text.Serialize(node);
 
     StyleTextField kept;
     kept.Unserialize(node);
-    EXPECT_EQ(kept.GetGdiObject(StyleTextField::ParamFont).Font()->FaceName(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(kept.GetGdiObject(StyleTextField::ParamFont).Font()->FaceName(), QStringLiteral("MS Shell Dlg 2"));
 
     StyleBase::EnableFontConversion(true);
     StyleTextField converted;
