@@ -3,17 +3,20 @@
 // each row with its cells (a number, a text and a change state), its key, the time of its last
 // change and its index, plus an index from row key to row.
 
-#include <QHash>
 #include <QString>
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <span>
 #include <vector>
 
 class MatrixDataBufor
 {
 public:
     static constexpr double kNoValue = -1.0;
+    static constexpr std::size_t kMaxCells = 10;
 
     // Change states of a cell.
     enum ChangeState
@@ -33,17 +36,25 @@ public:
 
     struct RowDataBufor
     {
+        // At most kMaxCells cells.
         explicit RowDataBufor(std::size_t cellCount)
-            : cells(cellCount)
+            : m_cellCount(std::min(cellCount, kMaxCells))
         {
         }
 
-        std::vector<CellDataBufor> cells;
+        std::span<CellDataBufor> Cells() { return {m_cells.data(), m_cellCount}; }
+        std::span<const CellDataBufor> Cells() const { return {m_cells.data(), m_cellCount}; }
+
         QString rowKey;
         // Tick time (OSTickClock) of the last change; 0 for none.
         std::uint64_t timeLastChange = 0;
         int rowIndex = -1;
         bool peg = false;
+
+    private:
+        // Inside the row: a refresh makes thousands of rows.
+        std::array<CellDataBufor, kMaxCells> m_cells;
+        std::size_t m_cellCount;
     };
 
     // Drops every row and the key index.
@@ -56,13 +67,19 @@ public:
     // Null outside the matrix.
     RowDataBufor* Row(int index);
     const RowDataBufor* Row(int index) const;
-    std::vector<std::shared_ptr<RowDataBufor>>& Rows() { return m_rows; }
-    const std::vector<std::shared_ptr<RowDataBufor>>& Rows() const { return m_rows; }
-    // The index of the row with the key; -1 when the key is empty or no row has it.
+    std::vector<RowDataBufor>& Rows() { return m_rows; }
+    const std::vector<RowDataBufor>& Rows() const { return m_rows; }
+    // The index of the row with the key (the last such row); -1 when the key is empty or no
+    // row has it. Valid once the key index is rebuilt after the rows were made.
     int FindRow(const QString& rowKey) const;
 
 private:
-    std::vector<std::shared_ptr<RowDataBufor>> m_rows;
-    // Hashed: a refresh builds it for every row and looks every row of the next one up.
-    QHash<QString, int> m_keyIndex;
+    // By value: a refresh makes thousands of rows, and nothing outlives its matrix.
+    std::vector<RowDataBufor> m_rows;
+    static std::size_t HashOf(const QString& rowKey);
+
+    // An open-addressed table of row positions by key hash (-1 free), twice the rows in size:
+    // a refresh indexes every row and looks every row of the next refresh up, and the keys
+    // stay in their rows.
+    std::vector<int> m_keyIndex;
 };

@@ -13,45 +13,45 @@ bool IsComparedCell(int mode, std::size_t cell)
 
 void MarkMatrix(MatrixDataBufor& fresh, const MatrixDataBufor& previous, int mode, std::uint64_t now)
 {
-    for (const auto& row : fresh.Rows())
+    for (MatrixDataBufor::RowDataBufor& row : fresh.Rows())
     {
-        if (const MatrixDataBufor::RowDataBufor* before = previous.Row(previous.FindRow(row->rowKey)))
+        if (const MatrixDataBufor::RowDataBufor* before = previous.Row(previous.FindRow(row.rowKey)))
         {
-            MarkRow(*row, *before, mode, now);
+            MarkRow(row, *before, mode, now);
             continue;
         }
-        for (std::size_t cell = 0; cell < row->cells.size(); ++cell)
+        for (std::size_t cell = 0; cell < row.Cells().size(); ++cell)
         {
             int state = MatrixDataBufor::eNew;
             // A new price line counts as risen; a new order is just new.
             if (!OSSheetMode::IsOrders(mode))
                 state = IsComparedCell(mode, cell) ? MatrixDataBufor::eRose : MatrixDataBufor::eUnchanged;
-            row->cells[cell].state = state;
+            row.Cells()[cell].state = state;
         }
-        row->timeLastChange = now;
+        row.timeLastChange = now;
     }
 }
 
 void MarkRow(MatrixDataBufor::RowDataBufor& fresh, const MatrixDataBufor::RowDataBufor& previous, int mode,
              std::uint64_t now)
 {
-    if (fresh.cells.size() != previous.cells.size())
+    if (fresh.Cells().size() != previous.Cells().size())
         return;
     bool changed = false;
-    for (std::size_t cell = 0; cell < fresh.cells.size(); ++cell)
+    for (std::size_t cell = 0; cell < fresh.Cells().size(); ++cell)
     {
         int state = MatrixDataBufor::eUnchanged;
         if (IsComparedCell(mode, cell))
         {
-            const double value = fresh.cells[cell].value;
-            const double before = previous.cells[cell].value;
+            const double value = fresh.Cells()[cell].value;
+            const double before = previous.Cells()[cell].value;
             if (value > before)
                 state = MatrixDataBufor::eRose;
             else if (value < before)
                 state = MatrixDataBufor::eFell;
         }
         changed = changed || state != MatrixDataBufor::eUnchanged;
-        fresh.cells[cell].state = state;
+        fresh.Cells()[cell].state = state;
     }
     if (changed)
     {
@@ -59,12 +59,12 @@ void MarkRow(MatrixDataBufor::RowDataBufor& fresh, const MatrixDataBufor::RowDat
         return;
     }
     // Nothing changed again: the marks the table has not cleared yet stay, with their time.
-    for (std::size_t cell = 0; cell < fresh.cells.size(); ++cell)
+    for (std::size_t cell = 0; cell < fresh.Cells().size(); ++cell)
     {
-        const int before = previous.cells[cell].state;
+        const int before = previous.Cells()[cell].state;
         if ((before == MatrixDataBufor::eNew || IsComparedCell(mode, cell)) && before != MatrixDataBufor::eUnchanged
             && previous.timeLastChange != 0)
-            fresh.cells[cell].state = before;
+            fresh.Cells()[cell].state = before;
     }
     fresh.timeLastChange = previous.timeLastChange;
 }

@@ -37,9 +37,17 @@ QString PriceKey(double price)
     return QString::fromLatin1(buffer, end - buffer);
 }
 
+// The key as the system's 8-bit text; plain ASCII, as keys are, is widened directly.
+QString KeyText(const std::string& key)
+{
+    const bool ascii = std::all_of(key.begin(), key.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const auto size = static_cast<qsizetype>(key.size());
+    return ascii ? QString::fromLatin1(key.data(), size) : QString::fromLocal8Bit(key.data(), size);
+}
+
 void SetValue(MatrixDataBufor::RowDataBufor& row, int cell, double value)
 {
-    row.cells[static_cast<std::size_t>(cell)].value = value;
+    row.Cells()[static_cast<std::size_t>(cell)].value = value;
 }
 }
 
@@ -90,8 +98,8 @@ void OSDataGenerator::GenerateForOrdersMode()
     for (int i = count - 1; i >= 0; --i)
     {
         const ItemBasicData& record = m_records[static_cast<std::size_t>(i)];
-        MatrixDataBufor::RowDataBufor& row = *m_target.Rows()[static_cast<std::size_t>(i)];
-        row.rowKey = QString::fromLocal8Bit(record.orderKey.data(), static_cast<qsizetype>(record.orderKey.size()));
+        MatrixDataBufor::RowDataBufor& row = m_target.Rows()[static_cast<std::size_t>(i)];
+        row.rowKey = KeyText(record.orderKey);
         const bool limitPrice = record.sheetPrice >= 0.0;
         SetValue(row, 2, record.sheetPrice);
         if (limitPrice)
@@ -107,7 +115,7 @@ void OSDataGenerator::GenerateForOrdersMode()
         row.rowIndex = i;
         row.peg = record.peg;
         SetValue(row, 3, record.volume);
-        localTime.Format(record.orderKey, row.cells[5].text, row.cells[6].text);
+        localTime.Format(record.orderKey, row.Cells()[5].text, row.Cells()[6].text);
         cumulativeVolume += record.volume;
         SetValue(row, 7, cumulativeVolume);
         if (limitPrice)
@@ -160,7 +168,8 @@ void OSDataGenerator::GenerateForOffersMode()
     int specialLines = 0;
     for (const auto& [key, line] : lines)
     {
-        int index = counter;
+        // The supply shows its highest price first and its line 1 last.
+        int index = lineCount - 1 - counter;
         int number = counter + 1;
         if (m_side != 0)
         {
@@ -170,7 +179,7 @@ void OSDataGenerator::GenerateForOffersMode()
                 index = counter - specialLines;
             number = lineCount - index;
         }
-        MatrixDataBufor::RowDataBufor& row = *m_target.Rows()[static_cast<std::size_t>(index)];
+        MatrixDataBufor::RowDataBufor& row = m_target.Rows()[static_cast<std::size_t>(index)];
         SetValue(row, 0, number);
         SetValue(row, 1, line.orderCount);
         SetValue(row, 2, line.price);
@@ -185,14 +194,6 @@ void OSDataGenerator::GenerateForOffersMode()
         row.rowKey = PriceKey(line.price);
         row.rowIndex = index;
         ++counter;
-    }
-    // The supply shows its highest price first and its line 1 last.
-    if (m_side == 0)
-    {
-        auto& rows = m_target.Rows();
-        std::reverse(rows.begin(), rows.end());
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            rows[i]->rowIndex = static_cast<int>(i);
     }
     m_target.RebuildKeyIndex();
 }

@@ -79,35 +79,54 @@ int OSLocalTime::OffsetAt(std::int64_t utcSeconds)
     return m_offset;
 }
 
+const QString& OSLocalTime::DateText(std::int64_t localDay)
+{
+    if (localDay == m_localDay && !m_localDateText.isEmpty())
+        return m_localDateText;
+    m_localDay = localDay;
+    m_localDateText.clear();
+    const QDate date = QDate::fromJulianDay(localDay + kUnixEpochJulianDay);
+    if (!date.isValid())
+        return m_localDateText;
+    char buffer[32];
+    char* end = AppendNumber(buffer, date.year(), 4);
+    *end++ = '-';
+    end = AppendNumber(end, date.month(), 2);
+    *end++ = '-';
+    end = AppendNumber(end, date.day(), 2);
+    m_localDateText = QString::fromLatin1(buffer, end - buffer);
+    return m_localDateText;
+}
+
 bool OSLocalTime::Format(std::string_view orderKey, QString& dateText, QString& timeText)
 {
     if (orderKey.size() < kDateTimeLength)
         return false;
-    const QDate utcDate(ReadField(orderKey.substr(0, 4)), ReadField(orderKey.substr(4, 2)),
-                        ReadField(orderKey.substr(6, 2)));
+    const std::string_view utcDateText = orderKey.substr(0, 8);
+    if (utcDateText != m_utcDateText)
+    {
+        const QDate utcDate(ReadField(utcDateText.substr(0, 4)), ReadField(utcDateText.substr(4, 2)),
+                            ReadField(utcDateText.substr(6, 2)));
+        m_utcDateText.assign(utcDateText);
+        m_utcDateValid = utcDate.isValid();
+        m_utcDay = utcDate.toJulianDay() - kUnixEpochJulianDay;
+    }
     const int hour = ReadField(orderKey.substr(8, 2));
     const int minute = ReadField(orderKey.substr(10, 2));
     const int second = ReadField(orderKey.substr(12, 2));
-    if (!utcDate.isValid() || !QTime::isValid(hour, minute, second))
+    if (!m_utcDateValid || !QTime::isValid(hour, minute, second))
         return false;
-    const std::int64_t utcSeconds = (utcDate.toJulianDay() - kUnixEpochJulianDay) * kSecondsPerDay
-                                    + hour * 3600 + minute * 60 + second;
+    const std::int64_t utcSeconds = m_utcDay * kSecondsPerDay + hour * 3600 + minute * 60 + second;
     const std::int64_t localSeconds = utcSeconds + OffsetAt(utcSeconds);
     const std::int64_t localDay = FloorDiv(localSeconds, kSecondsPerDay);
     const int secondOfDay = static_cast<int>(localSeconds - localDay * kSecondsPerDay);
-    const QDate localDate = QDate::fromJulianDay(localDay + kUnixEpochJulianDay);
-    if (!localDate.isValid())
+    const QString& localDateText = DateText(localDay);
+    if (localDateText.isEmpty())
         return false;
+    dateText = localDateText;
 
-    char buffer[40];
-    char* end = AppendNumber(buffer, localDate.year(), 4);
-    *end++ = '-';
-    end = AppendNumber(end, localDate.month(), 2);
-    *end++ = '-';
-    end = AppendNumber(end, localDate.day(), 2);
-    dateText = QString::fromLatin1(buffer, end - buffer);
-
-    end = AppendNumber(buffer, secondOfDay / 3600, 2);
+    char buffer[16];
+    char* end = AppendNumber(buffer, secondOfDay / 3600, 2);
     *end++ = ':';
     end = AppendNumber(end, secondOfDay / 60 % 60, 2);
     *end++ = ':';

@@ -8,6 +8,8 @@
 #include "platform/modules/IAppMediator.h"
 #include "platform/modules/PluginBase.h"
 
+#include <utility>
+
 namespace
 {
 constexpr const char* kFile = "TableDataSetOrdersSheet.cpp";
@@ -47,9 +49,9 @@ MatrixDataBufor::RowDataBufor* TableDataSetOrdersSheet::MatrixRow(int row, int m
 const MatrixDataBufor::CellDataBufor* TableDataSetOrdersSheet::Cell(int row, int column, int mode) const
 {
     const MatrixDataBufor::RowDataBufor* matrixRow = MatrixRow(row, mode);
-    if (!matrixRow || column < 0 || static_cast<std::size_t>(column) >= matrixRow->cells.size())
+    if (!matrixRow || column < 0 || static_cast<std::size_t>(column) >= matrixRow->Cells().size())
         return nullptr;
-    return &matrixRow->cells[static_cast<std::size_t>(column)];
+    return &matrixRow->Cells()[static_cast<std::size_t>(column)];
 }
 
 int TableDataSetOrdersSheet::GetCellState(int row, int column, int mode) const
@@ -134,7 +136,7 @@ bool TableDataSetOrdersSheet::HasRowAnyChangesValues(int row, int mode) const
     const MatrixDataBufor::RowDataBufor* matrixRow = MatrixRow(row, mode);
     if (!matrixRow)
         return false;
-    for (const MatrixDataBufor::CellDataBufor& cell : matrixRow->cells)
+    for (const MatrixDataBufor::CellDataBufor& cell : matrixRow->Cells())
         if (cell.state != MatrixDataBufor::eUnchanged)
             return true;
     return false;
@@ -149,7 +151,7 @@ void TableDataSetOrdersSheet::ResetRowChanges(int row, int mode)
         return;
     }
     if (MatrixDataBufor::RowDataBufor* matrixRow = MatrixRow(row, mode))
-        for (MatrixDataBufor::CellDataBufor& cell : matrixRow->cells)
+        for (MatrixDataBufor::CellDataBufor& cell : matrixRow->Cells())
             cell.state = MatrixDataBufor::eUnchanged;
 }
 
@@ -188,8 +190,8 @@ QSet<QString> TableDataSetOrdersSheet::GetRowKeys() const
     const auto lock = Lock("TableDataSetOrdersSheet::GetRowKeys");
     QSet<QString> keys;
     for (const MatrixDataBufor* matrix : {&m_output->ordersMatrix, &m_output->offersMatrix})
-        for (const auto& row : matrix->Rows())
-            keys.insert(row->rowKey);
+        for (const MatrixDataBufor::RowDataBufor& row : matrix->Rows())
+            keys.insert(row.rowKey);
     return keys;
 }
 
@@ -205,13 +207,17 @@ bool TableDataSetOrdersSheet::RemovePriceLevel(int id)
     return m_priceLevels.Remove(id);
 }
 
-void TableDataSetOrdersSheet::SetBasicDataArray(const std::vector<ItemBasicData>& records)
+void TableDataSetOrdersSheet::SetBasicDataArray(std::vector<ItemBasicData>& records)
 {
     const int otherSide = m_side == 0 ? 1 : 0;
     m_records.clear();
-    for (const ItemBasicData& record : records)
-        if (record.side != otherSide)
+    for (ItemBasicData& record : records)
+    {
+        if (record.side == m_side)
+            m_records.push_back(std::move(record));
+        else if (record.side != otherSide)
             m_records.push_back(record);
+    }
 }
 
 void TableDataSetOrdersSheet::WriteInvalidState() const
@@ -256,16 +262,21 @@ bool TableDataSetOrdersSheet::ActualizeData(const OSAdditionalData& additional)
     offers.ComputeCurrentValue();
 
     const std::uint64_t now = m_tickSource();
-    // The marks of the current output change on the main thread too (ResetRowChanges), so
-    // they are read under the lock, and the new output replaces it in the same hold.
-    const auto lock = Lock("TableDataSetOrdersSheet::ActualizeData");
-    if (m_changeMarking.load())
+    std::shared_ptr<OrdersSheetOutputDataSet> previous;
     {
-        OSChangeMarking::MarkMatrix(fresh->ordersMatrix, m_output->ordersMatrix, OSSheetMode::kOrders, now);
-        OSChangeMarking::MarkMatrix(fresh->offersMatrix, m_output->offersMatrix, OSSheetMode::kOffers, now);
+        // The marks of the current output change on the main thread too (ResetRowChanges), so
+        // they are read under the lock, and the new output replaces it in the same hold.
+        const auto lock = Lock("TableDataSetOrdersSheet::ActualizeData");
+        if (m_changeMarking.load())
+        {
+            OSChangeMarking::MarkMatrix(fresh->ordersMatrix, m_output->ordersMatrix, OSSheetMode::kOrders, now);
+            OSChangeMarking::MarkMatrix(fresh->offersMatrix, m_output->offersMatrix, OSSheetMode::kOffers, now);
+        }
+        if (fresh->currentValue && m_output->currentValue)
+            OSChangeMarking::UpdateCellChangeState(*fresh->currentValue, *m_output->currentValue, now);
+        previous = std::exchange(m_output, std::move(fresh));
     }
-    if (fresh->currentValue && m_output->currentValue)
-        OSChangeMarking::UpdateCellChangeState(*fresh->currentValue, *m_output->currentValue, now);
-    m_output = std::move(fresh);
+    // The old output goes after the lock, so the windows never wait for it.
+    previous.reset();
     return true;
 }

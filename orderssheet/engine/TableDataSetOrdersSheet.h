@@ -75,8 +75,8 @@ public:
     bool RemovePriceLevel(int id);
 
     // Processing thread: the receiver's orders, of which the data set keeps those not of the
-    // other side.
-    void SetBasicDataArray(const std::vector<ItemBasicData>& records);
+    // other side. Its own side's are moved out of the vector, which then serves the other side.
+    void SetBasicDataArray(std::vector<ItemBasicData>& records);
     // Processing thread: makes a new output and makes it current; false, the output kept and
     // the error logged, when the instance has no instrument with a provider.
     bool ActualizeData(const OSAdditionalData& additional);

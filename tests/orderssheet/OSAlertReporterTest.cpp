@@ -17,7 +17,8 @@ protected:
     {
         for (int side = 0; side < 2; ++side)
         {
-            instance.GetDataSet(side)->SetBasicDataArray(SheetTest::SmallBook(side));
+            std::vector<ItemBasicData> records = SheetTest::SmallBook(side);
+            instance.GetDataSet(side)->SetBasicDataArray(records);
             instance.GetDataSet(side)->ActualizeData(OSAdditionalData());
         }
     }

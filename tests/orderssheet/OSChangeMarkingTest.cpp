@@ -16,11 +16,11 @@ MatrixDataBufor Matrix(const std::vector<QString>& keys, const std::vector<doubl
     matrix.MakeRows(keys.size(), values.size());
     for (std::size_t i = 0; i < keys.size(); ++i)
     {
-        Row& row = *matrix.Rows()[i];
+        Row& row = matrix.Rows()[i];
         row.rowKey = keys[i];
         row.rowIndex = static_cast<int>(i);
         for (std::size_t cell = 0; cell < values.size(); ++cell)
-            row.cells[cell].value = values[cell];
+            row.Cells()[cell].value = values[cell];
     }
     matrix.RebuildKeyIndex();
     return matrix;
@@ -29,7 +29,7 @@ MatrixDataBufor Matrix(const std::vector<QString>& keys, const std::vector<doubl
 std::vector<int> States(const MatrixDataBufor& matrix, int row = 0)
 {
     std::vector<int> states;
-    for (const auto& cell : matrix.Row(row)->cells)
+    for (const auto& cell : matrix.Row(row)->Cells())
         states.push_back(cell.state);
     return states;
 }
@@ -54,7 +54,7 @@ TEST(OSChangeMarkingTest, ARiseLastsWithItsFirstTimeUntilCleared)
     EXPECT_EQ(third.Row(0)->timeLastChange, 100u);
 
     // Cleared by the table: the next unchanged refresh shows nothing.
-    for (auto& cell : third.Rows()[0]->cells)
+    for (auto& cell : third.Rows()[0].Cells())
         cell.state = MatrixDataBufor::eUnchanged;
     MatrixDataBufor fourth = Matrix({"a"}, OrdersRow(12, 5));
     OSChangeMarking::MarkMatrix(fourth, third, OSSheetMode::kOrders, 300);

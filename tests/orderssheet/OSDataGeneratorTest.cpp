@@ -22,7 +22,7 @@ const OSAdditionalData kNoAdditional;
 std::vector<double> Values(const MatrixDataBufor& matrix, int row)
 {
     std::vector<double> values;
-    for (const auto& cell : matrix.Row(row)->cells)
+    for (const auto& cell : matrix.Row(row)->Cells())
         values.push_back(cell.value);
     return values;
 }
@@ -31,7 +31,7 @@ std::vector<QString> Keys(const MatrixDataBufor& matrix)
 {
     std::vector<QString> keys;
     for (const auto& row : matrix.Rows())
-        keys.push_back(row->rowKey);
+        keys.push_back(row.rowKey);
     return keys;
 }
 
@@ -190,6 +190,8 @@ TEST(OSDataGeneratorTest, LocalDateAndTimeOfTheOrderKey)
         {"20240230120000", "", ""},
         {"2024010124000x", "", ""},
         {"abcdefghijklmn", "", ""},
+        {"20240101235959", "2024-01-02", "00:59:59"},
+        {"19691231230000", "1970-01-01", "00:00:00"},
     };
     OSLocalTime warsaw(QTimeZone("Europe/Warsaw"));
     for (const Case& c : cases)
@@ -204,8 +206,8 @@ TEST(OSDataGeneratorTest, LocalDateAndTimeOfTheOrderKey)
 
     const Generated generated = Generate(0, {Record(0, 10.0, 1.0, "20240331010000/0002"), Record(0, 11.0, 1.0, "short")},
                                          QTimeZone("Europe/Warsaw"));
-    EXPECT_EQ(generated.orders.Row(1)->cells[5].text, QStringLiteral("2024-03-31"));
-    EXPECT_EQ(generated.orders.Row(1)->cells[6].text, QStringLiteral("03:00:00"));
-    EXPECT_TRUE(generated.orders.Row(0)->cells[5].text.isEmpty());
-    EXPECT_TRUE(generated.orders.Row(0)->cells[6].text.isEmpty());
+    EXPECT_EQ(generated.orders.Row(1)->Cells()[5].text, QStringLiteral("2024-03-31"));
+    EXPECT_EQ(generated.orders.Row(1)->Cells()[6].text, QStringLiteral("03:00:00"));
+    EXPECT_TRUE(generated.orders.Row(0)->Cells()[5].text.isEmpty());
+    EXPECT_TRUE(generated.orders.Row(0)->Cells()[6].text.isEmpty());
 }

@@ -36,7 +36,7 @@ protected:
     }
 
     // Both sides of the book, each refreshed.
-    void Refresh(const std::vector<ItemBasicData>& records, const OSAdditionalData& additional = Additional(10.0))
+    void Refresh(std::vector<ItemBasicData> records, const OSAdditionalData& additional = Additional(10.0))
     {
         for (TableDataSetOrdersSheet* dataSet : {supply, demand})
         {
@@ -98,6 +98,13 @@ TEST_F(TableDataSetOrdersSheetTest, KeepsItsOwnSideAndShowsTheDemandBottomUp)
     EXPECT_EQ(supply->GetRowKind(0), 1);
 }
 
+TEST_F(TableDataSetOrdersSheetTest, AnOrderOfNeitherSideIsKeptByBoth)
+{
+    Refresh({Record(0, 10.0, 1.0, "a"), Record(1, 9.0, 1.0, "b"), Record(2, 9.5, 1.0, "c")});
+    EXPECT_EQ(supply->GetRowKeys(), (QSet<QString>{"a", "c", "10.000000", "9.500000"}));
+    EXPECT_EQ(demand->GetRowKeys(), (QSet<QString>{"b", "c", "9.000000", "9.500000"}));
+}
+
 TEST_F(TableDataSetOrdersSheetTest, CurrentValueRow)
 {
     Refresh(BothSides(), Additional(10.5));
@@ -156,7 +163,8 @@ TEST_F(TableDataSetOrdersSheetTest, ARefreshWithoutProviderKeepsTheOutputAndLogs
     FakeAppMediator mediator;
     PluginBase::Init(&mediator);
     asset->SetProvider(nullptr);
-    supply->SetBasicDataArray({});
+    std::vector<ItemBasicData> none;
+    supply->SetBasicDataArray(none);
     EXPECT_FALSE(supply->ActualizeData(Additional(10.0)));
     PluginBase::NullifyAppMediator();
     EXPECT_EQ(supply->GetRowCount(kOrders), 4);
