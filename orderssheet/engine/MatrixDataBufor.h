@@ -74,10 +74,10 @@ public:
     int FindRow(const QString& rowKey) const;
 
 private:
-    // By value: a refresh makes thousands of rows, and nothing outlives its matrix.
-    std::vector<RowDataBufor> m_rows;
     static std::size_t HashOf(const QString& rowKey);
 
+    // By value: a refresh makes thousands of rows, and nothing outlives its matrix.
+    std::vector<RowDataBufor> m_rows;
     // An open-addressed table of row positions by key hash (-1 free), twice the rows in size:
     // a refresh indexes every row and looks every row of the next refresh up, and the keys
     // stay in their rows.

@@ -29,6 +29,12 @@ bool SortsAsSpecial(double price)
     return ItemBasicData::IsSpecialPrice(price) || std::isnan(price);
 }
 
+// Prices in ascending order, with a price that is no number after all others.
+struct PriceOrder
+{
+    bool operator()(double a, double b) const { return std::isnan(b) ? !std::isnan(a) : a < b; }
+};
+
 // printf's "%f" of the price.
 QString PriceKey(double price)
 {
@@ -133,7 +139,7 @@ void OSDataGenerator::GenerateForOrdersMode()
 void OSDataGenerator::GenerateForOffersMode()
 {
     std::reverse(m_records.begin(), m_records.end());
-    std::map<double, SOfferData> lines;
+    std::map<double, SOfferData, PriceOrder> lines;
     double cumulativeValue = 0.0;
     double cumulativeVolume = 0.0;
     double specialVolume = 0.0;

@@ -39,7 +39,8 @@ public:
     // A null asset raises InvalidArgException.
     explicit OrdersSheetAssetInstance(std::shared_ptr<Asset> asset);
     // Stops the processing thread (which takes the receiver from its provider), then deletes
-    // the windows and the data sets.
+    // the windows and the data sets. Never while holding GetLock(): the refresh under way waits
+    // for it before the thread can stop.
     ~OrdersSheetAssetInstance() override;
     OrdersSheetAssetInstance(const OrdersSheetAssetInstance&) = delete;
     OrdersSheetAssetInstance& operator=(const OrdersSheetAssetInstance&) = delete;
@@ -67,7 +68,8 @@ public:
 
     // Side 0's data set for 0, side 1's for any other side.
     TableDataSetOrdersSheet* GetDataSet(int side) const;
-    std::shared_ptr<Asset> GetAsset() const { return m_asset; }
+    // Never changed through the instance: its processing thread reads it.
+    std::shared_ptr<const Asset> GetAsset() const { return m_asset; }
     SafeCriticalSection& GetLock() const { return m_lock; }
     // Null before Start.
     std::shared_ptr<OSReceiver> GetReceiver() const;
@@ -94,7 +96,7 @@ private:
     void DeliverNewDataSetState();
 
     mutable SafeCriticalSection m_lock{QStringLiteral("CSOrderSheetUpdater")};
-    const std::shared_ptr<Asset> m_asset;
+    const std::shared_ptr<const Asset> m_asset;
     std::vector<DSProp> m_seriesProperties;
     std::unique_ptr<OSDlgsCollection> m_windows;
     std::unique_ptr<TableDataSetOrdersSheet> m_dataSet0;

@@ -239,7 +239,7 @@ bool TableDataSetOrdersSheet::ActualizeData(const OSAdditionalData& additional)
         const auto lock = Lock("TableDataSetOrdersSheet::ActualizeData");
         fresh->priceLevels = m_priceLevels;
     }
-    const std::shared_ptr<Asset> asset = m_instance ? m_instance->GetAsset() : nullptr;
+    const std::shared_ptr<const Asset> asset = m_instance ? m_instance->GetAsset() : nullptr;
     if (!asset || !asset->IsProviderSet())
     {
         WriteInvalidState();

@@ -63,6 +63,9 @@ TEST(OSDataGeneratorTest, SortsFromTheWorstPriceWithSpecialsLastAndEarlierOrders
     for (const ItemBasicData& record : records)
         keys.push_back(record.orderKey);
     EXPECT_EQ(keys, (std::vector<std::string>{"k2", "k3", "k1", "k1", "k9", "k4", "k0"}));
+    MatrixDataBufor offers;
+    OSDataGenerator(OSSheetMode::kOffers, 0, records, kNoAdditional, offers).GenerateForOffersMode();
+    EXPECT_EQ(offers.RowCount(), 4u);
 
     std::vector<ItemBasicData> buys = SmallBook(1);
     OSDataGenerator::SortRecords(buys, 1);
