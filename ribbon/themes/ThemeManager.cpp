@@ -1,8 +1,11 @@
 #include "ribbon/themes/ThemeManager.h"
 
 #include "platform/base/AppPaths.h"
+#include "platform/toolkit/GalleryPaintManager.h"
 #include "platform/toolkit/PaintManager.h"
+#include "platform/toolkit/ToolkitColors.h"
 #include "ribbon/RibbonLog.h"
+#include "ribbon/galleries/ControlGalleryPaintManagerEx.h"
 #include "ribbon/themes/ApplicationSkin.h"
 #include "ribbon/themes/KelvoraRibbonPaintManager.h"
 #include "ribbon/themes/RibbonThemeColors.h"
@@ -67,6 +70,11 @@ bool ThemeManager::LoadTheme(const QString& themeName, const QString& iniName, c
     look.SetXtremeColors(colors.GetXtremeColors());
     look.SetImageColors(colors.GetImageColors());
     look.SetRibbonPaintManager(std::make_unique<KelvoraRibbonPaintManager>());
+    ToolkitColors::SetSource([](int index) { return PaintManager::Instance().GetXtremeColor(index); });
+    auto galleries = std::make_shared<ControlGalleryPaintManagerEx>();
+    galleries->SetGalleryColors(look.GetImageColor(QStringLiteral("Toolbar"), QStringLiteral("ControlGallerySelected")),
+                                look.GetImageColor(QStringLiteral("Toolbar"), QStringLiteral("ControlGalleryNormal")));
+    GalleryPaintManager::SetCurrent(std::move(galleries));
     if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
     {
         QApplication::setPalette(skin.GetPalette());

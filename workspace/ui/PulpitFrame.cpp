@@ -5,6 +5,8 @@
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/RibbonTabsCreatorsQ4Classic.h"
 #include "ribbon/RibbonsFactory.h"
+#include "ribbon/controls/RibbonGlobals.h"
+#include "ribbon/controls/RibbonToolTipsManagement.h"
 #include "ribbon/statusbar/QuorvantaStatusBar.h"
 #include "ribbon/themes/RibbonThemes.h"
 #include "ribbon/themes/ThemeManager.h"
@@ -29,7 +31,11 @@ bool PulpitFrame::LoadRibbonTheme(const QString& themeName, const QString& iniNa
 
 bool PulpitFrame::CreateRibbon()
 {
-    m_ribbonsFactory = std::make_unique<RibbonsFactory>(*this, std::make_shared<RibbonTabsCreatorsQ4Classic>());
+    m_ribbonsFactory = std::make_shared<RibbonsFactory>(*this, std::make_shared<RibbonTabsCreatorsQ4Classic>());
+    m_toolTips = std::make_shared<RibbonToolTipsManagement>();
+    // The control builders reach the frame's ribbon and tooltips through these while the tabs are made.
+    SetGlobalRibbonsFactory(m_ribbonsFactory);
+    SetGlobalRibbonToolTipsManagement(m_toolTips);
     if (!m_ribbonsFactory->CreateRibbon())
     {
         Log::WriteError(QStringLiteral("Nie udało się utworzyć wstążki."), QStringLiteral("Quorvanta 4"),

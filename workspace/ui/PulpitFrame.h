@@ -14,6 +14,7 @@
 
 class QuorvantaStatusBar;
 class RibbonsFactory;
+class RibbonToolTipsManagement;
 
 class PulpitFrame : public QMainWindow, public IRibbonsFactoryOwner, public IRibbonThemeFrame
 {
@@ -31,7 +32,7 @@ public:
     CommandBars* GetCommandBars() override { return &m_commandBars; }
     bool IsExtendedMode() const override { return m_extendedMode; }
     bool LoadRibbonTheme(const QString& themeName, const QString& iniName, const QString& normalIniName) override;
-    RibbonsFactory* GetRibbonsFactory() const { return m_ribbonsFactory.get(); }
+    std::shared_ptr<RibbonsFactory> GetRibbonsFactory() const { return m_ribbonsFactory; }
     QuorvantaStatusBar* GetStatusBar() const { return m_statusBar; }
 
 private:
@@ -40,6 +41,7 @@ private:
     // commands reach the colour-theme commands only.
     RibbonThemeCommands m_themeCommands;
     CommandBars m_commandBars;
-    std::unique_ptr<RibbonsFactory> m_ribbonsFactory;
+    std::shared_ptr<RibbonsFactory> m_ribbonsFactory;
+    std::shared_ptr<RibbonToolTipsManagement> m_toolTips;
     QuorvantaStatusBar* m_statusBar = nullptr;
 };
