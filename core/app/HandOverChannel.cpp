@@ -27,9 +27,10 @@ void WriteChannelError(const QString& text, const char* where, int line)
 }
 }
 
-HandOverChannel::HandOverChannel(QString messageName, std::uint32_t messageId)
+HandOverChannel::HandOverChannel(QString messageName, std::uint32_t messageId, int timeoutMs)
     : m_messageName(std::move(messageName))
     , m_messageId(messageId)
+    , m_timeoutMs(timeoutMs)
 {
 }
 
@@ -75,7 +76,7 @@ void HandOverChannel::Accept()
     {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Read(socket); });
-        QTimer::singleShot(kTimeoutMs, socket, [socket] { socket->abort(); });
+        QTimer::singleShot(m_timeoutMs, socket, [socket] { socket->abort(); });
         Read(socket);
     }
 }

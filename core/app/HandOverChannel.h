@@ -3,7 +3,7 @@
 // named after the hand-over message so that every install has its own, that only the user's
 // own processes can reach. Each connection sends one HandOverMessage and gets one byte back,
 // '1' when the file was opened; a message that is malformed, too long or does not arrive
-// within kTimeoutMs is dropped with the connection. The second start's end is Send.
+// in time is dropped with the connection. The second start's end is Send.
 // Main thread only.
 
 #include <QObject>
@@ -24,7 +24,8 @@ public:
     // bytes; true when the file was opened.
     using Receiver = std::function<bool(std::uint32_t messageId, const QByteArray& pathBytes)>;
 
-    HandOverChannel(QString messageName, std::uint32_t messageId);
+    // timeoutMs: how long a connection may take to deliver its message.
+    HandOverChannel(QString messageName, std::uint32_t messageId, int timeoutMs = kTimeoutMs);
     ~HandOverChannel() override;
 
     // Starts listening; false, with the reason in the log, when it cannot. A socket left by an
@@ -43,6 +44,7 @@ private:
 
     const QString m_messageName;
     const std::uint32_t m_messageId;
+    const int m_timeoutMs;
     Receiver m_receiver;
     QLocalServer* m_server = nullptr;
 };

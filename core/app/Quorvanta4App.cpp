@@ -22,6 +22,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -117,7 +118,7 @@ bool Quorvanta4App::InitInstance()
         m_started = true;
         return true;
     }
-    if (m_mediatorInitialised)
+    if (m_pluginsLoaded)
         StopPluginsAfterFailedStart();
     return false;
 }
@@ -130,9 +131,10 @@ bool Quorvanta4App::StartUp()
     LoadApplicationStyles();
     std::setlocale(LC_COLLATE, "");
 
+    // From here plug-ins may be loaded, and a stop ends what was loaded.
+    m_pluginsLoaded = true;
     if (!m_mediator->Init())
         return false;
-    m_mediatorInitialised = true;
 
     const std::shared_ptr<Quorvanta4FactoryBase> factory = m_mediator->GetFactory();
     const std::shared_ptr<ArgumentParser> parser = factory->CreateArgumentParser();
@@ -251,7 +253,9 @@ bool Quorvanta4App::SendFileToRunningInstance() const
 {
     if (m_arguments.size() != 1)
         return false;
-    return HandOverChannel::Send(BuildRunAssocFileMessageName(QCoreApplication::applicationFilePath()), m_arguments.front());
+    // The running instance works in a folder of its own: a relative path would name another file there.
+    return HandOverChannel::Send(BuildRunAssocFileMessageName(QCoreApplication::applicationFilePath()),
+                                 QFileInfo(m_arguments.front()).absoluteFilePath());
 }
 
 bool Quorvanta4App::HandleRunAssocFileCopyData(std::uint32_t messageId, const QByteArray& pathBytes)

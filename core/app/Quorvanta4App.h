@@ -69,8 +69,8 @@ public:
     // The hand-over message of the install: "RunAssocFile_" and the executable's path with
     // every '\\', '/', '.' and ':' made '_'.
     static QString BuildRunAssocFileMessageName(const QString& executablePath);
-    // The second start: hands its one argument to the running instance; false when there is no
-    // single argument or the running instance did not open it.
+    // The second start: hands its one argument, as an absolute path, to the running instance;
+    // false when there is no single argument or the running instance did not open it.
     bool SendFileToRunningInstance() const;
     // The running instance: opens a handed-over path, as a desktop first, then as a module's
     // window file; false for a message of another install, a bad path, or a file not opened.
@@ -108,7 +108,7 @@ private:
     const QStringList m_arguments;
     QIcon m_appIcon;
     bool m_extendedMode = false;
-    bool m_mediatorInitialised = false;
+    bool m_pluginsLoaded = false;
     bool m_started = false;
     bool m_cleanedUp = false;
 };

@@ -22,9 +22,16 @@
 #include <QWidget>
 
 #include <mutex>
+#include <ostream>
 #include <thread>
 #include <utility>
 #include <vector>
+
+// Failure messages show texts as texts.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 inline void Tell(const QString& who, const QString& what)
 {
