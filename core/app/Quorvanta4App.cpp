@@ -214,7 +214,9 @@ void Quorvanta4App::DestroyMainFrame()
     m_handOver.reset();
     if (!m_mainFrame)
         return;
-    if (QWidget* window = m_mainFrame->GetWindow(); window && window->isVisible())
+    // A run that ended without closing its window still closes it in order; a start that stopped
+    // has ended its plug-ins already.
+    if (QWidget* window = m_mainFrame->GetWindow(); m_started && window && window->isVisible())
         window->close();
     if (m_mediator && m_mediator->GetMainFrame() == m_mainFrame.get())
         m_mediator->SetMainFrame(nullptr);

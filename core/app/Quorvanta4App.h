@@ -90,7 +90,7 @@ private:
     bool StartUp();
     void LoadAppIcon();
     void StopPluginsAfterFailedStart();
-    // Ends the main frame: its closing runs when its window is still open.
+    // Ends the main frame; after a full start its closing runs when its window is still open.
     void DestroyMainFrame();
     void ExitCleanup();
 

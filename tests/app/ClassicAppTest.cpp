@@ -92,3 +92,19 @@ TEST_F(ClassicAppTest, TheEditionFactoryMakesTheStandardEditionsProducts)
     const std::unique_ptr<IMainFrame> frame(factory.CreatePulpitFrame());
     EXPECT_NE(dynamic_cast<BasicMainFrame*>(frame.get()), nullptr);
 }
+
+TEST_F(ClassicAppTest, AnExitWithTheWindowStillOpenClosesItInOrderFirst)
+{
+    Quorvanta4AppSetup setup = MakeClassicEditionSetup();
+    auto popups = std::make_shared<SimpleMessagePopups>();
+    setup.mediator.popups = popups;
+    Quorvanta4App app(std::move(setup), {});
+    ASSERT_TRUE(app.InitInstance());
+    AppMediator::Instance()->ShowInfo(QStringLiteral("Test"), QStringLiteral("otwarty"));
+    ASSERT_EQ(popups->OpenCount(), 1);
+
+    app.ExitInstance();
+    // The window's closing released the popups before the mediator went.
+    EXPECT_EQ(popups->OpenCount(), 0);
+    EXPECT_TRUE(LogText().contains(QStringLiteral("STOP QUORVANTA")));
+}

@@ -7,6 +7,7 @@
 #include "platform/base/LogBuffer.h"
 #include "platform/modules/PluginBase.h"
 #include "platform/ui/RegisteredMessages.h"
+#include "platform/ui/StringTable.h"
 #include "tests/core/app/FakeApplicationStyles.h"
 #include "tests/core/engine/PluginFolder.h"
 #include "tests/core/mediator/TestFactory.h"
@@ -17,12 +18,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <mutex>
 #include <thread>
 
 namespace
@@ -180,42 +179,35 @@ TEST_F(Quorvanta4AppTest, AStartThatStopsSavesNoStylesEndsThePlugInsItLoadedAndS
 
 TEST_F(Quorvanta4AppTest, ASecondStartHandsItsFileToTheRunningInstanceAndEnds)
 {
-    // The first instance: its lock and its channel, served on a thread of its own.
+    // The first instance: its lock and its channel, served by this thread's event loop.
     AppRunningDetector first;
     ASSERT_FALSE(first.IsAppAlreadyRunning());
-    std::mutex mutex;
     QStringList handedOver;
-    QThread firstThread;
-    firstThread.start();
-    auto* channel = new HandOverChannel(MessageName(), RegisteredMessages::Register(MessageName()));
-    channel->moveToThread(&firstThread);
-    bool listening = false;
-    QMetaObject::invokeMethod(
-        channel,
-        [&] {
-            listening = channel->Listen([&](std::uint32_t id, const QByteArray& bytes) {
-                std::lock_guard lock(mutex);
-                handedOver.append(HandOverMessage::PathFromBytes(bytes));
-                return id != 0;
-            });
-        },
-        Qt::BlockingQueuedConnection);
-    ASSERT_TRUE(listening);
+    HandOverChannel channel(MessageName(), RegisteredMessages::Register(MessageName()));
+    ASSERT_TRUE(channel.Listen([&](std::uint32_t id, const QByteArray& bytes) {
+        handedOver.append(HandOverMessage::PathFromBytes(bytes));
+        return id != 0;
+    }));
 
+    // The second start runs whole on a thread of its own, as another process would.
     const QString relative = QStringLiteral("okna/wykres.q4c");
-    MakeApp({relative});
-    EXPECT_FALSE(app->InitInstance());
-    app->ExitInstance();
-    app.reset();
-    channel->deleteLater();
-    firstThread.quit();
-    firstThread.wait();
+    std::atomic<bool> ended = false;
+    bool started = true;
+    std::thread second([&] {
+        Quorvanta4AppSetup setup;
+        setup.mediator.factory = factory;
+        setup.styles = styles;
+        Quorvanta4App secondApp(std::move(setup), {relative});
+        started = secondApp.InitInstance();
+        secondApp.ExitInstance();
+        ended = true;
+    });
+    TestApplication::ProcessEventsUntil([&] { return ended.load(); }, 10000);
+    second.join();
 
-    {
-        std::lock_guard lock(mutex);
-        // Made absolute: the running instance works in a folder of its own.
-        EXPECT_EQ(handedOver, QStringList{QDir::current().absoluteFilePath(relative)});
-    }
+    EXPECT_FALSE(started);
+    // Made absolute: the running instance works in a folder of its own.
+    EXPECT_EQ(handedOver, QStringList{QDir::current().absoluteFilePath(relative)});
     const QStringList events = TakePluginEvents();
     EXPECT_TRUE(events.contains(QStringLiteral("Updater:AskToUpdate")));
     EXPECT_FALSE(events.contains(QStringLiteral("Testowy Dostawca:Accept(Testowy Dostawca)")));
@@ -327,4 +319,10 @@ TEST_F(Quorvanta4AppTest, TheLevelFilesStartAnewEachRunButThoseOfARunningInstanc
     MakeApp();
     EXPECT_FALSE(errors().contains(QStringLiteral("z poprzedniego uruchomienia")));
     EXPECT_TRUE(LogText().startsWith(QStringLiteral("z poprzedniego uruchomienia\n")));
+}
+
+TEST(Quorvanta4AppCommandsTest, TheApplicationsCommandsHaveTheirTexts)
+{
+    EXPECT_EQ(StringTable::Instance().Caption(ID_EXPORT_THEME), QStringLiteral("Eksportuj motyw"));
+    EXPECT_EQ(StringTable::Instance().Caption(ID_SAVE_ADDITIONAL_LOG_BUFFER), QStringLiteral("Zapisz bufor logów"));
 }
