@@ -13,6 +13,7 @@
 #include "core/mediator/ModuleFileMatch.h"
 #include "core/mediator/SimpleMessagePopups.h"
 #include "core/mediator/WndFramePoster.h"
+#include "core/settings/DataVersionUpdater.h"
 #include "platform/base/AppPaths.h"
 #include "platform/base/AppVersionNumber.h"
 #include "platform/base/Log.h"
@@ -135,8 +136,8 @@ bool AppMediator::Init()
     if (m_setup.settings)
     {
         m_setup.settings->AddGroup(m_setup.settings->GetGlobalSettingsGroup());
-        if (m_alertModule)
-            m_setup.settings->AddGroup(m_alertModule->GetGeneralSettingsGroup());
+        m_setup.settings->AddGroup(m_alertModule ? m_alertModule->GetGeneralSettingsGroup()
+                                                 : m_setup.settings->GetLocalAlertsGroup());
     }
     if (!SelectDefaultProvider())
         return false;
@@ -220,6 +221,23 @@ QString AppMediator::GetUserDocumentsFolder()
 QString AppMediator::GetInstallSettingsName()
 {
     return AppPaths::InstallSettingsName();
+}
+
+std::shared_ptr<DataVersionUpdater> AppMediator::GetDataVersionUpdater()
+{
+    if (!m_dataVersionUpdater)
+        m_dataVersionUpdater = m_setup.factory->CreateDataVersionUpdater();
+    return m_dataVersionUpdater;
+}
+
+bool AppMediator::UpgradeProviderSettings(Settings& providerSettings, const QString& providerName)
+{
+    const std::shared_ptr<DataVersionUpdater> updater = GetDataVersionUpdater();
+    if (!updater || !updater->IsVersionChanged())
+        return false;
+    // Both steps run, whatever the first answers.
+    const bool upgraded = updater->UpdateProviderSettings(providerSettings, providerName);
+    return updater->UpdateOnLineProviderSettings(providerSettings, providerName) || upgraded;
 }
 
 void AppMediator::SetupCrashReporting(const QString& user, const QString& code)

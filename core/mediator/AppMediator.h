@@ -99,6 +99,8 @@ public:
     void SetupCrashReporting(const QString& user, const QString& code) override;
     void RemoveAlert(const QString& alertId) override;
     void SetCloudServerNewIp(std::string address) override;
+    bool UpgradeProviderSettings(Settings& providerSettings, const QString& providerName) override;
+    std::shared_ptr<DataVersionUpdater> GetDataVersionUpdater() override;
     bool IsNotProductKind4() override;
 
     // The parts of the application (main thread).
@@ -184,6 +186,7 @@ private:
     std::shared_ptr<IInProcessOrdersSheet> m_ordersSheetManager;
     std::set<DSProp> m_allSeries;
     std::shared_ptr<Asset> m_activeAsset;
+    std::shared_ptr<DataVersionUpdater> m_dataVersionUpdater;
     bool m_activeAssetTracking = true;
     const std::thread::id m_mainThreadId;
     std::list<std::shared_ptr<MessageBoxDetails>> m_messagesToShow;

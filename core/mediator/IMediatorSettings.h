@@ -26,10 +26,13 @@ public:
     virtual IGlobalSettings* GetGlobalSettingsObject() = 0;
 
     // Adds a group to the general settings manager; a group with the id of one already there
-    // takes its place.
+    // is dropped, the first one stays.
     virtual void AddGroup(const std::shared_ptr<GeneralSettingsGroupManagerBase>& group) = 0;
     // The global settings' own group (id 0); empty without global settings.
     virtual std::shared_ptr<GeneralSettingsGroupManagerBase> GetGlobalSettingsGroup() = 0;
+    // The local alerts' group (id 10) while the program runs without the alert module, which
+    // otherwise brings its own; empty when there is none.
+    virtual std::shared_ptr<GeneralSettingsGroupManagerBase> GetLocalAlertsGroup() = 0;
 
     virtual QString GetDefaultProviderName() = 0;
     virtual void SetDefaultProviderName(const QString& name) = 0;

@@ -21,6 +21,7 @@
 class Asset;
 class CmdTarget;
 class ConsumerBase;
+class DataVersionUpdater;
 class DSProp;
 class IAlertArgumentSource;
 class IAlertModule;
@@ -28,6 +29,7 @@ class IGlobalSettings;
 class ISessionStatisticsModule;
 class ProviderBase;
 class QPixmap;
+class Settings;
 
 class IAppMediator
 {
@@ -117,5 +119,11 @@ public:
     // Removes one local alert by its id.
     virtual void RemoveAlert(const QString& alertId) = 0;
     virtual void SetCloudServerNewIp(std::string address) = 0;
+    // Once the data version changed: the one-time upgrades of a provider's settings node, for
+    // the provider libraries to call; false when nothing was changed.
+    virtual bool UpgradeProviderSettings(Settings& providerSettings, const QString& providerName) = 0;
+    // The data-version updater of the run, made on the first call and then kept; null when the
+    // edition has none.
+    virtual std::shared_ptr<DataVersionUpdater> GetDataVersionUpdater() = 0;
     virtual bool IsNotProductKind4() = 0;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // An application mediator for tests: it keeps every log line and message it is given, and
-// counts the reports of a provider's last quote time. It has no providers, modules or images.
-// Any thread may call it.
+// counts the reports of a provider's last quote time. It has no providers, modules, images or
+// data-version updater. Any thread may call it.
 
 #include "platform/modules/Asset.h"
 #include "platform/modules/IAppMediator.h"
@@ -90,6 +90,8 @@ public:
     void SetupCrashReporting(const QString&, const QString&) override {}
     void RemoveAlert(const QString&) override {}
     void SetCloudServerNewIp(std::string) override {}
+    bool UpgradeProviderSettings(Settings&, const QString&) override { return false; }
+    std::shared_ptr<DataVersionUpdater> GetDataVersionUpdater() override { return {}; }
     bool IsNotProductKind4() override { return true; }
 
     QStringList Lines() const

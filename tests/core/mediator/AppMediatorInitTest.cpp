@@ -30,6 +30,15 @@ TEST_F(AppMediatorInitTest, InitRunsItsStepsInOrderAndTheModuleLibrariesGetTheSe
     EXPECT_EQ(mediator->GetDefaultProvider()->GetName(), QStringLiteral("Testowy Dostawca"));
 }
 
+TEST_F(AppMediatorInitTest, WithoutTheAlertModuleTheLocalAlertsGroupOfTheSettingsFollowsTheGlobals)
+{
+    AddProviders({QStringLiteral("provider_good")});
+    makesAlertModule = false;
+    Make();
+    ASSERT_TRUE(mediator->Init());
+    EXPECT_EQ(settings->groups, (std::vector{settings->globalsGroup, settings->localAlertsGroup}));
+}
+
 TEST_F(AppMediatorInitTest, WithoutAnyProviderInitFailsWithOneClearLogLine)
 {
     Make();

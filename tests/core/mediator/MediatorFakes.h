@@ -165,6 +165,7 @@ public:
         groups.push_back(group);
     }
     std::shared_ptr<GeneralSettingsGroupManagerBase> GetGlobalSettingsGroup() override { return globalsGroup; }
+    std::shared_ptr<GeneralSettingsGroupManagerBase> GetLocalAlertsGroup() override { return localAlertsGroup; }
     QString GetDefaultProviderName() override { return defaultProviderName; }
     void SetDefaultProviderName(const QString& name) override
     {
@@ -178,6 +179,7 @@ public:
     QString defaultProviderName;
     const ProviderBase* timeSource = nullptr;
     std::shared_ptr<GeneralSettingsGroupManagerBase> globalsGroup = MakeSettingsGroupToken();
+    std::shared_ptr<GeneralSettingsGroupManagerBase> localAlertsGroup = MakeSettingsGroupToken();
     std::vector<std::shared_ptr<GeneralSettingsGroupManagerBase>> groups;
 
 private:

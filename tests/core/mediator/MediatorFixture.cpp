@@ -28,7 +28,8 @@ AppMediator& MediatorFixture::Make(bool withFrame)
     AppMediatorSetup setup;
     setup.factory = factory;
     setup.settings = settings;
-    setup.makeAlertModule = [this] { return alertModule = std::make_shared<FakeAlertModule>(); };
+    if (makesAlertModule)
+        setup.makeAlertModule = [this] { return alertModule = std::make_shared<FakeAlertModule>(); };
     setup.makeSessionStatistics = [this] { return sessionStatistics = std::make_shared<FakeSessionStatistics>(); };
     setup.makeCloudModule = [this] { return cloud = std::make_shared<FakeCloudModule>(); };
     setup.popups = popups;

@@ -32,6 +32,8 @@ protected:
     std::shared_ptr<FakeMediatorSettings> settings = std::make_shared<FakeMediatorSettings>();
     std::shared_ptr<RecordingPoster> poster = std::make_shared<RecordingPoster>();
     std::shared_ptr<RecordingPopups> popups = std::make_shared<RecordingPopups>();
+    // False: the program runs without the alert module.
+    bool makesAlertModule = true;
     std::shared_ptr<FakeAlertModule> alertModule;
     std::shared_ptr<FakeSessionStatistics> sessionStatistics;
     std::shared_ptr<FakeCloudModule> cloud;

@@ -1,12 +1,14 @@
 #pragma once
 // An edition factory for tests: the consumer manager over the test consumers, a fake main frame,
-// the orders sheet a test sets, the real argument parser unless a test sets another, and a
-// recording updater. It tells what it makes to the shared event list.
+// the orders sheet a test sets, the real argument parser unless a test sets another, a
+// recording updater and a recording data-version updater. It tells what it makes to the shared
+// event list.
 
 #include "core/app/IUpdatesHandler.h"
 #include "core/engine/ConsumerManagerQ4Classic.h"
 #include "core/mediator/ArgumentParser.h"
 #include "core/mediator/Quorvanta4FactoryBase.h"
+#include "core/settings/DataVersionUpdater.h"
 #include "tests/core/mediator/MediatorFakes.h"
 #include "tests/core/mediator/TestConsumers.h"
 
@@ -15,6 +17,24 @@ class RecordingUpdater : public IUpdatesHandler
 public:
     void UpdateHidden() override { Tell(QStringLiteral("Updater"), QStringLiteral("UpdateHidden")); }
     void AskToUpdate() override { Tell(QStringLiteral("Updater"), QStringLiteral("AskToUpdate")); }
+};
+
+// Tells both provider steps; the first answers as a test sets, the second as the program's does.
+class RecordingDataVersionUpdater : public DataVersionUpdater
+{
+public:
+    bool UpdateProviderSettings(Settings& providerSettings, const QString& providerName) override
+    {
+        Tell(QStringLiteral("DataVersionUpdater"), QStringLiteral("UpdateProviderSettings(%1)").arg(providerName));
+        return providerStepAnswer;
+    }
+    bool UpdateOnLineProviderSettings(Settings& providerSettings, const QString& providerName) override
+    {
+        Tell(QStringLiteral("DataVersionUpdater"), QStringLiteral("UpdateOnLineProviderSettings(%1)").arg(providerName));
+        return DataVersionUpdater::UpdateOnLineProviderSettings(providerSettings, providerName);
+    }
+
+    bool providerStepAnswer = false;
 };
 
 // Answers ParseOptions as a test sets, and tells both of its operations.
@@ -77,6 +97,11 @@ public:
     void CreateStyleEditTabs(RibbonsFactory&, QuorvantaRibbonBar&, std::vector<TabsCreator>&) override {}
     std::shared_ptr<HelpQ4Classic> CreateHelp() override { return nullptr; }
     std::shared_ptr<IUpdatesHandler> CreateUpdateHandler() override { return std::make_shared<RecordingUpdater>(); }
+    std::shared_ptr<DataVersionUpdater> CreateDataVersionUpdater() override
+    {
+        Tell(QStringLiteral("Factory"), QStringLiteral("CreateDataVersionUpdater"));
+        return std::make_shared<RecordingDataVersionUpdater>();
+    }
 
     bool makesFrame = true;
     bool loadFrameAnswer = true;
