@@ -269,14 +269,15 @@ void GlobalSettingsQ4Classic::ApplyAfterSave()
 
 void GlobalSettingsQ4Classic::ApplyTimeSourceProvider()
 {
-    if (m_timeSourceProvider)
-        m_timeSourceProvider->NotifyLastTimeChanged(false);
+    if (ProviderBase* previous = m_timeSourceProvider.load())
+        previous->NotifyLastTimeChanged(false);
     if (m_timeSourceProviderName.isEmpty())
         m_timeSourceProviderName = QString::fromUtf8(kDefaultTimeSourceProvider);
-    m_timeSourceProvider = m_host.GetRunningProvider(m_timeSourceProviderName);
+    ProviderBase* provider = m_host.GetRunningProvider(m_timeSourceProviderName);
+    m_timeSourceProvider = provider;
     m_host.ClearStatusBarInfoText();
-    if (m_timeSourceProvider)
-        m_timeSourceProvider->NotifyLastTimeChanged(true);
+    if (provider)
+        provider->NotifyLastTimeChanged(true);
 }
 
 bool GlobalSettingsQ4Classic::SetDefaultProviderName(const QString& name)

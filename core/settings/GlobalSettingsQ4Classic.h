@@ -8,8 +8,8 @@
 //
 // Making it runs the data-version updater and then reads the current node. The proxy
 // settings are also written to "UpdaterProxySettings.ini" for the external update program.
-// Threads: the IGlobalSettings values may be read from any thread; everything else belongs
-// to the main thread.
+// Threads: the IGlobalSettings values and the time-source provider may be read from any
+// thread; everything else belongs to the main thread.
 
 #include "core/settings/GeneralSettingsGroupManagerBase.h"
 #include "core/settings/IGlobalSettings.h"
@@ -72,7 +72,7 @@ public:
     // The toolkit's code: 0 top, 1 left, 2 bottom, 3 right.
     unsigned GetPulpitTabPosition() const { return m_pulpitTabPosition; }
     QString GetTimeSourceProviderName() const { return m_timeSourceProviderName; }
-    ProviderBase* GetTimeSourceProvider() const { return m_timeSourceProvider; }
+    ProviderBase* GetTimeSourceProvider() const { return m_timeSourceProvider.load(); }
 
     // Beside the executable, where the update program looks for it.
     static QString UpdaterProxyIniPath();
@@ -91,7 +91,7 @@ private:
     std::atomic<int> m_ddeConsumerFormat = kDDELabelTicker;
     QString m_timeSourceProviderName;
     // Providers live for the whole run; the global settings go before them.
-    ProviderBase* m_timeSourceProvider = nullptr;
+    std::atomic<ProviderBase*> m_timeSourceProvider = nullptr;
 };
 
 // The user's "current_globals.xml".
