@@ -1,6 +1,8 @@
 #include "app/Quorvanta4ClassicFactory.h"
 
 #include "core/engine/ConsumerManagerQ4Classic.h"
+#include "core/settings/DataVersionUpdater.h"
+#include "core/settings/GlobalSettingsQ4Classic.h"
 #include "ribbon/RibbonTabsCreator.h"
 #include "workspace/ui/PulpitFrame.h"
 
@@ -90,7 +92,7 @@ std::shared_ptr<CmdTarget> Quorvanta4ClassicFactory::CreateCmdTargetChartProcess
 
 std::shared_ptr<IGlobalSettings> Quorvanta4ClassicFactory::CreateGlobalSettings()
 {
-    return nullptr;
+    return std::make_shared<GlobalSettingsQ4Classic>(m_globalSettingsHost);
 }
 
 std::shared_ptr<ConsumerManager> Quorvanta4ClassicFactory::CreateConsumerManager(ConsumerManager::Hooks hooks)
@@ -107,4 +109,9 @@ void Quorvanta4ClassicFactory::CreateStyleEditTabs(RibbonsFactory& factory, Quor
 std::shared_ptr<HelpQ4Classic> Quorvanta4ClassicFactory::CreateHelp()
 {
     return nullptr;
+}
+
+std::shared_ptr<DataVersionUpdater> Quorvanta4ClassicFactory::CreateDataVersionUpdater()
+{
+    return std::make_shared<DataVersionUpdater>();
 }

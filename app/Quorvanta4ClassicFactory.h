@@ -1,8 +1,10 @@
 #pragma once
 // The standard edition's factory, the only edition of this program. The ribbon's tab creators
-// come from the ribbon's own creators of the edition; products whose part of the program is not
-// there yet are null.
+// come from the ribbon's own creators of the edition; the global settings answer to the running
+// program through the factory's host; products whose part of the program is not there yet are
+// null.
 
+#include "app/GlobalSettingsHostQ4Classic.h"
 #include "core/mediator/Quorvanta4FactoryBase.h"
 #include "ribbon/RibbonTabsCreatorsQ4Classic.h"
 
@@ -29,7 +31,9 @@ public:
     std::shared_ptr<ConsumerManager> CreateConsumerManager(ConsumerManager::Hooks hooks) override;
     void CreateStyleEditTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar, std::vector<TabsCreator>& creators) override;
     std::shared_ptr<HelpQ4Classic> CreateHelp() override;
+    std::shared_ptr<DataVersionUpdater> CreateDataVersionUpdater() override;
 
 private:
     RibbonTabsCreatorsQ4Classic m_ribbonTabs;
+    GlobalSettingsHostQ4Classic m_globalSettingsHost;
 };

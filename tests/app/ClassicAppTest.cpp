@@ -1,81 +1,63 @@
-#include "app/ClassicEditionSetup.h"
+#include "app/MessagePopupsQ4Classic.h"
 #include "app/Quorvanta4ClassicFactory.h"
-#include "core/app/Quorvanta4App.h"
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
-#include "core/mediator/SimpleMessagePopups.h"
-#include "platform/base/AppPaths.h"
+#include "core/settings/DataVersionUpdater.h"
+#include "core/settings/GlobalSettingsQ4Classic.h"
 #include "platform/modules/ProviderBase.h"
-#include "tests/support/TempHome.h"
+#include "ribbon/messages/MessagePopup.h"
+#include "tests/app/ClassicAppFixture.h"
 #include "tests/support/ui/TestApplication.h"
 #include "workspace/ui/PulpitFrame.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProgressBar>
-
-#include <gtest/gtest.h>
 
 #include <thread>
 
-class ClassicAppTest : public ::testing::Test
+class ClassicAppTest : public ClassicAppFixture
 {
 protected:
-    ClassicAppTest()
-    {
-        TestApplication::Ensure();
-        // The build's own "Providers" folder, with the simulated feed.
-        AppPaths::SetExecutableFolder(QStringLiteral(Q4_BIN_DIR));
-    }
-    ~ClassicAppTest() override { AppPaths::SetExecutableFolder(QString()); }
-
-    QString LogText() const
-    {
-        QFile file(QDir(AppPaths::AppDataFolder()).filePath(QStringLiteral("Log.txt")));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-
-    TempHome home;
+    std::vector<MessagePopup*> OpenPopups() const { return Popups().GetManager().GetOpenPopups(); }
 };
 
 TEST_F(ClassicAppTest, StartsToItsWindowOnTheSimulatedFeedAndClosesCleanly)
 {
-    Quorvanta4AppSetup setup = MakeClassicEditionSetup();
-    auto popups = std::make_shared<SimpleMessagePopups>();
-    setup.mediator.popups = popups;
-    Quorvanta4App app(std::move(setup), {});
-    ASSERT_TRUE(app.InitInstance());
+    ASSERT_TRUE(Start());
 
-    AppMediator* mediator = AppMediator::Instance();
+    AppMediator* mediator = &Mediator();
     ProviderBase* feed = mediator->GetDefaultProvider();
     ASSERT_NE(feed, nullptr);
     EXPECT_EQ(feed->GetName(), QStringLiteral("Kelvora OnLine"));
-    IMainFrame* frame = app.GetPulpitFrame();
+    IMainFrame* frame = App().GetPulpitFrame();
     ASSERT_NE(frame, nullptr);
     QWidget* window = frame->GetWindow();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorvanta 4"));
 
-    // A worker's message and progress reach the window through the main thread.
+    // A worker's message and progress reach the window through the main thread; the message
+    // shows as the program's popup, its text as written.
     std::thread([mediator] {
-        mediator->ShowError(QStringLiteral("Test"), QStringLiteral("z wątku"));
+        mediator->ShowError(QStringLiteral("Test"), QStringLiteral("z wątku <b>"));
         mediator->AddOperationsToDoToProgress(4);
         mediator->SetOperationsDidToProgress(1);
     }).join();
     auto* progress = window->findChild<QProgressBar*>();
     ASSERT_NE(progress, nullptr);
-    EXPECT_TRUE(TestApplication::ProcessEventsUntil([&] { return popups->OpenCount() == 1 && progress->value() == 25; }));
+    EXPECT_TRUE(TestApplication::ProcessEventsUntil([&] { return OpenPopups().size() == 1 && progress->value() == 25; }));
     EXPECT_TRUE(progress->isVisible());
+    ASSERT_EQ(OpenPopups().size(), 1u);
+    EXPECT_TRUE(OpenPopups().front()->GetRichText().contains(QStringLiteral("z wątku &lt;b&gt;")));
 
     window->close();
     EXPECT_FALSE(feed->IsRunning());
-    EXPECT_EQ(popups->OpenCount(), 0);
-    EXPECT_EQ(app.ExitInstance(), 0);
+    EXPECT_TRUE(OpenPopups().empty());
+    Exit();
     EXPECT_EQ(AppMediator::Instance(), nullptr);
 
     const QString log = LogText();
     EXPECT_TRUE(log.contains(QStringLiteral("START QUORVANTA")));
     EXPECT_TRUE(log.contains(QStringLiteral("STOP QUORVANTA")));
+    EXPECT_FALSE(log.contains(QStringLiteral("Program działa bez"))) << log.toStdString();
     EXPECT_FALSE(log.contains(QStringLiteral("BŁĄD"))) << log.toStdString();
 }
 
@@ -91,20 +73,23 @@ TEST_F(ClassicAppTest, TheEditionFactoryMakesTheStandardEditionsProducts)
     EXPECT_NE(factory.CreateArgumentParser(), factory.CreateArgumentParser());
     const std::unique_ptr<IMainFrame> frame(factory.CreatePulpitFrame());
     EXPECT_NE(dynamic_cast<PulpitFrame*>(frame.get()), nullptr);
+
+    const std::shared_ptr<IGlobalSettings> globals = factory.CreateGlobalSettings();
+    EXPECT_NE(std::dynamic_pointer_cast<GlobalSettingsQ4Classic>(globals), nullptr);
+    EXPECT_NE(factory.CreateGlobalSettings(), globals);
+    const std::shared_ptr<DataVersionUpdater> updater = factory.CreateDataVersionUpdater();
+    ASSERT_NE(updater, nullptr);
+    EXPECT_NE(factory.CreateDataVersionUpdater(), updater);
 }
 
 TEST_F(ClassicAppTest, AnExitWithTheWindowStillOpenClosesItInOrderFirst)
 {
-    Quorvanta4AppSetup setup = MakeClassicEditionSetup();
-    auto popups = std::make_shared<SimpleMessagePopups>();
-    setup.mediator.popups = popups;
-    Quorvanta4App app(std::move(setup), {});
-    ASSERT_TRUE(app.InitInstance());
-    AppMediator::Instance()->ShowInfo(QStringLiteral("Test"), QStringLiteral("otwarty"));
-    ASSERT_EQ(popups->OpenCount(), 1);
+    ASSERT_TRUE(Start());
+    Mediator().ShowInfo(QStringLiteral("Test"), QStringLiteral("otwarty"));
+    ASSERT_EQ(OpenPopups().size(), 1u);
 
-    app.ExitInstance();
-    // The window's closing released the popups before the mediator went.
-    EXPECT_EQ(popups->OpenCount(), 0);
+    Exit(false);
+    // The window's closing closed the popups before the mediator went.
+    EXPECT_TRUE(OpenPopups().empty());
     EXPECT_TRUE(LogText().contains(QStringLiteral("STOP QUORVANTA")));
 }
