@@ -218,6 +218,13 @@ void PropertyGridView::ChooseValueLater(const PropertyGridItem& item)
         Qt::QueuedConnection);
 }
 
+bool PropertyGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    if (trigger == QAbstractItemView::NoEditTriggers || index.column() == kValueColumn)
+        return QTreeWidget::edit(index, trigger, event);
+    return QTreeWidget::edit(index.sibling(index.row(), kValueColumn), trigger, event);
+}
+
 void PropertyGridView::mousePressEvent(QMouseEvent* event)
 {
     QTreeWidget::mousePressEvent(event);

@@ -25,6 +25,7 @@ public:
     ~PropertyGridView() override;
 
     PropertyGrid& Grid() const { return m_grid; }
+    using QTreeWidget::edit;
 
     // The row of the item; null when it is not shown.
     QTreeWidgetItem* RowOf(const PropertyGridItem* item) const;
@@ -51,6 +52,8 @@ public:
     void ChooseValueLater(const PropertyGridItem& item);
 
 protected:
+    // Whichever cell of a row the user acts on, the value is what gets edited.
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;

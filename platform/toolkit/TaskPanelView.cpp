@@ -5,7 +5,6 @@
 #include "platform/toolkit/TaskPanelItem.h"
 
 #include <QHeaderView>
-#include <QMouseEvent>
 #include <QSignalBlocker>
 
 namespace
@@ -43,13 +42,6 @@ QTreeWidgetItem* TaskPanelView::RowOf(const TaskPanelItem* item) const
 TaskPanelItem* TaskPanelView::ItemOf(const QTreeWidgetItem* row)
 {
     return row ? reinterpret_cast<TaskPanelItem*>(row->data(0, kItemRole).value<quintptr>()) : nullptr;
-}
-
-void TaskPanelView::mousePressEvent(QMouseEvent* event)
-{
-    m_pressing = true;
-    QTreeWidget::mousePressEvent(event);
-    m_pressing = false;
 }
 
 void TaskPanelView::Rebuild()
@@ -117,12 +109,7 @@ void TaskPanelView::OnFocusChanged(TaskPanelItem* item)
 
 void TaskPanelView::OnCurrentRowChanged(QTreeWidgetItem* row)
 {
-    TaskPanelItem* item = ItemOf(row);
-    if (!item)
-        return;
-    if (m_pressing)
-        m_panel.SetFocusedItem(item);
-    else
+    if (TaskPanelItem* item = ItemOf(row))
         m_panel.FocusItem(item);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// A task panel on screen: each group a heading, its links below it when it is open. A click
-// on an entry is the panel's click (code 1); moving the focus with the keyboard is its focus
-// change (code 9). Follows the panel's focus, content and expansion. Main thread only.
+// A task panel on screen: each group a heading, its links below it when it is open. Moving
+// the focus to another entry (mouse or keyboard) is the panel's focus change (code 9); a
+// click on an entry is its click (code 1). Follows the panel's focus, content and expansion.
+// Main thread only.
 
 #include <QHash>
 #include <QTreeWidget>
@@ -22,9 +23,6 @@ public:
     QTreeWidgetItem* RowOf(const TaskPanelItem* item) const;
     static TaskPanelItem* ItemOf(const QTreeWidgetItem* row);
 
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-
 private:
     void Rebuild();
     void UpdateRow(QTreeWidgetItem& row, const TaskPanelItem& item);
@@ -36,6 +34,4 @@ private:
 
     TaskPanel& m_panel;
     QHash<const TaskPanelItem*, QTreeWidgetItem*> m_rows;
-    // A press moves the current row before the click arrives: the click alone is reported.
-    bool m_pressing = false;
 };
