@@ -38,7 +38,8 @@ PropertyGridItem* PropertyGrid::AddCategory(const QString& caption)
 void PropertyGrid::ResetContent()
 {
     // The old rows live until the view has let go of them.
-    std::unique_ptr<PropertyGridItem> old = std::exchange(m_root, std::make_unique<PropertyGridItemCategory>(QString()));
+    std::unique_ptr<PropertyGridItem> old =
+        std::exchange(m_root, std::make_unique<PropertyGridItemCategory>(QString()));
     old->AttachGrid(nullptr);
     m_root->AttachGrid(this);
     m_root->Expand();

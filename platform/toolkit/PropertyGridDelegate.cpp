@@ -110,7 +110,8 @@ PropertyGridDelegate::PropertyGridDelegate(PropertyGridView& view) : QStyledItem
 {
 }
 
-QWidget* PropertyGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const
+QWidget* PropertyGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                            const QModelIndex& index) const
 {
     PropertyGridItem* item = PropertyGridView::ItemOf(index);
     if (!item || index.column() != 1 || !item->IsEditable() ||
@@ -160,7 +161,7 @@ QWidget* PropertyGridDelegate::CreateEditorFor(QWidget* parent, PropertyGridItem
                 box->addItem(constraint.caption, constraint.data);
         }
         // A choice is taken at once, as in a list.
-        connect(box, &QComboBox::activated, this, [this, box] { const_cast<PropertyGridDelegate*>(this)->Finish(box); });
+        connect(box, &QComboBox::activated, &m_view, [view = &m_view, box] { view->FinishEditor(box); });
         return box;
     }
     case Kind::Color:
@@ -169,9 +170,9 @@ QWidget* PropertyGridDelegate::CreateEditorFor(QWidget* parent, PropertyGridItem
     {
         auto* edit = new PropertyGridButtonEdit(parent);
         edit->LineEdit()->setReadOnly(item.GetEditorKind() == Kind::Font);
-        connect(edit, &PropertyGridButtonEdit::ButtonClicked, this, [this, edit, &item] {
-            const_cast<PropertyGridDelegate*>(this)->Finish(edit);
-            m_view.ChooseValueLater(item);
+        connect(edit, &PropertyGridButtonEdit::ButtonClicked, &m_view, [view = &m_view, edit, &item] {
+            view->FinishEditor(edit);
+            view->ChooseValueLater(item);
         });
         return edit;
     }
@@ -184,9 +185,9 @@ QWidget* PropertyGridDelegate::CreateEditorFor(QWidget* parent, PropertyGridItem
     case Kind::Pen:
     {
         auto* editor = new PropertyGridPenEditor(parent);
-        connect(editor, &PropertyGridPenEditor::ColorButtonClicked, this, [this, editor, &item] {
-            const_cast<PropertyGridDelegate*>(this)->Finish(editor);
-            m_view.ChooseValueLater(item);
+        connect(editor, &PropertyGridPenEditor::ColorButtonClicked, &m_view, [view = &m_view, editor, &item] {
+            view->FinishEditor(editor);
+            view->ChooseValueLater(item);
         });
         return editor;
     }
@@ -270,10 +271,4 @@ QSize PropertyGridDelegate::sizeHint(const QStyleOptionViewItem& option, const Q
     QSize size = QStyledItemDelegate::sizeHint(option, index);
     size.setHeight(std::max(size.height(), option.fontMetrics.height() + 8));
     return size;
-}
-
-void PropertyGridDelegate::Finish(QWidget* editor)
-{
-    emit commitData(editor);
-    emit closeEditor(editor, QAbstractItemDelegate::NoHint);
 }

@@ -6,7 +6,8 @@
 
 #include <utility>
 
-PropertyGridItem::PropertyGridItem(QString caption, QString value) : m_caption(std::move(caption)), m_value(std::move(value))
+PropertyGridItem::PropertyGridItem(QString caption, QString value)
+    : m_caption(std::move(caption)), m_value(std::move(value))
 {
 }
 

@@ -39,7 +39,9 @@ bool PropertyGridItemDate::EditDateTime(const QDateTime& value, QString* errorTe
     {
         // Years the program cannot keep (before 100 or after 9999) are refused as typed.
         if (errorText)
-            *errorText = StringTable::Instance().Get(BadTextMessage()).arg(value.toString(DisplayFormat()), DisplayFormat());
+            *errorText = StringTable::Instance()
+                             .Get(BadTextMessage())
+                             .arg(value.toString(DisplayFormat()), DisplayFormat());
         return false;
     }
     return EditDate(date, errorText);

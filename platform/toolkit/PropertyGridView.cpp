@@ -108,6 +108,12 @@ bool PropertyGridView::CommitEditor()
     return taken;
 }
 
+void PropertyGridView::FinishEditor(QWidget* editor)
+{
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
 bool PropertyGridView::ApplyEditor(QWidget* editor, PropertyGridItem& item)
 {
     QString refusal;
@@ -166,7 +172,8 @@ bool PropertyGridView::ChooseValue(PropertyGridItem& item)
     bool taken = false;
     if (auto* color = dynamic_cast<PropertyGridItemColor*>(&item))
     {
-        const std::optional<QColor> chosen = DialogServices::ColorDialog()->ChooseColor(color->GetColor().ToQColor(Qt::white));
+        const std::optional<QColor> chosen =
+            DialogServices::ColorDialog()->ChooseColor(color->GetColor().ToQColor(Qt::white));
         const std::optional<ColorRef> value = chosen ? ColorRef::FromQColor(*chosen) : std::nullopt;
         if (!value)
             return false;
@@ -189,7 +196,8 @@ bool PropertyGridView::ChooseValue(PropertyGridItem& item)
     }
     else if (auto* pen = dynamic_cast<PropertyGriditemPen*>(&item))
     {
-        const std::optional<QColor> chosen = DialogServices::ColorDialog()->ChooseColor(pen->GetPen().lopnColor.ToQColor(Qt::black));
+        const std::optional<QColor> chosen =
+            DialogServices::ColorDialog()->ChooseColor(pen->GetPen().lopnColor.ToQColor(Qt::black));
         const std::optional<ColorRef> value = chosen ? ColorRef::FromQColor(*chosen) : std::nullopt;
         if (!value)
             return false;

@@ -40,6 +40,9 @@ public:
     // Hands the open editor's value to its item and closes the editor; false when there was
     // none or the item refused the value (the user is told).
     bool CommitEditor();
+    // The editor's work is done (a choice taken, a dialog asked for): its value goes to the
+    // item and it closes.
+    void FinishEditor(QWidget* editor);
 
     // The open editor's value to the item; false when refused (the user is told).
     bool ApplyEditor(QWidget* editor, PropertyGridItem& item);

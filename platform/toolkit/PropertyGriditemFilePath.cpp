@@ -6,6 +6,8 @@ PropertyGriditemFilePath::PropertyGriditemFilePath(QString caption, QString valu
 }
 
 PropertyGriditemFilePath::PropertyGriditemFilePath(QString caption, QString filter, QString extension, QString value)
-    : PropertyGridItem(std::move(caption), std::move(value)), m_filter(std::move(filter)), m_extension(std::move(extension))
+    : PropertyGridItem(std::move(caption), std::move(value))
+    , m_filter(std::move(filter))
+    , m_extension(std::move(extension))
 {
 }
