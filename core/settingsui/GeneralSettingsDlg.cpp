@@ -173,6 +173,8 @@ void GeneralSettingsDlg::ShowItem(TaskPanelItem* item)
     PropertyGridItem* category = m_grid.AddCategory(QString());
     if (GeneralSettingsParametersContainer* container = ContainerOf(*item))
         m_grid.FillCategory(*category, *container);
+    // What the user entered before showing something else is still what OK will write.
+    m_grid.ForEachItem([this](PropertyGridItem& row) { m_changes.ShowPendingValue(row); });
     m_grid.ExpandAll();
 }
 
@@ -219,8 +221,9 @@ void GeneralSettingsDlg::OnOK()
     const StringTable& strings = StringTable::Instance();
     const QStringList keptPasswords = m_changes.ApplyAll();
     if (!keptPasswords.isEmpty())
-        DialogServices::ShowMessageBox(QString(), strings.Get(GeneralSettingsDlgStrings::kPasswordKept).arg(Quoted(keptPasswords)),
-                                       MB_OK | MB_ICONWARNING);
+        DialogServices::ShowMessageBox(
+            QString(), strings.Get(GeneralSettingsDlgStrings::kPasswordKept).arg(Quoted(keptPasswords)),
+            MB_OK | MB_ICONWARNING);
 
     QStringList failed;
     for (int index = 0; index < m_taskPanel.GetWrapperCount(); ++index)
@@ -235,8 +238,8 @@ void GeneralSettingsDlg::OnOK()
     }
     if (!failed.isEmpty())
     {
-        DialogServices::ShowMessageBox(QString(), strings.Get(GeneralSettingsDlgStrings::kSaveFailed).arg(Quoted(failed)),
-                                       MB_OK | MB_ICONERROR);
+        DialogServices::ShowMessageBox(
+            QString(), strings.Get(GeneralSettingsDlgStrings::kSaveFailed).arg(Quoted(failed)), MB_OK | MB_ICONERROR);
         return;
     }
     QDialog::accept();

@@ -18,7 +18,9 @@
 #include "platform/toolkit/PropertyGriditemPen.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <unordered_map>
 #include <variant>
 
 namespace
@@ -26,21 +28,125 @@ namespace
 // Colours are unsigned; numbers, yes/no, option indexes and style ids signed.
 using PendingVariant = std::variant<std::uint32_t, std::int32_t, double, QString, ::Size, OleDate, LogFont, LogPen>;
 
-// The item's value, when the item is of the kind the node's type shows.
-template <class Item, class Getter>
-std::optional<PendingVariant> Read(const PropertyGridItem& item, Getter get)
+// How the values of one type travel between rows, pending values and nodes.
+struct TypeCodec
 {
-    if (const auto* typed = dynamic_cast<const Item*>(&item))
-        return PendingVariant(get(*typed));
-    return std::nullopt;
+    // The row's value; nothing for a row of another kind than the type shows.
+    std::function<std::optional<PendingVariant>(const PropertyGridItem&)> read;
+    // Gives a row made again from the node the pending value.
+    std::function<void(PropertyGridItem&, const PendingVariant&)> show;
+    // Writes the value into the node; false when it could not be stored.
+    std::function<bool(Settings&, const PendingVariant&)> write;
+};
+
+// Writes a value into a node as the node takes it.
+struct AsIs
+{
+    template <class T>
+    bool operator()(Settings& node, const T& value) const
+    {
+        node = value;
+        return true;
+    }
+};
+
+// A value kept as T, read from and shown in rows of the kind Item, written by the writer.
+template <class Item, class T, class Get, class Set, class Write = AsIs>
+TypeCodec Typed(Get get, Set set, Write write = {})
+{
+    return TypeCodec{
+        [get](const PropertyGridItem& item) -> std::optional<PendingVariant> {
+            if (const auto* typed = dynamic_cast<const Item*>(&item))
+                return PendingVariant(T(get(*typed)));
+            return std::nullopt;
+        },
+        [set](PropertyGridItem& item, const PendingVariant& value) {
+            auto* typed = dynamic_cast<Item*>(&item);
+            if (const T* pending = std::get_if<T>(&value); typed && pending)
+                set(*typed, *pending);
+        },
+        [write](Settings& node, const PendingVariant& value) {
+            const T* pending = std::get_if<T>(&value);
+            return !pending || write(node, *pending);
+        }};
 }
 
-// A value recorded for another type than the node has now is left out.
-template <class T>
-void WriteAs(Settings& node, const PendingVariant& value)
+const std::unordered_map<int, TypeCodec>& Codecs()
 {
-    if (const T* typed = std::get_if<T>(&value))
-        node = *typed;
+    static const std::unordered_map<int, TypeCodec> codecs = [] {
+        const auto getText = [](const auto& item) { return item.GetValue(); };
+        const auto setText = [](auto& item, const QString& value) { item.SetValue(value); };
+        const auto getChoice = [](const auto& item) { return item.GetEnum(); };
+        const auto setChoice = [](auto& item, std::int32_t value) { item.SetEnum(value); };
+        const TypeCodec number =
+            Typed<PropertyGridItemNumber, std::int32_t>([](const auto& item) { return item.GetNumber(); },
+                                                        [](auto& item, std::int32_t value) { item.SetNumber(value); });
+        const TypeCodec text = Typed<PropertyGridItem, QString>(getText, setText);
+        const TypeCodec date =
+            Typed<PropertyGridItemDate, OleDate>([](const auto& item) { return item.GetDate(); },
+                                                 [](auto& item, const OleDate& value) { item.SetDate(value); });
+
+        std::unordered_map<int, TypeCodec> byType;
+        byType[VariableColor] = Typed<PropertyGridItemColor, std::uint32_t>(
+            [](const auto& item) { return item.GetColor().Value(); },
+            [](auto& item, std::uint32_t value) { item.SetColor(ColorRef(value)); });
+        byType[VariableSize] =
+            Typed<PropertyGridItemSize, ::Size>([](const auto& item) { return item.GetSize(); },
+                                                [](auto& item, const ::Size& value) { item.SetSize(value); });
+        byType[VariableNumber] = number;
+        byType[VariableLimitedNumber] = number;
+        byType[VariableDouble] = Typed<PropertyGridItemDouble, double>(
+            [](const auto& item) { return item.GetDouble(); }, [](auto& item, double value) { item.SetDouble(value); });
+        byType[VariableBool] = Typed<PropertyGridItemBool, std::int32_t>(
+            [](const auto& item) { return item.GetBool() ? 1 : 0; },
+            [](auto& item, std::int32_t value) { item.SetBool(value != 0); });
+        byType[VariableText] = text;
+        byType[VariableFilePath] = text;
+        const auto encipher = [](Settings& node, const QString& plain) {
+            const QString enciphered = Settings::CryptValue(plain);
+            // Writing the empty result would lose the stored password.
+            if (enciphered.isEmpty() && !plain.isEmpty())
+                return false;
+            node = enciphered;
+            return true;
+        };
+        byType[VariablePassword] = Typed<PropertyGridItem, QString>(getText, setText, encipher);
+        byType[VariableDateTime] = date;
+        byType[VariableDate] = date;
+        const auto asBytesText = [](Settings& node, const auto& value) {
+            node = BinaryStringSerializer::ConvertBinToText(value);
+            return true;
+        };
+        byType[VariableFont] =
+            Typed<PropertyGridItemFont, LogFont>([](const auto& item) { return item.GetFont(); },
+                                                 [](auto& item, const LogFont& value) { item.SetFont(value); },
+                                                 asBytesText);
+        byType[VariablePen] =
+            Typed<PropertyGriditemPen, LogPen>([](const auto& item) { return item.GetPen(); },
+                                               [](auto& item, const LogPen& value) { item.SetPen(value); },
+                                               asBytesText);
+        byType[VariableOptionList] =
+            Typed<PropertyGridItemEnum, std::int32_t>(getChoice, setChoice, [](Settings& node, std::int32_t index) {
+                SettingsWrapper(node).SetValueFromOptionList(index);
+                return true;
+            });
+        byType[VariableStyle] = Typed<PropertyGridItemEnum, std::int32_t>(getChoice, setChoice);
+        return byType;
+    }();
+    return codecs;
+}
+
+// The codec of the node's type; null for the types that keep no value (containers, read-only texts).
+const TypeCodec* CodecOf(const Settings& node)
+{
+    const auto found = Codecs().find(node.GetType());
+    return found == Codecs().end() ? nullptr : &found->second;
+}
+
+Settings* NodeOf(const PropertyGridItem& item)
+{
+    Settings* const* node = std::any_cast<Settings*>(&item.GetItemData());
+    return node ? *node : nullptr;
 }
 }
 
@@ -62,66 +168,25 @@ SettingsChanges::~SettingsChanges()
 
 void SettingsChanges::OnItemChanged(const PropertyGridItem& item)
 {
-    Settings* const* stored = std::any_cast<Settings*>(&item.GetItemData());
-    Settings* node = stored ? *stored : nullptr;
-    if (!node)
-        return;
-
-    using Style = ParameterPropertyGrid::StylesListPropertyGridItem;
-    // Nothing for a row of another kind than the node's type shows.
-    std::optional<PendingVariant> value;
-    Settings* ownStyleNode = nullptr;
-    switch (node->GetType())
-    {
-    case VariableColor:
-        value = Read<PropertyGridItemColor>(item, [](const auto& color) { return color.GetColor().Value(); });
-        break;
-    case VariableSize:
-        value = Read<PropertyGridItemSize>(item, [](const auto& size) { return size.GetSize(); });
-        break;
-    case VariableNumber:
-    case VariableLimitedNumber:
-        value = Read<PropertyGridItemNumber>(item, [](const auto& number) { return number.GetNumber(); });
-        break;
-    case VariableDouble:
-        value = Read<PropertyGridItemDouble>(item, [](const auto& real) { return real.GetDouble(); });
-        break;
-    case VariableBool:
-        value = Read<PropertyGridItemBool>(item, [](const auto& boolean) { return std::int32_t(boolean.GetBool() ? 1 : 0); });
-        break;
-    case VariableText:
-    case VariableFilePath:
-    case VariablePassword:
-        value = item.GetValue();
-        break;
-    case VariableDateTime:
-    case VariableDate:
-        value = Read<PropertyGridItemDate>(item, [](const auto& date) { return date.GetDate(); });
-        break;
-    case VariableFont:
-        value = Read<PropertyGridItemFont>(item, [](const auto& font) { return font.GetFont(); });
-        break;
-    case VariablePen:
-        value = Read<PropertyGriditemPen>(item, [](const auto& pen) { return pen.GetPen(); });
-        break;
-    case VariableOptionList:
-        value = Read<PropertyGridItemEnum>(item, [](const auto& choice) { return choice.GetEnum(); });
-        break;
-    case VariableStyle:
-        if (const auto* style = dynamic_cast<const Style*>(&item))
-        {
-            value = style->GetEnum();
-            ownStyleNode = &style->GetParameter().OwnStyleNodeBuffer();
-        }
-        break;
-    case VariableContainer:
-    case VariableReadOnlyText:
-    case VariableInactiveText:
-        break;
-    }
+    Settings* node = NodeOf(item);
+    const TypeCodec* codec = node ? CodecOf(*node) : nullptr;
+    std::optional<PendingVariant> value = codec ? codec->read(item) : std::nullopt;
     if (!value)
         return;
+    Settings* ownStyleNode = nullptr;
+    if (const auto* style = dynamic_cast<const ParameterPropertyGrid::StylesListPropertyGridItem*>(&item))
+        ownStyleNode = &style->GetParameter().OwnStyleNodeBuffer();
     m_pending[node] = std::make_unique<PendingValue>(PendingValue{std::move(*value), ownStyleNode});
+}
+
+void SettingsChanges::ShowPendingValue(PropertyGridItem& item) const
+{
+    Settings* node = NodeOf(item);
+    const auto pending = m_pending.find(node);
+    if (pending == m_pending.end())
+        return;
+    if (const TypeCodec* codec = CodecOf(*node))
+        codec->show(item, pending->second->value);
 }
 
 QStringList SettingsChanges::ApplyAll()
@@ -141,65 +206,16 @@ void SettingsChanges::Clear()
 
 bool SettingsChanges::Apply(Settings& node, const PendingValue& pending) const
 {
-    switch (node.GetType())
-    {
-    case VariableColor:
-        WriteAs<std::uint32_t>(node, pending.value);
-        break;
-    case VariableSize:
-        WriteAs<::Size>(node, pending.value);
-        break;
-    case VariableNumber:
-    case VariableLimitedNumber:
-    case VariableBool:
-        WriteAs<std::int32_t>(node, pending.value);
-        break;
-    case VariableDouble:
-        WriteAs<double>(node, pending.value);
-        break;
-    case VariableText:
-    case VariableFilePath:
-        WriteAs<QString>(node, pending.value);
-        break;
-    case VariableDateTime:
-    case VariableDate:
-        WriteAs<OleDate>(node, pending.value);
-        break;
-    case VariablePassword:
-        if (const QString* plain = std::get_if<QString>(&pending.value))
-        {
-            const QString enciphered = Settings::CryptValue(*plain);
-            // Writing the empty result would lose the stored password.
-            if (enciphered.isEmpty() && !plain->isEmpty())
-                return false;
-            node = enciphered;
-        }
-        break;
-    case VariableFont:
-        if (const LogFont* font = std::get_if<LogFont>(&pending.value))
-            node = BinaryStringSerializer::ConvertBinToText(*font);
-        break;
-    case VariablePen:
-        if (const LogPen* pen = std::get_if<LogPen>(&pending.value))
-            node = BinaryStringSerializer::ConvertBinToText(*pen);
-        break;
-    case VariableOptionList:
-        if (const std::int32_t* index = std::get_if<std::int32_t>(&pending.value))
-            SettingsWrapper(node).SetValueFromOptionList(*index);
-        break;
-    case VariableStyle:
-        if (const std::int32_t* id = std::get_if<std::int32_t>(&pending.value))
-        {
-            node = *id;
-            Settings style;
-            if (m_styles && pending.ownStyleNode && m_styles->SerializeStyle(*id, style))
-                *pending.ownStyleNode = std::move(style);
-        }
-        break;
-    case VariableContainer:
-    case VariableReadOnlyText:
-    case VariableInactiveText:
-        break;
-    }
+    const TypeCodec* codec = CodecOf(node);
+    if (!codec)
+        return true;
+    if (!codec->write(node, pending.value))
+        return false;
+    // A chosen style is kept in the group as well, as it is now.
+    const std::int32_t* styleId = std::get_if<std::int32_t>(&pending.value);
+    Settings style;
+    if (node.GetType() == VariableStyle && styleId && pending.ownStyleNode && m_styles &&
+        m_styles->SerializeStyle(*styleId, style))
+        *pending.ownStyleNode = std::move(style);
     return true;
 }

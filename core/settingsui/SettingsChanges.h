@@ -28,6 +28,9 @@ public:
     // Records the item's value as the pending value of its node; nothing for an item without
     // a node, of a type that keeps no value, or not of the kind the node's type shows.
     void OnItemChanged(const PropertyGridItem& item);
+    // Gives a row made again from its node (the group shown once more) the value the user
+    // entered and has not confirmed; nothing for a node without one.
+    void ShowPendingValue(PropertyGridItem& item) const;
     // Writes every pending value into its node, then forgets them all. Returns the captions
     // of the nodes that kept their old value because the new one could not be stored (a
     // password the cipher could not encipher); the reason is in the log.

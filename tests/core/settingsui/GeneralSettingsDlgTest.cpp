@@ -223,3 +223,19 @@ TEST_F(GeneralSettingsDlgTest, GroupThatCannotBeSavedIsReportedAndOkCanTryAgain)
     EXPECT_EQ(Stored(*failing), QStringLiteral("nowa"));
     EXPECT_EQ(fine->saves, 1) << "a saved group is not saved again";
 }
+
+TEST_F(GeneralSettingsDlgTest, GroupShownAgainShowsWhatTheUserEntered)
+{
+    auto edited = Register<OwnPanelGroup>(3);
+    Register<OwnPanelGroup>(4);
+    Write(*edited, true, QStringLiteral("przed"));
+    GeneralSettingsDlg dialog(manager);
+    GroupsTaskPanel& panel = dialog.GetTaskPanel();
+    Row(dialog, QStringLiteral("Wartość"))->EditValue(QStringLiteral("po"));
+    panel.ClickItem(panel.GetAt(1));
+    panel.ClickItem(panel.GetAt(0));
+    EXPECT_EQ(Row(dialog, QStringLiteral("Wartość"))->GetValue(), QStringLiteral("po"));
+
+    dialog.OnOK();
+    EXPECT_EQ(Stored(*edited), QStringLiteral("po"));
+}

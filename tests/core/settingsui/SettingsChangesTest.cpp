@@ -228,3 +228,29 @@ TEST_F(SettingsChangesTest, RowsWithoutANodeOrValueChangeNothing)
     changes.ApplyAll();
     EXPECT_EQ(root["host"].ToString(), QString()) << "cleared edits are never written";
 }
+
+TEST_F(SettingsChangesTest, RowMadeAgainShowsThePendingValue)
+{
+    Settings& port = Node("port", VariableNumber, QStringLiteral("25"));
+    Settings& password = Node("password", VariablePassword);
+    Settings& encryption = Node("encryption", VariableOptionList, QStringLiteral("0"));
+    GeneralSettingsNodes::AddOption(encryption, QStringLiteral("brak szyfrowania"), 0u);
+    GeneralSettingsNodes::AddOption(encryption, QStringLiteral("STARTTLS"), 2u);
+    Row(port)->EditValue(QStringLiteral("587"));
+    Row(password)->EditValue(QStringLiteral("tajne"));
+    Row(encryption)->EditValue(QStringLiteral("STARTTLS"));
+    Settings& host = Node("host", VariableText, QStringLiteral("smtp"));
+
+    QStringList rows;
+    // The group is shown again: its rows are made from the nodes, which still hold the old values.
+    for (Settings* node : {&port, &password, &encryption, &host})
+    {
+        const std::unique_ptr<PropertyGridItem> again = grid.CreateItem(std::make_shared<GeneralSettingsParameter>(*node));
+        changes.ShowPendingValue(*again);
+        rows.push_back(again->GetViewValue());
+    }
+    EXPECT_EQ(rows, (QStringList{QStringLiteral("587"), QStringLiteral("*****"), QStringLiteral("STARTTLS"),
+                                 QStringLiteral("smtp")}));
+    EXPECT_EQ(changes.GetCount(), 3) << "showing a pending value is no new edit";
+    EXPECT_EQ(port.ToInt(), 25);
+}
