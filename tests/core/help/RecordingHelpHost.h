@@ -1,0 +1,42 @@
+#pragma once
+// The application as help, the updater, the news and the version page see it, for tests: the
+// running providers and the data-version updater the test sets, warnings kept as
+// "module|where|text" and message boxes kept as their texts.
+
+#include "core/help/IHelpHost.h"
+#include "platform/modules/ProviderBase.h"
+
+#include <QStringList>
+
+#include <functional>
+#include <map>
+
+class RecordingHelpHost : public IHelpHost
+{
+public:
+    QString GetProductName() override { return QStringLiteral("Quorvanta 4"); }
+    QString GetInstallSettingsName() override { return QStringLiteral("InstallSettings"); }
+    ProviderBase* GetRunningProvider(const QString& name) override
+    {
+        const auto found = runningProviders.find(name);
+        return found == runningProviders.end() ? nullptr : found->second;
+    }
+    std::shared_ptr<DataVersionUpdater> GetDataVersionUpdater() override
+    {
+        return dataVersionUpdater ? dataVersionUpdater() : nullptr;
+    }
+    void WriteWarning(const QString& module, const QString& where, int line, const QString& text) override
+    {
+        warnings.append(QStringLiteral("%1|%2|%3").arg(module, where, text));
+    }
+    int ShowMessageBox(const QString& caption, const QString& text, unsigned flags) override
+    {
+        messageBoxes.append(text);
+        return 1;
+    }
+
+    std::map<QString, ProviderBase*> runningProviders;
+    std::function<std::shared_ptr<DataVersionUpdater>()> dataVersionUpdater;
+    QStringList warnings;
+    QStringList messageBoxes;
+};
