@@ -2,6 +2,8 @@
 
 #include "core/crash/ICrashLibrary.h"
 #include "core/crash/ICrashReportingHost.h"
+#include "platform/base/AppPaths.h"
+#include "platform/base/Log.h"
 #include "platform/base/ThreadCrashReporting.h"
 
 #include <utility>
@@ -22,8 +24,11 @@ CrashHandlerBase::~CrashHandlerBase() = default;
 
 void CrashHandlerBase::InstallToThread()
 {
+    // Threads may start after the mediator is gone, so this goes to the log itself.
     if (m_library && !m_library->InstallToThread(0))
-        LogError("CrashHandlerBase::InstallToThread", __LINE__, QStringLiteral("Nie przygotowano raportowania awarii wątku: %1").arg(m_library->GetLastErrorMessage()));
+        Log::WriteError(QStringLiteral("Nie przygotowano raportowania awarii wątku: %1").arg(m_library->GetLastErrorMessage()),
+                        QString::fromLatin1(AppPaths::kProductName), QStringLiteral("CrashHandlerBase::InstallToThread"),
+                        __LINE__);
 }
 
 void CrashHandlerBase::UninstallFromThread()
@@ -50,20 +55,20 @@ bool CrashHandlerBase::InstallHandler(const QString& version)
 {
     if (!CheckCrashLibraryVersion())
     {
-        LogError("CrashHandlerBase::InstallHandler", __LINE__, QStringLiteral("Nie zainstalowano CrashReport-era z powodu złej wersji dll-ki"));
+        LogError(__LINE__, QStringLiteral("Nie zainstalowano CrashReport-era z powodu złej wersji dll-ki"));
         return false;
     }
     const QString productName = m_host.GetProductName();
     if (!m_library->Install(BuildInstallInfo(productName, version)))
     {
-        LogError("CrashHandlerBase::InstallHandler", __LINE__, QStringLiteral("Nie udało się zainstalować CrashReport-era z powodu: %1")
+        LogError(__LINE__, QStringLiteral("Nie udało się zainstalować CrashReport-era z powodu: %1")
                                .arg(m_library->GetLastErrorMessage().left(kErrorTextCapacity - 1)));
         return false;
     }
     // Without a folder no report could be kept, so that counts as a failed installation.
     if (!m_library->ConfigureReports(m_host.GetAppDataFolder(QString()), kKeptReports))
     {
-        LogError("CrashHandlerBase::InstallHandler", __LINE__, QStringLiteral("Nie udało się zainstalować CrashReport-era z powodu: %1")
+        LogError(__LINE__, QStringLiteral("Nie udało się zainstalować CrashReport-era z powodu: %1")
                                .arg(m_library->GetLastErrorMessage().left(kErrorTextCapacity - 1)));
         m_library->Uninstall();
         return false;
@@ -118,7 +123,7 @@ CrashInstallInfo CrashHandlerBase::BuildInstallInfo(const QString& productName, 
     return info;
 }
 
-void CrashHandlerBase::LogError(const char* where, int line, const QString& text)
+void CrashHandlerBase::LogError(int line, const QString& text)
 {
-    m_host.WriteError(m_host.GetProductName(), QString::fromLatin1(where), line, text);
+    m_host.WriteError(m_host.GetProductName(), QStringLiteral("CrashHandlerBase::InstallHandler"), line, text);
 }

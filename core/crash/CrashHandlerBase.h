@@ -6,7 +6,7 @@
 // a failed installation is logged and leaves the program running without crash reports.
 //
 // A handler is made with make_shared (the edition factory does), because registering it for
-// the threads shares it.
+// the threads shares it. It asks the mediator (its host) only while it installs.
 
 #include "core/crash/CrashInstallInfo.h"
 #include "platform/base/AppVersionNumber.h"
@@ -56,7 +56,7 @@ public:
     CrashInstallInfo BuildInstallInfo(const QString& productName, const QString& version) const;
 
 private:
-    void LogError(const char* where, int line, const QString& text);
+    void LogError(int line, const QString& text);
 
     ICrashReportingHost& m_host;
     std::shared_ptr<ICrashLibrary> m_library;

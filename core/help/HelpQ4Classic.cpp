@@ -1,6 +1,7 @@
 #include "core/help/HelpQ4Classic.h"
 
-#include "core/help/IHelpHost.h"
+#include "platform/base/AppPaths.h"
+#include "platform/ui/IMessageBoxService.h"
 #include "platform/ui/IShellService.h"
 #include "platform/ui/MessageBoxFlags.h"
 
@@ -8,9 +9,9 @@
 
 #include <utility>
 
-HelpQ4Classic::HelpQ4Classic(IHelpHost& host, std::shared_ptr<IShellService> shell)
-    : m_host(host)
-    , m_shell(std::move(shell))
+HelpQ4Classic::HelpQ4Classic(std::shared_ptr<IShellService> shell, std::shared_ptr<IMessageBoxService> messageBox)
+    : m_shell(std::move(shell))
+    , m_messageBox(std::move(messageBox))
 {
 }
 
@@ -19,9 +20,10 @@ void HelpQ4Classic::ShowHelp()
     const QString address = QString::fromLatin1(kHelpAddress);
     if (m_shell && m_shell->OpenUrl(QUrl(address)))
         return;
-    m_host.ShowMessageBox(QString(),
-                          QStringLiteral("Nie udało się otworzyć pomocy w przeglądarce. Pomoc programu jest dostępna "
-                                         "pod adresem %1")
-                              .arg(address),
-                          MB_OK | MB_ICONWARNING);
+    if (m_messageBox)
+        m_messageBox->Show(QString::fromLatin1(AppPaths::kProductName),
+                           QStringLiteral("Nie udało się otworzyć pomocy w przeglądarce. Pomoc programu jest dostępna "
+                                          "pod adresem %1")
+                               .arg(address),
+                           MB_OK | MB_ICONWARNING);
 }

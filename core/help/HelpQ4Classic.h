@@ -6,7 +6,7 @@
 
 #include <memory>
 
-class IHelpHost;
+class IMessageBoxService;
 class IShellService;
 
 class HelpQ4Classic : public HelpBase
@@ -14,11 +14,11 @@ class HelpQ4Classic : public HelpBase
 public:
     static constexpr const char* kHelpAddress = "https://www.kelvora.example/pomoc/quorvanta4";
 
-    HelpQ4Classic(IHelpHost& host, std::shared_ptr<IShellService> shell);
+    HelpQ4Classic(std::shared_ptr<IShellService> shell, std::shared_ptr<IMessageBoxService> messageBox);
 
     void ShowHelp() override;
 
 private:
-    IHelpHost& m_host;
     std::shared_ptr<IShellService> m_shell;
+    std::shared_ptr<IMessageBoxService> m_messageBox;
 };

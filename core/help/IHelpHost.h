@@ -1,6 +1,6 @@
 #pragma once
-// What help, the updater launcher, the application news and the version-information page need
-// of the application mediator. The mediator's operations of the same names answer.
+// What the application news and the version-information page need of the application mediator.
+// The mediator's operations of the same names answer.
 
 #include <QString>
 
@@ -22,6 +22,4 @@ public:
     virtual ProviderBase* GetRunningProvider(const QString& name) = 0;
     virtual std::shared_ptr<DataVersionUpdater> GetDataVersionUpdater() = 0;
     virtual void WriteWarning(const QString& module, const QString& where, int line, const QString& text) = 0;
-    // A modal message box (flags as in MessageBoxFlags.h) answering the button pressed.
-    virtual int ShowMessageBox(const QString& caption, const QString& text, unsigned flags) = 0;
 };

@@ -1,7 +1,8 @@
 #include "core/help/QuorvantaUpateHandler.h"
 
-#include "core/help/IHelpHost.h"
 #include "platform/base/AppPaths.h"
+#include "platform/base/Log.h"
+#include "platform/ui/IMessageBoxService.h"
 #include "platform/ui/IShellService.h"
 #include "platform/ui/MessageBoxFlags.h"
 
@@ -10,9 +11,10 @@
 
 #include <utility>
 
-QuorvantaUpateHandler::QuorvantaUpateHandler(IHelpHost& host, std::shared_ptr<IShellService> shell)
-    : m_host(host)
-    , m_shell(std::move(shell))
+QuorvantaUpateHandler::QuorvantaUpateHandler(std::shared_ptr<IShellService> shell,
+                                             std::shared_ptr<IMessageBoxService> messageBox)
+    : m_shell(std::move(shell))
+    , m_messageBox(std::move(messageBox))
 {
 }
 
@@ -55,8 +57,9 @@ bool QuorvantaUpateHandler::RunUpdater(const QString& mode, Report report)
 
 void QuorvantaUpateHandler::ReportFailure(const QString& text, Report report)
 {
-    if (report == Report::ToUser)
-        m_host.ShowMessageBox(QString(), text, MB_OK | MB_ICONWARNING);
+    const QString productName = QString::fromLatin1(AppPaths::kProductName);
+    if (report == Report::ToUser && m_messageBox)
+        m_messageBox->Show(productName, text, MB_OK | MB_ICONWARNING);
     else
-        m_host.WriteWarning(m_host.GetProductName(), QStringLiteral("QuorvantaUpateHandler::RunUpdater"), __LINE__, text);
+        Log::WriteWarning(text, productName, QStringLiteral("QuorvantaUpateHandler::RunUpdater"), __LINE__);
 }

@@ -3,15 +3,16 @@
 // modes, with the executable's folder as its working folder, and does not wait for it. When the
 // updater is missing or does not start, the user who asked for the check is told; the quiet
 // runs at start and at exit only log it, so an installation without an updater stays quiet.
+// It needs nothing of the application mediator, because the offer to update runs on the
+// program's way out, after the mediator is gone.
 
 #include "core/help/IUpdatesHandler.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 
-class IHelpHost;
+class IMessageBoxService;
 class IShellService;
 
 class QuorvantaUpateHandler : public IUpdatesHandler
@@ -23,7 +24,7 @@ public:
     static constexpr const char* kHiddenMode = "/hidden";
     static constexpr const char* kCheckMode = "/check";
 
-    QuorvantaUpateHandler(IHelpHost& host, std::shared_ptr<IShellService> shell);
+    QuorvantaUpateHandler(std::shared_ptr<IShellService> shell, std::shared_ptr<IMessageBoxService> messageBox);
 
     void AskToUpdate() override;
     void UpdateHidden() override;
@@ -43,6 +44,6 @@ private:
     bool RunUpdater(const QString& mode, Report report);
     void ReportFailure(const QString& text, Report report);
 
-    IHelpHost& m_host;
     std::shared_ptr<IShellService> m_shell;
+    std::shared_ptr<IMessageBoxService> m_messageBox;
 };

@@ -1,6 +1,7 @@
 #include "core/help/QuorvantaUpateHandler.h"
+#include "platform/base/Log.h"
 #include "tests/core/help/ExecutableFolderFixture.h"
-#include "tests/core/help/RecordingHelpHost.h"
+#include "tests/support/ui/FakeMessageBoxService.h"
 #include "tests/support/ui/FakeShellService.h"
 
 #include <gtest/gtest.h>
@@ -26,9 +27,26 @@ const Mode kModes[] = {
 class QuorvantaUpateHandlerTest : public ExecutableFolderFixture
 {
 protected:
-    RecordingHelpHost host;
+    void SetUp() override
+    {
+        ExecutableFolderFixture::SetUp();
+        ASSERT_TRUE(Log::Init(PathOf(QStringLiteral("log/Log.txt"))));
+    }
+    void TearDown() override
+    {
+        Log::Close();
+        ExecutableFolderFixture::TearDown();
+    }
+
+    QString Warnings() const
+    {
+        QFile file(PathOf(QStringLiteral("log/LogWarning.txt")));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
     std::shared_ptr<FakeShellService> shell = std::make_shared<FakeShellService>();
-    QuorvantaUpateHandler handler{host, shell};
+    std::shared_ptr<FakeMessageBoxService> messageBox = std::make_shared<FakeMessageBoxService>();
+    QuorvantaUpateHandler handler{shell, messageBox};
 };
 }
 
@@ -39,7 +57,7 @@ TEST_F(QuorvantaUpateHandlerTest, EachModeStartsTheUpdaterBesideTheExecutableWit
     {
         SCOPED_TRACE(mode.name);
         shell = std::make_shared<FakeShellService>();
-        QuorvantaUpateHandler updater(host, shell);
+        QuorvantaUpateHandler updater(shell, messageBox);
         mode.run(updater);
         ASSERT_EQ(shell->StartedProcesses().size(), 1u);
         const FakeShellService::Started& started = shell->StartedProcesses()[0];
@@ -47,8 +65,8 @@ TEST_F(QuorvantaUpateHandlerTest, EachModeStartsTheUpdaterBesideTheExecutableWit
         EXPECT_EQ(started.arguments, QStringList{QString::fromLatin1(mode.argument)});
         EXPECT_EQ(started.workingFolder, Folder());
     }
-    EXPECT_TRUE(host.warnings.isEmpty());
-    EXPECT_TRUE(host.messageBoxes.isEmpty());
+    EXPECT_TRUE(messageBox->Boxes().empty());
+    EXPECT_TRUE(Warnings().isEmpty());
 }
 
 TEST_F(QuorvantaUpateHandlerTest, AMissingUpdaterIsToldToTheUserWhoAskedAndLoggedOtherwise)
@@ -59,21 +77,24 @@ TEST_F(QuorvantaUpateHandlerTest, AMissingUpdaterIsToldToTheUserWhoAskedAndLogge
     for (const Mode& mode : kModes)
     {
         SCOPED_TRACE(mode.name);
-        host.warnings.clear();
-        host.messageBoxes.clear();
+        const std::size_t boxesBefore = messageBox->Boxes().size();
+        const int warningsBefore = Warnings().count(expected);
         mode.run(handler);
         EXPECT_TRUE(shell->StartedProcesses().empty());
         if (mode.toldToUser)
         {
-            EXPECT_EQ(host.messageBoxes, QStringList{expected});
-            EXPECT_TRUE(host.warnings.isEmpty());
+            ASSERT_EQ(messageBox->Boxes().size(), boxesBefore + 1);
+            EXPECT_EQ(messageBox->Boxes().back().text, expected);
+            EXPECT_EQ(messageBox->Boxes().back().caption, QStringLiteral("Quorvanta 4"));
+            EXPECT_EQ(Warnings().count(expected), warningsBefore);
         }
         else
         {
-            EXPECT_TRUE(host.messageBoxes.isEmpty());
-            EXPECT_EQ(host.warnings, QStringList{QStringLiteral("Quorvanta 4|QuorvantaUpateHandler::RunUpdater|") + expected});
+            EXPECT_EQ(messageBox->Boxes().size(), boxesBefore);
+            EXPECT_EQ(Warnings().count(expected), warningsBefore + 1);
         }
     }
+    EXPECT_TRUE(Warnings().contains(QStringLiteral("QuorvantaUpateHandler::RunUpdater")));
 }
 
 TEST_F(QuorvantaUpateHandlerTest, AnUpdaterThatDoesNotStartIsReportedToo)
@@ -81,6 +102,7 @@ TEST_F(QuorvantaUpateHandlerTest, AnUpdaterThatDoesNotStartIsReportedToo)
     WriteFile(QStringLiteral("Updater"), "#!/bin/sh\n", true);
     shell->SetSucceeds(false);
     handler.CheckForUpdates();
-    EXPECT_EQ(host.messageBoxes, QStringList{QStringLiteral("Nie udało się uruchomić programu aktualizującego \"%1\".")
-                                                 .arg(PathOf(QStringLiteral("Updater")))});
+    ASSERT_EQ(messageBox->Boxes().size(), 1u);
+    EXPECT_EQ(messageBox->Boxes()[0].text, QStringLiteral("Nie udało się uruchomić programu aktualizującego \"%1\".")
+                                               .arg(PathOf(QStringLiteral("Updater"))));
 }

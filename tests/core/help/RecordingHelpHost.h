@@ -1,7 +1,6 @@
 #pragma once
-// The application as help, the updater, the news and the version page see it, for tests: the
-// running providers and the data-version updater the test sets, warnings kept as
-// "module|where|text" and message boxes kept as their texts.
+// The application as the news and the version page see it, for tests: the running providers and
+// the data-version updater the test sets, and warnings kept as "module|where|text".
 
 #include "core/help/IHelpHost.h"
 #include "platform/modules/ProviderBase.h"
@@ -29,14 +28,8 @@ public:
     {
         warnings.append(QStringLiteral("%1|%2|%3").arg(module, where, text));
     }
-    int ShowMessageBox(const QString& caption, const QString& text, unsigned flags) override
-    {
-        messageBoxes.append(text);
-        return 1;
-    }
 
     std::map<QString, ProviderBase*> runningProviders;
     std::function<std::shared_ptr<DataVersionUpdater>()> dataVersionUpdater;
     QStringList warnings;
-    QStringList messageBoxes;
 };
