@@ -1,5 +1,7 @@
 #include "app/ClassicEditionSetup.h"
 #include "app/Quorvanta4ClassicFactory.h"
+#include "core/about/AboutDlg.h"
+#include "core/app/AppCommandIds.h"
 #include "core/app/Quorvanta4App.h"
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
@@ -91,6 +93,25 @@ TEST_F(ClassicAppTest, TheEditionFactoryMakesTheStandardEditionsProducts)
     EXPECT_NE(factory.CreateArgumentParser(), factory.CreateArgumentParser());
     const std::unique_ptr<IMainFrame> frame(factory.CreatePulpitFrame());
     EXPECT_NE(dynamic_cast<PulpitFrame*>(frame.get()), nullptr);
+    EXPECT_NE(factory.CreateHelp(), nullptr);
+    EXPECT_NE(factory.CreateUpdateHandler(), nullptr);
+    // The about box's data is made once; the crash reporter needs the running mediator.
+    ASSERT_NE(factory.GetAboutDlgData(), nullptr);
+    EXPECT_EQ(factory.GetAboutDlgData(), factory.GetAboutDlgData());
+    EXPECT_EQ(factory.CreateCrashReportHandler(), nullptr);
+}
+
+TEST_F(ClassicAppTest, TheAboutCommandShowsOneAboutBoxWithTheVersion)
+{
+    Quorvanta4App app(MakeClassicEditionSetup(), {});
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_TRUE(app.ExecuteCommand(ID_APP_ABOUT));
+    EXPECT_TRUE(app.ExecuteCommand(ID_APP_ABOUT));
+    const QList<AboutDlg*> boxes = app.GetPulpitFrame()->GetWindow()->findChildren<AboutDlg*>();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0]->isVisible());
+    EXPECT_EQ(boxes[0]->GetVersionText(), QStringLiteral("Wersja: 4.2.210.1"));
+    app.ExitInstance();
 }
 
 TEST_F(ClassicAppTest, AnExitWithTheWindowStillOpenClosesItInOrderFirst)

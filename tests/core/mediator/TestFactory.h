@@ -3,7 +3,7 @@
 // the orders sheet a test sets, the real argument parser unless a test sets another, and a
 // recording updater. It tells what it makes to the shared event list.
 
-#include "core/app/IUpdatesHandler.h"
+#include "core/help/IUpdatesHandler.h"
 #include "core/engine/ConsumerManagerQ4Classic.h"
 #include "core/mediator/ArgumentParser.h"
 #include "core/mediator/Quorvanta4FactoryBase.h"
@@ -15,6 +15,7 @@ class RecordingUpdater : public IUpdatesHandler
 public:
     void UpdateHidden() override { Tell(QStringLiteral("Updater"), QStringLiteral("UpdateHidden")); }
     void AskToUpdate() override { Tell(QStringLiteral("Updater"), QStringLiteral("AskToUpdate")); }
+    void CheckForUpdates() override { Tell(QStringLiteral("Updater"), QStringLiteral("CheckForUpdates")); }
 };
 
 // Answers ParseOptions as a test sets, and tells both of its operations.
