@@ -10,6 +10,7 @@
 #include <QUuid>
 
 #include <array>
+#include <optional>
 
 namespace
 {
@@ -17,6 +18,27 @@ constexpr std::array<std::uint8_t, 5> kOptionBits = {CloudAlertData::kPushBit, C
                                                      CloudAlertData::kSmsBit, CloudAlertData::kSoundBit,
                                                      CloudAlertData::kWindowBit};
 constexpr int kNotFoundPrecision = 2;
+
+// The wire numbers 0 to 5 swap 0 with 1 and 2 with 3, so both directions are the same swap.
+std::optional<std::int32_t> SwappedOperator(std::int32_t code)
+{
+    switch (code)
+    {
+    case 0:
+        return 1;
+    case 1:
+        return 0;
+    case 2:
+        return 3;
+    case 3:
+        return 2;
+    case 4:
+    case 5:
+        return code;
+    default:
+        return std::nullopt;
+    }
+}
 
 std::int32_t ItemTypeOnWire(std::int32_t itemType)
 {
@@ -163,43 +185,14 @@ QString CloudAlertData::NewUniqueId()
 
 std::int32_t CloudAlertData::OperatorToWire(std::int32_t internalOperator)
 {
-    switch (internalOperator)
-    {
-    case 0:
-        return 1;
-    case 1:
-    case -1:
+    if (internalOperator == -1)
         return 0;
-    case 2:
-        return 3;
-    case 3:
-        return 2;
-    case 4:
-    case 5:
-        return internalOperator;
-    default:
-        return 6;
-    }
+    return SwappedOperator(internalOperator).value_or(6);
 }
 
 std::int32_t CloudAlertData::OperatorFromWire(std::int32_t wireOperator)
 {
-    switch (wireOperator)
-    {
-    case 0:
-        return 1;
-    case 1:
-        return 0;
-    case 2:
-        return 3;
-    case 3:
-        return 2;
-    case 4:
-    case 5:
-        return wireOperator;
-    default:
-        return -1;
-    }
+    return SwappedOperator(wireOperator).value_or(-1);
 }
 
 int CloudAlertData::SideFromCharacterCode(std::int32_t code)

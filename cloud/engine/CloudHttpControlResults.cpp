@@ -97,7 +97,6 @@ bool CloudHttpControlResults::Check(bool quietWhenGood)
         ShowInfo(m_mediator, kNoConnectionText);
         return false;
     }
-    m_checked = true;
     return m_root ? CheckXml(quietWhenGood) : CheckText(quietWhenGood);
 }
 

@@ -28,7 +28,6 @@ public:
     // Whether the answer is good; shows what is wrong, and with quietWhenGood false also
     // what is right.
     bool Check(bool quietWhenGood);
-    bool IsChecked() const { return m_checked; }
 
     // Logs and shows the text followed by a line break; nothing for an empty text. Without a
     // mediator the text only goes to the log.
@@ -47,7 +46,6 @@ private:
     int m_status;
     QString m_text;
     std::shared_ptr<XMLElement> m_root;
-    bool m_checked = false;
     CloudRequestKind m_kind;
     ICloudMediator* m_mediator;
 };

@@ -352,39 +352,27 @@ void CloudMessageManager::ReadUserAnswer(const XMLElement* root)
 
 void CloudMessageManager::ReceiveAlerts(const XMLElement* root, int status)
 {
-    // An error, an answer that is no XML or one without a list keeps the alerts the user sees.
     auto alertList = root && status < kFirstErrorStatus ? CloudAnswerReader::ReadAlerts(*root) : std::nullopt;
-    if (!alertList)
-    {
-        Log::WriteWarning(QStringLiteral("Odpowiedź bez listy alertów Chmury (status %1); lista bez zmian").arg(status),
-                          kModule, QStringLiteral("CloudMessageManager::ReceiveAlerts"), __LINE__);
-        return;
-    }
-    if (!m_alertManager)
-    {
-        Log::WriteWarning(QStringLiteral("Brak menedżera alertów Chmury; lista alertów pominięta"), kModule,
-                          QStringLiteral("CloudMessageManager::ReceiveAlerts"), __LINE__);
-        return;
-    }
-    m_alertManager->OnReceivedCloudAlerts(std::move(*alertList));
+    if (CanDeliver(alertList.has_value(), status, QStringLiteral("CloudMessageManager::ReceiveAlerts")))
+        m_alertManager->OnReceivedCloudAlerts(std::move(*alertList));
 }
 
 void CloudMessageManager::ReceiveEvents(const XMLElement* root, int status)
 {
     const auto events = root && status < kFirstErrorStatus ? CloudAnswerReader::EventElements(*root) : std::nullopt;
-    if (!events)
-    {
-        Log::WriteWarning(QStringLiteral("Odpowiedź bez zdarzeń alertów Chmury (status %1); historia bez zmian").arg(status),
-                          kModule, QStringLiteral("CloudMessageManager::ReceiveEvents"), __LINE__);
-        return;
-    }
-    if (!m_alertManager)
-    {
-        Log::WriteWarning(QStringLiteral("Brak menedżera alertów Chmury; zdarzenia pominięte"), kModule,
-                          QStringLiteral("CloudMessageManager::ReceiveEvents"), __LINE__);
-        return;
-    }
-    m_alertManager->OnReceivedCloudAlertEvents(*events);
+    if (CanDeliver(events.has_value(), status, QStringLiteral("CloudMessageManager::ReceiveEvents")))
+        m_alertManager->OnReceivedCloudAlertEvents(*events);
+}
+
+bool CloudMessageManager::CanDeliver(bool answerHoldsList, int status, const QString& where) const
+{
+    // An error, an answer that is no XML or one without the list keeps what the user sees.
+    if (!answerHoldsList)
+        Log::WriteWarning(QStringLiteral("Odpowiedź Chmury bez oczekiwanej listy (status %1); dane bez zmian").arg(status),
+                          kModule, where, __LINE__);
+    else if (!m_alertManager)
+        Log::WriteWarning(QStringLiteral("Brak menedżera alertów Chmury; odpowiedź pominięta"), kModule, where, __LINE__);
+    return answerHoldsList && m_alertManager;
 }
 
 void CloudMessageManager::HandleContactChange(const XMLElement* root, CloudRequestKind kind, int status)

@@ -102,6 +102,8 @@ private:
     void ReadUserAnswer(const XMLElement* root);
     void ReceiveAlerts(const XMLElement* root, int status);
     void ReceiveEvents(const XMLElement* root, int status);
+    // Whether an answer's list can go to the alert manager; logs why not.
+    bool CanDeliver(bool answerHoldsList, int status, const QString& where) const;
     void HandleContactChange(const XMLElement* root, CloudRequestKind kind, int status);
     void ShowInfo(const QString& text) const;
 
