@@ -32,7 +32,12 @@ void CheckRoundTrip(const CloudAlertData& alert)
     if (!sideRead || read.once != alert.once || read.notifications != alert.notifications ||
         read.uniqueId.isEmpty() != alert.uniqueId.isEmpty())
         std::abort();
-    if (alert.buyDefined && (read.buyItemType != alert.buyItemType || read.buyOperator != alert.buyOperator))
+    // "No operator" travels as the wire code of operator 1, so only a set operator comes back as it was.
+    if (alert.buyDefined && (read.buyItemType != alert.buyItemType ||
+                             (alert.buyOperator != -1 && read.buyOperator != alert.buyOperator)))
+        std::abort();
+    if (alert.sellDefined && (read.sellItemType != alert.sellItemType ||
+                              (alert.sellOperator != -1 && read.sellOperator != alert.sellOperator)))
         std::abort();
 }
 }

@@ -51,7 +51,7 @@ CloudHttpThread::~CloudHttpThread()
 bool CloudHttpThread::AddRequest(CloudRequestKind kind, const QString& path, const QString& body, bool front)
 {
     const SafeAutoLock lock(m_lock, "CloudHttpThread::AddRequest", kFile);
-    // Empty pieces would address the whole collection instead of one alert.
+    // An empty id between two separators would address the whole collection, not one alert.
     const QStringList ids = kind == eDeleteAlerts ? body.split(QLatin1Char(';'), Qt::SkipEmptyParts) : QStringList();
     const std::size_t adding = kind == eDeleteAlerts ? static_cast<std::size_t>(ids.size()) : 1;
     if (m_queue.size() + adding > kMaxQueuedRequests)

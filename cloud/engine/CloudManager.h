@@ -1,6 +1,6 @@
 #pragma once
 // The process-wide cloud object: the in-process module through which the rest of the program
-// reaches the user's cloud account. It owns the pieces of the cloud link and hands them out:
+// reaches the user's cloud account. It owns the components of the cloud link and hands them out:
 // the request side (which owns the worker thread), the base address of the REST endpoint, the
 // cloud alert manager and the cloud alerts' general-settings group. It keeps nothing in
 // session or window files.

@@ -179,6 +179,21 @@ void PumpFor(CloudMessageManager& manager, FakeMainWindow& window, std::chrono::
     Pump(manager, window, [] { return false; }, time);
 }
 
+bool PumpUntilSettled(CloudMessageManager& manager, FakeMainWindow& window, const std::function<bool()>& condition)
+{
+    const auto settled = [&manager, &condition] {
+        return condition() && manager.GetHttpThread() && manager.GetHttpThread()->IsIdle();
+    };
+    return Pump(manager, window, [&] {
+        if (!settled())
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        for (const FakeMainWindow::Posted& posted : window.TakeAll())
+            manager.PreTranslateMessage(posted.message, posted.wParam, posted.lParam);
+        return settled();
+    });
+}
+
 QString UserAnswer(const QString& id, const QString& email, const QString& phone, const QString& limitCode)
 {
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?><response><user><id>%1</id><login>jan.cloud</login>"

@@ -131,6 +131,9 @@ bool Pump(CloudMessageManager& manager, FakeMainWindow& window, const std::funct
           std::chrono::milliseconds timeout = std::chrono::seconds(5));
 // Pumps for the whole time.
 void PumpFor(CloudMessageManager& manager, FakeMainWindow& window, std::chrono::milliseconds time);
+// Pumps until the condition holds and the worker has nothing left to do, twice in a row with the
+// messages handled in between, so that no answer is still on its way.
+bool PumpUntilSettled(CloudMessageManager& manager, FakeMainWindow& window, const std::function<bool()>& condition);
 
 // A user answer with the given id, login and contact data.
 QString UserAnswer(const QString& id, const QString& email = QString(), const QString& phone = QString(),

@@ -137,7 +137,7 @@ TEST_F(CloudHttpThreadTest, MissingModificationNoticeReloadsTheAlerts)
     timing.modificationWait = 100ms;
     StartSignedIn(timing);
     manager->AddAlert(QStringLiteral("<request/>"));
-    ASSERT_TRUE(PumpUntilSent(6));
+    ASSERT_TRUE(PumpUntilSettled(*manager, *window, [this] { return alerts->alertLists.size() == 2; }));
     EXPECT_EQ(Lines().mid(4, 2), (QStringList{QStringLiteral("POST alertdefinition/"), QStringLiteral("GET alertdefinition.xml")}));
     EXPECT_EQ(mediator->ShownTexts(), QStringList{CloudHttpThread::kModificationMissedText});
     EXPECT_EQ(alerts->alertLists.size(), 2U);
@@ -230,7 +230,7 @@ TEST_F(CloudHttpThreadTest, FailedExchangeIsDroppedAndTheQueueGoesOn)
     Start();
     ASSERT_TRUE(WaitUntil([this] { return client->SentCount() == 1 && manager->GetHttpThread()->IsIdle(); }));
     manager->GetAllAlerts();
-    ASSERT_TRUE(PumpUntilSent(3));
+    ASSERT_TRUE(PumpUntilSettled(*manager, *window, [this] { return alerts->eventLists.size() == 1; }));
     const std::vector<unsigned> history = window->History();
     EXPECT_EQ(std::count(history.begin(), history.end(), CloudMessages::kAnswerReady), 2);
     EXPECT_EQ(alerts->alertLists.size(), 1U);

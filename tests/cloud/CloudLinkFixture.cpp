@@ -88,13 +88,5 @@ bool CloudLinkFixture::PumpUntilSent(std::size_t count, std::chrono::millisecond
 
 bool CloudLinkFixture::PumpUntilIdle()
 {
-    // Idle twice in a row with the messages handled in between: nothing is on its way.
-    return Pump(*manager, *window, [this] {
-        if (!manager->GetHttpThread()->IsIdle())
-            return false;
-        std::this_thread::sleep_for(20ms);
-        for (const FakeMainWindow::Posted& posted : window->TakeAll())
-            manager->PreTranslateMessage(posted.message, posted.wParam, posted.lParam);
-        return manager->GetHttpThread()->IsIdle();
-    });
+    return PumpUntilSettled(*manager, *window, [] { return true; });
 }

@@ -83,9 +83,7 @@ protected:
 
     bool PumpUntilSeen(std::size_t count)
     {
-        return Pump(*manager, *window, [this, count] {
-            return server.Requests().size() >= count && manager->GetHttpThread()->IsIdle();
-        });
+        return PumpUntilSettled(*manager, *window, [this, count] { return server.Requests().size() >= count; });
     }
 
     QList<QByteArray> Targets() const

@@ -41,8 +41,8 @@ TEST_F(CloudMessageManagerTest, NotificationDefaultsAreSentThenTheUserRead)
     manager->ChangeCloudAlertNotifications(0x24, false);
     EXPECT_EQ(manager->GetUserData().defaultNotifications, 0x24);
     EXPECT_FALSE(manager->GetUserData().newAlertDefaultOnce);
-    ASSERT_TRUE(PumpUntilSent(6));
-    EXPECT_EQ(Since(4), (QStringList{QStringLiteral("PUT user"), QStringLiteral("GET user.xml")}));
+    ASSERT_TRUE(PumpUntilIdle());
+    EXPECT_EQ(Since(4).mid(0, 2), (QStringList{QStringLiteral("PUT user"), QStringLiteral("GET user.xml")}));
     EXPECT_TRUE(client->Sent()[4].body.contains(QStringLiteral("<default_notifications>36</default_notifications>")));
 }
 
