@@ -1,27 +1,17 @@
-#include "core/ui/Quorvanta4App.h"
-#include "workspace/ui/PulpitFrame.h"
+#include "app/ClassicEditionSetup.h"
+#include "core/app/Quorvanta4App.h"
+#include "platform/base/AppPaths.h"
 
 #include <QApplication>
-
-namespace
-{
-std::unique_ptr<QMainWindow> MakeMainFrame()
-{
-    auto frame = std::make_unique<PulpitFrame>(QCoreApplication::arguments().contains(QStringLiteral("--extended")));
-    if (!frame->CreateRibbon())
-        return nullptr;
-    return frame;
-}
-}
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(Quorvanta4App::ProductName());
+    QApplication::setApplicationName(QString::fromUtf8(AppPaths::kProductName));
     QApplication::setOrganizationName(QStringLiteral("Kelvora"));
 
-    Quorvanta4App app;
-    if (!app.InitInstance(MakeMainFrame))
+    Quorvanta4App app(MakeClassicEditionSetup(), QApplication::arguments().mid(1));
+    if (!app.InitInstance())
         return app.ExitInstance();
     const int result = QApplication::exec();
     app.ExitInstance();

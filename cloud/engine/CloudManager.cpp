@@ -12,7 +12,12 @@
 
 CloudManager& CloudManager::Instance()
 {
-    static CloudManager instance(
+    return *SharedInstance();
+}
+
+std::shared_ptr<CloudManager> CloudManager::SharedInstance()
+{
+    static const std::shared_ptr<CloudManager> instance = std::make_shared<CloudManager>(
         std::make_shared<CloudSettings>(
             CloudSettings::ConfiguredServerRest(QSettings(QStringLiteral("Kelvora"), QStringLiteral("Quorvanta 4")))),
         std::make_shared<CurlHttpClient>());
@@ -54,6 +59,16 @@ void CloudManager::SetMainWindow(std::shared_ptr<ICloudMainWindow> mainWindow)
 std::shared_ptr<CloudAlertsGeneralSettingsBase> CloudManager::GetGeneralSettingsBase() const
 {
     return m_settingsGroup;
+}
+
+IGenericModule* CloudManager::GetCloudAlertManager()
+{
+    return dynamic_cast<IGenericModule*>(m_alertManager.get());
+}
+
+void CloudManager::ReleaseHttpThread()
+{
+    m_messageManager->ReleaseHttpThread();
 }
 
 void CloudManager::SetServerNewIp(std::string address)

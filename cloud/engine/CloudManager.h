@@ -8,6 +8,7 @@
 // The application connects it once at start-up, on the main thread and before the main window
 // posts 0x62E: SetMediator, SetAlertManager and SetMainWindow.
 
+#include "core/mediator/ICloudModule.h"
 #include "platform/modules/IGenericModule.h"
 
 #include <QString>
@@ -24,12 +25,14 @@ class ICloudMainWindow;
 class ICloudMediator;
 class IHttpClient;
 
-class CloudManager : public IGenericModule
+class CloudManager : public IGenericModule, public ICloudModule
 {
 public:
     // The one object of the process, made on the first call with the configured address and
-    // the libcurl client. Any thread; the first call is made on the main thread at start-up.
+    // the libcurl client, and kept until the last holder lets it go at exit. Any thread; the
+    // first call is made on the main thread at start-up.
     static CloudManager& Instance();
+    static std::shared_ptr<CloudManager> SharedInstance();
 
     CloudManager(std::shared_ptr<CloudSettings> settings, std::shared_ptr<IHttpClient> client);
     ~CloudManager() override;
@@ -65,9 +68,14 @@ public:
     // The options of a new cloud alert, sharing the group's ownership.
     std::shared_ptr<CloudAlertsGeneralSettingsBase> GetGeneralSettingsBase() const;
 
+    // ICloudModule. The cloud alert manager as a module; null while there is none.
+    IGenericModule* GetCloudAlertManager() override;
     // A data provider reports a new server address (8-bit text); "999" keeps the address.
     // Either way the worker asks for the user until the server knows it. Any thread.
-    void SetServerNewIp(std::string address);
+    void SetServerNewIp(std::string address) override;
+    // At the main frame's shut-down and after a failed start.
+    void ReleaseHttpThread() override;
+
     // Whether a cloud alert bears the name; false while there is no alert manager. Any thread.
     bool CloudAlertExists(const QString& name) const;
 

@@ -1,7 +1,11 @@
 #include "platform/toolkit/GalleryControl.h"
 
+#include "platform/toolkit/GalleryGeometry.h"
+#include "platform/toolkit/IRibbonBarSite.h"
 #include "platform/toolkit/RibbonBarBase.h"
 #include "platform/ui/NotifyCodes.h"
+
+#include <algorithm>
 
 GalleryControl::GalleryControl(std::uint32_t id)
     : RibbonControl(RibbonControlGallery, id)
@@ -27,7 +31,8 @@ GalleryItem* GalleryControl::AddItem(std::uint32_t id, const QString& caption, s
 void GalleryControl::RemoveAll()
 {
     m_items.clear();
-    m_selected = -1;
+    Select(-1);
+    m_scrollPos = 0;
     Changed();
 }
 
@@ -52,7 +57,63 @@ void GalleryControl::SetCheckedItem(std::uint32_t id)
 
 void GalleryControl::SetSelectedItem(int index)
 {
-    m_selected = GetItem(index) ? index : -1;
+    Select(GetItem(index) ? index : -1);
+}
+
+void GalleryControl::SetShowLabels(bool show)
+{
+    if (m_showLabels == show)
+        return;
+    m_showLabels = show;
+    Changed();
+}
+
+void GalleryControl::SetShowScrollBar(bool show)
+{
+    if (m_showScrollBar == show)
+        return;
+    m_showScrollBar = show;
+    Changed();
+}
+
+void GalleryControl::SetRect(const QRect& rect)
+{
+    m_rect = rect;
+    SetScrollPos(m_scrollPos);
+}
+
+int GalleryControl::GetItemsHeight() const
+{
+    return GalleryGeometry::ContentSize(*this, m_rect.width()).height();
+}
+
+void GalleryControl::SetScrollPos(int pos)
+{
+    const int hidden = std::max(0, GetItemsHeight() - m_rect.height());
+    m_scrollPos = std::clamp(pos, 0, hidden);
+}
+
+bool GalleryControl::IsScrollButtonEnabled(int code) const
+{
+    switch (code)
+    {
+    case ScrollUp:
+        return m_scrollPos > 0;
+    case ScrollDown:
+        return GetItemsHeight() - m_rect.height() > m_scrollPos;
+    case ScrollExpand:
+        return GetCommandBar() != nullptr;
+    default:
+        return false;
+    }
+}
+
+void GalleryControl::OnExpandButton()
+{
+    if (!GetEnabled() || !IsScrollButtonEnabled(ScrollExpand) || GetCommandBar() == nullptr)
+        return;
+    if (IRibbonBarSite* site = GetRibbon() ? GetRibbon()->GetSite() : nullptr)
+        site->TrackPopup(*this);
 }
 
 void GalleryControl::HoverItem(int index)
@@ -61,7 +122,7 @@ void GalleryControl::HoverItem(int index)
     const int hovered = item && !item->IsLabel() ? index : -1;
     if (hovered == m_selected)
         return;
-    m_selected = hovered;
+    Select(hovered);
     if (hovered >= 0)
     {
         m_previewing = true;
@@ -79,7 +140,7 @@ void GalleryControl::ChooseItem(int index)
     const GalleryItem* item = GetItem(index);
     if (item == nullptr || item->IsLabel() || !GetEnabled())
         return;
-    m_selected = index;
+    Select(index);
     OnExecute();
 }
 
@@ -105,4 +166,16 @@ void GalleryControl::OnExecute()
         Notify(NotifyCodes::GalleryPreviewApply);
     }
     RibbonControl::OnExecute();
+}
+
+void GalleryControl::OnSelectedItemChanged()
+{
+}
+
+void GalleryControl::Select(int index)
+{
+    if (m_selected == index)
+        return;
+    m_selected = index;
+    OnSelectedItemChanged();
 }

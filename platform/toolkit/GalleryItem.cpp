@@ -1,5 +1,6 @@
 #include "platform/toolkit/GalleryItem.h"
 
+#include "platform/toolkit/GalleryPaintManager.h"
 #include "platform/ui/Images.h"
 
 #include <QPainter>
@@ -16,25 +17,13 @@ GalleryItem::GalleryItem(std::uint32_t id, const QString& caption, std::uint32_t
 
 void GalleryItem::Draw(QPainter& painter, const GalleryControl&, const QRect& rect, const GalleryItemState& state) const
 {
-    const QPalette palette;
     if (m_label)
     {
-        painter.fillRect(rect, palette.color(QPalette::AlternateBase));
-        QFont bold = painter.font();
-        bold.setBold(true);
-        painter.setFont(bold);
-        painter.setPen(palette.color(QPalette::WindowText));
-        painter.drawText(rect.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft, m_caption);
+        GalleryPaintManager::Current().DrawLabel(painter, *this, rect);
         return;
     }
-    if (state.checked || state.hot)
-    {
-        QColor fill = palette.color(QPalette::Highlight);
-        fill.setAlpha(state.checked ? 110 : 60);
-        painter.fillRect(rect.adjusted(1, 1, -1, -1), fill);
-        painter.setPen(palette.color(QPalette::Highlight));
-        painter.drawRect(rect.adjusted(1, 1, -2, -2));
-    }
+    DrawHighlight(painter, rect, state);
+    const QPalette palette;
     QRect textRect = rect.adjusted(4, 0, -4, 0);
     if (m_imageId != 0)
     {
@@ -47,4 +36,16 @@ void GalleryItem::Draw(QPainter& painter, const GalleryControl&, const QRect& re
     painter.setPen(palette.color(state.enabled ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
                      painter.fontMetrics().elidedText(m_caption, Qt::ElideRight, textRect.width()));
+}
+
+void GalleryItem::DrawHighlight(QPainter& painter, const QRect& rect, const GalleryItemState& state)
+{
+    if (!state.checked && !state.hot)
+        return;
+    const QPalette palette;
+    QColor fill = palette.color(QPalette::Highlight);
+    fill.setAlpha(state.checked ? 110 : 60);
+    painter.fillRect(rect.adjusted(1, 1, -1, -1), fill);
+    painter.setPen(palette.color(QPalette::Highlight));
+    painter.drawRect(rect.adjusted(1, 1, -2, -2));
 }

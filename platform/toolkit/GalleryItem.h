@@ -1,8 +1,10 @@
 #pragma once
 // One item of a ribbon gallery: an id the owner chose, a caption, a tooltip, a description and
-// an optional image. Items that look different (colours, line types, check boxes) override Draw.
+// an optional image. Items that look different (colours, line types, check boxes) override Draw;
+// items of their own size (a wide entry among colour cells) set it or override GetSize.
 
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -37,10 +39,18 @@ public:
     void SetLabel(bool label) { m_label = label; }
     std::intptr_t GetData() const { return m_data; }
     void SetData(std::intptr_t data) { m_data = data; }
+    // The item's own size; an invalid size takes the gallery's item size.
+    virtual QSize GetSize() const { return m_size; }
+    void SetSize(const QSize& size) { m_size = size; }
 
     // Paints the item into its cell: the highlight of its state, the image and the caption.
+    // Labels are painted by the gallery paint manager.
     virtual void Draw(QPainter& painter, const GalleryControl& gallery, const QRect& rect,
                       const GalleryItemState& state) const;
+
+protected:
+    // The highlight of a hot or checked item.
+    static void DrawHighlight(QPainter& painter, const QRect& rect, const GalleryItemState& state);
 
 private:
     std::uint32_t m_id;
@@ -50,4 +60,5 @@ private:
     std::uint32_t m_imageId;
     bool m_label = false;
     std::intptr_t m_data = 0;
+    QSize m_size;
 };

@@ -1,6 +1,7 @@
 #include "platform/toolkit/RibbonBarView.h"
 
 #include "platform/toolkit/CommandBars.h"
+#include "platform/toolkit/PaintManager.h"
 #include "platform/toolkit/RibbonBarBase.h"
 #include "platform/toolkit/RibbonControl.h"
 #include "platform/toolkit/RibbonControlEditors.h"
@@ -9,6 +10,7 @@
 #include "platform/toolkit/RibbonPopupBar.h"
 #include "platform/toolkit/RibbonPopupMenu.h"
 #include "platform/toolkit/RibbonTabBase.h"
+#include "platform/toolkit/ToolTipHtml.h"
 #include "platform/ui/DialogServices.h"
 
 #include <QHelpEvent>
@@ -36,6 +38,7 @@ RibbonBarView::RibbonBarView(RibbonBarBase& ribbon, QWidget* parent)
     m_ribbon->SetSite(this);
     connect(&ribbon, &RibbonBarBase::changed, this, &RibbonBarView::OnRibbonChanged);
     connect(&ribbon, &QObject::destroyed, this, &RibbonBarView::OnRibbonChanged);
+    connect(&PaintManager::Instance(), &PaintManager::changed, this, qOverload<>(&QWidget::update));
 }
 
 RibbonBarView::~RibbonBarView()
@@ -128,7 +131,8 @@ void RibbonBarView::paintEvent(QPaintEvent*)
         return;
     EnsureLayout();
     QPainter painter(this);
-    RibbonPainter(painter, *m_ribbon, Images(), m_palette).Paint(m_layout);
+    const PaintManager& look = PaintManager::Instance();
+    RibbonPainter(painter, *m_ribbon, Images(), look.GetRibbonPalette(), look.GetRibbonPaintManager()).Paint(m_layout);
 }
 
 void RibbonBarView::resizeEvent(QResizeEvent* event)
@@ -255,9 +259,7 @@ bool RibbonBarView::ShowToolTip(const QPoint& point, const QPoint& globalPos)
         const QString caption = RibbonLayout::DisplayText(hit.control->GetTooltip().isEmpty()
                                                               ? hit.control->GetCaption()
                                                               : hit.control->GetTooltip());
-        html = QStringLiteral("<b>%1</b>").arg(caption.toHtmlEscaped());
-        if (!hit.control->GetDescription().isEmpty())
-            html += QStringLiteral("<br>%1").arg(hit.control->GetDescription().toHtmlEscaped());
+        html = ToolTipHtml::Make(caption, hit.control->GetDescription());
     }
     else if (hit.tab && !hit.tab->GetTooltip().isEmpty())
         html = hit.tab->GetTooltip().toHtmlEscaped();

@@ -4,10 +4,10 @@
 // tracker. While shown it asks the update-UI handlers of the controls on screen every 250 ms,
 // as the idle loop did; the model asks again whenever a tab or popup opens. The view may
 // outlive its ribbon (a frame's members die before its child widgets); it then shows nothing.
+// It paints in the toolkit's current look and repaints when the look changes.
 
 #include "platform/toolkit/IRibbonBarSite.h"
 #include "platform/toolkit/RibbonLayout.h"
-#include "platform/toolkit/RibbonPalette.h"
 #include "platform/ui/Wnd.h"
 
 #include <QHash>
@@ -64,7 +64,6 @@ private:
     bool ShowToolTip(const QPoint& point, const QPoint& globalPos);
 
     QPointer<RibbonBarBase> m_ribbon;
-    RibbonPalette m_palette;
     mutable RibbonLayout m_layout;
     mutable bool m_layoutValid = false;
     QHash<const RibbonControl*, QPointer<QWidget>> m_editors;

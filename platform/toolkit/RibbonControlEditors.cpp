@@ -1,12 +1,20 @@
 #include "platform/toolkit/RibbonControlEditors.h"
 
+#include "platform/toolkit/GalleryControl.h"
+#include "platform/toolkit/GalleryItemDelegate.h"
 #include "platform/toolkit/RibbonComboBoxControl.h"
 #include "platform/toolkit/RibbonEditControl.h"
+#include "platform/toolkit/RibbonLayout.h"
+#include "platform/toolkit/RibbonPopupBar.h"
+#include "platform/toolkit/ToolTipHtml.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPointer>
+
+#include <algorithm>
 
 namespace
 {
@@ -48,10 +56,31 @@ QLineEdit* CreateEdit(RibbonEditControl& control, QWidget* parent)
     return edit;
 }
 
+// The gallery of a combo box's popup, whose items draw the rows of the list; null when none.
+GalleryControl* ComboGallery(const RibbonComboBoxControl& control)
+{
+    if (const RibbonPopupBar* popup = control.GetCommandBar())
+    {
+        for (const auto& child : popup->GetControls())
+        {
+            if (auto* gallery = qobject_cast<GalleryControl*>(child.get()))
+                return gallery;
+        }
+    }
+    return nullptr;
+}
+
 QComboBox* CreateCombo(RibbonComboBoxControl& control, QWidget* parent)
 {
     auto* combo = new QComboBox(parent);
     combo->setEditable(!control.IsDropDownList());
+    if (GalleryControl* gallery = ComboGallery(control))
+    {
+        combo->setItemDelegate(new GalleryItemDelegate(*gallery, combo));
+        combo->view()->setMinimumWidth(gallery->GetWidth());
+        if (gallery->GetHeight() > 0)
+            combo->setMaxVisibleItems(std::max(1, gallery->GetHeight() / gallery->GetItemSize().height()));
+    }
     const QPointer<RibbonComboBoxControl> guard(&control);
     QObject::connect(combo, &QComboBox::activated, combo, [guard](int index) {
         if (guard)
@@ -103,7 +132,7 @@ QWidget* RibbonControlEditors::Create(RibbonControl& control, QWidget* parent)
 void RibbonControlEditors::Sync(QWidget& editor, const RibbonControl& control)
 {
     editor.setEnabled(control.GetEnabled());
-    editor.setToolTip(control.GetTooltip());
+    editor.setToolTip(ToolTipHtml::Make(RibbonLayout::DisplayText(control.GetTooltip()), control.GetDescription()));
     if (auto* edit = qobject_cast<QLineEdit*>(&editor))
     {
         const auto* model = qobject_cast<const RibbonEditControl*>(&control);

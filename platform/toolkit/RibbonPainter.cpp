@@ -5,6 +5,7 @@
 #include "platform/toolkit/RibbonBarBase.h"
 #include "platform/toolkit/RibbonGroupBase.h"
 #include "platform/toolkit/RibbonImageManager.h"
+#include "platform/toolkit/RibbonPaintManager.h"
 #include "platform/toolkit/RibbonTabBase.h"
 
 #include <QLinearGradient>
@@ -12,11 +13,12 @@
 #include <QPainterPath>
 
 RibbonPainter::RibbonPainter(QPainter& painter, const RibbonBarBase& ribbon, const RibbonImageManager& images,
-                             const RibbonPalette& palette)
+                             const RibbonPalette& palette, const RibbonPaintManager& paintManager)
     : m_painter(painter)
     , m_ribbon(ribbon)
     , m_images(images)
     , m_palette(palette)
+    , m_paintManager(paintManager)
 {
 }
 
@@ -25,10 +27,9 @@ void RibbonPainter::Paint(const RibbonLayout& layout)
     m_painter.fillRect(QRect(0, 0, layout.width, layout.height), m_palette.frame);
     if (!layout.groupRow.isEmpty())
     {
-        QLinearGradient gradient(layout.groupRow.topLeft(), layout.groupRow.bottomLeft());
-        gradient.setColorAt(0, m_palette.groupRowTop);
-        gradient.setColorAt(1, m_palette.groupRowBottom);
-        m_painter.fillRect(layout.groupRow, gradient);
+        m_painter.save();
+        m_paintManager.FillGroupsBackground(m_painter, m_ribbon.GetSelectedTab(), layout.groupRow, m_palette);
+        m_painter.restore();
         m_painter.setPen(m_palette.border);
         m_painter.drawLine(layout.groupRow.topLeft(), layout.groupRow.topRight());
         m_painter.drawLine(layout.groupRow.bottomLeft(), layout.groupRow.bottomRight());
@@ -100,7 +101,9 @@ void RibbonPainter::PaintTabs(const RibbonLayout& layout)
         if (tab.IsContextTab())
             m_painter.fillRect(QRect(rect.left() + 1, rect.top(), rect.width() - 2, 3),
                                m_palette.ContextColor(tab.GetContextColor()));
-        m_painter.setPen(m_palette.frameText);
+        // A selected or hot tab stands on a light fill, whatever the frame's colour.
+        const bool lit = selected || tab.IsSelected() || m_ribbon.GetHotTab() == &tab;
+        m_painter.setPen(lit ? m_palette.selectedTabText : m_palette.frameText);
         m_painter.drawText(rect, Qt::AlignCenter, RibbonLayout::DisplayText(tab.GetCaption()));
     }
 }
@@ -134,7 +137,7 @@ void RibbonPainter::PaintGroup(const RibbonLayout::GroupItem& group)
     m_painter.setClipPath(frame);
     m_painter.fillRect(group.captionRect, m_palette.groupCaption);
     m_painter.restore();
-    m_painter.setPen(m_palette.frameText);
+    m_painter.setPen(m_palette.groupText);
     m_painter.drawText(group.captionRect, Qt::AlignCenter,
                        m_painter.fontMetrics().elidedText(group.group->GetCaption(), Qt::ElideRight,
                                                           group.captionRect.width() - 4));
@@ -244,20 +247,20 @@ void RibbonPainter::PaintCheckBox(const RibbonLayout::ControlItem& item)
     const QRect box(item.rect.left() + 4, item.rect.center().y() - 6, 13, 13);
     const bool hot = m_ribbon.GetHotControl() == &control && control.GetEnabled();
     m_painter.fillRect(box, hot ? m_palette.hot : QColor(Qt::white));
-    m_painter.setPen(control.GetEnabled() ? m_palette.frameText : m_palette.disabledText);
+    m_painter.setPen(control.GetEnabled() ? m_palette.groupText : m_palette.disabledText);
     m_painter.drawRect(box.adjusted(0, 0, -1, -1));
     if (control.GetChecked() == 1)
     {
         m_painter.save();
         m_painter.setRenderHint(QPainter::Antialiasing);
-        m_painter.setPen(QPen(control.GetEnabled() ? m_palette.frameText : m_palette.disabledText, 2));
+        m_painter.setPen(QPen(control.GetEnabled() ? m_palette.groupText : m_palette.disabledText, 2));
         m_painter.drawPolyline(QPolygonF({QPointF(box.left() + 3, box.center().y()),
                                           QPointF(box.left() + 5.5, box.bottom() - 3),
                                           QPointF(box.right() - 2.5, box.top() + 3)}));
         m_painter.restore();
     }
     else if (control.GetChecked() == 2)
-        m_painter.fillRect(box.adjusted(3, 3, -3, -3), m_palette.frameText);
+        m_painter.fillRect(box.adjusted(3, 3, -3, -3), m_palette.groupText);
     m_painter.setPen(TextColor(control.GetEnabled()));
     m_painter.drawText(QRect(box.right() + 6, item.rect.top(), item.rect.width(), item.rect.height()),
                        Qt::AlignVCenter | Qt::AlignLeft, RibbonLayout::DisplayText(control.GetCaption()));

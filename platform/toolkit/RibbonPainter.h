@@ -1,6 +1,7 @@
 #pragma once
 // Paints a ribbon from its layout: the rows, the context headers in their colours, the tabs,
-// the system button, the groups and every control in its state.
+// the system button, the groups and every control in its state. The group row's background
+// comes from the ribbon paint manager of the current look.
 
 #include "platform/toolkit/RibbonLayout.h"
 #include "platform/toolkit/RibbonPalette.h"
@@ -8,12 +9,13 @@
 class QPainter;
 class RibbonBarBase;
 class RibbonImageManager;
+class RibbonPaintManager;
 
 class RibbonPainter
 {
 public:
     RibbonPainter(QPainter& painter, const RibbonBarBase& ribbon, const RibbonImageManager& images,
-                  const RibbonPalette& palette);
+                  const RibbonPalette& palette, const RibbonPaintManager& paintManager);
 
     void Paint(const RibbonLayout& layout);
 
@@ -36,4 +38,5 @@ private:
     const RibbonBarBase& m_ribbon;
     const RibbonImageManager& m_images;
     const RibbonPalette& m_palette;
+    const RibbonPaintManager& m_paintManager;
 };

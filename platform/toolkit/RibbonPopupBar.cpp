@@ -1,6 +1,7 @@
 #include "platform/toolkit/RibbonPopupBar.h"
 
 #include "platform/toolkit/CommandBars.h"
+#include "platform/toolkit/GalleryControl.h"
 #include "platform/toolkit/RibbonControl.h"
 #include "platform/toolkit/RibbonControlFactory.h"
 
@@ -24,6 +25,8 @@ RibbonControl* RibbonPopupBar::Add(std::unique_ptr<RibbonControl> control, std::
         return nullptr;
     control->SetID(id);
     control->AttachRibbon(m_ribbon);
+    if (auto* gallery = qobject_cast<GalleryControl*>(control.get()))
+        gallery->SetParentBar(this);
     m_controls.push_back(std::move(control));
     return m_controls.back().get();
 }

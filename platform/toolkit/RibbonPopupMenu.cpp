@@ -1,7 +1,6 @@
 #include "platform/toolkit/RibbonPopupMenu.h"
 
 #include "platform/toolkit/GalleryControl.h"
-#include "platform/toolkit/GalleryGeometry.h"
 #include "platform/toolkit/GalleryWidget.h"
 #include "platform/toolkit/RibbonControlEditors.h"
 #include "platform/toolkit/RibbonImageManager.h"
@@ -11,8 +10,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QWidgetAction>
 
 namespace
@@ -21,23 +18,10 @@ double g_maxWidthDivisor = 0.0;
 
 QWidget* GalleryView(GalleryControl& gallery, QWidget* parent)
 {
-    auto* view = new GalleryWidget(gallery);
-    const QSize content = view->sizeHint();
-    const int height = gallery.GetHeight();
-    if (height <= 0 || content.height() <= height)
-    {
-        view->setParent(parent);
-        view->setFixedSize(content);
-        return view;
-    }
-    // Items beyond the gallery's height scroll.
-    auto* area = new QScrollArea(parent);
-    area->setFrameShape(QFrame::NoFrame);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setFixedSize(content);
-    area->setWidget(view);
-    area->setFixedSize(content.width() + area->verticalScrollBar()->sizeHint().width(), height);
-    return area;
+    // Items beyond the gallery's height scroll through the view's own scroll column.
+    auto* view = new GalleryWidget(gallery, parent);
+    view->setFixedSize(view->sizeHint());
+    return view;
 }
 }
 

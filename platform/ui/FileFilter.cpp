@@ -32,3 +32,16 @@ QStringList FileFilter::ToQtFilters(const QString& filter)
     }
     return result;
 }
+
+int FileFilter::IndexOfMatch(const QString& filter, const QString& fileName)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (qsizetype i = 1; i < parts.size(); i += 2)
+        for (const QString& pattern : parts[i].split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        {
+            const QRegularExpression matcher(QRegularExpression::wildcardToRegularExpression(pattern.trimmed()));
+            if (matcher.match(fileName).hasMatch())
+                return static_cast<int>(i / 2 + 1);
+        }
+    return 1;
+}

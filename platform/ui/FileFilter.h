@@ -11,4 +11,7 @@ class FileFilter
 public:
     // Empty for an empty filter or one whose last description has no patterns.
     static QStringList ToQtFilters(const QString& filter);
+    // The position (from 1) of the first filter with a pattern that the file name matches; 1
+    // when none does.
+    static int IndexOfMatch(const QString& filter, const QString& fileName);
 };

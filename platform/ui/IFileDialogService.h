@@ -16,6 +16,13 @@ struct FileDialogRequest
     QString defaultExtension;
 };
 
+// The path chosen in a save dialog and the position of the filter chosen with it, from 1.
+struct FileDialogChoice
+{
+    QString path;
+    int filterIndex = 1;
+};
+
 class IFileDialogService
 {
 public:
@@ -23,4 +30,7 @@ public:
     // The chosen path, empty when the user cancelled.
     virtual std::optional<QString> GetOpenFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> GetSaveFileName(const FileDialogRequest& request) = 0;
+    // As GetSaveFileName, with the filter chosen. A dialog that cannot tell which filter was
+    // chosen answers the first whose patterns the file name matches (1 when none does).
+    virtual std::optional<FileDialogChoice> GetSaveFileNameAndFilter(const FileDialogRequest& request);
 };

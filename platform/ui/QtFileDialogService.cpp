@@ -8,7 +8,7 @@
 
 namespace
 {
-std::optional<QString> Run(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
+std::optional<FileDialogChoice> Run(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(QApplication::activeWindow(), request.title);
     dialog.setAcceptMode(mode);
@@ -24,16 +24,27 @@ std::optional<QString> Run(const FileDialogRequest& request, QFileDialog::Accept
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    const qsizetype filter = filters.indexOf(dialog.selectedNameFilter());
+    return FileDialogChoice{dialog.selectedFiles().constFirst(), filter < 0 ? 1 : static_cast<int>(filter) + 1};
+}
+
+std::optional<QString> PathOf(const std::optional<FileDialogChoice>& choice)
+{
+    return choice ? std::optional<QString>(choice->path) : std::nullopt;
 }
 }
 
 std::optional<QString> QtFileDialogService::GetOpenFileName(const FileDialogRequest& request)
 {
-    return Run(request, QFileDialog::AcceptOpen);
+    return PathOf(Run(request, QFileDialog::AcceptOpen));
 }
 
 std::optional<QString> QtFileDialogService::GetSaveFileName(const FileDialogRequest& request)
+{
+    return PathOf(Run(request, QFileDialog::AcceptSave));
+}
+
+std::optional<FileDialogChoice> QtFileDialogService::GetSaveFileNameAndFilter(const FileDialogRequest& request)
 {
     return Run(request, QFileDialog::AcceptSave);
 }

@@ -8,4 +8,5 @@ class QtFileDialogService : public IFileDialogService
 public:
     std::optional<QString> GetOpenFileName(const FileDialogRequest& request) override;
     std::optional<QString> GetSaveFileName(const FileDialogRequest& request) override;
+    std::optional<FileDialogChoice> GetSaveFileNameAndFilter(const FileDialogRequest& request) override;
 };

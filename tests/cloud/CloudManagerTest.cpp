@@ -137,4 +137,25 @@ TEST(CloudManagerTest, CloudAlertNamesComeFromTheAlertManager)
 TEST(CloudManagerTest, TheProcessHasOneCloudObject)
 {
     EXPECT_EQ(&CloudManager::Instance(), &CloudManager::Instance());
+    EXPECT_EQ(CloudManager::SharedInstance().get(), &CloudManager::Instance());
+}
+
+TEST(CloudManagerTest, TheApplicationReachesItAsItsCloudModule)
+{
+    const auto manager = MakeManager();
+    ICloudModule& module = *manager;
+    EXPECT_EQ(module.GetCloudAlertManager(), nullptr);
+    // An alert manager that is no module of the application is not handed out as one.
+    manager->SetAlertManager(std::make_shared<FakeCloudAlertManager>());
+    EXPECT_EQ(module.GetCloudAlertManager(), nullptr);
+    module.SetServerNewIp("999");
+    EXPECT_TRUE(manager->GetMessageManager().IsServerChanged());
+
+    auto window = std::make_shared<FakeMainWindow>();
+    manager->SetMediator(std::make_shared<FakeCloudMediator>());
+    manager->SetMainWindow(window);
+    ASSERT_TRUE(manager->GetMessageManager().PreTranslateMessage(0x62E, 0, 0));
+    EXPECT_TRUE(manager->GetMessageManager().GetHttpThread());
+    module.ReleaseHttpThread();
+    EXPECT_FALSE(manager->GetMessageManager().GetHttpThread());
 }

@@ -1,7 +1,9 @@
 #pragma once
 // An application mediator for tests: it keeps every log line and message it is given, and
-// counts the reports of a provider's last quote time. Any thread may call it.
+// counts the reports of a provider's last quote time. It has no providers, modules or images.
+// Any thread may call it.
 
+#include "platform/modules/Asset.h"
 #include "platform/modules/IAppMediator.h"
 
 #include <QStringList>
@@ -13,6 +15,17 @@
 class FakeAppMediator : public IAppMediator
 {
 public:
+    int GetProductKind() override { return 1; }
+    QString GetAppVersionNumber() override { return QStringLiteral("4.2.210.1"); }
+    ProviderBase* GetRunningProvider(const QString&) override { return nullptr; }
+    ProviderBase* GetProviders(std::vector<ProviderBase*>&) override { return nullptr; }
+    QString GetProductName() override { return QStringLiteral("Quorvanta 4"); }
+
+    bool SaveAdditionalLogBuffer() override { return false; }
+    void AddToAdditionalLog(const QString& module, const QString& where, int line, const QString& text) override
+    {
+        Keep(QStringLiteral("ADDITIONAL|%1|%2|%3").arg(module, where, text));
+    }
     void WriteInfo(const QString& module, const QString& where, int line, const QString& text) override
     {
         Keep(QStringLiteral("INFO|%1|%2|%3").arg(module, where, text));
@@ -25,6 +38,10 @@ public:
     {
         Keep(QStringLiteral("ERROR|%1|%2|%3").arg(module, where, text));
     }
+    void WriteErrorEx(const QString& module, const QString& where, int line, const std::exception& error) override
+    {
+        Keep(QStringLiteral("ERROR|%1|%2|%3").arg(module, where, QString::fromUtf8(error.what())));
+    }
     void ShowInfo(const QString& caption, const QString& text) override { Keep(QStringLiteral("SHOW|") + text); }
     void ShowWarning(const QString& caption, const QString& text) override { Keep(QStringLiteral("SHOW|") + text); }
     void ShowError(const QString& caption, const QString& text) override { Keep(QStringLiteral("SHOW|") + text); }
@@ -33,12 +50,47 @@ public:
         Keep(QStringLiteral("BOX|") + text);
         return messageBoxAnswer;
     }
+
+    void InitSetAllSeries() override {}
+    void SetAllSeries(const std::set<DSProp>&) override {}
+    void GetProvidersNames(std::vector<QString>&) override {}
+    QString GetAppDataFolder(const QString&) override { return {}; }
+    QString GetUserDocumentsFolder() override { return {}; }
+    IAlertModule* GetAlertsInterface() override { return nullptr; }
+    IAlertArgumentSource* GetAlertArgumentSourceByName(const QString&) override { return nullptr; }
+    ISessionStatisticsModule* GetSessionStatisticsInterface() override { return nullptr; }
+    IGlobalSettings* GetGlobalSettingsObject() override { return nullptr; }
+    ProviderBase* GetDefaultProvider() override { return nullptr; }
+    CmdTarget* GetConsumerById(const ConsumerBase*) override { return nullptr; }
+
+    void SetActiveAsset(const std::shared_ptr<Asset>&) override {}
+    std::shared_ptr<Asset> GetActiveAsset() override { return {}; }
+    void ResetActiveAsset() override {}
+    Asset GetActiveAssetForActiveWindow() override { return {}; }
+    void SuspendActiveAssetTracking() override {}
+    void ResumeActiveAssetTracking() override {}
+
     std::thread::id GetMainThreadId() const override { return m_mainThread; }
+    void AddOperationsToDoToProgress(unsigned) override {}
+    void SetOperationsDidToProgress(unsigned) override {}
     void ShowLastQuoteTime(ProviderBase* provider) override
     {
         lastQuoteTimeProvider.store(provider);
         ++lastQuoteTimeReports;
     }
+    QString GetInstallSettingsName() override { return QStringLiteral("InstallSettings"); }
+
+    bool LoadIndexedPngImage(int, QPixmap&) override { return false; }
+    bool LoadTogglePngImageA(int, QPixmap&) override { return false; }
+    bool LoadIndexedPngImageOf4(int, QPixmap&) override { return false; }
+    bool LoadTogglePngImageB(int, QPixmap&) override { return false; }
+
+    void ForwardToDefaultProvider1(std::int64_t) override {}
+    void ForwardToDefaultProvider2(std::int64_t) override {}
+    void SetupCrashReporting(const QString&, const QString&) override {}
+    void RemoveAlert(const QString&) override {}
+    void SetCloudServerNewIp(std::string) override {}
+    bool IsNotProductKind4() override { return true; }
 
     QStringList Lines() const
     {

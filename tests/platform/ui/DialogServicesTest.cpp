@@ -75,3 +75,16 @@ TEST(DialogServicesTest, FileFiltersBecomeQtFilters)
     for (const Case& c : cases)
         EXPECT_EQ(FileFilter::ToQtFilters(QString::fromUtf8(c.written)), c.qt) << c.written;
 }
+
+TEST(DialogServicesTest, AChosenFileNameTellsTheFilterItMatchesFirst)
+{
+    const QString filter = QStringLiteral("Arkusze (*.q4sOS)|*.q4sOS|Arkusze ze stylami (*.q4ssOS)|*.q4ssOS|Wszystkie pliki (*.*)|*.*||");
+    const struct
+    {
+        const char* fileName;
+        int index;
+    } cases[] = {{"a.q4sOS", 1}, {"a.q4ssOS", 2}, {"a.txt", 3}, {"a.Q4SSOS", 3}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FileFilter::IndexOfMatch(filter, QString::fromUtf8(c.fileName)), c.index) << c.fileName;
+    EXPECT_EQ(FileFilter::IndexOfMatch(QStringLiteral("Arkusze (*.q4sOS)|*.q4sOS||"), QStringLiteral("a.txt")), 1);
+}

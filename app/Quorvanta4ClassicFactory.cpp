@@ -1,0 +1,110 @@
+#include "app/Quorvanta4ClassicFactory.h"
+
+#include "core/engine/ConsumerManagerQ4Classic.h"
+#include "ribbon/RibbonTabsCreator.h"
+#include "workspace/ui/PulpitFrame.h"
+
+#include <utility>
+
+using TabsCreator = Quorvanta4FactoryBase::TabsCreator;
+
+TabsCreator Quorvanta4ClassicFactory::CreateMainTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+{
+    return m_ribbonTabs.CreateMainTabs(factory, ribbonBar);
+}
+
+TabsCreator Quorvanta4ClassicFactory::CreateChartsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+{
+    return m_ribbonTabs.CreateChartsTabs(factory, ribbonBar);
+}
+
+TabsCreator Quorvanta4ClassicFactory::CreateTransListsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+{
+    return m_ribbonTabs.CreateTransListsTabs(factory, ribbonBar);
+}
+
+TabsCreator Quorvanta4ClassicFactory::CreateTransactionsMonitorTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+{
+    return m_ribbonTabs.CreateTransactionsMonitorTabs(factory, ribbonBar);
+}
+
+TabsCreator Quorvanta4ClassicFactory::CreateOffersTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+{
+    return m_ribbonTabs.CreateOffersTabs(factory, ribbonBar);
+}
+
+TabsCreator Quorvanta4ClassicFactory::CreateDetailsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+{
+    return m_ribbonTabs.CreateDetailsTabs(factory, ribbonBar);
+}
+
+TabsCreator Quorvanta4ClassicFactory::CreateOrdersSheetTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+{
+    return m_ribbonTabs.CreateOrdersSheetTabs(factory, ribbonBar);
+}
+
+TabsCreator Quorvanta4ClassicFactory::CreateSessionStatisticsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+{
+    return m_ribbonTabs.CreateSessionStatisticsTabs(factory, ribbonBar);
+}
+
+TabsCreator Quorvanta4ClassicFactory::CreateTablesTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+{
+    return m_ribbonTabs.CreateTablesTabs(factory, ribbonBar);
+}
+
+IMainFrame* Quorvanta4ClassicFactory::CreatePulpitFrame()
+{
+    return new PulpitFrame(std::make_shared<RibbonTabsCreatorsQ4Classic>());
+}
+
+StylePreviewGalleryHelper* Quorvanta4ClassicFactory::CreateStylePreviewGalleryHelper(int, bool, bool)
+{
+    return nullptr;
+}
+
+StylePreviewGalleryHelper* Quorvanta4ClassicFactory::CreateStylePreviewGalleryHelperWithFlag(int, bool)
+{
+    return nullptr;
+}
+
+StylePreviewGalleryHelper* Quorvanta4ClassicFactory::CreateStylePreviewGalleryHelperWithArgs(int, const QString&)
+{
+    return nullptr;
+}
+
+std::shared_ptr<CmdTarget> Quorvanta4ClassicFactory::CreateCmdTargetGeneralProcessor()
+{
+    return nullptr;
+}
+
+std::shared_ptr<ChooseAssetChartParams> Quorvanta4ClassicFactory::CreateChooseAssetChartParams()
+{
+    return nullptr;
+}
+
+std::shared_ptr<CmdTarget> Quorvanta4ClassicFactory::CreateCmdTargetChartProcessor()
+{
+    return nullptr;
+}
+
+std::shared_ptr<IGlobalSettings> Quorvanta4ClassicFactory::CreateGlobalSettings()
+{
+    return nullptr;
+}
+
+std::shared_ptr<ConsumerManager> Quorvanta4ClassicFactory::CreateConsumerManager(ConsumerManager::Hooks hooks)
+{
+    return std::make_shared<ConsumerManagerQ4Classic>(BuiltInConsumerAccessors::Standard(), std::move(hooks));
+}
+
+void Quorvanta4ClassicFactory::CreateStyleEditTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar,
+                                                   std::vector<TabsCreator>& creators)
+{
+    m_ribbonTabs.CreateStyleEditTabs(ribbonBar, factory, creators);
+}
+
+std::shared_ptr<HelpQ4Classic> Quorvanta4ClassicFactory::CreateHelp()
+{
+    return nullptr;
+}

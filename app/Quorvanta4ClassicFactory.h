@@ -1,0 +1,35 @@
+#pragma once
+// The standard edition's factory, the only edition of this program. The ribbon's tab creators
+// come from the ribbon's own creators of the edition; products whose part of the program is not
+// there yet are null.
+
+#include "core/mediator/Quorvanta4FactoryBase.h"
+#include "ribbon/RibbonTabsCreatorsQ4Classic.h"
+
+class Quorvanta4ClassicFactory : public Quorvanta4FactoryBase
+{
+public:
+    TabsCreator CreateMainTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
+    TabsCreator CreateChartsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
+    TabsCreator CreateTransListsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
+    TabsCreator CreateTransactionsMonitorTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
+    TabsCreator CreateOffersTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
+    TabsCreator CreateDetailsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
+    TabsCreator CreateOrdersSheetTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
+    TabsCreator CreateSessionStatisticsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
+    TabsCreator CreateTablesTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
+    IMainFrame* CreatePulpitFrame() override;
+    StylePreviewGalleryHelper* CreateStylePreviewGalleryHelper(int styleKind, bool first, bool second) override;
+    StylePreviewGalleryHelper* CreateStylePreviewGalleryHelperWithFlag(int styleKind, bool flag) override;
+    StylePreviewGalleryHelper* CreateStylePreviewGalleryHelperWithArgs(int styleKind, const QString& kindText) override;
+    std::shared_ptr<CmdTarget> CreateCmdTargetGeneralProcessor() override;
+    std::shared_ptr<ChooseAssetChartParams> CreateChooseAssetChartParams() override;
+    std::shared_ptr<CmdTarget> CreateCmdTargetChartProcessor() override;
+    std::shared_ptr<IGlobalSettings> CreateGlobalSettings() override;
+    std::shared_ptr<ConsumerManager> CreateConsumerManager(ConsumerManager::Hooks hooks) override;
+    void CreateStyleEditTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar, std::vector<TabsCreator>& creators) override;
+    std::shared_ptr<HelpQ4Classic> CreateHelp() override;
+
+private:
+    RibbonTabsCreatorsQ4Classic m_ribbonTabs;
+};

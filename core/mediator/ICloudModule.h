@@ -1,0 +1,20 @@
+#pragma once
+// The cloud module as the application reaches it: one object for the whole run, outliving the
+// release of the other modules. Main thread only.
+
+#include <string>
+
+class IGenericModule;
+
+class ICloudModule
+{
+public:
+    virtual ~ICloudModule() = default;
+
+    // The manager of the cloud alerts, a module of the application; null when there is none.
+    virtual IGenericModule* GetCloudAlertManager() = 0;
+    // A new address of the cloud server (8-bit text).
+    virtual void SetServerNewIp(std::string address) = 0;
+    // Ends the cloud's HTTP thread.
+    virtual void ReleaseHttpThread() = 0;
+};

@@ -1,0 +1,22 @@
+#pragma once
+// The local alerts module as the application mediator holds it: a module of the application
+// with the face through which argument sources deliver values, its general-settings group and
+// the removal of one alert.
+
+#include "platform/modules/IGenericModule.h"
+
+#include <QString>
+
+#include <memory>
+
+class GeneralSettingsGroupManagerBase;
+class IAlertModule;
+
+class IInProcessAlertModule : public IGenericModule
+{
+public:
+    virtual IAlertModule* GetAlertsInterface() = 0;
+    // The group with id 10.
+    virtual std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() = 0;
+    virtual void RemoveAlert(const QString& alertId) = 0;
+};

@@ -1,0 +1,22 @@
+#pragma once
+// The orders-sheet module as the application mediator holds it: a module of the application,
+// a source of alert arguments, its general-settings group and its open windows.
+
+#include "platform/modules/ConnectedWindowData.h"
+#include "platform/modules/IGenericModule.h"
+
+#include <memory>
+#include <vector>
+
+class GeneralSettingsGroupManagerBase;
+class IAlertArgumentSource;
+
+class IInProcessOrdersSheet : public IGenericModule
+{
+public:
+    virtual IAlertArgumentSource* GetAlertArgumentSource() = 0;
+    // The group with id 3.
+    virtual std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() = 0;
+    // Appends the module's open windows.
+    virtual void CollectWindowsData(std::vector<ConnectedWindowData>& windows) const = 0;
+};

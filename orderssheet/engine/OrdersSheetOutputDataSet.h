@@ -1,0 +1,35 @@
+#pragma once
+// What one refresh made of one side of a sheet: both row matrices, the side's totals, its
+// price levels and, on the supply side, the current-value row. Once a data set has made it
+// the current output, only the change marks of its rows change any more.
+
+#include "orderssheet/engine/AdditonalRowData.h"
+#include "orderssheet/engine/MatrixDataBufor.h"
+#include "orderssheet/engine/OSSheetMode.h"
+#include "orderssheet/engine/PriceLevelSet.h"
+
+#include <memory>
+
+struct OrdersSheetOutputDataSet
+{
+    explicit OrdersSheetOutputDataSet(int side)
+        : priceLevels(side)
+    {
+        if (side == 0)
+            currentValue = std::make_shared<AdditonalRowData>();
+    }
+
+    MatrixDataBufor& Matrix(int mode) { return OSSheetMode::IsOrders(mode) ? ordersMatrix : offersMatrix; }
+    const MatrixDataBufor& Matrix(int mode) const
+    {
+        return OSSheetMode::IsOrders(mode) ? ordersMatrix : offersMatrix;
+    }
+
+    MatrixDataBufor ordersMatrix;
+    MatrixDataBufor offersMatrix;
+    double totalValue = 0.0;
+    int orderCount = 0;
+    PriceLevelSet priceLevels;
+    // Null on the demand side.
+    std::shared_ptr<AdditonalRowData> currentValue;
+};

@@ -1,0 +1,28 @@
+#pragma once
+// A pen or a font that a style hands out or takes by parameter id. Styles keep their own
+// copies: a GdiObject is a value, so changing one never reaches into a style.
+
+#include "platform/base/LogFont.h"
+#include "platform/base/LogPen.h"
+
+#include <variant>
+
+class GdiObject
+{
+public:
+    GdiObject() = default;
+    GdiObject(const LogPen& pen) : m_object(pen) {}
+    GdiObject(const LogFont& font) : m_object(font) {}
+
+    bool IsEmpty() const { return std::holds_alternative<std::monostate>(m_object); }
+    bool IsPen() const { return std::holds_alternative<LogPen>(m_object); }
+    bool IsFont() const { return std::holds_alternative<LogFont>(m_object); }
+    // Null when the object is of the other kind or empty.
+    const LogPen* Pen() const { return std::get_if<LogPen>(&m_object); }
+    const LogFont* Font() const { return std::get_if<LogFont>(&m_object); }
+
+    friend bool operator==(const GdiObject&, const GdiObject&) = default;
+
+private:
+    std::variant<std::monostate, LogPen, LogFont> m_object;
+};

@@ -1,0 +1,41 @@
+#pragma once
+// A mediator for one test over fakes: the test factory, fake settings, modules, cloud, poster
+// and popups, a temporary home and an executable folder whose "Providers" hold the test
+// providers a test asks for. The mediator and every plug-in event are gone after the test.
+
+#include "core/mediator/AppMediator.h"
+#include "tests/core/engine/PluginFolder.h"
+#include "tests/core/mediator/MediatorFakes.h"
+#include "tests/core/mediator/TestFactory.h"
+#include "tests/support/TempHome.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class MediatorFixture : public ::testing::Test
+{
+protected:
+    MediatorFixture();
+    ~MediatorFixture() override;
+
+    // Copies the test providers into the executable folder's "Providers".
+    void AddProviders(const QStringList& plugins);
+    // The mediator over the fakes; withFrame attaches the fake frame.
+    AppMediator& Make(bool withFrame = true);
+    // Made and initialised, with one provider.
+    AppMediator& MakeInitialised(bool withFrame = true);
+
+    TempHome home;
+    PluginFolder folder;
+    std::shared_ptr<TestFactory> factory = std::make_shared<TestFactory>();
+    std::shared_ptr<FakeMediatorSettings> settings = std::make_shared<FakeMediatorSettings>();
+    std::shared_ptr<RecordingPoster> poster = std::make_shared<RecordingPoster>();
+    std::shared_ptr<RecordingPopups> popups = std::make_shared<RecordingPopups>();
+    std::shared_ptr<FakeAlertModule> alertModule;
+    std::shared_ptr<FakeSessionStatistics> sessionStatistics;
+    std::shared_ptr<FakeCloudModule> cloud;
+    FakeApplicationObject application;
+    std::unique_ptr<FakeMainFrame> frame;
+    AppMediator* mediator = nullptr;
+};
