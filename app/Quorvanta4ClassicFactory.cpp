@@ -1,8 +1,14 @@
 #include "app/Quorvanta4ClassicFactory.h"
 
+#include "core/about/AboutDlgData.h"
+#include "core/crash/Quorvanta4CrashReportHandler.h"
 #include "core/engine/ConsumerManagerQ4Classic.h"
+#include "core/help/HelpQ4Classic.h"
+#include "core/help/QuorvantaUpateHandler.h"
+#include "core/mediator/AppMediator.h"
 #include "core/settings/DataVersionUpdater.h"
 #include "core/settings/GlobalSettingsQ4Classic.h"
+#include "platform/ui/DialogServices.h"
 #include "ribbon/RibbonTabsCreator.h"
 #include "workspace/ui/PulpitFrame.h"
 
@@ -108,7 +114,27 @@ void Quorvanta4ClassicFactory::CreateStyleEditTabs(RibbonsFactory& factory, Quor
 
 std::shared_ptr<HelpQ4Classic> Quorvanta4ClassicFactory::CreateHelp()
 {
-    return nullptr;
+    return std::make_shared<HelpQ4Classic>(DialogServices::Shell(), DialogServices::MessageBox());
+}
+
+std::shared_ptr<AboutDlgData> Quorvanta4ClassicFactory::GetAboutDlgData()
+{
+    if (!m_aboutDlgData)
+        m_aboutDlgData = AboutDlgData::ForProductKind(kProductKind);
+    return m_aboutDlgData;
+}
+
+std::shared_ptr<IUpdatesHandler> Quorvanta4ClassicFactory::CreateUpdateHandler()
+{
+    return std::make_shared<QuorvantaUpateHandler>(DialogServices::Shell(), DialogServices::MessageBox());
+}
+
+std::shared_ptr<CrashHandlerBase> Quorvanta4ClassicFactory::CreateCrashReportHandler()
+{
+    AppMediator* mediator = AppMediator::Instance();
+    if (mediator == nullptr)
+        return nullptr;
+    return std::make_shared<Quorvanta4CrashReportHandler>(*mediator);
 }
 
 std::shared_ptr<DataVersionUpdater> Quorvanta4ClassicFactory::CreateDataVersionUpdater()

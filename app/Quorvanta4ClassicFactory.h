@@ -31,9 +31,13 @@ public:
     std::shared_ptr<ConsumerManager> CreateConsumerManager(ConsumerManager::Hooks hooks) override;
     void CreateStyleEditTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar, std::vector<TabsCreator>& creators) override;
     std::shared_ptr<HelpQ4Classic> CreateHelp() override;
+    std::shared_ptr<AboutDlgData> GetAboutDlgData() override;
+    std::shared_ptr<IUpdatesHandler> CreateUpdateHandler() override;
+    std::shared_ptr<CrashHandlerBase> CreateCrashReportHandler() override;
     std::shared_ptr<DataVersionUpdater> CreateDataVersionUpdater() override;
 
 private:
     RibbonTabsCreatorsQ4Classic m_ribbonTabs;
     GlobalSettingsHostQ4Classic m_globalSettingsHost;
+    std::shared_ptr<AboutDlgData> m_aboutDlgData;
 };

@@ -1,12 +1,14 @@
 #include "core/app/Quorvanta4App.h"
 
+#include "core/about/AboutDlg.h"
+#include "core/about/AboutDlgData.h"
 #include "core/app/AppCommandIds.h"
 #include "core/app/ApplicationStylesIO.h"
 #include "core/app/HandOverChannel.h"
 #include "core/app/HandOverMessage.h"
-#include "core/app/ICrashReportHandler.h"
-#include "core/app/IUpdatesHandler.h"
 #include "core/app/ThemeExporter.h"
+#include "core/crash/CrashHandlerBase.h"
+#include "core/help/IUpdatesHandler.h"
 #include "core/mediator/AppMediator.h"
 #include "core/mediator/ArgumentParser.h"
 #include "core/mediator/ICloudModule.h"
@@ -80,12 +82,13 @@ Quorvanta4App::Quorvanta4App(Quorvanta4AppSetup setup, QStringList arguments)
 
     OnCommand(ID_EXPORT_THEME, [this] { OnExportTheme(); });
     OnCommand(ID_SAVE_ADDITIONAL_LOG_BUFFER, [this] { OnSaveAdditionalLogBuffer(); });
+    OnCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
 }
 
 Quorvanta4App::~Quorvanta4App()
 {
     if (m_crashReportHandler)
-        m_crashReportHandler->Uninstall();
+        m_crashReportHandler->UninstallHandler();
     m_crashReportHandler.reset();
     DestroyMainFrame();
     ExitCleanup();
@@ -94,14 +97,13 @@ Quorvanta4App::~Quorvanta4App()
 void Quorvanta4App::SetupCrashReporting(const QString& user, const QString& code)
 {
     if (m_crashReportHandler)
-        m_crashReportHandler->Uninstall();
+        m_crashReportHandler->UninstallHandler();
     m_crashReportHandler = m_mediator->GetFactory()->CreateCrashReportHandler();
     if (!m_crashReportHandler)
         return;
     m_crashReportHandler->SetUserData(user, code);
-    if (!m_crashReportHandler->Install(m_version.ToString()))
-        Log::WriteWarning(QStringLiteral("Nie zainstalowano raportowania awarii."), ProductName(),
-                          QStringLiteral("Quorvanta4App::SetupCrashReporting"), __LINE__);
+    // The handler logs why it could not be installed.
+    m_crashReportHandler->InstallHandler(m_version.ToString());
 }
 
 bool Quorvanta4App::InitInstance()
@@ -311,4 +313,23 @@ void Quorvanta4App::OnSaveAdditionalLogBuffer()
         DialogServices::ShowMessageBox(
             QString(), QStringLiteral("Nie zapisano bufora logów dodatkowych w pliku \"%1\".").arg(LogBuffer::FilePath()),
             MB_OK | MB_ICONERROR);
+}
+
+void Quorvanta4App::OnAppAbout()
+{
+    if (!m_aboutDlg)
+    {
+        const std::shared_ptr<AboutDlgData> data = m_mediator->GetFactory()->GetAboutDlgData();
+        if (!data)
+        {
+            Log::WriteWarning(QStringLiteral("Ta edycja programu nie ma okna informacji o programie."), ProductName(),
+                              QStringLiteral("Quorvanta4App::OnAppAbout"), __LINE__);
+            return;
+        }
+        QWidget* parent = m_currentPanelView.data();
+        if (parent == nullptr && m_mediator->GetMainFrame() != nullptr)
+            parent = m_mediator->GetMainFrame()->GetWindow();
+        m_aboutDlg = new AboutDlg(data, m_version.ToString(), parent);
+    }
+    m_aboutDlg->ShowAbout();
 }

@@ -25,9 +25,10 @@
 #include <cstdint>
 #include <memory>
 
+class AboutDlg;
 class AppMediator;
+class CrashHandlerBase;
 class HandOverChannel;
-class ICrashReportHandler;
 class IMainFrame;
 class IUpdatesHandler;
 
@@ -84,6 +85,8 @@ public:
 
     void OnExportTheme();
     void OnSaveAdditionalLogBuffer();
+    // Made on first use and kept, so the box shows the same window every time.
+    void OnAppAbout();
 
 private:
     // The start's steps after the single-instance check; false stops the start.
@@ -97,7 +100,8 @@ private:
     QPointer<QWidget> m_activePanelView;
     QPointer<QWidget> m_currentPanelView;
     std::shared_ptr<IUpdatesHandler> m_updateHandler;
-    std::shared_ptr<ICrashReportHandler> m_crashReportHandler;
+    std::shared_ptr<CrashHandlerBase> m_crashReportHandler;
+    QPointer<AboutDlg> m_aboutDlg;
     const AppVersionNumber m_version;
     AppRunningDetector m_runningDetector;
     AppMediator* m_mediator = nullptr;

@@ -10,6 +10,7 @@
 // to its window handle, which the mediator keeps beside the frame and clears before the frame
 // goes, so a post that comes late is refused instead of reaching a destroyed window.
 
+#include "core/crash/ICrashReportingHost.h"
 #include "core/mediator/AppMediatorSetup.h"
 #include "core/mediator/MessageBoxDetails.h"
 #include "core/mediator/ProgressCounter.h"
@@ -33,7 +34,7 @@ class Q5Settings;
 class QWidget;
 class Settings;
 
-class AppMediator : public IAppMediator
+class AppMediator : public IAppMediator, public ICrashReportingHost
 {
 public:
     static inline const QString kModulesStatesNode = QStringLiteral("ModulesStates");

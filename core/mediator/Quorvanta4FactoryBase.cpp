@@ -36,7 +36,7 @@ std::shared_ptr<IUpdatesHandler> Quorvanta4FactoryBase::CreateUpdateHandler()
     return nullptr;
 }
 
-std::shared_ptr<ICrashReportHandler> Quorvanta4FactoryBase::CreateCrashReportHandler()
+std::shared_ptr<CrashHandlerBase> Quorvanta4FactoryBase::CreateCrashReportHandler()
 {
     return nullptr;
 }

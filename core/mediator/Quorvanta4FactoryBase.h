@@ -15,10 +15,10 @@
 class AboutDlgData;
 class ArgumentParser;
 class ChooseAssetChartParams;
+class CrashHandlerBase;
 class CmdTarget;
 class DataVersionUpdater;
 class HelpQ4Classic;
-class ICrashReportHandler;
 class IGlobalSettings;
 class IInProcessOrdersSheet;
 class IMainFrame;
@@ -73,7 +73,7 @@ public:
     virtual std::shared_ptr<AboutDlgData> GetAboutDlgData();
     virtual std::shared_ptr<HelpQ4Classic> CreateHelp() = 0;
     virtual std::shared_ptr<IUpdatesHandler> CreateUpdateHandler();
-    virtual std::shared_ptr<ICrashReportHandler> CreateCrashReportHandler();
+    virtual std::shared_ptr<CrashHandlerBase> CreateCrashReportHandler();
     virtual std::shared_ptr<DataVersionUpdater> CreateDataVersionUpdater();
 
     // "Quorvanta 4"; the user's data, documents and installed-settings folders are named with it.

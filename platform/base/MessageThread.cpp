@@ -1,5 +1,6 @@
 #include "platform/base/MessageThread.h"
 
+#include "platform/base/ThreadCrashReporting.h"
 #include "platform/base/ThreadNaming.h"
 
 #include <algorithm>
@@ -150,6 +151,7 @@ void MessageThread::OnTimer(std::uintptr_t id)
 void MessageThread::Main()
 {
     ThreadNaming::SetCurrent(m_name);
+    const ThreadCrashReporting crashReporting;
     std::unique_lock lock(m_mutex);
     m_threadId = std::this_thread::get_id();
     m_wake.wait(lock, [this] { return m_stopRequested || !m_paused; });

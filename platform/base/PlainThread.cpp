@@ -1,5 +1,6 @@
 #include "platform/base/PlainThread.h"
 
+#include "platform/base/ThreadCrashReporting.h"
 #include "platform/base/ThreadNaming.h"
 
 #include <system_error>
@@ -52,6 +53,7 @@ void PlainThread::Main()
 {
     m_ownThreadId.store(std::this_thread::get_id());
     ThreadNaming::SetCurrent(m_name);
+    const ThreadCrashReporting crashReporting;
     Run();
     m_ownThreadId.store(std::thread::id());
     m_running.store(false);

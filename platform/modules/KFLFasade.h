@@ -21,7 +21,7 @@ public:
     virtual bool OpenStrategyTesterIDE(QWidget* view) = 0;
     // Edits the script of a formula series; false when it cannot.
     virtual bool EditScript(const QString& script, QWidget* parent) = 0;
-    // Calls back once for every user-defined indicator that can be drawn.
+    // Calls back once for every available user-defined indicator, drawable or not.
     virtual void ForEachAvailableUDI(const std::function<void(const ScriptFileInfo&)>& callback) const = 0;
     // The formula language's module, whose state is saved with the session.
     virtual IGenericModule* Module() = 0;

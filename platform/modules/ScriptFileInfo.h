@@ -1,5 +1,6 @@
 #pragma once
-// A user-defined indicator of the formula language: its name and its script file.
+// A user-defined indicator of the formula language: its name, its script file, the alias the
+// program lists it by and whether it can be drawn.
 
 #include <QString>
 
@@ -7,4 +8,8 @@ struct ScriptFileInfo
 {
     QString name;
     QString path;
+    QString alias;
+    bool drawable = true;
+
+    bool IsDrawable() const { return drawable; }
 };

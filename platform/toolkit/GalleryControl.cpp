@@ -119,7 +119,7 @@ void GalleryControl::OnExpandButton()
 void GalleryControl::HoverItem(int index)
 {
     const GalleryItem* item = GetItem(index);
-    const int hovered = item && !item->IsLabel() ? index : -1;
+    const int hovered = item && !item->IsLabel() && item->IsEnabled() ? index : -1;
     if (hovered == m_selected)
         return;
     Select(hovered);
@@ -138,7 +138,7 @@ void GalleryControl::HoverItem(int index)
 void GalleryControl::ChooseItem(int index)
 {
     const GalleryItem* item = GetItem(index);
-    if (item == nullptr || item->IsLabel() || !GetEnabled())
+    if (item == nullptr || item->IsLabel() || !item->IsEnabled() || !GetEnabled())
         return;
     Select(index);
     OnExecute();

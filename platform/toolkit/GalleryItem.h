@@ -37,6 +37,9 @@ public:
     // Labels are headings between items; they cannot be chosen.
     bool IsLabel() const { return m_label; }
     void SetLabel(bool label) { m_label = label; }
+    // A disabled item is shown dimmed and can be neither previewed nor chosen.
+    bool IsEnabled() const { return m_enabled; }
+    void SetEnabled(bool enabled) { m_enabled = enabled; }
     std::intptr_t GetData() const { return m_data; }
     void SetData(std::intptr_t data) { m_data = data; }
     // The item's own size; an invalid size takes the gallery's item size.
@@ -59,6 +62,7 @@ private:
     QString m_description;
     std::uint32_t m_imageId;
     bool m_label = false;
+    bool m_enabled = true;
     std::intptr_t m_data = 0;
     QSize m_size;
 };

@@ -20,7 +20,7 @@ void GalleryItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         return;
     }
     GalleryItemState state;
-    state.enabled = option.state.testFlag(QStyle::State_Enabled);
+    state.enabled = option.state.testFlag(QStyle::State_Enabled) && item->IsEnabled();
     state.hot = option.state.testFlag(QStyle::State_Selected) || option.state.testFlag(QStyle::State_MouseOver);
     painter->save();
     painter->fillRect(option.rect, option.palette.base());

@@ -71,7 +71,7 @@ void GalleryWidget::paintEvent(QPaintEvent*)
             continue;
         const GalleryItem& item = *m_gallery->GetItem(static_cast<int>(index));
         GalleryItemState state;
-        state.enabled = m_gallery->GetEnabled();
+        state.enabled = m_gallery->GetEnabled() && item.IsEnabled();
         state.hot = !m_gallery->IsSelectionHidden() && m_gallery->GetSelectedItem() == static_cast<int>(index);
         state.checked = item.GetID() != 0 && item.GetID() == m_gallery->GetCheckedItem();
         painter.save();

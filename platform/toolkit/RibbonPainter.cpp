@@ -279,7 +279,7 @@ void RibbonPainter::PaintGallery(const RibbonLayout::ControlItem& item)
     {
         const GalleryItem& galleryItem = *gallery.GetItem(static_cast<int>(index));
         GalleryItemState state;
-        state.enabled = gallery.GetEnabled();
+        state.enabled = gallery.GetEnabled() && galleryItem.IsEnabled();
         state.hot = gallery.GetSelectedItem() == static_cast<int>(index);
         state.checked = galleryItem.GetID() != 0 && galleryItem.GetID() == gallery.GetCheckedItem();
         galleryItem.Draw(m_painter, gallery, rects[index], state);

@@ -3,6 +3,7 @@
 #include "platform/base/AppPaths.h"
 #include "platform/ui/QtColorDialogService.h"
 #include "platform/ui/QtFileDialogService.h"
+#include "platform/ui/QtFontDialogService.h"
 #include "platform/ui/QtMenuTracker.h"
 #include "platform/ui/QtMessageBoxService.h"
 #include "platform/ui/QtShellService.h"
@@ -18,6 +19,7 @@ struct Installed
     std::shared_ptr<IMessageBoxService> messageBox;
     std::shared_ptr<IFileDialogService> fileDialog;
     std::shared_ptr<IColorDialogService> colorDialog;
+    std::shared_ptr<IFontDialogService> fontDialog;
     std::shared_ptr<IShellService> shell;
     std::shared_ptr<IMenuTracker> menuTracker;
 };
@@ -63,6 +65,11 @@ std::shared_ptr<IColorDialogService> DialogServices::ColorDialog()
     return Get<QtColorDialogService>(&Installed::colorDialog);
 }
 
+std::shared_ptr<IFontDialogService> DialogServices::FontDialog()
+{
+    return Get<QtFontDialogService>(&Installed::fontDialog);
+}
+
 std::shared_ptr<IShellService> DialogServices::Shell()
 {
     return Get<QtShellService>(&Installed::shell);
@@ -86,6 +93,11 @@ std::shared_ptr<IFileDialogService> DialogServices::SetFileDialog(std::shared_pt
 std::shared_ptr<IColorDialogService> DialogServices::SetColorDialog(std::shared_ptr<IColorDialogService> service)
 {
     return Set(&Installed::colorDialog, std::move(service));
+}
+
+std::shared_ptr<IFontDialogService> DialogServices::SetFontDialog(std::shared_ptr<IFontDialogService> service)
+{
+    return Set(&Installed::fontDialog, std::move(service));
 }
 
 std::shared_ptr<IShellService> DialogServices::SetShell(std::shared_ptr<IShellService> service)

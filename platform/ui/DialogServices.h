@@ -5,6 +5,7 @@
 
 #include "platform/ui/IColorDialogService.h"
 #include "platform/ui/IFileDialogService.h"
+#include "platform/ui/IFontDialogService.h"
 #include "platform/ui/IMenuTracker.h"
 #include "platform/ui/IMessageBoxService.h"
 #include "platform/ui/IShellService.h"
@@ -18,6 +19,7 @@ public:
     static std::shared_ptr<IMessageBoxService> MessageBox();
     static std::shared_ptr<IFileDialogService> FileDialog();
     static std::shared_ptr<IColorDialogService> ColorDialog();
+    static std::shared_ptr<IFontDialogService> FontDialog();
     static std::shared_ptr<IShellService> Shell();
     static std::shared_ptr<IMenuTracker> MenuTracker();
 
@@ -25,6 +27,7 @@ public:
     static std::shared_ptr<IMessageBoxService> SetMessageBox(std::shared_ptr<IMessageBoxService> service);
     static std::shared_ptr<IFileDialogService> SetFileDialog(std::shared_ptr<IFileDialogService> service);
     static std::shared_ptr<IColorDialogService> SetColorDialog(std::shared_ptr<IColorDialogService> service);
+    static std::shared_ptr<IFontDialogService> SetFontDialog(std::shared_ptr<IFontDialogService> service);
     static std::shared_ptr<IShellService> SetShell(std::shared_ptr<IShellService> service);
     static std::shared_ptr<IMenuTracker> SetMenuTracker(std::shared_ptr<IMenuTracker> service);
 

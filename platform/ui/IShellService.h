@@ -10,8 +10,9 @@ class IShellService
 {
 public:
     virtual ~IShellService() = default;
-    // Starts the program detached; false when it could not be started.
-    virtual bool OpenProcess(const QString& program, const QStringList& arguments) = 0;
+    // Starts the program detached in the working folder (the current one when empty); false
+    // when it could not be started.
+    virtual bool OpenProcess(const QString& program, const QStringList& arguments, const QString& workingFolder) = 0;
     // Opens a web address, a file or a folder; false when nothing could open it.
     virtual bool OpenUrl(const QUrl& url) = 0;
 };

@@ -5,9 +5,9 @@
 #include <QDesktopServices>
 #include <QProcess>
 
-bool QtShellService::OpenProcess(const QString& program, const QStringList& arguments)
+bool QtShellService::OpenProcess(const QString& program, const QStringList& arguments, const QString& workingFolder)
 {
-    if (QProcess::startDetached(program, arguments))
+    if (QProcess::startDetached(program, arguments, workingFolder))
         return true;
     qCWarning(lcUi) << "QtShellService: cannot start" << program << arguments;
     return false;

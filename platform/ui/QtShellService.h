@@ -6,6 +6,6 @@
 class QtShellService : public IShellService
 {
 public:
-    bool OpenProcess(const QString& program, const QStringList& arguments) override;
+    bool OpenProcess(const QString& program, const QStringList& arguments, const QString& workingFolder) override;
     bool OpenUrl(const QUrl& url) override;
 };

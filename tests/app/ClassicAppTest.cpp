@@ -1,5 +1,7 @@
 #include "app/MessagePopupsQ4Classic.h"
 #include "app/Quorvanta4ClassicFactory.h"
+#include "core/about/AboutDlg.h"
+#include "core/app/AppCommandIds.h"
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
 #include "core/settings/DataVersionUpdater.h"
@@ -80,6 +82,23 @@ TEST_F(ClassicAppTest, TheEditionFactoryMakesTheStandardEditionsProducts)
     const std::shared_ptr<DataVersionUpdater> updater = factory.CreateDataVersionUpdater();
     ASSERT_NE(updater, nullptr);
     EXPECT_NE(factory.CreateDataVersionUpdater(), updater);
+    EXPECT_NE(factory.CreateHelp(), nullptr);
+    EXPECT_NE(factory.CreateUpdateHandler(), nullptr);
+    // The about box's data is made once; the crash reporter needs the running mediator.
+    ASSERT_NE(factory.GetAboutDlgData(), nullptr);
+    EXPECT_EQ(factory.GetAboutDlgData(), factory.GetAboutDlgData());
+    EXPECT_EQ(factory.CreateCrashReportHandler(), nullptr);
+}
+
+TEST_F(ClassicAppTest, TheAboutCommandShowsOneAboutBoxWithTheVersion)
+{
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(App().ExecuteCommand(ID_APP_ABOUT));
+    EXPECT_TRUE(App().ExecuteCommand(ID_APP_ABOUT));
+    const QList<AboutDlg*> boxes = App().GetPulpitFrame()->GetWindow()->findChildren<AboutDlg*>();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0]->isVisible());
+    EXPECT_EQ(boxes[0]->GetVersionText(), QStringLiteral("Wersja: 4.2.210.1"));
 }
 
 TEST_F(ClassicAppTest, AnExitWithTheWindowStillOpenClosesItInOrderFirst)

@@ -4,7 +4,7 @@
 // recording updater and a recording data-version updater. It tells what it makes to the shared
 // event list.
 
-#include "core/app/IUpdatesHandler.h"
+#include "core/help/IUpdatesHandler.h"
 #include "core/engine/ConsumerManagerQ4Classic.h"
 #include "core/mediator/ArgumentParser.h"
 #include "core/mediator/Quorvanta4FactoryBase.h"
@@ -17,6 +17,7 @@ class RecordingUpdater : public IUpdatesHandler
 public:
     void UpdateHidden() override { Tell(QStringLiteral("Updater"), QStringLiteral("UpdateHidden")); }
     void AskToUpdate() override { Tell(QStringLiteral("Updater"), QStringLiteral("AskToUpdate")); }
+    void CheckForUpdates() override { Tell(QStringLiteral("Updater"), QStringLiteral("CheckForUpdates")); }
 };
 
 // Tells both provider steps; the first answers as a test sets, the second as the program's does.

@@ -149,3 +149,23 @@ TEST(GalleryWidgetTest, EachItemShowsItsOwnTooltip)
     EXPECT_EQ(QToolTip::text(), QStringLiteral("Galeria"));
     QToolTip::hideText();
 }
+
+TEST(GalleryWidgetTest, ADisabledItemCanBeNeitherPreviewedNorChosen)
+{
+    TestApplication::Ensure();
+    GalleryControl gallery;
+    Fill(gallery);
+    gallery.SetWidth(115);
+    gallery.SetHeight(40);
+    gallery.GetItem(1)->SetEnabled(false);
+    GalleryWidget widget(gallery);
+    widget.setFixedSize(widget.sizeHint());
+    widget.show();
+
+    Click(widget, QPoint(30, 5));
+    EXPECT_EQ(gallery.GetSelectedItem(), -1);
+    Click(widget, QPoint(10, 5));
+    EXPECT_EQ(gallery.GetSelectedItem(), 0);
+    gallery.HoverItem(1);
+    EXPECT_EQ(gallery.GetSelectedItem(), -1) << "moving onto it cancels the preview";
+}

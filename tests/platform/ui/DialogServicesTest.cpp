@@ -51,7 +51,7 @@ TEST(DialogServicesTest, OtherServicesGoThroughTheirFakes)
     EXPECT_EQ(DialogServices::ColorDialog()->ChooseColor(Qt::blue), QColor(Qt::red));
     EXPECT_EQ(dialogs.ColorDialog().Opened().at(0), QColor(Qt::blue));
 
-    EXPECT_TRUE(DialogServices::Shell()->OpenProcess(QStringLiteral("Updater"), {QStringLiteral("/check")}));
+    EXPECT_TRUE(DialogServices::Shell()->OpenProcess(QStringLiteral("Updater"), {QStringLiteral("/check")}, QString()));
     EXPECT_TRUE(DialogServices::Shell()->OpenUrl(QUrl(QStringLiteral("https://example.com/"))));
     EXPECT_EQ(dialogs.Shell().StartedProcesses().at(0).arguments, QStringList{QStringLiteral("/check")});
     EXPECT_EQ(dialogs.Shell().OpenedUrls().size(), 1u);

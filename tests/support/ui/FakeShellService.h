@@ -12,11 +12,12 @@ public:
     {
         QString program;
         QStringList arguments;
+        QString workingFolder;
     };
 
-    bool OpenProcess(const QString& program, const QStringList& arguments) override
+    bool OpenProcess(const QString& program, const QStringList& arguments, const QString& workingFolder) override
     {
-        m_started.push_back({program, arguments});
+        m_started.push_back({program, arguments, workingFolder});
         return m_succeeds;
     }
     bool OpenUrl(const QUrl& url) override
