@@ -41,6 +41,7 @@ public:
     // Null before the global settings are made and after they are released.
     GlobalSettingsQ4Classic* GetGlobalSettings() const { return m_globals.get(); }
     const GeneralSettingsManager& GetGeneralSettingsManager() const { return m_manager; }
+    GeneralSettingsManager& GetGeneralSettingsManager() override { return m_manager; }
 
 private:
     const std::shared_ptr<Quorvanta4FactoryBase> m_factory;

@@ -1,5 +1,6 @@
 #include "app/Quorvanta4ClassicFactory.h"
 
+#include "app/CmdTargetGeneralProcessor.h"
 #include "core/about/AboutDlgData.h"
 #include "core/crash/Quorvanta4CrashReportHandler.h"
 #include "core/engine/ConsumerManagerQ4Classic.h"
@@ -83,7 +84,7 @@ StylePreviewGalleryHelper* Quorvanta4ClassicFactory::CreateStylePreviewGalleryHe
 
 std::shared_ptr<CmdTarget> Quorvanta4ClassicFactory::CreateCmdTargetGeneralProcessor()
 {
-    return nullptr;
+    return std::make_shared<CmdTargetGeneralProcessor>();
 }
 
 std::shared_ptr<ChooseAssetChartParams> Quorvanta4ClassicFactory::CreateChooseAssetChartParams()

@@ -9,11 +9,13 @@
 #include "core/mediator/IApplicationObject.h"
 #include "core/mediator/IInProcessOrdersSheet.h"
 #include "core/mediator/IMainFrame.h"
+#include "core/mediator/IMediatorSettings.h"
 #include "core/mediator/ModuleFaces.h"
 #include "core/mediator/ModuleFileMatch.h"
 #include "core/mediator/SimpleMessagePopups.h"
 #include "core/mediator/WndFramePoster.h"
 #include "core/settings/DataVersionUpdater.h"
+#include "core/settings/GeneralSettingsManager.h"
 #include "platform/base/AppPaths.h"
 #include "platform/base/AppVersionNumber.h"
 #include "platform/base/Log.h"
@@ -796,4 +798,9 @@ void AppMediator::ShutDownPlugins()
 bool AppMediator::IsExtendedMode() const
 {
     return m_application != nullptr && m_application->IsExtendedMode();
+}
+
+GeneralSettingsManager* AppMediator::GetGeneralSettingsManager() const
+{
+    return m_setup.settings ? &m_setup.settings->GetGeneralSettingsManager() : nullptr;
 }

@@ -30,6 +30,7 @@ class ConsumerManager;
 class IApplicationObject;
 class IGenericModule;
 class IMainFrame;
+class GeneralSettingsManager;
 class Q5Settings;
 class QWidget;
 class Settings;
@@ -106,6 +107,8 @@ public:
 
     // The parts of the application (main thread).
     std::shared_ptr<Quorvanta4FactoryBase> GetFactory() const { return m_setup.factory; }
+    // Null when the program runs without general settings.
+    GeneralSettingsManager* GetGeneralSettingsManager() const;
     ConsumerManager* GetConsumerManager() const { return m_consumerManager.get(); }
     BLProvidersManager* GetProvidersManager() const { return m_providersManager.get(); }
     ICloudModule* GetCloudModule() const { return m_cloudModule.get(); }

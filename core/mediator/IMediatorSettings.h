@@ -9,6 +9,7 @@
 #include <memory>
 
 class GeneralSettingsGroupManagerBase;
+class GeneralSettingsManager;
 class IGlobalSettings;
 class ProviderBase;
 
@@ -33,6 +34,8 @@ public:
     // The local alerts' group (id 10) while the program runs without the alert module, which
     // otherwise brings its own; empty when there is none.
     virtual std::shared_ptr<GeneralSettingsGroupManagerBase> GetLocalAlertsGroup() = 0;
+    // Every registered group, as the general settings dialog walks them.
+    virtual GeneralSettingsManager& GetGeneralSettingsManager() = 0;
 
     virtual QString GetDefaultProviderName() = 0;
     virtual void SetDefaultProviderName(const QString& name) = 0;

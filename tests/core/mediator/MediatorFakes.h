@@ -13,6 +13,7 @@
 #include "core/mediator/IMainFrame.h"
 #include "core/mediator/IMediatorSettings.h"
 #include "core/mediator/IMessagePopups.h"
+#include "core/settings/GeneralSettingsManager.h"
 #include "platform/settings/Q5Settings.h"
 #include "platform/settings/Settings.h"
 #include "tests/core/plugins/PluginEvents.h"
@@ -166,6 +167,7 @@ public:
     }
     std::shared_ptr<GeneralSettingsGroupManagerBase> GetGlobalSettingsGroup() override { return globalsGroup; }
     std::shared_ptr<GeneralSettingsGroupManagerBase> GetLocalAlertsGroup() override { return localAlertsGroup; }
+    GeneralSettingsManager& GetGeneralSettingsManager() override { return manager; }
     QString GetDefaultProviderName() override { return defaultProviderName; }
     void SetDefaultProviderName(const QString& name) override
     {
@@ -181,6 +183,7 @@ public:
     std::shared_ptr<GeneralSettingsGroupManagerBase> globalsGroup = MakeSettingsGroupToken();
     std::shared_ptr<GeneralSettingsGroupManagerBase> localAlertsGroup = MakeSettingsGroupToken();
     std::vector<std::shared_ptr<GeneralSettingsGroupManagerBase>> groups;
+    GeneralSettingsManager manager;
 
 private:
     bool m_created = false;
