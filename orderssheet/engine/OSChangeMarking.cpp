@@ -1,35 +1,44 @@
 #include "orderssheet/engine/OSChangeMarking.h"
 
-#include "orderssheet/engine/OSSheetMode.h"
+#include <vector>
 
 namespace OSChangeMarking
 {
-bool IsComparedCell(int mode, std::size_t cell)
-{
-    if (OSSheetMode::IsOrders(mode))
-        return cell >= 1 && cell <= 4;
-    return cell == 1 || cell == 3 || cell == 4;
-}
-
 void MarkMatrix(MatrixDataBufor& fresh, const MatrixDataBufor& previous, int mode, std::uint64_t now)
 {
+    // Rows keep their order from refresh to refresh, so the previous row after the last one
+    // found is tried before the key index.
+    const std::vector<MatrixDataBufor::RowDataBufor>& previousRows = previous.Rows();
+    const bool unique = previous.HasUniqueKeyIndex();
+    std::size_t next = 0;
     for (MatrixDataBufor::RowDataBufor& row : fresh.Rows())
     {
-        if (const MatrixDataBufor::RowDataBufor* before = previous.Row(previous.FindRow(row.rowKey)))
+        const MatrixDataBufor::RowDataBufor* before = nullptr;
+        if (unique && next < previousRows.size() && !row.rowKey.isEmpty() && previousRows[next].rowKey == row.rowKey)
+            before = previous.Row(previousRows[next].rowIndex);
+        else
+            before = previous.Row(previous.FindRow(row.rowKey));
+        if (!before)
         {
-            MarkRow(row, *before, mode, now);
+            MarkNewRow(row, mode, now);
             continue;
         }
-        for (std::size_t cell = 0; cell < row.Cells().size(); ++cell)
-        {
-            int state = MatrixDataBufor::eNew;
-            // A new price line counts as risen; a new order is just new.
-            if (!OSSheetMode::IsOrders(mode))
-                state = IsComparedCell(mode, cell) ? MatrixDataBufor::eRose : MatrixDataBufor::eUnchanged;
-            row.Cells()[cell].state = state;
-        }
-        row.timeLastChange = now;
+        next = static_cast<std::size_t>(before - previousRows.data()) + 1;
+        MarkRow(row, *before, mode, now);
     }
+}
+
+void MarkNewRow(MatrixDataBufor::RowDataBufor& fresh, int mode, std::uint64_t now)
+{
+    for (std::size_t cell = 0; cell < fresh.Cells().size(); ++cell)
+    {
+        int state = MatrixDataBufor::eNew;
+        // A new price line counts as risen; a new order is just new.
+        if (!OSSheetMode::IsOrders(mode))
+            state = IsComparedCell(mode, cell) ? MatrixDataBufor::eRose : MatrixDataBufor::eUnchanged;
+        fresh.Cells()[cell].state = state;
+    }
+    fresh.timeLastChange = now;
 }
 
 void MarkRow(MatrixDataBufor::RowDataBufor& fresh, const MatrixDataBufor::RowDataBufor& previous, int mode,

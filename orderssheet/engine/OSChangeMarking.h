@@ -6,16 +6,25 @@
 
 #include "orderssheet/engine/AdditonalRowData.h"
 #include "orderssheet/engine/MatrixDataBufor.h"
+#include "orderssheet/engine/OSSheetMode.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace OSChangeMarking
 {
 // Whether the cell's value is compared in the sheet mode.
-bool IsComparedCell(int mode, std::size_t cell);
+inline bool IsComparedCell(int mode, std::size_t cell)
+{
+    if (OSSheetMode::IsOrders(mode))
+        return cell >= 1 && cell <= 4;
+    return cell == 1 || cell == 3 || cell == 4;
+}
 // now: the tick time of this refresh.
 void MarkMatrix(MatrixDataBufor& fresh, const MatrixDataBufor& previous, int mode, std::uint64_t now);
 void MarkRow(MatrixDataBufor::RowDataBufor& fresh, const MatrixDataBufor::RowDataBufor& previous, int mode,
              std::uint64_t now);
+// A row the previous matrix does not have.
+void MarkNewRow(MatrixDataBufor::RowDataBufor& fresh, int mode, std::uint64_t now);
 void UpdateCellChangeState(AdditonalRowData& stored, const AdditonalRowData& previous, std::uint64_t now);
 }

@@ -2,14 +2,19 @@
 
 #include "orderssheet/engine/OSLocalTime.h"
 #include "orderssheet/engine/OSSheetMode.h"
+#include "orderssheet/engine/OSText.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <map>
+#include <cstdint>
+#include <string_view>
 
 namespace
 {
+constexpr std::size_t kDateCell = MatrixDataBufor::RowDataBufor::kFirstTextCell;
+constexpr std::size_t kTimeCell = kDateCell + 1;
+
 // One price line of the offers mode while the orders are summed up.
 struct SOfferData
 {
@@ -35,20 +40,68 @@ struct PriceOrder
     bool operator()(double a, double b) const { return std::isnan(b) ? !std::isnan(a) : a < b; }
 };
 
-// printf's "%f" of the price.
-QString PriceKey(double price)
+// Every order without a limit price stands in one line.
+double LineKey(const ItemBasicData& record)
 {
-    char buffer[64];
-    const char* end = std::to_chars(buffer, buffer + sizeof(buffer), price, std::chars_format::fixed, 6).ptr;
-    return QString::fromLatin1(buffer, end - buffer);
+    return record.sheetPrice == ItemBasicData::kSpecialPriceA ? ItemBasicData::kSpecialPriceB : record.sheetPrice;
 }
 
-// The key as the system's 8-bit text; plain ASCII, as keys are, is widened directly.
-QString KeyText(const std::string& key)
+// Numbers the offer line of each record: lines in ascending order of their prices, as a map by
+// price keeps them. The records come sorted by price, so their keys mostly need no sorting.
+std::size_t NumberLines(const std::vector<ItemBasicData>& records, std::vector<std::uint32_t>& lineOf)
+{
+    struct Entry
+    {
+        double key;
+        std::uint32_t record;
+    };
+    // Kept by the thread, as is every scratch vector of a refresh: a block freed at the top of
+    // the heap goes back to the system, and each refresh would fault its pages in again.
+    thread_local std::vector<Entry> entries;
+    entries.resize(records.size());
+    for (std::size_t i = 0; i < records.size(); ++i)
+        entries[i] = {LineKey(records[i]), static_cast<std::uint32_t>(i)};
+    const auto byKey = [](const Entry& a, const Entry& b) { return PriceOrder()(a.key, b.key); };
+    if (!std::is_sorted(entries.begin(), entries.end(), byKey))
+        std::sort(entries.begin(), entries.end(), byKey);
+    lineOf.resize(records.size());
+    std::uint32_t line = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+    {
+        if (i > 0 && byKey(entries[i - 1], entries[i]))
+            ++line;
+        lineOf[entries[i].record] = line;
+    }
+    return entries.empty() ? 0 : line + 1;
+}
+
+// printf's "%f" of the price; DBL_MAX has 309 digits before the point.
+void SetPriceKey(QString& target, double price)
+{
+    char buffer[512];
+    const char* end = std::to_chars(buffer, buffer + sizeof(buffer), price, std::chars_format::fixed, 6).ptr;
+    OSText::AssignLatin1(target, std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
+}
+
+// The key as the system's 8-bit text, then the suffix; plain ASCII, as keys are, is widened
+// directly.
+void SetKeyText(QString& target, const std::string& key, std::string_view suffix)
 {
     const bool ascii = std::all_of(key.begin(), key.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    const auto size = static_cast<qsizetype>(key.size());
-    return ascii ? QString::fromLatin1(key.data(), size) : QString::fromLocal8Bit(key.data(), size);
+    if (ascii)
+    {
+        OSText::AssignLatin1(target, key, suffix);
+        return;
+    }
+    target = QString::fromLocal8Bit(key.data(), static_cast<qsizetype>(key.size()))
+             + QLatin1StringView(suffix.data(), static_cast<qsizetype>(suffix.size()));
+}
+
+// A cell without a text has a null one, as in a new row.
+void ClearText(QString* text)
+{
+    if (text && !text->isNull())
+        *text = QString();
 }
 
 void SetValue(MatrixDataBufor::RowDataBufor& row, int cell, double value)
@@ -73,16 +126,52 @@ OSDataGenerator::OSDataGenerator(int mode, int side, std::vector<ItemBasicData>&
 
 void OSDataGenerator::SortRecords(std::vector<ItemBasicData>& records, int side)
 {
-    std::sort(records.begin(), records.end(), [side](const ItemBasicData& a, const ItemBasicData& b) {
-        const bool aSpecial = SortsAsSpecial(a.orderPrice);
-        const bool bSpecial = SortsAsSpecial(b.orderPrice);
-        if (aSpecial != bSpecial)
-            return bSpecial;
-        if (!aSpecial && a.orderPrice != b.orderPrice)
-            return side == 0 ? a.orderPrice > b.orderPrice : a.orderPrice < b.orderPrice;
-        // Strictly descending, so that equal keys stay a strict weak order.
-        return a.orderKey > b.orderKey;
+    // Small entries are sorted, and each record then moves once to its place.
+    struct Entry
+    {
+        // Negated on side 0, so that both sides sort ascending.
+        double price;
+        std::uint32_t index;
+        bool special;
+    };
+    thread_local std::vector<Entry> entries;
+    entries.resize(records.size());
+    for (std::size_t i = 0; i < records.size(); ++i)
+    {
+        const double price = records[i].orderPrice;
+        entries[i] = {side == 0 ? -price : price, static_cast<std::uint32_t>(i), SortsAsSpecial(price)};
+    }
+    std::sort(entries.begin(), entries.end(), [&records](const Entry& a, const Entry& b) {
+        if (a.special != b.special)
+            return b.special;
+        if (!a.special && a.price != b.price)
+            return a.price < b.price;
+        // Strictly descending, so that equal keys stay a strict weak order; they keep the
+        // receiver's order among themselves.
+        const int keys = records[a.index].orderKey.compare(records[b.index].orderKey);
+        return keys != 0 ? keys > 0 : a.index < b.index;
     });
+    // Position i takes the record at entries[i].index: each cycle of that permutation is walked
+    // once, and a walked position points at itself.
+    for (std::size_t start = 0; start < entries.size(); ++start)
+    {
+        if (entries[start].index == start)
+            continue;
+        ItemBasicData held = std::move(records[start]);
+        std::size_t position = start;
+        for (;;)
+        {
+            const std::size_t from = entries[position].index;
+            entries[position].index = static_cast<std::uint32_t>(position);
+            if (from == start)
+            {
+                records[position] = std::move(held);
+                break;
+            }
+            records[position] = std::move(records[from]);
+            position = from;
+        }
+    }
 }
 
 void OSDataGenerator::Generate()
@@ -96,7 +185,7 @@ void OSDataGenerator::Generate()
 void OSDataGenerator::GenerateForOrdersMode()
 {
     const int count = static_cast<int>(m_records.size());
-    m_target.MakeRows(m_records.size(), OSSheetMode::kOrdersCellCount);
+    m_target.ReuseRows(m_records.size(), OSSheetMode::kOrdersCellCount);
     OSLocalTime localTime(m_timeZone);
     double cumulativeVolume = 0.0;
     double cumulativeValue = 0.0;
@@ -105,23 +194,25 @@ void OSDataGenerator::GenerateForOrdersMode()
     {
         const ItemBasicData& record = m_records[static_cast<std::size_t>(i)];
         MatrixDataBufor::RowDataBufor& row = m_target.Rows()[static_cast<std::size_t>(i)];
-        row.rowKey = KeyText(record.orderKey);
+        row.Reset(OSSheetMode::kOrdersCellCount);
         const bool limitPrice = record.sheetPrice >= 0.0;
+        SetKeyText(row.rowKey, record.orderKey, limitPrice ? "" : "P");
         SetValue(row, 2, record.sheetPrice);
         if (limitPrice)
-        {
             SetValue(row, 4, record.sheetPrice * record.volume);
-        }
         else
-        {
             specialVolume += record.volume;
-            row.rowKey += QLatin1Char('P');
-        }
         SetValue(row, 1, record.orderPrice);
         row.rowIndex = i;
         row.peg = record.peg;
         SetValue(row, 3, record.volume);
-        localTime.Format(record.orderKey, row.Cells()[5].text, row.Cells()[6].text);
+        QString* date = row.TextOf(kDateCell);
+        QString* time = row.TextOf(kTimeCell);
+        if (!localTime.Format(record.orderKey, *date, *time))
+        {
+            ClearText(date);
+            ClearText(time);
+        }
         cumulativeVolume += record.volume;
         SetValue(row, 7, cumulativeVolume);
         if (limitPrice)
@@ -139,16 +230,17 @@ void OSDataGenerator::GenerateForOrdersMode()
 void OSDataGenerator::GenerateForOffersMode()
 {
     std::reverse(m_records.begin(), m_records.end());
-    std::map<double, SOfferData, PriceOrder> lines;
+    thread_local std::vector<std::uint32_t> lineOf;
+    thread_local std::vector<SOfferData> lines;
+    lines.assign(NumberLines(m_records, lineOf), SOfferData());
     double cumulativeValue = 0.0;
     double cumulativeVolume = 0.0;
     double specialVolume = 0.0;
-    for (const ItemBasicData& record : m_records)
+    for (std::size_t i = 0; i < m_records.size(); ++i)
     {
-        // Every order without a limit price stands in one line.
-        const double key = record.sheetPrice == ItemBasicData::kSpecialPriceA ? ItemBasicData::kSpecialPriceB
-                                                                              : record.sheetPrice;
-        SOfferData& line = lines.try_emplace(key).first->second;
+        const ItemBasicData& record = m_records[i];
+        const double key = LineKey(record);
+        SOfferData& line = lines[lineOf[i]];
         line.price = key;
         line.orderCount += 1.0;
         line.volume += record.volume;
@@ -169,10 +261,10 @@ void OSDataGenerator::GenerateForOffersMode()
     }
 
     const int lineCount = static_cast<int>(lines.size());
-    m_target.MakeRows(lines.size(), OSSheetMode::kOffersCellCount);
+    m_target.ReuseRows(lines.size(), OSSheetMode::kOffersCellCount);
     int counter = 0;
     int specialLines = 0;
-    for (const auto& [key, line] : lines)
+    for (const SOfferData& line : lines)
     {
         // The supply shows its highest price first and its line 1 last.
         int index = lineCount - 1 - counter;
@@ -186,6 +278,7 @@ void OSDataGenerator::GenerateForOffersMode()
             number = lineCount - index;
         }
         MatrixDataBufor::RowDataBufor& row = m_target.Rows()[static_cast<std::size_t>(index)];
+        row.Reset(OSSheetMode::kOffersCellCount);
         SetValue(row, 0, number);
         SetValue(row, 1, line.orderCount);
         SetValue(row, 2, line.price);
@@ -197,7 +290,9 @@ void OSDataGenerator::GenerateForOffersMode()
             SetValue(row, 6, line.cumulativeValue);
             SetValue(row, 7, line.averagePrice);
         }
-        row.rowKey = PriceKey(line.price);
+        ClearText(row.TextOf(kDateCell));
+        ClearText(row.TextOf(kTimeCell));
+        SetPriceKey(row.rowKey, line.price);
         row.rowIndex = index;
         ++counter;
     }

@@ -25,13 +25,15 @@
 class OSDataGenerator
 {
 public:
-    // records: the side's orders, which the offers mode reverses in place; timeZone: the zone
-    // of the date and time texts, the system's when invalid.
+    // records: the side's orders, which the offers mode reverses in place; target: the matrix
+    // made anew, over the memory of the rows it holds; timeZone: the zone of the date and time
+    // texts, the system's when invalid.
     OSDataGenerator(int mode, int side, std::vector<ItemBasicData>& records, const OSAdditionalData& additional,
                     MatrixDataBufor& target, const QTimeZone& timeZone = QTimeZone());
 
     // The order of both modes: worst price first, orders without a limit price last, the
-    // orders of one price by descending key, so the last record has the highest priority.
+    // orders of one price by descending key, so the last record has the highest priority;
+    // orders alike in all three keep their order.
     static void SortRecords(std::vector<ItemBasicData>& records, int side);
 
     // The mode's generation: orders mode for mode 1, offers mode for any other.

@@ -1,11 +1,12 @@
 #include "orderssheet/engine/OSLocalTime.h"
 
+#include "orderssheet/engine/OSText.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
 
-#include <charconv>
-#include <cstring>
+#include <algorithm>
 #include <limits>
 
 namespace
@@ -37,13 +38,14 @@ char* AppendNumber(char* out, int value, int digits)
         *out++ = '-';
         value = -value;
     }
-    char buffer[16];
-    const char* end = std::to_chars(buffer, buffer + sizeof(buffer), value).ptr;
-    const int length = static_cast<int>(end - buffer);
-    for (int i = length; i < digits; ++i)
-        *out++ = '0';
-    std::memcpy(out, buffer, static_cast<std::size_t>(length));
-    return out + length;
+    // Written from the right into a field as wide as the number or digits.
+    int width = 1;
+    for (int rest = value / 10; rest != 0; rest /= 10)
+        ++width;
+    width = std::max(width, digits);
+    for (int at = width - 1; at >= 0; --at, value /= 10)
+        out[at] = static_cast<char>('0' + value % 10);
+    return out + width;
 }
 
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
@@ -123,7 +125,9 @@ bool OSLocalTime::Format(std::string_view orderKey, QString& dateText, QString& 
     const QString& localDateText = DateText(localDay);
     if (localDateText.isEmpty())
         return false;
-    dateText = localDateText;
+    // The rows of one day share their date text.
+    if (!dateText.isSharedWith(localDateText) && dateText != localDateText)
+        dateText = localDateText;
 
     char buffer[16];
     char* end = AppendNumber(buffer, secondOfDay / 3600, 2);
@@ -131,6 +135,6 @@ bool OSLocalTime::Format(std::string_view orderKey, QString& dateText, QString& 
     end = AppendNumber(end, secondOfDay / 60 % 60, 2);
     *end++ = ':';
     end = AppendNumber(end, secondOfDay % 60, 2);
-    timeText = QString::fromLatin1(buffer, end - buffer);
+    OSText::AssignLatin1(timeText, std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
     return true;
 }

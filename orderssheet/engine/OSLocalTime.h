@@ -19,7 +19,7 @@ public:
 
     // The texts "YYYY-MM-DD" and "hh:mm:ss" of the key's first 14 characters (year, month, day,
     // hour, minute, second in UTC); false, both texts untouched, for a shorter key or one that
-    // names no valid moment.
+    // names no valid moment. The time is written into the memory timeText holds.
     bool Format(std::string_view orderKey, QString& dateText, QString& timeText);
 
 private:

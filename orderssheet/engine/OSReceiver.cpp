@@ -236,10 +236,17 @@ void OSReceiver::ResetDataState()
     m_allItemsDeleted = false;
 }
 
-OSAdditionalData OSReceiver::TakeDataForRefresh(std::vector<ItemBasicData>& records)
+OSAdditionalData OSReceiver::TakeDataForRefresh(std::array<std::vector<ItemBasicData>, 2>& sides)
 {
     const SafeAutoLock lock(m_lock, "OSReceiver::TakeDataForRefresh", kFile);
-    GetBasicDataArray(records);
+    for (std::size_t side = 0; side < sides.size(); ++side)
+    {
+        std::vector<ItemBasicData>& records = sides[side];
+        records.resize(m_sets[side].size());
+        auto target = records.begin();
+        for (const auto& record : m_sets[side])
+            *target++ = *record;
+    }
     const OSAdditionalData additional = GetAdditionalDataRef();
     ResetDataState();
     return additional;

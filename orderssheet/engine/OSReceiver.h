@@ -48,8 +48,10 @@ public:
     // Clears the modified, additional-data-changed and all-deleted flags; the count stays.
     void ResetDataState();
     // The book and the additional data for a refresh, with the flags cleared in the same hold,
-    // so a change that arrives meanwhile raises them again for the next refresh.
-    OSAdditionalData TakeDataForRefresh(std::vector<ItemBasicData>& records);
+    // so a change that arrives meanwhile raises them again for the next refresh. Each side's
+    // records replace those of its vector, in set order; they are assigned over, so vectors
+    // kept from refresh to refresh need no new memory for their texts.
+    OSAdditionalData TakeDataForRefresh(std::array<std::vector<ItemBasicData>, 2>& sides);
 
     int GetExpectedCount() const;
     int GetReceivedCount() const;

@@ -14,10 +14,12 @@
 #include "platform/base/SafeCriticalSection.h"
 #include "platform/modules/Asset.h"
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class IOrdersSheetRefreshGuard;
 class TableDataSetOrdersSheet;
@@ -55,6 +57,9 @@ private:
     std::atomic<bool> m_refreshRequested = false;
     std::uintptr_t m_timerId = 0;
     std::shared_ptr<OSReceiver> m_receiver;
+    // Each side's book for the refresh under way, exchanged with the data set's; kept, so that
+    // the records' texts keep their memory from refresh to refresh.
+    std::array<std::vector<ItemBasicData>, 2> m_sideRecords;
     TableDataSetOrdersSheet* m_dataSet0 = nullptr;
     TableDataSetOrdersSheet* m_dataSet1 = nullptr;
     IOrdersSheetRefreshGuard* const m_refreshGuard;

@@ -1,7 +1,8 @@
 #pragma once
 // What one refresh made of one side of a sheet: both row matrices, the side's totals, its
-// price levels and, on the supply side, the current-value row. Once a data set has made it
-// the current output, only the change marks of its rows change any more.
+// price levels and, on the supply side, the current-value row. While it is a data set's
+// current output only the change marks of its rows change; once the next one replaced it, the
+// data set makes the one after over it.
 
 #include "orderssheet/engine/AdditonalRowData.h"
 #include "orderssheet/engine/MatrixDataBufor.h"

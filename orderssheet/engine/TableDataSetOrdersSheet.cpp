@@ -23,6 +23,8 @@ TableDataSetOrdersSheet::TableDataSetOrdersSheet(int side, OrdersSheetAssetInsta
     , m_side(side)
     , m_instance(instance)
     , m_priceLevels(side)
+    , m_systemZoneId(QTimeZone::systemTimeZoneId())
+    , m_systemZone(QTimeZone::systemTimeZone())
 {
 }
 
@@ -86,8 +88,8 @@ double TableDataSetOrdersSheet::GetCellValue(int row, int column, const OSTableC
 QString TableDataSetOrdersSheet::GetCellSpecialValue(int row, int column, int mode) const
 {
     const auto lock = Lock("TableDataSetOrdersSheet::GetCellSpecialValue");
-    const MatrixDataBufor::CellDataBufor* cell = Cell(row, column, mode);
-    return cell ? cell->text : QString();
+    const MatrixDataBufor::RowDataBufor* matrixRow = MatrixRow(row, mode);
+    return matrixRow && column >= 0 ? matrixRow->Text(static_cast<std::size_t>(column)) : QString();
 }
 
 QString TableDataSetOrdersSheet::GetRowKey(int row, int mode) const
@@ -232,22 +234,39 @@ void TableDataSetOrdersSheet::WriteInvalidState() const
         Log::WriteError(text, module, where, kLine);
 }
 
+const QTimeZone& TableDataSetOrdersSheet::TextZone()
+{
+    if (m_timeZone.isValid())
+        return m_timeZone;
+    QByteArray id = QTimeZone::systemTimeZoneId();
+    if (id != m_systemZoneId)
+    {
+        m_systemZone = QTimeZone::systemTimeZone();
+        m_systemZoneId = std::move(id);
+    }
+    return m_systemZone;
+}
+
 bool TableDataSetOrdersSheet::ActualizeData(const OSAdditionalData& additional)
 {
-    auto fresh = std::make_shared<OrdersSheetOutputDataSet>(m_side);
-    {
-        const auto lock = Lock("TableDataSetOrdersSheet::ActualizeData");
-        fresh->priceLevels = m_priceLevels;
-    }
     const std::shared_ptr<const Asset> asset = m_instance ? m_instance->GetAsset() : nullptr;
     if (!asset || !asset->IsProviderSet())
     {
         WriteInvalidState();
         return false;
     }
+    // The output before the current one is no reader's any more: the new one is made over it.
+    std::shared_ptr<OrdersSheetOutputDataSet> fresh = std::move(m_spareOutput);
+    if (!fresh)
+        fresh = std::make_shared<OrdersSheetOutputDataSet>(m_side);
+    {
+        const auto lock = Lock("TableDataSetOrdersSheet::ActualizeData");
+        fresh->priceLevels = m_priceLevels;
+    }
 
-    OSDataGenerator orders(OSSheetMode::kOrders, m_side, m_records, additional, fresh->ordersMatrix, m_timeZone);
-    OSDataGenerator offers(OSSheetMode::kOffers, m_side, m_records, additional, fresh->offersMatrix, m_timeZone);
+    const QTimeZone& zone = TextZone();
+    OSDataGenerator orders(OSSheetMode::kOrders, m_side, m_records, additional, fresh->ordersMatrix, zone);
+    OSDataGenerator offers(OSSheetMode::kOffers, m_side, m_records, additional, fresh->offersMatrix, zone);
     if (!m_records.empty())
         OSDataGenerator::SortRecords(m_records, m_side);
     orders.GenerateForOrdersMode();
@@ -262,7 +281,6 @@ bool TableDataSetOrdersSheet::ActualizeData(const OSAdditionalData& additional)
     offers.ComputeCurrentValue();
 
     const std::uint64_t now = m_tickSource();
-    std::shared_ptr<OrdersSheetOutputDataSet> previous;
     {
         // The marks of the current output change on the main thread too (ResetRowChanges), so
         // they are read under the lock, and the new output replaces it in the same hold.
@@ -274,9 +292,7 @@ bool TableDataSetOrdersSheet::ActualizeData(const OSAdditionalData& additional)
         }
         if (fresh->currentValue && m_output->currentValue)
             OSChangeMarking::UpdateCellChangeState(*fresh->currentValue, *m_output->currentValue, now);
-        previous = std::exchange(m_output, std::move(fresh));
+        m_spareOutput = std::exchange(m_output, std::move(fresh));
     }
-    // The old output goes after the lock, so the windows never wait for it.
-    previous.reset();
     return true;
 }

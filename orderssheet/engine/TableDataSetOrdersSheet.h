@@ -21,6 +21,7 @@
 #include "orderssheet/engine/PriceLevelSet.h"
 #include "platform/base/SafeAutoLock.h"
 
+#include <QByteArray>
 #include <QSet>
 #include <QString>
 #include <QTimeZone>
@@ -77,6 +78,9 @@ public:
     // Processing thread: the receiver's orders, of which the data set keeps those not of the
     // other side. Its own side's are moved out of the vector, which then serves the other side.
     void SetBasicDataArray(std::vector<ItemBasicData>& records);
+    // Processing thread: the orders of the data set's own side (as the receiver gives them) in
+    // place of those it held, which the vector takes, so their texts keep their memory.
+    void ExchangeBasicDataArray(std::vector<ItemBasicData>& records) { m_records.swap(records); }
     // Processing thread: makes a new output and makes it current; false, the output kept and
     // the error logged, when the instance has no instrument with a provider.
     bool ActualizeData(const OSAdditionalData& additional);
@@ -97,8 +101,13 @@ private:
     MatrixDataBufor::RowDataBufor* MatrixRow(int row, int mode);
     const MatrixDataBufor::CellDataBufor* Cell(int row, int column, int mode) const;
     void WriteInvalidState() const;
+    // Processing thread: the zone of this refresh's texts.
+    const QTimeZone& TextZone();
 
     std::shared_ptr<OrdersSheetOutputDataSet> m_output;
+    // Processing thread: the output that m_output replaced, which the next refresh makes its
+    // new output over, so that rows and texts keep their memory.
+    std::shared_ptr<OrdersSheetOutputDataSet> m_spareOutput;
     const int m_side;
     OrdersSheetAssetInstance* const m_instance;
     std::vector<ItemBasicData> m_records;
@@ -107,4 +116,9 @@ private:
     PriceLevelSet m_priceLevels;
     OSTickClock::Source m_tickSource = OSTickClock::Now;
     QTimeZone m_timeZone;
+    // The system's zone, made with the data set and again when the system's zone id changes:
+    // making a zone costs more than reading the id, and its hashing would leave the vector
+    // registers in the state that slows the rest of the refresh (see OrdersDataProcessThread).
+    QByteArray m_systemZoneId;
+    QTimeZone m_systemZone;
 };

@@ -1,8 +1,14 @@
+#include "SheetTestSupport.h"
+
 #include "orderssheet/engine/OSChangeMarking.h"
+#include "orderssheet/engine/OSDataGenerator.h"
 #include "orderssheet/engine/OSSheetMode.h"
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace
@@ -116,5 +122,52 @@ TEST(OSChangeMarkingTest, CurrentValue)
         OSChangeMarking::UpdateCellChangeState(stored, c.previous, 500);
         EXPECT_EQ(stored.state, c.state);
         EXPECT_EQ(stored.timeChange, c.time);
+    }
+}
+
+TEST(OSChangeMarkingTest, TheWalkFindsThePreviousRowsTheKeyIndexFinds)
+{
+    std::mt19937 random(31);
+    for (int round = 0; round < 300; ++round)
+    {
+        SCOPED_TRACE(testing::Message() << "round " << round);
+        const int side = round % 2;
+        const int mode = round % 4 < 2 ? OSSheetMode::kOrders : OSSheetMode::kOffers;
+        std::vector<ItemBasicData> book = SheetTest::RandomBook(random, side, static_cast<int>(random() % 40));
+        // Keys of their own in most rounds: the walk needs them, and repeated keys go to the index.
+        if (round % 3 != 0)
+            for (std::size_t i = 0; i < book.size(); ++i)
+                book[i].orderKey += "#" + std::to_string(i);
+        std::vector<ItemBasicData> sorted = book;
+        OSDataGenerator::SortRecords(sorted, side);
+        MatrixDataBufor previous;
+        OSDataGenerator(mode, side, sorted, OSAdditionalData(), previous).Generate();
+        // Earlier marks, some cleared by the table.
+        for (MatrixDataBufor::RowDataBufor& row : previous.Rows())
+        {
+            for (auto& cell : row.Cells())
+                cell.state = static_cast<int>(random() % 4);
+            row.timeLastChange = random() % 3 == 0 ? 0 : 10 + random() % 50;
+        }
+        // The next book: some orders gone, some new, some changed, the rest as they were.
+        std::vector<ItemBasicData> next;
+        for (const ItemBasicData& record : book)
+        {
+            if (random() % 8 == 0)
+                continue;
+            next.push_back(record);
+            if (random() % 5 == 0)
+                next.back().volume += 1.0;
+        }
+        for (ItemBasicData& record : SheetTest::RandomBook(random, side, static_cast<int>(random() % 6)))
+            next.insert(next.begin() + static_cast<std::ptrdiff_t>(random() % (next.size() + 1)), record);
+        OSDataGenerator::SortRecords(next, side);
+        MatrixDataBufor walked;
+        OSDataGenerator(mode, side, next, OSAdditionalData(), walked).Generate();
+        MatrixDataBufor indexed = walked;
+
+        OSChangeMarking::MarkMatrix(walked, previous, mode, 100);
+        SheetTest::MarkByKeyIndex(indexed, previous, mode, 100);
+        SheetTest::ExpectSameMatrix(walked, indexed);
     }
 }

@@ -8,8 +8,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using SheetTest::Record;
@@ -209,8 +216,139 @@ TEST(OSDataGeneratorTest, LocalDateAndTimeOfTheOrderKey)
 
     const Generated generated = Generate(0, {Record(0, 10.0, 1.0, "20240331010000/0002"), Record(0, 11.0, 1.0, "short")},
                                          QTimeZone("Europe/Warsaw"));
-    EXPECT_EQ(generated.orders.Row(1)->Cells()[5].text, QStringLiteral("2024-03-31"));
-    EXPECT_EQ(generated.orders.Row(1)->Cells()[6].text, QStringLiteral("03:00:00"));
-    EXPECT_TRUE(generated.orders.Row(0)->Cells()[5].text.isEmpty());
-    EXPECT_TRUE(generated.orders.Row(0)->Cells()[6].text.isEmpty());
+    EXPECT_EQ(generated.orders.Row(1)->Text(5), QStringLiteral("2024-03-31"));
+    EXPECT_EQ(generated.orders.Row(1)->Text(6), QStringLiteral("03:00:00"));
+    EXPECT_TRUE(generated.orders.Row(0)->Text(5).isEmpty());
+    EXPECT_TRUE(generated.orders.Row(0)->Text(6).isEmpty());
+}
+
+TEST(OSDataGeneratorTest, SortsAsAStableSortByPriceAndDescendingKey)
+{
+    std::mt19937 random(17);
+    for (int round = 0; round < 200; ++round)
+    {
+        const int side = round % 2;
+        std::vector<ItemBasicData> records = SheetTest::RandomBook(random, side, 1 + round % 60);
+        std::vector<ItemBasicData> expected = records;
+        std::stable_sort(expected.begin(), expected.end(), [side](const ItemBasicData& a, const ItemBasicData& b) {
+            const auto special = [](double price) { return ItemBasicData::IsSpecialPrice(price) || std::isnan(price); };
+            if (special(a.orderPrice) != special(b.orderPrice))
+                return special(b.orderPrice);
+            if (!special(a.orderPrice) && a.orderPrice != b.orderPrice)
+                return side == 0 ? a.orderPrice > b.orderPrice : a.orderPrice < b.orderPrice;
+            return a.orderKey > b.orderKey;
+        });
+        OSDataGenerator::SortRecords(records, side);
+        // Compared by their texts and bits: a price that is no number equals nothing.
+        const auto identity = [](const std::vector<ItemBasicData>& sorted) {
+            std::vector<std::tuple<std::string, std::string, bool, std::uint64_t, std::uint64_t, double>> fields;
+            for (const ItemBasicData& r : sorted)
+                fields.emplace_back(r.orderKey, r.orderId, r.peg, std::bit_cast<std::uint64_t>(r.orderPrice),
+                                    std::bit_cast<std::uint64_t>(r.sheetPrice), r.volume);
+            return fields;
+        };
+        ASSERT_EQ(identity(records), identity(expected)) << "round " << round;
+    }
+}
+
+TEST(OSDataGeneratorTest, OfferLinesAreThoseOfAMapByPrice)
+{
+    // The lines as a map by price (a price that is no number last) adds them up, the records
+    // taken from the best price on.
+    struct Line
+    {
+        double orders = 0.0;
+        double price = 0.0;
+        double volume = 0.0;
+        double value = 0.0;
+        double cumulativeVolume = 0.0;
+        double cumulativeValue = 0.0;
+        double average = 0.0;
+    };
+    const auto byPrice = [](double a, double b) { return std::isnan(b) ? !std::isnan(a) : a < b; };
+    std::mt19937 random(23);
+    for (int round = 0; round < 200; ++round)
+    {
+        SCOPED_TRACE(testing::Message() << "round " << round);
+        const int side = round % 2;
+        std::vector<ItemBasicData> records = SheetTest::RandomBook(random, side, round % 50);
+        OSDataGenerator::SortRecords(records, side);
+        std::map<double, Line, decltype(byPrice)> lines(byPrice);
+        double volume = 0.0;
+        double value = 0.0;
+        double specialVolume = 0.0;
+        for (auto record = records.rbegin(); record != records.rend(); ++record)
+        {
+            const bool special = ItemBasicData::IsSpecialPrice(record->sheetPrice);
+            const double price = special ? ItemBasicData::kSpecialPriceB : record->sheetPrice;
+            Line& line = lines[price];
+            line.price = price;
+            line.orders += 1.0;
+            line.volume += record->volume;
+            volume += record->volume;
+            if (special)
+            {
+                specialVolume += record->volume;
+            }
+            else
+            {
+                line.value += record->sheetPrice * record->volume;
+                value += record->sheetPrice * record->volume;
+                line.cumulativeValue = value;
+            }
+            line.cumulativeVolume = volume;
+            if (volume - specialVolume != 0.0)
+                line.average = line.cumulativeValue / (volume - specialVolume);
+        }
+
+        MatrixDataBufor offers;
+        OSDataGenerator(OSSheetMode::kOffers, side, records, kNoAdditional, offers).GenerateForOffersMode();
+        ASSERT_EQ(offers.RowCount(), lines.size());
+        std::vector<const Line*> shown;
+        for (const auto& entry : lines)
+            shown.push_back(&entry.second);
+        // The supply shows its highest price first; the demand its lowest first, specials last.
+        if (side == 0)
+            std::reverse(shown.begin(), shown.end());
+        else
+            std::stable_partition(shown.begin(), shown.end(),
+                                  [](const Line* line) { return !ItemBasicData::IsSpecialPrice(line->price); });
+        for (std::size_t row = 0; row < shown.size(); ++row)
+        {
+            const Line& line = *shown[row];
+            const bool special = ItemBasicData::IsSpecialPrice(line.price);
+            char key[512];
+            std::snprintf(key, sizeof(key), "%f", line.price);
+            const std::vector<double> expected = {static_cast<double>(shown.size() - row), line.orders, line.price,
+                                                  line.volume, special ? -1.0 : line.value, line.cumulativeVolume,
+                                                  special ? -1.0 : line.cumulativeValue, special ? -1.0 : line.average};
+            const std::vector<double> values = Values(offers, static_cast<int>(row));
+            for (std::size_t cell = 0; cell < expected.size(); ++cell)
+                EXPECT_TRUE(values[cell] == expected[cell] || (std::isnan(values[cell]) && std::isnan(expected[cell])))
+                    << "row " << row << " cell " << cell << ": " << values[cell] << " " << expected[cell];
+            EXPECT_EQ(offers.Row(static_cast<int>(row))->rowKey, QString::fromLatin1(key)) << "row " << row;
+        }
+    }
+}
+
+TEST(OSDataGeneratorTest, AMatrixMadeOverAnOlderOneIsANewOne)
+{
+    std::mt19937 random(29);
+    // Kept from round to round, as a data set keeps its outputs, also over the other mode's rows.
+    MatrixDataBufor kept[2];
+    for (int round = 0; round < 300; ++round)
+    {
+        SCOPED_TRACE(testing::Message() << "round " << round);
+        const int side = static_cast<int>(random() % 2);
+        const int mode = random() % 2 == 0 ? OSSheetMode::kOrders : OSSheetMode::kOffers;
+        MatrixDataBufor& reused = kept[random() % 4 == 0 ? 1 : 0];
+        std::vector<ItemBasicData> records = SheetTest::RandomBook(random, side, static_cast<int>(random() % 40));
+        OSDataGenerator::SortRecords(records, side);
+        std::vector<ItemBasicData> copy = records;
+        MatrixDataBufor fresh;
+        const QTimeZone zone("Europe/Warsaw");
+        OSDataGenerator(mode, side, records, kNoAdditional, fresh, zone).Generate();
+        OSDataGenerator(mode, side, copy, kNoAdditional, reused, zone).Generate();
+        SheetTest::ExpectSameMatrix(reused, fresh);
+    }
 }

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <functional>
 #include <string>
@@ -341,9 +342,9 @@ TEST(OSReceiverTest, ProviderThreadsAndACopierShareTheReceiver)
     std::thread copier([&] {
         while (!stop.load())
         {
-            std::vector<ItemBasicData> records;
-            receiver.TakeDataForRefresh(records);
-            EXPECT_LE(records.size(), 300u);
+            std::array<std::vector<ItemBasicData>, 2> sides;
+            receiver.TakeDataForRefresh(sides);
+            EXPECT_LE(sides[0].size() + sides[1].size(), 300u);
         }
     });
     for (std::thread& provider : providers)

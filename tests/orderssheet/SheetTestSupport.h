@@ -1,19 +1,23 @@
 #pragma once
-// What the orders-sheet suites share: orders and records made in one line, a provider that
-// takes orders-sheet receivers and counts them, windows that count what their instance tells
-// them, and a helper that runs the main thread's queued calls until a condition holds.
+// What the orders-sheet suites share: orders and records made in one line, random books and
+// the checks that compare row matrices, a provider that takes orders-sheet receivers and counts
+// them, windows that count what their instance tells them, and a helper that runs the main
+// thread's queued calls until a condition holds.
 
 #include "orderssheet/engine/IOrdersSheetWindow.h"
 #include "orderssheet/engine/ItemBasicData.h"
+#include "orderssheet/engine/MatrixDataBufor.h"
 #include "platform/modules/DataSheetItemBase.h"
 #include "tests/support/FakeProvider.h"
 
 #include <QString>
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -26,6 +30,18 @@ ItemBasicData Record(int side, double price, double volume, const std::string& k
 // A sell side at 11.0 (50), 10.0 (100, key "k1" before "k3" at 20) and one order without a
 // limit price (5, key "k4"); the same orders on the buy side for side 1.
 std::vector<ItemBasicData> SmallBook(int side);
+
+// count orders of the side with what books hold at their edges: shared prices, orders without a
+// limit price (both codes), a price that is no number, both zeros, a sheet price apart from the
+// order price, repeated, empty, short, non-ASCII and dated keys, PEG orders.
+std::vector<ItemBasicData> RandomBook(std::mt19937& random, int side, int count);
+
+// Every row, cell, text (a null one too), key, time and index alike, and the same row found
+// for each key.
+void ExpectSameMatrix(const MatrixDataBufor& actual, const MatrixDataBufor& expected);
+
+// The marks as the key index alone finds the previous rows: the reference of the faster walk.
+void MarkByKeyIndex(MatrixDataBufor& fresh, const MatrixDataBufor& previous, int mode, std::uint64_t now);
 
 // Made where DSProp.h is not included, whose precision type clashes with the list's.
 std::shared_ptr<const AlertExprArgList> EmptyArgumentList();
