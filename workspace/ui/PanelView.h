@@ -5,6 +5,7 @@
 // a module window activates it. Windows marked maximised fill the view. While a style is
 // edited the view paints a gradient and frames the edited window. Main thread only.
 
+#include "platform/ui/Document.h"
 #include "platform/ui/View.h"
 
 #include <vector>

@@ -34,6 +34,18 @@ std::vector<std::uint32_t> ProviderMenuEntries::GetIds() const
     return ids;
 }
 
+ProviderMenuEntries::ConfigureResult ProviderMenuEntries::Configure(std::uint32_t id, QWidget* parent) const
+{
+    const ProviderMenuEntry* entry = Find(id);
+    if (entry == nullptr)
+        return ConfigureResult::NoEntry;
+    ProviderBase& provider = entry->GetProvider();
+    // The provider is asked first: a non-zero answer keeps the session whatever the dialog does.
+    const int query = provider.QueryBeforeConfigure();
+    const bool changed = provider.ShowConfiguration(parent);
+    return query == 0 && changed ? ConfigureResult::Reload : ConfigureResult::Kept;
+}
+
 std::vector<MenuItem> ProviderMenuEntries::MenuItems() const
 {
     std::vector<MenuItem> items;

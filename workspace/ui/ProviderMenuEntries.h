@@ -10,11 +10,21 @@
 #include <memory>
 #include <vector>
 
+class QWidget;
 class RibbonPopupBar;
 
 class ProviderMenuEntries
 {
 public:
+    enum class ConfigureResult
+    {
+        NoEntry,
+        // The configuration was shown; the session stays as it is.
+        Kept,
+        // The provider allowed it and its configuration changed: the session loads again.
+        Reload
+    };
+
     // Drops the old entries and makes one per named provider; the number made.
     int Build(const std::vector<ProviderBase*>& providers);
     void Clear() { m_entries.clear(); }
@@ -23,6 +33,8 @@ public:
     // Null for an id of no entry.
     ProviderMenuEntry* Find(std::uint32_t id) const;
     std::vector<std::uint32_t> GetIds() const;
+    // Opens the configuration of the entry's provider over the parent.
+    ConfigureResult Configure(std::uint32_t id, QWidget* parent) const;
 
     // The entries as menu commands, and as the buttons of a ribbon popup.
     std::vector<MenuItem> MenuItems() const;

@@ -368,19 +368,14 @@ bool PulpitFrame::FrameworkCmdMsg(std::uint32_t id, int code, void* extra)
 
 bool PulpitFrame::OnProviderEntry(std::uint32_t id)
 {
-    ProviderMenuEntry* entry = m_systemMenus.GetProviderEntries().Find(id);
-    if (entry == nullptr)
-        return false;
-    ProviderBase& provider = entry->GetProvider();
-    const int query = provider.QueryBeforeConfigure();
-    const bool changed = provider.ShowConfiguration(this);
-    if (query == 0 && changed)
+    const ProviderMenuEntries::ConfigureResult result = m_systemMenus.GetProviderEntries().Configure(id, this);
+    if (result == ProviderMenuEntries::ConfigureResult::Reload)
     {
         SaveCurrentSession(LastSessionPath(), true);
         SetSessionLoaded(false);
         LoadLastSession();
     }
-    return true;
+    return result != ProviderMenuEntries::ConfigureResult::NoEntry;
 }
 
 void PulpitFrame::UpdateRibbonContext(const ::UpdateRibbonContext& context)
@@ -731,6 +726,9 @@ std::vector<PanelFrame*> PulpitFrame::GetPanels() const
 
 PanelFrame* PulpitFrame::OnNewScreen()
 {
+    // A closing program opens no screens.
+    if (m_closing)
+        return nullptr;
     PanelFrame* panel = m_panelTemplate->OpenNew(true);
     if (panel)
         SetPanelTitle(*panel);

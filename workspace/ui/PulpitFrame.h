@@ -156,6 +156,9 @@ public:
     void ResetRibbonContext();
     // The application became active or inactive.
     void OnActivateApp(bool active);
+    // The desktop session may end soon (its end can still be cancelled): the session is saved
+    // and the program goes on.
+    void OnCommitDataRequest();
 
     // Screens.
     TabClientWnd* GetTabClient() const { return m_tabClient.data(); }
@@ -221,7 +224,6 @@ private:
     void OnItemActivated(PanelFrame* activated, PanelFrame* deactivated);
     void OnFocusChanged(QWidget* now);
     void UpdateEditedWindowLayout();
-    void OnCommitDataRequest();
 
     std::shared_ptr<IRibbonTabsCreatorsFactory> m_tabsCreators;
     const CmdTargetMakers m_cmdTargetMakers;
