@@ -30,6 +30,17 @@ bool VerticalTabs(int position)
 {
     return position == 1 || position == 3;
 }
+
+// Both popups hold the same first entries: each is looked up in the popup shown.
+void EnableIn(const QMenu& popup, std::uint32_t id, bool enable)
+{
+    const QList<QAction*> actions = popup.actions();
+    for (QAction* action : actions)
+    {
+        if (Menu::CommandId(action) == id)
+            action->setEnabled(enable);
+    }
+}
 }
 
 SingleWorkspaceEx::TabNameTextReciever::TabNameTextReciever(SingleWorkspaceEx& workspace)
@@ -137,18 +148,11 @@ void SingleWorkspaceEx::ShowTabMenu(int index, const QPoint& globalPos)
     const ITabClientOwner* owner = m_client.GetOwner();
     const bool hasNewTab = m_client.HasNewWindowTab();
     const std::optional<int> hit = index >= 0 ? std::optional<int>(index) : std::nullopt;
-    if (QAction* close = menu.FindItem(ID_SCREEN_CLOSE))
-        close->setEnabled(owner == nullptr || owner->GetScreensLimit() > 1);
+    EnableIn(*popup, ID_SCREEN_CLOSE, owner == nullptr || owner->GetScreensLimit() > 1);
     for (const std::uint32_t id : {ID_SCREEN_MOVE_UP, ID_SCREEN_MOVE_LEFT})
-    {
-        if (QAction* action = menu.FindItem(id))
-            action->setEnabled(TabMoveRules::CanMoveTowardsStart(hit));
-    }
+        EnableIn(*popup, id, TabMoveRules::CanMoveTowardsStart(hit));
     for (const std::uint32_t id : {ID_SCREEN_MOVE_DOWN, ID_SCREEN_MOVE_RIGHT})
-    {
-        if (QAction* action = menu.FindItem(id))
-            action->setEnabled(TabMoveRules::CanMoveTowardsEnd(hit, count(), hasNewTab));
-    }
+        EnableIn(*popup, id, TabMoveRules::CanMoveTowardsEnd(hit, count(), hasNewTab));
     RunTabMenuCommand(Menu::TrackPopupMenu(*popup, globalPos), index);
 }
 
