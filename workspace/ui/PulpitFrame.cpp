@@ -106,10 +106,12 @@ PulpitFrame::PulpitFrame(std::shared_ptr<IRibbonTabsCreatorsFactory> tabsCreator
 
 PulpitFrame::~PulpitFrame()
 {
+    // The frame's widgets go after its own part: the application's signals must not reach it.
+    disconnect(qApp, nullptr, this, nullptr);
     if (m_escapeFilter)
         qApp->removeEventFilter(m_escapeFilter.get());
     // The panels go with the frame's widgets, after this frame's own part is gone.
-    for (PanelFrame* panel : GetPanels())
+    for (PanelFrame* panel : findChildren<PanelFrame*>())
         panel->DetachMainFrame();
     m_commandBars.SetCommandTarget(nullptr);
     SetRibbonThemeFrame(nullptr);

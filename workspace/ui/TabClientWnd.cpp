@@ -56,8 +56,10 @@ TabClientWnd::TabClientWnd(QWidget* parent)
 
 TabClientWnd::~TabClientWnd()
 {
-    // The panels go with the stack; their tabs need no removal any more.
-    for (PanelFrame* panel : GetPanels())
+    // The strip and the panels go with this client's widgets, the panels whose tabs went
+    // already too: nothing may reach this client from their destruction.
+    m_workspace->disconnect(this);
+    for (PanelFrame* panel : m_stack->findChildren<PanelFrame*>(Qt::FindDirectChildrenOnly))
     {
         panel->DetachTabClient();
         panel->disconnect(this);

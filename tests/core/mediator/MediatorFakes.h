@@ -13,6 +13,7 @@
 #include "core/mediator/IMainFrame.h"
 #include "core/mediator/IMediatorSettings.h"
 #include "core/mediator/IMessagePopups.h"
+#include "core/mediator/IStyleEditModeHandler.h"
 #include "platform/modules/Asset.h"
 #include "platform/ui/CmdTarget.h"
 #include "platform/settings/Q5Settings.h"
@@ -351,6 +352,30 @@ public:
     QWidget* definitionDialog = nullptr;
 
     FakeModule<IGenericModule> alerts{QStringLiteral("CloudAlerts")};
+};
+
+// A style edit mode the test switches on by giving it an edited target.
+class FakeStyleEditModeHandler : public IStyleEditModeHandler
+{
+public:
+    bool IsInEditMode() const override { return editedTarget != nullptr; }
+    CmdTarget* GetEditedCmdTarget() const override { return editedTarget; }
+    QWidget* GetEditedWindow() const override { return editedWindow; }
+    QString GetEditModeTitle() const override { return QStringLiteral("Edycja stylu"); }
+    void BeginEditStyle(const std::shared_ptr<StyleBase>&, const QString& title) override
+    {
+        Tell(QStringLiteral("StyleEdit"), QStringLiteral("Begin(%1)").arg(title));
+    }
+    void LeaveEditStyleMode() override
+    {
+        Tell(QStringLiteral("StyleEdit"), QStringLiteral("Leave"));
+        editedTarget = nullptr;
+    }
+    void UpdateEditedWindowLayout() override { ++layoutUpdates; }
+
+    CmdTarget* editedTarget = nullptr;
+    QWidget* editedWindow = nullptr;
+    int layoutUpdates = 0;
 };
 
 class FakeApplicationObject : public IApplicationObject

@@ -23,6 +23,7 @@ public:
     void OnCurrentView() override { ++currentCount; }
     void OnCurrentViewGoingBackground() override { ++backgroundCount; }
     void RedrawAfterLayoutMayChanged() override { ++redrawCount; }
+    void ActivateNamedObject(QObject* object) override { activatedObject = object; }
 
     bool contextRibbon = true;
     bool showHideMechanism = false;
@@ -31,6 +32,7 @@ public:
     int currentCount = 0;
     int backgroundCount = 0;
     int redrawCount = 0;
+    QObject* activatedObject = nullptr;
 
 private:
     IGenericModule* m_module;

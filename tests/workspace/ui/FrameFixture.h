@@ -57,29 +57,6 @@ public:
     RecordingTarget commands;
 };
 
-class FakeStyleEditModeHandler : public IStyleEditModeHandler
-{
-public:
-    bool IsInEditMode() const override { return editedTarget != nullptr; }
-    CmdTarget* GetEditedCmdTarget() const override { return editedTarget; }
-    QWidget* GetEditedWindow() const override { return editedWindow; }
-    QString GetEditModeTitle() const override { return QStringLiteral("Edycja stylu"); }
-    void BeginEditStyle(const std::shared_ptr<StyleBase>&, const QString& title) override
-    {
-        Tell(QStringLiteral("StyleEdit"), QStringLiteral("Begin(%1)").arg(title));
-    }
-    void LeaveEditStyleMode() override
-    {
-        Tell(QStringLiteral("StyleEdit"), QStringLiteral("Leave"));
-        editedTarget = nullptr;
-    }
-    void UpdateEditedWindowLayout() override { ++layoutUpdates; }
-
-    CmdTarget* editedTarget = nullptr;
-    QWidget* editedWindow = nullptr;
-    int layoutUpdates = 0;
-};
-
 class TestFrame : public PulpitFrameQ4Classic
 {
 public:

@@ -7,6 +7,7 @@
 #include "workspace/ui/TabClientWnd.h"
 #include "workspace/ui/WorkspaceCommandIds.h"
 
+#include <QCoreApplication>
 #include <QTest>
 
 using namespace WorkspaceIds;
