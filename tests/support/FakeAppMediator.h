@@ -1,8 +1,7 @@
 #pragma once
 // An application mediator for tests: it keeps every log line and message it is given, counts
-// the reports of a provider's last quote time and the ribbon contexts asked for, and keeps the
-// module window activations it is told. It has no providers, modules, images, frame or panels.
-// Any thread may call it.
+// the reports of a provider's last quote time, and keeps the module window it was told is
+// active. It has no providers, modules, images, frame or panels. Any thread may call it.
 
 #include "platform/modules/Asset.h"
 #include "platform/modules/IAppMediator.h"
@@ -68,7 +67,7 @@ public:
             activeModuleWnd.store(nullptr);
     }
     void UpdateContextCaption() override {}
-    void UpdateRibbonContext(bool, const ::UpdateRibbonContext&) override { ++ribbonContextRequests; }
+    void UpdateRibbonContext(bool, const ::UpdateRibbonContext&) override {}
     ColorRef GetXtremeColor(int) override { return ColorRef(); }
     void BringAlertDefinitionDlgToTop() override {}
     QString GetAppDataFolder(const QString&) override { return {}; }
@@ -143,7 +142,6 @@ public:
     std::atomic<ProviderBase*> lastQuoteTimeProvider = nullptr;
     std::atomic<int> lastQuoteTimeReports = 0;
     std::atomic<ModuleWndBase*> activeModuleWnd = nullptr;
-    std::atomic<int> ribbonContextRequests = 0;
 
 private:
     void Keep(const QString& line)

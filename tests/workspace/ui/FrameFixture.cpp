@@ -59,6 +59,13 @@ bool TestFrame::CanCreate()
     }
 }
 
+void TestFrame::BeforeCleanResources()
+{
+    Tell(QStringLiteral("Frame"), QStringLiteral("BeforeCleanResources"));
+    if (throwBeforeCleaning)
+        throw std::runtime_error("sprzątanie nie powiodło się");
+}
+
 bool TestFrame::SaveCurrentSession(const QString& path, bool)
 {
     Tell(QStringLiteral("Frame"), QStringLiteral("SaveCurrentSession(%1)").arg(QFileInfo(path).fileName()));

@@ -64,7 +64,7 @@ public:
 
     int GetScreensLimit() const override { return screensLimit; }
     bool CanCreate() override;
-    void BeforeCleanResources() override { Tell(QStringLiteral("Frame"), QStringLiteral("BeforeCleanResources")); }
+    void BeforeCleanResources() override;
     bool SaveCurrentSession(const QString& path, bool) override;
     void SaveWindowPosition() override { Tell(QStringLiteral("Frame"), QStringLiteral("SaveWindowPosition")); }
     void RestoreWindowPosition() override;
@@ -73,6 +73,7 @@ public:
     bool canCreate = true;
     // 0 nothing, 1 a narrow text, 2 a wide text, 3 an exception object, 4 anything else.
     int throwKind = 0;
+    bool throwBeforeCleaning = false;
 };
 
 class FrameFixture : public ::testing::Test

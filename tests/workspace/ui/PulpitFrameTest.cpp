@@ -113,6 +113,23 @@ TEST_F(PulpitFrameTest, TheFrameClosesInTheProgramsOrderOnceAndThenIgnoresEveryt
     EXPECT_EQ(frame->GetPanels().size(), 1u);
 }
 
+TEST_F(PulpitFrameTest, AClosingStepThatThrowsIsLoggedAndTheNextStepsStillRun)
+{
+    MakeFrame();
+    frame->throwBeforeCleaning = true;
+    TakePluginEvents();
+    frame->close();
+
+    const QStringList events = TakePluginEvents();
+    for (const QString& step : {QStringLiteral("StyleEdit:Leave"), QStringLiteral("Frame:SaveCurrentSession(LastSession.q4s)"),
+                                QStringLiteral("Testowy Dostawca:ShutDown"), QStringLiteral("Cloud:ReleaseHttpThread")})
+        EXPECT_TRUE(events.contains(step)) << step.toStdString();
+    const QString log = folder.LogText();
+    EXPECT_TRUE(log.contains(QStringLiteral("sprzątanie nie powiodło się")));
+    EXPECT_TRUE(log.contains(QStringLiteral("PulpitFrame::CleanResources")));
+    EXPECT_TRUE(frame->AreResourcesCleaned());
+}
+
 TEST_F(PulpitFrameTest, TheMediatorsPostedMessagesAreActedOnAsTheirArgumentsSay)
 {
     MakeFrame();
