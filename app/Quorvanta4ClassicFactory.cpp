@@ -11,7 +11,7 @@
 #include "core/settings/GlobalSettingsQ4Classic.h"
 #include "platform/ui/DialogServices.h"
 #include "ribbon/RibbonTabsCreator.h"
-#include "workspace/ui/PulpitFrame.h"
+#include "workspace/ui/PulpitFrameQ4Classic.h"
 
 #include <utility>
 
@@ -64,7 +64,8 @@ TabsCreator Quorvanta4ClassicFactory::CreateTablesTabs(RibbonsFactory& factory, 
 
 IMainFrame* Quorvanta4ClassicFactory::CreatePulpitFrame()
 {
-    return new PulpitFrame(std::make_shared<RibbonTabsCreatorsQ4Classic>());
+    // The frame's own command targets come with their parts of the program.
+    return new PulpitFrameQ4Classic(std::make_shared<RibbonTabsCreatorsQ4Classic>(), {});
 }
 
 StylePreviewGalleryHelper* Quorvanta4ClassicFactory::CreateStylePreviewGalleryHelper(int, bool, bool)

@@ -75,6 +75,8 @@ public:
     void SetServerNewIp(std::string address) override;
     // At the main frame's shut-down and after a failed start.
     void ReleaseHttpThread() override;
+    // The program has no cloud alert definition dialog yet, so it is never shown.
+    QWidget* GetAlertDefinitionDlg() override { return nullptr; }
 
     // Whether a cloud alert bears the name; false while there is no alert manager. Any thread.
     bool CloudAlertExists(const QString& name) const;

@@ -54,13 +54,13 @@ public:
     // IApplicationObject
     QWidget* GetActivePanelView() const override { return m_activePanelView; }
     QWidget* GetCurrentPanelView() const override { return m_currentPanelView; }
+    // The panel views tell which of them the user activated last and which panel is current.
+    void SetActivePanelView(QWidget* view) override { m_activePanelView = view; }
+    void SetCurrentPanelView(QWidget* view) override { m_currentPanelView = view; }
+    CmdTarget& GetAppCmdTarget() override { return *this; }
     bool IsExtendedMode() const override { return m_extendedMode; }
     // Makes the crash reporter anew with the user and code its reports carry.
     void SetupCrashReporting(const QString& user, const QString& code) override;
-
-    // The panel views tell which of them the user activated last and which panel is current.
-    void SetActivePanelView(QWidget* view) { m_activePanelView = view; }
-    void SetCurrentPanelView(QWidget* view) { m_currentPanelView = view; }
     // The main frame while its window exists; null otherwise.
     IMainFrame* GetPulpitFrame() const;
     bool IsStarted() const { return m_started; }

@@ -12,6 +12,7 @@
 #include "core/mediator/IMediatorSettings.h"
 #include "core/mediator/ModuleFaces.h"
 #include "core/mediator/ModuleFileMatch.h"
+#include "core/mediator/PrintDialog.h"
 #include "core/mediator/SimpleMessagePopups.h"
 #include "core/mediator/WndFramePoster.h"
 #include "core/settings/DataVersionUpdater.h"
@@ -106,7 +107,13 @@ AppMediator::~AppMediator()
 {
     // Nothing that runs while the members go may reach the frame.
     m_frameHandle.store(WndHandle::None);
+    m_frameReady.store(false);
     m_mainFrame = nullptr;
+    if (m_printDialog)
+    {
+        m_printDialog->ForgetOwner();
+        delete m_printDialog.data();
+    }
 }
 
 bool AppMediator::Init()
@@ -179,6 +186,7 @@ bool AppMediator::IsMainThread() const
 void AppMediator::SetMainFrame(IMainFrame* frame)
 {
     m_mainFrame = frame;
+    m_frameReady.store(frame != nullptr && frame->IsSessionLoaded());
     m_frameHandle.store(frame ? frame->GetFrameHandle() : WndHandle::None);
 }
 

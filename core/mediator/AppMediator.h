@@ -2,8 +2,9 @@
 // The application mediator: the one object through which every part of the program and every
 // module library reaches the application. It owns the edition factory, the consumer and provider
 // managers and the in-process modules, keeps the set of all data series and the instrument of
-// the active window, and offers the services that work from any thread: the log, messages to
-// the user and progress, handed to the main thread by posting to the main frame.
+// the active window, forwards to the main frame, its panels and module windows, and offers the
+// services that work from any thread: the log, messages to the user, progress, the status bar
+// and the ribbon context, handed to the main thread by posting to the main frame.
 //
 // One mediator lives from the application object's construction to its exit clean-up. The
 // thread that makes it is the main thread. Worker threads never touch the main frame: they post
@@ -19,6 +20,8 @@
 #include "platform/modules/IAppMediator.h"
 #include "platform/ui/WindowMessage.h"
 
+#include <QPointer>
+
 #include <atomic>
 #include <list>
 #include <memory>
@@ -31,6 +34,7 @@ class IApplicationObject;
 class IGenericModule;
 class IMainFrame;
 class GeneralSettingsManager;
+class PrintDialog;
 class Q5Settings;
 class QWidget;
 class Settings;
@@ -41,6 +45,12 @@ public:
     static inline const QString kModulesStatesNode = QStringLiteral("ModulesStates");
     static inline const QString kDesktopExtension = QStringLiteral(".q4s");
     static constexpr int kPostRetryDelayMs = 50;
+    // The instrument commands of RunAssetCommand.
+    static constexpr std::uint32_t kAssetCommandDetails = 101;
+    static constexpr std::uint32_t kAssetCommandOffers = 102;
+    static constexpr std::uint32_t kAssetCommandTransList = 103;
+    static constexpr std::uint32_t kAssetCommandOrdersSheet = 104;
+    static constexpr std::uint32_t kAssetCommandTableAssets = 106;
 
     // Makes the mediator of the run on the calling thread, which becomes the main thread; when
     // one exists already it is answered and the setup is dropped.
@@ -55,8 +65,10 @@ public:
     bool Init();
 
     // IAppMediator
+    bool EditPtrParams(const std::shared_ptr<EditPtrCommand>& command) override;
     int GetProductKind() override;
     QString GetAppVersionNumber() override;
+    bool ChooseAssetAndChartParams(Asset& asset) override;
     ProviderBase* GetRunningProvider(const QString& name) override;
     ProviderBase* GetProviders(std::vector<ProviderBase*>& providers) override;
     QString GetProductName() override;
@@ -71,8 +83,16 @@ public:
     void ShowError(const QString& caption, const QString& text) override;
     int ShowMessageBox(const QString& caption, const QString& text, unsigned flags) override;
     void InitSetAllSeries() override;
+    void SetAppIcon(QWidget* window) override;
+    void RequestFrameRepaint() override;
     void SetAllSeries(const std::set<DSProp>& allSeries) override;
     void GetProvidersNames(std::vector<QString>& names) override;
+    ModuleWndBase* GetActiveModuleWnd() override;
+    void OnModuleWndActivate(ModuleWndBase* window, bool activated, bool preserveTabContext) override;
+    void UpdateContextCaption() override;
+    void UpdateRibbonContext(bool applyNow, const ::UpdateRibbonContext& context) override;
+    ColorRef GetXtremeColor(int index) override;
+    void BringAlertDefinitionDlgToTop() override;
     QString GetAppDataFolder(const QString& subFolder) override;
     QString GetUserDocumentsFolder() override;
     IAlertModule* GetAlertsInterface() override;
@@ -80,7 +100,11 @@ public:
     ISessionStatisticsModule* GetSessionStatisticsInterface() override;
     IGlobalSettings* GetGlobalSettingsObject() override;
     ProviderBase* GetDefaultProvider() override;
+    bool OpenNewChart(const Asset& asset) override;
     CmdTarget* GetConsumerById(const ConsumerBase* consumer) override;
+    bool IsCurrentPanelView(const QWidget* window) override;
+    QWidget* GetCurrentPanelView() override;
+    QWidget* GetActivePanelView() override;
     void SetActiveAsset(const std::shared_ptr<Asset>& asset) override;
     std::shared_ptr<Asset> GetActiveAsset() override;
     void ResetActiveAsset() override;
@@ -88,22 +112,40 @@ public:
     void SuspendActiveAssetTracking() override;
     void ResumeActiveAssetTracking() override;
     std::thread::id GetMainThreadId() const override;
+    void UpdateStyleEditedWindowLayout(QWidget* window) override;
+    std::uint32_t GetStyleEditModeMessageId() override;
     void AddOperationsToDoToProgress(unsigned count) override;
     void SetOperationsDidToProgress(unsigned count) override;
     void ShowLastQuoteTime(ProviderBase* provider) override;
+    void ShowStatusBarPane(std::uint32_t key, std::intptr_t value) override;
     QString GetInstallSettingsName() override;
+    bool RunAssetCommand(std::uint32_t commandId) override;
+    void ShowTableStylePreview(const std::shared_ptr<StyleBase>& style) override;
+    void ShowFormationStylePreview(const std::shared_ptr<StyleBase>& style) override;
+    void ShowChartWindowStylePreview(const std::shared_ptr<StyleBase>& style) override;
     bool LoadIndexedPngImage(int index, QPixmap& image) override;
     bool LoadTogglePngImageA(int index, QPixmap& image) override;
     bool LoadIndexedPngImageOf4(int index, QPixmap& image) override;
     bool LoadTogglePngImageB(int index, QPixmap& image) override;
+    void CollectPanelWindows(std::vector<QString>& names) override;
+    void ActivateNamedWindowObject(const QString& name) override;
+    void ShowPrintDialog(QWidget* window, const std::shared_ptr<IPrintSource>& source) override;
+    std::shared_ptr<StyleBase> GetTableDefaultStyle() override;
+    bool RedrawFilesGeneratorAfterStyleChange() override;
+    bool IsMainFrameReady() override;
     void ForwardToDefaultProvider1(std::int64_t value) override;
     void ForwardToDefaultProvider2(std::int64_t value) override;
+    void ListAllRunningCharts(const std::function<void(QWidget* chart)>& callback) override;
+    std::shared_ptr<KFLInvestStrategyDataProvidersIterator>
+    CreateKFLInvestStrategyDataProvidersIteartor(const QString& name) override;
+    QWidget* FindPanelViewByName(const QString& name) override;
     void SetupCrashReporting(const QString& user, const QString& code) override;
     void RemoveAlert(const QString& alertId) override;
     void SetCloudServerNewIp(std::string address) override;
     bool UpgradeProviderSettings(Settings& providerSettings, const QString& providerName) override;
     std::shared_ptr<DataVersionUpdater> GetDataVersionUpdater() override;
     bool IsNotProductKind4() override;
+    bool CheckUnserializationRequestChange(int value) override;
 
     // The parts of the application (main thread).
     std::shared_ptr<Quorvanta4FactoryBase> GetFactory() const { return m_setup.factory; }
@@ -112,12 +154,19 @@ public:
     ConsumerManager* GetConsumerManager() const { return m_consumerManager.get(); }
     BLProvidersManager* GetProvidersManager() const { return m_providersManager.get(); }
     ICloudModule* GetCloudModule() const { return m_cloudModule.get(); }
+    IInProcessAlertModule* GetAlertModule() const { return m_alertModule.get(); }
+    // Null while the program has no style editing.
+    IStyleEditModeHandler* GetStyleEditModeHandler() const { return m_setup.styleEditMode.get(); }
+    KFLFasade* GetFormulaLanguage() const { return m_setup.formulaLanguage; }
     void SetApplicationObject(IApplicationObject* application) { m_application = application; }
+    IApplicationObject* GetApplicationObject() const { return m_application; }
     // Whether the program runs with "--extended"; false before the application object is set.
     bool IsExtendedMode() const;
     // The frame is set once it is made and cleared before it is destroyed.
     void SetMainFrame(IMainFrame* frame);
     IMainFrame* GetMainFrame() const { return m_mainFrame; }
+    // The frame tells whenever its session-loaded flag changes, so other threads can ask.
+    void SetMainFrameReady(bool ready) { m_frameReady.store(ready); }
     // A copy of the set of all data series, safe from any thread.
     std::set<DSProp> GetAllSeries() const;
 
@@ -153,6 +202,9 @@ public:
     // An invalid modulesStates leaves the in-process modules as they are.
     void UnserialiseModulesStates(const Settings& consumers, const Settings& modulesStates);
     void PostUnserialiseModulesStates(const Settings& consumers, const Settings& modulesStates, QWidget* activeView);
+    // The in-process modules that are there (alerts, session statistics, orders sheet), in the
+    // order the session lists them.
+    std::vector<IGenericModule*> SessionModules() const;
 
     // The plug-ins' end, providers before consumers in each step.
     void StopPlugins();
@@ -163,6 +215,11 @@ private:
     ~AppMediator() override;
 
     bool IsMainThread() const;
+    // The frame while its window is there; worker threads never call it.
+    IMainFrame* FrameOnMainThread() const;
+    void ShowStylePreview(const std::shared_ptr<StyleBase>& style, const QString& kind);
+    void ShowManyAssetsChoice(QWidget* parent);
+    void OnPrintDialogClosed(QWidget* window);
     void ShowOrQueue(const QString& caption, const QString& text, EMessageType type);
     void AddMessageToShow(const QString& caption, const QString& text, EMessageType type);
     std::shared_ptr<MessageBoxDetails> GetFirstMessageToShow();
@@ -170,8 +227,6 @@ private:
     void MakeCloudModule();
     bool SelectDefaultProvider();
     void WriteMediatorError(const char* where, int line, const QString& text);
-    // The in-process modules that are there, in the order the session lists them.
-    std::vector<IGenericModule*> SessionModules() const;
 
     static AppMediator* s_instance;
 
@@ -179,6 +234,7 @@ private:
     SafeCriticalSection m_operationCountLock;
     IMainFrame* m_mainFrame = nullptr;
     std::atomic<WndHandle> m_frameHandle = WndHandle::None;
+    std::atomic<bool> m_frameReady = false;
     IApplicationObject* m_application = nullptr;
     // The factory, the settings and the makers of the parts from above the mediator.
     const AppMediatorSetup m_setup;
@@ -198,4 +254,6 @@ private:
     std::shared_ptr<IMessagePopups> m_messagePopups;
     std::shared_ptr<IFramePoster> m_poster;
     ProgressCounter m_progress;
+    // The one print dialog of the program while it is open.
+    QPointer<PrintDialog> m_printDialog;
 };

@@ -11,12 +11,17 @@
 #include "core/mediator/IInProcessSessionStatistics.h"
 #include "core/mediator/IMediatorSettings.h"
 #include "core/mediator/IMessagePopups.h"
+#include "core/mediator/IStyleEditModeHandler.h"
 #include "core/mediator/Quorvanta4FactoryBase.h"
 
 #include <functional>
 #include <memory>
+#include <set>
 
+class Asset;
+struct AssetsGroupId;
 class KFLFasade;
+class QWidget;
 
 struct AppMediatorSetup
 {
@@ -34,4 +39,9 @@ struct AppMediatorSetup
     std::shared_ptr<IMessagePopups> popups;
     // Empty: posting through the frame's window handle.
     std::shared_ptr<IFramePoster> poster;
+    // The style edit mode; empty: no style is ever edited.
+    std::shared_ptr<IStyleEditModeHandler> styleEditMode;
+    // The modal choice of many instruments (parent, the instruments and groups shown checked,
+    // changed in place); true on OK. Empty: the program's dialog.
+    std::function<bool(QWidget* parent, std::set<Asset>& assets, std::set<AssetsGroupId>& groups)> chooseManyAssets;
 };

@@ -2,6 +2,8 @@
 // The application messages that the mediator posts to the main frame from any thread; the
 // frame acts on them on the main thread.
 
+#include <QString>
+
 #include <cstdint>
 
 // wParam 0, lParam 0: show the messages queued off the main thread.
@@ -14,3 +16,9 @@ inline constexpr std::uint32_t WM_APP_LAST_QUOTE_TIME = 33673;
 inline constexpr std::uint32_t WM_APP_STATUS_BAR_PANE = 33674;
 // wParam 0, lParam 0: the quick-add popup's instrument lists are to be rebuilt.
 inline constexpr std::uint32_t WM_APP_QUICK_ADD_LIST_CHANGED = 33697;
+
+// Registered messages (RegisteredMessages::Register) of the main frame; wParam 0, lParam 0.
+// The frame applies a ribbon context with no module, completed from its active window.
+inline const QString kUpdateRibbonMessageName = QStringLiteral("PulpitFrame_UpdateRibbon_message");
+// The frame repaints its status bar.
+inline const QString kRefreshNotifyButtonsMessageName = QStringLiteral("PulpitFrame_RefreshNotifyButtons_message");

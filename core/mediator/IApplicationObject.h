@@ -1,9 +1,11 @@
 #pragma once
-// What the application mediator needs of the application object: the two panel views it keeps,
-// whether the program runs with "--extended", and the crash-report set-up. Main thread only.
+// What the application mediator and the main frame need of the application object: the two
+// panel views it keeps, its own command handlers, whether the program runs with "--extended",
+// and the crash-report set-up. Main thread only.
 
 #include <QString>
 
+class CmdTarget;
 class QWidget;
 
 class IApplicationObject
@@ -15,6 +17,11 @@ public:
     virtual QWidget* GetActivePanelView() const = 0;
     // The panel view of the current panel; null when none.
     virtual QWidget* GetCurrentPanelView() const = 0;
+    // The panel views keep both as the user activates panels; null forgets them.
+    virtual void SetActivePanelView(QWidget* view) = 0;
+    virtual void SetCurrentPanelView(QWidget* view) = 0;
+    // The application's own commands, which the main frame offers last.
+    virtual CmdTarget& GetAppCmdTarget() = 0;
     virtual bool IsExtendedMode() const = 0;
     virtual void SetupCrashReporting(const QString& user, const QString& code) = 0;
 };

@@ -5,6 +5,7 @@
 #include <string>
 
 class IGenericModule;
+class QWidget;
 
 class ICloudModule
 {
@@ -17,4 +18,7 @@ public:
     virtual void SetServerNewIp(std::string address) = 0;
     // Ends the cloud's HTTP thread.
     virtual void ReleaseHttpThread() = 0;
+    // The cloud alert definition dialog once it was first shown; null before. It follows the
+    // current panel view.
+    virtual QWidget* GetAlertDefinitionDlg() = 0;
 };

@@ -11,6 +11,7 @@
 
 class GeneralSettingsGroupManagerBase;
 class IAlertModule;
+class QWidget;
 
 class IInProcessAlertModule : public IGenericModule
 {
@@ -19,4 +20,7 @@ public:
     // The group with id 10.
     virtual std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() = 0;
     virtual void RemoveAlert(const QString& alertId) = 0;
+    // The alert definition dialog while it is shown; null otherwise. It follows the current
+    // panel view.
+    virtual QWidget* GetShownAlertDefinitionDlg() = 0;
 };

@@ -8,8 +8,10 @@
 #include <memory>
 #include <vector>
 
+class Asset;
 class GeneralSettingsGroupManagerBase;
 class IAlertArgumentSource;
+class QWidget;
 
 class IInProcessOrdersSheet : public IGenericModule
 {
@@ -19,4 +21,7 @@ public:
     virtual std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() = 0;
     // Appends the module's open windows.
     virtual void CollectWindowsData(std::vector<ConnectedWindowData>& windows) const = 0;
+    // The instrument becomes the active one and its orders sheet shows in the parent; false
+    // when it could not be shown.
+    virtual bool ShowOrdersSheetForAsset(const Asset& asset, QWidget* parent) = 0;
 };

@@ -2,16 +2,19 @@
 // The application as module libraries, plug-ins and the in-process modules reach it: its
 // identity and folders, the log and the additional log buffer, messages to the user, progress,
 // the data providers and the set of all data series, the instrument of the active window, the
-// modules, and the application's images. The log, message, progress and provider-time
-// operations may be called from any thread; the others belong to the main thread.
+// modules, the application's images, and the main frame with its panels and module windows.
+// The log, message, progress and provider-time operations, and those of the frame's operations
+// that say so, may be called from any thread; the others belong to the main thread.
 //
-// The operations keep the order in which the system lists them; the operations on the main
-// frame and its windows join in their places when the main frame is built.
+// The operations keep the order in which the system lists them.
+
+#include "platform/base/ColorRef.h"
 
 #include <QString>
 
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -21,25 +24,38 @@
 class Asset;
 class CmdTarget;
 class ConsumerBase;
+class DataRequestParams;
 class DataVersionUpdater;
 class DSProp;
+class EditPtrCommand;
 class IAlertArgumentSource;
 class IAlertModule;
 class IGlobalSettings;
+class IPrintSource;
 class ISessionStatisticsModule;
+class KFLInvestStrategyDataProvidersIterator;
+class ModuleWndBase;
 class ProviderBase;
 class QPixmap;
+class QWidget;
 class Settings;
+class ShowedRange;
+class StyleBase;
+class UpdateRibbonContext;
 
 class IAppMediator
 {
 public:
     virtual ~IAppMediator() = default;
 
+    // The chart library edits a drawing tool's parameters; false without the chart library.
+    virtual bool EditPtrParams(const std::shared_ptr<EditPtrCommand>& command) = 0;
     // 1 in this edition.
     virtual int GetProductKind() = 0;
     // "4.2.210.1".
     virtual QString GetAppVersionNumber() = 0;
+    // Lets the user choose an instrument into asset; false when none was chosen.
+    virtual bool ChooseAssetAndChartParams(Asset& asset) = 0;
     // The provider of that name (ignoring case) while it runs; null otherwise.
     virtual ProviderBase* GetRunningProvider(const QString& name) = 0;
     // Appends every loaded provider in load order; answers the default one (null when none).
@@ -66,9 +82,28 @@ public:
     // Rebuilds the set of all data series from the standard series and the providers' own,
     // and hands it to the module libraries.
     virtual void InitSetAllSeries() = 0;
+    // The application's icon on the window.
+    virtual void SetAppIcon(QWidget* window) = 0;
+    // Any thread: the status bar is repainted.
+    virtual void RequestFrameRepaint() = 0;
     virtual void SetAllSeries(const std::set<DSProp>& allSeries) = 0;
     // Appends every loaded provider's name in load order.
     virtual void GetProvidersNames(std::vector<QString>& names) = 0;
+
+    // The module window the user works in; null when none.
+    virtual ModuleWndBase* GetActiveModuleWnd() = 0;
+    // A module window was activated (activated true) or deactivated; preserveTabContext keeps
+    // the level of ribbon tab the user chose last.
+    virtual void OnModuleWndActivate(ModuleWndBase* window, bool activated, bool preserveTabContext) = 0;
+    // The active window's caption on its contextual tabs changed; ignored off the main thread.
+    virtual void UpdateContextCaption() = 0;
+    // Any thread; nothing until the main frame is ready. On the main thread with applyNow the
+    // context is applied at once; otherwise the frame is asked to follow its active window and
+    // the context is dropped.
+    virtual void UpdateRibbonContext(bool applyNow, const ::UpdateRibbonContext& context) = 0;
+    // The colour of a toolkit colour index in the current look.
+    virtual ColorRef GetXtremeColor(int index) = 0;
+    virtual void BringAlertDefinitionDlgToTop() = 0;
 
     // The user's application-data folder of the product with the sub-folder, created when missing.
     virtual QString GetAppDataFolder(const QString& subFolder) = 0;
@@ -80,8 +115,18 @@ public:
     virtual ISessionStatisticsModule* GetSessionStatisticsInterface() = 0;
     virtual IGlobalSettings* GetGlobalSettingsObject() = 0;
     virtual ProviderBase* GetDefaultProvider() = 0;
+    // A chart of the instrument in the active panel view, with the parameters the chooser gives;
+    // false when none was opened.
+    virtual bool OpenNewChart(const Asset& asset) = 0;
     // The command target of the consumer's windows; null when it has none or is unknown.
     virtual CmdTarget* GetConsumerById(const ConsumerBase* consumer) = 0;
+
+    // True when the window is the current panel view; null is when there is none.
+    virtual bool IsCurrentPanelView(const QWidget* window) = 0;
+    // The view of the current panel; null when none.
+    virtual QWidget* GetCurrentPanelView() = 0;
+    // The panel view activated last, where new module windows open; null when none.
+    virtual QWidget* GetActivePanelView() = 0;
 
     // The instrument of the active window, kept only while tracking is on and only when it names
     // an instrument of a provider.
@@ -96,13 +141,29 @@ public:
 
     virtual std::thread::id GetMainThreadId() const = 0;
 
+    // When the window's style is being edited, it is centred again in its panel.
+    virtual void UpdateStyleEditedWindowLayout(QWidget* window) = 0;
+    // The message a module window gets before its style is edited.
+    virtual std::uint32_t GetStyleEditModeMessageId() = 0;
+
     // Progress on the status bar: operations announced, then operations finished (they add up).
     virtual void AddOperationsToDoToProgress(unsigned count) = 0;
     virtual void SetOperationsDidToProgress(unsigned count) = 0;
     // The provider's last quote time changed; shown when it is the application's time source.
     virtual void ShowLastQuoteTime(ProviderBase* provider) = 0;
+    // Any thread: shows (value non-zero) or hides the status bar's notify pane of the key;
+    // nothing for key 0.
+    virtual void ShowStatusBarPane(std::uint32_t key, std::intptr_t value) = 0;
     // "InstallSettings".
     virtual QString GetInstallSettingsName() = 0;
+    // The instrument commands on the active instrument: 101 details, 102 offers, 103
+    // transactions, 104 orders sheet, 106 the current table's instruments. True for these ids
+    // (even when nothing opened), false for any other.
+    virtual bool RunAssetCommand(std::uint32_t commandId) = 0;
+    // The style editor on the style, titled for its kind.
+    virtual void ShowTableStylePreview(const std::shared_ptr<StyleBase>& style) = 0;
+    virtual void ShowFormationStylePreview(const std::shared_ptr<StyleBase>& style) = 0;
+    virtual void ShowChartWindowStylePreview(const std::shared_ptr<StyleBase>& style) = 0;
 
     // The application's images by index; false, and the pixmap untouched, for an index outside
     // the operation's table.
@@ -111,9 +172,29 @@ public:
     virtual bool LoadIndexedPngImageOf4(int index, QPixmap& image) = 0;
     virtual bool LoadTogglePngImageB(int index, QPixmap& image) = 0;
 
+    // Replaces the list with the names of the active window's named objects; empty while the
+    // edition allows one screen.
+    virtual void CollectPanelWindows(std::vector<QString>& names) = 0;
+    // Hands the active window its named object of that name (case-sensitive).
+    virtual void ActivateNamedWindowObject(const QString& name) = 0;
+    // The one print dialog of the program over the source, in the current panel view; the
+    // window is activated again when the dialog closes.
+    virtual void ShowPrintDialog(QWidget* window, const std::shared_ptr<IPrintSource>& source) = 0;
+    // The quote tables' default style; empty without the table library.
+    virtual std::shared_ptr<StyleBase> GetTableDefaultStyle() = 0;
+    virtual bool RedrawFilesGeneratorAfterStyleChange() = 0;
+    // Whether the main frame has a session loaded; false without a frame.
+    virtual bool IsMainFrameReady() = 0;
+
     // Values passed on to the default provider; nothing without one.
     virtual void ForwardToDefaultProvider1(std::int64_t value) = 0;
     virtual void ForwardToDefaultProvider2(std::int64_t value) = 0;
+    // The chart library's operations on its running charts and strategies.
+    virtual void ListAllRunningCharts(const std::function<void(QWidget* chart)>& callback) = 0;
+    virtual std::shared_ptr<KFLInvestStrategyDataProvidersIterator>
+    CreateKFLInvestStrategyDataProvidersIteartor(const QString& name) = 0;
+    // The panel view of the screen with the name; null when none.
+    virtual QWidget* FindPanelViewByName(const QString& name) = 0;
     // The user and code that crash reports carry from now on.
     virtual void SetupCrashReporting(const QString& user, const QString& code) = 0;
     // Removes one local alert by its id.
@@ -126,4 +207,5 @@ public:
     // edition has none.
     virtual std::shared_ptr<DataVersionUpdater> GetDataVersionUpdater() = 0;
     virtual bool IsNotProductKind4() = 0;
+    virtual bool CheckUnserializationRequestChange(int value) = 0;
 };

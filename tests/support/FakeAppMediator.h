@@ -1,7 +1,8 @@
 #pragma once
-// An application mediator for tests: it keeps every log line and message it is given, and
-// counts the reports of a provider's last quote time. It has no providers, modules, images or
-// data-version updater. Any thread may call it.
+// An application mediator for tests: it keeps every log line and message it is given, counts
+// the reports of a provider's last quote time, and keeps the module window it was told is
+// active. It has no providers, modules, images, frame, panels or data-version updater. Any
+// thread may call it.
 
 #include "platform/modules/Asset.h"
 #include "platform/modules/IAppMediator.h"
@@ -15,8 +16,10 @@
 class FakeAppMediator : public IAppMediator
 {
 public:
+    bool EditPtrParams(const std::shared_ptr<EditPtrCommand>&) override { return false; }
     int GetProductKind() override { return 1; }
     QString GetAppVersionNumber() override { return QStringLiteral("4.2.210.1"); }
+    bool ChooseAssetAndChartParams(Asset&) override { return false; }
     ProviderBase* GetRunningProvider(const QString&) override { return nullptr; }
     ProviderBase* GetProviders(std::vector<ProviderBase*>&) override { return nullptr; }
     QString GetProductName() override { return QStringLiteral("Quorvanta 4"); }
@@ -52,8 +55,22 @@ public:
     }
 
     void InitSetAllSeries() override {}
+    void SetAppIcon(QWidget*) override {}
+    void RequestFrameRepaint() override {}
     void SetAllSeries(const std::set<DSProp>&) override {}
     void GetProvidersNames(std::vector<QString>&) override {}
+    ModuleWndBase* GetActiveModuleWnd() override { return activeModuleWnd.load(); }
+    void OnModuleWndActivate(ModuleWndBase* window, bool activated, bool) override
+    {
+        if (activated)
+            activeModuleWnd.store(window);
+        else if (activeModuleWnd.load() == window)
+            activeModuleWnd.store(nullptr);
+    }
+    void UpdateContextCaption() override {}
+    void UpdateRibbonContext(bool, const ::UpdateRibbonContext&) override {}
+    ColorRef GetXtremeColor(int) override { return ColorRef(); }
+    void BringAlertDefinitionDlgToTop() override {}
     QString GetAppDataFolder(const QString&) override { return {}; }
     QString GetUserDocumentsFolder() override { return {}; }
     IAlertModule* GetAlertsInterface() override { return nullptr; }
@@ -61,7 +78,11 @@ public:
     ISessionStatisticsModule* GetSessionStatisticsInterface() override { return nullptr; }
     IGlobalSettings* GetGlobalSettingsObject() override { return nullptr; }
     ProviderBase* GetDefaultProvider() override { return nullptr; }
+    bool OpenNewChart(const Asset&) override { return false; }
     CmdTarget* GetConsumerById(const ConsumerBase*) override { return nullptr; }
+    bool IsCurrentPanelView(const QWidget* window) override { return window == nullptr; }
+    QWidget* GetCurrentPanelView() override { return nullptr; }
+    QWidget* GetActivePanelView() override { return nullptr; }
 
     void SetActiveAsset(const std::shared_ptr<Asset>&) override {}
     std::shared_ptr<Asset> GetActiveAsset() override { return {}; }
@@ -71,6 +92,8 @@ public:
     void ResumeActiveAssetTracking() override {}
 
     std::thread::id GetMainThreadId() const override { return m_mainThread; }
+    void UpdateStyleEditedWindowLayout(QWidget*) override {}
+    std::uint32_t GetStyleEditModeMessageId() override { return 0; }
     void AddOperationsToDoToProgress(unsigned) override {}
     void SetOperationsDidToProgress(unsigned) override {}
     void ShowLastQuoteTime(ProviderBase* provider) override
@@ -78,21 +101,39 @@ public:
         lastQuoteTimeProvider.store(provider);
         ++lastQuoteTimeReports;
     }
+    void ShowStatusBarPane(std::uint32_t, std::intptr_t) override {}
     QString GetInstallSettingsName() override { return QStringLiteral("InstallSettings"); }
+    bool RunAssetCommand(std::uint32_t) override { return false; }
+    void ShowTableStylePreview(const std::shared_ptr<StyleBase>&) override {}
+    void ShowFormationStylePreview(const std::shared_ptr<StyleBase>&) override {}
+    void ShowChartWindowStylePreview(const std::shared_ptr<StyleBase>&) override {}
 
     bool LoadIndexedPngImage(int, QPixmap&) override { return false; }
     bool LoadTogglePngImageA(int, QPixmap&) override { return false; }
     bool LoadIndexedPngImageOf4(int, QPixmap&) override { return false; }
     bool LoadTogglePngImageB(int, QPixmap&) override { return false; }
+    void CollectPanelWindows(std::vector<QString>& names) override { names.clear(); }
+    void ActivateNamedWindowObject(const QString&) override {}
+    void ShowPrintDialog(QWidget*, const std::shared_ptr<IPrintSource>&) override {}
+    std::shared_ptr<StyleBase> GetTableDefaultStyle() override { return nullptr; }
+    bool RedrawFilesGeneratorAfterStyleChange() override { return false; }
+    bool IsMainFrameReady() override { return false; }
 
     void ForwardToDefaultProvider1(std::int64_t) override {}
     void ForwardToDefaultProvider2(std::int64_t) override {}
+    void ListAllRunningCharts(const std::function<void(QWidget*)>&) override {}
+    std::shared_ptr<KFLInvestStrategyDataProvidersIterator> CreateKFLInvestStrategyDataProvidersIteartor(const QString&) override
+    {
+        return nullptr;
+    }
+    QWidget* FindPanelViewByName(const QString&) override { return nullptr; }
     void SetupCrashReporting(const QString&, const QString&) override {}
     void RemoveAlert(const QString&) override {}
     void SetCloudServerNewIp(std::string) override {}
     bool UpgradeProviderSettings(Settings&, const QString&) override { return false; }
     std::shared_ptr<DataVersionUpdater> GetDataVersionUpdater() override { return {}; }
     bool IsNotProductKind4() override { return true; }
+    bool CheckUnserializationRequestChange(int) override { return false; }
 
     QStringList Lines() const
     {
@@ -103,6 +144,7 @@ public:
     int messageBoxAnswer = 1;
     std::atomic<ProviderBase*> lastQuoteTimeProvider = nullptr;
     std::atomic<int> lastQuoteTimeReports = 0;
+    std::atomic<ModuleWndBase*> activeModuleWnd = nullptr;
 
 private:
     void Keep(const QString& line)

@@ -1,10 +1,16 @@
 #pragma once
-// The main window: the ribbon over the workspace and the status bar under it. It owns the
-// command bars into which the ribbons factory puts the ribbon, acts on the mediator's
-// application messages, shows progress and the last quote time, and at its closing ends the
-// plug-ins and releases the modules in the program's order. The workspace of screens and the
-// whole command routing join it as they come into the program; until then it opens no desktop
-// and keeps no session, and says so in the log.
+// The main window: the ribbon over the screens (the panels, as tabs of the tab client) and the
+// status bar under them. It owns the command bars into which the ribbons factory puts the
+// ribbon, routes every command in the program's fixed order (style edit target or active
+// module window, its own command targets, the providers' menu entries, then the active panel,
+// itself and the application), brings the ribbon's contextual tabs in line with the active
+// module window, acts on the mediator's application messages, keeps the data providers' entries
+// of the system menu, takes screenshots, and at its closing ends the plug-ins and releases the
+// modules in the program's order, once. It is abstract: the edition fills in the screens'
+// rules. Main thread only; other threads reach it by posting to its handle.
+//
+// The desktop and session files and the window position come later: until then the frame
+// starts every run with one empty screen and says in the log that it keeps no session.
 
 #include "core/mediator/IMainFrame.h"
 #include "platform/toolkit/CommandBars.h"
@@ -13,12 +19,27 @@
 #include "ribbon/IRibbonsFactoryOwner.h"
 #include "ribbon/themes/IRibbonThemeFrame.h"
 #include "ribbon/themes/RibbonThemeCommands.h"
+#include "workspace/ui/ITabClientOwner.h"
+#include "workspace/ui/TabClientWnd.h"
+#include "workspace/ui/FrameStatusBar.h"
+#include "workspace/ui/FrameSystemMenus.h"
 
+#include <QIcon>
 #include <QMainWindow>
+#include <QPointer>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
+class AppMediator;
+class IApplicationObject;
+class IStyleEditModeHandler;
+class PanelDocTemplate;
+class PanelFrame;
+class PanelView;
 class QuorvantaStatusBar;
+struct RibbonCreateControlRequest;
 class RibbonsFactory;
 class RibbonToolTipsManagement;
 
@@ -26,33 +47,71 @@ class PulpitFrame : public QMainWindow,
                     public Wnd,
                     public IMainFrame,
                     public IRibbonsFactoryOwner,
-                    public IRibbonThemeFrame
+                    public IRibbonThemeFrame,
+                    public ITabClientOwner
 {
     Q_OBJECT
 
 public:
-    // Runs ManageProgress, so a finished batch disappears at the latest this long after it ends.
-    static constexpr std::uint32_t kProgressTimerId = 1;
-    static constexpr int kProgressTimerMs = 1500;
+    // The frame's own command targets, asked in this order after the active window's: general,
+    // alerts, orders sheet, session statistics, drawing tools, formula language. A maker left
+    // empty leaves its part of the program out.
+    using CmdTargetMaker = std::function<std::shared_ptr<CmdTarget>(PulpitFrame& frame)>;
+    struct CmdTargetMakers
+    {
+        CmdTargetMaker general;
+        CmdTargetMaker alerts;
+        CmdTargetMaker ordersSheet;
+        CmdTargetMaker sessionStatistics;
+        CmdTargetMaker formations;
+        CmdTargetMaker formulaLanguage;
+    };
 
-    explicit PulpitFrame(std::shared_ptr<IRibbonTabsCreatorsFactory> tabsCreators);
+    // A visible module window for the windows gallery.
+    struct ShownWindow
+    {
+        QPointer<ModuleWndBase> window;
+        QIcon image;
+        QString text;
+    };
+
+    static inline const QString kLastSessionFileName = QStringLiteral("LastSession.q4s");
+    static constexpr int kDefaultWidth = 1280;
+    static constexpr int kDefaultHeight = 800;
+    // Where ShowModuleWnd puts a window that lies wholly outside its panel.
+    static constexpr int kShownWindowPosition = 15;
+
+    PulpitFrame(std::shared_ptr<IRibbonTabsCreatorsFactory> tabsCreators, CmdTargetMakers makers);
     ~PulpitFrame() override;
 
     // IMainFrame
     QWidget* GetWindow() override { return this; }
     WndHandle GetFrameHandle() const override { return GetSafeHwnd(); }
-    // The ribbon of the edition and the status bar; false (and logged) when the ribbon cannot be built.
+    // The creation steps in the program's order; false (and logged) at the first that fails.
     bool LoadFrame() override;
     void ShowFrame() override;
+    // Hands the frame to the module libraries and restores the last session.
     void StartSession() override;
     void ActivateFrame() override;
+    // Loads a desktop file; 1 when loaded. Until the desktop files exist, none is (logged).
     int LoadSession(const QString& path) override;
-    QWidget* GetActiveModuleWnd() override { return nullptr; }
+    bool IsSessionLoaded() const override { return m_sessionLoaded; }
+    ModuleWndBase* GetActiveModuleWnd() override;
+    void OnModuleWndActivate(bool activate, ModuleWndBase* window, bool preserveTabContext) override;
+    void UpdateRibbonContext(const ::UpdateRibbonContext& context) override;
+    void UpdateContextCaption() override;
     QRect GetMdiClientScreenRect() override;
+    QWidget* FindPanelViewByName(const QString& name) override;
+    ColorRef GetXtremeColor(int index) override;
+    void EnterPrintMode(const QSize& dialogMinimalSize) override;
+    void LeavePrintMode() override;
     void ShowProgress(bool show) override;
     void SetProgressPosition(int percent) override;
     void ResetProgress() override;
+    // Writes the provider's last quote time when it has a valid one.
     void ShowLastQuoteTime(ProviderBase* provider) override;
+    void ShowStatusBarPane(std::uint32_t key, bool show) override;
+    void RepaintStatusBar() override;
 
     // IRibbonsFactoryOwner
     CommandBars* GetCommandBars() override { return &m_commandBars; }
@@ -61,26 +120,129 @@ public:
     // IRibbonThemeFrame
     bool LoadRibbonTheme(const QString& themeName, const QString& iniName, const QString& normalIniName) override;
 
+    // ITabClientOwner
+    void PostFrameCommand(std::uint32_t commandId) override;
+    void OnBeforePanelDestroyed() override;
+
+    // The edition's operations, in their order.
+    int GetScreensLimit() const override = 0;
+    // Enables "close all windows" when some visible module window may be closed on command.
+    virtual void OnUpdateCloseAllWindows(CmdUI& cmdUI) = 0;
+    // Appends the visible module windows that may be closed on command, panel by panel.
+    virtual void GetShownWindows(std::vector<ShownWindow>& windows) = 0;
+    void CollectPanelWindowNames(std::vector<ModuleWndBase::NamedObject>& objects) override = 0;
+    // Names a new panel; gives back its view.
+    virtual PanelView* SetPanelTitle(PanelFrame& panel) = 0;
+    virtual void BeforeCleanResources() {}
+    virtual void RedrawModuleWindows();
+    virtual void ShowWorkspaceTabs() = 0;
+    virtual void OnRibbonCreated(RibbonsFactory& factory) {}
+    // False ends the frame's creation.
+    virtual bool CanCreate() { return true; }
+    // Takes the main menu (its "&File" popup is the ribbon's system menu), once.
+    virtual void DetachMainMenu();
+
+    // The session. Desktop and session files come later: saving reports false (logged).
+    void LoadLastSession();
+    virtual bool SaveCurrentSession(const QString& path, bool withModuleStates);
+    virtual void SaveWindowPosition();
+    virtual void RestoreWindowPosition();
+    // Tells the mediator too, which other threads ask.
+    void SetSessionLoaded(bool loaded);
+
+    // Command routing: the first handler in the program's order takes the command or update.
+    bool OnCmdMsg(std::uint32_t id, int code, void* extra) override;
+    // The active module window is forgotten and the ribbon shows no module.
+    void ResetRibbonContext();
+    // The application became active or inactive.
+    void OnActivateApp(bool active);
+    // The desktop session may end soon (its end can still be cancelled): the session is saved
+    // and the program goes on.
+    void OnCommitDataRequest();
+
+    // Screens.
+    TabClientWnd* GetTabClient() const { return m_tabClient.data(); }
+    PanelDocTemplate& GetPanelTemplate() const { return *m_panelTemplate; }
+    std::vector<PanelFrame*> GetPanels() const;
+    // A new empty screen, named and selected; null while a style is edited.
+    PanelFrame* OnNewScreen();
+    // Every screen goes; the application forgets its panel views.
+    void CloseAllPanels();
+    // With fewer than two screens allowed the tabs show no close button.
+    void SetPanelCloseButtons();
+    // The tabs' captions anew (the style edit mode began or ended).
+    void UpdateFrameTitles();
+    // Shows the window in its panel, brought into the panel when it lies outside it.
+    void ShowModuleWnd(ModuleWndBase& window);
+    // The tabs stand at the position (0 top, 1 left, 2 bottom, 3 right).
+    void SetPulpitTabPosition(int position);
+
+    void SetMainSystemMenu();
+    void SetStyleEditSystemMenu();
+    void CloseRibbonPopups();
+
+    // Writes the frame's picture to the user's "Screenshots" folder; the file, or empty when
+    // it could not be written (logged).
+    QString OnScreenshot();
+
+    // The program's end, once: providers and consumers stop, the session is saved (when save),
+    // everything shuts down in order. Steps that throw are logged and the next one runs.
+    void CleanResources(bool save);
+    bool IsClosing() const { return m_closing; }
+    bool AreResourcesCleaned() const { return m_resourcesCleaned; }
+    bool IsPrintMode() const { return m_printMode; }
+    QSize GetPrintMinimumSize() const { return m_printMinimumSize; }
+
     std::shared_ptr<RibbonsFactory> GetRibbonsFactory() const { return m_ribbonsFactory; }
-    QuorvantaStatusBar* GetStatusBar() const { return m_statusBar; }
-    bool IsClosed() const { return m_closed; }
+    std::shared_ptr<RibbonToolTipsManagement> GetRibbonToolTipsManagement() const { return m_toolTips; }
+    QuorvantaStatusBar* GetStatusBar() const { return m_statusBar.Get(); }
+    const std::vector<std::shared_ptr<CmdTarget>>& GetCmdTargets() const { return m_cmdTargets; }
+    const ProviderMenuEntries& GetProviderEntries() const { return m_systemMenus.GetProviderEntries(); }
+    const MenuTable& GetMainMenu() const { return m_systemMenus.GetMainMenu(); }
+    // Null while the program has no style editing.
+    IStyleEditModeHandler* GetStyleEditModeHandler() const;
+    IApplicationObject* GetApplication() const;
+    QString GetStyleFolder() const;
 
 protected:
     LResult WindowProc(const WindowMessage& message) override;
     void OnTimer(std::uint32_t id) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    bool OnCreate();
+    void MakeCmdTargets();
     bool CreateRibbon();
-    void CreateStatusBar();
+    void AttachTabClient();
+    void InstallShortcuts();
+    // Step 6 of the routing: the active panel, the frame's own table, then the application.
+    bool FrameworkCmdMsg(std::uint32_t id, int code, void* extra);
+    bool OnProviderEntry(std::uint32_t id);
+    bool OnCreateControl(RibbonCreateControlRequest& request);
+    void OnItemActivated(PanelFrame* activated, PanelFrame* deactivated);
+    void OnFocusChanged(QWidget* now);
+    void UpdateEditedWindowLayout();
 
     std::shared_ptr<IRibbonTabsCreatorsFactory> m_tabsCreators;
-    // Until the frame routes commands through its whole chain of targets, the ribbon's
-    // commands reach the colour-theme commands only.
+    const CmdTargetMakers m_cmdTargetMakers;
+    FrameStatusBar m_statusBar;
+    QPointer<TabClientWnd> m_tabClient;
+    std::vector<std::shared_ptr<CmdTarget>> m_cmdTargets;
+    std::shared_ptr<RibbonToolTipsManagement> m_toolTips;
+    std::shared_ptr<RibbonsFactory> m_ribbonsFactory;
+    QPointer<ModuleWndBase> m_activeModuleWnd;
+    bool m_applicationActive = false;
+    bool m_resourcesCleaned = false;
+    bool m_closing = false;
+    bool m_printMode = false;
+    QSize m_printMinimumSize;
+    bool m_sessionLoaded = false;
+    // The colour themes of the "Style" popup, in the frame's own table of commands.
     RibbonThemeCommands m_themeCommands;
     CommandBars m_commandBars;
-    std::shared_ptr<RibbonsFactory> m_ribbonsFactory;
-    std::shared_ptr<RibbonToolTipsManagement> m_toolTips;
-    QuorvantaStatusBar* m_statusBar = nullptr;
-    bool m_closed = false;
+    FrameSystemMenus m_systemMenus;
+    std::unique_ptr<PanelDocTemplate> m_panelTemplate;
+    std::unique_ptr<QObject> m_escapeFilter;
 };

@@ -3,6 +3,7 @@
 #include "platform/modules/Asset.h"
 #include "tests/core/mediator/MediatorFixture.h"
 #include "tests/support/FakeProvider.h"
+#include "tests/support/ui/FakeModuleWnd.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -130,7 +131,7 @@ TEST_F(AppMediatorSeriesTest, TheActiveAssetIsKeptOnlyWhileTrackedWithItsProvide
 
     // The active window's instrument only while there is an active module window.
     EXPECT_TRUE(mediator->GetActiveAssetForActiveWindow().IsEmpty());
-    QWidget moduleWindow;
+    FakeModuleWnd moduleWindow;
     frame->activeModuleWnd = &moduleWindow;
     EXPECT_EQ(mediator->GetActiveAssetForActiveWindow(), *other);
 

@@ -14,6 +14,9 @@
 #include "core/mediator/IMediatorSettings.h"
 #include "core/mediator/IMessagePopups.h"
 #include "core/settings/GeneralSettingsManager.h"
+#include "core/mediator/IStyleEditModeHandler.h"
+#include "platform/modules/Asset.h"
+#include "platform/ui/CmdTarget.h"
 #include "platform/settings/Q5Settings.h"
 #include "platform/settings/Settings.h"
 #include "tests/core/plugins/PluginEvents.h"
@@ -59,8 +62,34 @@ public:
         Tell(QStringLiteral("Frame"), QStringLiteral("LoadSession(%1)").arg(path));
         return loadSessionAnswer;
     }
-    QWidget* GetActiveModuleWnd() override { return activeModuleWnd; }
+    bool IsSessionLoaded() const override { return sessionLoaded; }
+    ModuleWndBase* GetActiveModuleWnd() override { return activeModuleWnd; }
+    void OnModuleWndActivate(bool activate, ModuleWndBase* window, bool preserveTabContext) override
+    {
+        Tell(QStringLiteral("Frame"), QStringLiteral("OnModuleWndActivate(%1,%2,%3)")
+                                          .arg(activate)
+                                          .arg(window ? window->objectName() : QStringLiteral("null"))
+                                          .arg(preserveTabContext));
+    }
+    void UpdateRibbonContext(const ::UpdateRibbonContext&) override
+    {
+        Tell(QStringLiteral("Frame"), QStringLiteral("UpdateRibbonContext"));
+        ++contextsApplied;
+    }
+    void UpdateContextCaption() override { Tell(QStringLiteral("Frame"), QStringLiteral("UpdateContextCaption")); }
     QRect GetMdiClientScreenRect() override { return mdiClient; }
+    QWidget* FindPanelViewByName(const QString& name) override { return name == panelName ? &window : nullptr; }
+    int GetScreensLimit() const override { return screensLimit; }
+    void CollectPanelWindowNames(std::vector<ModuleWndBase::NamedObject>& objects) override
+    {
+        objects.insert(objects.end(), namedObjects.begin(), namedObjects.end());
+    }
+    ColorRef GetXtremeColor(int index) override { return ColorRef(static_cast<quint32>(index)); }
+    void EnterPrintMode(const QSize& size) override
+    {
+        Tell(QStringLiteral("Frame"), QStringLiteral("EnterPrintMode(%1x%2)").arg(size.width()).arg(size.height()));
+    }
+    void LeavePrintMode() override { Tell(QStringLiteral("Frame"), QStringLiteral("LeavePrintMode")); }
     void ShowProgress(bool show) override { Tell(QStringLiteral("Frame"), QStringLiteral("ShowProgress(%1)").arg(show)); }
     void SetProgressPosition(int percent) override
     {
@@ -68,12 +97,22 @@ public:
     }
     void ResetProgress() override { Tell(QStringLiteral("Frame"), QStringLiteral("ResetProgress")); }
     void ShowLastQuoteTime(ProviderBase*) override { Tell(QStringLiteral("Frame"), QStringLiteral("ShowLastQuoteTime")); }
+    void ShowStatusBarPane(std::uint32_t key, bool show) override
+    {
+        Tell(QStringLiteral("Frame"), QStringLiteral("ShowStatusBarPane(%1,%2)").arg(key).arg(show));
+    }
+    void RepaintStatusBar() override { Tell(QStringLiteral("Frame"), QStringLiteral("RepaintStatusBar")); }
 
     QWidget window;
     bool loadFrameAnswer = true;
     int loadSessionAnswer = 0;
-    QWidget* activeModuleWnd = nullptr;
+    bool sessionLoaded = false;
+    ModuleWndBase* activeModuleWnd = nullptr;
     QRect mdiClient{100, 50, 400, 300};
+    QString panelName;
+    int screensLimit = 1;
+    std::vector<ModuleWndBase::NamedObject> namedObjects;
+    int contextsApplied = 0;
 };
 
 // Records every post; fails the number of posts a test sets first.
@@ -259,6 +298,9 @@ public:
     IAlertModule* GetAlertsInterface() override { return reinterpret_cast<IAlertModule*>(&g_alertsFace); }
     std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() override { return group; }
     void RemoveAlert(const QString& alertId) override { Tell(QStringLiteral("AlertModule"), QStringLiteral("RemoveAlert(%1)").arg(alertId)); }
+    QWidget* GetShownAlertDefinitionDlg() override { return definitionDialog; }
+
+    QWidget* definitionDialog = nullptr;
 
     std::shared_ptr<GeneralSettingsGroupManagerBase> group = MakeSettingsGroupToken();
 };
@@ -291,6 +333,11 @@ public:
     IAlertArgumentSource* GetAlertArgumentSource() override { return reinterpret_cast<IAlertArgumentSource*>(&g_ordersSource); }
     std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() override { return group; }
     void CollectWindowsData(std::vector<ConnectedWindowData>& windows) const override { windows.push_back({7, nullptr}); }
+    bool ShowOrdersSheetForAsset(const Asset& asset, QWidget*) override
+    {
+        Tell(QStringLiteral("OrdersSheet"), QStringLiteral("ShowOrdersSheetForAsset(%1)").arg(asset.GetShortName()));
+        return true;
+    }
 
     std::shared_ptr<GeneralSettingsGroupManagerBase> group = MakeSettingsGroupToken();
 };
@@ -305,8 +352,35 @@ public:
         Tell(QStringLiteral("Cloud"), QStringLiteral("SetServerNewIp(%1)").arg(QString::fromStdString(address)));
     }
     void ReleaseHttpThread() override { Tell(QStringLiteral("Cloud"), QStringLiteral("ReleaseHttpThread")); }
+    QWidget* GetAlertDefinitionDlg() override { return definitionDialog; }
+
+    QWidget* definitionDialog = nullptr;
 
     FakeModule<IGenericModule> alerts{QStringLiteral("CloudAlerts")};
+};
+
+// A style edit mode the test switches on by giving it an edited target.
+class FakeStyleEditModeHandler : public IStyleEditModeHandler
+{
+public:
+    bool IsInEditMode() const override { return editedTarget != nullptr; }
+    CmdTarget* GetEditedCmdTarget() const override { return editedTarget; }
+    QWidget* GetEditedWindow() const override { return editedWindow; }
+    QString GetEditModeTitle() const override { return QStringLiteral("Edycja stylu"); }
+    void BeginEditStyle(const std::shared_ptr<StyleBase>&, const QString& title) override
+    {
+        Tell(QStringLiteral("StyleEdit"), QStringLiteral("Begin(%1)").arg(title));
+    }
+    void LeaveEditStyleMode() override
+    {
+        Tell(QStringLiteral("StyleEdit"), QStringLiteral("Leave"));
+        editedTarget = nullptr;
+    }
+    void UpdateEditedWindowLayout() override { ++layoutUpdates; }
+
+    CmdTarget* editedTarget = nullptr;
+    QWidget* editedWindow = nullptr;
+    int layoutUpdates = 0;
 };
 
 class FakeApplicationObject : public IApplicationObject
@@ -314,13 +388,17 @@ class FakeApplicationObject : public IApplicationObject
 public:
     QWidget* GetActivePanelView() const override { return activeView; }
     QWidget* GetCurrentPanelView() const override { return currentView; }
+    void SetActivePanelView(QWidget* view) override { activeView = view; }
+    void SetCurrentPanelView(QWidget* view) override { currentView = view; }
+    CmdTarget& GetAppCmdTarget() override { return commands; }
     bool IsExtendedMode() const override { return extendedMode; }
     void SetupCrashReporting(const QString& user, const QString& code) override
     {
         Tell(QStringLiteral("App"), QStringLiteral("SetupCrashReporting(%1,%2)").arg(user, code));
     }
 
-    QWidget* activeView = nullptr;
-    QWidget* currentView = nullptr;
+    QPointer<QWidget> activeView;
+    QPointer<QWidget> currentView;
+    CmdTarget commands;
     bool extendedMode = false;
 };

@@ -34,6 +34,8 @@ AppMediator& MediatorFixture::Make(bool withFrame)
     setup.makeCloudModule = [this] { return cloud = std::make_shared<FakeCloudModule>(); };
     setup.popups = popups;
     setup.poster = poster;
+    setup.styleEditMode = styleEdit;
+    setup.chooseManyAssets = chooseManyAssets;
     mediator = AppMediator::Create(std::move(setup));
     mediator->SetApplicationObject(&application);
     if (withFrame)

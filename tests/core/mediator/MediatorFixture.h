@@ -4,6 +4,7 @@
 // providers a test asks for. The mediator and every plug-in event are gone after the test.
 
 #include "core/mediator/AppMediator.h"
+#include "platform/modules/AssetsGroupId.h"
 #include "tests/core/engine/PluginFolder.h"
 #include "tests/core/mediator/MediatorFakes.h"
 #include "tests/core/mediator/TestFactory.h"
@@ -11,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <set>
 
 class MediatorFixture : public ::testing::Test
 {
@@ -34,6 +37,9 @@ protected:
     std::shared_ptr<RecordingPopups> popups = std::make_shared<RecordingPopups>();
     // False: the program runs without the alert module.
     bool makesAlertModule = true;
+    std::shared_ptr<FakeStyleEditModeHandler> styleEdit = std::make_shared<FakeStyleEditModeHandler>();
+    // The choice of many instruments: empty keeps the program's dialog.
+    std::function<bool(QWidget*, std::set<Asset>&, std::set<AssetsGroupId>&)> chooseManyAssets;
     std::shared_ptr<FakeAlertModule> alertModule;
     std::shared_ptr<FakeSessionStatistics> sessionStatistics;
     std::shared_ptr<FakeCloudModule> cloud;
