@@ -64,8 +64,10 @@ TabsCreator Quorvanta4ClassicFactory::CreateTablesTabs(RibbonsFactory& factory, 
 
 IMainFrame* Quorvanta4ClassicFactory::CreatePulpitFrame()
 {
-    // The frame's own command targets come with their parts of the program.
-    return new PulpitFrameQ4Classic(std::make_shared<RibbonTabsCreatorsQ4Classic>(), {});
+    // The frame's other command targets come with their parts of the program.
+    PulpitFrame::CmdTargetMakers makers;
+    makers.general = [this](PulpitFrame&) { return CreateCmdTargetGeneralProcessor(); };
+    return new PulpitFrameQ4Classic(std::make_shared<RibbonTabsCreatorsQ4Classic>(), std::move(makers));
 }
 
 StylePreviewGalleryHelper* Quorvanta4ClassicFactory::CreateStylePreviewGalleryHelper(int, bool, bool)
