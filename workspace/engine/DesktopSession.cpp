@@ -1,0 +1,279 @@
+#include "workspace/engine/DesktopSession.h"
+
+#include "platform/base/AppPaths.h"
+#include "platform/base/Log.h"
+#include "platform/settings/Q5Settings.h"
+#include "platform/settings/Settings.h"
+#include "workspace/engine/DesktopFormat.h"
+#include "workspace/engine/DesktopScreenSelection.h"
+#include "workspace/engine/IDesktopModules.h"
+#include "workspace/engine/PanelFolder.h"
+#include "workspace/engine/PanelStateFiles.h"
+#include "workspace/engine/SafeFileName.h"
+#include "workspace/engine/SessionStateReader.h"
+#include "workspace/engine/StagedPanelFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <utility>
+
+namespace
+{
+const QString kSaveSessionPlace = QStringLiteral("PulpitFrame::SaveCurrentSession");
+const QString kSaveDesktopPlace = QStringLiteral("PulpitFrameQ4Classic::SaveDesktop");
+const QString kExportPlace = QStringLiteral("PulpitFrame::SaveDesktopToQ5Format");
+const QString kExportDesktopPlace = QStringLiteral("PulpitFrameQ4Classic::SaveDesktopToQ5Format");
+const QString kLoadPlace = QStringLiteral("PulpitFrame::LoadSession");
+const QString kOpenPlace = QStringLiteral("PulpitFrame::OpenDesktop");
+
+QString ProductName()
+{
+    return QString::fromLatin1(AppPaths::kProductName);
+}
+
+QString PanelFile(const QString& panelFolder, const QString& name, const QString& extension)
+{
+    return QDir(panelFolder).filePath(name + extension);
+}
+}
+
+DesktopSession::DesktopSession(IDesktopHost& host, IDesktopModules& modules, QString appDataFolder)
+    : m_host(host)
+    , m_modules(modules)
+    , m_appDataFolder(std::move(appDataFolder))
+{
+}
+
+QString DesktopSession::GetLastSessionPath() const
+{
+    return QDir(m_appDataFolder).filePath(DesktopFormat::kLastSessionFileName);
+}
+
+bool DesktopSession::SaveCurrentSession(const QString& path)
+{
+    Log::WriteInfo(QStringLiteral("Zapisywanie sesji"), ProductName(), kSaveSessionPlace, __LINE__);
+    Settings tree;
+    bool screensSaved = false;
+    const bool written = WriteWithPanelFolder(
+        path, kSaveSessionPlace,
+        [&](const QString& panelFolder) {
+            screensSaved = SaveDesktop(panelFolder, tree[DesktopFormat::kDesktopNode]);
+            m_modules.SerialiseModulesStates(tree);
+        },
+        [&] { return tree.SaveToFile(path, DesktopFormat::kSessionRoot); });
+    return written && screensSaved;
+}
+
+bool DesktopSession::SaveDesktopToQ5Format(const QString& path)
+{
+    Log::WriteInfo(QStringLiteral("Zapisywanie sesji"), ProductName(), kExportPlace, __LINE__);
+    Q5Settings tree;
+    bool screensSaved = false;
+    const bool written = WriteWithPanelFolder(
+        path, kExportPlace,
+        [&](const QString& panelFolder) {
+            screensSaved = SaveDesktopToQ5Format(panelFolder, tree[DesktopFormat::kDesktopNode.toStdString()]);
+            m_modules.SerialiseModulesStatesToQ5Format(tree);
+        },
+        [&] { return tree.SaveToFile(path, DesktopFormat::kSessionRoot.toUtf8().constData()); });
+    return written && screensSaved;
+}
+
+bool DesktopSession::SaveLastSession()
+{
+    if (!m_host.IsSessionLoaded())
+    {
+        Log::WriteWarning(QStringLiteral("Nie zapisano sesji: ostatnia sesja nie została wczytana, a zapis zastąpiłby ją."),
+                          ProductName(), kSaveSessionPlace, __LINE__);
+        return false;
+    }
+    return SaveCurrentSession(GetLastSessionPath());
+}
+
+bool DesktopSession::LoadSession(const QString& path)
+{
+    const bool wasLoaded = m_host.IsSessionLoaded();
+    // While the screens are replaced, module windows do not follow activation; a hand-over
+    // loads into a running session and keeps it.
+    if (!m_host.IsHandOverInProgress())
+        m_host.SetSessionLoaded(false);
+    SessionStateReader reader;
+    if (!QFileInfo::exists(path))
+    {
+        Log::WriteWarning(QStringLiteral("Nie znaleziono pliku pulpitu %1").arg(path), ProductName(), kLoadPlace, __LINE__);
+        m_host.SetSessionLoaded(wasLoaded);
+        return false;
+    }
+    if (!reader.Load(path))
+    {
+        Log::WriteError(QStringLiteral("Nie wczytano pulpitu %1: plik jest uszkodzony albo nie jest plikiem pulpitu.").arg(path),
+                        ProductName(), kLoadPlace, __LINE__);
+        m_host.SetSessionLoaded(wasLoaded);
+        return false;
+    }
+    if (m_host.HasPanelArea())
+    {
+        m_modules.BeginDesktopLoad();
+        m_host.CloseAllPanels();
+        m_modules.UnserialiseModulesStates(reader.GetConsumersNode(), reader.GetModulesStatesNode());
+        if (!OpenDesktop(path, reader.GetDesktopNode()))
+            m_host.CreateNewPanel();
+        m_modules.PostUnserialiseModulesStates(reader.GetConsumersNode(), reader.GetModulesStatesNode(),
+                                               m_host.GetActiveView());
+        m_modules.EndDesktopLoad();
+    }
+    m_host.SetSessionLoaded(true);
+    m_modules.AfterDesktopLoaded();
+    return true;
+}
+
+bool DesktopSession::OpenDesktop(const QString& path, const Settings& node)
+{
+    const QString panelFolder = PanelFolder::Of(path);
+    if (!node.IsValid() || panelFolder.isEmpty())
+        return false;
+    const std::size_t limit = static_cast<std::size_t>(std::max(1, m_host.GetScreensLimit()));
+    std::vector<QWidget*> opened;
+    QWidget* active = nullptr;
+    ConstSettingsIterator entries = node.IteratorUnnamed(1);
+    while (entries.Iterate())
+    {
+        const Settings& entry = entries.Node();
+        const QString name = entry[DesktopFormat::kPanelName].ToString();
+        if (!SafeFileName::IsSafeStem(name))
+        {
+            Log::WriteWarning(QStringLiteral("Pominięto panel \"%1\" pulpitu %2: nazwa nie może być nazwą pliku.").arg(name, path),
+                              ProductName(), kOpenPlace, __LINE__);
+            continue;
+        }
+        if (opened.size() >= limit)
+        {
+            Log::WriteWarning(QStringLiteral("Pominięto panel \"%1\" pulpitu %2: program nie otwiera więcej ekranów niż %3.")
+                                  .arg(name, path)
+                                  .arg(limit),
+                              ProductName(), kOpenPlace, __LINE__);
+            continue;
+        }
+        const QString caption = entry[DesktopFormat::kCaption].ToString();
+        QWidget* view = entry[DesktopFormat::kVersInfo].ToString() == QLatin1String("1")
+                            ? m_host.OpenVersionInfoPanel()
+                            : m_host.OpenPanel(caption.isEmpty() ? name : caption);
+        if (!view)
+            continue;
+        if (entry[DesktopFormat::kActive].ToBool())
+            active = view;
+        PanelStateFiles::RestorePanel(view, PanelFile(panelFolder, name, DesktopFormat::kDesktopExtension), m_modules);
+        m_host.FitModuleWindows(view);
+        opened.push_back(view);
+    }
+    m_host.ShowPanels(opened, active);
+    if (node.Exists(DesktopFormat::kShowHideRibbon))
+        m_host.SetRibbonMinimized(node[DesktopFormat::kShowHideRibbon].ToInt() != 0);
+    return !opened.empty();
+}
+
+void DesktopSession::LoadLastSession()
+{
+    if (m_host.IsSessionLoaded())
+        return;
+    if (LoadSession(GetLastSessionPath()))
+        return;
+    if (m_host.GetScreens().empty())
+        m_host.CreateNewPanel();
+    m_modules.NotifySessionLoaded(m_host.GetActiveView());
+    // The empty screen is the session: windows follow activation from now on.
+    m_host.SetSessionLoaded(true);
+}
+
+bool DesktopSession::SaveDesktop(const QString& panelFolder, Settings& node)
+{
+    const std::vector<IDesktopHost::Screen> screens = ScreensWithPanels(kSaveDesktopPlace);
+    if (screens.empty())
+        return false;
+    const auto panels = DesktopScreenSelection::Select(screens, m_host.GetActiveView(), m_host.GetScreensLimit(),
+                                                       DesktopScreenSelection::Format::Native);
+    for (const DesktopScreenSelection::Panel& panel : panels)
+    {
+        const QString file = PanelFile(panelFolder, panel.name, DesktopFormat::kDesktopExtension);
+        if (!PanelStateFiles::SavePanel(file, m_host.GetModuleWindows(panel.view), false))
+        {
+            Log::WriteError(QStringLiteral("Nie udało się zapisać panelu"), ProductName(), kSaveDesktopPlace, __LINE__);
+            continue;
+        }
+        Settings& entry = node.AddUnnamed();
+        entry[DesktopFormat::kPanelName] = panel.name;
+        entry[DesktopFormat::kActive] = panel.active;
+        if (panel.versionInfo)
+            entry[DesktopFormat::kVersInfo] = QStringLiteral("1");
+        if (panel.caption != panel.name)
+            entry[DesktopFormat::kCaption] = panel.caption;
+    }
+    if (const std::optional<bool> minimized = m_host.IsRibbonMinimized())
+        node[DesktopFormat::kShowHideRibbon] = static_cast<std::int32_t>(*minimized ? 1 : 0);
+    return true;
+}
+
+bool DesktopSession::SaveDesktopToQ5Format(const QString& panelFolder, Q5Settings& node)
+{
+    const std::vector<IDesktopHost::Screen> screens = ScreensWithPanels(kExportDesktopPlace);
+    if (screens.empty())
+        return false;
+    const auto panels = DesktopScreenSelection::Select(screens, m_host.GetActiveView(), m_host.GetScreensLimit(),
+                                                       DesktopScreenSelection::Format::Q5);
+    for (const DesktopScreenSelection::Panel& panel : panels)
+    {
+        const QString file = PanelFile(panelFolder, panel.name, DesktopFormat::kQ5PanelExtension);
+        if (!PanelStateFiles::SavePanelToQ5Format(file, m_host.GetModuleWindows(panel.view), m_modules))
+        {
+            Log::WriteError(QStringLiteral("Nie udało się zapisać panelu"), ProductName(), kExportDesktopPlace, __LINE__);
+            continue;
+        }
+        Q5Settings& entry = node.AddUnnamed();
+        entry[DesktopFormat::kPanelName.toStdString()] = panel.name;
+        entry[DesktopFormat::kActive.toStdString()] = panel.active;
+    }
+    return true;
+}
+
+bool DesktopSession::WriteWithPanelFolder(const QString& path, const QString& place,
+                                          const std::function<void(const QString& panelFolder)>& writePanels,
+                                          const std::function<bool()>& writeFile)
+{
+    StagedPanelFolder folder(PanelFolder::Of(path));
+    if (!folder.Prepare())
+    {
+        const QString text = QStringLiteral("Nie zapisano pulpitu %1: %2.").arg(QDir::toNativeSeparators(path), folder.ErrorText());
+        Log::WriteError(text, ProductName(), place, __LINE__);
+        m_host.ShowError(text);
+        return false;
+    }
+    writePanels(folder.StagingPath());
+    if (!folder.Swap())
+    {
+        Log::WriteError(QStringLiteral("Nie zapisano pulpitu %1: %2").arg(path, folder.ErrorText()), ProductName(), place,
+                        __LINE__);
+        return false;
+    }
+    if (writeFile())
+        return true;
+    // The file keeps its earlier content, so its earlier panels go back beside it.
+    if (!folder.Rollback())
+        Log::WriteError(QStringLiteral("Nie przywrócono poprzednich paneli pulpitu %1: %2").arg(path, folder.ErrorText()),
+                        ProductName(), place, __LINE__);
+    return false;
+}
+
+std::vector<IDesktopHost::Screen> DesktopSession::ScreensWithPanels(const QString& place) const
+{
+    std::vector<IDesktopHost::Screen> screens;
+    for (const IDesktopHost::Screen& screen : m_host.GetScreens())
+    {
+        if (screen.view)
+            screens.push_back(screen);
+        else
+            Log::WriteError(QStringLiteral("Nie znaleziono panelu"), ProductName(), place, __LINE__);
+    }
+    return screens;
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The desktop and session files of the main frame: saving the screens with their module
+// windows and the modules' states into a ".q4s" desktop (or the session "LastSession.q4s"),
+// exporting them in the next-generation format, and loading a desktop of either layout in
+// place of the screens. The frame drives it through IDesktopHost, the modules are reached
+// through IDesktopModules. Main thread only.
+//
+// Saving never loses what was saved before: the panel folder beside the file is written anew
+// aside and swapped in (StagedPanelFolder), a folder that desktop saves do not make is never
+// replaced, and every file is written atomically. A load that fails leaves the screens and
+// the session-loaded flag as they were.
+
+#include "workspace/engine/IDesktopHost.h"
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class IDesktopModules;
+class Q5Settings;
+class Settings;
+
+class DesktopSession
+{
+public:
+    DesktopSession(IDesktopHost& host, IDesktopModules& modules, QString appDataFolder);
+
+    // "LastSession.q4s" in the application-data folder.
+    QString GetLastSessionPath() const;
+
+    // Writes the desktop file with its panel folder. True when the file was written with at
+    // least one screen; with no screen it is written all the same, empty. A panel folder that
+    // holds things desktop saves do not make is left alone: nothing is written, the user is told.
+    bool SaveCurrentSession(const QString& path);
+    // The export in the next-generation format, under the same rules.
+    bool SaveDesktopToQ5Format(const QString& path);
+    // Saves the session, unless it has not been loaded in this run: an empty desktop must not
+    // take the place of the last session that was never restored.
+    bool SaveLastSession();
+
+    // Replaces the screens by the desktop in the file. A missing or unreadable file changes
+    // nothing (the screens and the session-loaded flag stay) and is logged.
+    bool LoadSession(const QString& path);
+    // Opens the screens the desktop node lists; true when at least one opened.
+    bool OpenDesktop(const QString& path, const Settings& node);
+    // At start: the last session, unless a session is loaded already; when it cannot be loaded
+    // and no screen exists, one empty screen. Either way the session counts as loaded after.
+    void LoadLastSession();
+
+private:
+    bool SaveDesktop(const QString& panelFolder, Settings& node);
+    bool SaveDesktopToQ5Format(const QString& panelFolder, Q5Settings& node);
+    bool WriteWithPanelFolder(const QString& path, const QString& place,
+                              const std::function<void(const QString& panelFolder)>& writePanels,
+                              const std::function<bool()>& writeFile);
+    // The screens that hold a panel; the others are logged.
+    std::vector<IDesktopHost::Screen> ScreensWithPanels(const QString& place) const;
+
+    IDesktopHost& m_host;
+    IDesktopModules& m_modules;
+    const QString m_appDataFolder;
+};
