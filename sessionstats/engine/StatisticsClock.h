@@ -21,7 +21,7 @@ public:
 
     // Milliseconds from an arbitrary start; wraps after about 49 days.
     virtual std::uint32_t TickCount() const;
-    // The moment now, in whatever time spec is cheapest to take (the system's is UTC): the
+    // The moment now, in whatever time representation is cheapest to take (the system's is UTC): the
     // provider's thread stamps every delivery with it, and the worker makes it local.
     virtual QDateTime Now() const;
 };
