@@ -18,3 +18,13 @@ std::unique_ptr<RibbonControl> RibbonControlFactory::Create(int type, std::uint3
         return std::make_unique<RibbonControl>(type, id);
     }
 }
+
+std::unique_ptr<RibbonControl> RibbonControlFactory::CreateCaptioned(int type, std::uint32_t id, const QString& caption)
+{
+    std::unique_ptr<RibbonControl> control = Create(type, id);
+    if (caption.isEmpty())
+        control->LoadStrings();
+    else
+        control->SetCaption(caption);
+    return control;
+}

@@ -9,4 +9,6 @@
 namespace RibbonControlFactory
 {
 std::unique_ptr<RibbonControl> Create(int type, std::uint32_t id);
+// The control with the caption given, or with the id's texts from the string table when empty.
+std::unique_ptr<RibbonControl> CreateCaptioned(int type, std::uint32_t id, const QString& caption);
 }

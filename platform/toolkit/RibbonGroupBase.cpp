@@ -29,12 +29,7 @@ void RibbonGroupBase::SetVisible(bool visible)
 
 RibbonControl* RibbonGroupBase::Add(int type, std::uint32_t id, const QString& caption)
 {
-    std::unique_ptr<RibbonControl> control = RibbonControlFactory::Create(type, id);
-    if (caption.isEmpty())
-        control->LoadStrings();
-    else
-        control->SetCaption(caption);
-    return Add(std::move(control), id);
+    return Add(RibbonControlFactory::CreateCaptioned(type, id, caption), id);
 }
 
 RibbonControl* RibbonGroupBase::Add(std::unique_ptr<RibbonControl> control, std::uint32_t id)

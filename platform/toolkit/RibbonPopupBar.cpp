@@ -11,12 +11,7 @@ RibbonPopupBar::~RibbonPopupBar() = default;
 
 RibbonControl* RibbonPopupBar::Add(int type, std::uint32_t id, const QString& caption)
 {
-    std::unique_ptr<RibbonControl> control = RibbonControlFactory::Create(type, id);
-    if (caption.isEmpty())
-        control->LoadStrings();
-    else
-        control->SetCaption(caption);
-    return Add(std::move(control), id);
+    return Add(RibbonControlFactory::CreateCaptioned(type, id, caption), id);
 }
 
 RibbonControl* RibbonPopupBar::Add(std::unique_ptr<RibbonControl> control, std::uint32_t id)
