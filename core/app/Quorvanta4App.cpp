@@ -277,7 +277,7 @@ bool Quorvanta4App::HandleRunAssocFileCopyData(std::uint32_t messageId, const QB
     return opened;
 }
 
-bool Quorvanta4App::IsHandOverInProgress()
+bool Quorvanta4App::IsHandOverInProgress() const
 {
     return g_handOver.inProgress;
 }

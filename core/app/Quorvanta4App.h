@@ -77,7 +77,7 @@ public:
     // window file; false for a message of another install, a bad path, or a file not opened.
     bool HandleRunAssocFileCopyData(std::uint32_t messageId, const QByteArray& pathBytes);
     // True while a handed-over file is being opened.
-    static bool IsHandOverInProgress();
+    bool IsHandOverInProgress() const override;
 
     // The display styles at start and at the end; anew as ApplicationStylesIO says.
     void LoadApplicationStyles();

@@ -20,6 +20,10 @@ public:
     // The group with id 10.
     virtual std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() = 0;
     virtual void RemoveAlert(const QString& alertId) = 0;
+    // Before a desktop is loaded: no alerts, no arguments, nothing queued.
+    virtual void ClearAll() = 0;
+    // After a desktop is loaded: the alerts whose argument sources are gone; true when any went.
+    virtual bool RemoveIncompleteAlerts() = 0;
     // The alert definition dialog while it is shown; null otherwise. It follows the current
     // panel view.
     virtual QWidget* GetShownAlertDefinitionDlg() = 0;

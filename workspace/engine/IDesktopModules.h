@@ -28,11 +28,10 @@ public:
     virtual void PostUnserialiseModulesStates(const Settings& consumers, const Settings& modulesStates,
                                               QWidget* activeView) = 0;
 
-    // Before a loaded desktop replaces the screens: the alerts are emptied, the chart library's
-    // pending request is reset and module windows take their ids into account.
+    // Before a loaded desktop replaces the screens: the alerts are emptied and the chart
+    // library's pending request is reset.
     virtual void BeginDesktopLoad() = 0;
-    // After the screens opened: the quote tables learn the connected windows, and module
-    // windows stop taking their ids into account.
+    // After the screens opened: the quote tables learn the connected windows.
     virtual void EndDesktopLoad() = 0;
     // The desktop is the session now: the quote tables refresh and alerts that lost an
     // argument source go.

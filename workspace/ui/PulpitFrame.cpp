@@ -23,9 +23,13 @@
 #include "ribbon/controls/RibbonToolTipsManagement.h"
 #include "ribbon/themes/RibbonThemes.h"
 #include "ribbon/themes/ThemeManager.h"
+#include "workspace/engine/DesktopSession.h"
 #include "workspace/engine/ScreenshotFileName.h"
+#include "workspace/ui/FrameDesktopHost.h"
 #include "workspace/ui/FrameEscapeFilter.h"
 #include "workspace/ui/GuardedCall.h"
+#include "workspace/ui/MainWindowPlacement.h"
+#include "workspace/ui/MediatorDesktopModules.h"
 #include "workspace/ui/PanelDocTemplate.h"
 #include "workspace/ui/PanelFrame.h"
 #include "workspace/ui/PanelView.h"
@@ -71,11 +75,6 @@ std::uint32_t UpdateRibbonMessage()
 std::uint32_t RefreshNotifyButtonsMessage()
 {
     return RegisteredMessages::Register(kRefreshNotifyButtonsMessageName);
-}
-
-QString LastSessionPath()
-{
-    return QDir(AppPaths::AppDataFolder()).filePath(PulpitFrame::kLastSessionFileName);
 }
 }
 
@@ -264,20 +263,11 @@ void PulpitFrame::LoadLastSession()
 {
     if (m_sessionLoaded)
         return;
-    if (LoadSession(LastSessionPath()) != 1)
+    if (DesktopSession* desktop = GetDesktopSession())
+        desktop->LoadLastSession();
+    else
     {
-        PanelFrame* panel = m_panelTemplate->OpenNew(true);
-        if (panel)
-            SetPanelTitle(*panel);
-        IApplicationObject* application = GetApplication();
-        QWidget* activeView = application ? application->GetActivePanelView() : nullptr;
-        if (AppMediator* mediator = AppMediator::Instance())
-        {
-            mediator->GetConsumerManager()->NotifySessionLoaded(activeView);
-            for (IGenericModule* module : mediator->SessionModules())
-                module->OnSessionLoaded(activeView);
-        }
-        // The empty screen is the session: windows follow activation from now on.
+        OnNewScreen();
         SetSessionLoaded(true);
     }
     RedrawModuleWindows();
@@ -287,30 +277,52 @@ void PulpitFrame::LoadLastSession()
 
 int PulpitFrame::LoadSession(const QString& path)
 {
-    Log::WriteInfo(QStringLiteral("Nie wczytano pulpitu \"%1\": program nie odczytuje jeszcze plików pulpitu.").arg(path),
-                   ProductName(), QStringLiteral("PulpitFrame::LoadSession"), __LINE__);
-    return 0;
+    DesktopSession* desktop = GetDesktopSession();
+    return desktop && desktop->LoadSession(path) ? 1 : 0;
+}
+
+bool PulpitFrame::SaveLastSession()
+{
+    DesktopSession* desktop = GetDesktopSession();
+    return desktop && desktop->SaveLastSession();
 }
 
 bool PulpitFrame::SaveCurrentSession(const QString& path, bool)
 {
-    Log::WriteInfo(QStringLiteral("Nie zapisano sesji w \"%1\": program nie zapisuje jeszcze plików pulpitu.").arg(path),
-                   ProductName(), QStringLiteral("PulpitFrame::SaveCurrentSession"), __LINE__);
-    return false;
+    DesktopSession* desktop = GetDesktopSession();
+    return desktop && desktop->SaveCurrentSession(path);
+}
+
+bool PulpitFrame::SaveDesktopToQ5Format(const QString& path)
+{
+    DesktopSession* desktop = GetDesktopSession();
+    return desktop && desktop->SaveDesktopToQ5Format(path);
+}
+
+DesktopSession* PulpitFrame::GetDesktopSession()
+{
+    if (m_desktopSession)
+        return m_desktopSession.get();
+    AppMediator* mediator = AppMediator::Instance();
+    if (!mediator)
+    {
+        WriteFrameWarning(QStringLiteral("Pulpit nie jest dostępny: program działa bez pośrednika modułów."), "PulpitFrame::GetDesktopSession", __LINE__);
+        return nullptr;
+    }
+    m_desktopHost = std::make_unique<FrameDesktopHost>(*this);
+    m_desktopModules = std::make_unique<MediatorDesktopModules>(*mediator);
+    m_desktopSession = std::make_unique<DesktopSession>(*m_desktopHost, *m_desktopModules, AppPaths::AppDataFolder());
+    return m_desktopSession.get();
 }
 
 void PulpitFrame::SaveWindowPosition()
 {
-    Log::WriteInfo(QStringLiteral("Nie zapisano położenia okna głównego: program nie zapisuje go jeszcze."), ProductName(),
-                   QStringLiteral("PulpitFrame::SaveWindowPosition"), __LINE__);
+    MainWindowPlacement::Save(*this);
 }
 
 void PulpitFrame::RestoreWindowPosition()
 {
-    // No position is kept yet: the frame opens maximised, at a usable size where the desktop
-    // does not maximise windows.
-    resize(kDefaultWidth, kDefaultHeight);
-    showMaximized();
+    MainWindowPlacement::Restore(*this, QSize(kDefaultWidth, kDefaultHeight));
 }
 
 void PulpitFrame::SetSessionLoaded(bool loaded)
@@ -373,7 +385,7 @@ bool PulpitFrame::OnProviderEntry(std::uint32_t id)
     const ProviderMenuEntries::ConfigureResult result = m_systemMenus.GetProviderEntries().Configure(id, this);
     if (result == ProviderMenuEntries::ConfigureResult::Reload)
     {
-        SaveCurrentSession(LastSessionPath(), true);
+        SaveLastSession();
         SetSessionLoaded(false);
         LoadLastSession();
     }
@@ -670,7 +682,7 @@ void PulpitFrame::CleanResources(bool save)
         step([mediator] { mediator->StopPlugins(); });
     if (save)
     {
-        step([this] { SaveCurrentSession(LastSessionPath(), true); });
+        step([this] { SaveLastSession(); });
         step([this] { SaveWindowPosition(); });
     }
     if (mediator)
@@ -696,7 +708,7 @@ void PulpitFrame::OnCommitDataRequest()
     // keeps working and only its session is saved now.
     if (m_closing)
         return;
-    SaveCurrentSession(LastSessionPath(), true);
+    SaveLastSession();
     SaveWindowPosition();
 }
 

@@ -8,9 +8,8 @@
 // of the system menu, takes screenshots, and at its closing ends the plug-ins and releases the
 // modules in the program's order, once. It is abstract: the edition fills in the screens'
 // rules. Main thread only; other threads reach it by posting to its handle.
-//
-// The desktop and session files and the window position come later: until then the frame
-// starts every run with one empty screen and says in the log that it keeps no session.
+// Between runs it keeps its screens in the session "LastSession.q4s" and its place in
+// "MainWndPosition.state"; the user saves and opens desktops of the same form.
 
 #include "core/mediator/IMainFrame.h"
 #include "platform/toolkit/CommandBars.h"
@@ -33,6 +32,9 @@
 #include <vector>
 
 class AppMediator;
+class DesktopSession;
+class FrameDesktopHost;
+class MediatorDesktopModules;
 class IApplicationObject;
 class IStyleEditModeHandler;
 class PanelDocTemplate;
@@ -75,7 +77,6 @@ public:
         QString text;
     };
 
-    static inline const QString kLastSessionFileName = QStringLiteral("LastSession.q4s");
     static constexpr int kDefaultWidth = 1280;
     static constexpr int kDefaultHeight = 800;
     // Where ShowModuleWnd puts a window that lies wholly outside its panel.
@@ -93,7 +94,8 @@ public:
     // Hands the frame to the module libraries and restores the last session.
     void StartSession() override;
     void ActivateFrame() override;
-    // Loads a desktop file; 1 when loaded. Until the desktop files exist, none is (logged).
+    // Loads a desktop file in place of the screens; 1 when loaded. A file that cannot be
+    // loaded changes nothing (logged).
     int LoadSession(const QString& path) override;
     bool IsSessionLoaded() const override { return m_sessionLoaded; }
     ModuleWndBase* GetActiveModuleWnd() override;
@@ -142,10 +144,17 @@ public:
     // Takes the main menu (its "&File" popup is the ribbon's system menu), once.
     virtual void DetachMainMenu();
 
-    // The session. Desktop and session files come later: saving reports false (logged).
+    // The session: the last one restored at start (or one empty screen), saved at the end.
     void LoadLastSession();
+    // Not while the last session has not been restored in this run: an empty desktop must not
+    // take its place.
+    virtual bool SaveLastSession();
+    // The desktop, the modules' states included, into a ".q4s" file and its panel folder.
     virtual bool SaveCurrentSession(const QString& path, bool withModuleStates);
+    // The desktop in the next-generation format.
+    bool SaveDesktopToQ5Format(const QString& path);
     virtual void SaveWindowPosition();
+    // The saved place, brought onto a screen that is there; maximised without one.
     virtual void RestoreWindowPosition();
     // Tells the mediator too, which other threads ask.
     void SetSessionLoaded(bool loaded);
@@ -224,6 +233,8 @@ private:
     void OnItemActivated(PanelFrame* activated, PanelFrame* deactivated);
     void OnFocusChanged(QWidget* now);
     void UpdateEditedWindowLayout();
+    // Made on first use; null without the application mediator (logged).
+    DesktopSession* GetDesktopSession();
 
     std::shared_ptr<IRibbonTabsCreatorsFactory> m_tabsCreators;
     const CmdTargetMakers m_cmdTargetMakers;
@@ -245,4 +256,7 @@ private:
     FrameSystemMenus m_systemMenus;
     std::unique_ptr<PanelDocTemplate> m_panelTemplate;
     std::unique_ptr<QObject> m_escapeFilter;
+    std::unique_ptr<FrameDesktopHost> m_desktopHost;
+    std::unique_ptr<MediatorDesktopModules> m_desktopModules;
+    std::unique_ptr<DesktopSession> m_desktopSession;
 };

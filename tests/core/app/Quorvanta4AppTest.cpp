@@ -225,7 +225,7 @@ TEST_F(Quorvanta4AppTest, AHandedOverFileOpensAsADesktopFirstThenInItsModule)
 
     EXPECT_TRUE(app->HandleRunAssocFileCopyData(id, bytesOf(QStringLiteral("/d/wykres.q4c"))));
     EXPECT_EQ(TakePluginEvents(), (QStringList{QStringLiteral("Frame:ActivateFrame"), QStringLiteral("Chart:Open(/d/wykres.q4c)")}));
-    EXPECT_FALSE(Quorvanta4App::IsHandOverInProgress());
+    EXPECT_FALSE(app->IsHandOverInProgress());
 
     // With a panel view active the frame stays as it is.
     QWidget view;
@@ -238,7 +238,7 @@ TEST_F(Quorvanta4AppTest, AHandedOverFileOpensAsADesktopFirstThenInItsModule)
     EXPECT_FALSE(app->HandleRunAssocFileCopyData(0, bytesOf(QStringLiteral("/d/wykres.q4c"))));
     EXPECT_FALSE(app->HandleRunAssocFileCopyData(id, QByteArray("abc")));
     EXPECT_TRUE(TakePluginEvents().isEmpty());
-    EXPECT_FALSE(Quorvanta4App::IsHandOverInProgress());
+    EXPECT_FALSE(app->IsHandOverInProgress());
 }
 
 TEST_F(Quorvanta4AppTest, TheRunningInstanceTakesFilesFromLaterStartsThroughItsChannel)

@@ -299,6 +299,12 @@ public:
     std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() override { return group; }
     void RemoveAlert(const QString& alertId) override { Tell(QStringLiteral("AlertModule"), QStringLiteral("RemoveAlert(%1)").arg(alertId)); }
     QWidget* GetShownAlertDefinitionDlg() override { return definitionDialog; }
+    void ClearAll() override { Tell(QStringLiteral("AlertModule"), QStringLiteral("ClearAll")); }
+    bool RemoveIncompleteAlerts() override
+    {
+        Tell(QStringLiteral("AlertModule"), QStringLiteral("RemoveIncompleteAlerts"));
+        return false;
+    }
 
     QWidget* definitionDialog = nullptr;
 
@@ -392,6 +398,7 @@ public:
     void SetCurrentPanelView(QWidget* view) override { currentView = view; }
     CmdTarget& GetAppCmdTarget() override { return commands; }
     bool IsExtendedMode() const override { return extendedMode; }
+    bool IsHandOverInProgress() const override { return false; }
     void SetupCrashReporting(const QString& user, const QString& code) override
     {
         Tell(QStringLiteral("App"), QStringLiteral("SetupCrashReporting(%1,%2)").arg(user, code));

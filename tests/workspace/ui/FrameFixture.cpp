@@ -66,9 +66,9 @@ void TestFrame::BeforeCleanResources()
         throw std::runtime_error("sprzątanie nie powiodło się");
 }
 
-bool TestFrame::SaveCurrentSession(const QString& path, bool)
+bool TestFrame::SaveLastSession()
 {
-    Tell(QStringLiteral("Frame"), QStringLiteral("SaveCurrentSession(%1)").arg(QFileInfo(path).fileName()));
+    Tell(QStringLiteral("Frame"), QStringLiteral("SaveLastSession"));
     return true;
 }
 

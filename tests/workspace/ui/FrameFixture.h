@@ -50,6 +50,7 @@ public:
     void SetCurrentPanelView(QWidget* view) override { currentView = view; }
     CmdTarget& GetAppCmdTarget() override { return commands; }
     bool IsExtendedMode() const override { return false; }
+    bool IsHandOverInProgress() const override { return false; }
     void SetupCrashReporting(const QString&, const QString&) override {}
 
     QPointer<QWidget> activeView;
@@ -65,7 +66,7 @@ public:
     int GetScreensLimit() const override { return screensLimit; }
     bool CanCreate() override;
     void BeforeCleanResources() override;
-    bool SaveCurrentSession(const QString& path, bool) override;
+    bool SaveLastSession() override;
     void SaveWindowPosition() override { Tell(QStringLiteral("Frame"), QStringLiteral("SaveWindowPosition")); }
     void RestoreWindowPosition() override;
 

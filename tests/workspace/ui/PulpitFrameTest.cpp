@@ -84,7 +84,7 @@ TEST_F(PulpitFrameTest, TheFrameClosesInTheProgramsOrderOnceAndThenIgnoresEveryt
         QStringLiteral("Frame:BeforeCleanResources"),
         QStringLiteral("StyleEdit:Leave"),
         QStringLiteral("Testowy Dostawca:StopWork"),
-        QStringLiteral("Frame:SaveCurrentSession(LastSession.q4s)"),
+        QStringLiteral("Frame:SaveLastSession"),
         QStringLiteral("Frame:SaveWindowPosition"),
         QStringLiteral("Testowy Dostawca:ShutDown"),
         QStringLiteral("Cloud:ReleaseHttpThread"),
@@ -121,7 +121,7 @@ TEST_F(PulpitFrameTest, AClosingStepThatThrowsIsLoggedAndTheNextStepsStillRun)
     frame->close();
 
     const QStringList events = TakePluginEvents();
-    for (const QString& step : {QStringLiteral("StyleEdit:Leave"), QStringLiteral("Frame:SaveCurrentSession(LastSession.q4s)"),
+    for (const QString& step : {QStringLiteral("StyleEdit:Leave"), QStringLiteral("Frame:SaveLastSession"),
                                 QStringLiteral("Testowy Dostawca:ShutDown"), QStringLiteral("Cloud:ReleaseHttpThread")})
         EXPECT_TRUE(events.contains(step)) << step.toStdString();
     const QString log = folder.LogText();
@@ -246,7 +246,7 @@ TEST_F(PulpitFrameTest, AnEndingDesktopSessionSavesTheSessionAndTheProgramGoesOn
     MakeFrame();
     TakePluginEvents();
     frame->OnCommitDataRequest();
-    EXPECT_EQ(TakePluginEvents(), (QStringList{QStringLiteral("Frame:SaveCurrentSession(LastSession.q4s)"),
+    EXPECT_EQ(TakePluginEvents(), (QStringList{QStringLiteral("Frame:SaveLastSession"),
                                                QStringLiteral("Frame:SaveWindowPosition")}));
     EXPECT_FALSE(frame->IsClosing());
     EXPECT_TRUE(mediator->GetDefaultProvider()->IsRunning());
