@@ -2,10 +2,18 @@
 #include "core/mediator/AppMediator.h"
 #include "core/mediator/IMainFrame.h"
 #include "core/settingsui/GeneralSettingsDlg.h"
+#include "platform/ui/Document.h"
+#include "ribbon/QuorvantaRibbonBar.h"
+#include "ribbon/RibbonsFactory.h"
 #include "tests/app/ClassicAppFixture.h"
 #include "tests/support/ui/ScopedFakeDialogs.h"
+#include "workspace/ui/PanelFrame.h"
+#include "workspace/ui/PulpitFrame.h"
+#include "workspace/ui/TabClientWnd.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -17,6 +25,10 @@ class CmdTargetGeneralProcessorTest : public ClassicAppFixture
 protected:
     ScopedFakeDialogs dialogs;
     CmdTargetGeneralProcessor processor;
+
+    PulpitFrame& Frame() const { return dynamic_cast<PulpitFrame&>(*Mediator().GetMainFrame()); }
+    Document& ActiveScreen() const { return *Frame().GetTabClient()->GetActivePanel()->GetActiveDocument(); }
+    QString DesktopPath(const QString& name) const { return QDir(home.Path()).filePath(name); }
 };
 
 TEST_F(CmdTargetGeneralProcessorTest, OptionsShowTheDialogOverEveryRegisteredGroup)
@@ -47,5 +59,57 @@ TEST_F(CmdTargetGeneralProcessorTest, HelpAndUpdateGoThroughTheShellAndCloseEnds
     EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_CLOSE_APPLICATION));
     EXPECT_FALSE(window->isVisible());
     Exit(false);
+}
+
+TEST_F(CmdTargetGeneralProcessorTest, DesktopsAreSavedOpenedAndExportedThroughTheFileDialogs)
+{
+    ASSERT_TRUE(Start());
+    ActiveScreen().SetTitle(QStringLiteral("Poranek"));
+    dialogs.FileDialog().SetAnswer(DesktopPath(QStringLiteral("Rano.q4s")));
+    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_SAVE_DESKTOP));
+    EXPECT_TRUE(QFile::exists(DesktopPath(QStringLiteral("Rano.q4s"))));
+    EXPECT_EQ(dialogs.FileDialog().Requests().back().defaultExtension, QStringLiteral("q4s"));
+
+    ActiveScreen().SetTitle(QStringLiteral("Wieczór"));
+    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_OPEN_DESKTOP));
+    EXPECT_EQ(ActiveScreen().GetTitle(), QStringLiteral("Poranek"));
+    EXPECT_TRUE(dialogs.MessageBox().Boxes().empty());
+
+    // A file that is no desktop leaves the screens and tells the user.
+    QFile broken(DesktopPath(QStringLiteral("Zepsuty.q4s")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("nie pulpit");
+    broken.close();
+    dialogs.FileDialog().SetAnswer(broken.fileName());
+    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_OPEN_DESKTOP));
+    EXPECT_EQ(ActiveScreen().GetTitle(), QStringLiteral("Poranek"));
+    EXPECT_EQ(dialogs.MessageBox().Boxes().size(), 1u);
+
+    dialogs.FileDialog().SetAnswer(DesktopPath(QStringLiteral("Rano.q5")));
+    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_SAVE_DESKTOP_Q5));
+    EXPECT_EQ(dialogs.FileDialog().Requests().back().defaultExtension, QStringLiteral("q5"));
+    EXPECT_TRUE(QFile::exists(DesktopPath(QStringLiteral("Rano/Ekran.q5p"))));
+
+    // Cancelled: nothing is written.
+    dialogs.FileDialog().SetAnswer(std::nullopt);
+    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_SAVE_DESKTOP));
+    EXPECT_FALSE(QFile::exists(DesktopPath(QStringLiteral(".q4s"))));
+    Exit();
+}
+
+TEST_F(CmdTargetGeneralProcessorTest, TheRibbonIsMinimisedAndExpandedAndTheScreensKeepItAcrossARestart)
+{
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_RIBBON_MINIMIZE));
+    EXPECT_TRUE(Frame().GetRibbonsFactory()->GetRibbonBar()->IsRibbonMinimized());
+    ActiveScreen().SetTitle(QStringLiteral("Poranek"));
+    Exit();
+
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(ActiveScreen().GetTitle(), QStringLiteral("Poranek"));
+    EXPECT_TRUE(Frame().GetRibbonsFactory()->GetRibbonBar()->IsRibbonMinimized());
+    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_RIBBON_EXPAND));
+    EXPECT_FALSE(Frame().GetRibbonsFactory()->GetRibbonBar()->IsRibbonMinimized());
+    Exit();
 }
 }
