@@ -126,6 +126,7 @@ bool DesktopSession::LoadSession(const QString& path)
     }
     m_host.SetSessionLoaded(true);
     m_modules.AfterDesktopLoaded();
+    Log::WriteInfo(QStringLiteral("Wczytano pulpit %1").arg(path), ProductName(), kLoadPlace, __LINE__);
     return true;
 }
 
@@ -178,7 +179,11 @@ void DesktopSession::LoadLastSession()
 {
     if (m_host.IsSessionLoaded())
         return;
-    if (LoadSession(GetLastSessionPath()))
+    // The first run has no session yet: nothing to warn about.
+    if (!QFileInfo::exists(GetLastSessionPath()))
+        Log::WriteInfo(QStringLiteral("Brak zapisanej sesji: program zaczyna od pustego ekranu."), ProductName(), kLoadPlace,
+                       __LINE__);
+    else if (LoadSession(GetLastSessionPath()))
         return;
     if (m_host.GetScreens().empty())
         m_host.CreateNewPanel();
