@@ -123,11 +123,11 @@ void CmdTargetGeneralProcessor::OnOpenDesktop()
     QString path;
     if (!frame || !AppFileDialogs(ProductName()).ShowOpenDesktopFileDialog(path))
         return;
-    if (frame->LoadSession(path) != 1)
-        DialogServices::ShowMessageBox(
-            ProductName(),
-            QStringLiteral("Nie otwarto pulpitu \"%1\": plik jest uszkodzony albo nie jest plikiem pulpitu.").arg(QDir::toNativeSeparators(path)),
-            MB_OK | MB_ICONERROR);
+    if (frame->LoadSession(path) == 1)
+        return;
+    const QString text = QStringLiteral("Nie otwarto pulpitu \"%1\": plik jest uszkodzony albo nie jest plikiem pulpitu.")
+                             .arg(QDir::toNativeSeparators(path));
+    DialogServices::ShowMessageBox(ProductName(), text, MB_OK | MB_ICONERROR);
 }
 
 void CmdTargetGeneralProcessor::OnSaveDesktopToQ5Format()

@@ -306,7 +306,8 @@ DesktopSession* PulpitFrame::GetDesktopSession()
     AppMediator* mediator = AppMediator::Instance();
     if (!mediator)
     {
-        WriteFrameWarning(QStringLiteral("Pulpit nie jest dostępny: program działa bez pośrednika modułów."), "PulpitFrame::GetDesktopSession", __LINE__);
+        WriteFrameWarning(QStringLiteral("Pulpit nie jest dostępny: program działa bez pośrednika modułów."),
+                          "PulpitFrame::GetDesktopSession", __LINE__);
         return nullptr;
     }
     m_desktopHost = std::make_unique<FrameDesktopHost>(*this);
