@@ -85,15 +85,19 @@ TEST_F(CmdTargetGeneralProcessorTest, DesktopsAreSavedOpenedAndExportedThroughTh
     EXPECT_EQ(ActiveScreen().GetTitle(), QStringLiteral("Poranek"));
     EXPECT_EQ(dialogs.MessageBox().Boxes().size(), 1u);
 
-    dialogs.FileDialog().SetAnswer(DesktopPath(QStringLiteral("Rano.q5")));
+    dialogs.FileDialog().SetAnswer(DesktopPath(QStringLiteral("Eksport.q5")));
     EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_SAVE_DESKTOP_Q5));
     EXPECT_EQ(dialogs.FileDialog().Requests().back().defaultExtension, QStringLiteral("q5"));
-    EXPECT_TRUE(QFile::exists(DesktopPath(QStringLiteral("Rano/Ekran.q5p"))));
+    EXPECT_TRUE(QFile::exists(DesktopPath(QStringLiteral("Eksport/Ekran.q5p"))));
 
-    // Cancelled: nothing is written.
+    // Cancelled: the dialog was asked, and nothing is written.
+    const QStringList before = QDir(home.Path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const std::size_t asked = dialogs.FileDialog().Requests().size();
     dialogs.FileDialog().SetAnswer(std::nullopt);
     EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_SAVE_DESKTOP));
-    EXPECT_FALSE(QFile::exists(DesktopPath(QStringLiteral(".q4s"))));
+    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_SAVE_DESKTOP_Q5));
+    EXPECT_EQ(dialogs.FileDialog().Requests().size(), asked + 2);
+    EXPECT_EQ(QDir(home.Path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     Exit();
 }
 

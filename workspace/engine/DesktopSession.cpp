@@ -57,7 +57,7 @@ bool DesktopSession::SaveCurrentSession(const QString& path)
     Settings tree;
     bool screensSaved = false;
     const bool written = WriteWithPanelFolder(
-        path, kSaveSessionPlace,
+        path, DesktopFormat::kDesktopExtension, kSaveSessionPlace,
         [&](const QString& panelFolder) {
             screensSaved = SaveDesktop(panelFolder, tree[DesktopFormat::kDesktopNode]);
             m_modules.SerialiseModulesStates(tree);
@@ -72,7 +72,7 @@ bool DesktopSession::SaveDesktopToQ5Format(const QString& path)
     Q5Settings tree;
     bool screensSaved = false;
     const bool written = WriteWithPanelFolder(
-        path, kExportPlace,
+        path, DesktopFormat::kQ5PanelExtension, kExportPlace,
         [&](const QString& panelFolder) {
             screensSaved = SaveDesktopToQ5Format(panelFolder, tree[DesktopFormat::kDesktopNode.toStdString()]);
             m_modules.SerialiseModulesStatesToQ5Format(tree);
@@ -242,11 +242,11 @@ bool DesktopSession::SaveDesktopToQ5Format(const QString& panelFolder, Q5Setting
     return true;
 }
 
-bool DesktopSession::WriteWithPanelFolder(const QString& path, const QString& place,
+bool DesktopSession::WriteWithPanelFolder(const QString& path, const QString& panelExtension, const QString& place,
                                           const std::function<void(const QString& panelFolder)>& writePanels,
                                           const std::function<bool()>& writeFile)
 {
-    StagedPanelFolder folder(PanelFolder::Of(path));
+    StagedPanelFolder folder(PanelFolder::Of(path), panelExtension);
     if (!folder.Prepare())
     {
         const QString text = QStringLiteral("Nie zapisano pulpitu %1: %2.").arg(QDir::toNativeSeparators(path), folder.ErrorText());

@@ -51,7 +51,7 @@ public:
 private:
     bool SaveDesktop(const QString& panelFolder, Settings& node);
     bool SaveDesktopToQ5Format(const QString& panelFolder, Q5Settings& node);
-    bool WriteWithPanelFolder(const QString& path, const QString& place,
+    bool WriteWithPanelFolder(const QString& path, const QString& panelExtension, const QString& place,
                               const std::function<void(const QString& panelFolder)>& writePanels,
                               const std::function<bool()>& writeFile);
     // The screens that hold a panel; the others are logged.

@@ -37,7 +37,7 @@ QString PanelFolder::Of(const QString& filePath)
     return file.dir().filePath(file.completeBaseName());
 }
 
-bool PanelFolder::IsReplaceable(const QString& folder, QString* reason)
+bool PanelFolder::IsReplaceable(const QString& folder, const QString& panelExtension, QString* reason)
 {
     const QFileInfo info(folder);
     if (!info.exists() && !info.isSymLink())
@@ -52,7 +52,7 @@ bool PanelFolder::IsReplaceable(const QString& folder, QString* reason)
     std::set<QString> panelNames;
     for (const QFileInfo& entry : entries)
     {
-        if (IsPlainFile(entry) && IsPanelFile(entry.filePath()))
+        if (IsPlainFile(entry) && IsPanelFile(entry.filePath(), panelExtension))
         {
             panelFiles.insert(entry.fileName());
             panelNames.insert(entry.completeBaseName());
@@ -72,9 +72,9 @@ bool PanelFolder::IsReplaceable(const QString& folder, QString* reason)
     return true;
 }
 
-bool PanelFolder::IsPanelFile(const QString& path)
+bool PanelFolder::IsPanelFile(const QString& path, const QString& panelExtension)
 {
-    if (!path.endsWith(DesktopFormat::kDesktopExtension) && !path.endsWith(DesktopFormat::kQ5PanelExtension))
+    if (!path.endsWith(panelExtension))
         return false;
     Settings panel;
     return panel.LoadFromFile(path, DesktopFormat::kPanelRoot);

@@ -30,8 +30,9 @@ bool Exists(const QString& path)
 }
 }
 
-StagedPanelFolder::StagedPanelFolder(QString target)
+StagedPanelFolder::StagedPanelFolder(QString target, QString panelExtension)
     : m_target(std::move(target))
+    , m_panelExtension(std::move(panelExtension))
 {
 }
 
@@ -46,7 +47,7 @@ bool StagedPanelFolder::Prepare()
     if (m_target.isEmpty())
         return Fail(QStringLiteral("plik pulpitu musi mieć nazwę i rozszerzenie"));
     QString reason;
-    if (!PanelFolder::IsReplaceable(m_target, &reason))
+    if (!PanelFolder::IsReplaceable(m_target, m_panelExtension, &reason))
         return Fail(QStringLiteral("katalog paneli \"%1\" zawiera pliki, które nie należą do pulpitu (%2)")
                         .arg(QDir::toNativeSeparators(m_target), reason));
     m_staging = MakeEmptyFolderBeside(QStringLiteral("new"));

@@ -3,14 +3,15 @@
 // saved before: the new panel files are written into a fresh hidden folder beside it, which
 // then takes the old folder's place in one step; the old folder is kept aside until the
 // desktop file is written too, and put back when that fails. Only a folder that desktop saves
-// make is ever replaced (see PanelFolder).
+// of the same format make is ever replaced (see PanelFolder).
 
 #include <QString>
 
 class StagedPanelFolder
 {
 public:
-    explicit StagedPanelFolder(QString target);
+    // panelExtension: the panel files' extension of the desktop's format.
+    StagedPanelFolder(QString target, QString panelExtension);
     // Removes the folder written into when it was not put in place, and the replaced folder.
     ~StagedPanelFolder();
 
@@ -35,6 +36,7 @@ private:
     QString MakeEmptyFolderBeside(const QString& tag);
 
     QString m_target;
+    const QString m_panelExtension;
     QString m_staging;
     QString m_error;
     bool m_swapped = false;

@@ -100,6 +100,21 @@ TEST_F(DesktopExportTest, AFolderTheExportDidNotMakeIsLeftAlone)
     EXPECT_EQ(host.shownErrors.size(), 1);
 }
 
+TEST_F(DesktopExportTest, TheExportLeavesTheFolderOfANativeDesktopOfTheSameNameAndTheOtherWayRound)
+{
+    ASSERT_TRUE(session.SaveCurrentSession(Path(QStringLiteral("Rano.q4s"))));
+    const QStringList native = Tree(Path(QStringLiteral("Rano")));
+    EXPECT_FALSE(session.SaveDesktopToQ5Format(Path(QStringLiteral("Rano.q5"))));
+    EXPECT_EQ(Tree(Path(QStringLiteral("Rano"))), native);
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("Rano.q5"))));
+
+    ASSERT_TRUE(session.SaveDesktopToQ5Format(Path(QStringLiteral("Wieczór.q5"))));
+    const QStringList exported = Tree(Path(QStringLiteral("Wieczór")));
+    EXPECT_FALSE(session.SaveCurrentSession(Path(QStringLiteral("Wieczór.q4s"))));
+    EXPECT_EQ(Tree(Path(QStringLiteral("Wieczór"))), exported);
+    EXPECT_EQ(host.shownErrors.size(), 2);
+}
+
 TEST_F(DesktopExportTest, DefaultExtensionFollowsTheProductKind)
 {
     EXPECT_EQ(DesktopFormat::Q5DesktopExtension(1), QStringLiteral(".q5"));
