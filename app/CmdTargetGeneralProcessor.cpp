@@ -17,7 +17,6 @@
 #include "platform/ui/DialogServices.h"
 #include "platform/ui/MessageBoxFlags.h"
 #include "ribbon/QuorvantaRibbonBar.h"
-#include "ribbon/RibbonsFactory.h"
 #include "workspace/engine/DesktopFormat.h"
 #include "workspace/ui/PulpitFrame.h"
 
@@ -40,8 +39,7 @@ PulpitFrame* Frame()
 QuorvantaRibbonBar* Ribbon()
 {
     const PulpitFrame* frame = Frame();
-    const std::shared_ptr<RibbonsFactory> factory = frame ? frame->GetRibbonsFactory() : nullptr;
-    return factory ? factory->GetRibbonBar() : nullptr;
+    return frame ? frame->GetRibbonBar() : nullptr;
 }
 }
 

@@ -65,17 +65,15 @@ std::vector<IDesktopHost::ModuleWindow> FrameDesktopHost::GetModuleWindows(QWidg
 
 std::optional<bool> FrameDesktopHost::IsRibbonMinimized() const
 {
-    const std::shared_ptr<RibbonsFactory> factory = m_frame.GetRibbonsFactory();
-    if (!factory)
+    if (!m_frame.GetRibbonsFactory())
         return std::nullopt;
-    const QuorvantaRibbonBar* ribbon = factory->GetRibbonBar();
+    const QuorvantaRibbonBar* ribbon = m_frame.GetRibbonBar();
     return ribbon == nullptr || ribbon->IsRibbonMinimized();
 }
 
 void FrameDesktopHost::SetRibbonMinimized(bool minimized)
 {
-    const std::shared_ptr<RibbonsFactory> factory = m_frame.GetRibbonsFactory();
-    if (QuorvantaRibbonBar* ribbon = factory ? factory->GetRibbonBar() : nullptr)
+    if (QuorvantaRibbonBar* ribbon = m_frame.GetRibbonBar())
         ribbon->SetRibbonMinimized(minimized);
 }
 

@@ -271,7 +271,7 @@ void PulpitFrame::LoadLastSession()
         SetSessionLoaded(true);
     }
     RedrawModuleWindows();
-    if (QuorvantaRibbonBar* ribbon = m_ribbonsFactory ? m_ribbonsFactory->GetRibbonBar() : nullptr)
+    if (QuorvantaRibbonBar* ribbon = GetRibbonBar())
         ribbon->SetCurrentTab(ribbon->GetSelectedTab());
 }
 
@@ -578,19 +578,19 @@ void PulpitFrame::SetMainSystemMenu()
     std::vector<ProviderBase*> providers;
     if (AppMediator* mediator = AppMediator::Instance())
         mediator->GetProviders(providers);
-    if (QuorvantaRibbonBar* ribbon = m_ribbonsFactory ? m_ribbonsFactory->GetRibbonBar() : nullptr)
+    if (QuorvantaRibbonBar* ribbon = GetRibbonBar())
         ribbon->SetSystemMenu(m_systemMenus.BuildMainSystemMenu(providers));
 }
 
 void PulpitFrame::SetStyleEditSystemMenu()
 {
-    if (QuorvantaRibbonBar* ribbon = m_ribbonsFactory ? m_ribbonsFactory->GetRibbonBar() : nullptr)
+    if (QuorvantaRibbonBar* ribbon = GetRibbonBar())
         ribbon->SetSystemMenu(m_systemMenus.GetStyleEditSystemMenu());
 }
 
 void PulpitFrame::CloseRibbonPopups()
 {
-    if (QuorvantaRibbonBar* ribbon = m_ribbonsFactory ? m_ribbonsFactory->GetRibbonBar() : nullptr)
+    if (QuorvantaRibbonBar* ribbon = GetRibbonBar())
         ribbon->ClosePopups();
 }
 
@@ -732,6 +732,11 @@ void PulpitFrame::UpdateEditedWindowLayout()
         handler->UpdateEditedWindowLayout();
 }
 
+QuorvantaRibbonBar* PulpitFrame::GetRibbonBar() const
+{
+    return m_ribbonsFactory ? m_ribbonsFactory->GetRibbonBar() : nullptr;
+}
+
 // Screens
 
 std::vector<PanelFrame*> PulpitFrame::GetPanels() const
@@ -837,7 +842,7 @@ void PulpitFrame::ShowModuleWnd(ModuleWndBase& window)
 void PulpitFrame::EnterPrintMode(const QSize& dialogMinimalSize)
 {
     m_printMode = true;
-    if (QuorvantaRibbonBar* ribbon = m_ribbonsFactory ? m_ribbonsFactory->GetRibbonBar() : nullptr)
+    if (QuorvantaRibbonBar* ribbon = GetRibbonBar())
         ribbon->SetLocked(true);
     IApplicationObject* application = GetApplication();
     QWidget* view = application ? application->GetCurrentPanelView() : nullptr;
@@ -858,7 +863,7 @@ void PulpitFrame::EnterPrintMode(const QSize& dialogMinimalSize)
 void PulpitFrame::LeavePrintMode()
 {
     m_printMode = false;
-    if (QuorvantaRibbonBar* ribbon = m_ribbonsFactory ? m_ribbonsFactory->GetRibbonBar() : nullptr)
+    if (QuorvantaRibbonBar* ribbon = GetRibbonBar())
         ribbon->SetLocked(false);
     IApplicationObject* application = GetApplication();
     if (QWidget* view = application ? application->GetCurrentPanelView() : nullptr)

@@ -40,6 +40,7 @@ class IStyleEditModeHandler;
 class PanelDocTemplate;
 class PanelFrame;
 class PanelView;
+class QuorvantaRibbonBar;
 class QuorvantaStatusBar;
 struct RibbonCreateControlRequest;
 class RibbonsFactory;
@@ -203,6 +204,8 @@ public:
     QSize GetPrintMinimumSize() const { return m_printMinimumSize; }
 
     std::shared_ptr<RibbonsFactory> GetRibbonsFactory() const { return m_ribbonsFactory; }
+    // Null before the ribbon is made or without one.
+    QuorvantaRibbonBar* GetRibbonBar() const;
     std::shared_ptr<RibbonToolTipsManagement> GetRibbonToolTipsManagement() const { return m_toolTips; }
     QuorvantaStatusBar* GetStatusBar() const { return m_statusBar.Get(); }
     const std::vector<std::shared_ptr<CmdTarget>>& GetCmdTargets() const { return m_cmdTargets; }
