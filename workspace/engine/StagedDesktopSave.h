@@ -1,44 +1,84 @@
 #pragma once
-// Replaces a desktop's panel folder so that a failed or broken-off save never loses the one
-// saved before: the new panel files are written into a fresh hidden folder beside it, which
-// then takes the old folder's place in one step; the old folder is kept aside until the
-// desktop file is written too, and put back when that fails. Only a folder that desktop saves
-// of the same format make is ever replaced (see PanelFolder).
+// A desktop save made one step: the panel files and the desktop file are written into a fresh
+// hidden folder beside the desktop (".<name>.new.XXXXXX"), then put in place by renames. A
+// note written into that folder before the first rename marks the save as committed: from then
+// on a restart that finds the folder finishes the renames (Recover), and without the note the
+// folder is only removed. So a save broken off at any moment leaves the earlier desktop or the
+// new one, never a mix of the two.
+//
+// Only what the save writes is replaced in the panel folder: the panel files and window folders
+// of the screens saved, and those of the screens the replaced desktop listed. Everything else
+// stays. An entry under such a name that is not what a desktop save makes (a damaged panel
+// file, the user's own file or folder) is moved aside under a backup name; a read-only panel
+// file keeps its screen as it was. Both are logged.
 
 #include <QString>
+#include <QStringList>
 
-class StagedPanelFolder
+#include <functional>
+#include <vector>
+
+class StagedDesktopSave
 {
 public:
     // panelExtension: the panel files' extension of the desktop's format.
-    StagedPanelFolder(QString target, QString panelExtension);
-    // Removes the folder written into when it was not put in place, and the replaced folder.
-    ~StagedPanelFolder();
+    StagedDesktopSave(QString desktopPath, QString panelExtension);
+    // Removes the hidden folder of a save that was not committed.
+    ~StagedDesktopSave();
 
-    StagedPanelFolder(const StagedPanelFolder&) = delete;
-    StagedPanelFolder& operator=(const StagedPanelFolder&) = delete;
+    StagedDesktopSave(const StagedDesktopSave&) = delete;
+    StagedDesktopSave& operator=(const StagedDesktopSave&) = delete;
 
-    // Checks that the target may be replaced and makes the empty folder to write into; false
-    // with ErrorText when either fails.
+    // Makes the hidden folder; false with ErrorText when the desktop's name leaves no panel
+    // folder, when something other than a plain folder stands under the panel folder's name, or
+    // when the hidden folder cannot be made.
     bool Prepare();
-    const QString& StagingPath() const { return m_staging; }
-    // Puts the written folder in the target's place; false (nothing changed) when it cannot.
-    bool Swap();
-    // Puts the replaced folder back in place after a swap; false when it cannot, and the
-    // replaced folder is then left beside the target under its hidden name.
-    bool Rollback();
+    // Where the panel files and their window folders are written, and the desktop file.
+    QString PanelsPath() const;
+    QString DesktopFilePath() const;
+    // Puts the written desktop in place; false with ErrorText (and nothing changed) when the
+    // desktop file is not one the program may replace or a rename fails.
+    bool Commit();
     const QString& ErrorText() const { return m_error; }
+    // What was moved aside, as "name → backup name", for the user to be told.
+    const QStringList& MovedAside() const { return m_movedAside; }
+
+    // Finishes a committed save of the desktop (or of another of the same name in its folder)
+    // that was broken off, and removes the hidden folders of saves that were not committed.
+    static void Recover(const QString& desktopPath);
+
+    // Called before each rename of a commit with the number of renames done: tests end the
+    // process there, as a crash or a kill would.
+    static void SetRenameHook(std::function<void(int done)> hook);
 
 private:
-    bool Fail(const QString& text);
-    bool Exchange(const QString& first, const QString& second);
-    bool Rename(const QString& from, const QString& to);
-    QString MakeEmptyFolderBeside(const QString& tag);
+    struct Move
+    {
+        QString from;
+        QString to;
+    };
 
-    QString m_target;
+    bool Fail(const QString& text);
+    bool MayReplaceDesktopFile(QStringList& listedPanels);
+    void LeaveReadOnlyPanels();
+    bool MoveForeignEntriesAside();
+    QStringList EntriesToRetire(const QStringList& listedPanels) const;
+    bool IsOwnEntry(const QString& path) const;
+    bool WriteNote(const QStringList& retired);
+    void Undo(const std::vector<Move>& moves);
+
+    // The renames of a committed save, each skipped when done already, so that a restart can
+    // run them again; the done ones are appended to moves.
+    static bool Finish(const QString& staging, const QString& desktopPath, const QStringList& retired,
+                       std::vector<Move>& moves, QString& error);
+
+    const QString m_desktopPath;
+    const QString m_panelFolder;
     const QString m_panelExtension;
     QString m_staging;
     QString m_error;
-    bool m_swapped = false;
-    bool m_replaced = false;
+    QStringList m_movedAside;
+    // Panels whose read-only file stays, with its window folder.
+    QStringList m_leftPanels;
+    bool m_committed = false;
 };
