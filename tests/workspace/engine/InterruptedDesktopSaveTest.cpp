@@ -7,6 +7,24 @@
 
 #include <functional>
 
+namespace
+{
+// One run of the program: its frame and modules.
+struct Program
+{
+    Program()
+    {
+        states.Add(tables);
+        states.Add(charts);
+    }
+
+    FakeDesktopHost frame;
+    FakeModule tables{frame, QStringLiteral("TableModule"), QStringLiteral(".q4sTB")};
+    FakeModule charts{frame, QStringLiteral("ChartModule"), QStringLiteral(".q4sCH")};
+    FakeDesktopModules states;
+};
+}
+
 // A save killed at any moment: the program is a child process that ends at once, with no
 // clean-up, at the point the test chooses; the next start must find the earlier desktop or
 // the new one, whole, and no hidden folder of the save left behind.
@@ -18,21 +36,16 @@ protected:
     // The session of one screen with a table, and a chart only in the earlier one.
     void SaveSession(const QString& state, bool withChart)
     {
-        FakeDesktopHost frame;
-        FakeModule tables{frame, QStringLiteral("TableModule"), QStringLiteral(".q4sTB")};
-        FakeModule charts{frame, QStringLiteral("ChartModule"), QStringLiteral(".q4sCH")};
-        FakeDesktopModules states;
-        states.Add(tables);
-        states.Add(charts);
-        FakeScreen& screen = frame.AddScreen(QStringLiteral("Notowania"));
-        frame.AddWindow(screen, &tables, QStringLiteral("Tabela"), state);
+        Program run;
+        FakeScreen& screen = run.frame.AddScreen(QStringLiteral("Notowania"));
+        run.frame.AddWindow(screen, &run.tables, QStringLiteral("Tabela"), state);
         if (withChart)
-            frame.AddWindow(screen, &charts, QStringLiteral("Wykres"), state);
-        frame.Activate(screen);
-        frame.sessionLoaded = true;
+            run.frame.AddWindow(screen, &run.charts, QStringLiteral("Wykres"), state);
+        run.frame.Activate(screen);
+        run.frame.sessionLoaded = true;
         if (killWhileWindowsAreWritten)
-            tables.beforeSave = [](const QString&) { ::_exit(3); };
-        DesktopSession(frame, states, AppData()).SaveLastSession();
+            run.tables.beforeSave = [](const QString&) { ::_exit(3); };
+        DesktopSession(run.frame, run.states, AppData()).SaveLastSession();
     }
 
     // Saves the new session in a child process that ends before the rename numbered stopAt of
@@ -56,19 +69,15 @@ protected:
 
     QStringList HiddenFolders() const
     {
-        return QDir(AppData()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot).filter(QStringLiteral(".LastSession."));
+        const QStringList folders = QDir(AppData()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+        return folders.filter(QStringLiteral(".LastSession."));
     }
 
     QStringList StartAndRestore()
     {
-        FakeDesktopHost frame;
-        FakeModule tables{frame, QStringLiteral("TableModule"), QStringLiteral(".q4sTB")};
-        FakeModule charts{frame, QStringLiteral("ChartModule"), QStringLiteral(".q4sCH")};
-        FakeDesktopModules states;
-        states.Add(tables);
-        states.Add(charts);
-        DesktopSession(frame, states, AppData()).LoadLastSession();
-        return frame.Contents();
+        Program run;
+        DesktopSession(run.frame, run.states, AppData()).LoadLastSession();
+        return run.frame.Contents();
     }
 
     bool killWhileWindowsAreWritten = false;
