@@ -171,6 +171,14 @@ bool Quorvanta4App::StartUp()
     if (!parser->OpenCommandLineFile(m_arguments, *m_mediator))
         return StartStopped(QStringLiteral("nie otwarto pliku z wiersza poleceń."), __LINE__);
     m_mainFrame->StartSession();
+    // Told once, where it does not stop the start: the log itself is on standard error now.
+    if (!Log::IsOpen())
+    {
+        const QString logPath = QDir(AppPaths::AppDataFolder()).filePath(Log::LogFileName());
+        m_mediator->ShowError(QString(), QStringLiteral("Nie można zapisywać dziennika programu w pliku %1. "
+                                                        "Wpisy dziennika trafiają na standardowe wyjście błędów.")
+                                             .arg(QDir::toNativeSeparators(logPath)));
+    }
     if (m_updateHandler)
         m_updateHandler->UpdateHidden();
     return true;

@@ -1,9 +1,9 @@
 #include "core/settings/ActualizeWndsTemplates.h"
 
 #include "core/settings/ModuleDefaultFiles.h"
-#include "core/settings/SettingsFileBackup.h"
 #include "platform/base/AppPaths.h"
 #include "platform/base/AtomicFile.h"
+#include "platform/base/FileBackup.h"
 #include "platform/base/Log.h"
 
 #include <QFile>
@@ -42,7 +42,7 @@ bool ActualizeWndsTemplates::RepairModuleTemplate(int moduleId)
     const QByteArray content = base.readAll();
 
     QString backupPath;
-    if (!SettingsFileBackup::KeepCopy(currentPath, backupPath))
+    if (!FileBackup::KeepCopy(currentPath, backupPath))
         return false;
     QString reason;
     if (!AtomicFile::Write(currentPath, content, &reason))

@@ -1,9 +1,9 @@
 #include "core/settings/GeneralSettingsGroupManagerBase.h"
 
 #include "core/settings/CompositeStateNodeValidator.h"
-#include "core/settings/SettingsFileBackup.h"
 #include "core/settings/SettingsFolders.h"
 #include "platform/base/AppPaths.h"
+#include "platform/base/FileBackup.h"
 #include "platform/base/Log.h"
 #include "platform/settings/Settings.h"
 
@@ -51,7 +51,7 @@ bool GeneralSettingsGroupManagerBase::SaveCurrentSettingsNode(const Settings& no
     if (QFileInfo::exists(path) && !ReadNode(path))
     {
         QString backupPath;
-        if (!SettingsFileBackup::KeepCopy(path, backupPath))
+        if (!FileBackup::KeepCopy(path, backupPath))
         {
             Log::WriteError(QStringLiteral("Nie zapisano ustawień grupy \"%1\": nieczytelny plik %2 zostałby utracony.")
                                 .arg(GetGroupName(), path),

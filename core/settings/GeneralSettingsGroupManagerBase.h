@@ -52,7 +52,7 @@ public:
     // validators. Never null.
     std::shared_ptr<Settings> LoadCurrentSettingsNode() const;
     // Writes the node as the current file. A current file that exists but cannot be read is
-    // first kept as a copy (SettingsFileBackup), and nothing is written when that fails.
+    // first kept as a copy (FileBackup), and nothing is written when that fails.
     bool SaveCurrentSettingsNode(const Settings& node) const;
 
 protected:

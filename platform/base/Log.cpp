@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <cxxabi.h>
 #include <deque>
@@ -49,6 +50,8 @@ struct LogState
     std::unique_ptr<QFile> logFile;
     std::array<std::unique_ptr<QFile>, LevelFileCount> levelFiles;
     std::deque<std::pair<LogLevel, QByteArray>> waiting;
+    // "Log.txt" could not be opened: entries go to standard error instead of waiting for it.
+    bool toStandardError = false;
 };
 
 // Never destroyed, so a thread that logs while the process ends never meets a dead lock object.
@@ -89,10 +92,16 @@ void CloseFiles(LogState& state)
     for (auto& file : state.levelFiles)
         file.reset();
     state.logFilePath.clear();
+    state.toStandardError = false;
 }
 
 void WriteLocked(LogState& state, LogLevel level, const QByteArray& entry)
 {
+    if (!state.logFile && state.toStandardError)
+    {
+        std::fwrite(entry.constData(), 1, static_cast<size_t>(entry.size()), stderr);
+        return;
+    }
     if (!state.logFile)
     {
         state.waiting.emplace_back(level, entry);
@@ -135,15 +144,26 @@ bool Log::Init(const QString& logFilePath)
     std::lock_guard guard(state.lock);
     CloseFiles(state);
     state.logFile = OpenForAppend(path);
-    if (!state.logFile)
-        return false;
-    state.logFilePath = path;
-    const bool levelFilesOpened = OpenLevelFiles(state);
+    bool opened = state.logFile != nullptr;
+    if (opened)
+    {
+        state.logFilePath = path;
+        opened = OpenLevelFiles(state);
+    }
+    else
+    {
+        state.toStandardError = true;
+        const QString text =
+            QStringLiteral("Nie można pisać do dziennika %1; wpisy trafiają na standardowe wyjście błędów.").arg(path);
+        state.waiting.emplace_back(LogLevel::Error, LogEntry::Make(LogLevel::Error, text, QString::fromUtf8(AppPaths::kProductName),
+                                                                   QStringLiteral("Log::Init"), __LINE__)
+                                                        .ToUtf8());
+    }
 
     auto waiting = std::exchange(state.waiting, {});
     for (const auto& [level, entry] : waiting)
         WriteLocked(state, level, entry);
-    return levelFilesOpened;
+    return opened;
 }
 
 void Log::Close()

@@ -7,9 +7,10 @@
 //
 // The log files are the one kind of file the program appends to instead of replacing whole.
 //
-// While the log is not open (before Init, after Close, or when Log.txt cannot be opened) entries
-// wait in memory, the last kMaxWaitingEntries of them, and are written by the next Init; so the
-// entries of start-up code that runs before Init are not lost.
+// While the log is not open (before Init, after Close) entries wait in memory, the last
+// kMaxWaitingEntries of them, and are written by the next Init; so the entries of start-up code
+// that runs before Init are not lost. When Init cannot open "Log.txt", the waiting entries and
+// every later one go to standard error until the log is opened or closed.
 
 #include "platform/base/LogEntry.h"
 
@@ -26,7 +27,8 @@ public:
     static QString LevelFileName(LogLevel level);
 
     // Opens "Log.txt" at the given path (the application-data folder's when empty) and the level
-    // files beside it, for appending; reopens when already open. False when any could not be opened.
+    // files beside it, for appending; reopens when already open. False when any could not be
+    // opened; IsOpen then tells whether "Log.txt" itself was.
     static bool Init(const QString& logFilePath = QString());
     static void Close();
     static bool IsOpen();

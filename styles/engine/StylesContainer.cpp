@@ -1,6 +1,7 @@
 #include "styles/engine/StylesContainer.h"
 
 #include "platform/base/AppPaths.h"
+#include "platform/base/FileBackup.h"
 #include "platform/base/Log.h"
 #include "platform/settings/Settings.h"
 #include "styles/engine/DefaultStyles.h"
@@ -294,7 +295,12 @@ bool StylesContainer::SaveStyles(const QString& folder, bool removeStale) const
         Settings tree;
         WriteStyleTree(*style, tree);
         const QString fileName = StyleFileName(style->GetGuid());
-        if (tree.SaveToFile(dir.filePath(fileName), kRootName))
+        const auto readable = [](const QString& path) {
+            Settings file;
+            return file.LoadFromFile(path, kRootName);
+        };
+        if (FileBackup::MayReplace(dir.filePath(fileName), readable, kModule, QStringLiteral("StylesContainer::SaveStyles")) &&
+            tree.SaveToFile(dir.filePath(fileName), kRootName))
         {
             written.insert(fileName);
             m_knownFiles.insert(QFileInfo(dir.filePath(fileName)).absoluteFilePath());

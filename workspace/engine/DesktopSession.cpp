@@ -11,7 +11,7 @@
 #include "workspace/engine/PanelStateFiles.h"
 #include "workspace/engine/SafeFileName.h"
 #include "workspace/engine/SessionStateReader.h"
-#include "workspace/engine/StagedPanelFolder.h"
+#include "workspace/engine/StagedDesktopSave.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -53,17 +53,7 @@ QString DesktopSession::GetLastSessionPath() const
 
 bool DesktopSession::SaveCurrentSession(const QString& path)
 {
-    Log::WriteInfo(QStringLiteral("Zapisywanie sesji"), ProductName(), kSaveSessionPlace, __LINE__);
-    Settings tree;
-    bool screensSaved = false;
-    const bool written = WriteWithPanelFolder(
-        path, DesktopFormat::kDesktopExtension, kSaveSessionPlace,
-        [&](const QString& panelFolder) {
-            screensSaved = SaveDesktop(panelFolder, tree[DesktopFormat::kDesktopNode]);
-            m_modules.SerialiseModulesStates(tree);
-        },
-        [&] { return tree.SaveToFile(path, DesktopFormat::kSessionRoot); });
-    return written && screensSaved;
+    return SaveSession(path, true);
 }
 
 bool DesktopSession::SaveDesktopToQ5Format(const QString& path)
@@ -72,12 +62,12 @@ bool DesktopSession::SaveDesktopToQ5Format(const QString& path)
     Q5Settings tree;
     bool screensSaved = false;
     const bool written = WriteWithPanelFolder(
-        path, DesktopFormat::kQ5PanelExtension, kExportPlace,
+        path, DesktopFormat::kQ5PanelExtension, kExportPlace, true,
         [&](const QString& panelFolder) {
             screensSaved = SaveDesktopToQ5Format(panelFolder, tree[DesktopFormat::kDesktopNode.toStdString()]);
             m_modules.SerialiseModulesStatesToQ5Format(tree);
         },
-        [&] { return tree.SaveToFile(path, DesktopFormat::kSessionRoot.toUtf8().constData()); });
+        [&](const QString& file) { return tree.SaveToFile(file, DesktopFormat::kSessionRoot.toUtf8().constData()); });
     return written && screensSaved;
 }
 
@@ -89,7 +79,8 @@ bool DesktopSession::SaveLastSession()
                           ProductName(), kSaveSessionPlace, __LINE__);
         return false;
     }
-    return SaveCurrentSession(GetLastSessionPath());
+    // The session is saved while the program closes: whatever happens is only logged.
+    return SaveSession(GetLastSessionPath(), false);
 }
 
 bool DesktopSession::LoadSession(const QString& path)
@@ -99,6 +90,7 @@ bool DesktopSession::LoadSession(const QString& path)
     // loads into a running session and keeps it.
     if (!m_host.IsHandOverInProgress())
         m_host.SetSessionLoaded(false);
+    StagedDesktopSave::Recover(path);
     SessionStateReader reader;
     if (!QFileInfo::exists(path))
     {
@@ -179,6 +171,7 @@ void DesktopSession::LoadLastSession()
 {
     if (m_host.IsSessionLoaded())
         return;
+    StagedDesktopSave::Recover(GetLastSessionPath());
     // The first run has no session yet: nothing to warn about.
     if (!QFileInfo::exists(GetLastSessionPath()))
         Log::WriteInfo(QStringLiteral("Brak zapisanej sesji: program zaczyna od pustego ekranu."), ProductName(), kLoadPlace,
@@ -242,32 +235,48 @@ bool DesktopSession::SaveDesktopToQ5Format(const QString& panelFolder, Q5Setting
     return true;
 }
 
-bool DesktopSession::WriteWithPanelFolder(const QString& path, const QString& panelExtension, const QString& place,
-                                          const std::function<void(const QString& panelFolder)>& writePanels,
-                                          const std::function<bool()>& writeFile)
+bool DesktopSession::SaveSession(const QString& path, bool tellUser)
 {
-    StagedPanelFolder folder(PanelFolder::Of(path), panelExtension);
-    if (!folder.Prepare())
+    Log::WriteInfo(QStringLiteral("Zapisywanie sesji"), ProductName(), kSaveSessionPlace, __LINE__);
+    Settings tree;
+    bool screensSaved = false;
+    const bool written = WriteWithPanelFolder(
+        path, DesktopFormat::kDesktopExtension, kSaveSessionPlace, tellUser,
+        [&](const QString& panelFolder) {
+            screensSaved = SaveDesktop(panelFolder, tree[DesktopFormat::kDesktopNode]);
+            m_modules.SerialiseModulesStates(tree);
+        },
+        [&](const QString& file) { return tree.SaveToFile(file, DesktopFormat::kSessionRoot); });
+    return written && screensSaved;
+}
+
+bool DesktopSession::WriteWithPanelFolder(const QString& path, const QString& panelExtension, const QString& place,
+                                          bool tellUser, const std::function<void(const QString& panelFolder)>& writePanels,
+                                          const std::function<bool(const QString& file)>& writeFile)
+{
+    // A save of this desktop that was broken off is finished first, so this one replaces it.
+    StagedDesktopSave::Recover(path);
+    StagedDesktopSave save(path, panelExtension);
+    bool saved = save.Prepare();
+    if (saved)
     {
-        const QString text = QStringLiteral("Nie zapisano pulpitu %1: %2.").arg(QDir::toNativeSeparators(path), folder.ErrorText());
+        writePanels(save.PanelsPath());
+        saved = writeFile(save.DesktopFilePath()) && save.Commit();
+    }
+    if (!saved)
+    {
+        const QString reason = save.ErrorText().isEmpty() ? QStringLiteral("pliku nie można zapisać") : save.ErrorText();
+        const QString text = QStringLiteral("Nie zapisano pulpitu %1: %2.").arg(QDir::toNativeSeparators(path), reason);
         Log::WriteError(text, ProductName(), place, __LINE__);
-        m_host.ShowError(text);
+        if (tellUser)
+            m_host.ShowMessage(text);
         return false;
     }
-    writePanels(folder.StagingPath());
-    if (!folder.Swap())
-    {
-        Log::WriteError(QStringLiteral("Nie zapisano pulpitu %1: %2").arg(path, folder.ErrorText()), ProductName(), place,
-                        __LINE__);
-        return false;
-    }
-    if (writeFile())
-        return true;
-    // The file keeps its earlier content, so its earlier panels go back beside it.
-    if (!folder.Rollback())
-        Log::WriteError(QStringLiteral("Nie przywrócono poprzednich paneli pulpitu %1: %2").arg(path, folder.ErrorText()),
-                        ProductName(), place, __LINE__);
-    return false;
+    if (tellUser && !save.MovedAside().isEmpty())
+        m_host.ShowMessage(QStringLiteral("Zapisano pulpit %1. To, co nie było zapisem pulpitu, a stało pod nazwami jego "
+                                          "paneli, zachowano pod nowymi nazwami:\n%2")
+                               .arg(QDir::toNativeSeparators(path), save.MovedAside().join(QLatin1Char('\n'))));
+    return true;
 }
 
 std::vector<IDesktopHost::Screen> DesktopSession::ScreensWithPanels(const QString& place) const

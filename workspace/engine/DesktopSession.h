@@ -5,10 +5,10 @@
 // place of the screens. The frame drives it through IDesktopHost, the modules are reached
 // through IDesktopModules. Main thread only.
 //
-// Saving never loses what was saved before: the panel folder beside the file is written anew
-// aside and swapped in (StagedPanelFolder), a folder that desktop saves do not make is never
-// replaced, and every file is written atomically. A load that fails leaves the screens and
-// the session-loaded flag as they were.
+// Saving never loses what was saved before: the desktop is written aside and put in place in
+// one step that a restart finishes (StagedDesktopSave), only the panel files and folders the
+// desktop writes are replaced, and every file is written atomically. A load that fails leaves
+// the screens and the session-loaded flag as they were.
 
 #include "workspace/engine/IDesktopHost.h"
 
@@ -30,13 +30,14 @@ public:
     QString GetLastSessionPath() const;
 
     // Writes the desktop file with its panel folder. True when the file was written with at
-    // least one screen; with no screen it is written all the same, empty. A panel folder that
-    // holds things desktop saves do not make is left alone: nothing is written, the user is told.
+    // least one screen; with no screen it is written all the same, empty. The user is told when
+    // the desktop could not be saved, and when something that stood under a panel's name was
+    // moved aside.
     bool SaveCurrentSession(const QString& path);
     // The export in the next-generation format, under the same rules.
     bool SaveDesktopToQ5Format(const QString& path);
     // Saves the session, unless it has not been loaded in this run: an empty desktop must not
-    // take the place of the last session that was never restored.
+    // take the place of the last session that was never restored. Failures are only logged.
     bool SaveLastSession();
 
     // Replaces the screens by the desktop in the file. A missing or unreadable file changes
@@ -49,11 +50,12 @@ public:
     void LoadLastSession();
 
 private:
+    bool SaveSession(const QString& path, bool tellUser);
     bool SaveDesktop(const QString& panelFolder, Settings& node);
     bool SaveDesktopToQ5Format(const QString& panelFolder, Q5Settings& node);
-    bool WriteWithPanelFolder(const QString& path, const QString& panelExtension, const QString& place,
+    bool WriteWithPanelFolder(const QString& path, const QString& panelExtension, const QString& place, bool tellUser,
                               const std::function<void(const QString& panelFolder)>& writePanels,
-                              const std::function<bool()>& writeFile);
+                              const std::function<bool(const QString& file)>& writeFile);
     // The screens that hold a panel; the others are logged.
     std::vector<IDesktopHost::Screen> ScreensWithPanels(const QString& place) const;
 

@@ -70,6 +70,7 @@ public:
     // A new empty screen, shown and active; its view or null.
     virtual QWidget* CreateNewPanel() = 0;
 
-    // Tells the user why a desktop could not be saved.
-    virtual void ShowError(const QString& text) = 0;
+    // Tells the user, without waiting for an answer, why a desktop could not be saved or what
+    // its save moved aside.
+    virtual void ShowMessage(const QString& text) = 0;
 };

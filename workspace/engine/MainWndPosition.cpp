@@ -1,9 +1,12 @@
 #include "workspace/engine/MainWndPosition.h"
 
 #include "platform/base/AppPaths.h"
+#include "platform/base/FileBackup.h"
 #include "platform/base/Log.h"
 #include "platform/settings/Settings.h"
 #include "workspace/engine/DesktopFormat.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cstdint>
@@ -11,6 +14,18 @@
 namespace
 {
 const QString kSavePlace = QStringLiteral("PulpitFrame::SaveWindowPosition");
+const QString kLoadPlace = QStringLiteral("PulpitFrame::LoadWindowPosition");
+
+QString ProductName()
+{
+    return QString::fromLatin1(AppPaths::kProductName);
+}
+
+bool IsPositionFile(const QString& path)
+{
+    Settings file;
+    return file.LoadFromFile(path, DesktopFormat::kWindowPositionRoot);
+}
 
 std::int64_t OverlapArea(const Rect& a, const Rect& b)
 {
@@ -34,7 +49,14 @@ void MainWndPosition::LoadWindowPosition(const QString& path, const std::vector<
     m_maximized = true;
     Settings file;
     if (!file.LoadFromFile(path, DesktopFormat::kWindowPositionRoot))
+    {
+        if (QFileInfo::exists(path))
+            Log::WriteWarning(QStringLiteral("Pominięto plik położenia okna %1: nie jest plikiem położenia okna "
+                                             "albo jest uszkodzony; okno otwiera się zmaksymalizowane.")
+                                  .arg(path),
+                              ProductName(), kLoadPlace, __LINE__);
         return;
+    }
     m_rect = file[DesktopFormat::kRect].ToRect();
     m_maximized = file[DesktopFormat::kMaximized].ToBool();
     if (HasRect())
@@ -43,14 +65,15 @@ void MainWndPosition::LoadWindowPosition(const QString& path, const std::vector<
 
 bool MainWndPosition::SaveWindowPosition(const QString& path, const Rect& normalRect, bool maximized)
 {
-    const QString product = QString::fromLatin1(AppPaths::kProductName);
-    Log::WriteInfo(QStringLiteral("Zapisywanie stanu okna"), product, kSavePlace, __LINE__);
+    Log::WriteInfo(QStringLiteral("Zapisywanie stanu okna"), ProductName(), kSavePlace, __LINE__);
+    if (!FileBackup::MayReplace(path, IsPositionFile, ProductName(), kSavePlace))
+        return false;
     Settings file;
     file[DesktopFormat::kMaximized] = maximized;
     file[DesktopFormat::kRect] = normalRect;
     if (!file.SaveToFile(path, DesktopFormat::kWindowPositionRoot))
         return false;
-    Log::WriteInfo(QStringLiteral("Zapisano stan okna"), product, kSavePlace, __LINE__);
+    Log::WriteInfo(QStringLiteral("Zapisano stan okna"), ProductName(), kSavePlace, __LINE__);
     return true;
 }
 

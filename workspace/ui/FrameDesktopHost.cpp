@@ -1,12 +1,11 @@
 #include "workspace/ui/FrameDesktopHost.h"
 
+#include "core/mediator/AppMediator.h"
 #include "core/mediator/IApplicationObject.h"
 #include "platform/base/AppPaths.h"
 #include "platform/base/Log.h"
 #include "platform/modules/ModuleWndBase.h"
-#include "platform/ui/DialogServices.h"
 #include "platform/ui/Document.h"
-#include "platform/ui/MessageBoxFlags.h"
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/RibbonsFactory.h"
 #include "workspace/ui/PanelDocTemplate.h"
@@ -146,9 +145,11 @@ QWidget* FrameDesktopHost::CreateNewPanel()
     return panel ? panel->GetPanelView() : nullptr;
 }
 
-void FrameDesktopHost::ShowError(const QString& text)
+void FrameDesktopHost::ShowMessage(const QString& text)
 {
-    DialogServices::ShowMessageBox(ProductName(), text, MB_OK | MB_ICONERROR);
+    // A message popup: the frame may be closing, and nothing here waits for the user.
+    if (AppMediator* mediator = AppMediator::Instance())
+        mediator->ShowError(QString(), text);
 }
 
 PanelFrame* FrameDesktopHost::PanelOf(QWidget* view)

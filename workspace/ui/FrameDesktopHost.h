@@ -30,7 +30,7 @@ public:
     void FitModuleWindows(QWidget* view) override;
     void ShowPanels(const std::vector<QWidget*>& views, QWidget* active) override;
     QWidget* CreateNewPanel() override;
-    void ShowError(const QString& text) override;
+    void ShowMessage(const QString& text) override;
 
 private:
     static PanelFrame* PanelOf(QWidget* view);

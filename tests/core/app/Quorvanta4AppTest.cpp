@@ -64,7 +64,7 @@ protected:
         setup.mediator.factory = factory;
         setup.mediator.settings = settings;
         setup.mediator.makeCloudModule = [] { return std::make_shared<FakeCloudModule>(); };
-        setup.mediator.popups = std::make_shared<RecordingPopups>();
+        setup.mediator.popups = popups;
         setup.styles = styles;
         app = std::make_unique<Quorvanta4App>(std::move(setup), arguments);
         return *app;
@@ -82,6 +82,7 @@ protected:
     std::shared_ptr<TestFactory> factory = std::make_shared<TestFactory>();
     std::shared_ptr<FakeMediatorSettings> settings = std::make_shared<FakeMediatorSettings>();
     std::shared_ptr<FakeApplicationStyles> styles = std::make_shared<FakeApplicationStyles>();
+    std::shared_ptr<RecordingPopups> popups = std::make_shared<RecordingPopups>();
     std::unique_ptr<Quorvanta4App> app;
 };
 
@@ -320,6 +321,22 @@ TEST_F(Quorvanta4AppTest, TheLevelFilesStartAnewEachRunButThoseOfARunningInstanc
     MakeApp();
     EXPECT_FALSE(errors().contains(QStringLiteral("z poprzedniego uruchomienia")));
     EXPECT_TRUE(LogText().startsWith(QStringLiteral("z poprzedniego uruchomienia\n")));
+}
+
+TEST_F(Quorvanta4AppTest, ALogThatCannotBeWrittenIsToldOnceWithoutStoppingTheStart)
+{
+    // A folder stands where "Log.txt" goes.
+    const QString logPath = QDir(AppPaths::AppDataFolder()).filePath(QStringLiteral("Log.txt"));
+    ASSERT_TRUE(QDir().mkpath(logPath));
+    ::testing::internal::CaptureStderr();
+    MakeApp();
+    const bool started = app->InitInstance();
+    const QString standardError = QString::fromStdString(::testing::internal::GetCapturedStderr());
+    ASSERT_TRUE(started);
+    ASSERT_EQ(popups->shown.size(), 1u);
+    EXPECT_TRUE(popups->shown.front().text.contains(logPath));
+    EXPECT_TRUE(standardError.contains(QStringLiteral("START QUORVANTA")));
+    app->ExitInstance();
 }
 
 TEST(Quorvanta4AppCommandsTest, TheApplicationsCommandsHaveTheirTexts)

@@ -217,16 +217,26 @@ TEST_F(LogTest, StartUpDeletionRemovesOnlyTheLevelFiles)
     EXPECT_EQ(ParseLog(FileIn(QStringLiteral("Log.txt"))).size(), 3u);
 }
 
-TEST_F(LogTest, InitFailsVisiblyWhereNoFileCanBeOpened)
+TEST_F(LogTest, WhereLogTxtCannotBeOpenedEntriesGoToStandardErrorUntilItCan)
 {
     const QString blocker = m_home.Path() + QStringLiteral("/plik");
     QFile file(blocker);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
+    Log::WriteInfo(QStringLiteral("przed otwarciem"), kModule, QStringLiteral("Test::Blad"), 1);
+    ::testing::internal::CaptureStderr();
     EXPECT_FALSE(Log::Init(blocker + QStringLiteral("/Log.txt")));
     EXPECT_FALSE(Log::IsOpen());
-    Log::WriteInfo(QStringLiteral("czeka"), kModule, QStringLiteral("Test::Blad"), 1);
+    Log::WriteError(QStringLiteral("na wyjście błędów"), kModule, QStringLiteral("Test::Blad"), 2);
+    const QString standardError = QString::fromStdString(::testing::internal::GetCapturedStderr());
+    EXPECT_TRUE(standardError.contains(QStringLiteral("przed otwarciem")));
+    EXPECT_TRUE(standardError.contains(QStringLiteral("na wyjście błędów")));
+    EXPECT_TRUE(standardError.contains(blocker + QStringLiteral("/Log.txt")));
+
     ASSERT_TRUE(Log::Init());
+    Log::WriteInfo(QStringLiteral("do pliku"), kModule, QStringLiteral("Test::Blad"), 3);
     Log::Close();
-    EXPECT_EQ(ParseLog(FileIn(QStringLiteral("Log.txt"))).size(), 1u);
+    const std::vector<ParsedEntry> entries = ParseLog(FileIn(QStringLiteral("Log.txt")));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].text, QStringLiteral("do pliku"));
 }

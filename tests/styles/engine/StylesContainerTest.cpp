@@ -188,6 +188,40 @@ TEST_F(StylesContainerTest, CorruptStyleFilesAreSkippedAndLoggedWhileTheOthersLo
     EXPECT_EQ(StyleFiles(folder).size(), 5);
 }
 
+TEST_F(StylesContainerTest, AStyleFileThatCannotBeReadIsKeptAsACopyAndAReadOnlyOneIsLeft)
+{
+    const QString folder = Folder(QStringLiteral("Styles"));
+    const auto damaged = Add(std::make_shared<StyleTable>(), QStringLiteral("Uszkodzona"));
+    const auto locked = Add(std::make_shared<StyleTextField>(), QStringLiteral("Zablokowana"));
+    ASSERT_TRUE(container.SaveStyles(folder, true));
+    const auto pathOf = [&](const std::shared_ptr<StyleBase>& style) {
+        return folder + QLatin1Char('/') + style->GetGuid().toString(QUuid::WithoutBraces) + StylesContainer::kFileExtension;
+    };
+    const QByteArray garbage("<?xml version=\"1.0\"?><Q4Style><n k=");
+    {
+        QFile file(pathOf(damaged));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(garbage);
+    }
+    QFile::setPermissions(pathOf(locked), QFile::ReadOwner);
+    const auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray lockedContent = read(pathOf(locked));
+    locked->SetValue(StyleTextField::ParamFontColor, 0x0000FF);
+
+    EXPECT_FALSE(container.SaveStyles(folder, true));
+
+    EXPECT_EQ(read(pathOf(damaged) + QStringLiteral(".bak")), garbage);
+    EXPECT_TRUE(Warnings().contains(pathOf(damaged) + QStringLiteral(".bak")));
+    Settings rewritten;
+    EXPECT_TRUE(rewritten.LoadFromFile(pathOf(damaged), StylesContainer::kRootName));
+    EXPECT_EQ(read(pathOf(locked)), lockedContent);
+    EXPECT_TRUE(Errors().contains(pathOf(locked)));
+    QFile::setPermissions(pathOf(locked), QFile::ReadOwner | QFile::WriteOwner);
+}
+
 TEST_F(StylesContainerTest, AnInterruptedSaveKeepsThePreviousStyles)
 {
     const QString folder = Folder(QStringLiteral("Styles"));

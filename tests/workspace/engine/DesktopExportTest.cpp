@@ -91,28 +91,34 @@ TEST_F(DesktopExportTest, WithoutScreensTheFileIsStillWritten)
     EXPECT_TRUE(tree[QStringLiteral("ModulesStates")].IsValid());
 }
 
-TEST_F(DesktopExportTest, AFolderTheExportDidNotMakeIsLeftAlone)
+TEST_F(DesktopExportTest, AnExportBesideTheUsersFilesLeavesThemAsTheyWere)
 {
     ASSERT_TRUE(Write(Path(QStringLiteral("Projekty/plan.txt")), "plan"));
-    EXPECT_FALSE(session.SaveDesktopToQ5Format(Path(QStringLiteral("Projekty.q5"))));
-    EXPECT_EQ(Tree(Path(QStringLiteral("Projekty"))), QStringList({QStringLiteral("plan.txt")}));
-    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("Projekty.q5"))));
-    EXPECT_EQ(host.shownErrors.size(), 1);
+    EXPECT_TRUE(session.SaveDesktopToQ5Format(Path(QStringLiteral("Projekty.q5"))));
+    EXPECT_EQ(Tree(Path(QStringLiteral("Projekty"))),
+              QStringList({QStringLiteral("Ekran"), QStringLiteral("Ekran.q5p"), QStringLiteral("Ekran/Table"),
+                           QStringLiteral("Ekran/Table/Tabela 1.q4sTB"), QStringLiteral("plan.txt")}));
+    EXPECT_EQ(Read(Path(QStringLiteral("Projekty/plan.txt"))), QByteArray("plan"));
+    EXPECT_TRUE(host.shownMessages.isEmpty());
 }
 
-TEST_F(DesktopExportTest, TheExportLeavesTheFolderOfANativeDesktopOfTheSameNameAndTheOtherWayRound)
+TEST_F(DesktopExportTest, ADesktopAndItsExportOfTheSameNameKeepEachOthersPanels)
 {
     ASSERT_TRUE(session.SaveCurrentSession(Path(QStringLiteral("Rano.q4s"))));
     const QStringList native = Tree(Path(QStringLiteral("Rano")));
-    EXPECT_FALSE(session.SaveDesktopToQ5Format(Path(QStringLiteral("Rano.q5"))));
-    EXPECT_EQ(Tree(Path(QStringLiteral("Rano"))), native);
-    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("Rano.q5"))));
+    ASSERT_TRUE(session.SaveDesktopToQ5Format(Path(QStringLiteral("Rano.q5"))));
+    const QStringList both = Tree(Path(QStringLiteral("Rano")));
+    for (const QString& entry : native)
+        EXPECT_TRUE(both.contains(entry)) << entry.toStdString();
+    EXPECT_TRUE(both.contains(QStringLiteral("Ekran.q5p")));
 
-    ASSERT_TRUE(session.SaveDesktopToQ5Format(Path(QStringLiteral("Wieczór.q5"))));
-    const QStringList exported = Tree(Path(QStringLiteral("Wieczór")));
-    EXPECT_FALSE(session.SaveCurrentSession(Path(QStringLiteral("Wieczór.q4s"))));
-    EXPECT_EQ(Tree(Path(QStringLiteral("Wieczór"))), exported);
-    EXPECT_EQ(host.shownErrors.size(), 2);
+    // Each saved again replaces only its own panels.
+    ASSERT_TRUE(session.SaveCurrentSession(Path(QStringLiteral("Rano.q4s"))));
+    ASSERT_TRUE(session.SaveDesktopToQ5Format(Path(QStringLiteral("Rano.q5"))));
+    EXPECT_EQ(Tree(Path(QStringLiteral("Rano"))), both);
+    ASSERT_TRUE(session.LoadSession(Path(QStringLiteral("Rano.q4s"))));
+    EXPECT_EQ(host.Contents(), QStringList({QStringLiteral("Notowania: Tabela 1=KGHM")}));
+    EXPECT_TRUE(host.shownMessages.isEmpty());
 }
 
 TEST_F(DesktopExportTest, DefaultExtensionFollowsTheProductKind)

@@ -139,7 +139,7 @@ public:
         active = ViewOf(AddScreen(QStringLiteral("Ekran")));
         return active;
     }
-    void ShowError(const QString& text) override { shownErrors << text; }
+    void ShowMessage(const QString& text) override { shownMessages << text; }
 
     int screensLimit = 1;
     int tabsWithoutPanel = 0;
@@ -154,7 +154,7 @@ public:
     int newPanelCalls = 0;
     std::vector<QWidget*> fitted;
     std::vector<QWidget*> shownViews;
-    QStringList shownErrors;
+    QStringList shownMessages;
 
 private:
     std::vector<std::unique_ptr<FakeScreen>> m_screens;

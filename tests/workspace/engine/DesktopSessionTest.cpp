@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <map>
 
 namespace
 {
@@ -332,7 +333,63 @@ TEST_F(DesktopSessionTest, StartWithoutAUsableLastSessionShowsOneEmptyScreen)
     }
 }
 
-TEST_F(DesktopSessionTest, SavingNeverReplacesAFolderItDidNotMake)
+TEST_F(DesktopSessionTest, SavingBesideTheUsersFilesReplacesOnlyWhatTheDesktopWritesAndSaysNothing)
+{
+    struct Case
+    {
+        const char* label;
+        QString desktop;
+        std::function<void()> prepare;
+        // Files of the user's or of other desktops, which must stay as they were.
+        QStringList kept;
+    };
+    const Case cases[] = {
+        {"a folder of the user's documents", QStringLiteral("Dokumenty.q4s"),
+         [this] {
+             Write(Path(QStringLiteral("Dokumenty/umowa.txt")), "umowa");
+             Write(Path(QStringLiteral("Dokumenty/Ekran 2.q4s")), "notatka, nie panel");
+         },
+         {QStringLiteral("Dokumenty/umowa.txt"), QStringLiteral("Dokumenty/Ekran 2.q4s")}},
+        {"a folder of saved desktops", QStringLiteral("Pulpity.q4s"),
+         [this] {
+             ProgramRun other(Folder(QStringLiteral("Pulpity")));
+             MakeTwoScreens(other.host, other.table, other.chart);
+             other.session.SaveCurrentSession(Path(QStringLiteral("Pulpity/Praca.q4s")));
+         },
+         {QStringLiteral("Pulpity/Praca.q4s"), QStringLiteral("Pulpity/Praca/Notowania.q4s"),
+          QStringLiteral("Pulpity/Praca/Wykresy/ChartModule/Wykres.q4sCH")}},
+        {"an earlier save's panel folder the user added a file to", QStringLiteral("Dodane.q4s"),
+         [this] {
+             ProgramRun other(Folder(QStringLiteral("x")));
+             MakeTwoScreens(other.host, other.table, other.chart);
+             other.session.SaveCurrentSession(Path(QStringLiteral("Dodane.q4s")));
+             Write(Path(QStringLiteral("Dodane/Wykresy/ChartModule/notatki/plik.txt")), "notatki");
+         },
+         {QStringLiteral("Dodane/Wykresy/ChartModule/notatki/plik.txt"),
+          QStringLiteral("Dodane/Wykresy/ChartModule/Wykres.q4sCH")}},
+    };
+    MakeTwoScreens(host, table, chart);
+    const QStringList saved = {QStringLiteral("Wykresy: Wykres=CDR")};
+    for (const Case& c : cases)
+    {
+        c.prepare();
+        std::map<QString, QByteArray> before;
+        for (const QString& file : c.kept)
+            before[file] = Read(Path(file));
+        host.shownMessages.clear();
+        ASSERT_TRUE(session.SaveCurrentSession(Path(c.desktop))) << c.label;
+        for (const auto& [file, content] : before)
+            EXPECT_EQ(Read(Path(file)), content) << c.label << ": " << file.toStdString();
+        EXPECT_TRUE(host.shownMessages.isEmpty()) << c.label;
+        EXPECT_TRUE(Tree(home.Path()).filter(QStringLiteral(".bak")).isEmpty()) << c.label;
+
+        ProgramRun later(Folder(QStringLiteral("x")), 1);
+        ASSERT_TRUE(later.session.LoadSession(Path(c.desktop))) << c.label;
+        EXPECT_EQ(later.host.Contents(), saved) << c.label;
+    }
+}
+
+TEST_F(DesktopSessionTest, SavingIsRefusedWhereThePanelFolderCannotBeAFolder)
 {
     struct Case
     {
@@ -341,21 +398,6 @@ TEST_F(DesktopSessionTest, SavingNeverReplacesAFolderItDidNotMake)
         std::function<void()> prepare;
     };
     const Case cases[] = {
-        {"a folder of the user's documents", QStringLiteral("Dokumenty.q4s"),
-         [this] { Write(Path(QStringLiteral("Dokumenty/umowa.txt")), "umowa"); }},
-        {"a folder of saved desktops", QStringLiteral("Pulpity.q4s"),
-         [this] {
-             ProgramRun other(Folder(QStringLiteral("Pulpity")));
-             MakeTwoScreens(other.host, other.table, other.chart);
-             other.session.SaveCurrentSession(Path(QStringLiteral("Pulpity/Praca.q4s")));
-         }},
-        {"a panel folder the user added a file to", QStringLiteral("Dodane.q4s"),
-         [this] {
-             ProgramRun other(Folder(QStringLiteral("x")));
-             MakeTwoScreens(other.host, other.table, other.chart);
-             other.session.SaveCurrentSession(Path(QStringLiteral("Dodane.q4s")));
-             Write(Path(QStringLiteral("Dodane/Wykresy/ChartModule/notatki/plik.txt")), "notatki");
-         }},
         {"a file named like the folder", QStringLiteral("Notatki.q4s"),
          [this] { Write(Path(QStringLiteral("Notatki")), "notatki"); }},
         {"a link to a folder", QStringLiteral("Link.q4s"),
@@ -368,16 +410,78 @@ TEST_F(DesktopSessionTest, SavingNeverReplacesAFolderItDidNotMake)
     {
         c.prepare();
         const QStringList before = Tree(home.Path());
-        const QByteArray desktopBefore = Read(Path(c.desktop));
-        host.shownErrors.clear();
+        host.shownMessages.clear();
         EXPECT_FALSE(session.SaveCurrentSession(Path(c.desktop))) << c.label;
         EXPECT_EQ(Tree(home.Path()).filter(QRegularExpression(QStringLiteral("^(?!Log)"))),
                   before.filter(QRegularExpression(QStringLiteral("^(?!Log)"))))
             << c.label;
-        EXPECT_EQ(Read(Path(c.desktop)), desktopBefore) << c.label;
-        EXPECT_EQ(host.shownErrors.size(), 1) << c.label;
+        EXPECT_EQ(host.shownMessages.size(), 1) << c.label;
     }
     EXPECT_TRUE(Errors().contains(QStringLiteral("Nie zapisano pulpitu")));
+}
+
+TEST_F(DesktopSessionTest, TheLastSessionIsSavedOverADamagedOrMissingPanelFileWithoutAWord)
+{
+    const QString folder = AppData() + QStringLiteral("/LastSession");
+    const QString panel = folder + QStringLiteral("/Ekran 1.q4s");
+    const QString windows = folder + QStringLiteral("/Ekran 1");
+    struct Case
+    {
+        const char* label;
+        std::function<void()> damage;
+        // What was there and is kept aside, under the backup name.
+        QString keptAs;
+    };
+    const Case cases[] = {
+        {"a damaged panel file", [&] { Write(panel, "<?xml version=\"1.0\"?>\r\n<Pan"); }, panel + QStringLiteral(".bak")},
+        {"a missing panel file", [&] { QFile::remove(panel); }, QString()},
+        {"a file in place of the windows' folder",
+         [&] {
+             QDir(windows).removeRecursively();
+             Write(windows, "nie folder");
+         },
+         windows + QStringLiteral(".bak")},
+    };
+    for (const Case& c : cases)
+    {
+        QDir(folder).removeRecursively();
+        for (const QString& old : Tree(AppData()).filter(QStringLiteral(".bak")))
+            QFile::remove(AppData() + QLatin1Char('/') + old);
+        {
+            ProgramRun earlier(AppData(), 1);
+            MakeTwoScreens(earlier.host, earlier.table, earlier.chart);
+            earlier.host.sessionLoaded = true;
+            ASSERT_TRUE(earlier.session.SaveLastSession()) << c.label;
+        }
+        Write(folder + QStringLiteral("/notatki.txt"), "moje");
+        c.damage();
+        const QByteArray damaged = c.keptAs.isEmpty() ? QByteArray() : Read(c.keptAs.chopped(4));
+
+        ProgramRun run(AppData(), 1);
+        run.session.LoadLastSession();
+        run.host.AddWindow(*run.host.ActiveScreen(), &run.table, QStringLiteral("Tabela"), QStringLiteral("PZU"));
+        const QStringList open = run.host.Contents();
+        ASSERT_TRUE(run.session.SaveLastSession()) << c.label;
+        EXPECT_TRUE(run.host.shownMessages.isEmpty()) << c.label;
+        EXPECT_EQ(Read(folder + QStringLiteral("/notatki.txt")), QByteArray("moje")) << c.label;
+        if (!c.keptAs.isEmpty())
+        {
+            EXPECT_EQ(Read(c.keptAs), damaged) << c.label;
+            EXPECT_TRUE(Warnings().contains(c.keptAs)) << c.label;
+        }
+
+        ProgramRun next(AppData(), 1);
+        next.session.LoadLastSession();
+        EXPECT_EQ(next.host.Contents(), open) << c.label;
+    }
+
+    // Under a desktop of the user's, what was moved aside is told once.
+    Write(Path(QStringLiteral("Moje/Ekran 1.q4s")), "lista zakupów");
+    MakeTwoScreens(host, table, chart);
+    ASSERT_TRUE(session.SaveCurrentSession(Path(QStringLiteral("Moje.q4s"))));
+    EXPECT_EQ(Read(Path(QStringLiteral("Moje/Ekran 1.q4s.bak"))), QByteArray("lista zakupów"));
+    ASSERT_EQ(host.shownMessages.size(), 1);
+    EXPECT_TRUE(host.shownMessages.front().contains(QStringLiteral("Ekran 1.q4s.bak")));
 }
 
 TEST_F(DesktopSessionTest, SavingAgainReplacesTheFolderItMadeAndOldSessionsFolders)

@@ -5,6 +5,7 @@
 #include "platform/ui/Document.h"
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/RibbonsFactory.h"
+#include "tests/support/ui/ScopedFakeDialogs.h"
 #include "workspace/ui/MainWindowPlacement.h"
 #include "workspace/ui/PanelFrame.h"
 #include "workspace/ui/TabClientWnd.h"
@@ -110,6 +111,32 @@ TEST_F(FrameDesktopTest, ACorruptSessionStartsOneEmptyScreenAndADesktopThatFails
     EXPECT_EQ(Captions(), open);
     EXPECT_TRUE(frame->IsSessionLoaded());
     EXPECT_TRUE(mediator->IsMainFrameReady());
+}
+
+TEST_F(FrameDesktopTest, ClosingSavesTheSessionOverADamagedPanelFileWithoutWaitingForTheUser)
+{
+    ScopedFakeDialogs dialogs;
+    StartFrame(1);
+    ASSERT_TRUE(frame->PulpitFrame::SaveLastSession());
+    CloseFrame();
+    const QString panel = QDir(AppPaths::AppDataFolder()).filePath(QStringLiteral("LastSession/Ekran 1.q4s"));
+    {
+        QFile file(panel);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("uszkodzony");
+    }
+
+    StartFrame(1);
+    ActivePanel()->GetActiveDocument()->SetTitle(QStringLiteral("Po naprawie"));
+    frame->savesLastSession = true;
+    CloseFrame();
+    EXPECT_TRUE(dialogs.MessageBox().Boxes().empty());
+    QFile kept(panel + QStringLiteral(".bak"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("uszkodzony"));
+
+    StartFrame(1);
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("Po naprawie")});
 }
 
 TEST_F(FrameDesktopTest, AUserDesktopOpensInPlaceOfTheScreens)

@@ -69,7 +69,7 @@ void TestFrame::BeforeCleanResources()
 bool TestFrame::SaveLastSession()
 {
     Tell(QStringLiteral("Frame"), QStringLiteral("SaveLastSession"));
-    return true;
+    return savesLastSession ? PulpitFrameQ4Classic::SaveLastSession() : true;
 }
 
 void TestFrame::RestoreWindowPosition()

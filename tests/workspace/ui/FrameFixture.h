@@ -72,6 +72,8 @@ public:
 
     int screensLimit = 1;
     bool canCreate = true;
+    // Whether closing writes the last session as the program does, or only records the call.
+    bool savesLastSession = false;
     // 0 nothing, 1 a narrow text, 2 a wide text, 3 an exception object, 4 anything else.
     int throwKind = 0;
     bool throwBeforeCleaning = false;
