@@ -7,8 +7,9 @@
 //
 // Threads: the provider calls SetNewStatistics and OnSessionChange on its own thread; they only
 // keep the newest statistics under the lock "SessionStatisticsModule::DataQueue" and post the
-// worker a pass. The worker writes the display data under "SessionStatisticsModule::DisplayData" and
-// hands the repaint to the main thread, where the window copies the data under the same lock.
+// worker a pass. The worker writes the display data under
+// "SessionStatisticsModule::DisplayData" and hands the repaint to the main thread, where the
+// window copies the data under the same lock.
 // The alert module registers arguments from its own thread. Everything else runs on the main
 // thread. No lock of the module is held while another is taken, nor while the provider, the
 // alert module or the window is called.
