@@ -111,7 +111,8 @@ bool OSLocalTime::Format(std::string_view orderKey, QString& dateText, QString& 
                             ReadField(utcDateText.substr(6, 2)));
         m_utcDateText.assign(utcDateText);
         m_utcDateValid = utcDate.isValid();
-        m_utcDay = utcDate.toJulianDay() - kUnixEpochJulianDay;
+        // An invalid date has no day number to count from.
+        m_utcDay = m_utcDateValid ? utcDate.toJulianDay() - kUnixEpochJulianDay : 0;
     }
     const int hour = ReadField(orderKey.substr(8, 2));
     const int minute = ReadField(orderKey.substr(10, 2));

@@ -184,13 +184,16 @@ void OSReceiver::OnSetExtraData(const CurrentState& state)
     {
         m_additionalData.value4 = -1.0;
     }
+    // A limit without a value is 0.0, so the fixed price levels wait for a price instead of
+    // counting against a stale one.
     if (const ValueCS* upper = NumericValue(state, SeriesIds::kUpperLimit, noValue))
         m_additionalData.value1 = upper->GetDouble();
     else if (noValue)
         m_additionalData.value1 = 0.0;
-    // Only a number changes the lower limit; a missing value keeps the last one.
     if (const ValueCS* lower = NumericValue(state, SeriesIds::kLowerLimit, noValue))
         m_additionalData.value2 = lower->GetDouble();
+    else if (noValue)
+        m_additionalData.value2 = 0.0;
     m_dataModified = true;
     m_additionalData.changed = true;
 }

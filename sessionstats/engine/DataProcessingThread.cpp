@@ -20,15 +20,19 @@ bool DataProcessingThread::InitInstance()
 
 bool DataProcessingThread::ProcessMessage(const ThreadMessage& message)
 {
+    // Every message posted here is this thread's own, whether or not it has work for it.
+    if (!m_module)
+        return true;
     switch (message.message)
     {
     case kNewStatisticsMessage:
         m_module->ProcessLastSesstionStatistics();
-        return true;
+        break;
     case kSessionChangeMessage:
         m_module->ProcessSessionChange();
-        return true;
+        break;
     default:
-        return MessageThread::ProcessMessage(message);
+        break;
     }
+    return true;
 }

@@ -2,7 +2,8 @@
 // The session-statistics worker thread "DataProcessingThread": it computes what the statistics
 // window shows from the statistics the provider delivered, on 1025 (new statistics) and 1026
 // (a new session), so neither the provider's thread nor the main thread waits for it. A thread
-// made without a module ends as soon as it runs.
+// made without a module ends as soon as it runs. Every message counts as handled, also one it
+// has no work for.
 
 #include "platform/base/MessageThread.h"
 

@@ -26,7 +26,7 @@ void OverallStatisticsWrapper::Update(const NDateTime& time, const SessionStatis
 
 void OverallStatisticsWrapper::Reset(const NDateTime& now)
 {
-    if (!m_decrease && !m_increase && !m_noChange)
+    if (!IsComplete())
         return;
     m_decrease = std::make_shared<const GeneralData>();
     m_increase = std::make_shared<const GeneralData>();

@@ -25,8 +25,8 @@ public:
     // Takes the three figures of the statistics and makes their sum; the sum stays missing
     // when any of the three is.
     void Update(const NDateTime& time, const SessionStatistics& statistics);
-    // A new session: every figure zero, stamped now. Does nothing while no figure is there (before
-    // the first update).
+    // A new session: every figure zero, stamped now. Does nothing unless all four figures are
+    // there (before the first update, or after statistics that lacked one).
     void Reset(const NDateTime& now);
 
     // By EIndex; null before the first update, when the statistics lacked it, and for an index

@@ -18,7 +18,7 @@ enum EGroup
     eTransactions = 2,
 };
 
-// Of a valid argument.
+// Of an argument that names a figure.
 int Group(const AlertExprArgDesc& argument)
 {
     return static_cast<int>((argument.GetBaseArgumentSourceID() - 1) / 10);
@@ -43,6 +43,14 @@ double Figure(const OverallStatisticsWrapper& overall, int group, int index)
     default:
         return static_cast<double>(data->transactions);
     }
+}
+
+// A registered argument can name the sum of all instruments (index 3), which is sent though no
+// segment of the bar offers it; one that names no figure at all has no value to send.
+bool NamesFigure(const AlertExprArgDesc& argument)
+{
+    const std::uint32_t n = argument.GetBaseArgumentSourceID() - 1;
+    return n / 10 <= eTransactions && n % 10 <= OverallStatisticsWrapper::eOverall;
 }
 
 OleDate ToOleDate(const NDateTime& time)
@@ -116,8 +124,7 @@ std::shared_ptr<const AlertExprArgList> SessionStatisticsArguments::MakeValues(
     const OleDate stamp = ToOleDate(overall.TimeStamp());
     for (const AlertExprArgDesc& argument : registered)
     {
-        // A registered argument that names no figure has no value to send.
-        if (!IsArgumentValid(argument))
+        if (!NamesFigure(argument))
             continue;
         const int group = Group(argument);
         const int precision = group == eInstruments ? ePrecision0 : ePrecision2;

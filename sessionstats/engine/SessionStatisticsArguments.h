@@ -30,9 +30,10 @@ public:
     bool AddArgumentUsage(const AlertExprArgDesc& argument);
     void RemoveArgumentUsage(const AlertExprArgDesc& argument);
 
-    // The values of the registered valid arguments, in the order of the descriptors, stamped
-    // with the time the figures were received; 0.0 while the figures are incomplete. Null when
-    // there is nothing to send.
+    // The values of the registered arguments that name a figure (the nine valid ones and the
+    // sums of all instruments, 4, 14 and 24), in the order of the descriptors, stamped with the
+    // time the figures were received; 0.0 while the figures are incomplete. Null when there is
+    // nothing to send.
     std::shared_ptr<const AlertExprArgList> MakeValues(const OverallStatisticsWrapper& overall) const;
 
 private:

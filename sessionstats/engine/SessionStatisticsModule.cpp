@@ -106,17 +106,19 @@ bool SessionStatisticsModule::SetNewStatistics(const SessionStatistics& statisti
         m_queuedTime = received;
         // The statistics replaced are released after the lock.
         m_queuedStatistics.swap(kept);
-        if (m_processPending)
-            return true;
         worker = m_worker;
-        m_processPending = worker != nullptr;
+        if (!worker)
+            return false;
+        // Each pass takes the newest statistics, so the passes already waiting publish these.
+        if (m_waitingPasses >= kMaxWaitingPasses)
+            return true;
+        ++m_waitingPasses;
     }
-    if (!worker)
-        return false;
     if (worker->PostThreadMessage(DataProcessingThread::kNewStatisticsMessage))
         return true;
     const SafeAutoLock lock(m_dataQueueLock, "SessionStatisticsModule::SetNewStatistics", kFile);
-    m_processPending = false;
+    if (m_worker == worker && m_waitingPasses > 0)
+        --m_waitingPasses;
     return false;
 }
 
@@ -126,9 +128,6 @@ void SessionStatisticsModule::OnSessionChange()
     {
         const SafeAutoLock lock(m_dataQueueLock, "SessionStatisticsModule::OnSessionChange", kFile);
         m_queuedStatistics.reset();
-        // A 1025 still waiting finds nothing now; statistics of the new session need a 1025
-        // after the 1026, or the reset would wipe them.
-        m_processPending = false;
         worker = m_worker;
     }
     if (worker)
@@ -282,7 +281,8 @@ void SessionStatisticsModule::ProcessLastSesstionStatistics()
     std::shared_ptr<const SessionStatistics> statistics;
     {
         const SafeAutoLock lock(m_dataQueueLock, "SessionStatisticsModule::ProcessLastSesstionStatistics", kFile);
-        m_processPending = false;
+        if (m_waitingPasses > 0)
+            --m_waitingPasses;
         if (!m_queuedStatistics)
             return;
         received = m_queuedTime;
@@ -359,7 +359,8 @@ void SessionStatisticsModule::ReleaseWorker()
     {
         const SafeAutoLock lock(m_dataQueueLock, "SessionStatisticsModule::ReleaseWorker", kFile);
         worker = std::exchange(m_worker, nullptr);
-        m_processPending = false;
+        // The passes waiting go with the worker's messages.
+        m_waitingPasses = 0;
     }
     // Stopped outside the lock: the pass under way may still take it.
     if (worker)

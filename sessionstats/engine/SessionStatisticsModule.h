@@ -6,9 +6,10 @@
 // for the whole run.
 //
 // Threads: the provider calls SetNewStatistics and OnSessionChange on its own thread; they only
-// keep the newest statistics under the lock "SessionStatisticsModule::DataQueue" and wake the
-// worker. The worker writes the display data under "SessionStatisticsModule::DisplayData" and
-// hands the repaint to the main thread, where the window copies the data under the same lock.
+// keep the newest statistics under the lock "SessionStatisticsModule::DataQueue" and post the
+// worker a pass. The worker writes the display data under
+// "SessionStatisticsModule::DisplayData" and hands the repaint to the main thread, where the
+// window copies the data under the same lock.
 // The alert module registers arguments from its own thread. Everything else runs on the main
 // thread. No lock of the module is held while another is taken, nor while the provider, the
 // alert module or the window is called.
@@ -85,9 +86,14 @@ public:
     int GetFirstNamedWindowStyleId() const override { return m_windowStyleId; }
     void FindWindowStyle(int styleId) override { m_windowStyleId = styleId; }
 
+    // Each statistics received makes a pass of the worker that publishes the newest
+    // statistics, also while the worker is paused: the passes wait for the next show. Past this
+    // many waiting passes no more are made; those waiting still publish the newest.
+    static constexpr int kMaxWaitingPasses = 1000;
+
     // IStatisticsSessionReceiver, provider thread
-    // Keeps the statistics, stamped with the time of reception, for the worker; false when
-    // there is no worker to take them.
+    // Keeps the statistics, stamped with the time of reception, for the worker and posts it a
+    // pass; false when there is no worker to take them.
     bool SetNewStatistics(const SessionStatistics& statistics) override;
     void OnSessionChange() override;
 
@@ -164,8 +170,8 @@ private:
     SafeCriticalSection m_dataQueueLock{QStringLiteral("SessionStatisticsModule::DataQueue")};
     QDateTime m_queuedTime;
     std::shared_ptr<const SessionStatistics> m_queuedStatistics;
-    // A 1025 waits for the worker; the statistics that come meanwhile go with it.
-    bool m_processPending = false;
+    // The 1025s posted and not yet processed.
+    int m_waitingPasses = 0;
     std::shared_ptr<DataProcessingThread> m_worker;
 
     // Lives on the main thread: the worker's repaint requests are delivered there.

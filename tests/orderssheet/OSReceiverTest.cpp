@@ -271,7 +271,7 @@ TEST(OSReceiverTest, ExtraData)
              s.SetMissing(kUpperLimit);
              s.SetMissing(kLowerLimit);
              s.SetMissing(kPrice);
-         }, {0.0, 8.0, -1.0, 0.0, true}},
+         }, {0.0, 0.0, -1.0, 0.0, true}},
         {"absent series keep their values", [](CurrentState& s) { s.Set(kPrice, 10.0); },
          [](CurrentState&) {}, {0.0, 0.0, 10.0, 0.0, true}},
     };

@@ -88,11 +88,40 @@ TEST(OverallStatisticsWrapperTest, ResetZeroesEveryFigureWithoutTouchingTheProvi
     ExpectFigures(copied.Data(OverallStatisticsWrapper::eIncrease), 5, 7.5, 7.0, 10);
 }
 
-TEST(OverallStatisticsWrapperTest, ResetAfterIncompleteFiguresZeroesThemToo)
+TEST(OverallStatisticsWrapperTest, ResetAfterIncompleteFiguresDoesNothing)
 {
-    OverallStatisticsWrapper overall;
-    overall.Update(At(10, 0), WithFigures(std::make_shared<GeneralData>(GeneralData{3, 1.0, 1.0, 1}), nullptr, nullptr));
-    overall.Reset(At(12, 0));
-    EXPECT_TRUE(overall.IsComplete());
-    ExpectFigures(overall.Data(OverallStatisticsWrapper::eIncrease), 0, 0.0, 0.0, 0);
+    const struct
+    {
+        const char* name;
+        bool increase;
+        bool decrease;
+        bool noChange;
+    } cases[] = {
+        {"no change missing", true, true, false},
+        {"decrease missing", true, false, true},
+        {"increase missing", false, true, true},
+        {"only the increase", true, false, false},
+    };
+    const auto some = [](bool present) {
+        return present ? std::make_shared<GeneralData>(GeneralData{3, 1.0, 1.0, 1}) : nullptr;
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        OverallStatisticsWrapper overall;
+        overall.Update(At(10, 0), WithFigures(some(c.increase), some(c.decrease), some(c.noChange)));
+
+        overall.Reset(At(12, 0));
+
+        EXPECT_FALSE(overall.IsComplete());
+        EXPECT_EQ(overall.TimeStamp(), At(10, 0));
+        const bool present[] = {c.increase, c.decrease, c.noChange, false};
+        for (int index = 0; index <= OverallStatisticsWrapper::eOverall; ++index)
+        {
+            if (present[index])
+                ExpectFigures(overall.Data(index), 3, 1.0, 1.0, 1);
+            else
+                EXPECT_EQ(overall.Data(index), nullptr) << index;
+        }
+    }
 }

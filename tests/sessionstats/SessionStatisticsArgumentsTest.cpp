@@ -56,6 +56,8 @@ TEST(SessionStatisticsArgumentsTest, ValuesFollowGroupAndIndex)
         {1, 5.0, ePrecision0},   {2, 2.0, ePrecision0},   {3, 3.0, ePrecision0},
         {11, 7.5, ePrecision2},  {12, 20.25, ePrecision2}, {13, 0.5, ePrecision2},
         {21, 10.0, ePrecision2}, {22, 30.0, ePrecision2},  {23, 4.0, ePrecision2},
+        // The sums of all instruments, registered though no segment of the bar offers them.
+        {4, 10.0, ePrecision0},  {14, 28.25, ePrecision2}, {24, 44.0, ePrecision2},
     };
     for (const auto& c : cases)
         ASSERT_TRUE(arguments.AddArgumentUsage(Argument(c.id)));
@@ -64,12 +66,15 @@ TEST(SessionStatisticsArgumentsTest, ValuesFollowGroupAndIndex)
 
     ASSERT_TRUE(values);
     ASSERT_EQ(values->ArgumentsCount(), std::size(cases));
-    for (std::size_t i = 0; i < values->ArgumentsCount(); ++i)
+    for (const auto& c : cases)
     {
-        EXPECT_EQ(values->ArgDescription(i).GetBaseArgumentSourceID(), cases[i].id);
-        EXPECT_DOUBLE_EQ(values->ArgValue(i).Value(), cases[i].value) << cases[i].id;
-        EXPECT_EQ(values->ArgValue(i).Precision(), cases[i].precision) << cases[i].id;
-        EXPECT_EQ(NDateTime(values->ArgValue(i).Timestamp()), At(10, 0)) << cases[i].id;
+        std::size_t i = 0;
+        while (i < values->ArgumentsCount() && values->ArgDescription(i).GetBaseArgumentSourceID() != c.id)
+            ++i;
+        ASSERT_LT(i, values->ArgumentsCount()) << c.id;
+        EXPECT_DOUBLE_EQ(values->ArgValue(i).Value(), c.value) << c.id;
+        EXPECT_EQ(values->ArgValue(i).Precision(), c.precision) << c.id;
+        EXPECT_EQ(NDateTime(values->ArgValue(i).Timestamp()), At(10, 0)) << c.id;
     }
 }
 
@@ -92,8 +97,8 @@ TEST(SessionStatisticsArgumentsTest, RegisteredOnceInDescriptorOrder)
 TEST(SessionStatisticsArgumentsTest, RegisteredArgumentsWithoutAFigureAreNotSent)
 {
     SessionStatisticsArguments arguments;
-    EXPECT_TRUE(arguments.AddArgumentUsage(Argument(4)));
-    EXPECT_TRUE(arguments.AddArgumentUsage(Argument(41)));
+    for (std::uint32_t id : {0u, 5u, 10u, 31u, 41u})
+        EXPECT_TRUE(arguments.AddArgumentUsage(Argument(id))) << id;
     EXPECT_FALSE(arguments.MakeValues(Figures()));
 
     EXPECT_TRUE(arguments.AddArgumentUsage(Argument(12)));

@@ -341,6 +341,50 @@ TEST_F(SessionStatisticsModuleTest, ASessionChangeDropsTheStatisticsReceivedBefo
     EXPECT_TRUE(data.highest[0].Slot(0).AssetName().isEmpty());
 }
 
+// Statistics received while the worker waits for the show each make a pass after it, and each
+// pass publishes the newest: an alert on the figures sees one value per statistics received.
+TEST_F(SessionStatisticsModuleTest, EachStatisticsReceivedBeforeTheShowIsPublishedAfterIt)
+{
+    module.ToggleWindow();
+    module.AddArgumentUsage(AlertExprArgDesc(QStringLiteral("SessionStatistics"), 1, QStringLiteral("a"), QString()));
+    for (std::uint32_t marker = 1; marker <= 3; ++marker)
+        EXPECT_TRUE(module.SetNewStatistics(MakeStatistics(marker)));
+
+    mediator.provider = &provider;
+    Window().Show();
+
+    ASSERT_TRUE(alerts.WaitForValues(3));
+    std::this_thread::sleep_for(kQuiet);
+    const std::vector<FakeAlertModule::Received> values = alerts.Values();
+    ASSERT_EQ(values.size(), 3u);
+    for (const FakeAlertModule::Received& value : values)
+        EXPECT_EQ(value.value.Value(), 3.0);
+    EXPECT_EQ(module.GetDisplayData().revision, 3u);
+}
+
+TEST_F(SessionStatisticsModuleTest, PassesWaitingForTheShowAreBoundedAndTakeTheNewest)
+{
+    constexpr std::uint64_t kPasses = SessionStatisticsModule::kMaxWaitingPasses;
+    constexpr std::uint32_t kReceived = kPasses + 5;
+    module.ToggleWindow();
+    for (std::uint32_t marker = 1; marker <= kReceived; ++marker)
+        EXPECT_TRUE(module.SetNewStatistics(MakeStatistics(marker)));
+
+    mediator.provider = &provider;
+    Window().Show();
+
+    ASSERT_TRUE(WaitUntil([this] { return module.GetDisplayData().revision == kPasses; }));
+    std::this_thread::sleep_for(kQuiet);
+    SessionStatisticsDisplayData data = module.GetDisplayData();
+    EXPECT_EQ(data.revision, kPasses);
+    EXPECT_EQ(data.overall.Data(OverallStatisticsWrapper::eIncrease)->instruments, kReceived);
+    // Once they ran, statistics make passes again.
+    EXPECT_TRUE(module.SetNewStatistics(MakeStatistics(kReceived + 1)));
+    ASSERT_TRUE(WaitUntil([this] { return module.GetDisplayData().revision == kPasses + 1; }));
+    data = module.GetDisplayData();
+    EXPECT_EQ(data.overall.Data(OverallStatisticsWrapper::eIncrease)->instruments, kReceived + 1);
+}
+
 TEST_F(SessionStatisticsModuleTest, RepaintsReachTheWindowOnTheMainThreadOncePerWait)
 {
     GuiTestApplication::Ensure();
