@@ -92,6 +92,8 @@ PulpitFrame::PulpitFrame(std::shared_ptr<IRibbonTabsCreatorsFactory> tabsCreator
 
     OnCommand(ID_NEW_SCREEN, [this] { OnNewScreen(); });
     OnCommand(ID_NEW_SCREEN_MENU, [this] { OnNewScreen(); });
+    for (const std::uint32_t id : {ID_NEW_SCREEN, ID_NEW_SCREEN_MENU})
+        OnUpdate(id, [this](CmdUI& ui) { ui.Enable(CanAddScreen()); });
     OnCommand(ID_SCREENSHOT, [this] { OnScreenshot(); });
     m_panelTemplate->SetFrameHost([this](ChildFrame& frame) {
         if (m_tabClient)
@@ -749,10 +751,23 @@ PanelFrame* PulpitFrame::OnNewScreen()
     // A closing program opens no screens.
     if (m_closing)
         return nullptr;
+    // A screen beyond the edition's limit could be neither closed nor kept in a desktop.
+    if (!CanAddScreen())
+    {
+        Log::WriteInfo(
+            QStringLiteral("Nie otwarto nowego ekranu: program nie otwiera więcej ekranów niż %1.").arg(GetScreensLimit()),
+            ProductName(), QStringLiteral("PulpitFrame::OnNewScreen"), __LINE__);
+        return nullptr;
+    }
     PanelFrame* panel = m_panelTemplate->OpenNew(true);
     if (panel)
         SetPanelTitle(*panel);
     return panel;
+}
+
+bool PulpitFrame::CanAddScreen() const
+{
+    return !m_tabClient || m_tabClient->CanAddScreen();
 }
 
 void PulpitFrame::OnItemActivated(PanelFrame* activated, PanelFrame* deactivated)

@@ -66,7 +66,7 @@ TEST_F(FrameDesktopTest, TheScreensTheirActiveOneAndTheRibbonComeBackAfterAResta
 TEST_F(FrameDesktopTest, TheStandardEditionKeepsTheScreenOnTopUnderItsName)
 {
     StartFrame(1);
-    frame->OnNewScreen()->GetActiveDocument()->SetTitle(QStringLiteral("Analiza"));
+    frame->GetPanels().front()->GetActiveDocument()->SetTitle(QStringLiteral("Analiza"));
     ASSERT_TRUE(frame->PulpitFrame::SaveLastSession());
     CloseFrame();
 
