@@ -96,8 +96,12 @@ PulpitFrame::PulpitFrame(std::shared_ptr<IRibbonTabsCreatorsFactory> tabsCreator
         OnUpdate(id, [this](CmdUI& ui) { ui.Enable(CanAddScreen()); });
     OnCommand(ID_SCREENSHOT, [this] { OnScreenshot(); });
     m_panelTemplate->SetFrameHost([this](ChildFrame& frame) {
+        auto* panel = static_cast<PanelFrame*>(&frame);
+        // A panel knows how far it reaches from its making on, so windows restored into it
+        // before it is first shown can be pulled within that reach.
+        panel->OnGetMinMaxInfo(MaxTrackSize());
         if (m_tabClient)
-            m_tabClient->AddItem(static_cast<PanelFrame*>(&frame));
+            m_tabClient->AddItem(panel);
     });
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) { OnActivateApp(state == Qt::ApplicationActive); });
@@ -776,10 +780,15 @@ void PulpitFrame::OnItemActivated(PanelFrame* activated, PanelFrame* deactivated
         deactivated->OnMdiActivate(false);
     if (activated)
     {
-        const QScreen* screen = this->screen();
-        activated->OnGetMinMaxInfo(screen ? screen->availableSize() : size());
+        activated->OnGetMinMaxInfo(MaxTrackSize());
         activated->OnMdiActivate(true);
     }
+}
+
+QSize PulpitFrame::MaxTrackSize() const
+{
+    const QScreen* screen = this->screen();
+    return screen ? screen->availableSize() : size();
 }
 
 void PulpitFrame::OnBeforePanelDestroyed()

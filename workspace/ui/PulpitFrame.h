@@ -237,6 +237,8 @@ private:
     bool OnProviderEntry(std::uint32_t id);
     bool OnCreateControl(RibbonCreateControlRequest& request);
     void OnItemActivated(PanelFrame* activated, PanelFrame* deactivated);
+    // The largest size a panel can be dragged to: the frame's screen's available area.
+    QSize MaxTrackSize() const;
     void OnFocusChanged(QWidget* now);
     void UpdateEditedWindowLayout();
     // Made on first use; null without the application mediator (logged).
