@@ -84,6 +84,11 @@ struct OrderCase
     int refusals;                  // library groups refused, each logged
 };
 
+void PrintTo(const OrderCase& test, std::ostream* out)
+{
+    *out << test.name;
+}
+
 class GeneralSettingsManagerOrderTest : public SettingsFixture, public ::testing::WithParamInterface<OrderCase>
 {
 };
