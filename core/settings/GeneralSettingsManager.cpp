@@ -9,14 +9,14 @@
 namespace
 {
 void LogRefusedLibraryGroup(const GeneralSettingsGroupManagerBase& refused, const GeneralSettingsGroupManagerBase& kept,
-                            int line)
+                            const char* where, int line)
 {
     Log::WriteWarning(QStringLiteral("Pominięto grupę ustawień ogólnych \"%1\" biblioteki modułu: identyfikator %2 "
                                      "należy do grupy \"%3\".")
                           .arg(refused.GetGroupName())
                           .arg(refused.GetGroupId())
                           .arg(kept.GetGroupName()),
-                      QString::fromUtf8(AppPaths::kProductName), QStringLiteral("GeneralSettingsManager::AddGroup"), line);
+                      QString::fromUtf8(AppPaths::kProductName), QString::fromLatin1(where), line);
 }
 }
 
@@ -34,7 +34,7 @@ bool GeneralSettingsManager::AddGroup(std::shared_ptr<GeneralSettingsGroupManage
         return m_groups.emplace(id, std::move(group)).second;
     if (!m_libraryIds.erase(id))
         return false;
-    LogRefusedLibraryGroup(*found->second, *group, __LINE__);
+    LogRefusedLibraryGroup(*found->second, *group, "GeneralSettingsManager::AddGroup", __LINE__);
     found->second = std::move(group);
     return true;
 }
@@ -48,7 +48,7 @@ bool GeneralSettingsManager::AddLibraryGroup(std::shared_ptr<GeneralSettingsGrou
     if (found != m_groups.end())
     {
         if (found->second != group)
-            LogRefusedLibraryGroup(*group, *found->second, __LINE__);
+            LogRefusedLibraryGroup(*group, *found->second, "GeneralSettingsManager::AddLibraryGroup", __LINE__);
         return false;
     }
     m_groups.emplace(id, std::move(group));

@@ -8,8 +8,8 @@
 #include "platform/base/ConstIteratorInternalMap.h"
 
 #include <map>
-#include <set>
 #include <memory>
+#include <set>
 
 class GeneralSettingsGroupManagerBase;
 
