@@ -54,6 +54,11 @@ void MediatorSettingsQ4Classic::AddGroup(const std::shared_ptr<GeneralSettingsGr
     m_manager.AddGroup(group);
 }
 
+void MediatorSettingsQ4Classic::AddLibraryGroup(const std::shared_ptr<GeneralSettingsGroupManagerBase>& group)
+{
+    m_manager.AddLibraryGroup(group);
+}
+
 std::shared_ptr<GeneralSettingsGroupManagerBase> MediatorSettingsQ4Classic::GetGlobalSettingsGroup()
 {
     return m_globals;

@@ -28,6 +28,7 @@ public:
     void ReleaseGlobalSettings() override;
     IGlobalSettings* GetGlobalSettingsObject() override;
     void AddGroup(const std::shared_ptr<GeneralSettingsGroupManagerBase>& group) override;
+    void AddLibraryGroup(const std::shared_ptr<GeneralSettingsGroupManagerBase>& group) override;
     std::shared_ptr<GeneralSettingsGroupManagerBase> GetGlobalSettingsGroup() override;
     // Made on the first call, with no owner to tell after a save.
     std::shared_ptr<GeneralSettingsGroupManagerBase> GetLocalAlertsGroup() override;

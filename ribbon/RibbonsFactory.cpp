@@ -290,9 +290,12 @@ void RibbonsFactory::ApplyModuleContext(const ::UpdateRibbonContext& context)
     }
     if (picked == nullptr)
     {
-        // Nothing fits: the selection stays where it was, if that tab still shows.
+        // Nothing fits: the selection stays where it was if that tab still shows; a tab the
+        // context hid gives way to the first main tab, not to whichever tab the bar moved to.
         if (current->IsVisible())
             m_ribbonBar->SetCurrentTab(current);
+        else
+            SelectFirstMainTab();
         return;
     }
     m_ribbonBar->SetCurrentTab(picked);

@@ -90,7 +90,7 @@ AppMediator::AppMediator(AppMediatorSetup setup)
     ConsumerManager::Hooks hooks;
     hooks.addSettingsGroup = [this](const std::shared_ptr<GeneralSettingsGroupManagerBase>& group) {
         if (m_setup.settings)
-            m_setup.settings->AddGroup(group);
+            m_setup.settings->AddLibraryGroup(group);
     };
     hooks.afterTableConsumer = [this] { MakeCloudModule(); };
     m_consumerManager = m_setup.factory->CreateConsumerManager(std::move(hooks));

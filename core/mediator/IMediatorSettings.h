@@ -26,9 +26,11 @@ public:
     // Null before they are made and after they are released.
     virtual IGlobalSettings* GetGlobalSettingsObject() = 0;
 
-    // Adds a group to the general settings manager; a group with the id of one already there
-    // is dropped, the first one stays.
+    // Adds one of the program's own groups to the general settings manager; it takes its id
+    // from a module library's group, while a second group of the program under an id is dropped.
     virtual void AddGroup(const std::shared_ptr<GeneralSettingsGroupManagerBase>& group) = 0;
+    // Adds a module library's group; refused (logged) when its id is taken.
+    virtual void AddLibraryGroup(const std::shared_ptr<GeneralSettingsGroupManagerBase>& group) = 0;
     // The global settings' own group (id 0); empty without global settings.
     virtual std::shared_ptr<GeneralSettingsGroupManagerBase> GetGlobalSettingsGroup() = 0;
     // The local alerts' group (id 10) while the program runs without the alert module, which

@@ -9,6 +9,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 
 class GeneralSettingsGroupManagerBase;
 
@@ -28,14 +29,19 @@ public:
     GeneralSettingsManager();
     virtual ~GeneralSettingsManager();
 
-    // Registers the group under its id. The group registered first under an id stays: a
-    // group registered again (the orders sheet's, after every session) is dropped. False for
-    // a dropped or null group.
+    // Registers one of the program's own groups under its id. Among the program's groups the
+    // first under an id stays: one registered again (the orders sheet's, after every session)
+    // is dropped. A module library's group under that id gives way (logged), since the
+    // libraries load before the program registers its groups. False for a dropped or null group.
     bool AddGroup(std::shared_ptr<GeneralSettingsGroupManagerBase> group);
+    // Registers a module library's group; refused (logged) when its id is taken. False for a
+    // refused or null group.
+    bool AddLibraryGroup(std::shared_ptr<GeneralSettingsGroupManagerBase> group);
 
 private:
     friend class ConstIteratorInternalMap<GeneralSettingsManager, unsigned, std::shared_ptr<GeneralSettingsGroupManagerBase>>;
     const GroupMap& InternalContainer() const { return m_groups; }
 
     GroupMap m_groups;
+    std::set<unsigned> m_libraryIds;
 };

@@ -30,9 +30,14 @@ QString BesideExecutable(const char* name)
 
 QString AppDataFolder()
 {
-    const QString folder = QDir(DataHome()).filePath(QString::fromUtf8(kProductName));
+    const QString folder = AppDataFolderPath();
     EnsureFolder(folder);
     return folder;
+}
+
+QString AppDataFolderPath()
+{
+    return QDir(DataHome()).filePath(QString::fromUtf8(kProductName));
 }
 
 QString DocumentsFolder()

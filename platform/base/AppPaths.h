@@ -12,6 +12,8 @@ inline constexpr const char* kProductName = "Quorvanta 4";
 
 // $XDG_DATA_HOME/Quorvanta 4 (or ~/.local/share/Quorvanta 4); created when missing.
 QString AppDataFolder();
+// The same folder's path, for readers that must not create it.
+QString AppDataFolderPath();
 // The user's documents folder (XDG documents, else ~/Documents).
 QString DocumentsFolder();
 // The folder of the running executable, unless a test set another one.

@@ -29,10 +29,10 @@ bool SettingsManager::Save(const std::optional<QString>& name)
 {
     if (name)
         return SaveTree(*name, *GetSettings(*name, true));
+    // A tree that cannot be written (and is logged) does not keep the others from disk.
     bool result = true;
     for (const auto& [treeName, tree] : m_trees)
-        if (result)
-            result = SaveTree(treeName, *tree);
+        result = SaveTree(treeName, *tree) && result;
     return result;
 }
 

@@ -38,7 +38,9 @@ std::optional<QString> FileIn(const std::optional<QString>& folder, const QStrin
 
 std::optional<QString> GetUserSettingsFilePath(const QString& managerName, const QString& treeName, bool create)
 {
-    const std::optional<QString> path = FileIn(SubFolder(AppPaths::AppDataFolder(), managerName, create), treeName);
+    // Only saving makes folders: a reader asks for the path without creating the edition's folder.
+    const QString appData = create ? AppPaths::AppDataFolder() : AppPaths::AppDataFolderPath();
+    const std::optional<QString> path = FileIn(SubFolder(appData, managerName, create), treeName);
     if (!path || create || QFileInfo(*path).isFile())
         return path;
     return std::nullopt;

@@ -109,6 +109,11 @@ const SelectionCase kSelectionCases[] = {
     {"TheRememberedTabIfItShows", A, A_3, A, false, RibbonTabLevelNone, false, A_3, RibbonTabLevelSubContext},
     {"NoAvailableTabKeepsTheSelection", NoModule, MAIN_2, C, false, RibbonTabLevelNone, false, MAIN_2,
      RibbonTabLevelMain},
+    // The table's tab goes with its context: the first main tab, not the tab beside it.
+    {"AHiddenContextTabGivesWayToTheFirstMainTab", A, A_2, C, false, RibbonTabLevelNone, false, MAIN_1,
+     RibbonTabLevelContext},
+    {"AHiddenSubContextTabGivesWayToTheFirstMainTab", A, A_3, C, false, RibbonTabLevelNone, false, MAIN_1,
+     RibbonTabLevelSubContext},
     {"PreservedContextKeepsTheRememberedLevel", A, A_3, NoModule, false, RibbonTabLevelNone, true, MAIN_1,
      RibbonTabLevelSubContext},
     {"JustChangeForAModuleWithoutTabsSelectsTheFirstMainTab", NoModule, MAIN_2, E, true, RibbonTabLevelContext, false,

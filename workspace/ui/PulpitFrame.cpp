@@ -92,10 +92,16 @@ PulpitFrame::PulpitFrame(std::shared_ptr<IRibbonTabsCreatorsFactory> tabsCreator
 
     OnCommand(ID_NEW_SCREEN, [this] { OnNewScreen(); });
     OnCommand(ID_NEW_SCREEN_MENU, [this] { OnNewScreen(); });
+    for (const std::uint32_t id : {ID_NEW_SCREEN, ID_NEW_SCREEN_MENU})
+        OnUpdate(id, [this](CmdUI& ui) { ui.Enable(CanAddScreen()); });
     OnCommand(ID_SCREENSHOT, [this] { OnScreenshot(); });
     m_panelTemplate->SetFrameHost([this](ChildFrame& frame) {
+        auto* panel = static_cast<PanelFrame*>(&frame);
+        // A panel knows how far it reaches from its making on, so windows restored into it
+        // before it is first shown can be pulled within that reach.
+        panel->OnGetMinMaxInfo(MaxTrackSize());
         if (m_tabClient)
-            m_tabClient->AddItem(static_cast<PanelFrame*>(&frame));
+            m_tabClient->AddItem(panel);
     });
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) { OnActivateApp(state == Qt::ApplicationActive); });
@@ -749,10 +755,23 @@ PanelFrame* PulpitFrame::OnNewScreen()
     // A closing program opens no screens.
     if (m_closing)
         return nullptr;
+    // A screen beyond the edition's limit could be neither closed nor kept in a desktop.
+    if (!CanAddScreen())
+    {
+        Log::WriteInfo(
+            QStringLiteral("Nie otwarto nowego ekranu: program nie otwiera więcej ekranów niż %1.").arg(GetScreensLimit()),
+            ProductName(), QStringLiteral("PulpitFrame::OnNewScreen"), __LINE__);
+        return nullptr;
+    }
     PanelFrame* panel = m_panelTemplate->OpenNew(true);
     if (panel)
         SetPanelTitle(*panel);
     return panel;
+}
+
+bool PulpitFrame::CanAddScreen() const
+{
+    return !m_tabClient || m_tabClient->CanAddScreen();
 }
 
 void PulpitFrame::OnItemActivated(PanelFrame* activated, PanelFrame* deactivated)
@@ -761,10 +780,15 @@ void PulpitFrame::OnItemActivated(PanelFrame* activated, PanelFrame* deactivated
         deactivated->OnMdiActivate(false);
     if (activated)
     {
-        const QScreen* screen = this->screen();
-        activated->OnGetMinMaxInfo(screen ? screen->availableSize() : size());
+        activated->OnGetMinMaxInfo(MaxTrackSize());
         activated->OnMdiActivate(true);
     }
+}
+
+QSize PulpitFrame::MaxTrackSize() const
+{
+    const QScreen* screen = this->screen();
+    return screen ? screen->availableSize() : size();
 }
 
 void PulpitFrame::OnBeforePanelDestroyed()

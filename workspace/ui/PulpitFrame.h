@@ -174,8 +174,11 @@ public:
     TabClientWnd* GetTabClient() const { return m_tabClient.data(); }
     PanelDocTemplate& GetPanelTemplate() const { return *m_panelTemplate; }
     std::vector<PanelFrame*> GetPanels() const;
-    // A new empty screen, named and selected; null while a style is edited.
+    // A new empty screen, named and selected; null while a style is edited or when the edition
+    // allows no further screen.
     PanelFrame* OnNewScreen();
+    // Whether the edition allows one screen more than there are.
+    bool CanAddScreen() const;
     // Every screen goes; the application forgets its panel views.
     void CloseAllPanels();
     // With fewer than two screens allowed the tabs show no close button.
@@ -234,6 +237,8 @@ private:
     bool OnProviderEntry(std::uint32_t id);
     bool OnCreateControl(RibbonCreateControlRequest& request);
     void OnItemActivated(PanelFrame* activated, PanelFrame* deactivated);
+    // The largest size a panel can be dragged to: the frame's screen's available area.
+    QSize MaxTrackSize() const;
     void OnFocusChanged(QWidget* now);
     void UpdateEditedWindowLayout();
     // Made on first use; null without the application mediator (logged).

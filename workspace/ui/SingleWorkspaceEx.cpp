@@ -148,6 +148,7 @@ void SingleWorkspaceEx::ShowTabMenu(int index, const QPoint& globalPos)
     const ITabClientOwner* owner = m_client.GetOwner();
     const bool hasNewTab = m_client.HasNewWindowTab();
     const std::optional<int> hit = index >= 0 ? std::optional<int>(index) : std::nullopt;
+    EnableIn(*popup, ID_NEW_SCREEN, m_client.CanAddScreen());
     EnableIn(*popup, ID_SCREEN_CLOSE, owner == nullptr || owner->GetScreensLimit() > 1);
     for (const std::uint32_t id : {ID_SCREEN_MOVE_UP, ID_SCREEN_MOVE_LEFT})
         EnableIn(*popup, id, TabMoveRules::CanMoveTowardsStart(hit));
@@ -162,7 +163,7 @@ void SingleWorkspaceEx::RunTabMenuCommand(std::uint32_t id, int index)
     switch (id)
     {
     case ID_NEW_SCREEN:
-        if (owner)
+        if (owner && m_client.CanAddScreen())
             owner->PostFrameCommand(ID_NEW_SCREEN);
         break;
     case ID_SCREEN_CLOSE:
@@ -197,7 +198,7 @@ void SingleWorkspaceEx::mousePressEvent(QMouseEvent* event)
     const int index = tabAt(event->position().toPoint());
     if (event->button() == Qt::LeftButton && m_client.IsNewWindowTab(index))
     {
-        if (ITabClientOwner* owner = m_client.GetOwner())
+        if (ITabClientOwner* owner = m_client.GetOwner(); owner && m_client.CanAddScreen())
             owner->PostFrameCommand(m_client.GetNewWindowCommand());
         return;
     }

@@ -109,6 +109,13 @@ void TabClientWnd::ShowNewWindowTab(bool show, std::uint32_t commandId)
     else
         m_workspace->removeTab(m_workspace->count() - 1);
     ApplyCloseButtons();
+    ApplyNewWindowTabState();
+}
+
+void TabClientWnd::ApplyNewWindowTabState()
+{
+    if (m_newWindowTab)
+        m_workspace->setTabEnabled(m_workspace->count() - 1, CanAddScreen());
 }
 
 void TabClientWnd::SetTabPosition(int position)
@@ -137,6 +144,11 @@ int TabClientWnd::ScreenCount() const
     return m_workspace->count() - (m_newWindowTab ? 1 : 0);
 }
 
+bool TabClientWnd::CanAddScreen() const
+{
+    return m_owner == nullptr || ScreenCount() < m_owner->GetScreensLimit();
+}
+
 bool TabClientWnd::AddItem(PanelFrame* panel)
 {
     if (panel == nullptr || !IsTabActionAllowed())
@@ -147,6 +159,7 @@ bool TabClientWnd::AddItem(PanelFrame* panel)
         const int index = m_workspace->insertTab(ScreenCount(), panel->windowTitle());
         m_workspace->setTabData(index, QVariant::fromValue<QObject*>(panel));
         ApplyCloseButtons();
+        ApplyNewWindowTabState();
     }
     panel->AttachTabClient(this);
     connect(panel, &QWidget::windowTitleChanged, this, [this, panel] { OnPanelTitleChanged(panel); });
@@ -171,6 +184,7 @@ void TabClientWnd::RemoveTabOf(const QObject* panel)
         {
             ScopedFlag changing(m_changingTabs);
             m_workspace->removeTab(index);
+            ApplyNewWindowTabState();
         }
         if (m_activePanel.data() == panel || m_activePanel.isNull())
             m_activePanel = nullptr;

@@ -37,6 +37,7 @@ public:
     // The workspace-button flags; the bit kNoCloseButtonFlag hides the tabs' close buttons.
     void SetFlags(std::uint32_t flags);
     std::uint32_t GetFlags() const { return m_flags; }
+    // The new-screen tab is disabled while the edition allows no further screen.
     void ShowNewWindowTab(bool show, std::uint32_t commandId);
     bool HasNewWindowTab() const { return m_newWindowTab; }
     std::uint32_t GetNewWindowCommand() const { return m_newWindowCommand; }
@@ -51,6 +52,8 @@ public:
     bool IsStyleEditLocked() const { return m_styleEditLock; }
     bool IsTabActionAllowed() const { return !m_styleEditLock; }
 
+    // Whether the owner's screen limit allows one screen more than there are.
+    bool CanAddScreen() const;
     // A new screen's tab before the new-screen tab; false, and nothing added, while locked.
     bool AddItem(PanelFrame* panel);
     // The screen is going: style editing ends first, then its tab goes.
@@ -94,6 +97,7 @@ private:
     void OnPanelTitleChanged(PanelFrame* panel);
     void RemoveTabOf(const QObject* panel);
     void ApplyCloseButtons();
+    void ApplyNewWindowTabState();
 
     ITabClientOwner* m_owner = nullptr;
     SingleWorkspaceEx* m_workspace = nullptr;

@@ -30,6 +30,16 @@ TEST_F(AppMediatorInitTest, InitRunsItsStepsInOrderAndTheModuleLibrariesGetTheSe
     EXPECT_EQ(mediator->GetDefaultProvider()->GetName(), QStringLiteral("Testowy Dostawca"));
 }
 
+TEST_F(AppMediatorInitTest, AModuleLibrarysGroupIsRegisteredAsTheLibrarysNotAsTheProgramsOwn)
+{
+    AddProviders({QStringLiteral("provider_good")});
+    TestConsumers::Instance().chart.settingsGroup = MakeSettingsGroupToken();
+    Make();
+    ASSERT_TRUE(mediator->Init());
+    EXPECT_EQ(settings->libraryGroups, (std::vector{TestConsumers::Instance().chart.settingsGroup}));
+    EXPECT_EQ(settings->groups, (std::vector{settings->globalsGroup, alertModule->group}));
+}
+
 TEST_F(AppMediatorInitTest, WithoutTheAlertModuleTheLocalAlertsGroupOfTheSettingsFollowsTheGlobals)
 {
     AddProviders({QStringLiteral("provider_good")});

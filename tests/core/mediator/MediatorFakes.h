@@ -204,6 +204,11 @@ public:
         Tell(QStringLiteral("Settings"), QStringLiteral("AddGroup"));
         groups.push_back(group);
     }
+    void AddLibraryGroup(const std::shared_ptr<GeneralSettingsGroupManagerBase>& group) override
+    {
+        Tell(QStringLiteral("Settings"), QStringLiteral("AddLibraryGroup"));
+        libraryGroups.push_back(group);
+    }
     std::shared_ptr<GeneralSettingsGroupManagerBase> GetGlobalSettingsGroup() override { return globalsGroup; }
     std::shared_ptr<GeneralSettingsGroupManagerBase> GetLocalAlertsGroup() override { return localAlertsGroup; }
     GeneralSettingsManager& GetGeneralSettingsManager() override { return manager; }
@@ -222,6 +227,7 @@ public:
     std::shared_ptr<GeneralSettingsGroupManagerBase> globalsGroup = MakeSettingsGroupToken();
     std::shared_ptr<GeneralSettingsGroupManagerBase> localAlertsGroup = MakeSettingsGroupToken();
     std::vector<std::shared_ptr<GeneralSettingsGroupManagerBase>> groups;
+    std::vector<std::shared_ptr<GeneralSettingsGroupManagerBase>> libraryGroups;
     GeneralSettingsManager manager;
 
 private:

@@ -32,9 +32,11 @@ public:
         RecordPluginEvent(this->GetModuleName() + QStringLiteral(":PostUnserialisePanelState"));
     }
     void InitAllSeries(const std::set<DSProp>& allSeries) override { seriesCount = static_cast<int>(allSeries.size()); }
+    std::shared_ptr<GeneralSettingsGroupManagerBase> GeneralSettingsGroupManager() const override { return settingsGroup; }
 
     QString value;
     int seriesCount = -1;
+    std::shared_ptr<GeneralSettingsGroupManagerBase> settingsGroup;
 };
 
 struct TestConsumers
@@ -64,6 +66,7 @@ struct TestConsumers
                                &filesGenerator.value, &transactionsMonitor.value})
             value->clear();
         chart.seriesCount = -1;
+        chart.settingsGroup.reset();
     }
 
     OpeningConsumer<ChartModuleConsumer> chart;

@@ -111,7 +111,7 @@ TEST_F(SettingsManagerTest, SaveOfAnUnknownNameLoadsItFirst)
     EXPECT_EQ(copy["value"].ToString(), QStringLiteral("from disk"));
 }
 
-TEST_F(SettingsManagerTest, SaveAllStopsAtTheFirstFailureInNameOrder)
+TEST_F(SettingsManagerTest, SaveAllWritesEveryTreeItCanAndReportsTheOneThatFailed)
 {
     SettingsManager manager(QStringLiteral("Provider"));
     EXPECT_TRUE(manager.Save(std::nullopt));
@@ -122,8 +122,42 @@ TEST_F(SettingsManagerTest, SaveAllStopsAtTheFirstFailureInNameOrder)
     ASSERT_TRUE(QDir().mkpath(UserFile(QStringLiteral("Provider"), QStringLiteral("B"))));
 
     EXPECT_FALSE(manager.Save(std::nullopt));
-    EXPECT_TRUE(QFileInfo(UserFile(QStringLiteral("Provider"), QStringLiteral("A"))).isFile());
-    EXPECT_FALSE(QFileInfo::exists(UserFile(QStringLiteral("Provider"), QStringLiteral("C"))));
+    for (const char* name : {"A", "C"})
+    {
+        Settings copy;
+        ASSERT_TRUE(copy.LoadFromFile(UserFile(QStringLiteral("Provider"), QString::fromLatin1(name)), QStringLiteral("Settings")))
+            << name;
+        EXPECT_EQ(copy["value"].ToString(), QString::fromLatin1(name));
+    }
+    EXPECT_TRUE(QFileInfo(UserFile(QStringLiteral("Provider"), QStringLiteral("B"))).isDir());
+
+    QFile log(Log::LogFilePath());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(log.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("B.settings.xml"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("A.settings.xml"))) << text.toStdString();
+}
+
+// Only saving makes folders: neither a load from the default copy, nor a load of a missing
+// name, nor a path asked for without creating makes the edition's data folder.
+TEST_F(SettingsManagerTest, LoadingCreatesNoFolder)
+{
+    WriteTree(DefaultFile(QStringLiteral("Provider"), QStringLiteral("Tree")), QStringLiteral("default"));
+    const QString edition = AppPaths::AppDataFolderPath();
+    ASSERT_FALSE(QFileInfo::exists(edition));
+
+    SettingsManager manager(QStringLiteral("Provider"));
+    EXPECT_TRUE(manager.Load(QStringLiteral("Tree")));
+    EXPECT_EQ((*manager.GetSettings(QStringLiteral("Tree"), false))["value"].ToString(), QStringLiteral("default"));
+    EXPECT_FALSE(manager.Load(QStringLiteral("Missing")));
+    manager.GetSettings(QStringLiteral("Other"), true);
+    EXPECT_FALSE(GetUserSettingsFilePath(QStringLiteral("Provider"), QStringLiteral("Tree"), false));
+    EXPECT_FALSE(QFileInfo::exists(edition));
+
+    ASSERT_TRUE(manager.Save(QStringLiteral("Tree")));
+    EXPECT_TRUE(QFileInfo(UserFile(QStringLiteral("Provider"), QStringLiteral("Tree"))).isFile());
+    EXPECT_EQ(GetUserSettingsFilePath(QStringLiteral("Provider"), QStringLiteral("Tree"), false),
+              UserFile(QStringLiteral("Provider"), QStringLiteral("Tree")));
 }
 
 TEST_F(SettingsManagerTest, CreateStylesSettingsReplacesTheTreeAndReportsTheLoad)

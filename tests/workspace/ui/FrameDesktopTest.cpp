@@ -6,8 +6,10 @@
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/RibbonsFactory.h"
 #include "tests/support/ui/ScopedFakeDialogs.h"
+#include "workspace/ui/FrameDesktopHost.h"
 #include "workspace/ui/MainWindowPlacement.h"
 #include "workspace/ui/PanelFrame.h"
+#include "workspace/ui/PanelView.h"
 #include "workspace/ui/TabClientWnd.h"
 
 #include <QDir>
@@ -67,7 +69,7 @@ TEST_F(FrameDesktopTest, TheScreensTheirActiveOneAndTheRibbonComeBackAfterAResta
 TEST_F(FrameDesktopTest, TheStandardEditionKeepsTheScreenOnTopUnderItsName)
 {
     StartFrame(1);
-    frame->OnNewScreen()->GetActiveDocument()->SetTitle(QStringLiteral("Analiza"));
+    frame->GetPanels().front()->GetActiveDocument()->SetTitle(QStringLiteral("Analiza"));
     ASSERT_TRUE(frame->PulpitFrame::SaveLastSession());
     CloseFrame();
 
@@ -137,6 +139,26 @@ TEST_F(FrameDesktopTest, ClosingSavesTheSessionOverADamagedPanelFileWithoutWaiti
 
     StartFrame(1);
     EXPECT_EQ(Captions(), QStringList{QStringLiteral("Po naprawie")});
+}
+
+// A desktop's windows are restored into a screen before it is selected; those stored beyond
+// the frame's reach are pulled within it then, not left out of sight.
+TEST_F(FrameDesktopTest, RestoredWindowsBeyondTheFramesReachArePulledInBeforeTheirScreenShows)
+{
+    StartFrame(1);
+    FrameDesktopHost host(*frame);
+    host.CloseAllPanels();
+    auto* view = qobject_cast<PanelView*>(host.OpenPanel(QStringLiteral("Ekran")));
+    ASSERT_NE(view, nullptr);
+    FakeModuleWnd* far = AddModuleWindow(*view);
+    far->move(5000, 4000);
+    FakeModuleWnd* near = AddModuleWindow(*view);
+
+    host.FitModuleWindows(view);
+    const QSize reach = frame->screen()->availableSize();
+    EXPECT_EQ(far->mapToGlobal(QPoint(0, 0)) - frame->frameGeometry().topLeft(),
+              QPoint(reach.width() - 60, reach.height() - 60));
+    EXPECT_EQ(near->pos(), QPoint(10, 10));
 }
 
 TEST_F(FrameDesktopTest, AUserDesktopOpensInPlaceOfTheScreens)

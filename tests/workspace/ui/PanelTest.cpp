@@ -25,6 +25,7 @@ protected:
 TEST_F(PanelTest, APanelWithoutModuleWindowsResetsTheRibbonContext)
 {
     MakeFrame();
+    frame->screensLimit = 2;
     AddModuleWindow(*ActiveView())->ForceActivate();
     ASSERT_TRUE(ContextTabShown());
 
@@ -41,6 +42,7 @@ TEST_F(PanelTest, APanelWithoutModuleWindowsResetsTheRibbonContext)
 TEST_F(PanelTest, TheTopModuleWindowIsActivatedWithItsPanelUnlessItIsHiddenByItsModule)
 {
     MakeFrame();
+    frame->screensLimit = 4;
     PanelView& view = *ActiveView();
     FakeModuleWnd* lower = AddModuleWindow(view);
     FakeModuleWnd* top = AddModuleWindow(view);
@@ -155,6 +157,7 @@ TEST_F(PanelTest, AModuleWindowBeyondTheFramesReachIsPulledBack)
 TEST_F(PanelTest, TheWindowsThatFollowTheCurrentViewMoveIntoItUnlessTheyAreThereAlready)
 {
     MakeFrame();
+    frame->screensLimit = 2;
     QWidget definition;
     cloud->definitionDialog = &definition;
     frame->ExecuteCommand(ID_NEW_SCREEN);

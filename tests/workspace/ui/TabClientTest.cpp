@@ -1,5 +1,6 @@
 #include "tests/workspace/ui/FrameFixture.h"
 
+#include "platform/ui/CmdUI.h"
 #include "tests/support/ui/ScopedFakeDialogs.h"
 #include "tests/support/ui/TestApplication.h"
 #include "workspace/ui/PanelFrame.h"
@@ -46,6 +47,7 @@ protected:
 TEST_F(TabClientTest, NewScreensComeBeforeTheNewScreenTabAndActivationFollowsTheSelectedTab)
 {
     MakeFrame();
+    frame->screensLimit = 3;
     PanelView* first = ActiveView();
     FakeModuleWnd* window = AddModuleWindow(*first);
 
@@ -73,6 +75,7 @@ TEST_F(TabClientTest, NewScreensComeBeforeTheNewScreenTabAndActivationFollowsThe
 TEST_F(TabClientTest, ARenamedScreenTakesTheNameWithoutTrailingBlanksMadeUniqueAmongTheScreens)
 {
     MakeFrame();
+    frame->screensLimit = 2;
     frame->ExecuteCommand(ID_NEW_SCREEN);
 
     Rename(0, QStringLiteral("Akcje   "));
@@ -126,6 +129,7 @@ TEST_F(TabClientTest, AScreenThatGoesDuringItsRenameTakesNoName)
 TEST_F(TabClientTest, TheTabMenuFollowsTheTabsPositionAndItsEnableRules)
 {
     MakeFrame();
+    frame->screensLimit = 2;
     frame->ExecuteCommand(ID_NEW_SCREEN);
     FakeMenuTracker& menu = dialogs.MenuTracker();
 
@@ -150,9 +154,9 @@ TEST_F(TabClientTest, TheTabMenuFollowsTheTabsPositionAndItsEnableRules)
             << layout.position;
         EXPECT_FALSE(items.at(layout.towardsStart).enabled) << layout.position;
         EXPECT_TRUE(items.at(layout.towardsEnd).enabled) << layout.position;
-        // One screen is the edition's limit: a screen never closes.
-        EXPECT_FALSE(items.at(ID_SCREEN_CLOSE).enabled);
-        EXPECT_TRUE(items.at(ID_NEW_SCREEN).enabled);
+        // Two screens allowed and open: a screen may close, no further one opens.
+        EXPECT_TRUE(items.at(ID_SCREEN_CLOSE).enabled);
+        EXPECT_FALSE(items.at(ID_NEW_SCREEN).enabled);
 
         RightClick(1);
         EXPECT_TRUE(menu.Items().at(layout.towardsStart).enabled) << layout.position;
@@ -168,6 +172,7 @@ TEST_F(TabClientTest, TheTabMenuFollowsTheTabsPositionAndItsEnableRules)
 TEST_F(TabClientTest, TheTabMenuMovesRenamesAndOpensScreens)
 {
     MakeFrame();
+    frame->screensLimit = 3;
     frame->ExecuteCommand(ID_NEW_SCREEN);
     FakeMenuTracker& menu = dialogs.MenuTracker();
 
@@ -208,18 +213,41 @@ TEST_F(TabClientTest, WithTwoScreensAllowedAScreenClosesAndEndsStyleEditing)
     EXPECT_EQ(Strip().tabButton(1, QTabBar::RightSide), nullptr);
 }
 
-TEST_F(TabClientTest, WithOneScreenAllowedNoScreenClosesAndTheTabsShowNoCloseButton)
+// The edition's one screen: no way of the user's makes a second one, and the one there is
+// neither closes nor shows a close button.
+TEST_F(TabClientTest, WithOneScreenAllowedNoScreenIsMadeOrClosedAndTheTabsShowNoCloseButton)
 {
     MakeFrame();
-    frame->ExecuteCommand(ID_NEW_SCREEN);
+    PanelFrame* only = Tabs().GetItemWindow(0);
     EXPECT_FALSE(Strip().tabsClosable());
-    EXPECT_FALSE(Tabs().GetItemWindow(0)->close());
-    EXPECT_EQ(frame->GetPanels().size(), 2u);
+    EXPECT_FALSE(Strip().isTabEnabled(1));
+    for (const std::uint32_t id : {ID_NEW_SCREEN, ID_NEW_SCREEN_MENU})
+    {
+        CmdUI ui(id);
+        EXPECT_TRUE(frame->UpdateCommandUI(ui)) << id;
+        EXPECT_EQ(ui.Enabled(), std::optional<bool>(false)) << id;
+    }
+
+    frame->ExecuteCommand(ID_NEW_SCREEN);
+    frame->ExecuteCommand(ID_NEW_SCREEN_MENU);
+    QTest::mouseClick(&Strip(), Qt::LeftButton, {}, TabCenter(1));
+    dialogs.MenuTracker().Choose(ID_NEW_SCREEN);
+    RightClick(0);
+    EXPECT_FALSE(dialogs.MenuTracker().Items().at(ID_NEW_SCREEN).enabled);
+    EXPECT_FALSE(dialogs.MenuTracker().Items().at(ID_SCREEN_CLOSE).enabled);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame->GetPanels(), std::vector<PanelFrame*>{only});
+    EXPECT_EQ(frame->OnNewScreen(), nullptr);
+
+    EXPECT_FALSE(only->close());
+    EXPECT_EQ(frame->GetPanels(), std::vector<PanelFrame*>{only});
+    EXPECT_EQ(Captions(), (QStringList{QStringLiteral("Ekran"), QStringLiteral("+")}));
 }
 
 TEST_F(TabClientTest, WhileAStyleIsEditedTheTabsAreFrozen)
 {
     MakeFrame();
+    frame->screensLimit = 3;
     frame->ExecuteCommand(ID_NEW_SCREEN);
     PanelFrame* selected = ActivePanel();
     Tabs().SetStyleEditLock(true);
