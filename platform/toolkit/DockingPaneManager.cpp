@@ -16,11 +16,6 @@ namespace
 const char* const kHintProperty = "dockingSizeHint";
 constexpr int kDefaultExtent = 100;
 
-int Along(const QSize& size, Qt::Orientation orientation)
-{
-    return orientation == Qt::Horizontal ? size.width() : size.height();
-}
-
 Qt::Orientation OrientationOf(DockingPaneManager::DockDirection direction)
 {
     return direction == DockingPaneManager::DockLeftOf || direction == DockingPaneManager::DockRightOf
@@ -292,6 +287,11 @@ void DockingPaneManager::SetExtent(DockingSplitter& splitter, QWidget* place, in
     sizes[neighbour] = std::max(0, sizes[neighbour] + sizes[index] - extent);
     sizes[index] = extent;
     splitter.setSizes(sizes);
+}
+
+int DockingPaneManager::Along(const QSize& size, Qt::Orientation orientation)
+{
+    return orientation == Qt::Horizontal ? size.width() : size.height();
 }
 
 QSize DockingPaneManager::HintOf(const QWidget* place)

@@ -98,6 +98,7 @@ private:
     DockingSplitter* SplitterOf(QWidget* place) const;
     void WrapRootContent(Qt::Orientation orientation);
     void SetExtent(DockingSplitter& splitter, QWidget* place, int extent);
+    static int Along(const QSize& size, Qt::Orientation orientation);
     static QSize HintOf(const QWidget* place);
     static void SetHint(QWidget* place, const QSize& hint);
     void TakeExcessFrom(DockingSplitter& splitter, int donor);

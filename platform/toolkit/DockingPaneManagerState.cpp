@@ -24,11 +24,6 @@ const QString kPane = QStringLiteral("Pane");
 // Deeper trees than this are not made by SaveState; such a node is damaged.
 constexpr int kMaxDepth = 32;
 
-int Along(const QSize& size, Qt::Orientation orientation)
-{
-    return orientation == Qt::Horizontal ? size.width() : size.height();
-}
-
 QSize WithExtent(QSize size, Qt::Orientation orientation, int extent)
 {
     (orientation == Qt::Horizontal ? size.rwidth() : size.rheight()) = extent;

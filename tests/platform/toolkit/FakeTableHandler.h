@@ -5,6 +5,7 @@
 
 #include "platform/toolkit/ITableHandler.h"
 #include "platform/toolkit/ITableView.h"
+#include "platform/toolkit/TableCtrl.h"
 
 #include <QColor>
 #include <QPainter>
@@ -104,3 +105,18 @@ public:
     std::vector<int> hovered;
     std::vector<int> doubleClicks;
 };
+
+// The grid of the tests: the handler set, three columns ("Nazwa" 100, "Walor" hidden at 80,
+// "Kurs" 60) and the given rows, shown.
+inline void ShowTestGrid(TableCtrl& table, FakeTableHandler& handler, int rows, int bodyHeight)
+{
+    handler.SetTable(&table);
+    table.SetTableHandler(&handler);
+    table.InsertHeaderItem(0, QStringLiteral("Nazwa"), 100);
+    table.InsertHeaderItem(1, QStringLiteral("Walor"), -80);
+    table.InsertHeaderItem(2, QStringLiteral("Kurs"), 60);
+    for (int row = 0; row < rows; ++row)
+        table.AddItem(static_cast<quintptr>(row + 1));
+    table.resize(300, bodyHeight + table.GetHeaderHeight() + 2 * table.frameWidth());
+    table.show();
+}

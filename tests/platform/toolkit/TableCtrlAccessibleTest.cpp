@@ -1,4 +1,3 @@
-#include "platform/toolkit/TableCtrl.h"
 #include "tests/platform/toolkit/FakeTableHandler.h"
 #include "tests/support/ui/TestApplication.h"
 
@@ -12,18 +11,7 @@ namespace
 class TableCtrlAccessibleTest : public ::testing::Test
 {
 protected:
-    TableCtrlAccessibleTest()
-    {
-        handler.SetTable(&table);
-        table.SetTableHandler(&handler);
-        table.InsertHeaderItem(0, QStringLiteral("Nazwa"), 100);
-        table.InsertHeaderItem(1, QStringLiteral("Walor"), -80);
-        table.InsertHeaderItem(2, QStringLiteral("Kurs"), 60);
-        for (int row = 0; row < 4; ++row)
-            table.AddItem(0);
-        table.resize(300, 200);
-        table.show();
-    }
+    TableCtrlAccessibleTest() { ShowTestGrid(table, handler, 4, 200); }
 
     QAccessibleTableInterface* Grid()
     {

@@ -28,16 +28,7 @@ constexpr int kRowHeight = 20;
 class TableCtrlTest : public ::testing::Test
 {
 protected:
-    TableCtrlTest()
-    {
-        handler.SetTable(&table);
-        table.SetTableHandler(&handler);
-        table.InsertHeaderItem(0, QStringLiteral("Nazwa"), 100);
-        table.InsertHeaderItem(1, QStringLiteral("Walor"), -80);
-        table.InsertHeaderItem(2, QStringLiteral("Kurs"), 60);
-        table.resize(300, 200 + table.GetHeaderHeight() + 2 * table.frameWidth());
-        table.show();
-    }
+    TableCtrlTest() { ShowTestGrid(table, handler, 0, 200); }
 
     void AddRows(int count)
     {
