@@ -2,7 +2,8 @@
 // which 10 % of the cells change between two frames. A frame is the handler's redraw stamp and
 // the paint of the body as the program does it: every row in view asks the handler to paint
 // it, and the handler fills each cell in its state colour and writes the number fitted to the
-// cell. The p99_ms counter is the 99th percentile of the frame times.
+// cell. The p99_ms counter is the 99th percentile of the frame times on the wall clock, p99_cpu_ms
+// the same on this thread's CPU clock (which other programs on a busy machine do not inflate).
 //
 // BM_RepaintChangingCells keeps the view in place (the changes land anywhere in the table);
 // BM_RepaintWhileScrolling also moves the view to another place of the table every frame.
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <random>
 #include <vector>
 
@@ -29,6 +31,19 @@ namespace
 constexpr int kRows = 10000;
 constexpr int kColumns = 12;
 constexpr int kChangedCells = kRows * kColumns / 10;
+
+double ThreadCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
+}
+
+double Percentile99(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, values.size() * 99 / 100)];
+}
 
 QApplication& Application()
 {
@@ -115,6 +130,7 @@ void RunFrames(benchmark::State& state, bool scroll)
     std::mt19937 random(7);
     std::uniform_int_distribution<int> firstRow(0, kRows - 60);
     std::vector<double> frames;
+    std::vector<double> cpuFrames;
     for (auto _ : state)
     {
         state.PauseTiming();
@@ -123,15 +139,16 @@ void RunFrames(benchmark::State& state, bool scroll)
             table.SetFirstVisibleRow(firstRow(random));
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
+        const double cpuStart = ThreadCpuMs();
         table.Redraw();
         table.viewport()->render(&body);
+        cpuFrames.push_back(ThreadCpuMs() - cpuStart);
         frames.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
-    std::sort(frames.begin(), frames.end());
     if (!frames.empty())
     {
-        state.counters["p99_ms"] = frames[std::min(frames.size() - 1, frames.size() * 99 / 100)];
-        state.counters["max_ms"] = frames.back();
+        state.counters["p99_ms"] = Percentile99(frames);
+        state.counters["p99_cpu_ms"] = Percentile99(cpuFrames);
     }
 }
 

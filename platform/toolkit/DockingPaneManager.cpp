@@ -376,10 +376,11 @@ void DockingPaneManager::Tidy()
         changed = false;
         for (DockingTabGroup* group : m_root->findChildren<DockingTabGroup*>())
         {
-            if (group->count() > 1)
-                continue;
-            // A group of one pane gives its place back to the pane.
+            // A group of one pane gives its place back to the pane (groups of panes' own
+            // content are not this manager's).
             DockingSplitter* splitter = SplitterOf(group);
+            if (group->count() > 1 || !splitter || &splitter->Manager() != this)
+                continue;
             const std::vector<DockingPane*> panes = group->Panes();
             if (!panes.empty())
             {
@@ -393,9 +394,9 @@ void DockingPaneManager::Tidy()
         }
         for (DockingSplitter* splitter : m_root->findChildren<DockingSplitter*>())
         {
-            if (splitter->count() > 1)
-                continue;
             DockingSplitter* parent = SplitterOf(splitter);
+            if (splitter->count() > 1 || !parent || &splitter->Manager() != this)
+                continue;
             if (splitter->count() == 1)
             {
                 const QList<int> sizes = parent->sizes();

@@ -444,10 +444,14 @@ void TableCtrl::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
     const QRect area = event->rect();
-    painter.fillRect(area, palette().base());
+    const int scrollY = verticalScrollBar()->value();
+    // Rows paint their whole width; only the body below them is filled here.
+    const int rowsBottom = m_handler ? GetAllItemsHeight() - scrollY : 0;
+    if (rowsBottom <= area.bottom())
+        painter.fillRect(area.intersected(QRect(area.left(), rowsBottom, area.width(), area.bottom() - rowsBottom + 1)),
+                         palette().base());
     if (!m_handler || m_rows.empty())
         return;
-    const int scrollY = verticalScrollBar()->value();
     const int scrollX = horizontalScrollBar()->value();
     const int rowWidth = std::max(viewport()->width() + scrollX, GetTotalColumnsWidth());
     int row = std::max(0, RowAt(QPoint(0, area.top())));
