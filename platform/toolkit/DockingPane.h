@@ -10,7 +10,6 @@
 #include <QWidget>
 
 class QLabel;
-class QToolButton;
 class QVBoxLayout;
 
 class DockingPane : public QWidget
