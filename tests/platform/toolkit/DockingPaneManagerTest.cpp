@@ -176,7 +176,9 @@ TEST_F(DockingPaneManagerTest, PanesShareAPlaceAsTabsAndAreHiddenAndShown)
     for (QSplitter* splitter : manager.findChildren<DockingSplitter*>())
     {
         if (splitter->parentWidget() != &manager)
+        {
             EXPECT_GE(splitter->count(), 2);
+        }
     }
 }
 
