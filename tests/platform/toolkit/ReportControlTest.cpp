@@ -278,12 +278,13 @@ TEST_F(ReportRowsTest, TypedValuesPassTheValidatorAndTheItemOrAreRefused)
         bool accept;
         QString caption;
     };
-    // Letters cannot be typed; a text that is not a number yet, or one the item refuses, leaves
-    // the item as it was.
+    // Letters cannot be typed; an empty text, one that is not a number yet, or one the item
+    // refuses leaves the item as it was.
     const Case cases[] = {{QStringLiteral("12,5"), true, QStringLiteral("12,5")},
                           {QStringLiteral("-3.25"), true, QStringLiteral("-3.25")},
                           {QStringLiteral("abc"), true, QStringLiteral("-3.25")},
                           {QStringLiteral(","), true, QStringLiteral("-3.25")},
+                          {QString(), true, QStringLiteral("-3.25")},
                           {QStringLiteral("8"), false, QStringLiteral("-3.25")}};
     for (const Case& test : cases)
     {
@@ -299,7 +300,7 @@ TEST_F(ReportRowsTest, TypedValuesPassTheValidatorAndTheItemOrAreRefused)
         EXPECT_EQ(Value(1)->GetCaption(), test.caption) << test.typed.toStdString();
     }
     EXPECT_EQ(edited.count(), 2);
-    EXPECT_EQ(refused.count(), 3);
+    EXPECT_EQ(refused.count(), 4);
     EXPECT_EQ(report.GetSelectedRecord(), report.GetRecord(1));
 
     // Escape leaves the item alone; cells that are not editable open nothing.
