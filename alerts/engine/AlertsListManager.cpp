@@ -44,6 +44,9 @@ std::uint32_t AlertsListManager::InsertAlert(const std::shared_ptr<BLAlert>& ale
             m_names.erase(replaced->Name());
             for (const AlertExprArgDesc& argument : replaced->UsedArguments())
                 RemoveLink(argument, replaced->GetId());
+            // Saving a copy taken before the alert fired must not arm it again.
+            if (alert->HasSameDefinition(*replaced))
+                alert->TakeFiringState(*replaced);
         }
     }
     const std::uint32_t id = alert->GetId();
@@ -55,6 +58,11 @@ std::uint32_t AlertsListManager::InsertAlert(const std::shared_ptr<BLAlert>& ale
 }
 
 bool AlertsListManager::RemoveAlert(std::uint32_t alertId)
+{
+    return TakeAlert(alertId) != nullptr;
+}
+
+std::shared_ptr<BLAlert> AlertsListManager::TakeAlert(std::uint32_t alertId)
 {
     std::shared_ptr<BLAlert> removed;
     const SafeAutoLock lock(m_lock, "AlertsListManager::RemoveAlert", kFile);
@@ -70,12 +78,12 @@ bool AlertsListManager::RemoveAlert(std::uint32_t alertId)
     }
     const auto found = m_alerts.find(alertId);
     if (found == m_alerts.end())
-        return false;
+        return nullptr;
     removed = found->second;
     m_module.GetAlertLog().AddLog(AlertLog::eRemoved, removed->GetDescription(BLAlert::kNoSide));
     m_names.erase(removed->Name());
     m_alerts.erase(found);
-    return true;
+    return removed;
 }
 
 void AlertsListManager::Clear()
@@ -374,23 +382,11 @@ void AlertsListManager::DeactivateArgUsage(const AlertExprArgDesc& descriptor)
         alert->DeactivateArgUsage(descriptor);
 }
 
-std::set<std::uint32_t> AlertsListManager::CollectedIds() const
+std::vector<std::shared_ptr<BLAlert>> AlertsListManager::CopyAlertsOfRequest(std::uint32_t baseSourceId)
 {
-    std::set<std::uint32_t> ids;
-    for (const ChangeRequest& request : m_changeRequests)
-    {
-        for (const std::shared_ptr<BLAlert>& copy : request.copies)
-            ids.insert(copy->GetId());
-    }
-    return ids;
-}
-
-std::vector<std::shared_ptr<BLAlert>> AlertsListManager::CopyAlertsOfRequest(std::uint32_t baseSourceId,
-                                                                             const std::set<std::uint32_t>& skippedIds)
-{
-    const SafeAutoLock lock(m_lock, "AlertsListManager::CollectAlertsForChangeRequest", kFile);
+    const SafeAutoLock lock(m_lock, "AlertsListManager::CopyAlertsOfRequest", kFile);
     std::vector<std::shared_ptr<BLAlert>> originals;
-    std::set<std::uint32_t> ids = skippedIds;
+    std::set<std::uint32_t> ids;
     for (const auto& [descriptor, alerts] : m_links)
     {
         if (!descriptor.IsSeriesBased() || descriptor.GetBaseArgumentSourceID() != baseSourceId)
@@ -415,9 +411,16 @@ std::vector<std::shared_ptr<BLAlert>> AlertsListManager::CopyAlertsOfRequest(std
 void AlertsListManager::CollectAlertsForChangeRequest(std::uint32_t baseSourceId, std::uint32_t newSourceId)
 {
     const SafeAutoLock lock(m_lock, "AlertsListManager::CollectAlertsForChangeRequest", kFile);
-    // Recorded even without copies: the main thread re-binds the alerts that an earlier
-    // change puts under this request before it gets here.
-    m_changeRequests.push_back(ChangeRequest{baseSourceId, newSourceId, CopyAlertsOfRequest(baseSourceId, CollectedIds())});
+    for (ChangeRequest& request : m_changeRequests)
+    {
+        // Through the id in between, the alerts would take and give back a use nobody serves.
+        if (request.baseSourceId == baseSourceId)
+        {
+            request.newSourceId = newSourceId;
+            return;
+        }
+    }
+    m_changeRequests.push_back(ChangeRequest{baseSourceId, newSourceId});
 }
 
 std::vector<AlertsListManager::ChangeRequest> AlertsListManager::TakeChangeRequests()

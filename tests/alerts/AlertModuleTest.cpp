@@ -139,7 +139,7 @@ TEST_F(AlertModuleTest, RequestIdChangesReBindAlertsOnTheMainThread)
     WaitForWorker();
     alerts.OnUpdateArgRequestId(SeriesArg(400, 3), 500);
     WaitForWorker();
-    ASSERT_TRUE(mediator.WaitForPost());
+    ASSERT_TRUE(mediator.WaitForPosts(1));
     EXPECT_FALSE(module.ProcessChangeRequests(AlertModule::kChangeRequestMessage + 1));
     module.RemoveAlert(QStringLiteral("usunięty"));
     EXPECT_TRUE(module.ProcessChangeRequests(AlertModule::kChangeRequestMessage));
@@ -166,6 +166,63 @@ TEST_F(AlertModuleTest, RequestIdChangesReBindAlertsOnTheMainThread)
     module.OnUpdateArgValue(SeriesArg(500, 3), Value(4, 2));
     WaitForWorker();
     EXPECT_EQ(GeneratedNames(), (std::vector<QString>{QStringLiteral("pierwszy"), QStringLiteral("łańcuch")}));
+}
+
+// Request 7 changes while the main thread has not re-bound its alerts yet: changed twice, or
+// with an edit saved in between.
+TEST_F(AlertModuleTest, AlertsEndOnTheLatestRequestWithTheirLatestEdit)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<std::uint32_t> changes;
+        double editedLevel;
+        std::vector<double> values;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"changed twice", {101, 102}, 0, {11}, "B"},
+        {"edited meanwhile", {101}, 20, {15, 25}, "-B"},
+    };
+    std::size_t posts = 0;
+    double time = 0;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const QString name = QString::fromUtf8(c.name);
+        auto alert = NewAlert(name);
+        alert->BuySide().SetSideEnabled(true);
+        AddExpr(alert->BuySide(), SeriesArg(7, 1), eCmpGreater, 10);
+        const std::uint32_t id = module.AddAlert(alert);
+        alert.reset();
+        IAlertModule& alerts = module;
+        for (const std::uint32_t change : c.changes)
+            alerts.OnUpdateArgRequestId(SeriesArg(7, 1), change);
+        posts += c.changes.size();
+        ASSERT_TRUE(mediator.WaitForPosts(posts));
+        if (c.editedLevel != 0)
+        {
+            const auto edited = module.Alerts().CloneAlert(id);
+            edited->BuySide().Expression(0).SetConstant(SimpleExpr::eRight, ConstArgumentValue(c.editedLevel, 2));
+            module.AddAlert(edited);
+        }
+        ASSERT_TRUE(module.ProcessChangeRequests(AlertModule::kChangeRequestMessage));
+
+        const AlertExprArgDesc latest = SeriesArg(c.changes.back(), 1);
+        EXPECT_FALSE(module.Arguments().Find(SeriesArg(7, 1)));
+        EXPECT_EQ(module.Arguments().ArgumentInstanceCount(latest), 1u);
+        EXPECT_EQ(module.Alerts().LinkCount(latest), 1u);
+        for (const std::uint32_t change : c.changes)
+            EXPECT_EQ(source.AddCalls(SeriesArg(change, 1)), change == c.changes.back() ? 1 : 0);
+        std::string results;
+        for (const double value : c.values)
+        {
+            Deliver(latest, value, ++time);
+            results += generator.Taken().empty() ? '-' : 'B';
+        }
+        EXPECT_EQ(results, c.expected);
+        module.RemoveAlert(name);
+    }
 }
 
 TEST_F(AlertModuleTest, OnlyItsOwnMessagesReachTheWorker)
