@@ -75,6 +75,11 @@ void AlertModule::OnArgDestroyed(const AlertExprArgDesc& argument)
         m_worker->OnArgDestroyed(argument);
 }
 
+std::uint64_t AlertModule::GetShedCount() const
+{
+    return m_worker ? m_worker->ShedCount() : 0;
+}
+
 void AlertModule::GatherAssociatedAlertsInfo(const AlertExprArgDesc& argument, std::vector<BasicAlertInfo>& alerts)
 {
     alerts = m_alerts.GatherAssociatedAlertsInfo(argument);

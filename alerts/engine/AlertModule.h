@@ -55,6 +55,8 @@ public:
     const AlertLog& GetAlertLog() const { return m_alertLog; }
     AlertPropsDefaults GetNewAlertDefaults() { return m_mediator.GetNewAlertDefaults(); }
     bool HasWorker() const { return m_worker != nullptr; }
+    // Deliveries the worker dropped because newer values of their arguments waited.
+    std::uint64_t GetShedCount() const;
 
     // Set on the main thread before alerts can fire / before windows exist; null detaches.
     void SetAlertGenerator(IAlertGenerator* generator) { m_generator.store(generator); }

@@ -3,6 +3,7 @@
 #include "alerts/engine/AlertLog.h"
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/IAlertsMediator.h"
+#include "alerts/engine/Prefetch.h"
 #include "platform/base/SafeAutoLock.h"
 #include "platform/modules/AlertSettingsNode.h"
 #include "platform/settings/Settings.h"
@@ -15,6 +16,15 @@ namespace
 {
 constexpr const char* kFile = "AlertsListManager";
 const QString kSeparator(65, QLatin1Char('='));
+
+// The alerts first, then what they point to, before any of them is tested.
+void Prefetch(const std::vector<std::shared_ptr<BLAlert>>& alerts)
+{
+    for (const std::shared_ptr<BLAlert>& alert : alerts)
+        PrefetchBytes(alert.get(), sizeof(BLAlert));
+    for (const std::shared_ptr<BLAlert>& alert : alerts)
+        alert->PrefetchState();
+}
 }
 
 AlertsListManager::AlertsListManager(AlertModule& module)
@@ -340,6 +350,7 @@ void AlertsListManager::ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, 
     const auto found = m_links.find(descriptor);
     if (found == m_links.end())
         return;
+    Prefetch(found->second);
     for (const std::shared_ptr<BLAlert>& alert : found->second)
     {
         alert->MarkArgumentUpdated(descriptor);
@@ -359,6 +370,7 @@ void AlertsListManager::ExecuteLinkedAlerts(const std::vector<const AlertExprArg
         const auto found = m_links.find(*descriptor);
         if (found == m_links.end())
             continue;
+        Prefetch(found->second);
         for (const std::shared_ptr<BLAlert>& alert : found->second)
         {
             alert->MarkArgumentUpdated(*descriptor);
@@ -368,6 +380,15 @@ void AlertsListManager::ExecuteLinkedAlerts(const std::vector<const AlertExprArg
     }
     for (BLAlert* alert : toRun)
         alert->Execute();
+}
+
+void AlertsListManager::PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor) const
+{
+    const auto found = m_links.find(descriptor);
+    if (found == m_links.end())
+        return;
+    for (const std::shared_ptr<BLAlert>& alert : found->second)
+        PrefetchBytes(alert.get(), sizeof(BLAlert));
 }
 
 void AlertsListManager::DeactivateArgUsage(const AlertExprArgDesc& descriptor)

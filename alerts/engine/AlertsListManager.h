@@ -143,6 +143,9 @@ public:
     // together (each alert once, with all of them fresh).
     void ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, const OleDate& time);
     void ExecuteLinkedAlerts(const std::vector<const AlertExprArgDesc*>& descriptors, const OleDate& time);
+    // Worker thread, holding LinksLock(): asks for the alerts linked to an argument that is
+    // about to be updated, so that they are in the cache when it is.
+    void PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor) const;
     // Worker thread: the argument's source is gone.
     void DeactivateArgUsage(const AlertExprArgDesc& descriptor);
     // Worker thread: records the request-id change for the main thread. A request that

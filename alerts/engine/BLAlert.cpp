@@ -2,6 +2,7 @@
 
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/ArgumentsListManager.h"
+#include "alerts/engine/Prefetch.h"
 #include "platform/modules/AlertSettingsNode.h"
 #include "platform/settings/Settings.h"
 
@@ -72,6 +73,13 @@ void BLAlert::SetId(std::uint32_t id)
     m_id = id;
     m_sellSide.SetAlertId(static_cast<int>(id));
     m_buySide.SetAlertId(static_cast<int>(id));
+}
+
+void BLAlert::PrefetchState() const
+{
+    m_sellSide.PrefetchExpressions();
+    m_buySide.PrefetchExpressions();
+    PrefetchBytes(m_recentArgumentTimes.data(), m_recentArgumentTimes.size() * sizeof(ArgumentTime));
 }
 
 void BLAlert::Execute()

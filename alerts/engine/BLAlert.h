@@ -44,6 +44,10 @@ public:
     BLAlert& operator=(const BLAlert&) = delete;
     virtual ~BLAlert();
 
+    // Before a test: brings the alert's comparisons and recent value times into the cache
+    // (the alert object itself must have been asked for first).
+    void PrefetchState() const;
+
     // The test for an update of one of the alert's arguments.
     void Execute();
     void ExecuteBothSides();

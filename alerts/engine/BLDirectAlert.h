@@ -36,6 +36,13 @@ public:
     // The side's test; reset forgets the fresh values of its arguments afterwards.
     bool Execute(bool reset);
     bool AreArgumentsInitialised() const;
+    void PrefetchExpressions() const
+    {
+        // The part of a comparison that a test reads; the first few comparisons are enough.
+        constexpr std::size_t kTested = 2;
+        for (std::size_t i = 0; i < m_expressions.size() && i < kTested; ++i)
+            m_expressions[i].PrefetchTested();
+    }
     bool AreArgumentsUpdated() const;
     void MarkArgumentUpdated(const AlertExprArgDesc& descriptor);
     void ResetArgumentsUpdated();

@@ -16,28 +16,33 @@ SimpleExpr::SimpleExpr(AlertModule& module, int alertId, int index)
 }
 
 SimpleExpr::SimpleExpr(SimpleExpr&& other) noexcept
-    : m_module(other.m_module)
-    , m_arguments(other.m_arguments)
-    , m_compareOperator(other.m_compareOperator)
-    , m_alertId(other.m_alertId)
-    , m_index(other.m_index)
+    : m_compareOperator(other.m_compareOperator)
     , m_left(std::move(other.m_left))
     , m_right(std::move(other.m_right))
+    , m_module(other.m_module)
+    , m_arguments(other.m_arguments)
+    , m_alertId(other.m_alertId)
+    , m_index(other.m_index)
+    , m_leftRefused(std::move(other.m_leftRefused))
+    , m_rightRefused(std::move(other.m_rightRefused))
 {
     for (OperandData* operand : {&other.m_left, &other.m_right})
     {
         operand->argument.Reset();
         operand->entry.reset();
-        operand->refused.Reset();
     }
+    other.m_leftRefused.Reset();
+    other.m_rightRefused.Reset();
 }
 
 SimpleExpr::SimpleExpr(const SimpleExpr& other)
-    : m_module(other.m_module)
+    : m_compareOperator(other.m_compareOperator)
+    , m_module(other.m_module)
     , m_arguments(other.m_arguments)
-    , m_compareOperator(other.m_compareOperator)
     , m_alertId(other.m_alertId)
     , m_index(other.m_index)
+    , m_leftRefused(other.m_leftRefused)
+    , m_rightRefused(other.m_rightRefused)
 {
     for (const EOperandSide side : {eLeft, eRight})
     {
@@ -45,14 +50,13 @@ SimpleExpr::SimpleExpr(const SimpleExpr& other)
         OperandData& to = Operand(side);
         to.updated = from.updated;
         to.constant = from.constant;
-        to.refused = from.refused;
         if (!from.argument.IsValid())
             continue;
         // A copy that cannot hold its own use must not give one back later.
         if (m_arguments->IncrementArgumentInstanceCount(from.argument, to.entry))
             to.argument = from.argument;
         else
-            to.refused = from.argument;
+            Refused(to) = from.argument;
     }
 }
 
@@ -74,7 +78,7 @@ void SimpleExpr::ReleaseArgument(OperandData& operand)
         m_arguments->DecrementArgumentInstanceCount(operand.argument, operand.entry);
     operand.argument.Reset();
     operand.entry.reset();
-    operand.refused.Reset();
+    Refused(operand).Reset();
     operand.updated = false;
 }
 
@@ -97,7 +101,7 @@ void SimpleExpr::SetArgument(EOperandSide side, const AlertExprArgDesc& descript
     ReleaseArgument(operand);
     operand.constant.SetConstant(false);
     if (descriptor.IsValid() && !BindArgument(operand, descriptor))
-        operand.refused = descriptor;
+        Refused(operand) = descriptor;
 }
 
 void SimpleExpr::SetConstant(EOperandSide side, const ConstArgumentValue& constant)
@@ -135,7 +139,7 @@ void SimpleExpr::MoveToRequest(OperandData& operand, std::uint32_t baseSourceId,
     const std::shared_ptr<Argument> old = std::move(operand.entry);
     operand.argument.Reset();
     if (!BindArgument(operand, moved))
-        operand.refused = moved;
+        Refused(operand) = moved;
     m_arguments->DecrementArgumentInstanceCount(current, old);
 }
 
@@ -149,7 +153,7 @@ bool SimpleExpr::HasArgumentSources() const
 {
     for (const OperandData* operand : {&m_left, &m_right})
     {
-        const AlertExprArgDesc& argument = operand->argument.IsValid() ? operand->argument : operand->refused;
+        const AlertExprArgDesc& argument = operand->argument.IsValid() ? operand->argument : Refused(*operand);
         if (argument.IsValid() && !argument.GetArgumentName().isEmpty()
             && !m_module->IsArgumentSourceAvailable(argument))
             return false;
@@ -168,7 +172,7 @@ void SimpleExpr::RenewArgumentUses()
         operand->entry.reset();
         operand->updated = false;
         if (!BindArgument(*operand, argument))
-            operand->refused = argument;
+            Refused(*operand) = argument;
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "alerts/engine/ArgumentsListManager.h"
 #include "alerts/engine/ConstArgumentValue.h"
+#include "alerts/engine/Prefetch.h"
 #include "platform/modules/AlertExprArgDesc.h"
 
 #include <QString>
@@ -143,6 +144,13 @@ public:
     // The current value of an argument operand, 0.0 for any other.
     double ArgumentValue(EOperandSide side) const;
 
+    // Asks for the part of the comparison that a test reads.
+    void PrefetchTested() const
+    {
+        PrefetchBytes(this, static_cast<std::size_t>(reinterpret_cast<const char*>(&m_module)
+                                                     - reinterpret_cast<const char*>(this)));
+    }
+
 private:
     // What a test reads comes first, the argument's texts last.
     struct OperandData
@@ -153,13 +161,15 @@ private:
         // value from it.
         std::shared_ptr<Argument> entry;
         AlertExprArgDesc argument;
-        // The argument a stored alert named when its source refused it: the operand stays
-        // empty, but the check of the sources still sees what it was meant to be.
-        AlertExprArgDesc refused;
     };
 
     OperandData& Operand(EOperandSide side) { return side == eLeft ? m_left : m_right; }
     const OperandData& Operand(EOperandSide side) const { return side == eLeft ? m_left : m_right; }
+    AlertExprArgDesc& Refused(const OperandData& operand) { return &operand == &m_left ? m_leftRefused : m_rightRefused; }
+    const AlertExprArgDesc& Refused(const OperandData& operand) const
+    {
+        return &operand == &m_left ? m_leftRefused : m_rightRefused;
+    }
     static Argument::Reading Read(const OperandData& operand)
     {
         return operand.entry ? operand.entry->Read() : Argument::Reading();
@@ -190,11 +200,17 @@ private:
                             const char* argumentKey, const QString& instrument,
                             const QStringList* listedInstruments);
 
-    AlertModule* m_module;
-    ArgumentsListManager* m_arguments;
+    // What a test reads first, together, the rest after it: the worker tests comparisons of
+    // many alerts for every value and waits on memory more than on anything else.
     std::uint32_t m_compareOperator = eCmpGreater;
-    int m_alertId = -1;
-    int m_index = 0;
     OperandData m_left;
     OperandData m_right;
+    AlertModule* m_module;
+    ArgumentsListManager* m_arguments;
+    int m_alertId = -1;
+    int m_index = 0;
+    // The argument a stored alert named when its source refused it: the operand stays empty,
+    // but the check of the sources still sees what it was meant to be.
+    AlertExprArgDesc m_leftRefused;
+    AlertExprArgDesc m_rightRefused;
 };

@@ -309,3 +309,50 @@ TEST_F(AlertModuleTest, DiagnosticFileReplacesTheOldOne)
     EXPECT_TRUE(text.startsWith(QStringLiteral("AlertsListManager\n\n\n=====")));
     EXPECT_FALSE(text.contains(QStringLiteral("stara")));
 }
+
+TEST_F(AlertModuleTest, SheddingKeepsTheNewestValueOfEveryArgumentInOrder)
+{
+    using Element = AlertsModuleWorkerThread::DataElement;
+    const auto value = [](std::uint32_t argument, double number) {
+        return Element{Element::eValue, Arg(argument), Value(number, number), nullptr};
+    };
+    const auto list = [](std::vector<std::pair<std::uint32_t, double>> values) {
+        auto made = std::make_shared<AlertExprArgList>();
+        for (const auto& [argument, number] : values)
+            made->Attach(Arg(argument), Value(number, number));
+        return Element{Element::eValueList, AlertExprArgDesc(), AlertExprArgValue(), made};
+    };
+    // A list stays while one of its values is the newest of its argument.
+    std::vector<Element> elements{value(1, 1),
+                                  list({{1, 2}, {2, 2}}),
+                                  value(2, 3),
+                                  Element{Element::eArgumentDestroyed, Arg(3), {}, nullptr},
+                                  list({{2, 4}, {3, 4}}),
+                                  value(1, 5),
+                                  value(3, 6),
+                                  value(3, 7)};
+    EXPECT_EQ(AlertsModuleWorkerThread::ShedOlderValues(elements), 4u);
+    ASSERT_EQ(elements.size(), 4u);
+    EXPECT_EQ(elements[0].kind, Element::eArgumentDestroyed);
+    EXPECT_EQ(elements[1].kind, Element::eValueList);
+    EXPECT_EQ(elements[1].values->ArgValue(0).Value(), 4.0);
+    EXPECT_EQ(elements[2].value.Value(), 5.0);
+    EXPECT_EQ(elements[3].value.Value(), 7.0);
+}
+
+TEST_F(AlertModuleTest, AHeldUpWorkerKeepsItsQueueBoundedAndLogsOnce)
+{
+    const LogCapture log;
+    ExposedWorker worker(module);
+    ASSERT_TRUE(worker.Start(MessageThread::StartMode::Suspended));
+    constexpr std::uint32_t kArguments = 10;
+    for (std::size_t i = 0; i < 2 * AlertsModuleWorkerThread::kQueueLimit; ++i)
+        worker.OnUpdateArgValue(Arg(static_cast<std::uint32_t>(i % kArguments)), Value(static_cast<double>(i), 1));
+    const auto waiting = worker.GetAllData();
+    EXPECT_LT(waiting.size(), AlertsModuleWorkerThread::kQueueLimit);
+    EXPECT_EQ(waiting.back().value.Value(), static_cast<double>(2 * AlertsModuleWorkerThread::kQueueLimit - 1));
+    EXPECT_GT(worker.ShedCount(), AlertsModuleWorkerThread::kQueueLimit);
+    EXPECT_EQ(log.Text().count(QStringLiteral("pominięto")), 1);
+    worker.Resume();
+    worker.Stop();
+}
