@@ -397,7 +397,7 @@ BENCHMARK(BM_DeliveryToGeneratedAlert)
     ->Arg(0)
     ->Arg(250000)
     ->Arg(500000)
-    ->Iterations(4000)
+    ->Iterations(1000)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MemoryUnderOverload)->Args({2000000, 60})->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
