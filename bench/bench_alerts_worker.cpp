@@ -1,6 +1,7 @@
 // Alert arguments delivered through IAlertModule and tested by the alerts worker, with 10,000
-// defined alerts over 1,000 arguments: how many updates per second the worker takes, and how
-// long a delivered value takes to become a generated alert.
+// defined alerts over 1,000 arguments: how many updates per second the worker takes from one
+// and from several delivering threads, how long a delivered value takes to become a generated
+// alert under an offered load, and how much memory it holds when the feed outruns it.
 
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/BLAlert.h"
@@ -14,8 +15,12 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <ctime>
+#include <fstream>
+#include <memory>
 #include <mutex>
 #include <random>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -129,25 +134,48 @@ public:
         probe->Properties().SetName(QStringLiteral("probe"));
         AddSide(probe->BuySide(), ProbeArgument(), eCmpGreater, 0.0);
         m_generator.probeId = m_module.AddAlert(probe);
-        m_values.assign(kArguments, 100.0);
     }
 
     ~AlertsBench() { m_module.StopThreads(); }
 
     static const AlertExprArgDesc& ProbeArgument() { return Argument(kArguments); }
 
-    // count updates of the arguments in turn. One thread at a time.
-    void Deliver(long count)
+    // One delivering thread: it updates every producers-th argument from its own first one,
+    // so that the values of one argument come in order from one thread.
+    struct Producer
+    {
+        Producer(int first, int producers)
+            : first(first)
+            , producers(producers)
+            , random(11 + static_cast<unsigned>(first))
+        {
+        }
+
+        int first;
+        int producers;
+        std::vector<double> values = std::vector<double>(kArguments, 100.0);
+        std::mt19937 random;
+        std::normal_distribution<double> step{0.0, 1.0};
+        long next = 0;
+        long time = 0;
+    };
+
+    // count updates of the producer's arguments in turn, on the calling thread.
+    void Deliver(Producer& producer, long count)
     {
         IAlertModule& alerts = m_module;
+        const int own = (kArguments - producer.first + producer.producers - 1) / producer.producers;
         for (long i = 0; i < count; ++i)
         {
-            const int argument = static_cast<int>(m_next++ % kArguments);
-            double& value = m_values[static_cast<std::size_t>(argument)];
-            value += 0.1 * (100.0 - value) + m_step(m_random);
-            alerts.OnUpdateArgValue(Argument(argument), AlertExprArgValue(value, 2, NextTime()));
+            const int argument = producer.first + static_cast<int>(producer.next++ % own) * producer.producers;
+            double& value = producer.values[static_cast<std::size_t>(argument)];
+            value += 0.1 * (100.0 - value) + producer.step(producer.random);
+            // Every value a time of its own, a millisecond apart per producer.
+            const double time = static_cast<double>(++producer.time * producer.producers + producer.first);
+            alerts.OnUpdateArgValue(Argument(argument), AlertExprArgValue(value, 2, OleDate(45000.0 + time / 86400000.0)));
         }
     }
+    void Deliver(long count) { Deliver(m_producer, count); }
 
     // Delivers the probe's rise and waits until the worker generated it: everything
     // delivered before has been tested by then. Gives the time from the delivery to the alert.
@@ -161,6 +189,7 @@ public:
     }
 
     long Generated() const { return m_generator.Generated(); }
+    std::uint64_t Shed() const { return m_module.GetShedCount(); }
     AlertModule& Module() { return m_module; }
 
 private:
@@ -173,17 +202,14 @@ private:
         expression.SetCompareOperator(op);
     }
 
-    // Every value a time of its own, a millisecond apart.
-    OleDate NextTime() { return OleDate(45000.0 + static_cast<double>(++m_time) / 86400000.0); }
+    // The probe's times, before every producer's.
+    OleDate NextTime() { return OleDate(44000.0 + static_cast<double>(++m_time) / 86400000.0); }
 
     BenchMediator m_mediator;
     ProbeGenerator m_generator;
     AlertModule m_module{m_mediator};
-    std::vector<double> m_values;
-    std::mt19937 m_random{11};
-    std::normal_distribution<double> m_step{0.0, 1.0};
-    long m_next = 0;
-    std::atomic<long> m_time = 0;
+    Producer m_producer{0, 1};
+    long m_time = 0;
     long m_probes = 0;
 };
 
@@ -199,6 +225,7 @@ void BM_UpdatesTestedByTheWorker(benchmark::State& state)
     constexpr long kBatch = 10000;
     long delivered = 0;
     const long generatedBefore = bench.Generated();
+    const std::clock_t cpuBefore = std::clock();
     for (auto _ : state)
     {
         bench.Deliver(kBatch);
@@ -206,8 +233,37 @@ void BM_UpdatesTestedByTheWorker(benchmark::State& state)
         delivered += kBatch;
     }
     state.SetItemsProcessed(delivered);
+    // The processor time of all threads, the worker's and the producer's, whatever else the
+    // machine runs meanwhile.
+    state.counters["cpu_ns_per_update"] =
+        static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC * 1e9 / static_cast<double>(delivered);
     state.counters["alerts_per_update"] =
         static_cast<double>(bench.Generated() - generatedBefore - state.iterations()) / static_cast<double>(delivered);
+    state.counters["shed"] = static_cast<double>(bench.Shed());
+}
+
+// The same with the updates delivered by several threads at once.
+void BM_UpdatesFromSeveralProducers(benchmark::State& state)
+{
+    AlertsBench bench = MakeBench(0);
+    const int producers = static_cast<int>(state.range(0));
+    std::vector<AlertsBench::Producer> delivering;
+    for (int i = 0; i < producers; ++i)
+        delivering.emplace_back(i, producers);
+    constexpr long kBatch = 10000;
+    long delivered = 0;
+    for (auto _ : state)
+    {
+        std::vector<std::thread> threads;
+        for (AlertsBench::Producer& producer : delivering)
+            threads.emplace_back([&bench, &producer, producers] { bench.Deliver(producer, kBatch / producers); });
+        for (std::thread& thread : threads)
+            thread.join();
+        bench.Probe();
+        delivered += kBatch / producers * producers;
+    }
+    state.SetItemsProcessed(delivered);
+    state.counters["shed"] = static_cast<double>(bench.Shed());
 }
 
 // The tests alone, run on the calling thread as the worker runs them, without the queue.
@@ -237,27 +293,61 @@ double Percentile(std::vector<double> samples, double fraction)
     return samples[index];
 }
 
+// Delivers rate updates a second on its own thread until it is destroyed; a rate the thread
+// cannot keep up with is delivered as fast as it can.
+class OfferedLoad
+{
+public:
+    OfferedLoad(AlertsBench& bench, long rate)
+    {
+        if (rate <= 0)
+            return;
+        m_thread = std::thread([this, &bench, rate] {
+            constexpr long kSlotsPerSecond = 10000;
+            Clock::time_point next = Clock::now();
+            while (!m_stop.load())
+            {
+                bench.Deliver(rate / kSlotsPerSecond);
+                m_delivered.fetch_add(rate / kSlotsPerSecond, std::memory_order_relaxed);
+                next += std::chrono::microseconds(1000000 / kSlotsPerSecond);
+                std::this_thread::sleep_until(next);
+            }
+        });
+    }
+    ~OfferedLoad()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    long Delivered() const { return m_delivered.load(); }
+
+private:
+    std::atomic<bool> m_stop = false;
+    std::atomic<long> m_delivered = 0;
+    std::thread m_thread;
+};
+
+// The resident memory of the process in megabytes.
+double ResidentMegabytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+    {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024.0;
+    }
+    return 0.0;
+}
+
 // Time from the delivery of a value to its generated alert, while another thread delivers
 // updates at the given rate per second (0: the worker is idle otherwise).
 void BM_DeliveryToGeneratedAlert(benchmark::State& state)
 {
     AlertsBench bench = MakeBench(0);
     const long rate = state.range(0);
-    std::atomic<bool> stop = false;
-    std::thread load;
-    if (rate > 0)
-    {
-        load = std::thread([&bench, &stop, rate] {
-            constexpr long kSlotsPerSecond = 10000;
-            Clock::time_point next = Clock::now();
-            while (!stop.load())
-            {
-                bench.Deliver(rate / kSlotsPerSecond);
-                next += std::chrono::microseconds(1000000 / kSlotsPerSecond);
-                std::this_thread::sleep_until(next);
-            }
-        });
-    }
+    auto load = std::make_unique<OfferedLoad>(bench, rate);
     std::vector<double> samples;
     for (auto _ : state)
     {
@@ -266,20 +356,48 @@ void BM_DeliveryToGeneratedAlert(benchmark::State& state)
         state.SetIterationTime(seconds);
         std::this_thread::sleep_for(std::chrono::microseconds(500));
     }
-    stop = true;
-    if (load.joinable())
-        load.join();
+    load.reset();
     state.counters["p50_us"] = Percentile(samples, 0.50);
     state.counters["p99_us"] = Percentile(samples, 0.99);
     state.counters["max_us"] = Percentile(samples, 1.0);
+    state.counters["shed"] = static_cast<double>(bench.Shed());
+}
+
+// A feed that outruns the worker for a minute: the highest resident memory seen, sampled
+// every 100 ms, and how much of what was offered the worker dropped.
+void BM_MemoryUnderOverload(benchmark::State& state)
+{
+    AlertsBench bench = MakeBench(0);
+    const long rate = state.range(0);
+    const auto duration = std::chrono::seconds(state.range(1));
+    double highest = ResidentMegabytes();
+    long delivered = 0;
+    for (auto _ : state)
+    {
+        OfferedLoad load(bench, rate);
+        const Clock::time_point end = Clock::now() + duration;
+        while (Clock::now() < end)
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            highest = std::max(highest, ResidentMegabytes());
+        }
+        delivered = load.Delivered();
+        state.SetIterationTime(std::chrono::duration<double>(duration).count());
+    }
+    state.counters["offered_per_s"] = static_cast<double>(delivered) / static_cast<double>(state.range(1));
+    state.counters["max_rss_mb"] = highest;
+    state.counters["shed_share"] = static_cast<double>(bench.Shed()) / static_cast<double>(std::max(delivered, 1L));
 }
 }
 
 BENCHMARK(BM_UpdatesTestedByTheWorker)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_TestsWithoutTheQueue)->Arg(0)->Arg(1);
+BENCHMARK(BM_UpdatesFromSeveralProducers)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DeliveryToGeneratedAlert)
     ->Arg(0)
+    ->Arg(250000)
     ->Arg(500000)
-    ->Iterations(4000)
+    ->Iterations(1000)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MemoryUnderOverload)->Args({2000000, 60})->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);

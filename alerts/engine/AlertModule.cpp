@@ -11,8 +11,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <set>
-
 namespace
 {
 std::atomic<AlertModule*> g_instance = nullptr;
@@ -77,6 +75,11 @@ void AlertModule::OnArgDestroyed(const AlertExprArgDesc& argument)
         m_worker->OnArgDestroyed(argument);
 }
 
+std::uint64_t AlertModule::GetShedCount() const
+{
+    return m_worker ? m_worker->ShedCount() : 0;
+}
+
 void AlertModule::GatherAssociatedAlertsInfo(const AlertExprArgDesc& argument, std::vector<BasicAlertInfo>& alerts)
 {
     alerts = m_alerts.GatherAssociatedAlertsInfo(argument);
@@ -115,6 +118,7 @@ std::uint32_t AlertModule::AddAlert(const std::shared_ptr<BLAlert>& alert)
     if (alert->GetId() != BLAlert::kNoId && !m_alerts.Contains(alert->GetId()))
         alert->SetId(BLAlert::kNoId);
     const bool isNew = alert->GetId() == BLAlert::kNoId;
+    alert->RenewArgumentUses();
     alert->SetExecuteAllowed(true);
     const std::uint32_t id = m_alerts.InsertAlert(alert);
     if (IAlertModuleObserver* observer = m_observer.load())
@@ -127,13 +131,18 @@ std::uint32_t AlertModule::AddAlert(const std::shared_ptr<BLAlert>& alert)
     return id;
 }
 
-bool AlertModule::RemoveAlertById(std::uint32_t alertId)
+std::shared_ptr<BLAlert> AlertModule::TakeAlertOut(std::uint32_t alertId)
 {
     if (!m_alerts.Contains(alertId))
-        return false;
+        return nullptr;
     if (IAlertModuleObserver* observer = m_observer.load())
         observer->OnAlertRemoved(alertId);
-    return m_alerts.RemoveAlert(alertId);
+    return m_alerts.TakeAlert(alertId);
+}
+
+bool AlertModule::RemoveAlertById(std::uint32_t alertId)
+{
+    return TakeAlertOut(alertId) != nullptr;
 }
 
 bool AlertModule::RemoveAlert(const QString& name)
@@ -258,7 +267,10 @@ void AlertModule::OnArgValueUpdated(const AlertExprArgDesc& argument, const Aler
 void AlertModule::OnArgListValuesUpdated(const AlertExprArgList& values)
 {
     // The values the registry took run their alerts even when another value of the list was
-    // refused (its argument fell out of use meanwhile).
+    // refused. A source sends every argument in use in one list, so an argument that falls out
+    // of use between the making of a list and its storing here would otherwise keep every
+    // other alert of the list from its test, and a crossing that only this list carries would
+    // never fire. A refused argument has no alerts left to run.
     std::vector<const AlertExprArgDesc*> accepted;
     accepted.reserve(values.ArgumentsCount());
     const OleDate* time = nullptr;
@@ -286,7 +298,7 @@ void AlertModule::OnArgumentDestroyed(const AlertExprArgDesc& argument)
 
 void AlertModule::QueueChangeRequest(std::uint32_t baseSourceId, std::uint32_t newSourceId)
 {
-    // The copies wait in the list; a message lost for want of a frame is made good by the next.
+    // The request waits in the list; a message lost for want of a frame is made good by the next.
     m_mediator.PostToMainFrame(kChangeRequestMessage);
 }
 
@@ -294,21 +306,18 @@ bool AlertModule::ProcessChangeRequests(unsigned message)
 {
     if (message != kChangeRequestMessage)
         return false;
-    for (AlertsListManager::ChangeRequest& request : m_alerts.TakeChangeRequests())
+    for (const AlertsListManager::ChangeRequest& request : m_alerts.TakeChangeRequests())
     {
-        // Alerts that an earlier change put under this request after the worker looked.
-        std::set<std::uint32_t> collected;
-        for (const std::shared_ptr<BLAlert>& copy : request.copies)
-            collected.insert(copy->GetId());
-        for (std::shared_ptr<BLAlert>& copy : m_alerts.CopyAlertsOfRequest(request.baseSourceId, collected))
-            request.copies.push_back(std::move(copy));
-        for (const std::shared_ptr<BLAlert>& copy : request.copies)
+        for (const std::shared_ptr<BLAlert>& copy : m_alerts.CopyAlertsOfRequest(request.baseSourceId))
         {
             copy->UpdateRequestId(request.baseSourceId, request.newSourceId);
             copy->SetExecuteAllowed(true);
+            const std::shared_ptr<BLAlert> original = TakeAlertOut(copy->GetId());
             // An original removed meanwhile stays removed.
-            if (!RemoveAlertById(copy->GetId()))
+            if (!original)
                 continue;
+            // The worker may have fired the original since it was copied.
+            copy->TakeFiringState(*original);
             copy->SetId(BLAlert::kNoId);
             AddAlert(copy);
         }

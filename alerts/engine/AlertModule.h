@@ -55,6 +55,8 @@ public:
     const AlertLog& GetAlertLog() const { return m_alertLog; }
     AlertPropsDefaults GetNewAlertDefaults() { return m_mediator.GetNewAlertDefaults(); }
     bool HasWorker() const { return m_worker != nullptr; }
+    // Deliveries the worker dropped because newer values of their arguments waited.
+    std::uint64_t GetShedCount() const;
 
     // Set on the main thread before alerts can fire / before windows exist; null detaches.
     void SetAlertGenerator(IAlertGenerator* generator) { m_generator.store(generator); }
@@ -103,16 +105,19 @@ public:
     void OnArgValueUpdated(const AlertExprArgDesc& argument, const AlertExprArgValue& value);
     void OnArgListValuesUpdated(const AlertExprArgList& values);
     void OnArgumentDestroyed(const AlertExprArgDesc& argument);
-    // Worker thread: copies for a request-id change are ready for the main thread.
+    // Worker thread: a request-id change is recorded and waits for the main thread.
     void QueueChangeRequest(std::uint32_t baseSourceId, std::uint32_t newSourceId);
     // Main thread, for every message of the main frame: true for the change-request message,
-    // after the collected copies are re-bound and put in place of their originals.
+    // after copies of the alerts of each recorded request are re-bound and put in place of
+    // their originals under new ids.
     bool ProcessChangeRequests(unsigned message);
 
     // Stops the worker and empties the list.
     void StopThreads();
 
 private:
+    // Removes the alert, telling the windows first; empty for an unknown id.
+    std::shared_ptr<BLAlert> TakeAlertOut(std::uint32_t alertId);
     bool RemoveAlertById(std::uint32_t alertId);
 
     IAlertsMediator& m_mediator;

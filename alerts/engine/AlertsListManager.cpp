@@ -3,6 +3,7 @@
 #include "alerts/engine/AlertLog.h"
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/IAlertsMediator.h"
+#include "alerts/engine/Prefetch.h"
 #include "platform/base/SafeAutoLock.h"
 #include "platform/modules/AlertSettingsNode.h"
 #include "platform/settings/Settings.h"
@@ -15,6 +16,15 @@ namespace
 {
 constexpr const char* kFile = "AlertsListManager";
 const QString kSeparator(65, QLatin1Char('='));
+
+// The alerts first, then what they point to, before any of them is tested.
+void Prefetch(const std::vector<std::shared_ptr<BLAlert>>& alerts)
+{
+    for (const std::shared_ptr<BLAlert>& alert : alerts)
+        PrefetchBytes(alert.get(), sizeof(BLAlert));
+    for (const std::shared_ptr<BLAlert>& alert : alerts)
+        alert->PrefetchState();
+}
 }
 
 AlertsListManager::AlertsListManager(AlertModule& module)
@@ -44,6 +54,9 @@ std::uint32_t AlertsListManager::InsertAlert(const std::shared_ptr<BLAlert>& ale
             m_names.erase(replaced->Name());
             for (const AlertExprArgDesc& argument : replaced->UsedArguments())
                 RemoveLink(argument, replaced->GetId());
+            // Saving a copy taken before the alert fired must not arm it again.
+            if (alert->HasSameDefinition(*replaced))
+                alert->TakeFiringState(*replaced);
         }
     }
     const std::uint32_t id = alert->GetId();
@@ -55,6 +68,11 @@ std::uint32_t AlertsListManager::InsertAlert(const std::shared_ptr<BLAlert>& ale
 }
 
 bool AlertsListManager::RemoveAlert(std::uint32_t alertId)
+{
+    return TakeAlert(alertId) != nullptr;
+}
+
+std::shared_ptr<BLAlert> AlertsListManager::TakeAlert(std::uint32_t alertId)
 {
     std::shared_ptr<BLAlert> removed;
     const SafeAutoLock lock(m_lock, "AlertsListManager::RemoveAlert", kFile);
@@ -70,12 +88,12 @@ bool AlertsListManager::RemoveAlert(std::uint32_t alertId)
     }
     const auto found = m_alerts.find(alertId);
     if (found == m_alerts.end())
-        return false;
+        return nullptr;
     removed = found->second;
     m_module.GetAlertLog().AddLog(AlertLog::eRemoved, removed->GetDescription(BLAlert::kNoSide));
     m_names.erase(removed->Name());
     m_alerts.erase(found);
-    return true;
+    return removed;
 }
 
 void AlertsListManager::Clear()
@@ -332,6 +350,7 @@ void AlertsListManager::ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, 
     const auto found = m_links.find(descriptor);
     if (found == m_links.end())
         return;
+    Prefetch(found->second);
     for (const std::shared_ptr<BLAlert>& alert : found->second)
     {
         alert->MarkArgumentUpdated(descriptor);
@@ -351,6 +370,7 @@ void AlertsListManager::ExecuteLinkedAlerts(const std::vector<const AlertExprArg
         const auto found = m_links.find(*descriptor);
         if (found == m_links.end())
             continue;
+        Prefetch(found->second);
         for (const std::shared_ptr<BLAlert>& alert : found->second)
         {
             alert->MarkArgumentUpdated(*descriptor);
@@ -360,6 +380,15 @@ void AlertsListManager::ExecuteLinkedAlerts(const std::vector<const AlertExprArg
     }
     for (BLAlert* alert : toRun)
         alert->Execute();
+}
+
+void AlertsListManager::PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor) const
+{
+    const auto found = m_links.find(descriptor);
+    if (found == m_links.end())
+        return;
+    for (const std::shared_ptr<BLAlert>& alert : found->second)
+        PrefetchBytes(alert.get(), sizeof(BLAlert));
 }
 
 void AlertsListManager::DeactivateArgUsage(const AlertExprArgDesc& descriptor)
@@ -374,23 +403,11 @@ void AlertsListManager::DeactivateArgUsage(const AlertExprArgDesc& descriptor)
         alert->DeactivateArgUsage(descriptor);
 }
 
-std::set<std::uint32_t> AlertsListManager::CollectedIds() const
+std::vector<std::shared_ptr<BLAlert>> AlertsListManager::CopyAlertsOfRequest(std::uint32_t baseSourceId)
 {
-    std::set<std::uint32_t> ids;
-    for (const ChangeRequest& request : m_changeRequests)
-    {
-        for (const std::shared_ptr<BLAlert>& copy : request.copies)
-            ids.insert(copy->GetId());
-    }
-    return ids;
-}
-
-std::vector<std::shared_ptr<BLAlert>> AlertsListManager::CopyAlertsOfRequest(std::uint32_t baseSourceId,
-                                                                             const std::set<std::uint32_t>& skippedIds)
-{
-    const SafeAutoLock lock(m_lock, "AlertsListManager::CollectAlertsForChangeRequest", kFile);
+    const SafeAutoLock lock(m_lock, "AlertsListManager::CopyAlertsOfRequest", kFile);
     std::vector<std::shared_ptr<BLAlert>> originals;
-    std::set<std::uint32_t> ids = skippedIds;
+    std::set<std::uint32_t> ids;
     for (const auto& [descriptor, alerts] : m_links)
     {
         if (!descriptor.IsSeriesBased() || descriptor.GetBaseArgumentSourceID() != baseSourceId)
@@ -415,9 +432,16 @@ std::vector<std::shared_ptr<BLAlert>> AlertsListManager::CopyAlertsOfRequest(std
 void AlertsListManager::CollectAlertsForChangeRequest(std::uint32_t baseSourceId, std::uint32_t newSourceId)
 {
     const SafeAutoLock lock(m_lock, "AlertsListManager::CollectAlertsForChangeRequest", kFile);
-    // Recorded even without copies: the main thread re-binds the alerts that an earlier
-    // change puts under this request before it gets here.
-    m_changeRequests.push_back(ChangeRequest{baseSourceId, newSourceId, CopyAlertsOfRequest(baseSourceId, CollectedIds())});
+    for (ChangeRequest& request : m_changeRequests)
+    {
+        // Through the id in between, the alerts would take and give back a use nobody serves.
+        if (request.baseSourceId == baseSourceId)
+        {
+            request.newSourceId = newSourceId;
+            return;
+        }
+    }
+    m_changeRequests.push_back(ChangeRequest{baseSourceId, newSourceId});
 }
 
 std::vector<AlertsListManager::ChangeRequest> AlertsListManager::TakeChangeRequests()

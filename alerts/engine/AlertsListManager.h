@@ -52,13 +52,12 @@ public:
         eName = 8,
     };
 
-    // The copies of the alerts that a request-id change touches, collected on the worker
-    // thread and re-bound on the main thread.
+    // A request-id change seen by the worker thread, waiting for the main thread to re-bind
+    // the alerts of the request.
     struct ChangeRequest
     {
         std::uint32_t baseSourceId = 0;
         std::uint32_t newSourceId = 0;
-        std::vector<std::shared_ptr<BLAlert>> copies;
     };
 
     // Walks over the alerts in ascending id order. A walk must hold LinksLock() (the list's
@@ -95,10 +94,14 @@ public:
     AlertsListManager& operator=(const AlertsListManager&) = delete;
 
     // A new alert (id kNoId) gets the next id; an edited copy replaces the alert of its id.
-    // Links and the name set follow. Returns the alert's id.
+    // Links and the name set follow. A copy whose comparisons and sides were not changed goes
+    // on from the firing state of the alert it replaces, which may have fired since the copy
+    // was taken. Returns the alert's id.
     std::uint32_t InsertAlert(const std::shared_ptr<BLAlert>& alert);
     // False for an unknown id.
     bool RemoveAlert(std::uint32_t alertId);
+    // Removes the alert as RemoveAlert does and gives it to the caller; empty for an unknown id.
+    std::shared_ptr<BLAlert> TakeAlert(std::uint32_t alertId);
     // Empties the list; the id counter keeps its value.
     void Clear();
 
@@ -140,15 +143,18 @@ public:
     // together (each alert once, with all of them fresh).
     void ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, const OleDate& time);
     void ExecuteLinkedAlerts(const std::vector<const AlertExprArgDesc*>& descriptors, const OleDate& time);
+    // Worker thread, holding LinksLock(): asks for the alerts linked to an argument that is
+    // about to be updated, so that they are in the cache when it is.
+    void PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor) const;
     // Worker thread: the argument's source is gone.
     void DeactivateArgUsage(const AlertExprArgDesc& descriptor);
-    // Worker thread: records the request-id change with copies of the alerts linked to
-    // series-based arguments of the request baseSourceId, each alert once.
+    // Worker thread: records the request-id change for the main thread. A request that
+    // changes again before the main thread got to it goes straight to its latest id.
     void CollectAlertsForChangeRequest(std::uint32_t baseSourceId, std::uint32_t newSourceId);
-    // Copies of the alerts linked to series-based arguments of the request, each once, but
-    // none of the given ids.
-    std::vector<std::shared_ptr<BLAlert>> CopyAlertsOfRequest(std::uint32_t baseSourceId,
-                                                              const std::set<std::uint32_t>& skippedIds);
+    // Main thread: copies of the alerts linked to series-based arguments of the request, each
+    // once, in id order. They are taken when the alerts are re-bound, not when the worker saw
+    // the change, so that an edit saved in between is what gets re-bound.
+    std::vector<std::shared_ptr<BLAlert>> CopyAlertsOfRequest(std::uint32_t baseSourceId);
     // Main thread: the recorded requests in their order, taken out of the list.
     std::vector<ChangeRequest> TakeChangeRequests();
 
@@ -170,8 +176,6 @@ private:
     friend class ConstIteratorInternalMap<AlertsListManager, std::uint32_t, std::shared_ptr<BLAlert>>;
     std::map<std::uint32_t, std::shared_ptr<BLAlert>>& InternalContainer() { return m_alerts; }
     const std::map<std::uint32_t, std::shared_ptr<BLAlert>>& InternalContainer() const { return m_alerts; }
-
-    std::set<std::uint32_t> CollectedIds() const;
 
     AlertModule& m_module;
     // Hashed: the worker looks an argument up for every value it tests.

@@ -2,9 +2,13 @@
 
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/AlertsListManager.h"
+#include "platform/base/AppPaths.h"
+#include "platform/base/Log.h"
 #include "platform/base/SafeAutoLock.h"
 
+#include <unordered_set>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -36,15 +40,20 @@ bool AlertsModuleWorkerThread::OnUpdateArgRequestId(std::uint32_t baseSourceId, 
 bool AlertsModuleWorkerThread::Queue(DataElement element, const char* function)
 {
     bool wasEmpty = false;
+    std::size_t shed = 0;
     {
         const SafeAutoLock lock(m_dataQueueLock, function, kFile);
         wasEmpty = m_dataQueue.empty();
         m_dataQueue.push_back(std::move(element));
+        if (m_dataQueue.size() >= kQueueLimit)
+            shed = ShedOlderValues(m_dataQueue);
     }
+    if (shed > 0)
+        NoteShed(shed);
     if (!wasEmpty || PostThreadMessage(kDataQueuedMessage))
         return true;
     // The thread does not run: nobody would ever take what waits.
-    std::deque<DataElement> dropped;
+    std::vector<DataElement> dropped;
     const SafeAutoLock lock(m_dataQueueLock, function, kFile);
     dropped.swap(m_dataQueue);
     return false;
@@ -70,20 +79,86 @@ bool AlertsModuleWorkerThread::OnArgDestroyed(const AlertExprArgDesc& descriptor
                  "AlertsModuleWorkerThread::OnArgDestroyed");
 }
 
-std::deque<AlertsModuleWorkerThread::DataElement> AlertsModuleWorkerThread::GetAllData()
+std::vector<AlertsModuleWorkerThread::DataElement> AlertsModuleWorkerThread::GetAllData()
 {
-    std::deque<DataElement> elements;
+    std::vector<DataElement> elements;
+    TakeAllData(elements);
+    return elements;
+}
+
+void AlertsModuleWorkerThread::TakeAllData(std::vector<DataElement>& elements)
+{
+    elements.clear();
     const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::GetAllData", kFile);
     elements.swap(m_dataQueue);
-    return elements;
 }
 
 void AlertsModuleWorkerThread::ClearData()
 {
-    std::deque<DataElement> dropped;
+    std::vector<DataElement> dropped;
     const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::ClearData", kFile);
     dropped.swap(m_dataQueue);
     m_pendingRequestIds.clear();
+}
+
+std::size_t AlertsModuleWorkerThread::ShedOlderValues(std::vector<DataElement>& elements)
+{
+    struct Hash
+    {
+        std::size_t operator()(const AlertExprArgDesc* descriptor) const { return descriptor->Hash(); }
+    };
+    struct Equal
+    {
+        bool operator()(const AlertExprArgDesc* a, const AlertExprArgDesc* b) const { return *a == *b; }
+    };
+    // Newest first: an element stays when it holds a value of an argument not seen yet.
+    std::unordered_set<const AlertExprArgDesc*, Hash, Equal> newer;
+    std::vector<bool> keep(elements.size(), true);
+    for (std::size_t i = elements.size(); i-- > 0;)
+    {
+        const DataElement& element = elements[i];
+        if (element.kind == DataElement::eValue)
+        {
+            keep[i] = newer.insert(&element.descriptor).second;
+        }
+        else if (element.kind == DataElement::eValueList)
+        {
+            bool needed = false;
+            for (std::size_t value = 0; value < element.values->ArgumentsCount(); ++value)
+                needed = newer.insert(&element.values->ArgDescription(value)).second || needed;
+            keep[i] = needed;
+        }
+    }
+    const std::size_t before = elements.size();
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < before; ++i)
+    {
+        if (keep[i] && kept != i)
+            elements[kept] = std::move(elements[i]);
+        kept += keep[i] ? 1 : 0;
+    }
+    elements.erase(elements.begin() + static_cast<std::ptrdiff_t>(kept), elements.end());
+    return before - kept;
+}
+
+void AlertsModuleWorkerThread::NoteShed(std::size_t dropped)
+{
+    m_shedCount.fetch_add(dropped, std::memory_order_relaxed);
+    const auto now = std::chrono::steady_clock::now();
+    std::uint64_t count = 0;
+    {
+        const std::lock_guard lock(m_shedLogMutex);
+        m_shedNotLogged += dropped;
+        if (m_lastShedLog && now - *m_lastShedLog < std::chrono::minutes(1))
+            return;
+        m_lastShedLog = now;
+        count = std::exchange(m_shedNotLogged, 0);
+    }
+    Log::WriteWarning(QStringLiteral("Moduł alertów: wartości argumentów przychodzą szybciej, niż alerty są "
+                                     "sprawdzane; pominięto %1 starszych wartości")
+                          .arg(count),
+                      QString::fromLatin1(AppPaths::kProductName), QStringLiteral("AlertsModuleWorkerThread::NoteShed"),
+                      __LINE__);
 }
 
 void AlertsModuleWorkerThread::Process(const DataElement& element)
@@ -104,20 +179,47 @@ void AlertsModuleWorkerThread::Process(const DataElement& element)
     }
 }
 
+void AlertsModuleWorkerThread::ProcessBatch(const std::vector<DataElement>& elements)
+{
+    AlertsListManager& alerts = m_module.Alerts();
+    auto element = elements.begin();
+    while (element != elements.end() && !IsStopping())
+    {
+        if (element->kind == DataElement::eArgumentDestroyed)
+        {
+            // Tells the windows, which take their own locks before the list's.
+            Process(*element++);
+            continue;
+        }
+        // A run of values under one hold of the list's lock, which every test takes anyway;
+        // the alerts of the next value are fetched while the current one is tested.
+        const SafeAutoLock lock(alerts.LinksLock(), "AlertsModuleWorkerThread::ProcessMessage", kFile);
+        for (int held = 0; held < kValuesPerLockHold && element != elements.end()
+                           && element->kind != DataElement::eArgumentDestroyed && !IsStopping();
+             ++held)
+        {
+            const auto next = std::next(element);
+            if (next != elements.end() && next->kind == DataElement::eValue)
+                alerts.PrefetchLinkedAlerts(next->descriptor);
+            Process(*element++);
+        }
+    }
+}
+
 bool AlertsModuleWorkerThread::ProcessMessage(const ThreadMessage& message)
 {
     if (message.message == kDataQueuedMessage)
     {
         // Taken a batch at a time, so that the sources seldom wait for the lock.
-        for (std::deque<DataElement> elements = GetAllData(); !elements.empty() && !IsStopping();
-             elements = GetAllData())
+        std::vector<DataElement> elements;
+        for (TakeAllData(elements); !elements.empty() && !IsStopping(); TakeAllData(elements))
         {
-            for (const DataElement& element : elements)
+            if (elements.size() > kSheddingThreshold)
             {
-                if (IsStopping())
-                    break;
-                Process(element);
+                if (const std::size_t dropped = ShedOlderValues(elements))
+                    NoteShed(dropped);
             }
+            ProcessBatch(elements);
         }
         return true;
     }

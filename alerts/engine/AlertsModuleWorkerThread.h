@@ -10,6 +10,17 @@
 // processed. Every request-id change is kept until the thread has handled it, in order.
 // 0x401 is posted when a delivery finds the queue empty: the thread takes elements until the
 // queue is empty again, so a message for a queue that already waits would find nothing.
+//
+// Shedding. When the sources deliver faster than the thread tests, the waiting deliveries are
+// thinned so that memory stays bounded: when the thread takes more than kSheddingThreshold
+// elements at once, or a delivery finds kQueueLimit elements waiting (the thread is held up),
+// a value is dropped when a newer value of the same argument waits behind it, alone or in a
+// list, and a list is dropped when every value in it has a newer one waiting. The newest
+// waiting value of every argument always stays, a destroyed argument is never dropped and
+// what stays keeps its order; at most one element per argument is left besides lists and
+// destroyed arguments. Alerts are then tested on the newest values only, so a crossing that
+// goes there and back within the dropped values does not fire. While values are dropped, a
+// warning with their number goes to the log at most once a minute.
 
 #include "platform/base/MessageThread.h"
 #include "platform/base/SafeCriticalSection.h"
@@ -17,9 +28,14 @@
 #include "platform/modules/AlertExprArgList.h"
 #include "platform/modules/AlertExprArgValue.h"
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <mutex>
+#include <optional>
+#include <vector>
 
 class AlertModule;
 
@@ -60,19 +76,43 @@ public:
     bool OnArgDestroyed(const AlertExprArgDesc& descriptor);
 
     // Every queued element, oldest first, taken out at once.
-    std::deque<DataElement> GetAllData();
+    std::vector<DataElement> GetAllData();
+    // The same into elements, whose room the queue takes over: the sources and the thread pass
+    // two buffers to and fro instead of allocating for every delivery.
+    void TakeAllData(std::vector<DataElement>& elements);
     // Drops every queued element and request-id change.
     void ClearData();
+
+    // Drops the values that a newer value of the same argument follows (see Shedding);
+    // gives how many elements went.
+    static std::size_t ShedOlderValues(std::vector<DataElement>& elements);
+    // Elements dropped by shedding since the thread was made.
+    std::uint64_t ShedCount() const { return m_shedCount.load(std::memory_order_relaxed); }
+
+    static constexpr std::size_t kSheddingThreshold = 16384;
+    static constexpr std::size_t kQueueLimit = 262144;
 
 protected:
     bool ProcessMessage(const ThreadMessage& message) override;
 
 private:
+    // How many values are stored and tested in one hold of the list's lock: the main thread
+    // waits for no more than these.
+    static constexpr int kValuesPerLockHold = 64;
+
     bool Queue(DataElement element, const char* function);
     void Process(const DataElement& element);
+    void ProcessBatch(const std::vector<DataElement>& elements);
+    // Counts what shedding dropped and logs it, once a minute at most.
+    void NoteShed(std::size_t dropped);
 
     AlertModule& m_module;
     std::deque<UpdateRequestId> m_pendingRequestIds;
-    std::deque<DataElement> m_dataQueue;
+    std::vector<DataElement> m_dataQueue;
     SafeCriticalSection m_dataQueueLock{QStringLiteral("AlertsModuleWorkerThread::dataQueue")};
+    std::atomic<std::uint64_t> m_shedCount = 0;
+    // Under the lock of its own: the sources shed too when the thread is held up.
+    std::mutex m_shedLogMutex;
+    std::uint64_t m_shedNotLogged = 0;
+    std::optional<std::chrono::steady_clock::time_point> m_lastShedLog;
 };

@@ -57,6 +57,14 @@ IAlertArgumentSource* ArgumentsListManager::Source(const AlertExprArgDesc& descr
 
 bool ArgumentsListManager::IncrementArgumentInstanceCount(const AlertExprArgDesc& descriptor)
 {
+    std::shared_ptr<Argument> counted;
+    return IncrementArgumentInstanceCount(descriptor, counted);
+}
+
+bool ArgumentsListManager::IncrementArgumentInstanceCount(const AlertExprArgDesc& descriptor,
+                                                          std::shared_ptr<Argument>& counted)
+{
+    counted.reset();
     {
         const SafeAutoLock lock(m_argumentsLock, "ArgumentsListManager::IncrementArgumentInstanceCount", kFile);
         const auto found = m_arguments.find(descriptor);
@@ -64,6 +72,7 @@ bool ArgumentsListManager::IncrementArgumentInstanceCount(const AlertExprArgDesc
         if (argument && argument->InUse())
         {
             argument->IncrementInstanceCount();
+            counted = argument;
             return true;
         }
         IAlertArgumentSource* source = Source(descriptor);
@@ -71,6 +80,7 @@ bool ArgumentsListManager::IncrementArgumentInstanceCount(const AlertExprArgDesc
         {
             if (argument)
                 argument->IncrementInstanceCount();
+            counted = argument;
             return true;
         }
     }
@@ -80,10 +90,19 @@ bool ArgumentsListManager::IncrementArgumentInstanceCount(const AlertExprArgDesc
 
 void ArgumentsListManager::DecrementArgumentInstanceCount(const AlertExprArgDesc& descriptor)
 {
+    DecrementArgumentInstanceCount(descriptor, Find(descriptor));
+}
+
+void ArgumentsListManager::DecrementArgumentInstanceCount(const AlertExprArgDesc& descriptor,
+                                                          const std::shared_ptr<Argument>& counted)
+{
+    if (!counted)
+        return;
     {
         const SafeAutoLock lock(m_argumentsLock, "ArgumentsListManager::DecrementArgumentInstanceCount", kFile);
         const auto found = m_arguments.find(descriptor);
-        if (found == m_arguments.end() || !found->second->DecrementInstanceCount() || found->second->InUse())
+        if (found == m_arguments.end() || found->second != counted || !counted->DecrementInstanceCount()
+            || counted->InUse())
             return;
         if (IAlertArgumentSource* source = Source(descriptor))
             source->RemoveArgumentUsage(descriptor);
@@ -143,13 +162,6 @@ std::uint32_t ArgumentsListManager::ArgumentInstanceCount(const AlertExprArgDesc
     const SafeAutoLock lock(m_argumentsLock, "ArgumentsListManager::ArgumentInstanceCount", kFile);
     const auto found = m_arguments.find(descriptor);
     return found == m_arguments.end() ? 0 : found->second->InstanceCount();
-}
-
-Argument::Reading ArgumentsListManager::ReadAgain(const AlertExprArgDesc& descriptor,
-                                                  std::shared_ptr<Argument>& cache) const
-{
-    cache = Find(descriptor);
-    return cache ? cache->Read() : Argument::Reading();
 }
 
 void ArgumentsListManager::Clear()

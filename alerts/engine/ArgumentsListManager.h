@@ -37,9 +37,14 @@ public:
     // the argument and its links and gives false. An argument the source accepts but that is
     // not registered gets no count.
     bool IncrementArgumentInstanceCount(const AlertExprArgDesc& descriptor);
+    // The same, giving the entry that holds the new use (empty when nothing was counted).
+    bool IncrementArgumentInstanceCount(const AlertExprArgDesc& descriptor, std::shared_ptr<Argument>& counted);
     // One user less; nothing for an argument that is not registered or not in use. The last
     // user makes the source stop serving it, and the argument and its links go.
     void DecrementArgumentInstanceCount(const AlertExprArgDesc& descriptor);
+    // Gives back a use taken on the entry counted, and only while that entry is registered: a
+    // use taken before the registry was emptied must not take one from the entry made since.
+    void DecrementArgumentInstanceCount(const AlertExprArgDesc& descriptor, const std::shared_ptr<Argument>& counted);
 
     // Stores a delivered value; false (nothing stored) when the argument is not in use.
     bool UpdateArgument(const AlertExprArgDesc& descriptor, int precision, double value);
@@ -49,20 +54,6 @@ public:
     int ArgumentPrecision(const AlertExprArgDesc& descriptor) const;
     std::uint32_t ArgumentInstanceCount(const AlertExprArgDesc& descriptor) const;
 
-    // The same reads for a caller that keeps the entry in cache between calls (the
-    // expressions tested for every delivered value); the registry is searched only when the
-    // cached entry is missing or has left it.
-    double ArgumentValue(const AlertExprArgDesc& descriptor, std::shared_ptr<Argument>& cache) const
-    {
-        const Argument::Reading reading = Read(descriptor, cache);
-        return reading.registered ? reading.value : 0.0;
-    }
-    bool ArgumentInitialised(const AlertExprArgDesc& descriptor, std::shared_ptr<Argument>& cache) const
-    {
-        const Argument::Reading reading = Read(descriptor, cache);
-        return reading.registered && reading.initialised;
-    }
-
     // Empties the registry; the sources stop serving what was in use.
     void Clear();
 
@@ -70,17 +61,6 @@ private:
     IAlertArgumentSource* Source(const AlertExprArgDesc& descriptor) const;
     // Unregisters the argument and removes its links, unless a user came back meanwhile.
     void ReleaseUnused(const AlertExprArgDesc& descriptor, const char* function);
-    Argument::Reading Read(const AlertExprArgDesc& descriptor, std::shared_ptr<Argument>& cache) const
-    {
-        if (cache)
-        {
-            const Argument::Reading reading = cache->Read();
-            if (reading.registered)
-                return reading;
-        }
-        return ReadAgain(descriptor, cache);
-    }
-    Argument::Reading ReadAgain(const AlertExprArgDesc& descriptor, std::shared_ptr<Argument>& cache) const;
 
     IAlertsMediator& m_mediator;
     IAlertLinks& m_links;

@@ -2,6 +2,7 @@
 
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/ArgumentsListManager.h"
+#include "alerts/engine/Prefetch.h"
 #include "platform/modules/AlertSettingsNode.h"
 #include "platform/settings/Settings.h"
 
@@ -38,7 +39,8 @@ BLAlert::BLAlert(const BLAlert& other)
     , m_id(other.m_id)
     , m_associatedArg(other.m_associatedArg)
 {
-    if (m_associatedArg.IsValid() && !m_module->Arguments().IncrementArgumentInstanceCount(m_associatedArg))
+    if (m_associatedArg.IsValid()
+        && !m_module->Arguments().IncrementArgumentInstanceCount(m_associatedArg, m_associatedEntry))
         m_associatedArg.Reset();
 }
 
@@ -50,8 +52,20 @@ BLAlert::~BLAlert()
 void BLAlert::ReleaseAssociatedArg()
 {
     if (m_associatedArg.IsValid())
-        m_module->Arguments().DecrementArgumentInstanceCount(m_associatedArg);
+        m_module->Arguments().DecrementArgumentInstanceCount(m_associatedArg, m_associatedEntry);
     m_associatedArg.Reset();
+    m_associatedEntry.reset();
+}
+
+bool BLAlert::BindAssociatedArg(const AlertExprArgDesc& descriptor)
+{
+    ArgumentsListManager& arguments = m_module->Arguments();
+    if (!arguments.Find(descriptor))
+        arguments.Register(descriptor);
+    if (!arguments.IncrementArgumentInstanceCount(descriptor, m_associatedEntry))
+        return false;
+    m_associatedArg = descriptor;
+    return true;
 }
 
 void BLAlert::SetId(std::uint32_t id)
@@ -59,6 +73,13 @@ void BLAlert::SetId(std::uint32_t id)
     m_id = id;
     m_sellSide.SetAlertId(static_cast<int>(id));
     m_buySide.SetAlertId(static_cast<int>(id));
+}
+
+void BLAlert::PrefetchState() const
+{
+    m_sellSide.PrefetchExpressions();
+    m_buySide.PrefetchExpressions();
+    PrefetchBytes(m_recentArgumentTimes.data(), m_recentArgumentTimes.size() * sizeof(ArgumentTime));
 }
 
 void BLAlert::Execute()
@@ -191,11 +212,7 @@ void BLAlert::SetAssociatedArg(const AlertExprArgDesc& descriptor)
     if (!descriptor.IsValid() || (m_associatedArg.IsValid() && m_associatedArg == descriptor))
         return;
     ReleaseAssociatedArg();
-    ArgumentsListManager& arguments = m_module->Arguments();
-    if (!arguments.Find(descriptor))
-        arguments.Register(descriptor);
-    if (arguments.IncrementArgumentInstanceCount(descriptor))
-        m_associatedArg = descriptor;
+    BindAssociatedArg(descriptor);
 }
 
 void BLAlert::UpdateRequestId(std::uint32_t baseSourceId, std::uint32_t newSourceId)
@@ -208,13 +225,38 @@ void BLAlert::UpdateRequestId(std::uint32_t baseSourceId, std::uint32_t newSourc
         return;
     AlertExprArgDesc moved = current;
     moved.SetSeriesBasedArgumentSourceID(newSourceId, current.GetExtendedArgumentSourceID());
-    ArgumentsListManager& arguments = m_module->Arguments();
-    if (!arguments.Find(moved))
-        arguments.Register(moved);
-    const bool accepted = arguments.IncrementArgumentInstanceCount(moved);
     // The use moves with the argument; the old request's argument is given back.
-    arguments.DecrementArgumentInstanceCount(current);
-    m_associatedArg = accepted ? moved : AlertExprArgDesc();
+    const std::shared_ptr<Argument> old = std::move(m_associatedEntry);
+    m_associatedArg.Reset();
+    BindAssociatedArg(moved);
+    m_module->Arguments().DecrementArgumentInstanceCount(current, old);
+}
+
+void BLAlert::RenewArgumentUses()
+{
+    m_sellSide.RenewArgumentUses();
+    m_buySide.RenewArgumentUses();
+    if (!m_associatedArg.IsValid() || (m_associatedEntry && m_associatedEntry->IsRegistered()))
+        return;
+    const AlertExprArgDesc associated = m_associatedArg;
+    m_associatedArg.Reset();
+    m_associatedEntry.reset();
+    BindAssociatedArg(associated);
+}
+
+bool BLAlert::HasSameDefinition(const BLAlert& other) const
+{
+    return m_sellSide.HasSameDefinition(other.m_sellSide) && m_buySide.HasSameDefinition(other.m_buySide);
+}
+
+void BLAlert::TakeFiringState(const BLAlert& replaced)
+{
+    if (!m_properties.OnlyOnce() || replaced.m_properties.OnlyOnce())
+        m_properties.SetLastGenerated(replaced.m_properties.LastGenerated());
+    m_sellSide.TakeTestState(replaced.m_sellSide);
+    m_buySide.TakeTestState(replaced.m_buySide);
+    m_recentArgumentTimes = replaced.m_recentArgumentTimes;
+    m_oldestTime = replaced.m_oldestTime;
 }
 
 std::vector<AlertExprArgDesc> BLAlert::UsedArguments() const

@@ -44,6 +44,10 @@ public:
     BLAlert& operator=(const BLAlert&) = delete;
     virtual ~BLAlert();
 
+    // Before a test: brings the alert's comparisons and recent value times into the cache
+    // (the alert object itself must have been asked for first).
+    void PrefetchState() const;
+
     // The test for an update of one of the alert's arguments.
     void Execute();
     void ExecuteBothSides();
@@ -61,6 +65,16 @@ public:
     void UpdateRequestId(std::uint32_t baseSourceId, std::uint32_t newSourceId);
     // Every valid argument: the associated one and the operands' of both sides.
     std::vector<AlertExprArgDesc> UsedArguments() const;
+    // Binds again the arguments whose registry entries have gone while the alert was held
+    // outside the list (a desktop was loaded meanwhile).
+    void RenewArgumentUses();
+
+    // Both sides alike: the alert fires on what the other fires on.
+    bool HasSameDefinition(const BLAlert& other) const;
+    // Goes on from where the alert it stands in for is: the side generated last, the latest
+    // test of each side and the recent value times. A copy that switched OnlyOnce on keeps
+    // its own side generated last, which the properties panel sets back to none.
+    void TakeFiringState(const BLAlert& replaced);
 
     // The generated form when side is 0 or 1 (time given when known), else the full form.
     QString GetDescription(unsigned side, const std::optional<OleDate>& time = std::nullopt) const;
@@ -102,6 +116,7 @@ private:
     bool TestSide(BLDirectAlert& side);
     void Generate(unsigned side);
     void ReleaseAssociatedArg();
+    bool BindAssociatedArg(const AlertExprArgDesc& descriptor);
 
     bool m_new = false;
     AlertModule* m_module;
@@ -112,6 +127,8 @@ private:
     bool m_executeAllowed = true;
     std::uint32_t m_id = kNoId;
     AlertExprArgDesc m_associatedArg;
+    // The registry entry that holds the associated argument's use.
+    std::shared_ptr<Argument> m_associatedEntry;
     // A ring: once full, the oldest record is overwritten at m_oldestTime.
     std::vector<ArgumentTime> m_recentArgumentTimes;
     std::size_t m_oldestTime = 0;

@@ -153,6 +153,29 @@ bool BLDirectAlert::HasAllArgumentSources()
     return true;
 }
 
+void BLDirectAlert::RenewArgumentUses()
+{
+    for (auto& expression : m_expressions)
+        expression.RenewArgumentUses();
+}
+
+bool BLDirectAlert::HasSameDefinition(const BLDirectAlert& other) const
+{
+    return m_sideEnabled == other.m_sideEnabled && m_logicOperator == other.m_logicOperator
+           && std::equal(m_expressions.begin(), m_expressions.end(), other.m_expressions.begin(),
+                         other.m_expressions.end(), [](const SimpleExpr& a, const SimpleExpr& b) {
+                             return a.HasSameDefinition(b);
+                         });
+}
+
+void BLDirectAlert::TakeTestState(const BLDirectAlert& other)
+{
+    m_lastIndex = other.m_lastIndex;
+    m_lastExecutionResult = other.m_lastExecutionResult;
+    for (std::size_t i = 0; i < m_expressions.size() && i < other.m_expressions.size(); ++i)
+        m_expressions[i].TakeUpdatedFlags(other.m_expressions[i]);
+}
+
 bool BLDirectAlert::HasArgumentSources() const
 {
     return std::all_of(m_expressions.begin(), m_expressions.end(),
@@ -217,8 +240,7 @@ void BLDirectAlert::Unserialize(const Settings& node, const QString& instrument,
                                       QStringLiteral("Alert kierunkowy: niepoprawny obiekt ustawień"));
         return;
     }
-    // Sides were saved without the key once, and were all enabled then.
-    m_sideEnabled = AlertSettingsNode::ReadBool(node, "SideEnabled").value_or(true);
+    const std::optional<bool> enabled = AlertSettingsNode::ReadBool(node, "SideEnabled");
     if (node.Exists(QStringLiteral("AllExpressions")))
     {
         ConstSettingsIterator children = node["AllExpressions"].IteratorUnnamed(1);
@@ -231,6 +253,9 @@ void BLDirectAlert::Unserialize(const Settings& node, const QString& instrument,
             "BLDirectAlert::Unserialize", __LINE__,
             QStringLiteral("Alert kierunkowy: niepoprawny obiekt ustawień kolekcji wyrażeń alertu"));
     }
+    // Sides were saved without the key once: a side with comparisons was in use then, an
+    // empty one was not (enabled, it would be due at every other test and never hold).
+    m_sideEnabled = enabled.value_or(!m_expressions.empty());
     // Readiness and the test would disagree on any other operator.
     const std::optional<std::uint32_t> logicOperator = AlertSettingsNode::ReadUInt(node, "LogicOperator");
     if (logicOperator && (*logicOperator == eAllTrue || *logicOperator == eAnyTrue))

@@ -36,6 +36,13 @@ public:
     // The side's test; reset forgets the fresh values of its arguments afterwards.
     bool Execute(bool reset);
     bool AreArgumentsInitialised() const;
+    void PrefetchExpressions() const
+    {
+        // The part of a comparison that a test reads; the first few comparisons are enough.
+        constexpr std::size_t kTested = 2;
+        for (std::size_t i = 0; i < m_expressions.size() && i < kTested; ++i)
+            m_expressions[i].PrefetchTested();
+    }
     bool AreArgumentsUpdated() const;
     void MarkArgumentUpdated(const AlertExprArgDesc& descriptor);
     void ResetArgumentsUpdated();
@@ -55,6 +62,15 @@ public:
     SimpleExpr& Expression(std::size_t index) { return m_expressions[index]; }
     const SimpleExpr& Expression(std::size_t index) const { return m_expressions[index]; }
 
+    // Binds again the arguments whose registry entries have gone while the side was held
+    // outside the list.
+    void RenewArgumentUses();
+    // Enabled alike, the same logic operator and the same comparisons in the same order.
+    bool HasSameDefinition(const BLDirectAlert& other) const;
+    // Takes the other side's latest test: its result, the deciding comparison and which
+    // arguments have fresh values. The sides must have the same definition.
+    void TakeTestState(const BLDirectAlert& other);
+
     // False when an argument's instrument is no longer quoted.
     bool HasValidArgumentNames() const;
     // False as soon as an argument's source is gone; the alert has then been removed.
@@ -67,8 +83,9 @@ public:
     void LogState(QString& out) const;
 
     // The node tree: "SideEnabled", "AllExpressions" (one unnamed child per comparison),
-    // "LogicOperator", "LastExecutionResult". A node without "SideEnabled" reads as enabled;
-    // a logic operator other than 0 and 1 is refused. Faults are logged.
+    // "LogicOperator", "LastExecutionResult". A node without "SideEnabled" reads as enabled
+    // when it holds comparisons; a logic operator other than 0 and 1 is refused. Faults are
+    // logged.
     void Serialize(Settings& node) const;
     void Unserialize(const Settings& node, const QString& instrument, const QStringList* listedInstruments);
 

@@ -16,35 +16,47 @@ SimpleExpr::SimpleExpr(AlertModule& module, int alertId, int index)
 }
 
 SimpleExpr::SimpleExpr(SimpleExpr&& other) noexcept
-    : m_module(other.m_module)
-    , m_arguments(other.m_arguments)
-    , m_compareOperator(other.m_compareOperator)
-    , m_alertId(other.m_alertId)
-    , m_index(other.m_index)
+    : m_compareOperator(other.m_compareOperator)
     , m_left(std::move(other.m_left))
     , m_right(std::move(other.m_right))
+    , m_module(other.m_module)
+    , m_arguments(other.m_arguments)
+    , m_alertId(other.m_alertId)
+    , m_index(other.m_index)
+    , m_leftRefused(std::move(other.m_leftRefused))
+    , m_rightRefused(std::move(other.m_rightRefused))
 {
-    other.m_left.argument.Reset();
-    other.m_right.argument.Reset();
+    for (OperandData* operand : {&other.m_left, &other.m_right})
+    {
+        operand->argument.Reset();
+        operand->entry.reset();
+    }
+    other.m_leftRefused.Reset();
+    other.m_rightRefused.Reset();
 }
 
 SimpleExpr::SimpleExpr(const SimpleExpr& other)
-    : m_module(other.m_module)
+    : m_compareOperator(other.m_compareOperator)
+    , m_module(other.m_module)
     , m_arguments(other.m_arguments)
-    , m_compareOperator(other.m_compareOperator)
     , m_alertId(other.m_alertId)
     , m_index(other.m_index)
+    , m_leftRefused(other.m_leftRefused)
+    , m_rightRefused(other.m_rightRefused)
 {
     for (const EOperandSide side : {eLeft, eRight})
     {
         const OperandData& from = other.Operand(side);
         OperandData& to = Operand(side);
-        to.argument = from.argument;
         to.updated = from.updated;
         to.constant = from.constant;
+        if (!from.argument.IsValid())
+            continue;
         // A copy that cannot hold its own use must not give one back later.
-        if (to.argument.IsValid() && !m_arguments->IncrementArgumentInstanceCount(to.argument))
-            to.argument.Reset();
+        if (m_arguments->IncrementArgumentInstanceCount(from.argument, to.entry))
+            to.argument = from.argument;
+        else
+            Refused(to) = from.argument;
     }
 }
 
@@ -57,16 +69,28 @@ SimpleExpr::~SimpleExpr()
 double SimpleExpr::ArgumentValue(EOperandSide side) const
 {
     const OperandData& operand = Operand(side);
-    return operand.argument.IsValid() ? m_arguments->ArgumentValue(operand.argument, operand.cache) : 0.0;
+    return operand.constant.IsConstant() ? 0.0 : OperandValue(operand);
 }
 
 void SimpleExpr::ReleaseArgument(OperandData& operand)
 {
     if (operand.argument.IsValid())
-        m_arguments->DecrementArgumentInstanceCount(operand.argument);
+        m_arguments->DecrementArgumentInstanceCount(operand.argument, operand.entry);
     operand.argument.Reset();
-    operand.cache.reset();
+    operand.entry.reset();
+    Refused(operand).Reset();
     operand.updated = false;
+}
+
+bool SimpleExpr::BindArgument(OperandData& operand, const AlertExprArgDesc& descriptor)
+{
+    ArgumentsListManager& arguments = *m_arguments;
+    if (!arguments.Find(descriptor))
+        arguments.Register(descriptor);
+    if (!arguments.IncrementArgumentInstanceCount(descriptor, operand.entry))
+        return false;
+    operand.argument = descriptor;
+    return true;
 }
 
 void SimpleExpr::SetArgument(EOperandSide side, const AlertExprArgDesc& descriptor)
@@ -76,13 +100,8 @@ void SimpleExpr::SetArgument(EOperandSide side, const AlertExprArgDesc& descript
         return;
     ReleaseArgument(operand);
     operand.constant.SetConstant(false);
-    if (!descriptor.IsValid())
-        return;
-    ArgumentsListManager& arguments = *m_arguments;
-    if (!arguments.Find(descriptor))
-        arguments.Register(descriptor);
-    if (arguments.IncrementArgumentInstanceCount(descriptor))
-        operand.argument = descriptor;
+    if (descriptor.IsValid() && !BindArgument(operand, descriptor))
+        Refused(operand) = descriptor;
 }
 
 void SimpleExpr::SetConstant(EOperandSide side, const ConstArgumentValue& constant)
@@ -109,24 +128,19 @@ bool SimpleExpr::DeactivateArgUsage(const AlertExprArgDesc& descriptor)
 
 void SimpleExpr::MoveToRequest(OperandData& operand, std::uint32_t baseSourceId, std::uint32_t newSourceId)
 {
-    const AlertExprArgDesc& current = operand.argument;
+    const AlertExprArgDesc current = operand.argument;
     if (!current.IsValid() || !current.IsSeriesBased() || current.GetBaseArgumentSourceID() != baseSourceId
         || baseSourceId == newSourceId)
         return;
     AlertExprArgDesc moved = current;
     moved.SetSeriesBasedArgumentSourceID(newSourceId, current.GetExtendedArgumentSourceID());
-    ArgumentsListManager& arguments = *m_arguments;
-    if (!arguments.Find(moved))
-        arguments.Register(moved);
-    const bool accepted = arguments.IncrementArgumentInstanceCount(moved);
     // The use moves to the new request: the old one is given back, or the old argument
     // would stay in use for ever.
-    arguments.DecrementArgumentInstanceCount(current);
-    operand.cache.reset();
-    if (accepted)
-        operand.argument = moved;
-    else
-        operand.argument.Reset();
+    const std::shared_ptr<Argument> old = std::move(operand.entry);
+    operand.argument.Reset();
+    if (!BindArgument(operand, moved))
+        Refused(operand) = moved;
+    m_arguments->DecrementArgumentInstanceCount(current, old);
 }
 
 void SimpleExpr::UpdateRequestId(std::uint32_t baseSourceId, std::uint32_t newSourceId)
@@ -139,10 +153,46 @@ bool SimpleExpr::HasArgumentSources() const
 {
     for (const OperandData* operand : {&m_left, &m_right})
     {
-        if (!operand->argument.GetArgumentName().isEmpty() && !m_module->IsArgumentSourceAvailable(operand->argument))
+        const AlertExprArgDesc& argument = operand->argument.IsValid() ? operand->argument : Refused(*operand);
+        if (argument.IsValid() && !argument.GetArgumentName().isEmpty()
+            && !m_module->IsArgumentSourceAvailable(argument))
             return false;
     }
     return true;
+}
+
+void SimpleExpr::RenewArgumentUses()
+{
+    for (OperandData* operand : {&m_left, &m_right})
+    {
+        if (!operand->argument.IsValid() || (operand->entry && operand->entry->IsRegistered()))
+            continue;
+        const AlertExprArgDesc argument = operand->argument;
+        operand->argument.Reset();
+        operand->entry.reset();
+        operand->updated = false;
+        if (!BindArgument(*operand, argument))
+            Refused(*operand) = argument;
+    }
+}
+
+bool SimpleExpr::HasSameDefinition(const SimpleExpr& other) const
+{
+    const auto sameOperand = [](const OperandData& a, const OperandData& b) {
+        if (a.constant.IsConstant() || b.constant.IsConstant())
+            return a.constant.IsConstant() && b.constant.IsConstant() && a.constant.GetValue() == b.constant.GetValue();
+        if (a.argument.IsValid() != b.argument.IsValid())
+            return false;
+        return !a.argument.IsValid() || a.argument == b.argument;
+    };
+    return m_compareOperator == other.m_compareOperator && sameOperand(m_left, other.m_left)
+           && sameOperand(m_right, other.m_right);
+}
+
+void SimpleExpr::TakeUpdatedFlags(const SimpleExpr& other)
+{
+    m_left.updated = other.m_left.updated && m_left.argument.IsValid();
+    m_right.updated = other.m_right.updated && m_right.argument.IsValid();
 }
 
 bool SimpleExpr::CheckArgumentSources()

@@ -9,6 +9,7 @@
 
 #include "alerts/engine/ArgumentsListManager.h"
 #include "alerts/engine/ConstArgumentValue.h"
+#include "alerts/engine/Prefetch.h"
 #include "platform/modules/AlertExprArgDesc.h"
 
 #include <QString>
@@ -82,11 +83,19 @@ public:
     // Moves the series-based arguments of request baseSourceId to request newSourceId,
     // moving their uses in the registry with them.
     void UpdateRequestId(std::uint32_t baseSourceId, std::uint32_t newSourceId);
-    // False when an argument's source no longer offers it; the owning alert is then removed
-    // from the module as incomplete.
+    // False when an argument's source no longer offers it, or refused it when the alert was
+    // read; the owning alert is then removed from the module as incomplete.
     bool CheckArgumentSources();
     // The same check alone.
     bool HasArgumentSources() const;
+    // Binds again an argument whose use was taken on a registry entry that has gone since
+    // (the registry was emptied while this comparison was held outside the list).
+    void RenewArgumentUses();
+
+    // The same operator and operands: the comparison tests what the other tests.
+    bool HasSameDefinition(const SimpleExpr& other) const;
+    // Takes which arguments the other has received fresh values of.
+    void TakeUpdatedFlags(const SimpleExpr& other);
 
     const AlertExprArgDesc& GetArgument(EOperandSide side) const { return Operand(side).argument; }
     const ConstArgumentValue& GetConstant(EOperandSide side) const { return Operand(side).constant; }
@@ -135,32 +144,54 @@ public:
     // The current value of an argument operand, 0.0 for any other.
     double ArgumentValue(EOperandSide side) const;
 
+    // Asks for the part of the comparison that a test reads.
+    void PrefetchTested() const
+    {
+        PrefetchBytes(this, static_cast<std::size_t>(reinterpret_cast<const char*>(&m_module)
+                                                     - reinterpret_cast<const char*>(this)));
+    }
+
 private:
     // What a test reads comes first, the argument's texts last.
     struct OperandData
     {
         bool updated = false;
         ConstArgumentValue constant;
-        // The registry entry of the argument, looked up once instead of for every test.
-        mutable std::shared_ptr<Argument> cache;
+        // The registry entry that holds this operand's use of its argument; tests read the
+        // value from it.
+        std::shared_ptr<Argument> entry;
         AlertExprArgDesc argument;
     };
 
     OperandData& Operand(EOperandSide side) { return side == eLeft ? m_left : m_right; }
     const OperandData& Operand(EOperandSide side) const { return side == eLeft ? m_left : m_right; }
-    double OperandValue(const OperandData& operand) const
+    AlertExprArgDesc& Refused(const OperandData& operand) { return &operand == &m_left ? m_leftRefused : m_rightRefused; }
+    const AlertExprArgDesc& Refused(const OperandData& operand) const
+    {
+        return &operand == &m_left ? m_leftRefused : m_rightRefused;
+    }
+    static Argument::Reading Read(const OperandData& operand)
+    {
+        return operand.entry ? operand.entry->Read() : Argument::Reading();
+    }
+    static double OperandValue(const OperandData& operand)
     {
         if (operand.constant.IsConstant())
             return operand.constant.GetValue();
-        return m_arguments->ArgumentValue(operand.argument, operand.cache);
+        const Argument::Reading reading = Read(operand);
+        return reading.registered ? reading.value : 0.0;
     }
-    bool IsInitialised(const OperandData& operand) const
+    static bool IsInitialised(const OperandData& operand)
     {
-        return operand.constant.IsConstant()
-               || (operand.argument.IsValid() && m_arguments->ArgumentInitialised(operand.argument, operand.cache));
+        if (operand.constant.IsConstant())
+            return true;
+        const Argument::Reading reading = Read(operand);
+        return operand.argument.IsValid() && reading.registered && reading.initialised;
     }
     static bool IsUpdated(const OperandData& operand) { return operand.constant.IsConstant() || operand.updated; }
     void ReleaseArgument(OperandData& operand);
+    // Binds the descriptor to the operand, which must be empty; false when its source refused it.
+    bool BindArgument(OperandData& operand, const AlertExprArgDesc& descriptor);
     void MoveToRequest(OperandData& operand, std::uint32_t baseSourceId, std::uint32_t newSourceId);
     bool HasNamedArgument(const OperandData& operand) const;
     void DescribeOperand(const OperandData& operand, bool showValues, QString& text, QString& sources) const;
@@ -169,12 +200,17 @@ private:
                             const char* argumentKey, const QString& instrument,
                             const QStringList* listedInstruments);
 
-    AlertModule* m_module;
-    // The module's registry, read for every test.
-    ArgumentsListManager* m_arguments;
+    // What a test reads first, together, the rest after it: the worker tests comparisons of
+    // many alerts for every value and waits on memory more than on anything else.
     std::uint32_t m_compareOperator = eCmpGreater;
-    int m_alertId = -1;
-    int m_index = 0;
     OperandData m_left;
     OperandData m_right;
+    AlertModule* m_module;
+    ArgumentsListManager* m_arguments;
+    int m_alertId = -1;
+    int m_index = 0;
+    // The argument a stored alert named when its source refused it: the operand stays empty,
+    // but the check of the sources still sees what it was meant to be.
+    AlertExprArgDesc m_leftRefused;
+    AlertExprArgDesc m_rightRefused;
 };

@@ -20,8 +20,9 @@ protected:
 
     static AlertExprArgValue Value(double value, double time) { return AlertExprArgValue(value, 2, OleDate(time)); }
 
-    // A value that fires a marker alert, delivered after everything before it: once the
-    // marker fired, the worker has handled what was queued earlier.
+    // A value that fires a marker alert, queued after everything before it: once the marker
+    // fired, the worker has handled the values and destroyed arguments queued earlier. Not the
+    // request-id changes: they wake the worker with a message of their own.
     void WaitForWorker()
     {
         static std::uint32_t round = 0;
@@ -133,18 +134,19 @@ TEST_F(AlertModuleTest, RequestIdChangesReBindAlertsOnTheMainThread)
     const std::uint32_t chainedId = AddTwoSided(QStringLiteral("łańcuch"), chained, 10, 5);
     const std::uint32_t deletedId = AddTwoSided(QStringLiteral("usunięty"), SeriesArg(100, 9), 10, 5);
 
+    // The worker posts once for every change it recorded; a marker value would not do, since
+    // the worker may take it with values queued before the change.
     IAlertModule& alerts = module;
     alerts.OnUpdateArgRequestId(first, 200);
     alerts.OnUpdateArgRequestId(chained, 400);
-    WaitForWorker();
+    ASSERT_TRUE(mediator.WaitForPosts(2));
     alerts.OnUpdateArgRequestId(SeriesArg(400, 3), 500);
-    WaitForWorker();
-    ASSERT_TRUE(mediator.WaitForPost());
+    ASSERT_TRUE(mediator.WaitForPosts(3));
     EXPECT_FALSE(module.ProcessChangeRequests(AlertModule::kChangeRequestMessage + 1));
     module.RemoveAlert(QStringLiteral("usunięty"));
     EXPECT_TRUE(module.ProcessChangeRequests(AlertModule::kChangeRequestMessage));
 
-    EXPECT_EQ(module.Alerts().Count(), 3u);
+    EXPECT_EQ(module.Alerts().Count(), 2u);
     EXPECT_FALSE(module.Alerts().Contains(firstId));
     EXPECT_FALSE(module.Alerts().Contains(chainedId));
     EXPECT_FALSE(module.Alerts().Contains(deletedId));
@@ -166,6 +168,63 @@ TEST_F(AlertModuleTest, RequestIdChangesReBindAlertsOnTheMainThread)
     module.OnUpdateArgValue(SeriesArg(500, 3), Value(4, 2));
     WaitForWorker();
     EXPECT_EQ(GeneratedNames(), (std::vector<QString>{QStringLiteral("pierwszy"), QStringLiteral("łańcuch")}));
+}
+
+// Request 7 changes while the main thread has not re-bound its alerts yet: changed twice, or
+// with an edit saved in between.
+TEST_F(AlertModuleTest, AlertsEndOnTheLatestRequestWithTheirLatestEdit)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<std::uint32_t> changes;
+        double editedLevel;
+        std::vector<double> values;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"changed twice", {101, 102}, 0, {11}, "B"},
+        {"edited meanwhile", {101}, 20, {15, 25}, "-B"},
+    };
+    std::size_t posts = 0;
+    double time = 0;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const QString name = QString::fromUtf8(c.name);
+        auto alert = NewAlert(name);
+        alert->BuySide().SetSideEnabled(true);
+        AddExpr(alert->BuySide(), SeriesArg(7, 1), eCmpGreater, 10);
+        const std::uint32_t id = module.AddAlert(alert);
+        alert.reset();
+        IAlertModule& alerts = module;
+        for (const std::uint32_t change : c.changes)
+            alerts.OnUpdateArgRequestId(SeriesArg(7, 1), change);
+        posts += c.changes.size();
+        ASSERT_TRUE(mediator.WaitForPosts(posts));
+        if (c.editedLevel != 0)
+        {
+            const auto edited = module.Alerts().CloneAlert(id);
+            edited->BuySide().Expression(0).SetConstant(SimpleExpr::eRight, ConstArgumentValue(c.editedLevel, 2));
+            module.AddAlert(edited);
+        }
+        ASSERT_TRUE(module.ProcessChangeRequests(AlertModule::kChangeRequestMessage));
+
+        const AlertExprArgDesc latest = SeriesArg(c.changes.back(), 1);
+        EXPECT_FALSE(module.Arguments().Find(SeriesArg(7, 1)));
+        EXPECT_EQ(module.Arguments().ArgumentInstanceCount(latest), 1u);
+        EXPECT_EQ(module.Alerts().LinkCount(latest), 1u);
+        for (const std::uint32_t change : c.changes)
+            EXPECT_EQ(source.AddCalls(SeriesArg(change, 1)), change == c.changes.back() ? 1 : 0);
+        std::string results;
+        for (const double value : c.values)
+        {
+            Deliver(latest, value, ++time);
+            results += generator.Taken().empty() ? '-' : 'B';
+        }
+        EXPECT_EQ(results, c.expected);
+        module.RemoveAlert(name);
+    }
 }
 
 TEST_F(AlertModuleTest, OnlyItsOwnMessagesReachTheWorker)
@@ -249,4 +308,51 @@ TEST_F(AlertModuleTest, DiagnosticFileReplacesTheOldOne)
     const QString text = QString::fromUtf8(old.readAll());
     EXPECT_TRUE(text.startsWith(QStringLiteral("AlertsListManager\n\n\n=====")));
     EXPECT_FALSE(text.contains(QStringLiteral("stara")));
+}
+
+TEST_F(AlertModuleTest, SheddingKeepsTheNewestValueOfEveryArgumentInOrder)
+{
+    using Element = AlertsModuleWorkerThread::DataElement;
+    const auto value = [](std::uint32_t argument, double number) {
+        return Element{Element::eValue, Arg(argument), Value(number, number), nullptr};
+    };
+    const auto list = [](std::vector<std::pair<std::uint32_t, double>> values) {
+        auto made = std::make_shared<AlertExprArgList>();
+        for (const auto& [argument, number] : values)
+            made->Attach(Arg(argument), Value(number, number));
+        return Element{Element::eValueList, AlertExprArgDesc(), AlertExprArgValue(), made};
+    };
+    // A list stays while one of its values is the newest of its argument.
+    std::vector<Element> elements{value(1, 1),
+                                  list({{1, 2}, {2, 2}}),
+                                  value(2, 3),
+                                  Element{Element::eArgumentDestroyed, Arg(3), {}, nullptr},
+                                  list({{2, 4}, {3, 4}}),
+                                  value(1, 5),
+                                  value(3, 6),
+                                  value(3, 7)};
+    EXPECT_EQ(AlertsModuleWorkerThread::ShedOlderValues(elements), 4u);
+    ASSERT_EQ(elements.size(), 4u);
+    EXPECT_EQ(elements[0].kind, Element::eArgumentDestroyed);
+    EXPECT_EQ(elements[1].kind, Element::eValueList);
+    EXPECT_EQ(elements[1].values->ArgValue(0).Value(), 4.0);
+    EXPECT_EQ(elements[2].value.Value(), 5.0);
+    EXPECT_EQ(elements[3].value.Value(), 7.0);
+}
+
+TEST_F(AlertModuleTest, AHeldUpWorkerKeepsItsQueueBoundedAndLogsOnce)
+{
+    const LogCapture log;
+    ExposedWorker worker(module);
+    ASSERT_TRUE(worker.Start(MessageThread::StartMode::Suspended));
+    constexpr std::uint32_t kArguments = 10;
+    for (std::size_t i = 0; i < 2 * AlertsModuleWorkerThread::kQueueLimit; ++i)
+        worker.OnUpdateArgValue(Arg(static_cast<std::uint32_t>(i % kArguments)), Value(static_cast<double>(i), 1));
+    const auto waiting = worker.GetAllData();
+    EXPECT_LT(waiting.size(), AlertsModuleWorkerThread::kQueueLimit);
+    EXPECT_EQ(waiting.back().value.Value(), static_cast<double>(2 * AlertsModuleWorkerThread::kQueueLimit - 1));
+    EXPECT_GT(worker.ShedCount(), AlertsModuleWorkerThread::kQueueLimit);
+    EXPECT_EQ(log.Text().count(QStringLiteral("pominięto")), 1);
+    worker.Resume();
+    worker.Stop();
 }

@@ -7,6 +7,8 @@
 #include <QDir>
 
 #include <limits>
+#include <optional>
+#include <utility>
 
 namespace
 {
@@ -158,11 +160,9 @@ TEST_F(AlertPersistenceTest, FaultyValuesAreRefusedOrReadAsTheyWereMeant)
     const LogCapture log;
     Settings side;
     BLDirectAlert(module, BLAlert::kBuySide).Serialize(side);
-    side.DetachNamedNode(QStringLiteral("SideEnabled"));
     side["LogicOperator"] = 7u;
     BLDirectAlert read(module, BLAlert::kBuySide);
     read.Unserialize(side, QString(), nullptr);
-    EXPECT_TRUE(read.IsSideEnabled());
     EXPECT_EQ(read.GetLogicOperator(), BLDirectAlert::eAnyTrue);
     EXPECT_TRUE(log.Text().contains(QStringLiteral("operatora logicznego")));
 
@@ -206,4 +206,83 @@ TEST_F(AlertPersistenceTest, AlertsOfInstrumentsNoLongerQuotedLoadButDoNotRun)
     EXPECT_FALSE(module.Alerts().IsLocalAlertEditable(id));
     Deliver(Arg(1, QStringLiteral("KGHM")), 11, 1);
     EXPECT_EQ(generator.Count(), 0u);
+}
+
+TEST_F(AlertPersistenceTest, SidesWithoutTheEnabledKeyAreEnabledWhenTheyHoldComparisons)
+{
+    struct Case
+    {
+        const char* name;
+        std::optional<bool> enabledKey;
+        bool withComparison;
+        bool enabled;
+    };
+    const Case cases[] = {
+        {"old side with a comparison", std::nullopt, true, true},
+        {"old empty side", std::nullopt, false, false},
+        {"empty side saved enabled", true, false, true},
+        {"side saved disabled", false, true, false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        BLDirectAlert written(module, BLAlert::kSellSide);
+        written.SetSideEnabled(c.enabledKey.value_or(false));
+        if (c.withComparison)
+            AddExpr(written, Arg(1), eCmpLess, 5);
+        Settings node;
+        written.Serialize(node);
+        if (!c.enabledKey)
+        {
+            ASSERT_TRUE(node.DetachNamedNode(QStringLiteral("SideEnabled")));
+        }
+        BLDirectAlert read(module, BLAlert::kSellSide);
+        read.Unserialize(node, QString(), nullptr);
+        EXPECT_EQ(read.IsSideEnabled(), c.enabled);
+    }
+}
+
+TEST_F(AlertPersistenceTest, OldBuyOnlyAlertFiresAtEveryCrossing)
+{
+    auto alert = NewAlert(QStringLiteral("stary"));
+    alert->BuySide().SetSideEnabled(true);
+    AddExpr(alert->BuySide(), Arg(1), eCmpGreater, 10);
+    Settings node;
+    Settings& stored = node.AddUnnamed();
+    alert->Serialize(stored);
+    alert.reset();
+    for (const char* side : {"SellAlert", "BuyAlert"})
+        ASSERT_TRUE(stored[side].DetachNamedNode(QStringLiteral("SideEnabled")));
+
+    ASSERT_TRUE(module.UnserialiseAlerts(node));
+    for (int i = 0; i < 6; ++i)
+        Deliver(Arg(1), i % 2 == 0 ? 11 : 5, i + 1);
+    EXPECT_EQ(generator.Count(), 3u);
+}
+
+TEST_F(AlertPersistenceTest, AlertOfAnAbsentSourceIsRemovedAsIncompleteAfterLoading)
+{
+    const LogCapture log;
+    mediator.productKind = AlertLog::kLoggingProductKind;
+    const QString closed = QStringLiteral("Zamknięty");
+    FakeArgumentSource closedSource;
+    mediator.sources[closed] = &closedSource;
+    Settings node;
+    for (const auto& [name, argument] :
+         {std::pair(QStringLiteral("osierocony"), AlertExprArgDesc(closed, 1, QStringLiteral("x"), QStringLiteral("y"))),
+          std::pair(QStringLiteral("pełny"), Arg(1))})
+    {
+        auto alert = NewAlert(name);
+        alert->BuySide().SetSideEnabled(true);
+        AddExpr(alert->BuySide(), argument, eCmpGreater, 10);
+        alert->Serialize(node.AddUnnamed());
+    }
+    mediator.sources.erase(closed);
+
+    ASSERT_TRUE(module.UnserialiseAlerts(node));
+    EXPECT_EQ(module.Alerts().Count(), 2u);
+    EXPECT_FALSE(module.Alerts().RemoveIncompleteAlerts());
+    EXPECT_EQ(module.Alerts().Count(), 1u);
+    EXPECT_FALSE(module.Alerts().FindIdByName(QStringLiteral("osierocony")));
+    EXPECT_EQ(log.Text().count(QStringLiteral("Alert lokalny niekompletny usunięcie -  - osierocony")), 1);
 }

@@ -74,6 +74,7 @@ bool FakeAlertsMediator::PostToMainFrame(unsigned message)
     {
         const std::lock_guard lock(m_mutex);
         m_messages.push_back(message);
+        ++m_posts;
     }
     m_posted.notify_all();
     return true;
@@ -85,10 +86,10 @@ std::vector<unsigned> FakeAlertsMediator::TakePostedMessages()
     return std::exchange(m_messages, {});
 }
 
-bool FakeAlertsMediator::WaitForPost(std::chrono::milliseconds timeout)
+bool FakeAlertsMediator::WaitForPosts(std::size_t count, std::chrono::milliseconds timeout)
 {
     std::unique_lock lock(m_mutex);
-    return m_posted.wait_for(lock, timeout, [this] { return !m_messages.empty(); });
+    return m_posted.wait_for(lock, timeout, [this, count] { return m_posts >= count; });
 }
 
 void RecordingGenerator::GenerateAlert(const BLAlert& alert, unsigned side)

@@ -53,8 +53,8 @@ public:
     bool PostToMainFrame(unsigned message) override;
 
     std::vector<unsigned> TakePostedMessages();
-    // Waits until a message was posted; false after the timeout.
-    bool WaitForPost(std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    // Waits until count messages were posted in all; false after the timeout.
+    bool WaitForPosts(std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
     // Set before the module is made.
     std::map<QString, IAlertArgumentSource*> sources;
@@ -67,6 +67,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_posted;
     std::vector<unsigned> m_messages;
+    std::size_t m_posts = 0;
 };
 
 class RecordingGenerator : public IAlertGenerator

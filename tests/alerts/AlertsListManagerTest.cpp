@@ -193,3 +193,92 @@ TEST_F(AlertsListManagerTest, IteratorsWalkTheAlertsInIdOrder)
     EXPECT_TRUE(List().GetAlertBoolParam(second, AlertsListManager::eMail));
     EXPECT_TRUE(List().Find(99).IsEnd());
 }
+
+// A copy is taken, the live alert sees the values before, the copy (edited or not) is saved,
+// and the alert sees the values after; each value gives 'B', 'S' or '-'.
+TEST_F(AlertsListManagerTest, SavedCopyGoesOnFromTheFiringStateUnlessItsComparisonsChanged)
+{
+    enum EEdit
+    {
+        eUnchanged,
+        eOtherLevel,
+        eOnlyOnceSwitchedOn,
+    };
+    struct Case
+    {
+        const char* name;
+        bool twoSided;
+        bool onlyOnce;
+        EEdit edit;
+        std::vector<double> before;
+        std::vector<double> after;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"condition that stays true", false, false, eUnchanged, {11}, {12, 5, 11}, "B--B"},
+        {"only once", false, true, eUnchanged, {11}, {5, 11}, "B--"},
+        {"sides alternate", true, false, eUnchanged, {11}, {12, 4}, "B-S"},
+        {"other level", false, false, eOtherLevel, {11}, {12}, "BB"},
+        {"only once switched on", false, false, eOnlyOnceSwitchedOn, {11}, {5, 11, 5, 11}, "B-B--"},
+    };
+    double time = 0;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        auto alert = NewAlert(QString::fromUtf8(c.name));
+        alert->BuySide().SetSideEnabled(true);
+        AddExpr(alert->BuySide(), Arg(1), eCmpGreater, 10);
+        if (c.twoSided)
+        {
+            alert->SellSide().SetSideEnabled(true);
+            AddExpr(alert->SellSide(), Arg(1), eCmpLess, 5);
+        }
+        alert->Properties().SetOnlyOnce(c.onlyOnce);
+        const std::uint32_t id = module.AddAlert(alert);
+        const auto copy = List().CloneAlert(id);
+        if (c.edit == eOtherLevel)
+            copy->BuySide().Expression(0).SetConstant(SimpleExpr::eRight, ConstArgumentValue(6, 2));
+        if (c.edit == eOnlyOnceSwitchedOn)
+        {
+            copy->Properties().SetOnlyOnce(true);
+            copy->Properties().SetLastGenerated(AlertProps::kNoneGenerated);
+        }
+        std::string results;
+        const auto deliver = [&](const std::vector<double>& values) {
+            for (const double value : values)
+            {
+                Deliver(Arg(1), value, ++time);
+                const auto generated = generator.Taken();
+                results += generated.empty() ? '-' : generated.back().side == BLAlert::kBuySide ? 'B' : 'S';
+            }
+        };
+        deliver(c.before);
+        module.AddAlert(copy);
+        deliver(c.after);
+        EXPECT_EQ(results, c.expected);
+        module.RemoveAlert(QString::fromUtf8(c.name));
+    }
+}
+
+TEST_F(AlertsListManagerTest, CopyHeldAcrossClearAllGivesBackOnlyWhatItCounted)
+{
+    for (const bool saved : {false, true})
+    {
+        SCOPED_TRACE(saved ? "saved" : "dropped");
+        AddTwoSided(QStringLiteral("przed"), Arg(1), 10, 5);
+        auto held = List().CloneAlert(List().Ids().front());
+        held->Properties().SetName(QStringLiteral("trzymany"));
+        module.ClearAll();
+        AddTwoSided(QStringLiteral("po"), Arg(1), 10, 5);
+        if (saved)
+            module.AddAlert(held);
+        held.reset();
+
+        // Both sides of each alert use the argument.
+        EXPECT_EQ(module.Arguments().ArgumentInstanceCount(Arg(1)), saved ? 4u : 2u);
+        EXPECT_EQ(List().LinkCount(Arg(1)), saved ? 2u : 1u);
+        Deliver(Arg(1), 11, 1);
+        EXPECT_EQ(generator.Taken().size(), saved ? 2u : 1u);
+        module.ClearAll();
+    }
+}

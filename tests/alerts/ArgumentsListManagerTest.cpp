@@ -81,23 +81,24 @@ TEST_F(ArgumentsListManagerTest, ValuesOfArgumentsNotInUseAreDropped)
     EXPECT_EQ(source.RemoveCalls(idle), 0);
 }
 
-TEST_F(ArgumentsListManagerTest, CachedReadsFollowTheEntryThatIsRegistered)
+TEST_F(ArgumentsListManagerTest, UsesGoBackOnlyToTheEntryTheyWereTakenOn)
 {
     const AlertExprArgDesc a = Arg(1);
-    ASSERT_TRUE(Bind(a));
-    Registry().UpdateArgument(a, 2, 7.0);
-    std::shared_ptr<Argument> cache;
-    EXPECT_EQ(Registry().ArgumentValue(a, cache), 7.0);
-    ASSERT_TRUE(cache);
+    Registry().Register(a);
+    std::shared_ptr<Argument> before;
+    ASSERT_TRUE(Registry().IncrementArgumentInstanceCount(a, before));
+    Registry().Clear();
+    Registry().Register(a);
+    std::shared_ptr<Argument> after;
+    ASSERT_TRUE(Registry().IncrementArgumentInstanceCount(a, after));
+    ASSERT_NE(before, after);
 
-    Registry().DecrementArgumentInstanceCount(a);
-    EXPECT_EQ(Registry().ArgumentValue(a, cache), 0.0);
-    EXPECT_FALSE(Registry().ArgumentInitialised(a, cache));
-
-    ASSERT_TRUE(Bind(a));
-    Registry().UpdateArgument(a, 2, 9.0);
-    EXPECT_EQ(Registry().ArgumentValue(a, cache), 9.0);
-    EXPECT_TRUE(Registry().ArgumentInitialised(a, cache));
+    Registry().DecrementArgumentInstanceCount(a, before);
+    EXPECT_EQ(Registry().ArgumentInstanceCount(a), 1u);
+    EXPECT_EQ(source.RemoveCalls(a), 1);
+    Registry().DecrementArgumentInstanceCount(a, after);
+    EXPECT_FALSE(Registry().Find(a));
+    EXPECT_EQ(source.RemoveCalls(a), 2);
 }
 
 TEST_F(ArgumentsListManagerTest, ClearingStopsTheSourcesOfArgumentsInUse)
