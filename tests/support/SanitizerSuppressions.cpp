@@ -1,5 +1,10 @@
-// What ThreadSanitizer must not report in the tests; compiled into each test program, where the
-// sanitizer looks for it. glibc guards its time-zone state with a lock of its own that the
+// What the sanitizers must not report in the tests; compiled into each test program, where the
+// sanitizers look for it.
+//
+// Fontconfig keeps its caches for the whole process and never frees them; LeakSanitizer would
+// report them at the exit of every program that draws text.
+//
+// ThreadSanitizer: glibc guards its time-zone state with a lock of its own that the
 // sanitizer does not see, and Qt calls tzset() for every local time, so two threads that stamp
 // local times (a worker and the log) race there only on paper. Likewise Qt hands a queued call
 // to another thread's event loop under its own futex-based lock: the call a worker makes in
@@ -15,5 +20,12 @@ extern "C" const char* __tsan_default_suppressions()
            "race:invokeMethod\n"
            "race:libglib-2.0.so\n"
            "race:QString::operator=\n";
+}
+#endif
+
+#if defined(__SANITIZE_ADDRESS__)
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
 }
 #endif
