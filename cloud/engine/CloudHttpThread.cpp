@@ -24,6 +24,8 @@ constexpr int kStatusNoContent = 204;
 constexpr int kStatusNoContentAsReported = 1223;
 constexpr int kStatusUnauthorized = 401;
 constexpr int kFirstErrorStatus = 400;
+// The server's own code for "no connection", whose text an alert change that got no answer shows.
+constexpr std::int32_t kNoConnectionCode = -5;
 
 bool IsModification(CloudRequestKind kind)
 {
@@ -204,6 +206,8 @@ void CloudHttpThread::ExecuteNextRequestIfNeccessary()
             m_awaitingToken = true;
             return;
         }
+        if (!queued)
+            m_modificationFailureShown = false;
         if (!queued || !ExecuteRequest())
             return;
     }
@@ -264,33 +268,54 @@ bool CloudHttpThread::ExecuteRequest()
     http.headers = {{QByteArrayLiteral("Content-Type"), QByteArrayLiteral("text/xml")}};
     http.body = request.body;
 
+    std::optional<HttpResponse> response;
+    QString failure;
     try
     {
-        const HttpResponse response = m_links.client->Send(http, [this] { return m_stopping.load() || IsStopping(); });
-        if (m_stopping || IsStopping())
-        {
-            ClearCurrentRequest();
-            return false;
-        }
-        ServeAnswer(response.status, response.text, withToken);
-        if (IsModification(request.kind))
-            StartModificationTimer();
+        response = m_links.client->Send(http, [this] { return m_stopping.load() || IsStopping(); });
     }
     catch (const std::exception& error)
     {
-        // No answer exists for the request: it is dropped and the queue goes on.
-        Log::WriteWarning(QStringLiteral("Żądanie %1 %2 nie powiodło się: %3")
-                              .arg(http.verb, path, QString::fromUtf8(error.what())),
-                          kModule, QStringLiteral("CloudHttpThread::ExecuteRequest"), __LINE__);
+        failure = QString::fromUtf8(error.what());
     }
+    if (m_stopping || IsStopping())
+    {
+        ClearCurrentRequest();
+        return false;
+    }
+    if (response)
+        ServeAnswer(response->status, response->text, withToken);
+    else
+        ReportNoAnswer(request.kind, QStringLiteral("%1 %2: %3").arg(http.verb, path, failure));
+    // Also after a lost exchange: the server may have made the change, and the reload shows it.
+    if (IsModification(request.kind))
+        StartModificationTimer(!response);
     ClearCurrentRequest();
     return !m_stopping;
+}
+
+void CloudHttpThread::ReportNoAnswer(CloudRequestKind kind, const QString& details)
+{
+    // No answer exists for the request: it is dropped and the queue goes on.
+    Log::WriteError(QStringLiteral("Żądanie Chmury bez odpowiedzi: %1").arg(details), kModule,
+                    QStringLiteral("CloudHttpThread::ReportNoAnswer"), __LINE__);
+    // While the server stays out of reach, polls and reloads fail one after another: the user
+    // hears of it once. A change the user asked for is reported once per run of the queue.
+    const bool modification = IsModification(kind);
+    if (std::exchange(modification ? m_modificationFailureShown : m_noConnectionShown, true))
+        return;
+    m_noConnectionShown = true;
+    const QString text = modification ? CloudHttpControlResults::ReturnCodeText(kNoConnectionCode)
+                                      : CloudHttpControlResults::kNoConnectionText;
+    CloudHttpControlResults::ShowInfo(m_links.mediator.get(), text);
 }
 
 void CloudHttpThread::ServeAnswer(int status, const QString& text, bool sentWithToken)
 {
     if (status == kStatusNoContentAsReported)
         status = kStatusNoContent;
+    if (status != HttpResponse::kHostNotResolvedStatus)
+        m_noConnectionShown = m_modificationFailureShown = false;
     CloudRequestKind kind = eRequestNotSet;
     bool retried = false;
     {
@@ -410,9 +435,10 @@ bool CloudHttpThread::PostToMainWindow(unsigned message, std::uintptr_t wParam, 
     return m_links.mainWindow && m_links.mainWindow->PostMessage(message, wParam, lParam);
 }
 
-void CloudHttpThread::StartModificationTimer()
+void CloudHttpThread::StartModificationTimer(bool failureReported)
 {
     m_modificationNoticed = false;
+    m_modificationFailureReported = failureReported;
     m_modificationTimerId = SetTimer(CloudMessages::kModificationTimerId, m_timing.modificationWait);
 }
 
@@ -449,5 +475,7 @@ void CloudHttpThread::OnModificationTimer()
     if (m_modificationNoticed.exchange(false))
         return;
     PostToMainWindow(CloudMessages::kReloadAlerts);
-    CloudHttpControlResults::ShowInfo(m_links.mediator.get(), kModificationMissedText);
+    // The user already knows that the change got no answer.
+    if (!m_modificationFailureReported)
+        CloudHttpControlResults::ShowInfo(m_links.mediator.get(), kModificationMissedText);
 }

@@ -7,8 +7,9 @@
 // for the provider's modification notice.
 //
 // The queue, the current request, the answer, the token and the worker's copy of the account
-// data are guarded by "HttpThread_Lock". A failed exchange is dropped and the queue goes on; a
-// request whose token the server refuses is sent once more after a new token, not again.
+// data are guarded by "HttpThread_Lock". An exchange without an answer is dropped and reported,
+// and the queue goes on; a request whose token the server refuses is sent once more after a
+// new token, not again.
 
 #include "cloud/engine/CloudRequest.h"
 #include "cloud/engine/CloudUserData.h"
@@ -118,7 +119,9 @@ private:
     void QueueUserRequest();
     void ShowLoginMissing();
     bool PostToMainWindow(unsigned message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
-    void StartModificationTimer();
+    // Logs the lost exchange as an error and tells the user, unless already told (see below).
+    void ReportNoAnswer(CloudRequestKind kind, const QString& details);
+    void StartModificationTimer(bool failureReported);
     void OnUserTimer();
     void OnModificationTimer();
 
@@ -144,4 +147,9 @@ private:
     std::uintptr_t m_userTimerId = 0;
     std::uintptr_t m_modificationTimerId = 0;
     std::shared_ptr<CloudAlertReceiver> m_alertReceiver;
+    // A lost exchange was reported since the last answer came; a lost alert change since the
+    // queue last ran empty; the running modification timer's change was one of them.
+    bool m_noConnectionShown = false;
+    bool m_modificationFailureShown = false;
+    bool m_modificationFailureReported = false;
 };

@@ -2,6 +2,7 @@
 
 #include "cloud/engine/HttpError.h"
 
+#include <QFile>
 #include <QHostAddress>
 #include <QUrl>
 
@@ -105,6 +106,7 @@ HttpResponse CurlHttpClient::Send(const HttpRequest& request, const CancelCheck&
     const QByteArray user = request.user.toUtf8();
     const QByteArray password = request.password.toUtf8();
     const QByteArray body = request.body.toUtf8();
+    const QByteArray caFile = QFile::encodeName(m_options.caFile);
     const HeaderList headers = MakeHeaders(request);
     Transfer transfer;
     transfer.limit = m_options.maxAnswerBytes;
@@ -118,6 +120,8 @@ HttpResponse CurlHttpClient::Send(const HttpRequest& request, const CancelCheck&
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!caFile.isEmpty())
+        curl_easy_setopt(handle, CURLOPT_CAINFO, caFile.constData());
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(m_options.connectTimeout.count()));
     curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(m_options.totalTimeout.count()));
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorText);
@@ -148,6 +152,9 @@ HttpResponse CurlHttpClient::Send(const HttpRequest& request, const CancelCheck&
         return {HttpResponse::kHostNotResolvedStatus, QString()};
     if (transfer.tooLarge)
         throw HttpError(QStringLiteral("Odpowiedź serwera jest większa niż %1 bajtów").arg(transfer.limit));
+    if (result == CURLE_PEER_FAILED_VERIFICATION)
+        throw HttpError(QStringLiteral("Certyfikat serwera %1 nie został przyjęty: %2")
+                            .arg(request.url, QString::fromUtf8(errorText)));
     if (result != CURLE_OK)
         throw HttpError(QStringLiteral("%1: %2 (%3)")
                             .arg(request.url, QString::fromUtf8(curl_easy_strerror(result)), QString::fromUtf8(errorText)));

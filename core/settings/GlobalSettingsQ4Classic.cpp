@@ -7,6 +7,7 @@
 #include "core/settings/IGlobalSettingsHost.h"
 #include "core/settings/SettingsFolders.h"
 #include "platform/base/AppPaths.h"
+#include "platform/base/AtomicFile.h"
 #include "platform/base/IniFile.h"
 #include "platform/base/Log.h"
 #include "platform/base/SimpleCrypt.h"
@@ -15,6 +16,8 @@
 #include "platform/settings/SettingsAdditionalInfo.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -232,6 +235,7 @@ bool GlobalSettingsQ4Classic::WriteUpdaterProxyIni(const Settings& proxyNode)
     if (!proxyNode.IsValid())
         return true;
     const ProxyIniValues values = ProxyValuesOf(proxyNode);
+    TakeOverOldUpdaterProxyIni();
     IniFile ini(UpdaterProxyIniPath());
     if (IniHolds(ini, values))
         return true;
@@ -301,7 +305,32 @@ bool GlobalSettingsQ4Classic::StoreAtOnce(const QString& key, const QString& val
 
 QString GlobalSettingsQ4Classic::UpdaterProxyIniPath()
 {
+    return QDir(AppPaths::AppDataFolder()).filePath(QString::fromUtf8(kUpdaterProxyIniName));
+}
+
+QString GlobalSettingsQ4Classic::OldUpdaterProxyIniPath()
+{
     return QDir(AppPaths::ExecutableFolder()).filePath(QString::fromUtf8(kUpdaterProxyIniName));
+}
+
+void GlobalSettingsQ4Classic::TakeOverOldUpdaterProxyIni()
+{
+    const QString path = UpdaterProxyIniPath();
+    const QString old = OldUpdaterProxyIniPath();
+    if (QFileInfo::exists(path) || !QFileInfo::exists(old))
+        return;
+    QFile file(old);
+    QString reason;
+    if (!file.open(QIODevice::ReadOnly))
+        reason = file.errorString();
+    else if (AtomicFile::Write(path, file.readAll(), &reason))
+    {
+        Log::WriteInfo(QStringLiteral("Ustawienia proxy aktualizacji przeniesiono z pliku %1 do %2.").arg(old, path),
+                       ModuleName(), QStringLiteral("GlobalSettingsQ4Classic::TakeOverOldUpdaterProxyIni"), __LINE__);
+        return;
+    }
+    Log::WriteWarning(QStringLiteral("Nie można przenieść ustawień proxy aktualizacji z pliku %1: %2").arg(old, reason),
+                      ModuleName(), QStringLiteral("GlobalSettingsQ4Classic::TakeOverOldUpdaterProxyIni"), __LINE__);
 }
 
 QString GetCurrentGlobalsFilePath()

@@ -7,7 +7,8 @@
 // IGlobalSettings.
 //
 // Making it runs the data-version updater and then reads the current node. The proxy
-// settings are also written to "UpdaterProxySettings.ini" for the external update program.
+// settings are also written to "UpdaterProxySettings.ini" in the user's data folder for the
+// external update program.
 // Threads: the IGlobalSettings values and the time-source provider may be read from any
 // thread; everything else belongs to the main thread.
 
@@ -74,10 +75,15 @@ public:
     QString GetTimeSourceProviderName() const { return m_timeSourceProviderName; }
     ProviderBase* GetTimeSourceProvider() const { return m_timeSourceProvider.load(); }
 
-    // Beside the executable, where the update program looks for it.
+    // In the user's data folder, which the user can write.
     static QString UpdaterProxyIniPath();
+    // Where earlier runs kept it: beside the executable.
+    static QString OldUpdaterProxyIniPath();
 
 private:
+    // The first time the user's file is missing, an old file's settings become its content.
+    static void TakeOverOldUpdaterProxyIni();
+
     bool StoreAtOnce(const QString& key, const QString& value);
 
     IGlobalSettingsHost& m_host;

@@ -1,5 +1,8 @@
 #include "platform/base/AtomicFile.h"
 
+#include "platform/base/AppPaths.h"
+#include "platform/base/Log.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -33,9 +36,12 @@ void SyncFolder(const QString& folder)
 
 bool Write(const QString& path, const QByteArray& content, QString* errorText)
 {
-    auto fail = [errorText](const QString& reason) {
+    auto fail = [&path, errorText](const QString& reason) {
         if (errorText)
             *errorText = reason;
+        else
+            Log::WriteError(QStringLiteral("Nie udało się zapisać pliku %1: %2").arg(path, reason),
+                            QString::fromUtf8(AppPaths::kProductName), QStringLiteral("AtomicFile::Write"), __LINE__);
         return false;
     };
 
@@ -46,9 +52,16 @@ bool Write(const QString& path, const QByteArray& content, QString* errorText)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());
-    if (file.write(content) != content.size())
+    // A write may only fill Qt's buffer and fail when it is flushed, and a full disk may show
+    // only when the data is synced; the commit would rename a short file over the old one all
+    // the same, so every step is checked before it.
+    QString reason;
+    if (file.write(content) != content.size() || !file.flush())
+        reason = file.errorString();
+    else if (::fsync(file.handle()) != 0 && errno != EINVAL)
+        reason = SystemError(errno);
+    if (!reason.isEmpty())
     {
-        const QString reason = file.errorString();
         file.cancelWriting();
         return fail(reason);
     }

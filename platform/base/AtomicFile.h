@@ -8,7 +8,8 @@
 
 namespace AtomicFile
 {
-// Writes the whole content; false (with the reason in errorText when given) leaves any old file intact.
+// Writes the whole content; false leaves any old file intact, with the reason in errorText for
+// the caller to report, or, when the caller does not ask for it, in the log as an error.
 bool Write(const QString& path, const QByteArray& content, QString* errorText = nullptr);
 
 enum class CreateResult

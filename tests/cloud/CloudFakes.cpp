@@ -1,6 +1,9 @@
 #include "CloudFakes.h"
 
 #include "cloud/engine/CloudMessageManager.h"
+#include "platform/base/Log.h"
+
+#include <QFile>
 
 #include <thread>
 #include <utility>
@@ -192,6 +195,22 @@ bool PumpUntilSettled(CloudMessageManager& manager, FakeMainWindow& window, cons
             manager.PreTranslateMessage(posted.message, posted.wParam, posted.lParam);
         return settled();
     });
+}
+
+LoggedHome::LoggedHome()
+{
+    Log::Init(m_home.Path() + QStringLiteral("/Log.txt"));
+}
+
+LoggedHome::~LoggedHome()
+{
+    Log::Close();
+}
+
+QString LoggedHome::Errors() const
+{
+    QFile file(m_home.Path() + QStringLiteral("/LogError.txt"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 QString UserAnswer(const QString& id, const QString& email, const QString& phone, const QString& limitCode)

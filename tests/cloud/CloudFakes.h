@@ -1,7 +1,8 @@
 #pragma once
 // Fakes shared by the cloud tests: an HTTP client that records what the worker sends and
 // answers as the test says, a main window that collects posted messages, a mediator and an
-// alert manager that record what reaches them, and a pump that plays the main thread.
+// alert manager that record what reaches them, a pump that plays the main thread, and a home
+// whose log the tests read.
 
 #include "cloud/engine/CloudAlertData.h"
 #include "cloud/engine/ICloudAlertManager.h"
@@ -11,6 +12,7 @@
 #include "core/engine/XMLElement.h"
 #include "platform/modules/AlertEventGenerate.h"
 #include "platform/modules/AlertReceiver.h"
+#include "tests/support/TempHome.h"
 
 #include <QString>
 #include <QStringList>
@@ -134,6 +136,21 @@ void PumpFor(CloudMessageManager& manager, FakeMainWindow& window, std::chrono::
 // Pumps until the condition holds and the worker has nothing left to do, twice in a row with the
 // messages handled in between, so that no answer is still on its way.
 bool PumpUntilSettled(CloudMessageManager& manager, FakeMainWindow& window, const std::function<bool()>& condition);
+
+// A temporary home with the log in it, for the tests that read the log.
+class LoggedHome
+{
+public:
+    LoggedHome();
+    ~LoggedHome();
+    LoggedHome(const LoggedHome&) = delete;
+    LoggedHome& operator=(const LoggedHome&) = delete;
+
+    QString Errors() const;
+
+private:
+    TempHome m_home;
+};
 
 // A user answer with the given id, login and contact data.
 QString UserAnswer(const QString& id, const QString& email = QString(), const QString& phone = QString(),

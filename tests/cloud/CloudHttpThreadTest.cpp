@@ -220,21 +220,62 @@ TEST_F(CloudHttpThreadTest, AnswerNotTakenIsDroppedAfterTheGraceTime)
                                     QStringLiteral("GET alertevent.xml")}));
 }
 
-TEST_F(CloudHttpThreadTest, FailedExchangeIsDroppedAndTheQueueGoesOn)
+TEST_F(CloudHttpThreadTest, LostExchangeIsReportedOnceWhileTheServerStaysAway)
 {
-    client->SetHandler([](const HttpRequest& request) -> HttpResponse {
-        if (request.url.contains(QStringLiteral("user.xml")))
-            throw HttpError(QStringLiteral("Przekroczony czas"));
+    const LoggedHome home;
+    std::atomic<bool> down = true;
+    client->SetHandler([&down](const HttpRequest& request) -> HttpResponse {
+        if (down && request.url.contains(QStringLiteral("alertdefinition.xml")))
+            throw HttpError(QStringLiteral("Empty reply from server"));
         return ScriptedServer(request);
     });
     Start();
-    ASSERT_TRUE(WaitUntil([this] { return client->SentCount() == 1 && manager->GetHttpThread()->IsIdle(); }));
+    ASSERT_TRUE(PumpUntilSent(3));
+    manager->GetAllAlerts();
+    manager->GetAllAlerts();
+    ASSERT_TRUE(PumpUntilSent(5));
+    ASSERT_TRUE(PumpUntilIdle());
+    // Each list was asked for once, and the user heard of the lost connection once.
+    EXPECT_EQ(Count(QStringLiteral("GET alertdefinition.xml")), 3);
+    EXPECT_EQ(mediator->ShownTexts(), QStringList{CloudHttpControlResults::kNoConnectionText});
+    EXPECT_EQ(home.Errors().count(QStringLiteral("Empty reply from server")), 3);
+    EXPECT_TRUE(alerts->alertLists.empty());
+
+    // An answer ends the outage; the next lost exchange is reported again.
+    down = false;
     manager->GetAllAlerts();
     ASSERT_TRUE(PumpUntilSettled(*manager, *window, [this] { return alerts->eventLists.size() == 1; }));
-    const std::vector<unsigned> history = window->History();
-    EXPECT_EQ(std::count(history.begin(), history.end(), CloudMessages::kAnswerReady), 2);
-    EXPECT_EQ(alerts->alertLists.size(), 1U);
-    EXPECT_TRUE(mediator->Shown().isEmpty());
+    down = true;
+    manager->GetAllAlerts();
+    ASSERT_TRUE(PumpUntilSent(8));
+    ASSERT_TRUE(PumpUntilIdle());
+    EXPECT_EQ(mediator->ShownTexts(), QStringList(2, CloudHttpControlResults::kNoConnectionText));
+}
+
+TEST_F(CloudHttpThreadTest, LostAlertChangeIsReportedAndTheListStillReloaded)
+{
+    const LoggedHome home;
+    CloudHttpThread::Timing timing = Quiet();
+    timing.modificationWait = 100ms;
+    StartSignedIn(timing);
+    client->SetHandler([](const HttpRequest& request) -> HttpResponse {
+        if (request.url.contains(QStringLiteral("alertdefinition/")))
+            throw HttpError(QStringLiteral("Connection reset by peer"));
+        return ScriptedServer(request);
+    });
+    const QString lost = CloudHttpControlResults::ReturnCodeText(-5);
+    manager->AddAlert(QStringLiteral("<request/>"));
+    ASSERT_TRUE(PumpUntilSettled(*manager, *window, [this] { return alerts->alertLists.size() == 2; }));
+    EXPECT_EQ(Lines().mid(4), (QStringList{QStringLiteral("POST alertdefinition/"), QStringLiteral("GET alertdefinition.xml")}));
+    // Told once: the reload that follows does not add the missing-notice message.
+    EXPECT_EQ(mediator->ShownTexts(), QStringList{lost});
+    EXPECT_TRUE(home.Errors().contains(QStringLiteral("POST ") + kCloudTestBase + QStringLiteral("alertdefinition/")));
+
+    // Three deletes of one command are one message.
+    manager->DeleteAlerts({1, 2, 3});
+    ASSERT_TRUE(PumpUntilSettled(*manager, *window, [this] { return alerts->alertLists.size() == 3; }));
+    EXPECT_EQ(Count(QStringLiteral("DELETE alertdefinition/2")), 1);
+    EXPECT_EQ(mediator->ShownTexts(), QStringList(2, lost));
 }
 
 TEST_F(CloudHttpThreadTest, WithoutLoginUserRequestsAreDroppedWithOneMessage)

@@ -1,3 +1,4 @@
+#include "cloud/engine/CloudHttpControlResults.h"
 #include "cloud/engine/CloudHttpThread.h"
 #include "cloud/engine/CloudMessageManager.h"
 #include "cloud/engine/CloudSettings.h"
@@ -5,6 +6,7 @@
 
 #include "CloudFakes.h"
 #include "LoopbackHttpServer.h"
+#include "TestCertificateAuthority.h"
 
 #include <gtest/gtest.h>
 
@@ -69,12 +71,18 @@ protected:
     void Start()
     {
         ASSERT_TRUE(server.IsListening());
+        StartAt(server.BaseUrl());
+    }
+
+    void StartAt(const QString& base, const QString& caFile = QString())
+    {
         CurlHttpClient::Options options;
         options.connectTimeout = 2s;
         options.totalTimeout = 500ms;
+        options.caFile = caFile;
         CloudHttpThread::Timing timing;
         timing.userPeriod = timing.serverChangedUserPeriod = timing.modificationWait = std::chrono::hours(1);
-        settings = std::make_shared<CloudSettings>(server.BaseUrl());
+        settings = std::make_shared<CloudSettings>(base);
         manager = std::make_unique<CloudMessageManager>(settings, std::make_shared<CurlHttpClient>(options), timing);
         manager->SetMediator(mediator);
         manager->SetAlertManager(alerts);
@@ -148,13 +156,16 @@ TEST_F(CloudLoopbackTest, FaultyAnswersGiveTheirTextsAndTheQueueGoesOn)
     late.delay = 700ms;
     Reply hangUp;
     hangUp.hangUp = true;
+    Reply reset;
+    reset.reset = true;
     Reply html = Xml(QStringLiteral("<html><body>Serwis niedostępny</body></html>"), 503);
     html.contentType = "text/html";
     const Case cases[] = {
         {"server error", Xml(QStringLiteral("<?xml version=\"1.0\"?><r><errors><e>Błąd bazy</e></errors></r>"), 500),
          {QStringLiteral("Błąd bazy\n")}},
-        {"time-out", late, {}},
-        {"hang-up", hangUp, {}},
+        {"time-out", late, {CloudHttpControlResults::kNoConnectionText}},
+        {"hang-up", hangUp, {CloudHttpControlResults::kNoConnectionText}},
+        {"reset", reset, {CloudHttpControlResults::kNoConnectionText}},
         {"malformed", Xml(QStringLiteral("<?xml version=\"1.0\"?><response><alertdefinition><alert>")), {}},
         {"wrong content", html, {}},
         {"limit", Xml(QStringLiteral("{\"return_code\":-35}"), 403), {QStringLiteral("Użytkownik nieaktywny.")}},
@@ -204,4 +215,32 @@ TEST_F(CloudLoopbackTest, NoRequestLeavesTheConfiguredAddress)
     for (const LoopbackHttpServer::Request& request : server.Requests())
         EXPECT_TRUE(request.target.startsWith("/rest/")) << request.target.toStdString();
     EXPECT_TRUE(Targets().contains("GET /rest/alertdefinition.xml"));
+}
+
+TEST_F(CloudLoopbackTest, SignsInOverHttpsAndRefusesACertificateForAnotherAddress)
+{
+    const LoggedHome home;
+    TestCertificateAuthority authority;
+    ASSERT_TRUE(authority.IsValid());
+    const auto answer = [this](const LoopbackHttpServer::Request& request) { return script.Answer(request); };
+    const TestCertificateAuthority::Issued fitting = authority.Issue(QStringLiteral("loopback"), QStringLiteral("IP:127.0.0.1"));
+    LoopbackHttpServer secure(answer, LoopbackHttpServer::Tls{fitting.certificateFile, fitting.keyFile});
+    ASSERT_TRUE(secure.IsListening());
+    StartAt(secure.BaseUrl(), authority.CertificateFile());
+    ASSERT_TRUE(PumpUntilSettled(*manager, *window, [this] { return alerts->eventLists.size() == 1; }));
+    EXPECT_EQ(secure.Requests().size(), 4U);
+    EXPECT_EQ(alerts->alertLists.size(), 1U);
+    EXPECT_TRUE(mediator->Shown().isEmpty());
+    manager->ReleaseHttpThread();
+
+    const TestCertificateAuthority::Issued other = authority.Issue(QStringLiteral("elsewhere"), QStringLiteral("DNS:chmura.test"));
+    LoopbackHttpServer misnamed(answer, LoopbackHttpServer::Tls{other.certificateFile, other.keyFile});
+    ASSERT_TRUE(misnamed.IsListening());
+    mediator = std::make_shared<FakeCloudMediator>();
+    StartAt(misnamed.BaseUrl(), authority.CertificateFile());
+    ASSERT_TRUE(Pump(*manager, *window, [this] { return !mediator->Shown().isEmpty(); }));
+    ASSERT_TRUE(PumpUntilSettled(*manager, *window, [] { return true; }));
+    EXPECT_EQ(mediator->ShownTexts(), QStringList{CloudHttpControlResults::kNoConnectionText});
+    EXPECT_TRUE(misnamed.Requests().empty());
+    EXPECT_TRUE(home.Errors().contains(QStringLiteral("Certyfikat serwera ") + misnamed.BaseUrl()));
 }

@@ -2,6 +2,7 @@
 #include "cloud/engine/HttpError.h"
 
 #include "LoopbackHttpServer.h"
+#include "TestCertificateAuthority.h"
 
 #include <gtest/gtest.h>
 
@@ -148,6 +149,74 @@ TEST(CurlHttpClientTest, EncryptedAddressNeverFallsBackToPlainText)
     const QString url = QStringLiteral("https://127.0.0.1:%1/rest/user").arg(server.Port());
     EXPECT_THROW(client.Send(Request(QStringLiteral("GET"), url), kNever), HttpError);
     EXPECT_TRUE(server.Requests().empty());
+}
+
+TEST(CurlHttpClientTest, TrustedCertificateCarriesTheExchangeOverHttps)
+{
+    TestCertificateAuthority authority;
+    ASSERT_TRUE(authority.IsValid());
+    const TestCertificateAuthority::Issued issued = authority.Issue(QStringLiteral("loopback"), QStringLiteral("IP:127.0.0.1"));
+    ASSERT_FALSE(issued.certificateFile.isEmpty());
+    LoopbackHttpServer server(
+        [](const LoopbackHttpServer::Request&) {
+            LoopbackHttpServer::Reply reply;
+            reply.body = QStringLiteral("<?xml version=\"1.0\"?><r>Zażółć</r>").toUtf8();
+            return reply;
+        },
+        LoopbackHttpServer::Tls{issued.certificateFile, issued.keyFile});
+    ASSERT_TRUE(server.IsListening());
+    ASSERT_TRUE(server.BaseUrl().startsWith(QStringLiteral("https://")));
+    CurlHttpClient::Options options = Fast();
+    options.caFile = authority.CertificateFile();
+    CurlHttpClient client(options);
+    const HttpResponse answer =
+        client.Send(Request(QStringLiteral("PUT"), server.BaseUrl() + QStringLiteral("user"), QStringLiteral("<a>ą</a>")), kNever);
+    EXPECT_EQ(answer.status, 200);
+    EXPECT_EQ(answer.text, QStringLiteral("<?xml version=\"1.0\"?><r>Zażółć</r>"));
+    ASSERT_EQ(server.Requests().size(), 1U);
+    EXPECT_EQ(server.Requests()[0].body, QStringLiteral("<a>ą</a>").toUtf8());
+    EXPECT_EQ(server.Requests()[0].password, QStringLiteral("zaż:ółć"));
+}
+
+TEST(CurlHttpClientTest, CertificateThatDoesNotFitIsRefusedWithAClearError)
+{
+    struct Case
+    {
+        const char* name;
+        const char* alternativeNames;
+        bool trusted;
+    };
+    // The second is the program's own client: only the system's authorities are trusted.
+    const Case cases[] = {{"another address", "DNS:chmura.test", true}, {"unknown authority", "IP:127.0.0.1", false}};
+    TestCertificateAuthority authority;
+    ASSERT_TRUE(authority.IsValid());
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const TestCertificateAuthority::Issued issued =
+            authority.Issue(QString::fromLatin1(c.name).replace(QLatin1Char(' '), QLatin1Char('-')),
+                            QString::fromLatin1(c.alternativeNames));
+        LoopbackHttpServer server([](const LoopbackHttpServer::Request&) { return LoopbackHttpServer::Reply(); },
+                                  LoopbackHttpServer::Tls{issued.certificateFile, issued.keyFile});
+        ASSERT_TRUE(server.IsListening());
+        CurlHttpClient::Options options = Fast();
+        if (c.trusted)
+            options.caFile = authority.CertificateFile();
+        CurlHttpClient client(options);
+        const QString url = server.BaseUrl() + QStringLiteral("user");
+        try
+        {
+            client.Send(Request(QStringLiteral("GET"), url), kNever);
+            ADD_FAILURE() << "the exchange went through";
+        }
+        catch (const HttpError& error)
+        {
+            const QString text = QString::fromUtf8(error.what());
+            EXPECT_TRUE(text.startsWith(QStringLiteral("Certyfikat serwera ") + url + QStringLiteral(" nie został przyjęty: ")))
+                << error.what();
+        }
+        EXPECT_TRUE(server.Requests().empty());
+    }
 }
 
 TEST(CurlHttpClientTest, OnlyEncryptedOrLocalAddressesAreAllowed)

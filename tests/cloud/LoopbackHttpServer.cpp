@@ -2,9 +2,13 @@
 
 #include <QList>
 
+#include <openssl/ssl.h>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -16,23 +20,94 @@ constexpr int kPollMs = 20;
 constexpr qsizetype kMaxRequestBytes = 1 << 20;
 constexpr int kMaxConnections = 10000;
 
-bool WriteAll(int connection, const QByteArray& data)
-{
-    qsizetype written = 0;
-    while (written < data.size())
-    {
-        const ssize_t sent = ::send(connection, data.constData() + written, static_cast<size_t>(data.size() - written),
-                                    MSG_NOSIGNAL);
-        if (sent <= 0)
-            return false;
-        written += sent;
-    }
-    return true;
-}
+// A TLS handshake or read that stalls is given up after this.
+constexpr timeval kTlsStall{2, 0};
 }
 
-LoopbackHttpServer::LoopbackHttpServer(Handler handler) : m_handler(std::move(handler))
+struct LoopbackHttpServer::TlsContext
 {
+    std::unique_ptr<SSL_CTX, decltype(&SSL_CTX_free)> context{SSL_CTX_new(TLS_server_method()), SSL_CTX_free};
+};
+
+// One accepted connection, plain or encrypted.
+class LoopbackHttpServer::Connection
+{
+public:
+    explicit Connection(int socket) : m_socket(socket) {}
+    ~Connection()
+    {
+        if (m_tls)
+            SSL_shutdown(m_tls.get());
+        ::close(m_socket);
+    }
+
+    bool StartTls(SSL_CTX* context)
+    {
+        ::setsockopt(m_socket, SOL_SOCKET, SO_RCVTIMEO, &kTlsStall, sizeof(kTlsStall));
+        m_tls.reset(SSL_new(context));
+        if (!m_tls || SSL_set_fd(m_tls.get(), m_socket) != 1 || SSL_accept(m_tls.get()) != 1)
+        {
+            m_tls.reset();
+            return false;
+        }
+        return true;
+    }
+
+    // Data may wait inside the TLS layer when the socket has none.
+    bool Readable(int timeoutMs) const
+    {
+        if (m_tls && SSL_pending(m_tls.get()) > 0)
+            return true;
+        pollfd waiting{m_socket, POLLIN, 0};
+        return ::poll(&waiting, 1, timeoutMs) > 0;
+    }
+
+    ssize_t Read(char* buffer, std::size_t size)
+    {
+        if (!m_tls)
+            return ::recv(m_socket, buffer, size, 0);
+        return SSL_read(m_tls.get(), buffer, static_cast<int>(size));
+    }
+
+    bool WriteAll(const QByteArray& data)
+    {
+        qsizetype written = 0;
+        while (written < data.size())
+        {
+            const auto left = static_cast<std::size_t>(data.size() - written);
+            const ssize_t sent = m_tls ? SSL_write(m_tls.get(), data.constData() + written, static_cast<int>(left))
+                                       : ::send(m_socket, data.constData() + written, left, MSG_NOSIGNAL);
+            if (sent <= 0)
+                return false;
+            written += sent;
+        }
+        return true;
+    }
+
+    // Closing with nothing left to linger on sends a reset instead of an orderly end.
+    void Reset()
+    {
+        m_tls.reset();
+        const linger abort{1, 0};
+        ::setsockopt(m_socket, SOL_SOCKET, SO_LINGER, &abort, sizeof(abort));
+    }
+
+private:
+    int m_socket;
+    std::unique_ptr<SSL, decltype(&SSL_free)> m_tls{nullptr, SSL_free};
+};
+
+LoopbackHttpServer::LoopbackHttpServer(Handler handler, std::optional<Tls> tls) : m_handler(std::move(handler))
+{
+    if (tls)
+    {
+        m_tls = std::make_unique<TlsContext>();
+        SSL_CTX* context = m_tls->context.get();
+        if (!context ||
+            SSL_CTX_use_certificate_chain_file(context, tls->certificateFile.toLocal8Bit().constData()) != 1 ||
+            SSL_CTX_use_PrivateKey_file(context, tls->keyFile.toLocal8Bit().constData(), SSL_FILETYPE_PEM) != 1)
+            return;
+    }
     m_socket = ::socket(AF_INET, SOCK_STREAM, 0);
     if (m_socket < 0)
         return;
@@ -63,7 +138,7 @@ LoopbackHttpServer::~LoopbackHttpServer()
 
 QString LoopbackHttpServer::BaseUrl() const
 {
-    return QStringLiteral("http://127.0.0.1:%1/rest/").arg(m_port);
+    return QStringLiteral("%1://127.0.0.1:%2/rest/").arg(m_tls ? QStringLiteral("https") : QStringLiteral("http")).arg(m_port);
 }
 
 std::vector<LoopbackHttpServer::Request> LoopbackHttpServer::Requests() const
@@ -74,21 +149,28 @@ std::vector<LoopbackHttpServer::Request> LoopbackHttpServer::Requests() const
 
 void LoopbackHttpServer::Serve()
 {
+    // The TLS layer writes to sockets that the client may have closed; that must fail the
+    // write, not end the test program.
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
     for (int served = 0; served < kMaxConnections && !m_stopping;)
     {
         pollfd waiting{m_socket, POLLIN, 0};
         if (::poll(&waiting, 1, kPollMs) <= 0)
             continue;
-        const int connection = ::accept(m_socket, nullptr, nullptr);
-        if (connection < 0)
+        const int socket = ::accept(m_socket, nullptr, nullptr);
+        if (socket < 0)
             continue;
         ++served;
-        Answer(connection);
-        ::close(connection);
+        Connection connection(socket);
+        if (!m_tls || connection.StartTls(m_tls->context.get()))
+            Answer(connection);
     }
 }
 
-void LoopbackHttpServer::Answer(int connection)
+void LoopbackHttpServer::Answer(Connection& connection)
 {
     Request request;
     if (!ReadRequest(connection, request))
@@ -100,15 +182,20 @@ void LoopbackHttpServer::Answer(int connection)
     const Reply reply = m_handler(request);
     if (!Sleep(reply.delay) || reply.hangUp)
         return;
+    if (reply.reset)
+    {
+        connection.Reset();
+        return;
+    }
     QByteArray answer = "HTTP/1.1 " + QByteArray::number(reply.status) + " Status\r\n";
     answer += "Content-Type: " + reply.contentType + "\r\n";
     for (const QByteArray& header : reply.headers)
         answer += header + "\r\n";
     answer += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\nConnection: close\r\n\r\n";
-    WriteAll(connection, answer + reply.body);
+    connection.WriteAll(answer + reply.body);
 }
 
-bool LoopbackHttpServer::ReadRequest(int connection, Request& request)
+bool LoopbackHttpServer::ReadRequest(Connection& connection, Request& request)
 {
     QByteArray data;
     qsizetype headerEnd = -1;
@@ -118,12 +205,11 @@ bool LoopbackHttpServer::ReadRequest(int connection, Request& request)
     {
         if (headerEnd >= 0 && data.size() >= headerEnd + 4 + bodyLength)
             break;
-        pollfd waiting{connection, POLLIN, 0};
         if (m_stopping || data.size() > kMaxRequestBytes)
             return false;
-        if (::poll(&waiting, 1, kPollMs) <= 0)
+        if (!connection.Readable(kPollMs))
             continue;
-        const ssize_t received = ::recv(connection, buffer, sizeof(buffer), 0);
+        const ssize_t received = connection.Read(buffer, sizeof(buffer));
         if (received <= 0)
             return false;
         data.append(buffer, received);

@@ -1,19 +1,33 @@
-// What ThreadSanitizer must not report in the tests; compiled into each test program, where the
-// sanitizer looks for it. glibc guards its time-zone state with a lock of its own that the
+// What the sanitizers must not report in the tests; compiled into each test program, where the
+// sanitizers look for it.
+//
+// Fontconfig keeps its caches for the whole process and never frees them; LeakSanitizer would
+// report them at the exit of every program that draws text.
+//
+// ThreadSanitizer: glibc guards its time-zone state with a lock of its own that the
 // sanitizer does not see, and Qt calls tzset() for every local time, so two threads that stamp
 // local times (a worker and the log) race there only on paper. Likewise Qt hands a queued call
-// to another thread's event loop under its own futex-based lock: the call a worker makes in
-// QMetaObject::invokeMethod, and its wake-up of the main loop through glib, race only on paper. A
-// text that two threads share is freed by the one that drops it last; when that is Qt's own
-// assignment, which the sanitizer cannot see into, the free looks unordered with the other
-// thread's last use.
+// to another thread's event loop under its own futex-based lock: the worker's post inside Qt,
+// the event that the main loop destroys after the call, and the wake-up of the main loop through
+// glib race only on paper. A text that two threads share is freed by the one that drops it last;
+// when that is Qt's own copy assignment, which the sanitizer cannot see into, the free looks
+// unordered with the other thread's last use. Each names Qt's own frame exactly, so that a race
+// in the program's code around these calls is still reported.
 
 #if defined(__SANITIZE_THREAD__)
 extern "C" const char* __tsan_default_suppressions()
 {
     return "race:tzset_internal\n"
-           "race:invokeMethod\n"
+           "race:^QMetaObject::invokeMethodImpl(\n"
+           "race:^QMetaCallEvent::~QMetaCallEvent()$\n"
            "race:libglib-2.0.so\n"
-           "race:QString::operator=\n";
+           "race:^QString::operator=(QString const&)$\n";
+}
+#endif
+
+#if defined(__SANITIZE_ADDRESS__)
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
 }
 #endif

@@ -4,6 +4,7 @@
 #include "core/settings/GeneralSettingsGroupBase.h"
 #include "core/settings/GeneralSettingsParameter.h"
 #include "core/settings/GlobalSettingsQ4Classic.h"
+#include "platform/base/AppPaths.h"
 #include "platform/base/IniFile.h"
 #include "platform/base/SimpleCrypt.h"
 #include "platform/settings/SettingsAdditionalInfo.h"
@@ -189,6 +190,26 @@ TEST_F(GlobalSettingsQ4ClassicTest, EnabledProxyWritesItsSettingsWithTheEncipher
     EXPECT_EQ(Ini("Pass"), QString());
 }
 
+TEST_F(GlobalSettingsQ4ClassicTest, ProxyIniBesideTheExecutableIsTakenOverOnce)
+{
+    const QString old = ExeFolder() + QStringLiteral("/UpdaterProxySettings.ini");
+    const QByteArray oldContent = "; the updater's own notes\n[Proxy]\nUseProxyServer=1\nIP=10.9.9.9\n";
+    WriteBytes(old, oldContent);
+    auto globals = Make();
+    ASSERT_TRUE(globals->WriteUpdaterProxyIni(ProxyNode(true, false, 0)));
+    const QString path = GlobalSettingsQ4Classic::UpdaterProxyIniPath();
+    EXPECT_TRUE(ReadBytes(path).startsWith("; the updater's own notes\n[Proxy]\n"));
+    EXPECT_EQ(Ini("IP"), QStringLiteral("10.1.2.3"));
+    EXPECT_EQ(ReadBytes(old), oldContent);
+    EXPECT_TRUE(LogText().contains(QStringLiteral("przeniesiono z pliku ") + old));
+
+    // Once: the old file is not read again.
+    WriteBytes(old, "[Extra]\nkey=value\n");
+    ASSERT_TRUE(globals->WriteUpdaterProxyIni(ProxyNode(true, true, 8080)));
+    EXPECT_FALSE(ReadBytes(path).contains("Extra"));
+    EXPECT_EQ(Ini("Port"), QStringLiteral("8080"));
+}
+
 TEST_F(GlobalSettingsQ4ClassicTest, TimeSourceMovesFromTheOldProviderToTheNewOne)
 {
     host.AddProvider(QStringLiteral("Kelvora OnLine"));
@@ -322,5 +343,5 @@ TEST_F(GlobalSettingsQ4ClassicTest, GroupIdentity)
     EXPECT_EQ(globals->GetSettingsFilePath(true), Current());
     EXPECT_EQ(GetCurrentGlobalsFilePath(), Current());
     EXPECT_EQ(globals->GetSettingsFilePath(false), Base());
-    EXPECT_EQ(GlobalSettingsQ4Classic::UpdaterProxyIniPath(), ExeFolder() + QStringLiteral("/UpdaterProxySettings.ini"));
+    EXPECT_EQ(GlobalSettingsQ4Classic::UpdaterProxyIniPath(), AppPaths::AppDataFolder() + QStringLiteral("/UpdaterProxySettings.ini"));
 }
