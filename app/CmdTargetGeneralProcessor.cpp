@@ -121,6 +121,15 @@ void CmdTargetGeneralProcessor::OnOpenDesktop()
     QString path;
     if (!frame || !AppFileDialogs(ProductName()).ShowOpenDesktopFileDialog(path))
         return;
+    if (!DesktopFormat::IsDesktopFileName(path))
+    {
+        const QString text = QStringLiteral("Nie otwarto pliku \"%1\": to nie jest plik stanu pulpitu (*.q4s). Pulpitu "
+                                            "wyeksportowanego do formatu wersji 5 ten program nie otwiera.")
+                                 .arg(QDir::toNativeSeparators(path));
+        Log::WriteWarning(text, ProductName(), QStringLiteral("CmdTargetGeneralProcessor::OnOpenDesktop"), __LINE__);
+        DialogServices::ShowMessageBox(ProductName(), text, MB_OK | MB_ICONERROR);
+        return;
+    }
     if (frame->LoadSession(path) == 1)
         return;
     const QString text = QStringLiteral("Nie otwarto pulpitu \"%1\": plik jest uszkodzony albo nie jest plikiem pulpitu.")

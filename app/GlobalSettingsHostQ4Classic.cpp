@@ -2,11 +2,18 @@
 
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
-#include "platform/base/AppPaths.h"
-#include "platform/base/Log.h"
 #include "ribbon/statusbar/QuorvantaStatusBar.h"
 #include "ribbon/themes/RibbonThemes.h"
 #include "workspace/ui/PulpitFrame.h"
+
+namespace
+{
+PulpitFrame* Frame()
+{
+    const AppMediator* mediator = AppMediator::Instance();
+    return mediator ? dynamic_cast<PulpitFrame*>(mediator->GetMainFrame()) : nullptr;
+}
+}
 
 std::shared_ptr<DataVersionUpdater> GlobalSettingsHostQ4Classic::GetDataVersionUpdater()
 {
@@ -35,20 +42,13 @@ void GlobalSettingsHostQ4Classic::ApplyRibbonTheme()
 
 void GlobalSettingsHostQ4Classic::SetPulpitTabPosition(unsigned position)
 {
-    const AppMediator* mediator = AppMediator::Instance();
-    if (!mediator || !mediator->GetMainFrame())
-        return;
-    Log::WriteWarning(QStringLiteral("Nie zmieniono położenia zakładek ekranów (%1): okno główne nie ma jeszcze zakładek "
-                                     "ekranów.")
-                          .arg(position),
-                      QString::fromUtf8(AppPaths::kProductName),
-                      QStringLiteral("GlobalSettingsHostQ4Classic::SetPulpitTabPosition"), __LINE__);
+    if (PulpitFrame* frame = Frame())
+        frame->SetPulpitTabPosition(static_cast<int>(position));
 }
 
 void GlobalSettingsHostQ4Classic::ClearStatusBarInfoText()
 {
-    const AppMediator* mediator = AppMediator::Instance();
-    auto* frame = mediator ? dynamic_cast<PulpitFrame*>(mediator->GetMainFrame()) : nullptr;
+    PulpitFrame* frame = Frame();
     if (QuorvantaStatusBar* statusBar = frame ? frame->GetStatusBar() : nullptr)
         statusBar->SetInfoText(QString());
 }

@@ -13,8 +13,6 @@ public:
     std::vector<QString> GetProvidersNames() const override;
     ProviderBase* GetRunningProvider(const QString& name) override;
     void ApplyRibbonTheme() override;
-    // The main frame has no workspace tabs yet: the position stays in the settings, and the
-    // log says it was not applied.
     void SetPulpitTabPosition(unsigned position) override;
     void ClearStatusBarInfoText() override;
     void NotifyGlobalSettingsChanged() override;

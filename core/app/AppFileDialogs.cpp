@@ -89,5 +89,5 @@ bool AppFileDialogs::ShowSaveDesktopFileDialog(const QString& filter, const QStr
 
 bool AppFileDialogs::ShowOpenDesktopFileDialog(QString& path)
 {
-    return ShowOpen(kLastDesktopPath, kDesktopsFolder, kDesktopFilter, kDesktopExtension, path);
+    return ShowOpen(kLastDesktopPath, kDesktopsFolder, kOpenDesktopFilter, kDesktopExtension, path);
 }

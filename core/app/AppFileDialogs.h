@@ -12,6 +12,8 @@ class AppFileDialogs
 public:
     static inline const QString kDesktopFilter =
         QStringLiteral("Pliki stanu pulpitu (*.q4s)|*.q4s|Wszystkie pliki (*.*)|*.*||");
+    // Opening offers desktop files only: an export to the next-generation format is no desktop.
+    static inline const QString kOpenDesktopFilter = QStringLiteral("Pliki stanu pulpitu (*.q4s)|*.q4s||");
     static inline const QString kDesktopExtension = QStringLiteral(".q4s");
     static inline const QString kWindowsFolder = QStringLiteral("Okna");
     static inline const QString kDesktopsFolder = QStringLiteral("Pulpity");

@@ -20,6 +20,7 @@
 #include "platform/ui/DialogServices.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/MessageBoxFlags.h"
+#include "platform/ui/QtPolishTranslations.h"
 #include "platform/ui/RegisteredMessages.h"
 
 #include <QCoreApplication>
@@ -131,6 +132,9 @@ bool Quorvanta4App::StartUp()
     if (m_styles)
         m_styles->EnableFontConversion(true);
     LoadApplicationStyles();
+    if (QString reason; !QtPolishTranslations::Install(&reason))
+        Log::WriteWarning(QStringLiteral("Okna standardowe będą po angielsku: nie wczytano polskich tekstów Qt (%1).").arg(reason),
+                          ProductName(), QStringLiteral("Quorvanta4App::InitInstance"), __LINE__);
     std::setlocale(LC_COLLATE, "");
 
     // From here plug-ins may be loaded, and a stop ends what was loaded.

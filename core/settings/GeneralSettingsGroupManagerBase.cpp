@@ -48,7 +48,10 @@ std::shared_ptr<Settings> GeneralSettingsGroupManagerBase::LoadCurrentSettingsNo
 bool GeneralSettingsGroupManagerBase::SaveCurrentSettingsNode(const Settings& node) const
 {
     const QString path = GetSettingsFilePath(true);
-    if (QFileInfo::exists(path) && !ReadNode(path))
+    // Loading the group reported what is wrong with a damaged file; this check only decides
+    // whether a copy is kept, so it adds no report of its own.
+    QString reportedOnLoad;
+    if (QFileInfo::exists(path) && !Settings().LoadFromFile(path, GetGroupName(), &reportedOnLoad))
     {
         QString backupPath;
         if (!FileBackup::KeepCopy(path, backupPath))

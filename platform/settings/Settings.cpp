@@ -381,10 +381,17 @@ const SettingsOptionList& Settings::OptionList() const
     return m_meta && m_meta->options ? *m_meta->options : SettingsOptionList::Frozen();
 }
 
-bool Settings::LoadFromFile(const QString& path, const QString& rootName)
+bool Settings::LoadFromFile(const QString& path, const QString& rootName, QString* errorText)
 {
     if (!m_valid)
         return false;
+    const auto fail = [&](int line, const QString& text) {
+        if (errorText)
+            *errorText = text;
+        else
+            ReportError("Settings::LoadFromFile", line, text);
+        return false;
+    };
     QString text;
     QString reason;
     switch (SettingsFile::ReadText(path, text, reason))
@@ -392,9 +399,7 @@ bool Settings::LoadFromFile(const QString& path, const QString& rootName)
     case SettingsFile::ReadStatus::Missing:
         return false;
     case SettingsFile::ReadStatus::Unreadable:
-        ReportError("Settings::LoadFromFile", __LINE__,
-                    QStringLiteral("Nie można odczytać pliku ustawień %1: %2").arg(path, reason));
-        return false;
+        return fail(__LINE__, QStringLiteral("Nie można odczytać pliku ustawień %1: %2").arg(path, reason));
     case SettingsFile::ReadStatus::Ok:
         break;
     }
@@ -405,8 +410,7 @@ bool Settings::LoadFromFile(const QString& path, const QString& rootName)
     if (found && ParseXml(markup))
         return true;
     if (markup.HasError())
-        ReportError("Settings::LoadFromFile", __LINE__,
-                    QStringLiteral("Plik ustawień %1 jest uszkodzony: %2").arg(path, markup.GetError()));
+        return fail(__LINE__, QStringLiteral("Plik ustawień %1 jest uszkodzony: %2").arg(path, markup.GetError()));
     return false;
 }
 

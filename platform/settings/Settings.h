@@ -106,8 +106,10 @@ public:
     const SettingsOptionList& OptionList() const;
 
     // Replace this node's content by the file's root element when it bears rootName; a
-    // missing file, another root or a bad file (logged) gives false and changes nothing.
-    bool LoadFromFile(const QString& path, const QString& rootName);
+    // missing file, another root or a bad file gives false and changes nothing. What is wrong
+    // with a bad file goes to errorText when given (a caller that already reported the file),
+    // else to the log.
+    bool LoadFromFile(const QString& path, const QString& rootName, QString* errorText = nullptr);
     // Writes the node as the root element rootName, atomically; failures are logged.
     bool SaveToFile(const QString& path, const QString& rootName) const;
     // Read / write this node from / into the current element of a document.

@@ -365,10 +365,8 @@ void RibbonBarBase::ReplaceTabControl(std::unique_ptr<RibbonTabControl> tabContr
 
 void RibbonBarBase::UpdateControl(CmdTarget& target, RibbonControl& control)
 {
-    if (control.GetID() == 0)
-        return;
     RibbonControlCmdUI cmdUI(control);
-    target.UpdateCommandUI(cmdUI);
+    cmdUI.DoUpdate(target, true);
 }
 
 void RibbonBarBase::UpdatePopup(CmdTarget& target, RibbonPopupBar& popup)

@@ -71,7 +71,8 @@ public:
     void SetRibbonMinimized(bool minimized);
 
     // Asks the update-UI handlers of the controls on screen: the selected tab's (unless the
-    // ribbon is minimised) and the right-aligned ones.
+    // ribbon is minimised) and the right-aligned ones. A control whose command no target
+    // handles is disabled.
     void UpdateControls();
     // A popup is about to show: its galleries refill and its controls are updated.
     void OnPopupOpening(RibbonPopupBar& popup);

@@ -16,7 +16,8 @@ bool CmdTarget::OnCmdMsg(std::uint32_t id, int code, void* extra)
         switch (kind)
         {
         case Kind::Command:
-            entry.command(id);
+            if (extra == nullptr)
+                entry.command(id);
             return true;
         case Kind::Update:
             entry.update(*static_cast<CmdUI*>(extra));
@@ -29,6 +30,12 @@ bool CmdTarget::OnCmdMsg(std::uint32_t id, int code, void* extra)
         }
     }
     return false;
+}
+
+bool CmdTarget::HasCommandHandler(std::uint32_t id)
+{
+    CmdHandlerQuery query;
+    return OnCmdMsg(id, kCommandCode, &query);
 }
 
 void CmdTarget::OnCommand(std::uint32_t id, std::function<void()> handler)

@@ -3,6 +3,8 @@
 // a CmdUI) and control notifications (any other code, extra a NotifyInfo). Each target fills
 // its table of handlers in its constructor; OnCmdMsg runs the first entry that matches and
 // answers false for every id it does not know, so that routing can ask the next target.
+// A command with a non-null extra only asks whether a handler would run it: targets that
+// route a command on answer that question along the same road and run nothing.
 
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/NotifyInfo.h"
@@ -10,6 +12,11 @@
 #include <cstdint>
 #include <functional>
 #include <vector>
+
+// The extra of a command that only asks whether a handler would run it.
+struct CmdHandlerQuery
+{
+};
 
 class CmdTarget
 {
@@ -28,6 +35,8 @@ public:
     virtual bool OnCmdMsg(std::uint32_t id, int code, void* extra);
 
     bool ExecuteCommand(std::uint32_t id) { return OnCmdMsg(id, kCommandCode, nullptr); }
+    // True when the route from this target has a handler for the command; nothing runs.
+    bool HasCommandHandler(std::uint32_t id);
     bool UpdateCommandUI(CmdUI& cmdUI) { return OnCmdMsg(cmdUI.Id(), kUpdateCode, &cmdUI); }
     bool SendNotify(NotifyInfo& info) { return OnCmdMsg(info.id, info.code, &info); }
 

@@ -11,10 +11,13 @@
 
 namespace
 {
-const char* const kDefaultTheme = "Adwaita";
+// The program draws its commands from Oxygen whatever the desktop's theme, so every command
+// looks the same everywhere; without it installed the desktop's theme and the bundled copies
+// serve.
+const char* const kProgramTheme = "oxygen";
 
-// The offscreen and plain X platforms search no system icon folder and name no theme; the
-// program then uses the XDG icon folders and the theme Debian installs with Qt.
+// The offscreen and plain X platforms search no system icon folder; the program then adds
+// the XDG icon folders.
 void EnsureIconTheme()
 {
     QStringList paths = QIcon::themeSearchPaths();
@@ -26,16 +29,15 @@ void EnsureIconTheme()
             paths << icons;
     }
     QIcon::setThemeSearchPaths(paths);
-    if (!QIcon::themeName().isEmpty())
-        return;
     for (const QString& path : std::as_const(paths))
     {
-        if (QFile::exists(QDir(path).filePath(QStringLiteral("%1/index.theme").arg(QLatin1String(kDefaultTheme)))))
+        if (QFile::exists(QDir(path).filePath(QStringLiteral("%1/index.theme").arg(QLatin1String(kProgramTheme)))))
         {
-            QIcon::setThemeName(QLatin1String(kDefaultTheme));
+            QIcon::setThemeName(QLatin1String(kProgramTheme));
             return;
         }
     }
+    qCWarning(lcUi) << "Images: the icon theme" << kProgramTheme << "is not installed; the bundled icons serve";
 }
 
 // The compiled-in maps, in name order; areas of the program add their own "icons.<area>.tsv".
@@ -101,10 +103,22 @@ QIcon Images::Icon(std::uint32_t id) const
     QIcon icon;
     const QString name = IconName(id);
     if (!name.isEmpty())
-        icon = QIcon::fromTheme(name);
+        icon = QIcon::fromTheme(name, BundledIcon(name));
     if (icon.isNull())
         icon = DrawnIcon(id);
     m_cache.insert(id, icon);
+    return icon;
+}
+
+QIcon Images::BundledIcon(const QString& name)
+{
+    QIcon icon;
+    for (const int size : {16, 32})
+    {
+        const QString path = QStringLiteral(":/resources/icons/%1/%2.png").arg(size).arg(name);
+        if (QFile::exists(path))
+            icon.addFile(path, QSize(size, size));
+    }
     return icon;
 }
 

@@ -80,7 +80,7 @@ void Menu::UpdateMenu(QMenu& menu, CmdTarget& target)
         else if (const std::uint32_t id = CommandId(action); id != 0)
         {
             ActionCmdUI cmdUI(id, action);
-            target.UpdateCommandUI(cmdUI);
+            cmdUI.DoUpdate(target, true);
         }
     }
 }

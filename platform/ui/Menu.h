@@ -25,7 +25,8 @@ public:
     QAction* FindItem(std::uint32_t id) const;
 
     static std::uint32_t CommandId(const QAction* action);
-    // With an update target, every command's update-UI handler is asked before the menu shows.
+    // With an update target, every command's update-UI handler is asked before the menu shows;
+    // a command that no target handles shows disabled.
     static std::uint32_t TrackPopupMenu(QMenu& menu, const QPoint& screenPos, CmdTarget* updateTarget = nullptr);
     static void UpdateMenu(QMenu& menu, CmdTarget& target);
 

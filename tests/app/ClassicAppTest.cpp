@@ -10,9 +10,18 @@
 #include "ribbon/messages/MessagePopup.h"
 #include "tests/app/ClassicAppFixture.h"
 #include "tests/support/ui/TestApplication.h"
+#include "platform/settings/Settings.h"
+#include "platform/toolkit/RibbonControl.h"
+#include "platform/ui/Menu.h"
+#include "ribbon/QuorvantaRibbonBar.h"
+#include "ribbon/RibbonCommandIds.h"
 #include "workspace/ui/PulpitFrame.h"
+#include "workspace/ui/TabClientWnd.h"
 
+#include <QAction>
+#include <QDialogButtonBox>
 #include <QProgressBar>
+#include <QPushButton>
 
 #include <thread>
 
@@ -111,4 +120,78 @@ TEST_F(ClassicAppTest, AnExitWithTheWindowStillOpenClosesItInOrderFirst)
     // The window's closing closed the popups before the mediator went.
     EXPECT_TRUE(OpenPopups().empty());
     EXPECT_TRUE(LogText().contains(QStringLiteral("STOP QUORVANTA")));
+}
+
+TEST_F(ClassicAppTest, CommandsThatNoTargetHandlesShowDisabledOnTheRibbonAndInTheApplicationMenu)
+{
+    ASSERT_TRUE(Start());
+    auto* frame = dynamic_cast<PulpitFrame*>(App().GetPulpitFrame());
+    ASSERT_NE(frame, nullptr);
+    QuorvantaRibbonBar* ribbon = frame->GetRibbonBar();
+    ASSERT_NE(ribbon, nullptr);
+
+    const struct
+    {
+        std::uint32_t id;
+        bool enabled;
+    } cases[] = {
+        {RibbonCommandIds::ID_SAVE_WINDOW, false},
+        {RibbonCommandIds::ID_SAVE_WINDOW_Q5, false},
+        {RibbonCommandIds::ID_CLOSE_ALL_WINDOWS, false},
+        {RibbonCommandIds::ID_PRINT, false},
+        {RibbonCommandIds::ID_INSPECTOR, false},
+        {RibbonCommandIds::ID_INSPECTOR_CROSS, false},
+        {RibbonCommandIds::ID_RULER, false},
+        {RibbonCommandIds::ID_OPEN_DESKTOP, true},
+        {RibbonCommandIds::ID_SAVE_DESKTOP, true},
+        {RibbonCommandIds::ID_OPTIONS, true},
+        // The application object's own command.
+        {RibbonCommandIds::ID_APP_ABOUT, true},
+    };
+    // Each tab's controls are updated as it is selected.
+    for (int index = 0; index < ribbon->GetTabCount(); ++index)
+        ribbon->SetCurrentTab(ribbon->GetTab(index));
+    const Menu menu(ribbon->GetSystemMenu());
+    Menu::UpdateMenu(*menu.Get(), *frame);
+    for (const auto& item : cases)
+    {
+        const RibbonControl* control = ribbon->FindControl(item.id);
+        ASSERT_NE(control, nullptr) << item.id;
+        EXPECT_EQ(control->GetEnabled(), item.enabled) << item.id;
+        if (const QAction* action = menu.FindItem(item.id))
+        {
+            EXPECT_EQ(action->isEnabled(), item.enabled) << item.id;
+        }
+    }
+    Exit();
+}
+
+TEST_F(ClassicAppTest, TheScreensTabPositionFromTheOptionsIsAppliedAtOnce)
+{
+    ASSERT_TRUE(Start());
+    auto* frame = dynamic_cast<PulpitFrame*>(App().GetPulpitFrame());
+    ASSERT_NE(frame, nullptr);
+    auto* globals = dynamic_cast<GlobalSettingsQ4Classic*>(Mediator().GetGlobalSettingsObject());
+    ASSERT_NE(globals, nullptr);
+
+    // A choice, then the factory's top as restoring the defaults saves it.
+    for (const unsigned position : {2u, 3u, 0u})
+    {
+        auto changed = std::make_shared<::Settings>();
+        (*changed)["PulpitTab"] = position;
+        ASSERT_TRUE(globals->SaveGroup(changed));
+        EXPECT_EQ(frame->GetTabClient()->GetTabPosition(), static_cast<int>(position));
+    }
+    EXPECT_FALSE(LogText().contains(QStringLiteral("Nie zmieniono położenia zakładek")));
+    Exit();
+}
+
+TEST_F(ClassicAppTest, QtsStandardButtonsSpeakPolish)
+{
+    ASSERT_TRUE(Start());
+    QDialogButtonBox buttons(QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Tak"));
+    EXPECT_EQ(buttons.button(QDialogButtonBox::No)->text(), QStringLiteral("&Nie"));
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Anuluj"));
+    Exit();
 }

@@ -101,6 +101,23 @@ TEST_F(CmdTargetGeneralProcessorTest, DesktopsAreSavedOpenedAndExportedThroughTh
     Exit();
 }
 
+TEST_F(CmdTargetGeneralProcessorTest, OpeningADesktopOffersDesktopFilesAndRefusesAnExport)
+{
+    ASSERT_TRUE(Start());
+    ActiveScreen().SetTitle(QStringLiteral("Poranek"));
+    dialogs.FileDialog().SetAnswer(DesktopPath(QStringLiteral("Eksport.q5")));
+    ASSERT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_SAVE_DESKTOP_Q5));
+    ASSERT_TRUE(QFile::exists(DesktopPath(QStringLiteral("Eksport.q5"))));
+
+    ActiveScreen().SetTitle(QStringLiteral("Wieczór"));
+    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_OPEN_DESKTOP));
+    EXPECT_EQ(dialogs.FileDialog().Requests().back().filter, QStringLiteral("Pliki stanu pulpitu (*.q4s)|*.q4s||"));
+    EXPECT_EQ(ActiveScreen().GetTitle(), QStringLiteral("Wieczór"));
+    ASSERT_EQ(dialogs.MessageBox().Boxes().size(), 1u);
+    EXPECT_TRUE(dialogs.MessageBox().Boxes().front().text.contains(QStringLiteral("to nie jest plik stanu pulpitu")));
+    Exit();
+}
+
 TEST_F(CmdTargetGeneralProcessorTest, TheRibbonIsMinimisedAndExpandedAndTheScreensKeepItAcrossARestart)
 {
     ASSERT_TRUE(Start());

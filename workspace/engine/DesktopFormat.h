@@ -8,6 +8,12 @@
 namespace DesktopFormat
 {
 inline const QString kDesktopExtension = QStringLiteral(".q4s");
+// A desktop or session file is known by its extension: an export to the next-generation
+// format is written in the same elements but is no desktop of this program.
+inline bool IsDesktopFileName(const QString& path)
+{
+    return path.endsWith(kDesktopExtension, Qt::CaseInsensitive);
+}
 inline const QString kQ5PanelExtension = QStringLiteral(".q5p");
 inline const QString kLastSessionFileName = QStringLiteral("LastSession.q4s");
 inline const QString kWindowPositionFileName = QStringLiteral("MainWndPosition.state");

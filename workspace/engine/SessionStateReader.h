@@ -15,7 +15,8 @@ public:
     SessionStateReader();
     ~SessionStateReader();
 
-    // False when the file is missing, unreadable or no desktop file.
+    // False when the file is missing, unreadable or no desktop file, which a name without the
+    // desktop extension never is.
     bool Load(const QString& path);
     const Settings& GetDesktopNode() const;
     const Settings& GetConsumersNode() const;

@@ -19,7 +19,11 @@ public:
 
 protected:
     const Settings& Root() const { return m_tree; }
-    bool LoadRoot(const QString& path, const QString& rootName) { return m_tree.LoadFromFile(path, rootName); }
+    // A damaged file's fault goes to errorText when given, else to the log.
+    bool LoadRoot(const QString& path, const QString& rootName, QString* errorText = nullptr)
+    {
+        return m_tree.LoadFromFile(path, rootName, errorText);
+    }
 
 private:
     Settings m_tree;

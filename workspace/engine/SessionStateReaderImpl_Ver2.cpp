@@ -1,10 +1,20 @@
 #include "workspace/engine/SessionStateReaderImpl_Ver2.h"
 
+#include "platform/base/AppPaths.h"
+#include "platform/base/Log.h"
 #include "workspace/engine/DesktopFormat.h"
 
 bool SessionStateReaderImpl_Ver2::Load(const QString& path)
 {
-    return LoadRoot(path, DesktopFormat::kSessionRoot) || SessionStateReaderImpl_Ver1::Load(path);
+    QString damage;
+    if (LoadRoot(path, DesktopFormat::kSessionRoot, &damage))
+        return true;
+    // Only another root is worth a second reading; a damaged file would fail and be reported again.
+    if (damage.isEmpty())
+        return SessionStateReaderImpl_Ver1::Load(path);
+    Log::WriteError(damage, QString::fromUtf8(AppPaths::kProductName), QStringLiteral("SessionStateReaderImpl_Ver2::Load"),
+                    __LINE__);
+    return false;
 }
 
 const Settings& SessionStateReaderImpl_Ver2::GetDesktopNode() const

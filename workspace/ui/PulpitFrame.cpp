@@ -343,7 +343,8 @@ void PulpitFrame::SetSessionLoaded(bool loaded)
 
 bool PulpitFrame::OnCmdMsg(std::uint32_t id, int code, void* extra)
 {
-    if (code == kCommandCode && !m_closing && OnProviderEntry(id))
+    if (code == kCommandCode && !m_closing
+        && (extra ? m_systemMenus.GetProviderEntries().Contains(id) : OnProviderEntry(id)))
         return true;
     if (m_closing)
         return FrameworkCmdMsg(id, code, extra);

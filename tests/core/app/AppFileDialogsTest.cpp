@@ -41,7 +41,7 @@ TEST_F(AppFileDialogsTest, AFirstDialogStartsInTheProductsFolderOfTheDocumentsWh
     ASSERT_EQ(fakes.FileDialog().Requests().size(), 1u);
     const FileDialogRequest& request = fakes.FileDialog().Requests()[0];
     EXPECT_EQ(request.fileName, desktops);
-    EXPECT_EQ(request.filter, AppFileDialogs::kDesktopFilter);
+    EXPECT_EQ(request.filter, QStringLiteral("Pliki stanu pulpitu (*.q4s)|*.q4s||"));
     EXPECT_EQ(request.defaultExtension, QStringLiteral("q4s"));
     // Cancelled: nothing kept.
     EXPECT_TRUE(Kept(AppFileDialogs::kLastDesktopPath).isEmpty());

@@ -107,6 +107,9 @@ TEST_F(DataVersionUpdaterTest, UnreadableGlobalsFileIsKeptWhenTheVersionIsStored
     EXPECT_TRUE(LogText().contains(Globals() + QStringLiteral(".bak")));
     const Settings written = ReadNode(Globals(), QStringLiteral("Globals")).value_or(Settings());
     EXPECT_EQ(written["DataVersion"].ToString(), QStringLiteral("4.2.210.1"));
+    // Read at start and checked again before the copy: the damage is reported once.
+    const QStringList errors = LogText().split(QLatin1Char('\n')).filter(QStringLiteral("| BŁĄD |"));
+    EXPECT_EQ(errors.filter(Globals()).size(), 1) << errors.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(DataVersionUpdaterTest, TemplatesAreKeptOrReplaced)

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -115,4 +116,37 @@ TEST(CmdTargetTest, RequestsWithoutTheirObjectAreNotDispatched)
     EXPECT_FALSE(target.OnCmdMsg(100, CmdTarget::kUpdateCode, nullptr));
     EXPECT_FALSE(target.OnCmdMsg(300, NotifyCodes::Execute, nullptr));
     EXPECT_TRUE(target.calls.empty());
+}
+
+TEST(CmdTargetTest, TheFrameworksUpdateDisablesACommandThatNoHandlerRuns)
+{
+    struct Case
+    {
+        std::uint32_t id;
+        bool disableIfNoHandler;
+        std::optional<bool> enabled;
+    };
+    const Case cases[] = {
+        // The update handler's own answer stands.
+        {100, true, false},
+        // The handler only checks: enabled, because a command handler is there.
+        {203, true, true},
+        {205, true, true},
+        // Nobody runs the command: disabled, also for an id known to notifications only.
+        {101, true, false},
+        {300, true, false},
+        // Without the rule, and for ids that are no commands, the control is left alone.
+        {101, false, std::nullopt},
+        {0, true, std::nullopt},
+        {0x1FFFF, true, std::nullopt},
+    };
+    for (const Case& c : cases)
+    {
+        TableTarget target;
+        CmdUI ui(c.id);
+        ui.DoUpdate(target, c.disableIfNoHandler);
+        EXPECT_EQ(ui.Enabled(), c.enabled) << c.id;
+        for (const std::string& call : target.calls)
+            EXPECT_EQ(call.rfind("update", 0), 0u) << "asking for a handler runs no command: " << call;
+    }
 }

@@ -67,3 +67,33 @@ TEST_F(ImagesTest, TheProgramsMapIsCompiledInAndSound)
     EXPECT_TRUE(images.LoadMap(file.readAll(), file.fileName(), &errorText)) << errorText.toStdString();
     EXPECT_EQ(Images::Instance().IconName(32989), QStringLiteral("tab-new"));
 }
+
+TEST_F(ImagesTest, EveryCommandsIconIsBundledInTheRibbonsTwoSizes)
+{
+    for (const QString& map : {QStringLiteral("icons.tsv"), QStringLiteral("icons.ribbon.tsv"), QStringLiteral("icons.statusbar.tsv")})
+    {
+        QFile file(QStringLiteral(":/resources/") + map);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << map.toStdString();
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (const QString& line : lines)
+        {
+            if (line.startsWith(QLatin1Char('#')))
+                continue;
+            const QString name = line.section(QLatin1Char('\t'), 1).trimmed();
+            const QList<QSize> sizes = Images::BundledIcon(name).availableSizes();
+            EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32))) << name.toStdString();
+        }
+    }
+}
+
+TEST_F(ImagesTest, ANameTheThemeLacksIsDrawnFromTheBundleNotFromTheDrawnTile)
+{
+    const QString theme = QIcon::themeName();
+    QIcon::setThemeName(QStringLiteral("q4-no-such-theme"));
+    Images images;
+    ASSERT_TRUE(images.LoadMap("32886\tdocument-save\n", QStringLiteral("test")));
+    const QImage shown = images.Icon(32886).pixmap(32).toImage();
+    QIcon::setThemeName(theme);
+    EXPECT_EQ(shown, Images::BundledIcon(QStringLiteral("document-save")).pixmap(32).toImage());
+    EXPECT_NE(shown, Images::DrawnIcon(32886).pixmap(32).toImage());
+}

@@ -28,6 +28,7 @@ public:
             ui.SetText(QStringLiteral("Pomoc (niedostępna)"));
         });
         OnUpdate(33466, [](CmdUI& ui) { ui.SetCheck(1); });
+        OnCommand(57664, [] {});
     }
 };
 
@@ -81,7 +82,8 @@ TEST_F(MenuTest, UpdateHandlersRunBeforeTheMenuShows)
     EXPECT_FALSE(items.at(33577).enabled);
     EXPECT_EQ(items.at(33577).text, QStringLiteral("Pomoc (niedostępna)"));
     EXPECT_TRUE(items.at(33466).checked);
-    // Items without an update handler keep their state.
+    // Where no update handler decides, an item is enabled exactly when a command handler runs it.
+    EXPECT_FALSE(items.at(33466).enabled);
     EXPECT_TRUE(items.at(57664).enabled);
     EXPECT_FALSE(items.at(33467).enabled);
 }

@@ -4,7 +4,9 @@ bool RecordingCommandTarget::OnCmdMsg(std::uint32_t id, int code, void* extra)
 {
     if (code == kCommandCode)
     {
-        commands.push_back(id);
+        // A handler question is answered yes and not recorded: nothing ran.
+        if (extra == nullptr)
+            commands.push_back(id);
         return true;
     }
     if (code == kUpdateCode)

@@ -1,6 +1,7 @@
 #pragma once
 // A frame's command routing for tests: takes every command and notification and records it,
 // and answers update-UI requests with the handlers a test gives per id (counting every request).
+// It has a handler for every command, so the ribbon never disables a control for lack of one.
 
 #include "platform/ui/CmdTarget.h"
 

@@ -3,6 +3,7 @@
 #include "workspace/engine/SessionStateReader.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace
 {
@@ -65,4 +66,27 @@ TEST_F(SessionStateReaderTest, BrokenFilesAreRefused)
     }
     SessionStateReader missing;
     EXPECT_FALSE(missing.Load(Path(QStringLiteral("brak.q4s"))));
+}
+
+TEST_F(SessionStateReaderTest, ABrokenFileIsReportedOnceThoughTwoLayoutsAreTried)
+{
+    const QString path = Fixture(QStringLiteral("broken/not-well-formed.q4s"));
+    SessionStateReader reader;
+    EXPECT_FALSE(reader.Load(path));
+    Log::Close();
+    QFile log(Path(QStringLiteral("Log.txt")));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(log.readAll()).count(path), 1);
+}
+
+TEST_F(SessionStateReaderTest, AnExportToTheNextGenerationFormatIsNoDesktop)
+{
+    Settings file;
+    file[QStringLiteral("Desktop")].AddUnnamed()[QStringLiteral("PanelName")] = QStringLiteral("Ekran");
+    for (const QString& name : {QStringLiteral("Eksport.q5"), QStringLiteral("Eksport.q5s"), QStringLiteral("Eksport.q4s")})
+        ASSERT_TRUE(file.SaveToFile(Path(name), QStringLiteral("LastSession")));
+
+    EXPECT_FALSE(SessionStateReader().Load(Path(QStringLiteral("Eksport.q5"))));
+    EXPECT_FALSE(SessionStateReader().Load(Path(QStringLiteral("Eksport.q5s"))));
+    EXPECT_TRUE(SessionStateReader().Load(Path(QStringLiteral("Eksport.q4s"))));
 }

@@ -127,3 +127,37 @@ TEST_F(CommandRoutingTest, TheFramesOwnCommandsChooseTheColourTheme)
     EXPECT_TRUE(frame->ExecuteCommand(RibbonCommandIds::ID_THEME_2007_BLACK));
     EXPECT_EQ(GetCurrentRibbonThemeIndex(), 1);
 }
+
+TEST_F(CommandRoutingTest, ACommandThatNoTargetHandlesIsDisabledAlsoOnceAWindowIsActive)
+{
+    MakeFrame();
+    windowTarget.ids.insert(520);
+    const auto enabled = [this](std::uint32_t id) {
+        CmdUI update(id);
+        update.DoUpdate(*frame, true);
+        return update.Enabled().value_or(true);
+    };
+    const struct
+    {
+        std::uint32_t id;
+        bool withoutWindow;
+        bool withWindow;
+    } cases[] = {
+        {501, true, true},
+        {510, true, true},
+        {frame->GetProviderEntries().GetIds().front(), true, true},
+        // Known to the window's target alone.
+        {520, false, true},
+        {511, false, false},
+        {33677, false, false},
+    };
+    for (const auto& item : cases)
+        EXPECT_EQ(enabled(item.id), item.withoutWindow) << item.id;
+
+    AddModuleWindow(*ActiveView())->ForceActivate();
+    ASSERT_NE(frame->GetActiveModuleWnd(), nullptr);
+    for (const auto& item : cases)
+        EXPECT_EQ(enabled(item.id), item.withWindow) << item.id;
+    for (const QString& entry : std::as_const(routed))
+        EXPECT_TRUE(entry.contains(QStringLiteral(":update:"))) << "no command ran: " << entry.toStdString();
+}

@@ -27,7 +27,7 @@ bool RecordingTarget::OnCmdMsg(std::uint32_t id, int code, void* extra)
         static_cast<CmdUI*>(extra)->Enable(true);
         m_log.append(QStringLiteral("%1:update:%2").arg(m_name).arg(id));
     }
-    else
+    else if (code != kCommandCode || extra == nullptr)
         m_log.append(QStringLiteral("%1:%2").arg(m_name).arg(id));
     return true;
 }
