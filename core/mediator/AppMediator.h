@@ -177,7 +177,7 @@ public:
     // Closes every message popup and shows no more (the frame is closing).
     void ReleaseMessagePopupManager();
     // Any thread. Retries once after kPostRetryDelayMs, then logs the loss; false when lost.
-    bool PostMessageToPulpitFrame(std::uint32_t message, WParam wParam, LParam lParam);
+    bool PostMessageToPulpitFrame(std::uint32_t message, WParam wParam, LParam lParam) override;
 
     // The modules (main thread).
     // A consumer's module (name ignoring case), else an in-process module's (exact name).

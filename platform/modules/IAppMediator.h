@@ -185,6 +185,9 @@ public:
     virtual bool RedrawFilesGeneratorAfterStyleChange() = 0;
     // Whether the main frame has a session loaded; false without a frame.
     virtual bool IsMainFrameReady() = 0;
+    // Posts a window message to the main frame from any thread, as a plug-in posts to the
+    // program's main window; false (logged) when there is no frame to take it.
+    virtual bool PostMessageToPulpitFrame(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
 
     // Values passed on to the default provider; nothing without one.
     virtual void ForwardToDefaultProvider1(std::int64_t value) = 0;

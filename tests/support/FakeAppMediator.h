@@ -118,6 +118,7 @@ public:
     std::shared_ptr<StyleBase> GetTableDefaultStyle() override { return nullptr; }
     bool RedrawFilesGeneratorAfterStyleChange() override { return false; }
     bool IsMainFrameReady() override { return false; }
+    bool PostMessageToPulpitFrame(std::uint32_t, std::uintptr_t, std::intptr_t) override { return false; }
 
     void ForwardToDefaultProvider1(std::int64_t) override {}
     void ForwardToDefaultProvider2(std::int64_t) override {}
