@@ -399,6 +399,8 @@ void PulpitFrame::UpdateRibbonContext(const ::UpdateRibbonContext& context)
     const IStyleEditModeHandler* handler = GetStyleEditModeHandler();
     if (m_closing || !m_ribbonsFactory || (handler && handler->IsInEditMode()))
         return;
+    if (AppMediator* mediator = AppMediator::Instance(); mediator && !mediator->GetApplicationState().RibbonUpdateAlgorithmAllowed)
+        return;
     ::UpdateRibbonContext applied = context;
     if (!applied.IsJustChangeTabSelectionRequest() && m_activeModuleWnd && m_activeModuleWnd->IsContextRibbonAvailable())
     {
