@@ -1,6 +1,9 @@
 #include "app/ClassicEditionSetup.h"
 
+#include "app/AlertModuleEx.h"
 #include "app/ApplicationStylesQ4Classic.h"
+#include "app/CloudMainWindowQ4Classic.h"
+#include "app/CloudMediatorQ4Classic.h"
 #include "app/MediatorSettingsQ4Classic.h"
 #include "app/MessagePopupsQ4Classic.h"
 #include "app/Quorvanta4ClassicFactory.h"
@@ -13,8 +16,15 @@ Quorvanta4AppSetup MakeClassicEditionSetup()
     Quorvanta4AppSetup setup;
     setup.mediator.factory = std::make_shared<Quorvanta4ClassicFactory>();
     setup.mediator.settings = std::make_shared<MediatorSettingsQ4Classic>(setup.mediator.factory);
+    setup.mediator.makeAlertModule = [] { return std::make_shared<AlertModuleEx>(); };
     setup.mediator.makeSessionStatistics = [] { return std::make_shared<SessionStatisticsQ4Classic>(); };
-    setup.mediator.makeCloudModule = [] { return CloudManager::SharedInstance(); };
+    setup.mediator.makeCloudModule = [] {
+        // The one cloud object of the process, connected anew for each run of the program.
+        std::shared_ptr<CloudManager> cloud = CloudManager::SharedInstance();
+        cloud->SetMediator(std::make_shared<CloudMediatorQ4Classic>());
+        cloud->SetMainWindow(std::make_shared<CloudMainWindowQ4Classic>());
+        return cloud;
+    };
     setup.mediator.formulaLanguage = GetKFLFasade();
     setup.mediator.popups = std::make_shared<MessagePopupsQ4Classic>();
     setup.styles = std::make_shared<ApplicationStylesQ4Classic>();

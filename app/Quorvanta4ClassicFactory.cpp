@@ -1,6 +1,7 @@
 #include "app/Quorvanta4ClassicFactory.h"
 
 #include "app/CmdTargetGeneralProcessor.h"
+#include "app/OrdersSheetManagerQ4Classic.h"
 #include "core/about/AboutDlgData.h"
 #include "core/crash/Quorvanta4CrashReportHandler.h"
 #include "core/engine/ConsumerManagerQ4Classic.h"
@@ -131,6 +132,11 @@ std::shared_ptr<AboutDlgData> Quorvanta4ClassicFactory::GetAboutDlgData()
 std::shared_ptr<IUpdatesHandler> Quorvanta4ClassicFactory::CreateUpdateHandler()
 {
     return std::make_shared<QuorvantaUpateHandler>(DialogServices::Shell(), DialogServices::MessageBox());
+}
+
+std::shared_ptr<IInProcessOrdersSheet> Quorvanta4ClassicFactory::CreateOrdersSheetManager()
+{
+    return std::make_shared<OrdersSheetManagerQ4Classic>();
 }
 
 std::shared_ptr<CrashHandlerBase> Quorvanta4ClassicFactory::CreateCrashReportHandler()

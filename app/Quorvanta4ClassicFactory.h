@@ -29,6 +29,7 @@ public:
     std::shared_ptr<CmdTarget> CreateCmdTargetChartProcessor() override;
     std::shared_ptr<IGlobalSettings> CreateGlobalSettings() override;
     std::shared_ptr<ConsumerManager> CreateConsumerManager(ConsumerManager::Hooks hooks) override;
+    std::shared_ptr<IInProcessOrdersSheet> CreateOrdersSheetManager() override;
     void CreateStyleEditTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar, std::vector<TabsCreator>& creators) override;
     std::shared_ptr<HelpQ4Classic> CreateHelp() override;
     std::shared_ptr<AboutDlgData> GetAboutDlgData() override;

@@ -9,9 +9,35 @@ SessionStatisticsQ4Classic::SessionStatisticsQ4Classic()
 {
     SetQ5ModuleName(m_module.GetQ5ModuleName());
     SetQ5FileExtension(m_module.GetQ5FileExtension());
+    StartStatistics();
 }
 
 SessionStatisticsQ4Classic::~SessionStatisticsQ4Classic() = default;
+
+void SessionStatisticsQ4Classic::StartStatistics()
+{
+    if (!m_module.Initialise())
+        return;
+    if (!GetRunningProvider(SessionStatisticsModule::ProviderName()))
+    {
+        Log::WriteWarning(QStringLiteral("Statystyka Sesji: dostawca \"%1\" nie działa; statystyki sesji nie będą liczone.")
+                              .arg(SessionStatisticsModule::ProviderName()),
+                          QStringLiteral("Quorvanta 4"), QStringLiteral("SessionStatisticsQ4Classic::StartStatistics"), __LINE__);
+        return;
+    }
+    // Registers the module with the running provider and lets the worker run: what the shown
+    // window would do.
+    m_module.OnWindowShown();
+    Log::WriteInfo(QStringLiteral("Statystyka Sesji: wątek przetwarzania uruchomiony."), QStringLiteral("Quorvanta 4"),
+                   QStringLiteral("SessionStatisticsQ4Classic::StartStatistics"), __LINE__);
+}
+
+void SessionStatisticsQ4Classic::Shutdown()
+{
+    m_module.Shutdown();
+    Log::WriteInfo(QStringLiteral("Statystyka Sesji: wątek przetwarzania zatrzymany."), QStringLiteral("Quorvanta 4"),
+                   QStringLiteral("SessionStatisticsQ4Classic::Shutdown"), __LINE__);
+}
 
 QString SessionStatisticsQ4Classic::GetFileExtension() const
 {

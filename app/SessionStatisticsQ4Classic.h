@@ -1,9 +1,11 @@
 #pragma once
 // The session-statistics module as the application mediator holds it, and the application as
 // the module reaches it (alert module, running provider, main window and log, through the
-// mediator of the run). The module's window is not part of the program yet: without it the
-// module names itself, offers its alert arguments and keeps its pane flags, and showing the
-// window fails with a line in the log; no worker thread runs, so no statistics come.
+// mediator of the run). The statistics are computed for the whole run, window or not, so the
+// alerts on the session figures hold: the worker starts with the module and the running provider
+// "Kelvora OnLine" feeds it until Shutdown. The module's window is not part of the program yet:
+// without it the module names itself, offers its alert arguments and keeps its pane flags, and
+// showing the window fails with a line in the log.
 // Main thread, except what the module's own header allows its threads.
 
 #include "core/mediator/IInProcessSessionStatistics.h"
@@ -37,11 +39,14 @@ public:
     // IInProcessSessionStatistics
     ISessionStatisticsModule* GetSessionStatisticsInterface() override { return &m_module; }
     IAlertArgumentSource* GetAlertArgumentSource() override { return &m_module; }
-    void Shutdown() override { m_module.Shutdown(); }
+    // Stops the feed and the worker (logged).
+    void Shutdown() override;
 
     SessionStatisticsModule& GetModule() { return m_module; }
 
 private:
+    void StartStatistics();
+
     // ISessionStatisticsMediator
     IAlertModule* GetAlertsInterface() override;
     ProviderBase* GetRunningProvider(const QString& name) override;

@@ -2,9 +2,11 @@
 
 #include "cloud/engine/CloudAlertsGeneralSettingsGroup.h"
 #include "cloud/engine/CloudMessageManager.h"
+#include "cloud/engine/CloudMessages.h"
 #include "cloud/engine/CloudSettings.h"
 #include "cloud/engine/CurlHttpClient.h"
 #include "cloud/engine/ICloudAlertManager.h"
+#include "platform/base/Log.h"
 
 #include <QSettings>
 
@@ -68,7 +70,21 @@ IGenericModule* CloudManager::GetCloudAlertManager()
 
 void CloudManager::ReleaseHttpThread()
 {
+    if (!m_messageManager->GetHttpThread())
+        return;
     m_messageManager->ReleaseHttpThread();
+    Log::WriteInfo(QStringLiteral("Chmura: wątek HTTP zatrzymany."), QStringLiteral("Quorvanta 4"),
+                   QStringLiteral("CloudManager::ReleaseHttpThread"), __LINE__);
+}
+
+bool CloudManager::PreTranslateMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    if (!m_messageManager->PreTranslateMessage(message, wParam, lParam))
+        return false;
+    if (message == CloudMessages::kRestartHttpThread && m_messageManager->GetHttpThread())
+        Log::WriteInfo(QStringLiteral("Chmura: wątek HTTP uruchomiony (%1).").arg(m_settings->GetServerRest()),
+                       QStringLiteral("Quorvanta 4"), QStringLiteral("CloudManager::PreTranslateMessage"), __LINE__);
+    return true;
 }
 
 void CloudManager::SetServerNewIp(std::string address)

@@ -77,6 +77,7 @@ public:
     void ReleaseHttpThread() override;
     // The program has no cloud alert definition dialog yet, so it is never shown.
     QWidget* GetAlertDefinitionDlg() override { return nullptr; }
+    bool PreTranslateMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
 
     // Whether a cloud alert bears the name; false while there is no alert manager. Any thread.
     bool CloudAlertExists(const QString& name) const;

@@ -3,7 +3,7 @@
 // provider, the registration of its alert receiver at the online quotation provider, messages
 // to the user and the ribbon context. The application mediator implements it; tests give a fake.
 
-#include "cloud/engine/UserSettings.h"
+#include "platform/modules/UserSettings.h"
 
 #include <QString>
 

@@ -724,9 +724,10 @@ void AppMediator::UpdateConnectedWindowsData()
 
 void AppMediator::ReleaseModules()
 {
-    m_alertModule.reset();
+    // The statistics worker delivers into the alert module: it stops before the module goes.
     if (m_sessionStatisticsModule)
         m_sessionStatisticsModule->Shutdown();
+    m_alertModule.reset();
     m_sessionStatisticsModule.reset();
     m_ordersSheetManager.reset();
 }
@@ -787,7 +788,8 @@ void AppMediator::PostUnserialiseModulesStates(const Settings& consumers, const 
     for (IGenericModule* module : SessionModules())
         module->PostUnserialisePanelState(modulesStates[module->GetModuleName()], activeView);
     if (m_application && m_application->IsExtendedMode() && m_ordersSheetManager && m_setup.settings)
-        m_setup.settings->AddGroup(m_ordersSheetManager->GetGeneralSettingsGroup());
+        if (std::shared_ptr<GeneralSettingsGroupManagerBase> group = m_ordersSheetManager->GetGeneralSettingsGroup())
+            m_setup.settings->AddGroup(group);
     if (m_setup.formulaLanguage)
         if (IGenericModule* module = m_setup.formulaLanguage->Module())
             module->PostUnserialisePanelState(modulesStates[module->GetModuleName()], activeView);

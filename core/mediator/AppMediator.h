@@ -131,6 +131,8 @@ public:
     void ActivateNamedWindowObject(const QString& name) override;
     void ShowPrintDialog(QWidget* window, const std::shared_ptr<IPrintSource>& source) override;
     std::shared_ptr<StyleBase> GetTableDefaultStyle() override;
+    void SetApplicationState(const ApplicationState& state) override { m_applicationState = state; }
+    ApplicationState GetApplicationState() override { return m_applicationState; }
     bool RedrawFilesGeneratorAfterStyleChange() override;
     bool IsMainFrameReady() override;
     void ForwardToDefaultProvider1(std::int64_t value) override;
@@ -177,7 +179,7 @@ public:
     // Closes every message popup and shows no more (the frame is closing).
     void ReleaseMessagePopupManager();
     // Any thread. Retries once after kPostRetryDelayMs, then logs the loss; false when lost.
-    bool PostMessageToPulpitFrame(std::uint32_t message, WParam wParam, LParam lParam);
+    bool PostMessageToPulpitFrame(std::uint32_t message, WParam wParam, LParam lParam) override;
 
     // The modules (main thread).
     // A consumer's module (name ignoring case), else an in-process module's (exact name).
@@ -248,6 +250,7 @@ private:
     std::shared_ptr<Asset> m_activeAsset;
     std::shared_ptr<DataVersionUpdater> m_dataVersionUpdater;
     bool m_activeAssetTracking = true;
+    ApplicationState m_applicationState;
     const std::thread::id m_mainThreadId;
     std::list<std::shared_ptr<MessageBoxDetails>> m_messagesToShow;
     std::shared_ptr<ChooseAssetChartParams> m_chooseAssetChartParams;

@@ -2,6 +2,7 @@
 // The cloud module as the application reaches it: one object for the whole run, outliving the
 // release of the other modules. Main thread only.
 
+#include <cstdint>
 #include <string>
 
 class IGenericModule;
@@ -21,4 +22,7 @@ public:
     // The cloud alert definition dialog once it was first shown; null before. It follows the
     // current panel view.
     virtual QWidget* GetAlertDefinitionDlg() = 0;
+    // Main thread, for every message of the main frame: true when it was a message of the
+    // cloud link, now handled.
+    virtual bool PreTranslateMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
 };

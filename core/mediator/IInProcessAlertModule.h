@@ -1,7 +1,7 @@
 #pragma once
 // The local alerts module as the application mediator holds it: a module of the application
 // with the face through which argument sources deliver values, its general-settings group and
-// the removal of one alert.
+// the removal of one alert, and the messages it posts to the main frame.
 
 #include "platform/modules/IGenericModule.h"
 
@@ -27,4 +27,7 @@ public:
     // The alert definition dialog while it is shown; null otherwise. It follows the current
     // panel view.
     virtual QWidget* GetShownAlertDefinitionDlg() = 0;
+    // Main thread, for every message of the main frame: true when it was the module's
+    // change-request message, now handled.
+    virtual bool ProcessChangeRequests(unsigned message) = 0;
 };

@@ -9,6 +9,7 @@
 // The operations keep the order in which the system lists them.
 
 #include "platform/base/ColorRef.h"
+#include "platform/modules/ApplicationState.h"
 
 #include <QString>
 
@@ -182,6 +183,9 @@ public:
     virtual void ShowPrintDialog(QWidget* window, const std::shared_ptr<IPrintSource>& source) = 0;
     // The quote tables' default style; empty without the table library.
     virtual std::shared_ptr<StyleBase> GetTableDefaultStyle() = 0;
+    // The application state that modules set and the main frame follows; main thread.
+    virtual void SetApplicationState(const ApplicationState& state) = 0;
+    virtual ApplicationState GetApplicationState() = 0;
     virtual bool RedrawFilesGeneratorAfterStyleChange() = 0;
     // Whether the main frame has a session loaded; false without a frame.
     virtual bool IsMainFrameReady() = 0;
@@ -208,4 +212,8 @@ public:
     virtual std::shared_ptr<DataVersionUpdater> GetDataVersionUpdater() = 0;
     virtual bool IsNotProductKind4() = 0;
     virtual bool CheckUnserializationRequestChange(int value) = 0;
+
+    // Posts a window message to the main frame from any thread, where a plug-in would post to
+    // the program's main window by its handle; false (logged) when there is no frame to take it.
+    virtual bool PostMessageToPulpitFrame(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
 };

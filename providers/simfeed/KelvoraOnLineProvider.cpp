@@ -2,6 +2,7 @@
 
 #include "platform/base/Log.h"
 #include "platform/modules/IAppMediator.h"
+#include "platform/modules/UserSettings.h"
 #include "platform/settings/ISettingsManager.h"
 #include "platform/settings/Settings.h"
 #include "providers/simfeed/SimFeedConfigDialog.h"
@@ -59,7 +60,11 @@ bool KelvoraOnLineProvider::AcceptSettingsManager(std::shared_ptr<ISettingsManag
                          QStringLiteral("Niepoprawne ustawienia notowań: %1.").arg(problems.join(QStringLiteral("; "))));
     }
     m_feed = std::make_unique<SimFeed>(this, m_options);
-    m_thread = std::make_unique<SimFeedThread>(*m_feed, [this] { ReportLastTime(); });
+    PrepareCloudLink();
+    m_thread = std::make_unique<SimFeedThread>(*m_feed, [this] {
+        ReportLastTime();
+        StartCloudLinkOnce();
+    });
     if (!m_thread->StartTicking(m_options.tickInterval))
     {
         WriteError(QStringLiteral("KelvoraOnLineProvider::AcceptSettingsManager"), __LINE__,
@@ -78,8 +83,11 @@ bool KelvoraOnLineProvider::AcceptSettingsManager(std::shared_ptr<ISettingsManag
 
 void KelvoraOnLineProvider::StopWork()
 {
-    if (m_thread)
-        m_thread->Stop();
+    if (!m_thread || !m_thread->IsRunning())
+        return;
+    m_thread->Stop();
+    PluginBase::LogInfo(QStringLiteral("Notowania symulowane: wątek notowań zatrzymany."), ModuleName(),
+                        QStringLiteral("KelvoraOnLineProvider::StopWork"), __LINE__);
 }
 
 bool KelvoraOnLineProvider::IsRunning() const
@@ -141,7 +149,38 @@ bool KelvoraOnLineProvider::TakeForwardedValue1(std::int64_t value)
 
 bool KelvoraOnLineProvider::TakeForwardedValue2(std::int64_t value)
 {
-    return false;
+    if (value == 0)
+        return false;
+    auto* login = reinterpret_cast<UserSettings*>(static_cast<std::intptr_t>(value));
+    login->login = m_options.cloudLogin;
+    login->password = m_options.cloudPassword;
+    return true;
+}
+
+void KelvoraOnLineProvider::PrepareCloudLink()
+{
+    m_cloudAddressAtStart = m_options.cloudAddress;
+    m_cloudLinkPending.store(m_options.HasCloudAccount());
+    if (m_options.HasCloudAccount())
+        return;
+    const QString missing = m_options.cloudAddress.isEmpty() ? QStringLiteral("adresu serwera") : QStringLiteral("loginu");
+    PluginBase::LogInfo(QStringLiteral("Łącze z Chmurą wyłączone: ustawienia dostawcy nie podają %1 Chmury.").arg(missing),
+                        ModuleName(), QStringLiteral("KelvoraOnLineProvider::PrepareCloudLink"), __LINE__);
+}
+
+void KelvoraOnLineProvider::StartCloudLinkOnce()
+{
+    if (!m_cloudLinkPending.load())
+        return;
+    IAppMediator* mediator = GetAppMediator();
+    if (!mediator || !mediator->IsMainFrameReady())
+        return;
+    m_cloudLinkPending.store(false);
+    mediator->SetCloudServerNewIp(m_cloudAddressAtStart.toUtf8().toStdString());
+    // A lost post is logged by the mediator.
+    if (mediator->PostMessageToPulpitFrame(kCloudLinkStartMessage, 0, 0))
+        mediator->WriteInfo(ModuleName(), QStringLiteral("KelvoraOnLineProvider::StartCloudLinkOnce"), __LINE__,
+                            QStringLiteral("Łącze z Chmurą: uruchomienie zlecone (%1).").arg(m_cloudAddressAtStart));
 }
 
 bool KelvoraOnLineProvider::GetLastTime(NDateTime& time) const

@@ -2,6 +2,11 @@
 // The built-in data provider "Kelvora OnLine": the simulated market of SimFeed, ticking on its
 // own thread from the moment the application accepts it until it stops its work. Its seed and
 // rate come from its settings store.
+//
+// It also holds the user's cloud account. When its settings give a cloud address and a login,
+// it hands the address to the application and posts the main frame the message that starts the
+// cloud link, once, after the first step that finds the frame ready; the login and password go
+// to the application through TakeForwardedValue2. Without an address the link stays off.
 
 #include "platform/modules/ProviderBase.h"
 #include "providers/simfeed/SimFeed.h"
@@ -16,6 +21,8 @@ class KelvoraOnLineProvider : public ProviderBase
 {
 public:
     static QString Name() { return QStringLiteral("Kelvora OnLine"); }
+    // The message that (re)starts the cloud link when the main frame takes it.
+    static constexpr std::uint32_t kCloudLinkStartMessage = 0x62E;
 
     KelvoraOnLineProvider();
     ~KelvoraOnLineProvider() override;
@@ -31,6 +38,7 @@ public:
     bool HasNotifyPane() const override { return true; }
     bool AcceptSettingsManager(std::shared_ptr<ISettingsManager> settingsManager) override;
     bool TakeForwardedValue1(std::int64_t value) override;
+    // value: the address of a UserSettings that takes the cloud login and password; main thread.
     bool TakeForwardedValue2(std::int64_t value) override;
     int GetAppNewsNumber() override { return 0; }
     bool GetLastTime(NDateTime& time) const override;
@@ -54,6 +62,10 @@ public:
 
 private:
     void ReportLastTime();
+    // Feed thread, after each step.
+    void StartCloudLinkOnce();
+    // Main thread, before the feed runs.
+    void PrepareCloudLink();
     void WriteError(const QString& where, int line, const QString& text) const;
     void WriteWarning(const QString& where, int line, const QString& text) const;
 
@@ -67,4 +79,7 @@ private:
     std::atomic<bool> m_shutDown = false;
     // The second of the last time reported; touched only on the feed's thread.
     QString m_reportedSecond;
+    // Set before the feed's thread starts, read on it.
+    QString m_cloudAddressAtStart;
+    std::atomic<bool> m_cloudLinkPending = false;
 };

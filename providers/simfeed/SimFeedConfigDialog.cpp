@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLineEdit>
 #include <QSpinBox>
 
 SimFeedConfigDialog::SimFeedConfigDialog(const SimFeedOptions& options, QWidget* parent)
@@ -27,6 +28,15 @@ SimFeedConfigDialog::SimFeedConfigDialog(const SimFeedOptions& options, QWidget*
     m_seed->setValue(static_cast<int>(options.seed));
     layout->addRow(QStringLiteral("Ziarno (od następnego uruchomienia):"), m_seed);
 
+    m_cloudAddress = new QLineEdit(options.cloudAddress, this);
+    m_cloudAddress->setPlaceholderText(QStringLiteral("https://serwer/rest/"));
+    layout->addRow(QStringLiteral("Adres serwera Chmury (od następnego uruchomienia):"), m_cloudAddress);
+    m_cloudLogin = new QLineEdit(options.cloudLogin, this);
+    layout->addRow(QStringLiteral("Login do Chmury:"), m_cloudLogin);
+    m_cloudPassword = new QLineEdit(options.cloudPassword, this);
+    m_cloudPassword->setEchoMode(QLineEdit::Password);
+    layout->addRow(QStringLiteral("Hasło do Chmury:"), m_cloudPassword);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -39,5 +49,8 @@ SimFeedOptions SimFeedConfigDialog::Options() const
     options.seed = static_cast<std::uint64_t>(m_seed->value());
     options.tickInterval = std::chrono::milliseconds(m_interval->value());
     options.ticksPerStep = m_ticks->value();
+    options.cloudAddress = m_cloudAddress->text().trimmed();
+    options.cloudLogin = m_cloudLogin->text().trimmed();
+    options.cloudPassword = m_cloudPassword->text();
     return options;
 }

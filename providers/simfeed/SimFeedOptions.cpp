@@ -25,6 +25,12 @@ qlonglong Read(const Settings& node, const char* key, qlonglong fallback, qlongl
     }
     return value;
 }
+
+QString ReadText(const Settings& node, const char* key)
+{
+    const QString name = QString::fromLatin1(key);
+    return node.Exists(name) ? node[name].ToString().trimmed() : QString();
+}
 }
 
 SimFeedOptions SimFeedOptions::FromSettings(const Settings& node, QStringList* problems)
@@ -38,6 +44,10 @@ SimFeedOptions SimFeedOptions::FromSettings(const Settings& node, QStringList* p
     options.ticksPerStep = static_cast<int>(Read(node, "TicksPerStep", options.ticksPerStep, 1, kMaxTicksPerStep, problems));
     options.statisticsEverySteps =
         static_cast<int>(Read(node, "StatisticsEverySteps", options.statisticsEverySteps, 0, 100000, problems));
+    options.cloudAddress = ReadText(node, "CloudAddress");
+    options.cloudLogin = ReadText(node, "CloudLogin");
+    if (const QString stored = ReadText(node, "CloudPassword"); !stored.isEmpty())
+        options.cloudPassword = Settings::DecryptValue(stored);
     return options;
 }
 
@@ -47,4 +57,7 @@ void SimFeedOptions::ToSettings(Settings& node) const
     node["TickIntervalMs"] = static_cast<std::int32_t>(tickInterval.count());
     node["TicksPerStep"] = static_cast<std::int32_t>(ticksPerStep);
     node["StatisticsEverySteps"] = static_cast<std::int32_t>(statisticsEverySteps);
+    node["CloudAddress"] = cloudAddress;
+    node["CloudLogin"] = cloudLogin;
+    node["CloudPassword"] = cloudPassword.isEmpty() ? QString() : Settings::CryptValue(cloudPassword);
 }

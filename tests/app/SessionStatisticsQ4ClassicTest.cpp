@@ -37,8 +37,7 @@ TEST_F(SessionStatisticsQ4ClassicTest, TheMediatorHoldsTheModuleWithItsNameArgum
     EXPECT_TRUE(source->IsArgumentValid(argument(23)));
     EXPECT_FALSE(source->IsArgumentValid(argument(4)));
 
-    // The module's window is not in the program yet: asking for it fails in the log, and no
-    // worker starts.
+    // The module's window is not in the program yet: asking for it fails in the log.
     mediator.GetSessionStatisticsInterface()->ToggleWindow();
     EXPECT_EQ(mediator.GetSessionStatisticsInterface()->GetWindow(), nullptr);
     EXPECT_TRUE(LogText().contains(QStringLiteral("nie udało sie utworzyć okna statystyk sesji")));

@@ -138,8 +138,10 @@ TEST_F(KelvoraOnLineProviderTest, ReachesTheApplicationThroughTheMediator)
         manager.Load();
         ProviderBase* provider = manager.FindProvider(QStringLiteral("Kelvora OnLine"));
         ASSERT_NE(provider, nullptr);
-        EXPECT_TRUE(mediator.Lines().filter(QStringLiteral("INFO|Kelvora OnLine|")).size() == 1)
-            << mediator.Lines().join(QLatin1Char('\n')).toStdString();
+        const QStringList info = mediator.Lines().filter(QStringLiteral("INFO|Kelvora OnLine|"));
+        EXPECT_EQ(info.filter(QStringLiteral("Notowania symulowane:")).size(), 1) << info.join(QLatin1Char('\n')).toStdString();
+        // Without a cloud account in its settings the provider leaves the cloud link off, and says so.
+        EXPECT_EQ(info.filter(QStringLiteral("Łącze z Chmurą wyłączone: ustawienia dostawcy nie podają adresu serwera Chmury.")).size(), 1);
 
         provider->NotifyLastTimeChanged(true);
         for (int wait = 0; wait < 100 && mediator.lastQuoteTimeReports.load() == 0; ++wait)
@@ -164,10 +166,17 @@ TEST(SimFeedOptionsTest, RoundTripThroughASettingsTree)
     options.tickInterval = std::chrono::milliseconds(40);
     options.ticksPerStep = 25;
     options.statisticsEverySteps = 0;
+    options.cloudAddress = QStringLiteral("https://chmura.test/rest/");
+    options.cloudLogin = QStringLiteral("jan");
+    options.cloudPassword = QStringLiteral("tajne hasło");
     Settings node;
     options.ToSettings(node);
+    // The password is kept enciphered.
+    EXPECT_FALSE(node[QStringLiteral("CloudPassword")].ToString().isEmpty());
+    EXPECT_FALSE(node[QStringLiteral("CloudPassword")].ToString().contains(QStringLiteral("tajne")));
     QStringList problems;
     EXPECT_EQ(SimFeedOptions::FromSettings(node, &problems), options);
     EXPECT_TRUE(problems.isEmpty());
     EXPECT_EQ(SimFeedOptions::FromSettings(Settings::InvalidVariable()), SimFeedOptions());
+    EXPECT_FALSE(SimFeedOptions().HasCloudAccount());
 }

@@ -133,6 +133,9 @@ public:
     bool UpgradeProviderSettings(Settings&, const QString&) override { return false; }
     std::shared_ptr<DataVersionUpdater> GetDataVersionUpdater() override { return {}; }
     bool IsNotProductKind4() override { return true; }
+    bool PostMessageToPulpitFrame(std::uint32_t, std::uintptr_t, std::intptr_t) override { return false; }
+    void SetApplicationState(const ApplicationState&) override {}
+    ApplicationState GetApplicationState() override { return {}; }
     bool CheckUnserializationRequestChange(int) override { return false; }
 
     QStringList Lines() const

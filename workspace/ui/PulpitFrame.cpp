@@ -5,6 +5,7 @@
 #include "core/mediator/AppMessageIds.h"
 #include "core/mediator/IApplicationObject.h"
 #include "core/mediator/ICloudModule.h"
+#include "core/mediator/IInProcessAlertModule.h"
 #include "core/mediator/IStyleEditModeHandler.h"
 #include "core/settings/GlobalSettingsQ4Classic.h"
 #include "platform/modules/KFLFasade.h"
@@ -405,6 +406,8 @@ void PulpitFrame::UpdateRibbonContext(const ::UpdateRibbonContext& context)
     const IStyleEditModeHandler* handler = GetStyleEditModeHandler();
     if (m_closing || !m_ribbonsFactory || (handler && handler->IsInEditMode()))
         return;
+    if (AppMediator* mediator = AppMediator::Instance(); mediator && !mediator->GetApplicationState().RibbonUpdateAlgorithmAllowed)
+        return;
     ::UpdateRibbonContext applied = context;
     if (!applied.IsJustChangeTabSelectionRequest() && m_activeModuleWnd && m_activeModuleWnd->IsContextRibbonAvailable())
     {
@@ -495,6 +498,14 @@ LResult PulpitFrame::WindowProc(const WindowMessage& message)
     if (m_closing)
         return Wnd::WindowProc(message);
     AppMediator* mediator = AppMediator::Instance();
+    // The alert module's re-bound alerts and the cloud link's messages come back here, on the
+    // main thread, before the frame's own.
+    if (IInProcessAlertModule* alerts = mediator ? mediator->GetAlertModule() : nullptr;
+        alerts && alerts->ProcessChangeRequests(message.message))
+        return 0;
+    if (ICloudModule* cloud = mediator ? mediator->GetCloudModule() : nullptr;
+        cloud && cloud->PreTranslateMessage(message.message, message.wParam, message.lParam))
+        return 0;
     switch (message.message)
     {
     case WM_APP_PROGRESS:

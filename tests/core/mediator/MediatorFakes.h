@@ -305,6 +305,7 @@ public:
     std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() override { return group; }
     void RemoveAlert(const QString& alertId) override { Tell(QStringLiteral("AlertModule"), QStringLiteral("RemoveAlert(%1)").arg(alertId)); }
     QWidget* GetShownAlertDefinitionDlg() override { return definitionDialog; }
+    bool ProcessChangeRequests(unsigned) override { return false; }
     void ClearAll() override { Tell(QStringLiteral("AlertModule"), QStringLiteral("ClearAll")); }
     bool RemoveIncompleteAlerts() override
     {
@@ -365,6 +366,7 @@ public:
     }
     void ReleaseHttpThread() override { Tell(QStringLiteral("Cloud"), QStringLiteral("ReleaseHttpThread")); }
     QWidget* GetAlertDefinitionDlg() override { return definitionDialog; }
+    bool PreTranslateMessage(unsigned, std::uintptr_t, std::intptr_t) override { return false; }
 
     QWidget* definitionDialog = nullptr;
 

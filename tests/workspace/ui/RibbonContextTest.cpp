@@ -44,6 +44,23 @@ TEST_F(RibbonContextTest, AContextAskedForBeforeTheSessionIsLoadedIsDropped)
     EXPECT_FALSE(folder.LogText().contains(QStringLiteral("PostMessageToPulpitFrame")));
 }
 
+TEST_F(RibbonContextTest, WhileTheApplicationStateForbidsRibbonUpdatesNoContextIsApplied)
+{
+    MakeFrame();
+    AddModuleWindow(*ActiveView())->ForceActivate();
+    HideContextTabs();
+
+    ApplicationState state;
+    state.RibbonUpdateAlgorithmAllowed = false;
+    mediator->SetApplicationState(state);
+    frame->UpdateRibbonContext(::UpdateRibbonContext(nullptr));
+    EXPECT_FALSE(ContextTabShown());
+
+    mediator->SetApplicationState(ApplicationState());
+    frame->UpdateRibbonContext(::UpdateRibbonContext(nullptr));
+    EXPECT_TRUE(ContextTabShown());
+}
+
 TEST_F(RibbonContextTest, ATabSelectionRequestKeepsItsOwnModule)
 {
     MakeFrame();

@@ -1,0 +1,67 @@
+#pragma once
+// The local alerts module as the standard edition makes it: the alerts engine for the whole run
+// with its worker started, the module face the mediator keeps under "AlertModule", and the
+// application as the engine reaches it (the argument sources, the default provider's
+// instruments, the cloud alerts' names, the defaults of a new alert, the main frame). The alerts
+// window and definition dialog are not part of the program yet: window files are refused.
+// Generated alerts and the windows plug in through the engine's generator and observer hooks.
+// Main thread, except what AlertModule's header allows other threads.
+
+#include "alerts/engine/AlertModule.h"
+#include "alerts/engine/IAlertsMediator.h"
+#include "core/mediator/IInProcessAlertModule.h"
+
+#include <memory>
+
+class AlertsGeneralSettingsGroup;
+
+class AlertModuleEx : public IInProcessAlertModule, private IAlertsMediator
+{
+public:
+    AlertModuleEx();
+    // Stops the worker (logged) before the engine goes.
+    ~AlertModuleEx() override;
+
+    // IGenericModule
+    QString GetFileExtension() const override { return QStringLiteral(".q4AM"); }
+    QString GetFileFilter() const override { return QString(); }
+    QString GetModuleName() const override { return QStringLiteral("AlertModule"); }
+    QString GetDefaultFileName() const override { return QString(); }
+    bool CanSaveWindowToFile() const override { return false; }
+    // The alerts window does not exist yet: nothing is saved or opened.
+    bool SaveWindowToFile(QWidget* window, const QString& path, int flags, bool embedStyles) override;
+    bool SaveWindowToQ5Format(QWidget* window, const QString& path, int flags, int reserved) override;
+    bool OpenWindowFromFile(QWidget* parent, const QString& path, bool fromPanel) override;
+    void SerialisePanelStateToQ5Format(Q5Settings& node) override {}
+    void SerialisePanelState(Settings& node) override;
+    void UnserialisePanelState(const Settings& node) override {}
+    void PostUnserialisePanelState(const Settings& node, QWidget* activeView) override;
+    bool SerialiseInLastSession(QWidget* window) const override { return true; }
+    void OnSessionLoaded(QWidget* activeView) override {}
+    int GetFirstNamedWindowStyleId() const override { return 0; }
+    void FindWindowStyle(int styleId) override {}
+
+    // IInProcessAlertModule
+    IAlertModule* GetAlertsInterface() override { return &m_module; }
+    std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() override;
+    void RemoveAlert(const QString& alertId) override;
+    void ClearAll() override { m_module.ClearAll(); }
+    bool RemoveIncompleteAlerts() override;
+    QWidget* GetShownAlertDefinitionDlg() override { return nullptr; }
+    bool ProcessChangeRequests(unsigned message) override { return m_module.ProcessChangeRequests(message); }
+
+    AlertModule& Module() { return m_module; }
+
+private:
+    // IAlertsMediator
+    IAlertArgumentSource* GetAlertArgumentSource(const QString& moduleName) override;
+    int GetProductKind() override;
+    std::optional<QStringList> GetListedInstruments() override;
+    bool CloudAlertExists(const QString& name) override;
+    AlertPropsDefaults GetNewAlertDefaults() override;
+    bool PostToMainFrame(unsigned message) override;
+
+    // Read by the engine from its worker while it runs: made before it.
+    const std::shared_ptr<AlertsGeneralSettingsGroup> m_settingsGroup;
+    AlertModule m_module;
+};
