@@ -98,7 +98,9 @@ bool DesktopSession::LoadSession(const QString& path)
         m_host.SetSessionLoaded(wasLoaded);
         return false;
     }
-    if (!reader.Load(path))
+    // An export to the next-generation format is written in the same elements but is no desktop
+    // of this program; the save still reads its own exports to know what it replaces.
+    if (!DesktopFormat::IsDesktopFileName(path) || !reader.Load(path))
     {
         Log::WriteError(QStringLiteral("Nie wczytano pulpitu %1: plik jest uszkodzony albo nie jest plikiem pulpitu.").arg(path),
                         ProductName(), kLoadPlace, __LINE__);

@@ -1,6 +1,5 @@
 #include "workspace/engine/SessionStateReader.h"
 
-#include "workspace/engine/DesktopFormat.h"
 #include "workspace/engine/SessionStateReaderImpl_Ver2.h"
 
 SessionStateReader::SessionStateReader()
@@ -12,7 +11,7 @@ SessionStateReader::~SessionStateReader() = default;
 
 bool SessionStateReader::Load(const QString& path)
 {
-    return DesktopFormat::IsDesktopFileName(path) && m_impl->Load(path);
+    return m_impl->Load(path);
 }
 
 const Settings& SessionStateReader::GetDesktopNode() const

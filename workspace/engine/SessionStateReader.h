@@ -15,8 +15,7 @@ public:
     SessionStateReader();
     ~SessionStateReader();
 
-    // False when the file is missing, unreadable or no desktop file, which a name without the
-    // desktop extension never is.
+    // False when the file is missing, unreadable or no desktop file.
     bool Load(const QString& path);
     const Settings& GetDesktopNode() const;
     const Settings& GetConsumersNode() const;

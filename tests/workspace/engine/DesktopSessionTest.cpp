@@ -217,6 +217,21 @@ TEST_F(DesktopSessionTest, OldLayoutFilesLoad)
     EXPECT_EQ(host.Captions(), QStringList({QStringLiteral("Ekran 1")}));
 }
 
+TEST_F(DesktopSessionTest, AnExportToTheNextGenerationFormatDoesNotLoadAsADesktop)
+{
+    MakeTwoScreens(host, table, chart);
+    Folder(QStringLiteral("Pulpity"));
+    const QString desktop = Path(QStringLiteral("Pulpity/Eksport.q4s"));
+    ASSERT_TRUE(session.SaveCurrentSession(desktop));
+    for (const QString& exported : {QStringLiteral("Pulpity/Eksport.q5"), QStringLiteral("Pulpity/Eksport.q5s")})
+    {
+        ASSERT_TRUE(QFile::copy(desktop, Path(exported)));
+        EXPECT_FALSE(session.LoadSession(Path(exported))) << exported.toStdString();
+        EXPECT_TRUE(Errors().contains(QStringLiteral("Nie wczytano pulpitu %1").arg(Path(exported))));
+    }
+    EXPECT_TRUE(session.LoadSession(desktop));
+}
+
 TEST_F(DesktopSessionTest, BrokenDesktopsAreRefusedAndTheCurrentDesktopStays)
 {
     const QDir broken(Fixture(QStringLiteral("broken")));

@@ -78,15 +78,3 @@ TEST_F(SessionStateReaderTest, ABrokenFileIsReportedOnceThoughTwoLayoutsAreTried
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(log.readAll()).count(path), 1);
 }
-
-TEST_F(SessionStateReaderTest, AnExportToTheNextGenerationFormatIsNoDesktop)
-{
-    Settings file;
-    file[QStringLiteral("Desktop")].AddUnnamed()[QStringLiteral("PanelName")] = QStringLiteral("Ekran");
-    for (const QString& name : {QStringLiteral("Eksport.q5"), QStringLiteral("Eksport.q5s"), QStringLiteral("Eksport.q4s")})
-        ASSERT_TRUE(file.SaveToFile(Path(name), QStringLiteral("LastSession")));
-
-    EXPECT_FALSE(SessionStateReader().Load(Path(QStringLiteral("Eksport.q5"))));
-    EXPECT_FALSE(SessionStateReader().Load(Path(QStringLiteral("Eksport.q5s"))));
-    EXPECT_TRUE(SessionStateReader().Load(Path(QStringLiteral("Eksport.q4s"))));
-}
