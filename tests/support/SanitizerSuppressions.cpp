@@ -11,7 +11,8 @@
 // the event that the main loop destroys after the call, and the wake-up of the main loop through
 // glib race only on paper. A text that two threads share is freed by the one that drops it last;
 // when that is Qt's own copy assignment, which the sanitizer cannot see into, the free looks
-// unordered with the other thread's last use. Each names Qt's own frame exactly, so that a race
+// unordered with the other thread's last use. Qt's thread pool, which scales and converts icons
+// for the GUI library, hands its work over the same way. Each names Qt's own frame exactly, so that a race
 // in the program's code around these calls is still reported.
 
 #if defined(__SANITIZE_THREAD__)
@@ -19,6 +20,13 @@ extern "C" const char* __tsan_default_suppressions()
 {
     return "race:tzset_internal\n"
            "race:^QMetaObject::invokeMethodImpl(\n"
+           "race:^invokeMethod<\n"
+           "race:^QCoreApplication::postEvent(\n"
+           "race:^Wnd::PostMessage(WndHandle,\n"
+           "race:^WndFramePoster::Post(\n"
+           "race:^QEvent::type() const$\n"
+           "race:^QRunnable::create(\n"
+           "called_from_lib:libQt6Gui.so.6\n"
            "race:^QMetaCallEvent::~QMetaCallEvent()$\n"
            "race:libglib-2.0.so\n"
            "race:^QString::operator=(QString const&)$\n";
