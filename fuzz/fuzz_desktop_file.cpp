@@ -53,7 +53,7 @@ public:
             std::abort();
     }
     QWidget* CreateNewPanel() override { return Next(); }
-    void ShowError(const QString&) override {}
+    void ShowMessage(const QString&) override {}
 
     std::size_t opened = 0;
     int closed = 0;
