@@ -8,8 +8,10 @@
 #include "app/MessagePopupsQ4Classic.h"
 #include "app/Quorvanta4ClassicFactory.h"
 #include "app/SessionStatisticsQ4Classic.h"
+#include "app/StyleEditHostQ4Classic.h"
 #include "cloud/engine/CloudManager.h"
 #include "modulelibs/formula/FormulaModule.h"
+#include "styles/ui/StyleEditModeHandler.h"
 
 Quorvanta4AppSetup MakeClassicEditionSetup()
 {
@@ -28,5 +30,7 @@ Quorvanta4AppSetup MakeClassicEditionSetup()
     setup.mediator.formulaLanguage = GetKFLFasade();
     setup.mediator.popups = std::make_shared<MessagePopupsQ4Classic>();
     setup.styles = std::make_shared<ApplicationStylesQ4Classic>();
+    setup.mediator.styleEditMode =
+        std::make_shared<StyleEditModeHandler>(std::make_shared<StyleEditHostQ4Classic>(setup.styles));
     return setup;
 }

@@ -12,6 +12,7 @@
 #include "core/settings/GlobalSettingsQ4Classic.h"
 #include "platform/ui/DialogServices.h"
 #include "ribbon/RibbonTabsCreator.h"
+#include "styles/ui/StyleEditTabsQ4Classic.h"
 #include "workspace/ui/PulpitFrameQ4Classic.h"
 
 #include <utility>
@@ -114,7 +115,7 @@ std::shared_ptr<ConsumerManager> Quorvanta4ClassicFactory::CreateConsumerManager
 void Quorvanta4ClassicFactory::CreateStyleEditTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar,
                                                    std::vector<TabsCreator>& creators)
 {
-    m_ribbonTabs.CreateStyleEditTabs(ribbonBar, factory, creators);
+    CreateStyleEditTabsQ4Classic(factory, ribbonBar, creators);
 }
 
 std::shared_ptr<HelpQ4Classic> Quorvanta4ClassicFactory::CreateHelp()
