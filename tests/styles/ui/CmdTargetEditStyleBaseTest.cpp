@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace StyleEditBenchIds;
+using namespace TestTextFieldIds;
 
 namespace
 {

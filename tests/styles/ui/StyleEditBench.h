@@ -12,56 +12,19 @@
 #include "ribbon/RibbonsFactory.h"
 #include "styles/engine/StyleTextField.h"
 #include "styles/engine/StylesContainer.h"
-#include "styles/ui/CmdTargetEditStyleBase.h"
 #include "styles/ui/StyleEditModeHandler.h"
 #include "styles/ui/StyleEditTabsQ4Classic.h"
 #include "tests/support/ribbon/FakeRibbonTabsCreatorsFactory.h"
 #include "tests/support/ribbon/FakeRibbonsFactoryOwner.h"
 #include "tests/support/ribbon/TestTabsCreator.h"
 #include "tests/support/styles/FakeStyleEditHost.h"
+#include "tests/support/styles/TestTextFieldTarget.h"
 #include "tests/support/ui/FakeModuleWnd.h"
 #include "tests/support/ui/TestApplication.h"
 
 #include <QApplication>
 #include <QWidget>
 
-namespace StyleEditBenchIds
-{
-inline constexpr std::uint32_t MAIN_TAB = 34101;
-inline constexpr std::uint32_t TEXT_FIELD_TAB = 33084;
-inline constexpr std::uint32_t ID_COLOUR = 33089;
-inline constexpr std::uint32_t ID_FONT_NAME = 33086;
-inline constexpr std::uint32_t ID_FONT_SIZE = 33088;
-inline constexpr std::uint32_t ID_NAME = 33096;
-inline constexpr std::uint32_t ID_DISCARD = 33097;
-inline constexpr std::uint32_t ID_SAVE = 33098;
-}
-
-class TestTextFieldTarget : public CmdTargetEditStyleBase
-{
-public:
-    TestTextFieldTarget(std::shared_ptr<StyleBase> style, StyleEditModeHandler& handler)
-        : CmdTargetEditStyleBase(std::move(style), handler)
-    {
-        using namespace StyleEditBenchIds;
-        static const Command commands[] = {
-            {ID_COLOUR, Edit::Colour, StyleTextField::ParamFontColor},
-            {ID_FONT_NAME, Edit::FontName, StyleTextField::ParamFont},
-            {ID_FONT_SIZE, Edit::FontSize, StyleTextField::ParamFont},
-            {ID_NAME, Edit::Name},
-        };
-        AddCommands(commands);
-        AddChangeCommands(ID_DISCARD, ID_SAVE);
-    }
-
-    void OnStyleCopied() override
-    {
-        ++copiedCount;
-        CmdTargetEditStyleBase::OnStyleCopied();
-    }
-
-    int copiedCount = 0;
-};
 
 class StyleEditBench
 {
@@ -71,7 +34,7 @@ public:
         creators->Set("main", [](RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) {
             return std::make_shared<TestTabsCreator>(factory, ribbonBar, TestTabsCreator::Kind::Main, nullptr,
                                                      std::vector<TestTabsCreator::TabLayout>{
-                                                         {StyleEditBenchIds::MAIN_TAB, RibbonTabLevelMain}});
+                                                         {TestTextFieldIds::MAIN_TAB, RibbonTabLevelMain}});
         });
         creators->SetStyleEdit([this](std::vector<IRibbonTabsCreatorsFactory::Creator>& list) {
             CreateStyleEditTabsQ4Classic(factory, *factory.GetRibbonBar(), list);

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace StyleEditBenchIds;
+using namespace TestTextFieldIds;
 
 namespace
 {
