@@ -67,79 +67,72 @@ void CmdTargetEditStyleBase::RedrawActiveModuleWindow()
 
 void CmdTargetEditStyleBase::AddCommand(const Command& command)
 {
-    const int p = command.parameter;
-    StyleBase& style = *m_editedStyle;
-    std::function<void(CmdUI&)> update;
-    std::function<void(const NotifyInfo&)> preview;
-    std::function<void(const NotifyInfo&)> execute;
-    switch (command.edit)
-    {
-    case Edit::Colour:
-    case Edit::Value:
-        update = [&style, p](CmdUI& ui) { UpdateCheckedGalleryValue(style, p, ui); };
-        preview = [this, &style, p](const NotifyInfo& info) { SetValueFromGallery(style, p, info, *m_workingCopy); };
-        execute = [this, &style, p](const NotifyInfo& info) { SetColourFromGallery(style, p, info, *this); };
-        break;
-    case Edit::PenColour:
-        update = [&style, p](CmdUI& ui) { UpdateCheckedPenColour(style, p, ui); };
-        preview = [this, &style, p](const NotifyInfo& info) { SetPenColourFromGallery(style, p, info, *m_workingCopy); };
-        execute = [this, &style, p](const NotifyInfo& info) { ChoosePenColour(style, p, info, *this); };
-        break;
-    case Edit::PenType:
-        update = [&style, p](CmdUI& ui) { UpdatePenTypeCombo(style, p, ui); };
-        preview = [this, &style, p](const NotifyInfo& info) { SetPenTypeFromGallery(style, p, info, *m_workingCopy); };
-        execute = [this, &style, p](const NotifyInfo& info) { SetPenTypeFromCombo(style, p, info, *this); };
-        break;
-    case Edit::PenWidth:
-        update = [&style, p](CmdUI& ui) { UpdatePenWidthCombo(style, p, ui); };
-        preview = [this, &style, p](const NotifyInfo& info) { SetPenWidthFromGallery(style, p, info, *m_workingCopy); };
-        execute = [this, &style, p](const NotifyInfo& info) { SetPenWidthFromCombo(style, p, info, *this); };
-        break;
-    case Edit::FontName:
-        update = [&style, p](CmdUI& ui) { UpdateFontNameCombo(style, p, ui); };
-        preview = [this, &style, p](const NotifyInfo& info) { SetFontNameFromGallery(style, p, info, *m_workingCopy); };
-        execute = [this, &style, p](const NotifyInfo& info) { SetFontNameFromCombo(style, p, info, *this); };
-        break;
-    case Edit::FontSize:
-        update = [&style, p](CmdUI& ui) { UpdateFontSizeCombo(style, p, ui); };
-        preview = [this, &style, p](const NotifyInfo& info) { SetFontSizeFromGallery(style, p, info, *m_workingCopy); };
-        execute = [this, &style, p](const NotifyInfo& info) { SetFontSizeFromCombo(style, p, info, *this); };
-        break;
-    case Edit::TextFieldStyle:
-        update = [&style, p](CmdUI& ui) { UpdateCheckedRelatedStyle(style, p, ui); };
-        preview = [this, &style, p](const NotifyInfo& info) {
-            SetRelatedStyleFromGallery(style, p, info, *m_workingCopy, StyleTextField::Type);
-        };
-        execute = [this, &style, p](const NotifyInfo& info) { SetTextFieldStyleFromGallery(style, p, info, *this); };
-        break;
-    case Edit::Parameter1:
-        update = [&style](CmdUI& ui) { UpdateParameter1Edit(style, ui); };
-        execute = [this, &style](const NotifyInfo& info) { SetParameter1FromEdit(style, info, *this); };
-        break;
-    case Edit::Name:
-        update = [&style](CmdUI& ui) { UpdateNameEdit(style.GetName(), ui); };
-        execute = [this](const NotifyInfo& info) { MakeUniqueStyleName(m_editedStyle, info); };
-        break;
-    case Edit::CopyFrom:
-        update = [](CmdUI& ui) { ui.Enable(true); };
-        execute = [this, &style](const NotifyInfo& info) { CopyFromSelectedStyle(style, info, *this); };
-        break;
-    }
-    OnUpdate(command.id, std::move(update));
-    if (preview)
+    if (m_editedStyle == nullptr)
+        return;
+    const Handlers handlers = HandlersOf(command.edit);
+    const int parameter = command.parameter;
+    OnUpdate(command.id, [this, update = handlers.update, parameter](CmdUI& cmdUI) {
+        update(*m_editedStyle, parameter, cmdUI);
+    });
+    if (handlers.preview)
     {
         // Hovering an item previews it; leaving the gallery (no item hovered) puts the value back.
         for (const int code : {NotifyCodes::GalleryPreviewChange, NotifyCodes::GalleryPreviewCancel})
         {
-            OnNotify(command.id, code, [this, preview](NotifyInfo& info) {
-                preview(info);
+            OnNotify(command.id, code, [this, preview = handlers.preview, parameter](NotifyInfo& info) {
+                preview(*m_editedStyle, parameter, info, *m_workingCopy);
                 m_editedStyle->InvalidatePreview();
                 RedrawActiveModuleWindow();
             });
         }
     }
-    OnNotify(command.id, NotifyCodes::Execute, [this, execute](NotifyInfo& info) {
-        execute(info);
+    OnNotify(command.id, NotifyCodes::Execute, [this, edit = command.edit, execute = handlers.execute, parameter](
+                                                   NotifyInfo& info) {
+        // A name is checked against every style the container keeps, the edited one among them.
+        if (edit == Edit::Name)
+            MakeUniqueStyleName(m_editedStyle, info);
+        else
+            execute(*m_editedStyle, parameter, info, *this);
         RedrawActiveModuleWindow();
     });
+}
+
+CmdTargetEditStyleBase::Handlers CmdTargetEditStyleBase::HandlersOf(Edit edit)
+{
+    switch (edit)
+    {
+    case Edit::Colour:
+    case Edit::Value:
+        return {UpdateCheckedGalleryValue, SetValueFromGallery, SetColourFromGallery};
+    case Edit::PenColour:
+        return {UpdateCheckedPenColour, SetPenColourFromGallery, ChoosePenColour};
+    case Edit::PenType:
+        return {UpdatePenTypeCombo, SetPenTypeFromGallery, SetPenTypeFromCombo};
+    case Edit::PenWidth:
+        return {UpdatePenWidthCombo, SetPenWidthFromGallery, SetPenWidthFromCombo};
+    case Edit::FontName:
+        return {UpdateFontNameCombo, SetFontNameFromGallery, SetFontNameFromCombo};
+    case Edit::FontSize:
+        return {UpdateFontSizeCombo, SetFontSizeFromGallery, SetFontSizeFromCombo};
+    case Edit::TextFieldStyle:
+        return {UpdateCheckedRelatedStyle,
+                [](StyleBase& style, int relation, const NotifyInfo& info, const StyleBase& source) {
+                    SetRelatedStyleFromGallery(style, relation, info, source, StyleTextField::Type);
+                },
+                SetTextFieldStyleFromGallery};
+    case Edit::Parameter1:
+        return {[](const StyleBase& style, int, CmdUI& cmdUI) { UpdateParameter1Edit(style, cmdUI); }, nullptr,
+                [](StyleBase& style, int, const NotifyInfo& info, ICmdHelper& helper) {
+                    SetParameter1FromEdit(style, info, helper);
+                }};
+    case Edit::Name:
+        return {[](const StyleBase& style, int, CmdUI& cmdUI) { UpdateNameEdit(style.GetName(), cmdUI); }, nullptr,
+                nullptr};
+    case Edit::CopyFrom:
+        return {[](const StyleBase&, int, CmdUI& cmdUI) { cmdUI.Enable(true); }, nullptr,
+                [](StyleBase& style, int, const NotifyInfo& info, ICmdHelper& helper) {
+                    CopyFromSelectedStyle(style, info, helper);
+                }};
+    }
+    return {};
 }

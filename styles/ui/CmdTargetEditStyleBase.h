@@ -95,7 +95,16 @@ protected:
     StyleEditModeHandler& GetHandler() const { return m_handler; }
 
 private:
+    // The helpers of an edit: update-UI, preview (none for edits without a gallery), execute.
+    struct Handlers
+    {
+        void (*update)(const StyleBase&, int, CmdUI&) = nullptr;
+        void (*preview)(StyleBase&, int, const NotifyInfo&, const StyleBase&) = nullptr;
+        void (*execute)(StyleBase&, int, const NotifyInfo&, ICmdHelper&) = nullptr;
+    };
+
     void AddCommand(const Command& command);
+    static Handlers HandlersOf(Edit edit);
 
     std::shared_ptr<StyleBase> m_editedStyle;
     StylesContainer::UndoPoint m_undoPoint;

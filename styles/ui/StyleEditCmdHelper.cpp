@@ -9,6 +9,7 @@
 #include "platform/ui/NotifyInfo.h"
 #include "styles/engine/StyleTextField.h"
 #include "styles/engine/StylesContainer.h"
+#include "styles/ui/StylePreviewGalleryItem.h"
 
 #include <QGuiApplication>
 #include <QRegularExpression>
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <functional>
 
 namespace StyleEditCmdHelper
 {
@@ -87,6 +89,20 @@ std::optional<std::int32_t> ChosenColour(const GalleryControl& gallery, std::int
         return std::nullopt;
     const auto colour = static_cast<std::int32_t>(*id);
     return colour == kMoreColours ? AskColour(current) : std::optional<std::int32_t>(colour);
+}
+
+// The selection rule for a pen or font: the hovered item is written, or without one the
+// source's object is put back.
+void PreviewObject(StyleBase& style, int parameter, const NotifyInfo& info, const StyleBase& source,
+                   const std::function<void(const GalleryControl&, std::uint32_t)>& write)
+{
+    const GalleryControl* gallery = qobject_cast<const GalleryControl*>(info.control);
+    if (gallery == nullptr)
+        return;
+    if (const std::optional<std::uint32_t> id = HoveredItemId(*gallery))
+        write(*gallery, *id);
+    else if (const GdiObject object = source.GetGdiObject(parameter); !object.IsEmpty())
+        style.SetGdiObject(parameter, object);
 }
 
 bool IsBusy(const RibbonEditControl* edit)
@@ -287,46 +303,30 @@ void SetPenColourFromGallery(StyleBase& style, int parameter, const NotifyInfo& 
 
 void SetPenTypeFromGallery(StyleBase& style, int parameter, const NotifyInfo& info, const StyleBase& source)
 {
-    const GalleryControl* gallery = GetGallery(info);
-    if (gallery == nullptr)
-        return;
-    if (const std::optional<std::uint32_t> id = HoveredItemId(*gallery))
-        SetPen(style, parameter, *id, std::nullopt, std::nullopt);
-    else if (const std::optional<LogPen> pen = PenOf(source, parameter))
-        style.SetGdiObject(parameter, *pen);
+    PreviewObject(style, parameter, info, source, [&](const GalleryControl& gallery, std::uint32_t id) {
+        SetPen(style, parameter, id, std::nullopt, std::nullopt);
+    });
 }
 
 void SetPenWidthFromGallery(StyleBase& style, int parameter, const NotifyInfo& info, const StyleBase& source)
 {
-    const GalleryControl* gallery = GetGallery(info);
-    if (gallery == nullptr)
-        return;
-    if (HoveredItemId(*gallery))
-        SetPen(style, parameter, std::nullopt, gallery->GetSelectedItem() + kMinPenWidth, std::nullopt);
-    else if (const std::optional<LogPen> pen = PenOf(source, parameter))
-        style.SetGdiObject(parameter, *pen);
+    PreviewObject(style, parameter, info, source, [&](const GalleryControl& gallery, std::uint32_t id) {
+        SetPen(style, parameter, std::nullopt, gallery.GetSelectedItem() + kMinPenWidth, std::nullopt);
+    });
 }
 
 void SetFontNameFromGallery(StyleBase& style, int parameter, const NotifyInfo& info, const StyleBase& source)
 {
-    const GalleryControl* gallery = GetGallery(info);
-    if (gallery == nullptr)
-        return;
-    if (HoveredItemId(*gallery))
-        SetFont(style, parameter, gallery->GetItem(gallery->GetSelectedItem())->GetCaption(), std::nullopt);
-    else if (const std::optional<LogFont> font = FontOf(source, parameter))
-        style.SetGdiObject(parameter, *font);
+    PreviewObject(style, parameter, info, source, [&](const GalleryControl& gallery, std::uint32_t id) {
+        SetFont(style, parameter, gallery.GetItem(gallery.GetSelectedItem())->GetCaption(), std::nullopt);
+    });
 }
 
 void SetFontSizeFromGallery(StyleBase& style, int parameter, const NotifyInfo& info, const StyleBase& source)
 {
-    const GalleryControl* gallery = GetGallery(info);
-    if (gallery == nullptr)
-        return;
-    if (const std::optional<std::uint32_t> id = HoveredItemId(*gallery))
-        SetFont(style, parameter, std::nullopt, PointsToFontHeight(static_cast<int>(*id)));
-    else if (const std::optional<LogFont> font = FontOf(source, parameter))
-        style.SetGdiObject(parameter, *font);
+    PreviewObject(style, parameter, info, source, [&](const GalleryControl& gallery, std::uint32_t id) {
+        SetFont(style, parameter, std::nullopt, PointsToFontHeight(static_cast<int>(id)));
+    });
 }
 
 void SetRelatedStyleFromGallery(StyleBase& style, int relation, const NotifyInfo& info, const StyleBase& source,
@@ -445,7 +445,11 @@ void CopyFromSelectedStyle(StyleBase& style, const NotifyInfo& info, ICmdHelper&
         return;
     if (const std::optional<std::uint32_t> id = HoveredItemId(*gallery))
     {
-        if (const std::shared_ptr<StyleBase> source = StylesContainer::Instance().FindStyle(static_cast<int>(*id)))
+        // A style gallery's item carries its style, which the container may not hold.
+        const auto* item = dynamic_cast<const StylePreviewGalleryItem*>(gallery->GetItem(gallery->GetSelectedItem()));
+        const std::shared_ptr<StyleBase> source =
+            item ? item->GetStyle() : StylesContainer::Instance().FindStyle(static_cast<int>(*id));
+        if (source)
             style.CopyFrom(*source, false);
     }
     helper.OnStyleCopied();

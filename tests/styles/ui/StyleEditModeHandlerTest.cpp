@@ -112,6 +112,8 @@ TEST(StyleEditModeHandlerTest, NothingChangesWhenTheModeCannotBegin)
                                                  return std::shared_ptr<CmdTarget>();
                                              });
          }},
+        {"no style tab of the kind on the ribbon",
+         [](StyleEditBench& bench) { bench.creators->SetStyleEdit([](std::vector<IRibbonTabsCreatorsFactory::Creator>&) {}); }},
         {"style tabs that cannot be made",
          [](StyleEditBench& bench) {
              bench.creators->SetStyleEdit([&bench](std::vector<IRibbonTabsCreatorsFactory::Creator>& list) {
