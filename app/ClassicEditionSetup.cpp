@@ -8,13 +8,24 @@
 #include "app/MessagePopupsQ4Classic.h"
 #include "app/Quorvanta4ClassicFactory.h"
 #include "app/SessionStatisticsQ4Classic.h"
+#include "app/StyleEditHostQ4Classic.h"
 #include "cloud/engine/CloudManager.h"
 #include "modulelibs/formula/FormulaModule.h"
+#include "ribbon/controls/RibbonGlobals.h"
+#include "styles/ui/StyleEditModeHandler.h"
+#include "styles/ui/StylePreviewGalleryHelper.h"
 
 Quorvanta4AppSetup MakeClassicEditionSetup()
 {
     Quorvanta4AppSetup setup;
     setup.mediator.factory = std::make_shared<Quorvanta4ClassicFactory>();
+    // The style popups of the ribbon show the styles through the edition's gallery helpers.
+    SetStylePreviewGalleryHelperMaker([edition = std::weak_ptr<Quorvanta4FactoryBase>(setup.mediator.factory)](
+                                          int styleKind, const QString& kindText) {
+        const std::shared_ptr<Quorvanta4FactoryBase> factory = edition.lock();
+        return std::shared_ptr<IDynamicGalleryHelper>(
+            factory ? factory->CreateStylePreviewGalleryHelperWithArgs(styleKind, kindText) : nullptr);
+    });
     setup.mediator.settings = std::make_shared<MediatorSettingsQ4Classic>(setup.mediator.factory);
     setup.mediator.makeAlertModule = [] { return std::make_shared<AlertModuleEx>(); };
     setup.mediator.makeSessionStatistics = [] { return std::make_shared<SessionStatisticsQ4Classic>(); };
@@ -28,5 +39,7 @@ Quorvanta4AppSetup MakeClassicEditionSetup()
     setup.mediator.formulaLanguage = GetKFLFasade();
     setup.mediator.popups = std::make_shared<MessagePopupsQ4Classic>();
     setup.styles = std::make_shared<ApplicationStylesQ4Classic>();
+    setup.mediator.styleEditMode =
+        std::make_shared<StyleEditModeHandler>(std::make_shared<StyleEditHostQ4Classic>(setup.styles));
     return setup;
 }

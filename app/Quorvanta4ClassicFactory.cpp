@@ -2,6 +2,7 @@
 
 #include "app/CmdTargetGeneralProcessor.h"
 #include "app/OrdersSheetManagerQ4Classic.h"
+#include "app/RibbonTabsCreatorsClassicEdition.h"
 #include "core/about/AboutDlgData.h"
 #include "core/crash/Quorvanta4CrashReportHandler.h"
 #include "core/engine/ConsumerManagerQ4Classic.h"
@@ -12,6 +13,8 @@
 #include "core/settings/GlobalSettingsQ4Classic.h"
 #include "platform/ui/DialogServices.h"
 #include "ribbon/RibbonTabsCreator.h"
+#include "styles/ui/StyleEditTabsQ4Classic.h"
+#include "styles/ui/StylePreviewGalleryHelper.h"
 #include "workspace/ui/PulpitFrameQ4Classic.h"
 
 #include <utility>
@@ -68,22 +71,28 @@ IMainFrame* Quorvanta4ClassicFactory::CreatePulpitFrame()
     // The frame's other command targets come with their parts of the program.
     PulpitFrame::CmdTargetMakers makers;
     makers.general = [this](PulpitFrame&) { return CreateCmdTargetGeneralProcessor(); };
-    return new PulpitFrameQ4Classic(std::make_shared<RibbonTabsCreatorsQ4Classic>(), std::move(makers));
+    return new PulpitFrameQ4Classic(std::make_shared<RibbonTabsCreatorsClassicEdition>(), std::move(makers));
 }
 
-StylePreviewGalleryHelper* Quorvanta4ClassicFactory::CreateStylePreviewGalleryHelper(int, bool, bool)
+StylePreviewGalleryHelper* Quorvanta4ClassicFactory::CreateStylePreviewGalleryHelper(int styleKind, bool, bool)
 {
-    return nullptr;
+    return new StylePreviewGalleryHelper(styleKind);
 }
 
-StylePreviewGalleryHelper* Quorvanta4ClassicFactory::CreateStylePreviewGalleryHelperWithFlag(int, bool)
+StylePreviewGalleryHelper* Quorvanta4ClassicFactory::CreateStylePreviewGalleryHelperWithFlag(int styleKind, bool)
 {
-    return nullptr;
+    return new StylePreviewGalleryHelper(styleKind);
 }
 
-StylePreviewGalleryHelper* Quorvanta4ClassicFactory::CreateStylePreviewGalleryHelperWithArgs(int, const QString&)
+StylePreviewGalleryHelper* Quorvanta4ClassicFactory::CreateStylePreviewGalleryHelperWithArgs(int styleKind,
+                                                                                            const QString& kindText)
 {
-    return nullptr;
+    return new StylePreviewGalleryHelper(styleKind, kindText, [](const std::shared_ptr<StyleBase>& style,
+                                                                 const QString& title) {
+        AppMediator* mediator = AppMediator::Instance();
+        if (IStyleEditModeHandler* handler = mediator ? mediator->GetStyleEditModeHandler() : nullptr)
+            handler->BeginEditStyle(style, title);
+    });
 }
 
 std::shared_ptr<CmdTarget> Quorvanta4ClassicFactory::CreateCmdTargetGeneralProcessor()
@@ -114,7 +123,7 @@ std::shared_ptr<ConsumerManager> Quorvanta4ClassicFactory::CreateConsumerManager
 void Quorvanta4ClassicFactory::CreateStyleEditTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar,
                                                    std::vector<TabsCreator>& creators)
 {
-    m_ribbonTabs.CreateStyleEditTabs(ribbonBar, factory, creators);
+    CreateStyleEditTabsQ4Classic(factory, ribbonBar, creators);
 }
 
 std::shared_ptr<HelpQ4Classic> Quorvanta4ClassicFactory::CreateHelp()

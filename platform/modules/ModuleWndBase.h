@@ -63,6 +63,13 @@ public:
     // there presses the button and does not activate the window.
     virtual bool IsOwnCaptionButtonAt(const QPoint& point) const { return false; }
 
+    // The style edit mode shows the window alone in its panel while its style is edited; these
+    // tell it in the mode's order: before entering, on entering, on leaving and just after.
+    virtual void OnBeforeEnteringEditStyleMode() {}
+    virtual void EnterEditStyleMode() {}
+    virtual void LeaveEditStyleMode() {}
+    virtual void OnBeforeLeavingStyleEditMode() {}
+
     // The module window the widget is, or lies in; null when none.
     static ModuleWndBase* Of(QWidget* widget);
 

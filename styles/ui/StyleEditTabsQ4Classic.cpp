@@ -1,0 +1,10 @@
+#include "styles/ui/StyleEditTabsQ4Classic.h"
+
+#include "styles/ui/RibbonStyleEditTabs.h"
+
+void CreateStyleEditTabsQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar,
+                                  std::vector<std::shared_ptr<RibbonTabsCreator>>& creators)
+{
+    for (const StyleEditTabsLayout& layout : StyleEditTabLayouts::All())
+        creators.push_back(std::make_shared<RibbonStyleEditTabs>(factory, ribbonBar, layout));
+}
