@@ -10,6 +10,7 @@
 #include "app/SessionStatisticsQ4Classic.h"
 #include "cloud/engine/CloudManager.h"
 #include "modulelibs/formula/FormulaModule.h"
+#include "orderssheet/settings/StyleOrdersSheet.h"
 
 Quorvanta4AppSetup MakeClassicEditionSetup()
 {
@@ -28,5 +29,7 @@ Quorvanta4AppSetup MakeClassicEditionSetup()
     setup.mediator.formulaLanguage = GetKFLFasade();
     setup.mediator.popups = std::make_shared<MessagePopupsQ4Classic>();
     setup.styles = std::make_shared<ApplicationStylesQ4Classic>();
+    // The styles load before the modules are made: the orders sheet's kind must be known by then.
+    StyleOrdersSheet::RegisterKind(QStringLiteral("Arkusz zlecen"));
     return setup;
 }
