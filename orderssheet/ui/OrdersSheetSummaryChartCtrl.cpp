@@ -2,6 +2,7 @@
 
 #include "orderssheet/settings/OrdersSheetSettings.h"
 #include "platform/base/ColorRef.h"
+#include "platform/base/Number2String.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -133,10 +134,11 @@ QString OrdersSheetSummaryChartCtrl::TooltipFor(int series, int point) const
         point >= OSSummaryChartData::kPointCount)
         return {};
     const double raw = m_data.Get(series).raw[std::size_t(point)];
-    const int decimals = point == OSSummaryChartData::CountPoint
-                             ? 0
-                             : m_settings->GetTableSettings().GetColumnPrecision(OrdersSheetTableSettings::kOrdersMode, 1).Value();
-    return OSSummaryChartData::TooltipText(series, point, QString::number(raw, 'f', decimals));
+    if (point == OSSummaryChartData::CountPoint)
+        return OSSummaryChartData::TooltipText(series, point, Number2String::Format(raw, 0));
+    const auto& precision = m_settings->GetTableSettings().GetColumnPrecision(OrdersSheetTableSettings::kOrdersMode, 1);
+    return OSSummaryChartData::TooltipText(series, point,
+                                           Number2String(QStringLiteral("%s"), raw, precision.Min(), precision.Value()).Text());
 }
 
 void OrdersSheetSummaryChartCtrl::mouseMoveEvent(QMouseEvent* event)
