@@ -14,6 +14,7 @@
 #include "ribbon/controls/RibbonGlobals.h"
 #include "styles/ui/StyleEditModeHandler.h"
 #include "styles/ui/StylePreviewGalleryHelper.h"
+#include "orderssheet/settings/StyleOrdersSheet.h"
 
 Quorvanta4AppSetup MakeClassicEditionSetup()
 {
@@ -41,5 +42,7 @@ Quorvanta4AppSetup MakeClassicEditionSetup()
     setup.styles = std::make_shared<ApplicationStylesQ4Classic>();
     setup.mediator.styleEditMode =
         std::make_shared<StyleEditModeHandler>(std::make_shared<StyleEditHostQ4Classic>(setup.styles));
+    // The styles load before the modules are made: the orders sheet's kind must be known by then.
+    StyleOrdersSheet::RegisterKind(QStringLiteral("Arkusz zlecen"));
     return setup;
 }

@@ -3,7 +3,11 @@
 #include "core/engine/InvalidArgException.h"
 #include "core/mediator/AppMediator.h"
 #include "orderssheet/engine/OrdersSheetAssetInstance.h"
+#include "orderssheet/settings/OrdersSheetGeneralSettingsGroup.h"
+#include "orderssheet/settings/StyleOrdersSheet.h"
 #include "platform/base/Log.h"
+#include "styles/engine/StyleKinds.h"
+#include "styles/engine/StylesContainer.h"
 
 namespace
 {
@@ -22,11 +26,27 @@ OrdersSheetManagerQ4Classic::OrdersSheetManagerQ4Classic()
 {
     SetQ5ModuleName(QStringLiteral("OrdersSheet"));
     SetQ5FileExtension(QStringLiteral(".q5sOS"));
+    StyleOrdersSheet::RegisterKind(GetModuleName());
+    m_templateGroup = std::make_shared<OrdersSheetGeneralSettingsGroup>(this);
+    m_moduleStyle = StyleOrdersSheet::CreateInstance();
+    StyleKinds::SetDefaultStyleSource(StyleOrdersSheet::Type, [this] { return m_moduleStyle; });
 }
 
 OrdersSheetManagerQ4Classic::~OrdersSheetManagerQ4Classic()
 {
+    StyleKinds::SetDefaultStyleSource(StyleOrdersSheet::Type, {});
     CloseAllWindows();
+}
+
+std::shared_ptr<GeneralSettingsGroupManagerBase> OrdersSheetManagerQ4Classic::GetGeneralSettingsGroup()
+{
+    return m_templateGroup;
+}
+
+void OrdersSheetManagerQ4Classic::FindWindowStyle(int styleId)
+{
+    auto named = std::dynamic_pointer_cast<StyleOrdersSheet>(StylesContainer::Instance().FindStyle(styleId, StyleOrdersSheet::Type));
+    m_moduleStyle = named ? named : StyleOrdersSheet::CreateInstance();
 }
 
 QString OrdersSheetManagerQ4Classic::GetFileFilter() const

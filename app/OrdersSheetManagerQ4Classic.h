@@ -4,7 +4,8 @@
 // the instrument's first window and gone with its last. The sheet windows are not part of the
 // program yet: window files are refused and the sheet cannot be shown for an instrument.
 // As a source of alert arguments it accepts every argument of its tables and delivers no
-// values itself. Main thread only.
+// values itself. It makes the sheets' display style kind known, keeps the module's window style
+// (the style of windows without their own) and the template group (id 3). Main thread only.
 
 #include "core/mediator/IInProcessOrdersSheet.h"
 #include "platform/modules/Asset.h"
@@ -15,6 +16,8 @@
 
 class IOrdersSheetWindow;
 class OrdersSheetAssetInstance;
+class OrdersSheetGeneralSettingsGroup;
+class StyleOrdersSheet;
 
 class OrdersSheetManagerQ4Classic : public IInProcessOrdersSheet, public IAlertArgumentSource
 {
@@ -40,12 +43,13 @@ public:
     void OnSessionLoaded(QWidget* activeView) override {}
     // The first named window style of the instances in instrument order; -2 when none.
     int GetFirstNamedWindowStyleId() const override;
-    void FindWindowStyle(int styleId) override {}
+    // The named orders-sheet style of the id becomes the module's window style; another id
+    // gives the module a new default style.
+    void FindWindowStyle(int styleId) override;
 
     // IInProcessOrdersSheet
     IAlertArgumentSource* GetAlertArgumentSource() override { return this; }
-    // The sheets' template group comes with their windows: none yet.
-    std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() override { return nullptr; }
+    std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() override;
     void CollectWindowsData(std::vector<ConnectedWindowData>& windows) const override {}
     bool ShowOrdersSheetForAsset(const Asset& asset, QWidget* parent) override;
 
@@ -68,10 +72,14 @@ public:
     void CloseAllWindows();
     // Null when the instrument has no sheet.
     OrdersSheetAssetInstance* FindInstance(const Asset& asset) const;
+    // The style windows without an own style show; never empty.
+    std::shared_ptr<StyleOrdersSheet> GetModuleStyle() const { return m_moduleStyle; }
 
 private:
     // Erases the instance, whose thread stops; the log names it.
     void EraseInstance(std::map<Asset, std::shared_ptr<OrdersSheetAssetInstance>>::iterator position);
 
     std::map<Asset, std::shared_ptr<OrdersSheetAssetInstance>> m_instances;
+    std::shared_ptr<OrdersSheetGeneralSettingsGroup> m_templateGroup;
+    std::shared_ptr<StyleOrdersSheet> m_moduleStyle;
 };

@@ -31,8 +31,8 @@ constexpr qint32 kDarkLines = Rgb(70, 70, 70);
 struct DefaultKind
 {
     StyleType type;
-    const char* word;  // the kind in the style's name
-    const char* module;  // the module whose windows use the kind, or null
+    QString word;    // the kind in the style's name
+    QString module;  // the module whose windows use the kind, or empty
     std::function<void(StyleBase&)> darken;
 };
 
@@ -99,17 +99,17 @@ void DarkenChartWindow(StyleBase& style)
     DarkenFormation(*style.GetOwnStyle(StyleChartWindow::RelationFormation));
 }
 
-const std::vector<DefaultKind>& Kinds()
+std::vector<DefaultKind>& Kinds()
 {
-    static const std::vector<DefaultKind> kinds = {
-        {StyleTextField::Type, "pole tekstowe", nullptr, [](StyleBase& style) { DarkenText(style, kDarkBackground); }},
-        {StyleTable::Type, "tabela", "Table",
+    static std::vector<DefaultKind> kinds = {
+        {StyleTextField::Type, QStringLiteral("pole tekstowe"), QString(), [](StyleBase& style) { DarkenText(style, kDarkBackground); }},
+        {StyleTable::Type, QStringLiteral("tabela"), QStringLiteral("Table"),
          [](StyleBase& style) {
              DarkenGrid(style);
              style.SetValue(StyleTable::ParamRowHighlightColor, Rgb(60, 60, 0));
              style.SetValue(StyleTable::ParamCursorColor, Rgb(255, 255, 0));
          }},
-        {StyleTransactionList::Type, "lista transakcji", "TransList",
+        {StyleTransactionList::Type, QStringLiteral("lista transakcji"), QStringLiteral("TransList"),
          [](StyleBase& style) {
              DarkenGrid(style);
              for (int relation : {StyleTransactionList::RelationRises1, StyleTransactionList::RelationRises2})
@@ -117,16 +117,16 @@ const std::vector<DefaultKind>& Kinds()
              for (int relation : {StyleTransactionList::RelationFalls1, StyleTransactionList::RelationFalls2})
                  style.GetOwnStyle(relation)->SetValue(StyleTextField::ParamFontColor, kDarkFall);
          }},
-        {StyleTransactionsMonitor::Type, "monitor transakcji", "TransactionsMonitor", DarkenGrid},
-        {StyleDetails::Type, "szczegóły", "Details", DarkenGrid},
-        {StyleOffers::Type, "oferty", "Offers",
+        {StyleTransactionsMonitor::Type, QStringLiteral("monitor transakcji"), QStringLiteral("TransactionsMonitor"), DarkenGrid},
+        {StyleDetails::Type, QStringLiteral("szczegóły"), QStringLiteral("Details"), DarkenGrid},
+        {StyleOffers::Type, QStringLiteral("oferty"), QStringLiteral("Offers"),
          [](StyleBase& style) {
              DarkenGrid(style);
              style.GetOwnStyle(StyleOffers::RelationPriceRow)->SetValue(StyleTextField::ParamBkColor, Rgb(60, 45, 0));
          }},
-        {StyleChartWindow::Type, "wykres", "Chart", DarkenChartWindow},
-        {StyleChartElement::Type, "element wykresu", nullptr, DarkenChartElement},
-        {StyleFormation::Type, "formacja", nullptr, DarkenFormation},
+        {StyleChartWindow::Type, QStringLiteral("wykres"), QStringLiteral("Chart"), DarkenChartWindow},
+        {StyleChartElement::Type, QStringLiteral("element wykresu"), QString(), DarkenChartElement},
+        {StyleFormation::Type, QStringLiteral("formacja"), QString(), DarkenFormation},
     };
     return kinds;
 }
@@ -137,6 +137,17 @@ const char* LookWord(DefaultStyles::Look look)
 }
 }
 
+void DefaultStyles::AddKind(StyleType type, const QString& word, const QString& module,
+                            std::function<void(StyleBase&)> darken)
+{
+    for (const DefaultKind& kind : Kinds())
+    {
+        if (kind.type == type)
+            return;
+    }
+    Kinds().push_back(DefaultKind{type, word, module, std::move(darken)});
+}
+
 std::vector<std::shared_ptr<StyleBase>> DefaultStyles::Create()
 {
     std::vector<std::shared_ptr<StyleBase>> styles;
@@ -145,6 +156,8 @@ std::vector<std::shared_ptr<StyleBase>> DefaultStyles::Create()
         for (Look look : {Look::Light, Look::Dark})
         {
             std::shared_ptr<StyleBase> style = StyleKinds::Create(kind.type);
+            if (!style)
+                continue;
             if (look == Look::Dark)
                 kind.darken(*style);
             style->SetName(Name(kind.type, look));
@@ -166,7 +179,7 @@ QString DefaultStyles::Name(StyleType type, Look look)
     for (const DefaultKind& kind : Kinds())
     {
         if (kind.type == type)
-            return QStringLiteral("%1 - %2").arg(QString::fromLatin1(LookWord(look)), QString::fromUtf8(kind.word));
+            return QStringLiteral("%1 - %2").arg(QString::fromLatin1(LookWord(look)), kind.word);
     }
     return QString();
 }
@@ -176,8 +189,8 @@ std::vector<std::pair<QString, QUuid>> DefaultStyles::WindowStyles(Look look)
     std::vector<std::pair<QString, QUuid>> windowStyles;
     for (const DefaultKind& kind : Kinds())
     {
-        if (kind.module)
-            windowStyles.emplace_back(QString::fromLatin1(kind.module), Guid(kind.type, look));
+        if (!kind.module.isEmpty())
+            windowStyles.emplace_back(kind.module, Guid(kind.type, look));
     }
     return windowStyles;
 }

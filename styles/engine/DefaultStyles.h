@@ -8,6 +8,7 @@
 #include <QString>
 #include <QUuid>
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -23,6 +24,11 @@ public:
         Dark,
     };
 
+    // A kind registered outside this library (StyleKinds::Register) gets its light and dark
+    // default styles too; darken turns a new default style into the dark one. The module
+    // names the windows that use the kind, or is empty. A kind already known is kept.
+    static void AddKind(StyleType type, const QString& word, const QString& module,
+                        std::function<void(StyleBase&)> darken);
     // New styles, not yet in the container (their ids are kOwnStyleId until it adds them).
     static std::vector<std::shared_ptr<StyleBase>> Create();
     static QUuid Guid(StyleType type, Look look);

@@ -1,11 +1,17 @@
 #include "app/ApplicationStylesQ4Classic.h"
 #include "app/MediatorSettingsQ4Classic.h"
+#include "app/OrdersSheetManagerQ4Classic.h"
 #include "core/app/ApplicationStylesIO.h"
+#include "core/mediator/AppMediator.h"
+#include "core/settings/GeneralSettingsGroupManagerBase.h"
+#include "orderssheet/settings/StyleOrdersSheet.h"
 #include "core/settings/GlobalSettingsQ4Classic.h"
 #include "platform/base/AppPaths.h"
 #include "platform/settings/Settings.h"
 #include "ribbon/themes/RibbonThemes.h"
 #include "ribbon/themes/ThemeManager.h"
+#include "styles/engine/DefaultStyles.h"
+#include "styles/engine/StyleKinds.h"
 #include "styles/engine/StylesContainer.h"
 #include "tests/app/ClassicAppFixture.h"
 
@@ -99,4 +105,29 @@ TEST_F(ApplicationStylesQ4ClassicTest, WithoutThemeFilesTheBuiltInBlackStyleIsSe
     EXPECT_EQ(styles.GetRibbonThemeName(), QStringLiteral("Office2007;Black"));
     // Its window styles are the built-in default styles.
     EXPECT_FALSE(styles.GetApplicationStyles().GetCurrentStyle()->GetWindowStyles().empty());
+}
+
+TEST_F(ApplicationStylesQ4ClassicTest, TheOrdersSheetStyleIsAStyleOfTheProgramAndItsThemes)
+{
+    ASSERT_TRUE(Start());
+    auto* sheets = dynamic_cast<OrdersSheetManagerQ4Classic*>(Mediator().GetModuleByName(QStringLiteral("Arkusz zlecen")));
+    ASSERT_NE(sheets, nullptr);
+    ASSERT_NE(sheets->GetGeneralSettingsGroup(), nullptr);
+    EXPECT_EQ(sheets->GetGeneralSettingsGroup()->GetGroupId(), 3u);
+
+    // The selected theme ("Czarny") gives the module its dark default style.
+    StylesContainer& styles = StylesContainer::Instance();
+    const int darkId = styles.FindStyle(DefaultStyles::Guid(StyleOrdersSheet::Type, DefaultStyles::Look::Dark));
+    ASSERT_NE(darkId, 0);
+    EXPECT_EQ(sheets->GetModuleStyle(), styles.FindStyle(darkId, StyleOrdersSheet::Type));
+    EXPECT_EQ(StyleKinds::DefaultStyle(StyleOrdersSheet::Type), sheets->GetModuleStyle());
+
+    // A user's change of it is kept in the user's styles and read by the next run.
+    sheets->GetModuleStyle()->SetName(QStringLiteral("Mój arkusz"));
+    Exit();
+    ASSERT_TRUE(Start());
+    const int kept = StylesContainer::Instance().FindStyle(QStringLiteral("Mój arkusz"));
+    ASSERT_NE(kept, 0);
+    EXPECT_NE(StylesContainer::Instance().FindStyle(kept, StyleOrdersSheet::Type), nullptr);
+    Exit();
 }
