@@ -11,10 +11,10 @@
 #include "app/StyleEditHostQ4Classic.h"
 #include "cloud/engine/CloudManager.h"
 #include "modulelibs/formula/FormulaModule.h"
+#include "orderssheet/settings/StyleOrdersSheet.h"
 #include "ribbon/controls/RibbonGlobals.h"
 #include "styles/ui/StyleEditModeHandler.h"
 #include "styles/ui/StylePreviewGalleryHelper.h"
-#include "orderssheet/settings/StyleOrdersSheet.h"
 
 Quorvanta4AppSetup MakeClassicEditionSetup()
 {
