@@ -22,8 +22,11 @@ bool SessionStatisticsWindowLink::Create(QWidget* parent)
         return true;
     m_window = new SessionStatisticsWindow(m_module, parent);
     m_window->hide();
-    SessionStatisticsModule* module = &m_module;
-    m_destroyed = QObject::connect(m_window.data(), &QObject::destroyed, [module] { module->OnWindowDestroyed(); });
+    // The module drops this link from here; the widget is half gone, so the link forgets it first.
+    m_destroyed = QObject::connect(m_window.data(), &QObject::destroyed, [this] {
+        m_window.clear();
+        m_module.OnWindowDestroyed();
+    });
     return true;
 }
 

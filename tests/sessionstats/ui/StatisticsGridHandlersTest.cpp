@@ -147,7 +147,7 @@ TEST_F(StatisticsGridHandlersTest, KeysMoveTheCursorRoundTheGridOnceItHasOne)
 
 TEST_F(StatisticsGridHandlersTest, ClicksFindTheColumnPastZeroWidthColumns)
 {
-    grid.UpdateColumnWidths(1, 0);
+    grid.ShowColumn(1, false);
     EXPECT_EQ(handler.HitTestColumn(QPoint(75, 0)), std::make_pair(2, 0));
     EXPECT_EQ(handler.HitTestColumn(QPoint(69, 0)), std::make_pair(0, 0));
     EXPECT_EQ(handler.HitTestColumn(QPoint(1000, 0)), std::make_pair(-1, -1));
