@@ -1,6 +1,7 @@
 #include "app/SessionStatisticsQ4Classic.h"
 
 #include "core/mediator/AppMediator.h"
+#include "core/mediator/IApplicationObject.h"
 #include "core/mediator/IMainFrame.h"
 #include "platform/base/Log.h"
 #include "sessionstats/ui/SessionStatisticsWindowLink.h"
@@ -150,6 +151,9 @@ QWidget* SessionStatisticsQ4Classic::GetMainWindow()
     if (!mediator)
         return nullptr;
     if (QWidget* view = mediator->GetActivePanelView())
+        return view;
+    const IApplicationObject* application = mediator->GetApplicationObject();
+    if (QWidget* view = application ? application->GetCurrentPanelView() : nullptr)
         return view;
     IMainFrame* frame = mediator->GetMainFrame();
     return frame ? frame->GetWindow() : nullptr;

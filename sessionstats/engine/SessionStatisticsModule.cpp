@@ -180,7 +180,8 @@ bool SessionStatisticsModule::Unserialise(const Settings& tree, QWidget* parent)
     const Settings& state = tree[kWindowNode];
     if (!state.IsValid())
         return true;
-    if (!EnsureWindow(parent))
+    // A file opened with no panel in view goes where a toggled window would.
+    if (!EnsureWindow(parent ? parent : m_mediator.GetMainWindow()))
         return false;
     m_window->UnSerializeState(state, true);
     return true;

@@ -139,6 +139,8 @@ bool SessionStatisticsWindow::UnSerializeState(const Settings& node, bool)
         move(position.left, position.top);
     }
     m_tabWnd->SetActiveView(node[kActiveTabKey].ToInt());
+    // A window read from a file or a desktop is one the user had open.
+    Show();
     return true;
 }
 

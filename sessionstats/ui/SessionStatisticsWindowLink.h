@@ -33,8 +33,6 @@ public:
     void RefreshViews() override;
     void OnStyleChanged() override;
 
-    SessionStatisticsWindow* Window() const { return m_window; }
-
 private:
     SessionStatisticsModule& m_module;
     QPointer<SessionStatisticsWindow> m_window;
