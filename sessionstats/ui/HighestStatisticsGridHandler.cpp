@@ -70,12 +70,7 @@ int HighestStatisticsGridHandler::CalcColumnWidth(int columnId)
 {
     if (!m_object || !m_view)
         return 10;
-    int column = 0;
-    for (int position = 0; position < m_view->GetColumnCount(); ++position)
-    {
-        if (m_view->GetColumnId(position) == columnId)
-            column = position;
-    }
+    const int column = PositionOf(columnId);
     const QFontMetrics metrics(StatisticsTextStyle::Font(m_object->GetTextStyle().get()));
     int widest = 0;
     for (int row = 0; row < m_object->RowCount(); ++row)

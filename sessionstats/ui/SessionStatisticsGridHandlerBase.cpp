@@ -177,6 +177,16 @@ void SessionStatisticsGridHandlerBase::DrawGridLines(QPainter& painter, const QR
     painter.restore();
 }
 
+int SessionStatisticsGridHandlerBase::PositionOf(int columnId) const
+{
+    for (int position = 0; m_view && position < m_view->GetColumnCount(); ++position)
+    {
+        if (m_view->GetColumnId(position) == columnId)
+            return position;
+    }
+    return 0;
+}
+
 QRect SessionStatisticsGridHandlerBase::TextRect(const QRect& cell, int lineWidth)
 {
     const int half = lineWidth > 1 ? lineWidth / 2 : 1;

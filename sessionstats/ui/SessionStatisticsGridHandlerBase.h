@@ -65,6 +65,8 @@ protected:
     // The lines of a row: vertical ones at the right edges given, a horizontal one at the bottom.
     static void DrawGridLines(QPainter& painter, const QRect& row, const std::vector<int>& rightEdges,
                               const IGridLineManager& lines);
+    // The display position of the column with the id; 0 when none has it.
+    int PositionOf(int columnId) const;
     // The text rectangle of a cell with the grid-line width.
     static QRect TextRect(const QRect& cell, int lineWidth);
 
