@@ -198,7 +198,9 @@ void SessionStatisticsWindow::RecalcLayout()
                 width += (highestTotal - summaryTotal) / 7.0;
         }
         m_tabWnd->ApplyColumnWidths(highest, summary);
-        clientWidth = static_cast<int>(highestTotal);
+        // Each grid rounds its columns to whole pixels; the window takes the wider result.
+        clientWidth = std::max({static_cast<int>(highestTotal), m_tabWnd->Grid(0).GetTotalColumnsWidth(),
+                                m_tabWnd->Grid(-1).GetTotalColumnsWidth()});
     }
     m_bar->MarkStyleStale();
     if (const IOverallWindowStyle* overall = m_bar->GetOverallStyle())
