@@ -1,5 +1,6 @@
 #include "sessionstats/engine/SessionStatisticsModule.h"
 
+#include "platform/base/ColorRef.h"
 #include "platform/base/SafeAutoLock.h"
 #include "platform/modules/IAlertModule.h"
 #include "platform/modules/ProviderBase.h"
@@ -27,9 +28,9 @@ const char* const kFileRoot = "SessionStatistics";
 const char* const kWindowNode = "ManWindow";
 
 // The font commands of the ribbon's font buttons.
-constexpr quint32 kFontLarger = 0x7FFFFFFE;
-constexpr quint32 kFontSmaller = 0x7FFFFFFD;
-constexpr quint32 kFontRestore = 0x7FFFFFFF;
+constexpr quint32 kFontLarger = ColorRef::kOneStepLarger;
+constexpr quint32 kFontSmaller = ColorRef::kOneStepSmaller;
+constexpr quint32 kFontRestore = ColorRef::kStyleOwnValue;
 // The font id of a text style, the text styles' font command, and the style's overall-bar font
 // and its command.
 constexpr int kTextFont = 0;

@@ -4,6 +4,7 @@
 // style commands that the style-editing targets carry out. The main frame makes it with its
 // other command targets; it reaches the module through the mediator. Main thread only.
 
+#include "platform/base/ColorRef.h"
 #include "platform/ui/CmdTarget.h"
 
 #include <cstdint>
@@ -24,9 +25,9 @@ public:
     static constexpr std::uint32_t ID_STATISTICS_RESTORE = 33919;
 
     // The font commands' values.
-    static constexpr std::uint32_t kFontLarger = 0x7FFFFFFE;
-    static constexpr std::uint32_t kFontSmaller = 0x7FFFFFFD;
-    static constexpr std::uint32_t kFontRestore = 0x7FFFFFFF;
+    static constexpr std::uint32_t kFontLarger = ColorRef::kOneStepLarger;
+    static constexpr std::uint32_t kFontSmaller = ColorRef::kOneStepSmaller;
+    static constexpr std::uint32_t kFontRestore = ColorRef::kStyleOwnValue;
     // The style parameter of a text style's font command, and that of the bar's font.
     static constexpr int kTextFontParameter = 12;
     static constexpr int kOverallFontParameter = 15;
