@@ -12,7 +12,9 @@
 #include "core/settings/DataVersionUpdater.h"
 #include "core/settings/GlobalSettingsQ4Classic.h"
 #include "platform/ui/DialogServices.h"
+#include "platform/modules/ISessionStatisticsModule.h"
 #include "ribbon/RibbonTabsCreator.h"
+#include "sessionstats/ui/CmdTargetSessionStatistics.h"
 #include "styles/ui/StyleEditTabsQ4Classic.h"
 #include "styles/ui/StylePreviewGalleryHelper.h"
 #include "workspace/ui/PulpitFrameQ4Classic.h"
@@ -71,6 +73,12 @@ IMainFrame* Quorvanta4ClassicFactory::CreatePulpitFrame()
     // The frame's other command targets come with their parts of the program.
     PulpitFrame::CmdTargetMakers makers;
     makers.general = [this](PulpitFrame&) { return CreateCmdTargetGeneralProcessor(); };
+    makers.sessionStatistics = [](PulpitFrame&) {
+        return std::make_shared<CmdTargetSessionStatistics>([]() -> ISessionStatisticsModule* {
+            AppMediator* mediator = AppMediator::Instance();
+            return mediator ? mediator->GetSessionStatisticsInterface() : nullptr;
+        });
+    };
     return new PulpitFrameQ4Classic(std::make_shared<RibbonTabsCreatorsClassicEdition>(), std::move(makers));
 }
 

@@ -1,18 +1,31 @@
 #include "app/SessionStatisticsQ4Classic.h"
 
 #include "core/mediator/AppMediator.h"
+#include "core/mediator/IApplicationObject.h"
 #include "core/mediator/IMainFrame.h"
 #include "platform/base/Log.h"
+#include "sessionstats/ui/SessionStatisticsWindowLink.h"
+#include "sessionstats/ui/StyleSessionStatistics.h"
+#include "styles/engine/StyleKinds.h"
 
 SessionStatisticsQ4Classic::SessionStatisticsQ4Classic()
     : m_module(*this)
 {
     SetQ5ModuleName(m_module.GetQ5ModuleName());
     SetQ5FileExtension(m_module.GetQ5FileExtension());
+    StyleSessionStatistics::RegisterKind();
+    StyleKinds::SetDefaultStyleSource(StyleSessionStatistics::Type, [this] { return m_module.DefaultStyle(); });
+    m_module.FindWindowStyle(0);
+    m_module.SetWindowFactory(
+        [](SessionStatisticsModule& module) { return std::make_shared<SessionStatisticsWindowLink>(module); });
+    m_module.KeepFeedForWholeRun(true);
     StartStatistics();
 }
 
-SessionStatisticsQ4Classic::~SessionStatisticsQ4Classic() = default;
+SessionStatisticsQ4Classic::~SessionStatisticsQ4Classic()
+{
+    StyleKinds::SetDefaultStyleSource(StyleSessionStatistics::Type, nullptr);
+}
 
 void SessionStatisticsQ4Classic::StartStatistics()
 {
@@ -133,8 +146,16 @@ ProviderBase* SessionStatisticsQ4Classic::GetRunningProvider(const QString& name
 
 QWidget* SessionStatisticsQ4Classic::GetMainWindow()
 {
-    const AppMediator* mediator = AppMediator::Instance();
-    IMainFrame* frame = mediator ? mediator->GetMainFrame() : nullptr;
+    // The window lives in a panel: the active one, or the main window's when none is.
+    AppMediator* mediator = AppMediator::Instance();
+    if (!mediator)
+        return nullptr;
+    if (QWidget* view = mediator->GetActivePanelView())
+        return view;
+    const IApplicationObject* application = mediator->GetApplicationObject();
+    if (QWidget* view = application ? application->GetCurrentPanelView() : nullptr)
+        return view;
+    IMainFrame* frame = mediator->GetMainFrame();
     return frame ? frame->GetWindow() : nullptr;
 }
 

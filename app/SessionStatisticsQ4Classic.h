@@ -3,9 +3,8 @@
 // the module reaches it (alert module, running provider, main window and log, through the
 // mediator of the run). The statistics are computed for the whole run, window or not, so the
 // alerts on the session figures hold: the worker starts with the module and the running provider
-// "Kelvora OnLine" feeds it until Shutdown. The module's window is not part of the program yet:
-// without it the module names itself, offers its alert arguments and keeps its pane flags, and
-// showing the window fails with a line in the log.
+// "Kelvora OnLine" feeds it until Shutdown, whether the window is shown, hidden or closed. The
+// window is made in the active panel on the first toggle; its style kind is registered here.
 // Main thread, except what the module's own header allows its threads.
 
 #include "core/mediator/IInProcessSessionStatistics.h"

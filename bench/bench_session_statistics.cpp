@@ -1,18 +1,26 @@
 // The session-statistics worker fed with the statistics of 1,000 instruments by a provider that
 // delivers new statistics after every trade: how many trades per second the module absorbs (the
-// worker ends showing the last trade, with the nine alert arguments registered), and how long
-// one processing pass takes.
+// worker ends showing the last trade, with the nine alert arguments registered), how long one
+// processing pass takes, and how long the window takes to show a frame while trades pour in.
 
 #include "platform/modules/IAlertModule.h"
 #include "platform/modules/SessionStatistics.h"
 #include "sessionstats/engine/ISessionStatisticsMediator.h"
 #include "sessionstats/engine/SessionStatisticsModule.h"
+#include "sessionstats/ui/SessionStatisticsWindow.h"
+#include "sessionstats/ui/SessionStatisticsWindowLink.h"
+#include "sessionstats/ui/StyleSessionStatistics.h"
 #include "tests/support/FakeProvider.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <random>
@@ -202,4 +210,57 @@ void BM_ProcessingPassOf1000Instruments(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ProcessingPassOf1000Instruments);
+
+// The window shows a frame (takes the newest data, fits its texts, paints everything) while the
+// provider's thread delivers the statistics of trade after trade as fast as it can. Counters: the
+// 99th percentile of the frame times and the trades delivered per second meanwhile.
+void BM_WindowFramesWhileTradesArrive(benchmark::State& state)
+{
+    static int argc = 1;
+    static char name[] = "bench_session_statistics";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication application(argc, argv);
+    StyleSessionStatistics::RegisterKind();
+
+    const std::vector<SessionStatistics>& tape = Tape().Statistics();
+    BenchMediator mediator;
+    SessionStatisticsModule module(mediator);
+    RegisterArguments(module);
+    module.SetWindowFactory([](SessionStatisticsModule& owner) { return std::make_shared<SessionStatisticsWindowLink>(owner); });
+    module.ToggleWindow();
+    auto* window = static_cast<SessionStatisticsWindow*>(module.GetWindow());
+
+    std::atomic<bool> stop = false;
+    std::atomic<long> trades = 0;
+    std::thread provider([&] {
+        for (std::size_t next = 0; !stop.load(std::memory_order_relaxed); next = (next + 1) % tape.size())
+        {
+            module.SetNewStatistics(tape[next]);
+            trades.fetch_add(1, std::memory_order_relaxed);
+        }
+    });
+    std::vector<double> frames;
+    QElapsedTimer total;
+    total.start();
+    for (auto _ : state)
+    {
+        QElapsedTimer frame;
+        frame.start();
+        QCoreApplication::processEvents();
+        window->RefreshViews();
+        const QImage picture = window->grab().toImage();
+        benchmark::DoNotOptimize(picture.constBits());
+        frames.push_back(frame.nsecsElapsed() / 1e6);
+    }
+    const double seconds = total.nsecsElapsed() / 1e9;
+    stop = true;
+    provider.join();
+    module.Shutdown();
+    std::sort(frames.begin(), frames.end());
+    state.counters["p99_frame_ms"] = frames.empty() ? 0.0 : frames[std::min(frames.size() - 1, frames.size() * 99 / 100)];
+    state.counters["trades_per_second"] = seconds > 0 ? trades.load() / seconds : 0.0;
+}
+BENCHMARK(BM_WindowFramesWhileTradesArrive)->Iterations(300)->UseRealTime()->Unit(benchmark::kMillisecond);
 }

@@ -700,6 +700,8 @@ bool AppMediator::OpenFileByExtension(const QString& path, bool asDesktop)
     IGenericModule* module = nullptr;
     if (m_ordersSheetManager && ModuleFileMatch::Claims(*m_ordersSheetManager, fileName))
         module = m_ordersSheetManager.get();
+    else if (m_sessionStatisticsModule && ModuleFileMatch::Claims(*m_sessionStatisticsModule, fileName))
+        module = m_sessionStatisticsModule.get();
     else
         module = m_consumerManager->FindModuleByFileExtension(path);
     if (!module)

@@ -2,7 +2,10 @@
 // The session-statistics module as the ribbon's commands and the application mediator reach it:
 // its one window and the two panes of that window. Called on the main thread.
 
+#include <memory>
+
 class QWidget;
+class StyleBase;
 
 class ISessionStatisticsModule
 {
@@ -20,4 +23,8 @@ public:
     virtual void ToggleBottomPane() = 0;
     virtual bool IsTopPaneVisible() const = 0;
     virtual bool IsBottomPaneVisible() const = 0;
+    // The style the window shows when it has none of its own; empty until the module chose it.
+    virtual std::shared_ptr<StyleBase> DefaultStyle() const = 0;
+    // The window follows a changed style.
+    virtual void RefreshStyle() = 0;
 };

@@ -42,4 +42,6 @@ public:
     // New statistics or a new session were processed: the window takes the module's display
     // data and repaints. Main thread; several batches processed meanwhile make one call.
     virtual void RefreshViews() = 0;
+    // The module's style changed: the window re-lays itself out with it.
+    virtual void OnStyleChanged() {}
 };

@@ -1,5 +1,6 @@
 #include "sessionstats/engine/SessionStatisticsModule.h"
 
+#include "platform/base/ColorRef.h"
 #include "platform/base/SafeAutoLock.h"
 #include "platform/modules/IAlertModule.h"
 #include "platform/modules/ProviderBase.h"
@@ -8,10 +9,15 @@
 #include "sessionstats/engine/DataProcessingThread.h"
 #include "sessionstats/engine/ISessionStatisticsMediator.h"
 #include "sessionstats/engine/ISessionStatisticsWindow.h"
+#include "styles/engine/StyleKinds.h"
+#include "styles/engine/StyleType.h"
+#include "styles/engine/StylesContainer.h"
 
 #include <QMetaObject>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <utility>
 
 namespace
@@ -20,10 +26,40 @@ constexpr const char* kFile = "SessionStatisticsModule";
 const char* const kFileRoot = "SessionStatistics";
 // The node name of the window's state in window files, as files have always spelt it.
 const char* const kWindowNode = "ManWindow";
+
+// The font commands of the ribbon's font buttons.
+constexpr quint32 kFontLarger = ColorRef::kOneStepLarger;
+constexpr quint32 kFontSmaller = ColorRef::kOneStepSmaller;
+constexpr quint32 kFontRestore = ColorRef::kStyleOwnValue;
+// The font id of a text style, the text styles' font command, and the style's overall-bar font
+// and its command.
+constexpr int kTextFont = 0;
+constexpr int kTextFontCommand = 12;
+constexpr int kOverallFont = 9;
+constexpr int kOverallFontCommand = 15;
+
+bool IsFontCommand(quint32 command)
+{
+    return command == kFontLarger || command == kFontSmaller || command == kFontRestore;
+}
+
+// One step larger or smaller than the edited font, or the source's font back; the size never
+// goes below one pixel.
+LogFont ExecuteFontCommand(const LogFont& edited, const LogFont& source, quint32 command)
+{
+    if (command == kFontRestore)
+        return source;
+    LogFont font = edited;
+    const qint32 size = std::abs(font.lfHeight);
+    const qint32 changed = command == kFontLarger ? size + 1 : std::max(1, size - 1);
+    font.lfHeight = font.lfHeight > 0 ? changed : -changed;
+    return font;
+}
 }
 
 SessionStatisticsModule::SessionStatisticsModule(ISessionStatisticsMediator& mediator, const StatisticsClock& clock)
-    : m_mediator(mediator)
+    : ObjectWithStyle(*this, StyleTypes::SessionStatistics)
+    , m_mediator(mediator)
     , m_clock(clock)
 {
     SetQ5ModuleName(QStringLiteral("SessionStatistics"));
@@ -37,12 +73,65 @@ SessionStatisticsModule::~SessionStatisticsModule()
     m_window.reset();
 }
 
+std::shared_ptr<StyleBase> SessionStatisticsModule::GetStyleToEdit(const std::shared_ptr<StyleBase>& style, int part) const
+{
+    if (!style)
+        return nullptr;
+    if (part == 0)
+        return style;
+    if (part >= 1 && part <= kAssetStatisticTypes)
+        return style->GetRelatedStyle(part - 1);
+    return nullptr;
+}
+
+void SessionStatisticsModule::ChangeDSParam(int part, int parameter, qint32 value)
+{
+    const quint32 command = quint32(value);
+    const bool textFont = part >= 1 && part <= kAssetStatisticTypes && parameter == kTextFontCommand;
+    const bool overallFont = part == 0 && parameter == kOverallFontCommand;
+    const std::shared_ptr<StyleBase> shown = Style();
+    if (!IsFontCommand(command) || !(textFont || overallFont) || !shown || !shown->IsKindOf(GetStyleKind()))
+    {
+        ObjectWithStyle::ChangeDSParam(part, parameter, value);
+        return;
+    }
+    if (StyleId(false) != StyleBase::kOwnStyleId || !GetOwnStyle())
+        UpdateStyle(StyleBase::kOwnStyleId);
+    const std::shared_ptr<StyleBase> edited = GetStyleToEdit(GetOwnStyle(), part);
+    const std::shared_ptr<StyleBase> source = GetStyleToEdit(GetSourceStyle(), part);
+    if (!edited || !source)
+        return;
+    const int fontId = textFont ? kTextFont : kOverallFont;
+    // A text style marks its font under the font's id, the style the bar's font under the command's.
+    const int markId = textFont ? kTextFont : kOverallFontCommand;
+    const LogFont* editedFont = edited->GetGdiObject(fontId).Font();
+    const LogFont* sourceFont = source->GetGdiObject(fontId).Font();
+    if (!editedFont || !sourceFont)
+        return;
+    edited->SetGdiObject(fontId, ExecuteFontCommand(*editedFont, *sourceFont, command));
+    edited->SetChangedParameter(markId, command != kFontRestore);
+    OnStyleChanged();
+    edited->UpdateChangedParameter(*source, markId);
+}
+
+void SessionStatisticsModule::OnStyleChanged()
+{
+    if (HasWindowWidget())
+        m_window->OnStyleChanged();
+}
+
+void SessionStatisticsModule::FindWindowStyle(int styleId)
+{
+    std::shared_ptr<StyleBase> style = StylesContainer::Instance().FindStyle(styleId, GetStyleKind());
+    m_defaultStyle = style ? style : StyleKinds::Create(GetStyleKind());
+}
+
 bool SessionStatisticsModule::SaveWindowToFile(QWidget* window, const QString& path, int flags, bool embedStyles)
 {
     if (!IsOwnWindow(window))
         return false;
     Settings tree;
-    Serialise(tree);
+    Serialise(tree, embedStyles);
     if (tree.SaveToFile(path, QString::fromLatin1(kFileRoot)))
         return true;
     LogError("SessionStatisticsModule::SaveWindowToFile", __LINE__,
@@ -73,8 +162,9 @@ bool SessionStatisticsModule::OpenWindowFromFile(QWidget* parent, const QString&
     return Unserialise(tree, parent);
 }
 
-void SessionStatisticsModule::Serialise(Settings& tree) const
+void SessionStatisticsModule::Serialise(Settings& tree, bool embedStyles) const
 {
+    SerialiseStyles(tree, embedStyles);
     tree["TopPaneVisible"] = static_cast<std::int32_t>(m_mainWindowSettings.topPane);
     tree["BottomPaneVisible"] = static_cast<std::int32_t>(m_mainWindowSettings.bottomPane);
     m_window->SerializeState(tree[kWindowNode]);
@@ -82,6 +172,7 @@ void SessionStatisticsModule::Serialise(Settings& tree) const
 
 bool SessionStatisticsModule::Unserialise(const Settings& tree, QWidget* parent)
 {
+    UnserialiseStyles(tree);
     // A flag the file does not hold stays as it was.
     if (tree.Exists(QStringLiteral("TopPaneVisible")))
         m_mainWindowSettings.topPane = tree["TopPaneVisible"].ToInt() != 0 ? 1 : 0;
@@ -90,7 +181,8 @@ bool SessionStatisticsModule::Unserialise(const Settings& tree, QWidget* parent)
     const Settings& state = tree[kWindowNode];
     if (!state.IsValid())
         return true;
-    if (!EnsureWindow(parent))
+    // A file opened with no panel in view goes where a toggled window would.
+    if (!EnsureWindow(parent ? parent : m_mediator.GetMainWindow()))
         return false;
     m_window->UnSerializeState(state, true);
     return true;
@@ -219,6 +311,11 @@ void SessionStatisticsModule::Shutdown()
 
 bool SessionStatisticsModule::Initialise()
 {
+    {
+        const SafeAutoLock lock(m_dataQueueLock, "SessionStatisticsModule::Initialise", kFile);
+        if (m_worker && m_worker->IsRunning())
+            return true;
+    }
     ReleaseWorker();
     auto worker = std::make_shared<DataProcessingThread>(this);
     if (!worker->Start(MessageThread::StartMode::Suspended))
@@ -251,6 +348,7 @@ bool SessionStatisticsModule::EnsureWindow(QWidget* parent)
 
 void SessionStatisticsModule::OnWindowShown()
 {
+    UpdateStyle(StyleId(false));
     ProviderBase* provider = m_mediator.GetRunningProvider(ProviderName());
     if (!provider)
         return;
@@ -262,6 +360,8 @@ void SessionStatisticsModule::OnWindowShown()
 
 void SessionStatisticsModule::OnWindowHidden()
 {
+    if (m_feedForWholeRun)
+        return;
     UnregisterReceiver();
     // A gate, not a suspension of the thread: a pass under way ends first, messages wait.
     if (m_worker && m_worker->IsRunning())
@@ -270,8 +370,11 @@ void SessionStatisticsModule::OnWindowHidden()
 
 void SessionStatisticsModule::OnWindowDestroyed()
 {
-    UnregisterReceiver();
-    ReleaseWorker();
+    if (!m_feedForWholeRun)
+    {
+        UnregisterReceiver();
+        ReleaseWorker();
+    }
     m_window.reset();
 }
 

@@ -22,6 +22,8 @@
 #include "sessionstats/engine/SessionStatisticsArguments.h"
 #include "sessionstats/engine/SessionStatisticsDisplayData.h"
 #include "sessionstats/engine/StatisticsClock.h"
+#include "styles/engine/IDefaultStyleProvider.h"
+#include "styles/engine/ObjectWithStyle.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -36,7 +38,9 @@ class ISessionStatisticsMediator;
 class ISessionStatisticsWindow;
 class ProviderBase;
 
-class SessionStatisticsModule : public IGenericModule,
+class SessionStatisticsModule : public ObjectWithStyle,
+                                public IDefaultStyleProvider,
+                                public IGenericModule,
                                 public IStatisticsSessionReceiver,
                                 public ISessionStatisticsModule,
                                 public IAlertArgumentSource
@@ -61,6 +65,23 @@ public:
 
     // How the window is made; without a factory no window can be.
     void SetWindowFactory(WindowFactory factory) { m_windowFactory = std::move(factory); }
+    // With the feed kept for the whole run the statistics keep coming while the window is hidden
+    // or gone, so the alerts on the session figures hold; the window's show and hide steps then
+    // leave the feed alone.
+    void KeepFeedForWholeRun(bool keep) { m_feedForWholeRun = keep; }
+    const StatisticsClock& Clock() const { return m_clock; }
+
+    // ObjectWithStyle. Part 0 is the style itself, parts 1 to 4 its text styles of rises, falls,
+    // turnover and transactions.
+    std::shared_ptr<StyleBase> GetStyleToEdit(const std::shared_ptr<StyleBase>& style, int part) const override;
+    // The font commands (larger, smaller, restore) change the font of a text style (parameter
+    // 12 of parts 1 to 4) or of the overall bar (parameter 15 of part 0); the rest is the base's.
+    void ChangeDSParam(int part, int parameter, qint32 value) override;
+    // The window re-lays itself out with the style.
+    void OnStyleChanged() override;
+
+    // IDefaultStyleProvider and ISessionStatisticsModule: empty until FindWindowStyle ran.
+    std::shared_ptr<StyleBase> DefaultStyle() const override { return m_defaultStyle; }
 
     // IGenericModule
     QString GetFileExtension() const override { return QStringLiteral(".q4SS"); }
@@ -83,8 +104,10 @@ public:
     void OnSessionLoaded(QWidget* activeView) override {}
     // The id the application chose for the window's style (0 until it chose); the style itself
     // is applied by the window.
-    int GetFirstNamedWindowStyleId() const override { return m_windowStyleId; }
-    void FindWindowStyle(int styleId) override { m_windowStyleId = styleId; }
+    int GetFirstNamedWindowStyleId() const override { return StyleId(false); }
+    // The named style of the id becomes the module's default style; a new default style when
+    // there is none.
+    void FindWindowStyle(int styleId) override;
 
     // Each statistics received makes a pass of the worker that publishes the newest
     // statistics, also while the worker is paused: the passes wait for the next show. Past this
@@ -106,6 +129,7 @@ public:
     void ToggleBottomPane() override;
     bool IsTopPaneVisible() const override { return m_mainWindowSettings.topPane != 0; }
     bool IsBottomPaneVisible() const override { return m_mainWindowSettings.bottomPane != 0; }
+    void RefreshStyle() override { OnStyleChanged(); }
 
     // IAlertArgumentSource
     void PublishArgumentValues(std::shared_ptr<const AlertExprArgList> values) override;
@@ -116,8 +140,8 @@ public:
 
     // At the end of the run: the feed stops and the worker with it, for good.
     void Shutdown();
-    // A new worker thread, suspended until the window is shown; false (logged, no worker) when
-    // no thread could be made.
+    // A new worker thread, suspended until the window is shown; a worker that runs is kept.
+    // False (logged, no worker) when no thread could be made.
     bool Initialise();
     // Makes the window and its worker when there is no window; false (logged) when it could
     // not be made.
@@ -143,7 +167,7 @@ public:
 private:
     void RefreshViews();
     void TogglePane(int& flag, void (ISessionStatisticsWindow::*showPane)(bool));
-    void Serialise(Settings& tree) const;
+    void Serialise(Settings& tree, bool embedStyles) const;
     bool Unserialise(const Settings& tree, QWidget* parent);
     bool IsOwnWindow(QWidget* window) const;
     bool HasWindowWidget() const;
@@ -156,7 +180,8 @@ private:
     WindowFactory m_windowFactory;
     std::shared_ptr<ISessionStatisticsWindow> m_window;
     MainWindowSettings m_mainWindowSettings;
-    int m_windowStyleId = 0;
+    std::shared_ptr<StyleBase> m_defaultStyle;
+    bool m_feedForWholeRun = false;
     // The provider the receiver is registered with; null while it is not.
     ProviderBase* m_provider = nullptr;
     SessionStatisticsArguments m_arguments;

@@ -37,10 +37,14 @@ TEST_F(SessionStatisticsQ4ClassicTest, TheMediatorHoldsTheModuleWithItsNameArgum
     EXPECT_TRUE(source->IsArgumentValid(argument(23)));
     EXPECT_FALSE(source->IsArgumentValid(argument(4)));
 
-    // The module's window is not in the program yet: asking for it fails in the log.
-    mediator.GetSessionStatisticsInterface()->ToggleWindow();
-    EXPECT_EQ(mediator.GetSessionStatisticsInterface()->GetWindow(), nullptr);
-    EXPECT_TRUE(LogText().contains(QStringLiteral("nie udało sie utworzyć okna statystyk sesji")));
+    // The window is made in the program's panel and shown; a second toggle hides it.
+    ISessionStatisticsModule* statistics = mediator.GetSessionStatisticsInterface();
+    statistics->ToggleWindow();
+    ASSERT_NE(statistics->GetWindow(), nullptr);
+    EXPECT_NE(statistics->GetWindow()->parentWidget(), nullptr);
+    EXPECT_TRUE(statistics->IsWindowVisible());
+    statistics->ToggleWindow();
+    EXPECT_FALSE(statistics->IsWindowVisible());
 
     App().GetPulpitFrame()->GetWindow()->close();
     EXPECT_EQ(mediator.GetSessionStatisticsInterface(), nullptr);

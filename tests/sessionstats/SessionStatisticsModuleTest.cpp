@@ -451,3 +451,24 @@ TEST_F(SessionStatisticsModuleTest, ValuesReachTheAlertModuleFromTheWorkerWhileO
         EXPECT_NE(value.thread, feedThread);
     }
 }
+
+TEST_F(SessionStatisticsModuleTest, AFeedKeptForTheWholeRunOutlivesTheWindow)
+{
+    mediator.provider = &provider;
+    module.KeepFeedForWholeRun(true);
+    ASSERT_TRUE(module.Initialise());
+    module.OnWindowShown();
+    ASSERT_TRUE(provider.IsRegistered());
+
+    std::thread([this] { provider.Deliver(MakeStatistics(1)); }).join();
+    module.ToggleWindow();
+    EXPECT_TRUE(WaitUntil([this] { return Processed(); }));
+
+    Window().Hide();
+    module.OnWindowDestroyed();
+    EXPECT_EQ(provider.Registrations(), 1);
+    EXPECT_TRUE(provider.IsRegistered());
+    const std::uint64_t before = module.GetDisplayData().revision;
+    std::thread([this] { provider.Deliver(MakeStatistics(2)); }).join();
+    EXPECT_TRUE(WaitUntil([&] { return module.GetDisplayData().revision > before; }));
+}
