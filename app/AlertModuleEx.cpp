@@ -148,19 +148,9 @@ void AlertModuleEx::ShowAlertNotification(const QString& name, const QString& ar
     mediator->ShowInfo(caption, QStringLiteral("%1\n%2 = %3").arg(AlertTexts::SideWord(side), subject, valueText));
 }
 
-AlertNotificationSettings AlertModuleEx::GetNotificationSettings()
+AlertsGeneralSettingsValues AlertModuleEx::GetNotificationSettings()
 {
-    const AlertsGeneralSettingsValues values = m_settingsGroup->GetValues();
-    AlertNotificationSettings settings;
-    settings.destinationAddress = values.destinationAddress;
-    settings.host = values.host;
-    settings.user = values.user;
-    settings.password = values.password;
-    settings.port = values.port;
-    settings.encryption = values.encryption;
-    settings.buySound = values.buySound;
-    settings.sellSound = values.sellSound;
-    return settings;
+    return m_settingsGroup->GetValues();
 }
 
 std::shared_ptr<ISoundPlayer> AlertModuleEx::CreateSoundPlayer()

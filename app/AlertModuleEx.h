@@ -65,7 +65,7 @@ private:
     void BroadcastGeneratedAlert(const std::shared_ptr<GeneratedAlertInfo>& alert) override;
     void ShowAlertNotification(const QString& name, const QString& argumentName, const QString& valueText,
                                unsigned side, bool cloudEvent) override;
-    AlertNotificationSettings GetNotificationSettings() override;
+    AlertsGeneralSettingsValues GetNotificationSettings() override;
     std::shared_ptr<ISoundPlayer> CreateSoundPlayer() override;
 
     // IAlertsGeneralSettingsOwner

@@ -69,7 +69,7 @@ public:
             onGenerated(*alert);
     }
     void ShowAlertNotification(const QString&, const QString&, const QString&, unsigned, bool) override {}
-    AlertNotificationSettings GetNotificationSettings() override { return {}; }
+    AlertsGeneralSettingsValues GetNotificationSettings() override { return {}; }
     std::shared_ptr<ISoundPlayer> CreateSoundPlayer() override { return std::make_shared<SilentPlayer>(); }
 
     std::function<void(const GeneratedAlertInfo&)> onGenerated;

@@ -37,7 +37,7 @@ AlertModule::AlertModule(IAlertsMediator& mediator)
         m_worker = std::move(worker);
     m_soundThread = std::make_unique<GeneratedAlertsSoundThread>(
         mediator.CreateSoundPlayer(), [&mediator](unsigned side) {
-            const AlertNotificationSettings settings = mediator.GetNotificationSettings();
+            const AlertsGeneralSettingsValues settings = mediator.GetNotificationSettings();
             return side == GeneratedAlertsSoundThread::kBuy ? settings.buySound : settings.sellSound;
         });
     if (!m_worker)
@@ -319,10 +319,10 @@ void AlertModule::SetupMailSender()
 {
     if (!m_mailThread)
         return;
-    const AlertNotificationSettings settings = m_mediator.GetNotificationSettings();
+    const AlertsGeneralSettingsValues settings = m_mediator.GetNotificationSettings();
     m_mailThread->SetupSender(settings.host, settings.user, settings.password, settings.port,
-                              settings.encryption == AlertNotificationSettings::kSslTls,
-                              settings.encryption == AlertNotificationSettings::kStartTls);
+                              settings.encryption == AlertsGeneralSettingsValues::kSslTls,
+                              settings.encryption == AlertsGeneralSettingsValues::kStartTls);
 }
 
 void AlertModule::NotifyCloudAlertEvent(const QString& name, const QString& instrument, const QString& valueText,

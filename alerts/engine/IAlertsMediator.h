@@ -5,7 +5,7 @@
 // libraries, the popup, the notification settings and a sound player. The application mediator
 // implements it; tests give a fake.
 
-#include "alerts/engine/AlertNotificationSettings.h"
+#include "core/settings/AlertsGeneralSettingsValues.h"
 #include "alerts/engine/AlertPropsDefaults.h"
 #include "platform/modules/IAlertArgumentSource.h"
 
@@ -45,7 +45,7 @@ public:
     virtual void ShowAlertNotification(const QString& name, const QString& argumentName, const QString& valueText,
                                        unsigned side, bool cloudEvent) = 0;
     // Any thread: the settings as they are now.
-    virtual AlertNotificationSettings GetNotificationSettings() = 0;
+    virtual AlertsGeneralSettingsValues GetNotificationSettings() = 0;
     // Once, when the module is made; the player is used on the sound thread.
     virtual std::shared_ptr<ISoundPlayer> CreateSoundPlayer() = 0;
 };

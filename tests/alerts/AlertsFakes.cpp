@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <thread>
+
 bool FakeArgumentSource::IsArgumentValid(const AlertExprArgDesc& argument)
 {
     const std::lock_guard lock(m_mutex);
@@ -93,7 +95,7 @@ void FakeAlertsMediator::ShowAlertNotification(const QString& name, const QStrin
     m_popups.append(QStringLiteral("%1|%2|%3|%4|%5").arg(name, argumentName, valueText).arg(side).arg(int(cloudEvent)));
 }
 
-AlertNotificationSettings FakeAlertsMediator::GetNotificationSettings()
+AlertsGeneralSettingsValues FakeAlertsMediator::GetNotificationSettings()
 {
     const std::lock_guard lock(m_mutex);
     return m_settings;
@@ -105,7 +107,7 @@ QStringList FakeAlertsMediator::Popups() const
     return m_popups;
 }
 
-void FakeAlertsMediator::SetNotificationSettings(const AlertNotificationSettings& settings)
+void FakeAlertsMediator::SetNotificationSettings(const AlertsGeneralSettingsValues& settings)
 {
     const std::lock_guard lock(m_mutex);
     m_settings = settings;
@@ -268,4 +270,16 @@ QString LogCapture::Text() const
 {
     QFile file(m_path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+bool LogCapture::WaitFor(const QString& text, std::chrono::milliseconds timeout) const
+{
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (!Text().contains(text))
+    {
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
 }

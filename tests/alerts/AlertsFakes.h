@@ -81,12 +81,12 @@ public:
     void BroadcastGeneratedAlert(const std::shared_ptr<GeneratedAlertInfo>& alert) override;
     void ShowAlertNotification(const QString& name, const QString& argumentName, const QString& valueText,
                                unsigned side, bool cloudEvent) override;
-    AlertNotificationSettings GetNotificationSettings() override;
+    AlertsGeneralSettingsValues GetNotificationSettings() override;
     std::shared_ptr<ISoundPlayer> CreateSoundPlayer() override { return soundPlayer; }
 
     // "name|argument|value|side|cloud" per popup.
     QStringList Popups() const;
-    void SetNotificationSettings(const AlertNotificationSettings& settings);
+    void SetNotificationSettings(const AlertsGeneralSettingsValues& settings);
 
     std::vector<unsigned> TakePostedMessages();
     // Waits until count messages were posted in all; false after the timeout.
@@ -104,7 +104,7 @@ public:
 private:
     mutable std::mutex m_mutex;
     QStringList m_popups;
-    AlertNotificationSettings m_settings;
+    AlertsGeneralSettingsValues m_settings;
     std::condition_variable m_posted;
     std::vector<unsigned> m_messages;
     std::size_t m_posts = 0;
@@ -163,6 +163,8 @@ public:
     LogCapture();
     ~LogCapture();
     QString Text() const;
+    // Waits until the log holds the text; false after the timeout.
+    bool WaitFor(const QString& text, std::chrono::milliseconds timeout = std::chrono::seconds(20)) const;
 
 private:
     QString m_path;

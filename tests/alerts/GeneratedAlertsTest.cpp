@@ -37,7 +37,7 @@ protected:
 
     void UseMailServer(int port, const QString& password = QString())
     {
-        AlertNotificationSettings settings;
+        AlertsGeneralSettingsValues settings;
         settings.destinationAddress = QStringLiteral("inwestor@example.com");
         settings.host = QStringLiteral("127.0.0.1");
         settings.port = port;
@@ -47,18 +47,6 @@ protected:
         settings.sellSound = QStringLiteral("/dzwieki/sell.wav");
         mediator.SetNotificationSettings(settings);
         module.SetupMailSender();
-    }
-
-    static bool WaitForLog(const LogCapture& log, const QString& text)
-    {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (std::chrono::steady_clock::now() < end)
-        {
-            if (log.Text().contains(text))
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return false;
     }
 
     static int Occurrences(const QString& text, const QString& part) { return static_cast<int>(text.count(part)); }
@@ -146,7 +134,7 @@ TEST_F(GeneratedAlertsTest, AMailThatCannotBeSentIsLoggedWhileTheWorkerGoesOn)
         // The second alert comes whatever the mail does.
         EXPECT_TRUE(generator.WaitFor(name + QStringLiteral(" bez maila"), 1)) << c.what;
         EXPECT_EQ(generator.Count(name), 1u) << c.what;
-        EXPECT_TRUE(WaitForLog(log, QStringLiteral("MailSenderThread::Execute"))) << c.what;
+        EXPECT_TRUE(log.WaitFor(QStringLiteral("MailSenderThread::Execute"))) << c.what;
         EXPECT_TRUE(log.Text().contains(QStringLiteral("nie został wysłany"))) << c.what;
         EXPECT_FALSE(log.Text().contains(QStringLiteral("zle-haslo"))) << c.what;
         argument += 2;

@@ -24,18 +24,6 @@ QString Body(const QJsonObject& mail)
         body.chop(1);
     return body;
 }
-
-bool WaitForLog(const LogCapture& log, const QString& text, std::chrono::seconds timeout = std::chrono::seconds(20))
-{
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < end)
-    {
-        if (log.Text().contains(text))
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return false;
-}
 }
 
 TEST(MailSenderTest, HeadersAreEncodedAndUserTextCannotAddHeaders)
@@ -115,7 +103,7 @@ TEST(MailSenderThreadTest, AFailedMailIsLoggedAndTheNextIsSent)
     const std::vector<QJsonObject> received = sink.WaitForMails(1);
     ASSERT_EQ(received.size(), 1u);
     EXPECT_EQ(received[0].value(QStringLiteral("subject")).toString(), QStringLiteral("drugi"));
-    EXPECT_TRUE(WaitForLog(log, QStringLiteral("MailSenderThread::Execute")));
+    EXPECT_TRUE(log.WaitFor(QStringLiteral("MailSenderThread::Execute")));
     EXPECT_TRUE(log.Text().contains(QStringLiteral("nie podano adresu odbiorcy")));
 }
 
