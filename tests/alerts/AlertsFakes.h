@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -94,7 +95,7 @@ public:
 
     // Set before the module is made.
     std::map<QString, IAlertArgumentSource*> sources;
-    int productKind = 1;
+    std::atomic<int> productKind = 1;
     std::optional<QStringList> listedInstruments;
     QStringList cloudAlertNames;
     AlertPropsDefaults defaults;
