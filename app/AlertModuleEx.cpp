@@ -1,6 +1,9 @@
 #include "app/AlertModuleEx.h"
 
+#include "alerts/engine/AlertTexts.h"
+#include "alerts/ui/QtSoundPlayer.h"
 #include "cloud/engine/CloudManager.h"
+#include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
 #include "core/settings/AlertsGeneralSettingsGroup.h"
 #include "platform/base/Log.h"
@@ -16,7 +19,7 @@ QString ProductName()
 }
 
 AlertModuleEx::AlertModuleEx()
-    : m_settingsGroup(std::make_shared<AlertsGeneralSettingsGroup>(nullptr))
+    : m_settingsGroup(std::make_shared<AlertsGeneralSettingsGroup>(static_cast<IAlertsGeneralSettingsOwner*>(this)))
     , m_module(*this)
 {
     if (m_module.HasWorker())
@@ -33,21 +36,19 @@ AlertModuleEx::~AlertModuleEx()
                        QStringLiteral("AlertModuleEx::~AlertModuleEx"), __LINE__);
 }
 
-bool AlertModuleEx::SaveWindowToFile(QWidget*, const QString&, int, bool)
+bool AlertModuleEx::SaveWindowToFile(QWidget* window, const QString& path, int, bool)
 {
-    return false;
+    return m_module.SaveWindowToFile(window, path);
 }
 
-bool AlertModuleEx::SaveWindowToQ5Format(QWidget*, const QString&, int, int)
+bool AlertModuleEx::SaveWindowToQ5Format(QWidget* window, const QString& path, int, int)
 {
-    return false;
+    return m_module.SaveWindowToQ5Format(window, path);
 }
 
-bool AlertModuleEx::OpenWindowFromFile(QWidget*, const QString& path, bool)
+bool AlertModuleEx::OpenWindowFromFile(QWidget* parent, const QString& path, bool fromPanel)
 {
-    Log::WriteWarning(QStringLiteral("Nie otwarto pliku \"%1\": program nie ma jeszcze okna alertów.").arg(path),
-                      ProductName(), QStringLiteral("AlertModuleEx::OpenWindowFromFile"), __LINE__);
-    return false;
+    return m_module.OpenWindowFromFile(parent, path, fromPanel);
 }
 
 void AlertModuleEx::SerialisePanelState(Settings& node)
@@ -127,4 +128,32 @@ bool AlertModuleEx::PostToMainFrame(unsigned message)
 {
     AppMediator* mediator = AppMediator::Instance();
     return mediator && mediator->PostMessageToPulpitFrame(message, 0, 0);
+}
+
+void AlertModuleEx::BroadcastGeneratedAlert(const std::shared_ptr<GeneratedAlertInfo>& alert)
+{
+    AppMediator* mediator = AppMediator::Instance();
+    if (ConsumerManager* consumers = mediator ? mediator->GetConsumerManager() : nullptr)
+        consumers->BroadcastGeneratedAlert(alert);
+}
+
+void AlertModuleEx::ShowAlertNotification(const QString& name, const QString& argumentName, const QString& valueText,
+                                          unsigned side, bool cloudEvent)
+{
+    AppMediator* mediator = AppMediator::Instance();
+    if (!mediator)
+        return;
+    const QString caption = cloudEvent ? QStringLiteral("Alert w chmurze: %1").arg(name) : QStringLiteral("Alert: %1").arg(name);
+    const QString subject = argumentName.isEmpty() ? QStringLiteral("wartość") : argumentName;
+    mediator->ShowInfo(caption, QStringLiteral("%1\n%2 = %3").arg(AlertTexts::SideWord(side), subject, valueText));
+}
+
+AlertsGeneralSettingsValues AlertModuleEx::GetNotificationSettings()
+{
+    return m_settingsGroup->GetValues();
+}
+
+std::shared_ptr<ISoundPlayer> AlertModuleEx::CreateSoundPlayer()
+{
+    return std::make_shared<QtSoundPlayer>();
 }

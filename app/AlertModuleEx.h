@@ -2,20 +2,22 @@
 // The local alerts module as the standard edition makes it: the alerts engine for the whole run
 // with its worker started, the module face the mediator keeps under "AlertModule", and the
 // application as the engine reaches it (the argument sources, the default provider's
-// instruments, the cloud alerts' names, the defaults of a new alert, the main frame). The alerts
-// window and definition dialog are not part of the program yet: window files are refused.
-// Generated alerts and the windows plug in through the engine's generator and observer hooks.
+// instruments, the cloud alerts' names, the defaults of a new alert, the main frame, the module
+// libraries, the message popups, the general settings and the Qt Multimedia sound player).
+// Window files go through the engine to the alerts window, which the program makes through the
+// factory the engine is given.
 // Main thread, except what AlertModule's header allows other threads.
 
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/IAlertsMediator.h"
 #include "core/mediator/IInProcessAlertModule.h"
+#include "core/settings/IAlertsGeneralSettingsOwner.h"
 
 #include <memory>
 
 class AlertsGeneralSettingsGroup;
 
-class AlertModuleEx : public IInProcessAlertModule, private IAlertsMediator
+class AlertModuleEx : public IInProcessAlertModule, private IAlertsMediator, private IAlertsGeneralSettingsOwner
 {
 public:
     AlertModuleEx();
@@ -60,6 +62,14 @@ private:
     bool CloudAlertExists(const QString& name) override;
     AlertPropsDefaults GetNewAlertDefaults() override;
     bool PostToMainFrame(unsigned message) override;
+    void BroadcastGeneratedAlert(const std::shared_ptr<GeneratedAlertInfo>& alert) override;
+    void ShowAlertNotification(const QString& name, const QString& argumentName, const QString& valueText,
+                               unsigned side, bool cloudEvent) override;
+    AlertsGeneralSettingsValues GetNotificationSettings() override;
+    std::shared_ptr<ISoundPlayer> CreateSoundPlayer() override;
+
+    // IAlertsGeneralSettingsOwner
+    void SetupMailSender() override { m_module.SetupMailSender(); }
 
     // Read by the engine from its worker while it runs: made before it.
     const std::shared_ptr<AlertsGeneralSettingsGroup> m_settingsGroup;

@@ -5,9 +5,10 @@
 
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/BLAlert.h"
-#include "alerts/engine/IAlertGenerator.h"
 #include "alerts/engine/IAlertsMediator.h"
+#include "alerts/engine/ISoundPlayer.h"
 #include "platform/modules/AlertExprArgValue.h"
+#include "platform/modules/GeneratedAlertInfo.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,6 +18,7 @@
 #include <condition_variable>
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <random>
@@ -42,6 +44,13 @@ public:
     void RemoveArgumentUsage(const AlertExprArgDesc&) override {}
 };
 
+class SilentPlayer : public ISoundPlayer
+{
+public:
+    void PlayFileBlocking(const QString&) override {}
+    void Purge() override {}
+};
+
 class BenchMediator : public IAlertsMediator
 {
 public:
@@ -54,19 +63,29 @@ public:
     bool CloudAlertExists(const QString&) override { return false; }
     AlertPropsDefaults GetNewAlertDefaults() override { return {}; }
     bool PostToMainFrame(unsigned) override { return false; }
+    void BroadcastGeneratedAlert(const std::shared_ptr<GeneratedAlertInfo>& alert) override
+    {
+        if (onGenerated)
+            onGenerated(*alert);
+    }
+    void ShowAlertNotification(const QString&, const QString&, const QString&, unsigned, bool) override {}
+    AlertsGeneralSettingsValues GetNotificationSettings() override { return {}; }
+    std::shared_ptr<ISoundPlayer> CreateSoundPlayer() override { return std::make_shared<SilentPlayer>(); }
+
+    std::function<void(const GeneratedAlertInfo&)> onGenerated;
 
 private:
     AcceptingSource m_source;
 };
 
 // Counts generated alerts and tells when the probe alert fired.
-class ProbeGenerator : public IAlertGenerator
+class ProbeGenerator
 {
 public:
-    void GenerateAlert(const BLAlert& alert, unsigned) override
+    void Record(const GeneratedAlertInfo& alert)
     {
         m_generated.fetch_add(1, std::memory_order_relaxed);
-        if (alert.GetId() != probeId)
+        if (alert.GetAlertId() != probeId)
             return;
         {
             const std::lock_guard lock(m_mutex);
@@ -119,7 +138,7 @@ class AlertsBench
 public:
     AlertsBench(double nearest, double farthest)
     {
-        m_module.SetAlertGenerator(&m_generator);
+        m_mediator.onGenerated = [this](const GeneratedAlertInfo& alert) { m_generator.Record(alert); };
         std::mt19937 random(7);
         std::uniform_real_distribution<double> distance(nearest, farthest);
         for (int i = 0; i < kAlerts; ++i)

@@ -1,11 +1,15 @@
 #include "alerts/engine/AlertModule.h"
 
+#include "alerts/engine/AlertTexts.h"
 #include "alerts/engine/AlertsModuleWorkerThread.h"
-#include "alerts/engine/IAlertGenerator.h"
+#include "alerts/engine/GeneratedAlertsSoundThread.h"
 #include "alerts/engine/IAlertModuleObserver.h"
+#include "alerts/engine/MailSenderThread.h"
 #include "platform/base/AppPaths.h"
 #include "platform/base/AtomicFile.h"
 #include "platform/base/Log.h"
+#include "platform/modules/GeneratedAlertInfo.h"
+#include "platform/settings/Q5Settings.h"
 #include "platform/settings/Settings.h"
 
 #include <QDir>
@@ -31,12 +35,20 @@ AlertModule::AlertModule(IAlertsMediator& mediator)
     auto worker = std::make_unique<AlertsModuleWorkerThread>(*this);
     if (worker->Start())
         m_worker = std::move(worker);
+    m_soundThread = std::make_unique<GeneratedAlertsSoundThread>(
+        mediator.CreateSoundPlayer(), [&mediator](unsigned side) {
+            const AlertsGeneralSettingsValues settings = mediator.GetNotificationSettings();
+            return side == GeneratedAlertsSoundThread::kBuy ? settings.buySound : settings.sellSound;
+        });
     if (!m_worker)
     {
         g_instance.store(nullptr);
         Log::WriteError(QStringLiteral("Moduł alertów: nie udało sie zainicjalizować wątku roboczego"), ModuleName(),
                         QStringLiteral("AlertModule::AlertModule"), __LINE__);
+        return;
     }
+    m_mailThread = std::make_unique<MailSenderThread>();
+    SetupMailSender();
 }
 
 AlertModule::~AlertModule()
@@ -121,6 +133,11 @@ std::uint32_t AlertModule::AddAlert(const std::shared_ptr<BLAlert>& alert)
     alert->RenewArgumentUses();
     alert->SetExecuteAllowed(true);
     const std::uint32_t id = m_alerts.InsertAlert(alert);
+    if (isNew)
+        m_listGrid.AddRow(id);
+    else
+        m_listGrid.RefreshAllRows();
+    RedrawDefinedAlerts();
     if (IAlertModuleObserver* observer = m_observer.load())
     {
         if (isNew)
@@ -137,12 +154,23 @@ std::shared_ptr<BLAlert> AlertModule::TakeAlertOut(std::uint32_t alertId)
         return nullptr;
     if (IAlertModuleObserver* observer = m_observer.load())
         observer->OnAlertRemoved(alertId);
+    m_listGrid.RemoveRow(m_listGrid.GetRowIdxForAlert(alertId));
+    RedrawDefinedAlerts();
     return m_alerts.TakeAlert(alertId);
 }
 
 bool AlertModule::RemoveAlertById(std::uint32_t alertId)
 {
+    if (!m_alerts.Contains(alertId))
+        return false;
+    m_history.RemoveAlertRows(alertId);
     return TakeAlertOut(alertId) != nullptr;
+}
+
+void AlertModule::RedrawDefinedAlerts()
+{
+    if (m_window)
+        m_window->RedrawDefinedAlerts();
 }
 
 bool AlertModule::RemoveAlert(const QString& name)
@@ -167,12 +195,20 @@ void AlertModule::RemoveAllAlerts()
 {
     if (IAlertModuleObserver* observer = m_observer.load())
         observer->OnAllAlertsRemoved();
+    m_listGrid.RemoveAllRows();
+    m_history.RemoveAllRows();
     m_alertLog.AddLog(AlertLog::eRemoved, QStringLiteral(" Usunięcie wszystkich alertów."));
     m_alerts.Clear();
 }
 
+void AlertModule::ClearAlertsHistory()
+{
+    m_history.RemoveAllRows();
+}
+
 void AlertModule::ClearAll()
 {
+    ClearAlertsHistory();
     RemoveAllAlerts();
     m_arguments.Clear();
     if (m_worker)
@@ -236,6 +272,9 @@ bool AlertModule::UnserialiseAlerts(const Settings& node)
     RemoveAllAlerts();
     if (!m_alerts.Unserialise(node))
         return false;
+    for (const std::uint32_t id : m_alerts.Ids())
+        m_listGrid.AddRow(id);
+    RedrawDefinedAlerts();
     if (IAlertModuleObserver* observer = m_observer.load())
     {
         for (const std::uint32_t id : m_alerts.Ids())
@@ -246,14 +285,155 @@ bool AlertModule::UnserialiseAlerts(const Settings& node)
 
 void AlertModule::GenerateAlert(const BLAlert& alert, unsigned side)
 {
-    if (IAlertGenerator* generator = m_generator.load())
+    // An alert without its associated argument (loaded without one, or re-bound after its
+    // source went) reports 0 with no decimals and no argument name.
+    const AlertExprArgDesc& argument = alert.GetAssociatedArg();
+    const double value = argument.IsValid() ? m_arguments.ArgumentValue(argument) : 0.0;
+    const int precision = argument.IsValid() ? m_arguments.ArgumentPrecision(argument) : 0;
+    m_alertLog.AddLog(AlertLog::eGenerated, alert.GetDescription(side, m_lastUpdateTime));
+    auto info = std::make_shared<GeneratedAlertInfo>(alert.Name(), side, alert.GetId(), m_lastUpdateTime);
+    m_history.AddRow(alert.GetId(), alert.Name(), argument.GetArgumentName(), precision, m_lastUpdateTime, side,
+                     value);
+    std::vector<std::shared_ptr<const AlertExprArgSnapshot>> snapshots;
+    alert.TakeArgumentSnapshots(snapshots);
+    for (std::shared_ptr<const AlertExprArgSnapshot>& snapshot : snapshots)
+        info->InsertSnapshot(std::move(snapshot));
+    m_mediator.BroadcastGeneratedAlert(info);
+
+    const AlertProps& properties = alert.Properties();
+    if (properties.Window())
+        m_mediator.ShowAlertNotification(alert.Name(), argument.GetArgumentName(),
+                                         AlertTexts::FormatAlertArgumentValue(value, precision), side, false);
+    if (properties.Mail() && m_mailThread)
     {
-        generator->GenerateAlert(alert, side);
-        return;
+        const QString body =
+            AlertTexts::FormatAlertMailBody(alert.Name(), side, argument, value, precision, m_lastUpdateTime);
+        const QString subject = AlertTexts::FormatAlertMailSubject(alert.Name(), side, argument, value, precision);
+        m_mailThread->Send(m_mediator.GetNotificationSettings().destinationAddress, subject, body);
     }
-    Log::WriteError(QStringLiteral("Moduł alertów: alert %1 nie został ogłoszony, brak obsługi wygenerowanych alertów")
-                        .arg(alert.Name()),
-                    ModuleName(), QStringLiteral("AlertModule::GenerateAlert"), __LINE__);
+    if (properties.Sound())
+        m_soundThread->Play(side);
+}
+
+void AlertModule::SetupMailSender()
+{
+    if (!m_mailThread)
+        return;
+    const AlertsGeneralSettingsValues settings = m_mediator.GetNotificationSettings();
+    m_mailThread->SetupSender(settings.host, settings.user, settings.password, settings.port,
+                              settings.encryption == AlertsGeneralSettingsValues::kSslTls,
+                              settings.encryption == AlertsGeneralSettingsValues::kStartTls);
+}
+
+void AlertModule::NotifyCloudAlertEvent(const QString& name, const QString& instrument, const QString& valueText,
+                                        unsigned side, bool window, bool sound)
+{
+    if (window)
+        m_mediator.ShowAlertNotification(name, instrument, valueText, side, true);
+    if (sound)
+        m_soundThread->Play(side);
+}
+
+std::uint32_t AlertModule::GetSelectedAlertId() const
+{
+    return m_listGrid.RowSourceAlertId(m_listGrid.GetSelectedRow());
+}
+
+bool AlertModule::GetSelectedAlertBoolParam(int selector) const
+{
+    return m_alerts.GetAlertBoolParam(GetSelectedAlertId(), selector);
+}
+
+void AlertModule::ToggleSelectedAlertBoolParam(int selector)
+{
+    const std::uint32_t id = GetSelectedAlertId();
+    if (!m_alerts.Contains(id))
+        return;
+    m_alerts.ToggleAlertBoolParam(id, selector);
+    m_listGrid.RefreshRow(m_listGrid.GetSelectedRow());
+    RedrawDefinedAlerts();
+}
+
+QString AlertModule::GetSelectedAlertStringParam() const
+{
+    return m_alerts.GetAlertStringParam(GetSelectedAlertId(), AlertsListManager::eName);
+}
+
+bool AlertModule::SetSelectedAlertStringParam(const QString& name)
+{
+    if (!m_alerts.SetAlertStringParam(GetSelectedAlertId(), name))
+        return false;
+    m_listGrid.RefreshRow(m_listGrid.GetSelectedRow());
+    RedrawDefinedAlerts();
+    return true;
+}
+
+bool AlertModule::IsSelectedAlertEditable() const
+{
+    // Local or cloud by the row's kind: a local id may equal a cloud alert's id.
+    const std::optional<BLAlertsListGrid::RowInfo> row = m_listGrid.GetRowInfo(m_listGrid.GetSelectedRow());
+    if (!row || row->kind != IAlertListRow::kLocalRow)
+        return false;
+    const std::uint32_t id = GetSelectedAlertId();
+    return id != BLAlert::kNoId && m_alerts.IsLocalAlertEditable(id);
+}
+
+void AlertModule::DeleteSelectedAlert()
+{
+    if (!m_window || m_window->GetActiveTab() != IAlertsInfoWindow::kDefinedAlertsTab)
+        return;
+    const std::optional<BLAlertsListGrid::RowInfo> row = m_listGrid.GetRowInfo(m_listGrid.GetSelectedRow());
+    if (row && row->kind == IAlertListRow::kLocalRow)
+        RemoveAlertById(GetSelectedAlertId());
+}
+
+bool AlertModule::ShowAlertsWindow(bool show, QWidget* parent)
+{
+    if (!m_window && show && m_windowFactory)
+        m_window = m_windowFactory(*this, parent);
+    if (!m_window)
+        return false;
+    if (m_window->IsVisible() != show)
+        m_window->SetVisible(show);
+    return m_window->IsVisible();
+}
+
+std::shared_ptr<IAlertsInfoWindow> AlertModule::GetVisibleAlertsInfoDlg() const
+{
+    return m_window && m_window->IsVisible() ? m_window : nullptr;
+}
+
+bool AlertModule::SaveWindowToFile(QWidget* window, const QString& path) const
+{
+    if (!m_window || !window || m_window->GetWindow() != window)
+        return false;
+    Settings state;
+    m_window->SerialiseState(state);
+    return state.SaveToFile(path, QStringLiteral("InfoDialog"));
+}
+
+bool AlertModule::SaveWindowToQ5Format(QWidget* window, const QString& path) const
+{
+    if (!m_window || !window || m_window->GetWindow() != window)
+        return false;
+    Q5Settings state;
+    m_window->SerialiseStateToQ5Format(state);
+    return state.SaveToFile(path, "AlertModule");
+}
+
+bool AlertModule::OpenWindowFromFile(QWidget* parent, const QString& path, bool fromPanel)
+{
+    if (path.isEmpty())
+        return false;
+    Settings state;
+    if (!state.LoadFromFile(path, QStringLiteral("InfoDialog")))
+        return false;
+    if (!m_window && m_windowFactory)
+        m_window = m_windowFactory(*this, parent);
+    if (!m_window)
+        return false;
+    m_window->UnserialiseState(state, fromPanel);
+    return true;
 }
 
 void AlertModule::OnArgValueUpdated(const AlertExprArgDesc& argument, const AlertExprArgValue& value)
@@ -292,6 +472,7 @@ void AlertModule::OnArgListValuesUpdated(const AlertExprArgList& values)
 void AlertModule::OnArgumentDestroyed(const AlertExprArgDesc& argument)
 {
     m_alerts.DeactivateArgUsage(argument);
+    m_listGrid.RefreshAllRows();
     if (IAlertModuleObserver* observer = m_observer.load())
         observer->OnArgumentDestroyed(argument);
 }
@@ -327,7 +508,15 @@ bool AlertModule::ProcessChangeRequests(unsigned message)
 
 void AlertModule::StopThreads()
 {
+    if (m_mailThread)
+        m_mailThread->StopSending();
+    m_soundThread->Stop();
     if (m_worker)
         m_worker->Stop();
     m_alerts.Clear();
+    if (m_window)
+    {
+        m_window->Destroy();
+        m_window.reset();
+    }
 }

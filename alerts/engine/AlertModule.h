@@ -1,9 +1,10 @@
 #pragma once
-// The local alerts module without its windows: the registry of alert arguments, the list of
-// alert definitions, the worker thread that tests alerts, and the IAlertModule face through
-// which the argument sources deliver their values. The application makes exactly one and
-// keeps it for the whole run; the windows of the alerts follow it through
-// IAlertModuleObserver, and generated alerts go to an IAlertGenerator.
+// The local alerts module: the registry of alert arguments, the list of alert definitions, the
+// worker thread that tests alerts, the IAlertModule face through which the argument sources
+// deliver their values, the models of the defined-alerts list and of the generated-alerts
+// history, and the announcement of generated alerts (popup, sound thread, mail thread). The
+// application makes exactly one and keeps it for the whole run; it gives the module the
+// factory of the alerts window, and the windows follow it through IAlertModuleObserver.
 //
 // Threads: the IAlertModule calls come from the sources' threads and only queue work; the
 // worker callbacks and GenerateAlert run on the worker thread; everything else runs on the
@@ -12,6 +13,9 @@
 #include "alerts/engine/AlertLog.h"
 #include "alerts/engine/AlertsListManager.h"
 #include "alerts/engine/ArgumentsListManager.h"
+#include "alerts/engine/BLAlertsHistory.h"
+#include "alerts/engine/BLAlertsListGrid.h"
+#include "alerts/engine/IAlertsInfoWindow.h"
 #include "alerts/engine/IAlertsMediator.h"
 #include "platform/base/OleDate.h"
 #include "platform/modules/IAlertModule.h"
@@ -23,8 +27,9 @@
 #include <memory>
 
 class AlertsModuleWorkerThread;
+class GeneratedAlertsSoundThread;
+class MailSenderThread;
 class Settings;
-class IAlertGenerator;
 class IAlertModuleObserver;
 
 class AlertModule : public IAlertModule
@@ -58,9 +63,13 @@ public:
     // Deliveries the worker dropped because newer values of their arguments waited.
     std::uint64_t GetShedCount() const;
 
-    // Set on the main thread before alerts can fire / before windows exist; null detaches.
-    void SetAlertGenerator(IAlertGenerator* generator) { m_generator.store(generator); }
+    // Set on the main thread before windows exist; null detaches.
     void SetObserver(IAlertModuleObserver* observer) { m_observer.store(observer); }
+    // Set on the main thread once; without it no alerts window can be shown or opened.
+    void SetAlertsWindowFactory(AlertsInfoWindowFactory factory) { m_windowFactory = std::move(factory); }
+
+    BLAlertsListGrid& GetAlertsListGrid() { return m_listGrid; }
+    BLAlertsHistory& GetAlertsHistory() { return m_history; }
 
     // The source that offers the argument, found through the mediator; false without one.
     bool IsArgumentSourceAvailable(const AlertExprArgDesc& argument);
@@ -72,14 +81,49 @@ public:
     // Inserts a new or edited alert and allows it to run. An edited alert whose original has
     // left the list meanwhile comes in as new. Returns its id.
     std::uint32_t AddAlert(const std::shared_ptr<BLAlert>& alert);
-    // The alert of that name, found in the list whatever the windows show; false when none.
+    // The alert of that name, found in the list whatever the windows show, with its rows in
+    // both grids; false when none.
     bool RemoveAlert(const QString& name);
     bool RemoveIncompleteAlert(std::uint32_t alertId);
     // Removes an alert whose argument sources are gone and writes it to the alert log.
     void RemoveIncompleteAlertAndLog(std::uint32_t alertId);
     void RemoveAllAlerts();
-    // Before a desktop is loaded: no alerts, no arguments, nothing queued for the worker.
+    void ClearAlertsHistory();
+    // Before a desktop is loaded: no history, no alerts, no arguments, nothing queued for the worker.
     void ClearAll();
+
+    // The selected alert: the alert of the selected row of the defined-alerts grid, none while
+    // the alerts window does not exist.
+    std::uint32_t GetSelectedAlertId() const;
+    bool GetSelectedAlertBoolParam(int selector) const;
+    void ToggleSelectedAlertBoolParam(int selector);
+    QString GetSelectedAlertStringParam() const;
+    // Renames the selected alert; false when the name cannot be taken.
+    bool SetSelectedAlertStringParam(const QString& name);
+    // A local alert whose argument sources are all there; a cloud row is not edited here.
+    bool IsSelectedAlertEditable() const;
+    // Removes the selected local alert while the defined-alerts tab is shown.
+    void DeleteSelectedAlert();
+
+    // The alerts window: made on the parent when shown for the first time; returns whether it
+    // is visible.
+    bool ShowAlertsWindow(bool show, QWidget* parent);
+    // The window while it exists and is visible, else null.
+    std::shared_ptr<IAlertsInfoWindow> GetVisibleAlertsInfoDlg() const;
+    // The window's state in a ".q4AM" file (root "InfoDialog") or a ".q5AM" file (root
+    // "AlertModule"); false for another window, before the window exists, or when the file
+    // cannot be written.
+    bool SaveWindowToFile(QWidget* window, const QString& path) const;
+    bool SaveWindowToQ5Format(QWidget* window, const QString& path) const;
+    // Restores a ".q4AM" file into the window, making it when needed; false for a null path, a
+    // file that cannot be read or a window that cannot be made.
+    bool OpenWindowFromFile(QWidget* parent, const QString& path, bool fromPanel);
+
+    // The mail server of the general settings goes to the mail thread; again after they are saved.
+    void SetupMailSender();
+    // An event of a cloud alert, announced here as its flags ask. side: 0 sell, 1 buy.
+    void NotifyCloudAlertEvent(const QString& name, const QString& instrument, const QString& valueText,
+                               unsigned side, bool window, bool sound);
 
     QString GetAlertName(std::uint32_t alertId) const;
     bool AlertNameAvailable(const QString& name) const;
@@ -96,7 +140,8 @@ public:
     // Removes every alert, then reads the node's; the windows learn of each alert read.
     bool UnserialiseAlerts(const Settings& node);
 
-    // Worker thread: a side of the alert holds.
+    // Worker thread: a side of the alert holds. The alert goes into the alert log and the
+    // history, to the module libraries, and out as its properties ask: popup, mail, sound.
     void GenerateAlert(const BLAlert& alert, unsigned side);
     // Worker thread: the time of the value processed last.
     const OleDate& GetLastUpdateTime() const { return m_lastUpdateTime; }
@@ -112,13 +157,17 @@ public:
     // their originals under new ids.
     bool ProcessChangeRequests(unsigned message);
 
-    // Stops the worker and empties the list.
+    // Stops the mail thread (queued mails dropped), the sound thread and the worker, empties
+    // the list and destroys the alerts window.
     void StopThreads();
 
 private:
-    // Removes the alert, telling the windows first; empty for an unknown id.
+    // Removes the alert and its defined-alerts row, telling the windows first; empty for an
+    // unknown id.
     std::shared_ptr<BLAlert> TakeAlertOut(std::uint32_t alertId);
+    // Also its history rows.
     bool RemoveAlertById(std::uint32_t alertId);
+    void RedrawDefinedAlerts();
 
     IAlertsMediator& m_mediator;
     AlertLog m_alertLog;
@@ -126,7 +175,12 @@ private:
     ArgumentsListManager m_arguments;
     AlertsListManager m_alerts;
     OleDate m_lastUpdateTime;
+    BLAlertsListGrid m_listGrid{m_alerts};
+    BLAlertsHistory m_history;
     std::unique_ptr<AlertsModuleWorkerThread> m_worker;
-    std::atomic<IAlertGenerator*> m_generator = nullptr;
+    std::unique_ptr<GeneratedAlertsSoundThread> m_soundThread;
+    std::unique_ptr<MailSenderThread> m_mailThread;
     std::atomic<IAlertModuleObserver*> m_observer = nullptr;
+    AlertsInfoWindowFactory m_windowFactory;
+    std::shared_ptr<IAlertsInfoWindow> m_window;
 };

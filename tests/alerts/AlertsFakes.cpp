@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <thread>
+
 bool FakeArgumentSource::IsArgumentValid(const AlertExprArgDesc& argument)
 {
     const std::lock_guard lock(m_mutex);
@@ -80,6 +82,85 @@ bool FakeAlertsMediator::PostToMainFrame(unsigned message)
     return true;
 }
 
+void FakeAlertsMediator::BroadcastGeneratedAlert(const std::shared_ptr<GeneratedAlertInfo>& alert)
+{
+    if (broadcasts)
+        broadcasts->Record(*alert);
+}
+
+void FakeAlertsMediator::ShowAlertNotification(const QString& name, const QString& argumentName,
+                                               const QString& valueText, unsigned side, bool cloudEvent)
+{
+    const std::lock_guard lock(m_mutex);
+    m_popups.append(QStringLiteral("%1|%2|%3|%4|%5").arg(name, argumentName, valueText).arg(side).arg(int(cloudEvent)));
+}
+
+AlertsGeneralSettingsValues FakeAlertsMediator::GetNotificationSettings()
+{
+    const std::lock_guard lock(m_mutex);
+    return m_settings;
+}
+
+QStringList FakeAlertsMediator::Popups() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_popups;
+}
+
+void FakeAlertsMediator::SetNotificationSettings(const AlertsGeneralSettingsValues& settings)
+{
+    const std::lock_guard lock(m_mutex);
+    m_settings = settings;
+}
+
+void FakeSoundPlayer::PlayFileBlocking(const QString& path)
+{
+    std::unique_lock lock(m_mutex);
+    ++m_started;
+    m_changed.notify_all();
+    m_changed.wait(lock, [this] { return !m_held; });
+    m_played.append(path);
+    m_changed.notify_all();
+}
+
+void FakeSoundPlayer::Purge()
+{
+    Release();
+}
+
+void FakeSoundPlayer::Hold()
+{
+    const std::lock_guard lock(m_mutex);
+    m_held = true;
+}
+
+void FakeSoundPlayer::Release()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_held = false;
+    }
+    m_changed.notify_all();
+}
+
+bool FakeSoundPlayer::WaitForStarted(std::size_t count, std::chrono::milliseconds timeout)
+{
+    std::unique_lock lock(m_mutex);
+    return m_changed.wait_for(lock, timeout, [this, count] { return m_started >= count; });
+}
+
+bool FakeSoundPlayer::WaitForPlayed(std::size_t count, std::chrono::milliseconds timeout)
+{
+    std::unique_lock lock(m_mutex);
+    return m_changed.wait_for(lock, timeout, [this, count] { return static_cast<std::size_t>(m_played.size()) >= count; });
+}
+
+QStringList FakeSoundPlayer::Played() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_played;
+}
+
 std::vector<unsigned> FakeAlertsMediator::TakePostedMessages()
 {
     const std::lock_guard lock(m_mutex);
@@ -92,13 +173,13 @@ bool FakeAlertsMediator::WaitForPosts(std::size_t count, std::chrono::millisecon
     return m_posted.wait_for(lock, timeout, [this, count] { return m_posts >= count; });
 }
 
-void RecordingGenerator::GenerateAlert(const BLAlert& alert, unsigned side)
+void RecordingGenerator::Record(const GeneratedAlertInfo& alert)
 {
     {
         const std::lock_guard lock(m_mutex);
-        m_alerts.push_back(Generated{alert.GetId(), alert.Name(), side});
+        m_alerts.push_back(Generated{alert.GetAlertId(), alert.GetName(), alert.GetSide(), alert.GetSnapshots().size()});
         ++m_total;
-        ++m_byName[alert.Name()];
+        ++m_byName[alert.GetName()];
     }
     m_generated.notify_all();
 }
@@ -189,4 +270,16 @@ QString LogCapture::Text() const
 {
     QFile file(m_path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+bool LogCapture::WaitFor(const QString& text, std::chrono::milliseconds timeout) const
+{
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (!Text().contains(text))
+    {
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
 }

@@ -1,16 +1,19 @@
 #pragma once
 // Fakes shared by the alert tests: a mediator with argument sources, a source that counts
-// and can refuse, a generator that records generated alerts and an observer of the module.
+// and can refuse, a recorder of the generated alerts handed to the module libraries, popups
+// and sounds, and an observer of the module.
 // Every fake is safe to use from the worker thread and the test thread at once.
 
-#include "alerts/engine/IAlertGenerator.h"
+#include "alerts/engine/ISoundPlayer.h"
 #include "alerts/engine/IAlertModuleObserver.h"
 #include "alerts/engine/IAlertsMediator.h"
+#include "platform/modules/GeneratedAlertInfo.h"
 #include "platform/modules/IAlertArgumentSource.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -42,6 +45,31 @@ private:
     std::map<AlertExprArgDesc, int> m_removes;
 };
 
+class RecordingGenerator;
+
+// Records the files it is asked to play; a held player blocks each sound until released.
+class FakeSoundPlayer : public ISoundPlayer
+{
+public:
+    void PlayFileBlocking(const QString& path) override;
+    void Purge() override;
+
+    void Hold();
+    void Release();
+    // Waits until count sounds have started; false after the timeout.
+    bool WaitForStarted(std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    // Waits until count sounds have ended.
+    bool WaitForPlayed(std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    QStringList Played() const;
+
+private:
+    mutable std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_held = false;
+    std::size_t m_started = 0;
+    QStringList m_played;
+};
+
 class FakeAlertsMediator : public IAlertsMediator
 {
 public:
@@ -51,6 +79,15 @@ public:
     bool CloudAlertExists(const QString& name) override { return cloudAlertNames.contains(name); }
     AlertPropsDefaults GetNewAlertDefaults() override { return defaults; }
     bool PostToMainFrame(unsigned message) override;
+    void BroadcastGeneratedAlert(const std::shared_ptr<GeneratedAlertInfo>& alert) override;
+    void ShowAlertNotification(const QString& name, const QString& argumentName, const QString& valueText,
+                               unsigned side, bool cloudEvent) override;
+    AlertsGeneralSettingsValues GetNotificationSettings() override;
+    std::shared_ptr<ISoundPlayer> CreateSoundPlayer() override { return soundPlayer; }
+
+    // "name|argument|value|side|cloud" per popup.
+    QStringList Popups() const;
+    void SetNotificationSettings(const AlertsGeneralSettingsValues& settings);
 
     std::vector<unsigned> TakePostedMessages();
     // Waits until count messages were posted in all; false after the timeout.
@@ -58,19 +95,24 @@ public:
 
     // Set before the module is made.
     std::map<QString, IAlertArgumentSource*> sources;
-    int productKind = 1;
+    std::atomic<int> productKind = 1;
     std::optional<QStringList> listedInstruments;
     QStringList cloudAlertNames;
     AlertPropsDefaults defaults;
+    RecordingGenerator* broadcasts = nullptr;
+    const std::shared_ptr<FakeSoundPlayer> soundPlayer = std::make_shared<FakeSoundPlayer>();
 
 private:
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
+    QStringList m_popups;
+    AlertsGeneralSettingsValues m_settings;
     std::condition_variable m_posted;
     std::vector<unsigned> m_messages;
     std::size_t m_posts = 0;
 };
 
-class RecordingGenerator : public IAlertGenerator
+// The generated alerts as the module libraries receive them.
+class RecordingGenerator
 {
 public:
     struct Generated
@@ -78,9 +120,10 @@ public:
         std::uint32_t alertId = 0;
         QString name;
         unsigned side = 0;
+        std::size_t snapshots = 0;
     };
 
-    void GenerateAlert(const BLAlert& alert, unsigned side) override;
+    void Record(const GeneratedAlertInfo& alert);
 
     std::vector<Generated> Taken();
     std::size_t Count() const;
@@ -121,6 +164,8 @@ public:
     LogCapture();
     ~LogCapture();
     QString Text() const;
+    // Waits until the log holds the text; false after the timeout.
+    bool WaitFor(const QString& text, std::chrono::milliseconds timeout = std::chrono::seconds(20)) const;
 
 private:
     QString m_path;

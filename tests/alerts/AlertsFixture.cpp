@@ -5,7 +5,7 @@
 AlertsFixture::AlertsFixture()
 {
     mediator.sources[kSource] = &source;
-    module.SetAlertGenerator(&generator);
+    mediator.broadcasts = &generator;
 }
 
 AlertsFixture::~AlertsFixture()

@@ -1,6 +1,6 @@
 #pragma once
-// A module with a fake mediator, one fake argument source "FakeSource" and a recording
-// generator, with helpers to make arguments, comparisons and alerts.
+// A module with a fake mediator, one fake argument source "FakeSource" and a recorder of
+// the generated alerts, with helpers to make arguments, comparisons and alerts.
 
 #include "AlertsFakes.h"
 

@@ -1,0 +1,52 @@
+#include "alerts/ui/QtSoundPlayer.h"
+
+#include "platform/base/AppPaths.h"
+#include "platform/base/Log.h"
+
+#include <QAudioDevice>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+
+void QtSoundPlayer::PlayFileBlocking(const QString& path)
+{
+    m_purge.store(false);
+    if (QMediaDevices::audioOutputs().isEmpty())
+    {
+        if (!m_noDeviceLogged.exchange(true))
+            Log::WriteWarning(QStringLiteral("Moduł alertów: brak urządzenia dźwiękowego, dźwięki alertów nie będą odtwarzane."),
+                              QString::fromLatin1(AppPaths::kProductName), QStringLiteral("QtSoundPlayer::PlayFileBlocking"),
+                              __LINE__);
+        return;
+    }
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return;
+    QEventLoop loop;
+    QSoundEffect effect;
+    QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&effect, &loop] {
+        if (effect.status() == QSoundEffect::Ready)
+            effect.play();
+        else if (effect.status() == QSoundEffect::Error)
+            loop.quit();
+    });
+    QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&effect, &loop] {
+        if (!effect.isPlaying())
+            loop.quit();
+    });
+    // Polled, since Purge comes from another thread and the loop belongs to this one.
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [this, &loop, &elapsed] {
+        if (m_purge.load() || elapsed.elapsed() > kLongestSoundMs)
+            loop.quit();
+    });
+    poll.start(50);
+    effect.setSource(QUrl::fromLocalFile(path));
+    loop.exec();
+    effect.stop();
+}
