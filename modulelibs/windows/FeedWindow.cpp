@@ -160,12 +160,29 @@ void FeedWindow::paintEvent(QPaintEvent*)
         painter.drawText(QRect(column * columnWidth + 4, 0, columnWidth - 8, rowHeight), Qt::AlignVCenter | Qt::AlignRight,
                          header[column]);
 
+    // The look of each row group, taken from the style once a repaint.
+    struct Look
+    {
+        const StyleBase* field = nullptr;
+        QFont font;
+        bool known = false;
+    };
+    std::vector<Look> looks;
+    const auto look = [&](int group) -> const Look& {
+        if (group >= static_cast<int>(looks.size()))
+            looks.resize(group + 1);
+        Look& entry = looks[group];
+        if (!entry.known)
+            entry = {m_style.TextField(group), Font(m_style.TextField(group), font()), true};
+        return entry;
+    };
     const int first = FirstVisibleRow();
     const int last = std::min(RowCount(), first + VisibleRowCount() + 1);
     const int selected = SelectedRow();
     for (int index = first; index < last; ++index)
     {
-        const StyleBase* field = m_style.TextField(RowGroup(index));
+        const Look& rowLook = look(RowGroup(index));
+        const StyleBase* field = rowLook.field;
         const QRect rowRect(0, (index - first + 1) * rowHeight, area.width(), rowHeight);
         const int trend = RowTrend(index);
         const int background = trend > 0   ? StyleTextField::ParamBkColorRise
@@ -177,7 +194,7 @@ void FeedWindow::paintEvent(QPaintEvent*)
         painter.fillRect(rowRect, Colour(field, background, palette().base().color()));
         if (index == selected)
             painter.fillRect(rowRect, palette().highlight().color().lighter(170));
-        painter.setFont(Font(field, font()));
+        painter.setFont(rowLook.font);
         painter.setPen(Colour(field, text, palette().text().color()));
         const QStringList cells = Row(index);
         for (int column = 0; column < cells.size() && column < columns; ++column)

@@ -175,6 +175,9 @@ private:
 
     Window* Make(QWidget* parent)
     {
+        // A window opened without a view goes into the panel the user works in.
+        if (IAppMediator* mediator = PluginBase::GetAppMediator(); !parent && mediator)
+            parent = mediator->GetActivePanelView() ? mediator->GetActivePanelView() : mediator->GetCurrentPanelView();
         auto* window = new Window(*this, DefaultStyle(), parent);
         window->SetActivationHandler([this](FeedWindow* activated) { m_active = qobject_cast<Window*>(activated); });
         return window;
