@@ -16,6 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 namespace
 {
 auto* Details() { return static_cast<DetailsModuleConsumer*>(GetDetailsConsumer()); }
@@ -180,4 +184,38 @@ TEST_F(FeedWindowsTest, AFileThatNamesNoKnownInstrumentOpensNothing)
         EXPECT_FALSE(Details()->OpenWindowFromFile(m_view.get(), path, false));
     }
     EXPECT_TRUE(m_view->findChildren<DetailsWindow*>().isEmpty());
+}
+
+TEST_F(FeedWindowsTest, TheFeedsThreadDeliversWhileWindowsRepaintAndClose)
+{
+    ASSERT_TRUE(TransList()->ShowNewTransList(m_view.get(), nullptr, 0));
+    ASSERT_TRUE(Details()->ShowDetailsDlg(m_view.get(), nullptr, 0));
+    TransListWindow* transList = TransList()->ActiveWindow();
+    DetailsWindow* details = Details()->ActiveWindow();
+    std::atomic<bool> stop{false};
+    std::thread feed([&] {
+        while (!stop.load())
+            m_provider.Step(1);
+    });
+    const auto pumpUntil = [&](int count) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (transList->ShownCount() < count && std::chrono::steady_clock::now() < deadline)
+        {
+            transList->Pump();
+            if (details)
+                details->Pump();
+            std::this_thread::yield();
+        }
+    };
+    pumpUntil(20);
+    delete details;  // unsubscribes while the feed runs
+    details = nullptr;
+    pumpUntil(40);
+    stop.store(true);
+    feed.join();
+    transList->Pump();
+
+    ASSERT_GT(transList->ShownCount(), 1);
+    for (int i = 1; i < transList->ShownCount(); ++i)
+        ASSERT_GT(transList->Shown(i - 1).id, transList->Shown(i).id) << "each transaction once, newest first";
 }
