@@ -21,7 +21,7 @@ DisplayParamsCmdTarget::Services Services()
         if (handler && style)
             handler->BeginEditStyle(style, title);
         else if (mediator)
-            mediator->WriteWarning(QStringLiteral("Quorvanta4"), QStringLiteral("ModuleCmdTargets::BeginEditStyle"),
+            mediator->WriteWarning(QStringLiteral("Quorvanta 4"), QStringLiteral("ModuleCmdTargets::BeginEditStyle"),
                                    __LINE__, QStringLiteral("Nie rozpoczęto edycji stylu: program nie edytuje stylów."));
     };
     services.canLink = [] {
