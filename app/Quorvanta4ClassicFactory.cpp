@@ -1,6 +1,7 @@
 #include "app/Quorvanta4ClassicFactory.h"
 
 #include "app/CmdTargetGeneralProcessor.h"
+#include "app/ModuleCmdTargetsQ4Classic.h"
 #include "app/OrdersSheetManagerQ4Classic.h"
 #include "app/RibbonTabsCreatorsClassicEdition.h"
 #include "core/about/AboutDlgData.h"
@@ -125,6 +126,8 @@ std::shared_ptr<IGlobalSettings> Quorvanta4ClassicFactory::CreateGlobalSettings(
 
 std::shared_ptr<ConsumerManager> Quorvanta4ClassicFactory::CreateConsumerManager(ConsumerManager::Hooks hooks)
 {
+    if (!hooks.makeCmdTarget)
+        hooks.makeCmdTarget = &MakeModuleCmdTargetQ4Classic;
     return std::make_shared<ConsumerManagerQ4Classic>(BuiltInConsumerAccessors::Standard(), std::move(hooks));
 }
 

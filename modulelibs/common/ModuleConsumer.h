@@ -87,6 +87,8 @@ public:
     int WindowStyleId() const { return m_windowStyleId; }
 
 protected:
+    const Identity& GetIdentity() const { return m_identity; }
+
     // The consumer's own state in sessions; nothing unless a library keeps some.
     virtual void SaveState(Settings& node) const {}
     virtual void LoadState(const Settings& node) {}

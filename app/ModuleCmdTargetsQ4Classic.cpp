@@ -1,0 +1,50 @@
+#include "app/ModuleCmdTargetsQ4Classic.h"
+
+#include "core/mediator/AppMediator.h"
+#include "core/mediator/IStyleEditModeHandler.h"
+#include "modulelibs/details/DetailsModule.h"
+#include "modulelibs/offers/OffersModule.h"
+#include "modulelibs/translist/TransListModule.h"
+#include "platform/modules/TableConsumer.h"
+#include "workspace/targets/CmdTargetDetails.h"
+#include "workspace/targets/CmdTargetOffers.h"
+#include "workspace/targets/CmdTargetTransList.h"
+
+namespace
+{
+DisplayParamsCmdTarget::Services Services()
+{
+    DisplayParamsCmdTarget::Services services;
+    services.beginEditStyle = [](const std::shared_ptr<StyleBase>& style, const QString& title) {
+        AppMediator* mediator = AppMediator::Instance();
+        IStyleEditModeHandler* handler = mediator ? mediator->GetStyleEditModeHandler() : nullptr;
+        if (handler && style)
+            handler->BeginEditStyle(style, title);
+        else if (mediator)
+            mediator->WriteWarning(QStringLiteral("Quorvanta 4"), QStringLiteral("ModuleCmdTargets::BeginEditStyle"),
+                                   __LINE__, QStringLiteral("Nie rozpoczęto edycji stylu: program nie edytuje stylów."));
+    };
+    services.canLink = [] {
+        AppMediator* mediator = AppMediator::Instance();
+        TableConsumer* tables = mediator ? mediator->GetConsumerManager()->GetTableConsumer() : nullptr;
+        return tables && tables->IsOpenedAtLeastOneTable();
+    };
+    return services;
+}
+}
+
+std::shared_ptr<CmdTarget> MakeModuleCmdTargetQ4Classic(BuiltInConsumer kind)
+{
+    switch (kind)
+    {
+    case BuiltInConsumer::Details:
+        return std::make_shared<CmdTargetDetails>([] { return GetDetailsConsumer(); }, Services());
+    case BuiltInConsumer::Offers:
+        return std::make_shared<CmdTargetOffers>([] { return GetOffersConsumer(); }, Services());
+    case BuiltInConsumer::TransList:
+        return std::make_shared<CmdTargetTransList>([] { return GetTransListConsumer(); }, Services(),
+                                                    CmdTargetTransList::SessionDateServices{});
+    default:
+        return nullptr;
+    }
+}

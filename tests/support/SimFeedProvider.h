@@ -1,0 +1,63 @@
+#pragma once
+// A provider over the simulated market that the test steps itself, on its own thread, and an
+// application mediator that names it the default provider and hands each consumer the command
+// target the test gives it.
+
+#include "platform/modules/ConsumerBase.h"
+#include "providers/simfeed/SimFeed.h"
+#include "tests/support/FakeAppMediator.h"
+#include "tests/support/FakeProvider.h"
+
+#include <map>
+
+class SimFeedProvider : public FakeProvider
+{
+public:
+    explicit SimFeedProvider(SimFeedOptions options = {})
+        : FakeProvider(QStringLiteral("Kelvora OnLine"))
+        , m_feed(this, options)
+    {
+    }
+
+    std::vector<Asset> GetAllAssets() const override { return m_feed.Assets(); }
+    bool AddQuotesReceiver(IQuotesReceiver* receiver, const Asset& asset) override
+    {
+        return m_feed.AddQuotesReceiver(receiver, asset);
+    }
+    bool RemoveQuotesReceiver(IQuotesReceiver* receiver, const Asset& asset) override
+    {
+        return m_feed.RemoveQuotesReceiver(receiver, asset);
+    }
+
+    // Steps of the market, a second apart from a fixed morning.
+    void Step(int steps)
+    {
+        for (int i = 0; i < steps; ++i)
+            m_feed.Step(NDateTime(QDateTime(QDate::currentDate(), QTime(10, 0)).addSecs(m_steps++)));
+    }
+    SimFeed& Feed() { return m_feed; }
+
+private:
+    SimFeed m_feed;
+    int m_steps = 0;
+};
+
+class SimFeedMediator : public FakeAppMediator
+{
+public:
+    explicit SimFeedMediator(ProviderBase* provider)
+        : m_provider(provider)
+    {
+    }
+    ProviderBase* GetDefaultProvider() override { return m_provider; }
+    CmdTarget* GetConsumerById(const ConsumerBase* consumer) override
+    {
+        const auto found = targets.find(consumer);
+        return found == targets.end() ? nullptr : found->second;
+    }
+
+    std::map<const ConsumerBase*, CmdTarget*> targets;
+
+private:
+    ProviderBase* m_provider;
+};
