@@ -12,6 +12,7 @@
 #include "core/settings/GlobalSettingsQ4Classic.h"
 #include "platform/ui/DialogServices.h"
 #include "ribbon/RibbonTabsCreator.h"
+#include "workspace/ui/CmdTargetTable.h"
 #include "workspace/ui/PulpitFrameQ4Classic.h"
 
 #include <utility>
@@ -108,6 +109,10 @@ std::shared_ptr<IGlobalSettings> Quorvanta4ClassicFactory::CreateGlobalSettings(
 
 std::shared_ptr<ConsumerManager> Quorvanta4ClassicFactory::CreateConsumerManager(ConsumerManager::Hooks hooks)
 {
+    if (!hooks.makeCmdTarget)
+        hooks.makeCmdTarget = [](BuiltInConsumer kind) -> std::shared_ptr<CmdTarget> {
+            return kind == BuiltInConsumer::Table ? std::make_shared<CmdTargetTable>() : nullptr;
+        };
     return std::make_shared<ConsumerManagerQ4Classic>(BuiltInConsumerAccessors::Standard(), std::move(hooks));
 }
 

@@ -617,19 +617,28 @@ bool QuoteTableModel::ChangeTdsParams(int context, int parameter, int value)
     ParamKey key;
     if (!IsKnownParameter(parameter) || !KeyFor(context, key, parameter))
         return false;
+    if ((value == kStepLarger || value == kStepSmaller) && parameter != kFontSize)
+        return false;
+    int size = 0;
+    if (value == kStepLarger || value == kStepSmaller)
+        size = std::clamp(GetTdsParams(context, parameter) + (value == kStepLarger ? 1 : -1), kMinFontSize, kMaxFontSize);
+    auto write = [&](ParamMap& params) {
+        if (value == kOwnValue)
+            params.erase(key);
+        else
+            params[key] = value == kStepLarger || value == kStepSmaller ? size : value;
+    };
+    // Font sizes change by command, not by a gallery's preview: they are kept at once.
+    if (parameter == kFontSize)
+    {
+        write(m_params);
+        if (m_paramsPreview)
+            write(*m_paramsPreview);
+        return true;
+    }
     if (!m_paramsPreview)
         m_paramsPreview = m_params;
-    if (value == kStepLarger || value == kStepSmaller)
-    {
-        if (parameter != kFontSize)
-            return false;
-        const int size = GetTdsParams(context, parameter) + (value == kStepLarger ? 1 : -1);
-        (*m_paramsPreview)[key] = std::clamp(size, kMinFontSize, kMaxFontSize);
-    }
-    else if (value == kOwnValue)
-        m_paramsPreview->erase(key);
-    else
-        (*m_paramsPreview)[key] = value;
+    write(*m_paramsPreview);
     return true;
 }
 

@@ -149,7 +149,8 @@ public:
     bool IsAutoSort() const { return m_autoSort; }
     void Sort();
 
-    // Display parameters: Change previews until Apply keeps or Cancel drops the previews.
+    // Display parameters: a colour previews until Apply keeps or Cancel drops the previews; a
+    // font size is kept at once.
     bool ChangeTdsParams(int context, int parameter, int value);
     int GetTdsParams(int context, int parameter) const;
     void CancelTdsParams();

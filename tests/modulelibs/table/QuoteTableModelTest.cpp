@@ -142,7 +142,7 @@ TEST(QuoteTableModelTest, DisplayParametersPreviewUntilAppliedAndStepFontSize)
 
     const int size = model.GetTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kFontSize);
     ASSERT_TRUE(model.ChangeTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kFontSize, QuoteTableModel::kStepLarger));
-    model.ApplyTdsParams();
+    model.CancelTdsParams();
     EXPECT_EQ(model.GetTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kFontSize), size + 1);
     ASSERT_TRUE(model.ChangeTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kFontSize, QuoteTableModel::kOwnValue));
     model.ApplyTdsParams();
