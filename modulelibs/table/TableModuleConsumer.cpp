@@ -42,6 +42,9 @@ TableModuleConsumer::~TableModuleConsumer()
 
 QuoteTableWindow* TableModuleConsumer::MakeWindow(QWidget* view)
 {
+    // A file given on the command line comes before any panel is active: the current one takes it.
+    if (IAppMediator* mediator = PluginBase::GetAppMediator(); !view && mediator)
+        view = mediator->GetCurrentPanelView();
     auto* window = new QuoteTableWindow(*this, view);
     Adopt(window);
     if (view)
