@@ -54,6 +54,11 @@ std::uint32_t QuoteTableModel::AddInstrument(const Asset& asset)
     row.asset = asset;
     row.offerLines = m_offerLines;
     m_rows.push_back(std::move(row));
+    if (m_placeOfAsset.size() + 1 == m_rows.size())
+    {
+        m_placeOfAsset.emplace(m_rows.back().asset, m_rows.size() - 1);
+        m_placeOfId.emplace(m_rows.back().id, m_rows.size() - 1);
+    }
     return m_rows.back().id;
 }
 
@@ -63,6 +68,8 @@ bool QuoteTableModel::RemoveInstrument(std::uint32_t id)
     if (index < 0)
         return false;
     m_rows.erase(m_rows.begin() + index);
+    m_placeOfAsset.clear();
+    m_placeOfId.clear();
     if (m_selectedRow == id)
         m_selectedRow = 0;
     std::erase_if(m_params, [id](const auto& entry) { return std::get<1>(entry.first) == id; });
@@ -112,8 +119,30 @@ const QuoteTableRow* QuoteTableModel::FindRow(std::uint32_t id) const
 
 const QuoteTableRow* QuoteTableModel::FindRow(const Asset& asset) const
 {
-    const auto found = std::find_if(m_rows.begin(), m_rows.end(), [&asset](const QuoteTableRow& row) { return row.asset == asset; });
-    return found == m_rows.end() ? nullptr : &*found;
+    // The maps always name exactly the rows (a count that differs reads them again); a place is
+    // checked before it is trusted, so no change of order can leave it wrong.
+    if (m_placeOfAsset.size() != m_rows.size())
+        RebuildPlaces();
+    auto found = m_placeOfAsset.find(asset);
+    if (found == m_placeOfAsset.end())
+        return nullptr;
+    if (found->second >= m_rows.size() || !(m_rows[found->second].asset == asset))
+    {
+        RebuildPlaces();
+        found = m_placeOfAsset.find(asset);
+    }
+    return &m_rows[found->second];
+}
+
+void QuoteTableModel::RebuildPlaces() const
+{
+    m_placeOfAsset.clear();
+    m_placeOfId.clear();
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+    {
+        m_placeOfAsset.emplace(m_rows[i].asset, i);
+        m_placeOfId.emplace(m_rows[i].id, i);
+    }
 }
 
 QuoteTableRow* QuoteTableModel::Row(std::uint32_t id)
@@ -126,12 +155,17 @@ int QuoteTableModel::RowIndex(std::uint32_t id) const
 {
     if (id == 0)
         return -1;
-    for (std::size_t i = 0; i < m_rows.size(); ++i)
+    if (m_placeOfId.size() != m_rows.size())
+        RebuildPlaces();
+    auto found = m_placeOfId.find(id);
+    if (found == m_placeOfId.end())
+        return -1;
+    if (found->second >= m_rows.size() || m_rows[found->second].id != id)
     {
-        if (m_rows[i].id == id)
-            return static_cast<int>(i);
+        RebuildPlaces();
+        found = m_placeOfId.find(id);
     }
-    return -1;
+    return static_cast<int>(found->second);
 }
 
 bool QuoteTableModel::ApplyQuote(const Asset& asset, const CurrentState& state, std::int64_t nowMs)

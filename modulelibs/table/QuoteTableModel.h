@@ -188,6 +188,7 @@ private:
 
     QuoteTableRow* Row(std::uint32_t id);
     int RowIndex(std::uint32_t id) const;
+    void RebuildPlaces() const;
     int ColumnIndex(int fieldId) const;
     int NeighbourColumn(int index, int direction) const;
     bool KeyFor(int context, ParamKey& key, int parameter) const;
@@ -197,6 +198,9 @@ private:
     const StyleMap& Styles() const { return m_stylesPreview ? *m_stylesPreview : m_styles; }
 
     std::vector<QuoteTableRow> m_rows;
+    // Where each instrument's row is, as last read; checked before it is trusted.
+    mutable std::map<Asset, std::size_t> m_placeOfAsset;
+    mutable std::map<std::uint32_t, std::size_t> m_placeOfId;
     std::vector<QuoteTableColumn> m_columns;
     std::uint32_t m_nextRowId = 1;
     std::uint32_t m_selectedRow = 0;

@@ -33,6 +33,24 @@ std::int64_t NowMs()
 {
     return QDateTime::currentMSecsSinceEpoch();
 }
+
+// One line in the rectangle, vertically centred, cut with an ellipsis when too long. Cheaper
+// than the painter's formatted text, which lays out every cell of every frame.
+void DrawCellText(QPainter& painter, const QFontMetrics& metrics, const QRect& rect, const QString& text, bool right)
+{
+    if (text.isEmpty())
+        return;
+    int width = metrics.horizontalAdvance(text);
+    QString shown = text;
+    if (width > rect.width())
+    {
+        shown = metrics.elidedText(text, Qt::ElideRight, rect.width());
+        width = metrics.horizontalAdvance(shown);
+    }
+    const int x = right ? rect.right() + 1 - width : rect.left();
+    const int y = rect.top() + (rect.height() + metrics.ascent() - metrics.descent()) / 2;
+    painter.drawText(x, y, shown);
+}
 }
 
 QuoteTableWindow::QuoteTableWindow(TableModuleConsumer& consumer, QWidget* parent)
@@ -345,10 +363,10 @@ void QuoteTableWindow::paintEvent(QPaintEvent*)
     const QuoteTableModel& model = m_model;
     const TableSettings& settings = model.GetSettings();
     const int tableWidth = width() - (settings.scrollBarShown ? m_scrollBar->width() : 0);
-    painter.fillRect(rect(), Colour(model.GetTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kBackColor), Qt::white));
     QFont font = painter.font();
     font.setPointSize(model.GetTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kFontSize));
     painter.setFont(font);
+    const QFontMetrics metrics(font);
 
     const auto columns = model.VisibleColumns();
     const int top = IsSearchVisible() ? m_search->height() : 0;
@@ -370,7 +388,7 @@ void QuoteTableWindow::paintEvent(QPaintEvent*)
         if (columns[i]->fieldId == model.SortField())
             caption += model.SortAscending() ? QStringLiteral(" \u25B2") : QStringLiteral(" \u25BC");
         painter.setPen(Qt::black);
-        painter.drawText(cell.adjusted(kCellPadding, 0, -kCellPadding, 0), Qt::AlignVCenter | Qt::AlignLeft, caption);
+        DrawCellText(painter, metrics, cell.adjusted(kCellPadding, 0, -kCellPadding, 0), caption, false);
         x += width;
         if (merged)
             ++i;
@@ -423,7 +441,7 @@ void QuoteTableWindow::paintEvent(QPaintEvent*)
                     text = (price > base ? QStringLiteral("\u25B2 ") : QStringLiteral("\u25BC ")) + text;
             }
             const QRect textRect(cell.x() + kCellPadding, y, cell.width() - 2 * kCellPadding, lineHeight);
-            painter.drawText(textRect, Qt::AlignVCenter | (numeric ? Qt::AlignRight : Qt::AlignLeft), text);
+            DrawCellText(painter, metrics, textRect, text, numeric);
             // The further offer lines show the deeper levels of the book.
             const bool bidSide = field == TableFields::kBid || field == TableFields::kBidVolume;
             const bool askSide = field == TableFields::kAsk || field == TableFields::kAskVolume;
@@ -435,8 +453,7 @@ void QuoteTableWindow::paintEvent(QPaintEvent*)
                     break;
                 const double value = volume ? levels[line].volume : levels[line].price;
                 const int decimals = volume ? 0 : settings.pricePrecision >= 0 ? settings.pricePrecision : 2;
-                painter.drawText(textRect.translated(0, line * lineHeight), Qt::AlignVCenter | Qt::AlignRight,
-                                 QString::number(value, 'f', decimals));
+                DrawCellText(painter, metrics, textRect.translated(0, line * lineHeight), QString::number(value, 'f', decimals), true);
             }
             x += width;
             if (merged)
@@ -444,6 +461,10 @@ void QuoteTableWindow::paintEvent(QPaintEvent*)
         }
         y += rowHeight;
     }
+    // What the rows and columns leave empty.
+    const QColor empty = Colour(model.GetTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kBackColor), Qt::white);
+    if (y < height())
+        painter.fillRect(QRect(0, y, tableWidth, height() - y), empty);
     if (x < tableWidth)
         painter.fillRect(QRect(x, top, tableWidth - x, height() - top), palette().window());
 }
