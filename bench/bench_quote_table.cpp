@@ -6,6 +6,7 @@
 // clock. The hand-over keeps only the newest state of each instrument, so what waits for a
 // frame is at most one state per instrument however long the run.
 
+#include "bench/FrameTimes.h"
 #include "modulelibs/table/QuoteTableWindow.h"
 #include "modulelibs/table/TableModuleConsumer.h"
 #include "platform/modules/SeriesIds.h"
@@ -29,29 +30,9 @@ constexpr int kInstruments = 1000;
 constexpr int kQuotesPerSecond = kInstruments * 10;
 constexpr auto kFrame = std::chrono::milliseconds(QuoteTableWindow::kDrainIntervalMs);
 
-double ThreadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
-}
-
-double Percentile99(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, values.size() * 99 / 100)];
-}
-
-QApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "bench_quote_table";
-    static char* argv[] = {name, nullptr};
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
-}
+using FrameTimes::Application;
+using FrameTimes::Percentile99;
+using FrameTimes::ThreadCpuMs;
 
 void BM_QuoteTableFrames(benchmark::State& state)
 {
