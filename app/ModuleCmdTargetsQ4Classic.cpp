@@ -9,6 +9,7 @@
 #include "workspace/targets/CmdTargetDetails.h"
 #include "workspace/targets/CmdTargetOffers.h"
 #include "workspace/targets/CmdTargetTransList.h"
+#include "workspace/ui/CmdTargetTable.h"
 
 namespace
 {
@@ -37,6 +38,8 @@ std::shared_ptr<CmdTarget> MakeModuleCmdTargetQ4Classic(BuiltInConsumer kind)
 {
     switch (kind)
     {
+    case BuiltInConsumer::Table:
+        return std::make_shared<CmdTargetTable>();
     case BuiltInConsumer::Details:
         return std::make_shared<CmdTargetDetails>([] { return GetDetailsConsumer(); }, Services());
     case BuiltInConsumer::Offers:

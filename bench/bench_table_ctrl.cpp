@@ -8,6 +8,7 @@
 // BM_RepaintChangingCells keeps the view in place (the changes land anywhere in the table);
 // BM_RepaintWhileScrolling also moves the view to another place of the table every frame.
 
+#include "bench/FrameTimes.h"
 #include "platform/toolkit/ITableHandler.h"
 #include "platform/toolkit/ITableView.h"
 #include "platform/toolkit/TableCellText.h"
@@ -32,29 +33,9 @@ constexpr int kRows = 10000;
 constexpr int kColumns = 12;
 constexpr int kChangedCells = kRows * kColumns / 10;
 
-double ThreadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
-}
-
-double Percentile99(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, values.size() * 99 / 100)];
-}
-
-QApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "bench_table_ctrl";
-    static char* argv[] = {name, nullptr};
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
-}
+using FrameTimes::Application;
+using FrameTimes::Percentile99;
+using FrameTimes::ThreadCpuMs;
 
 // Cells with a value and a change state (0 unchanged, 1 rose, 2 fell), painted as the sheets do.
 class QuotesHandler : public ITableHandler

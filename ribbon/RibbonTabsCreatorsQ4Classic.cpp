@@ -1,6 +1,8 @@
 #include "ribbon/RibbonTabsCreatorsQ4Classic.h"
 
+#include "modulelibs/table/TableModule.h"
 #include "ribbon/QuorvantaMainTabsQ4Classic.h"
+#include "ribbon/tables/RibbonTablesTabsQ4Classic.h"
 
 using Creator = IRibbonTabsCreatorsFactory::Creator;
 
@@ -14,9 +16,9 @@ Creator RibbonTabsCreatorsQ4Classic::CreateChartsTabs(RibbonsFactory&, Quorvanta
     return nullptr;
 }
 
-Creator RibbonTabsCreatorsQ4Classic::CreateTablesTabs(RibbonsFactory&, QuorvantaRibbonBar&)
+Creator RibbonTabsCreatorsQ4Classic::CreateTablesTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
 {
-    return nullptr;
+    return std::make_shared<RibbonTablesTabsQ4Classic>(factory, ribbonBar, GetTableCons());
 }
 
 Creator RibbonTabsCreatorsQ4Classic::CreateAlertsTabs(RibbonsFactory&, QuorvantaRibbonBar&)

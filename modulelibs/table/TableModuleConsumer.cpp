@@ -1,5 +1,28 @@
 #include "modulelibs/table/TableModuleConsumer.h"
 
+#include "core/settings/IGlobalSettings.h"
+#include "modulelibs/table/QuoteTableFieldsWnd.h"
+#include "modulelibs/table/QuoteTableWindow.h"
+#include "modulelibs/table/TableFields.h"
+#include "platform/modules/ModuleWndBase.h"
+#include "platform/modules/ProviderBase.h"
+#include "platform/settings/Q5Settings.h"
+#include "platform/settings/Settings.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputDialog>
+
+#include <algorithm>
+
+namespace
+{
+constexpr const char* kRootName = "Settings";
+constexpr const char* kQ5RootName = "Table";
+constexpr int kNewTableWidth = 900;
+constexpr int kNewTableHeight = 480;
+}
+
 TableModuleConsumer::TableModuleConsumer()
     : ModuleConsumer({QStringLiteral("Table"), QStringLiteral(".q4t"),
                       QStringLiteral("Pliki tabel notowań (*.q4t)|*.q4t"), QStringLiteral("Tabela"),
@@ -7,15 +30,816 @@ TableModuleConsumer::TableModuleConsumer()
 {
 }
 
+TableModuleConsumer::~TableModuleConsumer()
+{
+    // The windows stop following their provider before the consumer goes.
+    for (QuoteTableWindow* table : Tables())
+        delete table;
+    delete m_fieldsWnd.data();
+}
+
+// Windows
+
+QuoteTableWindow* TableModuleConsumer::MakeWindow(QWidget* view)
+{
+    // A file given on the command line comes before any panel is active: the current one takes it.
+    if (IAppMediator* mediator = PluginBase::GetAppMediator(); !view && mediator)
+        view = mediator->GetCurrentPanelView();
+    auto* window = new QuoteTableWindow(*this, view);
+    Adopt(window);
+    if (view)
+    {
+        const QRect area = view->rect();
+        window->setGeometry(8, 8, std::max(240, std::min(kNewTableWidth, area.width() - 16)),
+                            std::max(160, std::min(kNewTableHeight, area.height() - 16)));
+    }
+    else
+        window->resize(kNewTableWidth, kNewTableHeight);
+    return window;
+}
+
+void TableModuleConsumer::Adopt(QuoteTableWindow* window)
+{
+    m_tables.push_back(window);
+    m_current = window;
+    QObject::connect(window, &QuoteTableWindow::Activated, window, [this](QuoteTableWindow* activated) {
+        m_current = activated;
+        UpdateFieldsWnd();
+    });
+}
+
+ProviderBase* TableModuleConsumer::RunningProvider() const
+{
+    IAppMediator* mediator = PluginBase::GetAppMediator();
+    return mediator ? mediator->GetDefaultProvider() : nullptr;
+}
+
 bool TableModuleConsumer::ShowNewTable(QWidget* view)
 {
-    return CannotOpenWindow(QStringLiteral("ShowNewTable"), __LINE__);
+    ProviderBase* provider = RunningProvider();
+    if (!provider)
+    {
+        WriteWarning(QStringLiteral("ShowNewTable"), __LINE__,
+                     QStringLiteral("Nie otwarto okna tabeli notowań: żaden dostawca danych nie działa."));
+        return false;
+    }
+    QuoteTableWindow* window = MakeWindow(view);
+    window->SetInstruments(provider->GetAllAssets());
+    window->show();
+    window->ForceActivate();
+    UpdateFieldsWnd();
+    return true;
+}
+
+std::optional<Asset> TableModuleConsumer::Resolve(const Asset& stored) const
+{
+    IAppMediator* mediator = PluginBase::GetAppMediator();
+    std::vector<ProviderBase*> providers;
+    if (mediator)
+        mediator->GetProviders(providers);
+    if (ProviderBase* running = RunningProvider(); running && std::find(providers.begin(), providers.end(), running) == providers.end())
+        providers.insert(providers.begin(), running);
+    for (ProviderBase* provider : providers)
+    {
+        for (const Asset& asset : provider->GetAllAssets())
+        {
+            const bool sameIsin = !stored.GetIsin().isEmpty() && asset.GetIsin() == stored.GetIsin();
+            const bool sameTicker = stored.GetIsin().isEmpty() && asset.GetShortName() == stored.GetShortName()
+                                    && asset.GetMarket() == stored.GetMarket();
+            if (sameIsin || sameTicker)
+                return asset;
+        }
+    }
+    return std::nullopt;
+}
+
+QuoteTableWindow* TableModuleConsumer::OwnWindow(QWidget* window) const
+{
+    for (const QPointer<QuoteTableWindow>& table : m_tables)
+    {
+        if (table && table == window)
+            return table;
+    }
+    return nullptr;
+}
+
+bool TableModuleConsumer::SaveWindowToFile(QWidget* window, const QString& path, int flags, bool embedStyles)
+{
+    QuoteTableWindow* table = OwnWindow(window);
+    if (!table)
+        return ModuleConsumer::SaveWindowToFile(window, path, flags, embedStyles);
+    Settings tree;
+    table->Model().Save(tree);
+    if (!tree.SaveToFile(path, QString::fromLatin1(kRootName)))
+    {
+        WriteWarning(QStringLiteral("SaveWindowToFile"), __LINE__,
+                     QStringLiteral("Nie zapisano tabeli notowań do pliku \"%1\".").arg(path));
+        return false;
+    }
+    return true;
+}
+
+bool TableModuleConsumer::SaveWindowToQ5Format(QWidget* window, const QString& path, int flags, int reserved)
+{
+    QuoteTableWindow* table = OwnWindow(window);
+    if (!table)
+        return ModuleConsumer::SaveWindowToQ5Format(window, path, flags, reserved);
+    Q5Settings tree;
+    table->Model().SaveToQ5Format(tree);
+    return tree.SaveToFile(path, kQ5RootName);
+}
+
+bool TableModuleConsumer::OpenWindowFromFile(QWidget* parent, const QString& path, bool fromPanel)
+{
+    Settings tree;
+    QString error;
+    QuoteTableModel model;
+    if (!tree.LoadFromFile(path, QString::fromLatin1(kRootName), &error)
+        || !model.Load(tree, [this](const Asset& stored) { return Resolve(stored); }, &error))
+    {
+        const QString text = QStringLiteral("Nie otwarto tabeli notowań z pliku \"%1\": %2.").arg(path, error);
+        WriteWarning(QStringLiteral("OpenWindowFromFile"), __LINE__, text);
+        if (IAppMediator* mediator = PluginBase::GetAppMediator(); mediator && !fromPanel)
+            mediator->ShowError(mediator->GetProductName(), text);
+        return false;
+    }
+    QuoteTableWindow* window = MakeWindow(parent);
+    window->Model() = std::move(model);
+    window->Subscribe();
+    window->SetRowCursor(window->Model().GetSettings().rowCursor);
+    window->ShowScrollbar(window->Model().GetSettings().scrollBarShown);
+    window->UpdateCaption();
+    window->show();
+    window->ForceActivate();
+    UpdateFieldsWnd();
+    return true;
+}
+
+void TableModuleConsumer::ShutDown()
+{
+    for (QuoteTableWindow* table : Tables())
+        delete table;
+    m_tables.clear();
+    delete m_fieldsWnd.data();
+    ModuleConsumer::ShutDown();
+}
+
+void TableModuleConsumer::Refresh()
+{
+    for (QuoteTableWindow* table : Tables())
+        table->update();
+}
+
+std::vector<QuoteTableWindow*> TableModuleConsumer::Tables() const
+{
+    std::vector<QuoteTableWindow*> tables;
+    for (const QPointer<QuoteTableWindow>& table : m_tables)
+    {
+        if (table)
+            tables.push_back(table);
+    }
+    return tables;
+}
+
+QuoteTableWindow* TableModuleConsumer::CurrentTable() const
+{
+    IAppMediator* mediator = PluginBase::GetAppMediator();
+    if (QuoteTableWindow* active = OwnWindow(mediator ? mediator->GetActiveModuleWnd() : nullptr))
+        return active;
+    return m_current.data();
+}
+
+bool TableModuleConsumer::IsOpenedAtLeastOneTable() const
+{
+    return !Tables().empty();
+}
+
+bool TableModuleConsumer::IsPtrTableWindow(const QWidget* window) const
+{
+    return window && OwnWindow(const_cast<QWidget*>(window));
+}
+
+TableSettings* TableModuleConsumer::GetActiveTableProperties()
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table ? &table->Model().GetSettings() : nullptr;
+}
+
+bool TableModuleConsumer::Redraw(bool force)
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table)
+        return false;
+    if (force)
+        table->InvalidateHeights();
+    table->update();
+    return true;
+}
+
+bool TableModuleConsumer::RedrawCurrentTable()
+{
+    return Redraw(false);
+}
+
+bool TableModuleConsumer::ForceRedrawCurrentTable()
+{
+    return Redraw(true);
+}
+
+bool TableModuleConsumer::RecalcStrings()
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table)
+        return false;
+    table->Model().Sort();
+    table->update();
+    return true;
+}
+
+bool TableModuleConsumer::InvalidateHeights()
+{
+    return Redraw(true);
+}
+
+bool TableModuleConsumer::ShowScrollbar(bool show)
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table)
+        return false;
+    table->ShowScrollbar(show);
+    return true;
+}
+
+bool TableModuleConsumer::SetRowCursor(bool on)
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table)
+        return false;
+    table->SetRowCursor(on);
+    return true;
+}
+
+bool TableModuleConsumer::IsRowCursor() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table && table->IsRowCursor();
+}
+
+std::optional<QString> TableModuleConsumer::GetTableName() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table)
+        return std::nullopt;
+    return table->Model().Name();
+}
+
+bool TableModuleConsumer::SetTableName(const QString& name)
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table)
+        return false;
+    table->Model().SetName(name.trimmed());
+    table->UpdateCaption();
+    return true;
+}
+
+bool TableModuleConsumer::CopyToClipboard(bool ddeLinks)
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table)
+        return false;
+    const QuoteTableModel& model = table->Model();
+    IAppMediator* mediator = PluginBase::GetAppMediator();
+    const IGlobalSettings* settings = mediator ? mediator->GetGlobalSettingsObject() : nullptr;
+    const bool labelFirst = settings && settings->GetDDEConsumerFormat() == IGlobalSettings::kDDELabelTicker;
+    // The selected row, or the whole table when none is selected.
+    std::vector<const QuoteTableRow*> rows = model.VisibleRows();
+    if (const QuoteTableRow* selected = model.FindRow(model.SelectedInstrument()))
+        rows = {selected};
+    QStringList lines;
+    for (const QuoteTableRow* row : rows)
+    {
+        QStringList cells;
+        for (const QuoteTableColumn* column : model.VisibleColumns())
+        {
+            if (ddeLinks)
+            {
+                const QString label = model.HeaderOf(*column);
+                const QString ticker = row->asset.GetShortName();
+                cells << QStringLiteral("=Kelvora|%1!%2").arg(labelFirst ? label : ticker, labelFirst ? ticker : label);
+            }
+            else
+                cells << (column->fieldId == TableFields::kComment
+                              ? row->comment
+                              : TableFields::Text(column->fieldId, row->asset, row->state, model.GetSettings().pricePrecision));
+        }
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+    return true;
+}
+
+// Instruments
+
+std::uint32_t TableModuleConsumer::GetSelectedInstrument() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table ? table->Model().SelectedInstrument() : 0;
 }
 
 bool TableModuleConsumer::GetAllAssetsAndAssetsGroupId(std::set<Asset>& assets, std::set<AssetsGroupId>& groups) const
 {
-    // No table is open, so there is no current table's content to give.
-    return false;
+    QuoteTableWindow* table = CurrentTable();
+    if (!table)
+        return false;
+    for (const Asset& asset : table->Model().Instruments())
+        assets.insert(asset);
+    return true;
+}
+
+bool TableModuleConsumer::AddRemoveAssets(const std::set<Asset>& assets, const std::set<AssetsGroupId>& groups)
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table)
+        return false;
+    table->SetInstruments(std::vector<Asset>(assets.begin(), assets.end()));
+    return true;
+}
+
+bool TableModuleConsumer::DeleteInstrument(std::uint32_t id, int mode)
+{
+    QuoteTableWindow* table = CurrentTable();
+    const QuoteTableRow* row = table ? table->Model().FindRow(id) : nullptr;
+    if (!row)
+        return false;
+    std::vector<Asset> assets = table->Model().Instruments();
+    std::erase(assets, row->asset);
+    table->SetInstruments(assets);
+    return true;
+}
+
+bool TableModuleConsumer::OnCurrent(const std::function<bool(QuoteTableModel&)>& operation)
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table || !operation(table->Model()))
+        return false;
+    table->update();
+    return true;
+}
+
+bool TableModuleConsumer::MoveInstrumentUp() 
+{
+    return OnCurrent([&](QuoteTableModel& model) { return model.MoveInstrument(-1); });
+}
+
+bool TableModuleConsumer::MoveInstrumentDown() 
+{
+    return OnCurrent([&](QuoteTableModel& model) { return model.MoveInstrument(1); });
+}
+
+bool TableModuleConsumer::MoveInstrumentToBegin() 
+{
+    return OnCurrent([&](QuoteTableModel& model) { return model.MoveInstrumentToEdge(true); });
+}
+
+bool TableModuleConsumer::MoveInstrumentToEnd() 
+{
+    return OnCurrent([&](QuoteTableModel& model) { return model.MoveInstrumentToEdge(false); });
+}
+
+bool TableModuleConsumer::ShowInstrument(std::uint32_t id, bool show)
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table || !table->Model().ShowInstrument(id, show))
+        return false;
+    table->InvalidateHeights();
+    return true;
+}
+
+bool TableModuleConsumer::IsInstrumentVisible(std::uint32_t id) const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table && table->Model().IsInstrumentVisible(id);
+}
+
+bool TableModuleConsumer::HasHiddenInstruments() const
+{
+    return !GetHiddenInstruments().empty();
+}
+
+std::vector<TableItemInfo> TableModuleConsumer::GetHiddenInstruments() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table ? table->Model().HiddenInstruments() : std::vector<TableItemInfo>();
+}
+
+bool TableModuleConsumer::SearchInTable()
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table)
+        return false;
+    table->ShowSearch(!table->IsSearchVisible());
+    return true;
+}
+
+bool TableModuleConsumer::IsSearchVisible() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table && table->IsSearchVisible();
+}
+
+bool TableModuleConsumer::SetOfferLines(std::uint32_t id, int lines)
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table || !table->Model().SetOfferLines(id, lines))
+        return false;
+    table->InvalidateHeights();
+    return true;
+}
+
+int TableModuleConsumer::GetOfferLines(std::uint32_t id) const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table ? table->Model().GetOfferLines(id) : 0;
+}
+
+bool TableModuleConsumer::ResetPositions(std::uint32_t id) 
+{
+    return OnCurrent([&](QuoteTableModel& model) { return model.ResetPositions(id); });
+}
+
+bool TableModuleConsumer::IsCurrentInstrumentPinned() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    const QuoteTableRow* row = table ? table->Model().FindRow(table->Model().SelectedInstrument()) : nullptr;
+    return row && row->pinned;
+}
+
+bool TableModuleConsumer::HasPinnedInstruments() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table && table->Model().HasPinned();
+}
+
+// Columns
+
+bool TableModuleConsumer::AddColumn(bool before)
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table || !table->Model().AddColumn(before))
+        return false;
+    table->update();
+    UpdateFieldsWnd();
+    return true;
+}
+
+bool TableModuleConsumer::RemoveColumn()
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table || !table->Model().RemoveColumn())
+        return false;
+    table->update();
+    UpdateFieldsWnd();
+    return true;
+}
+
+bool TableModuleConsumer::CanRemoveColumn() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table && table->Model().CanRemoveColumn();
+}
+
+bool TableModuleConsumer::HideSelectedColumn()
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table || !table->Model().HideSelectedColumn())
+        return false;
+    table->update();
+    UpdateFieldsWnd();
+    return true;
+}
+
+bool TableModuleConsumer::CanHideColumn() const
+{
+    return CanRemoveColumn();
+}
+
+bool TableModuleConsumer::ShowColumn(std::uint32_t id, bool show)
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table || !table->Model().ShowColumn(static_cast<int>(id), show))
+        return false;
+    table->update();
+    UpdateFieldsWnd();
+    return true;
+}
+
+bool TableModuleConsumer::HasHiddenColumns() const
+{
+    return !GetHiddenColumns().empty();
+}
+
+std::vector<TableItemInfo> TableModuleConsumer::GetHiddenColumns() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table ? table->Model().HiddenColumns() : std::vector<TableItemInfo>();
+}
+
+bool TableModuleConsumer::MoveColumnToLeft() 
+{
+    return OnCurrent([&](QuoteTableModel& model) { return model.MoveColumn(-1); });
+}
+
+bool TableModuleConsumer::MoveColumnToRight() 
+{
+    return OnCurrent([&](QuoteTableModel& model) { return model.MoveColumn(1); });
+}
+
+bool TableModuleConsumer::CanMoveColumnToLeft() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table && table->Model().CanMoveColumn(-1);
+}
+
+bool TableModuleConsumer::CanMoveColumnToRight() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table && table->Model().CanMoveColumn(1);
+}
+
+std::optional<QString> TableModuleConsumer::GetColumnHeader() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table ? table->Model().ColumnHeader() : std::nullopt;
+}
+
+bool TableModuleConsumer::SetColumnHeader(const QString& header) 
+{
+    return OnCurrent([&](QuoteTableModel& model) { return model.SetColumnHeader(header); });
+}
+
+bool TableModuleConsumer::LockColumns(bool lock) 
+{
+    return OnCurrent([&](QuoteTableModel& model) { return model.LockColumns(lock); });
+}
+
+bool TableModuleConsumer::AreColumnsLocked() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table && table->Model().AreColumnsLocked();
+}
+
+bool TableModuleConsumer::MergeSelection() 
+{
+    return OnCurrent([&](QuoteTableModel& model) { return model.MergeSelection(); });
+}
+
+bool TableModuleConsumer::CanMergeFields() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table && table->Model().CanMergeFields();
+}
+
+bool TableModuleConsumer::HasMergedFieldsInSelection() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table && table->Model().HasMergedFieldsInSelection();
+}
+
+bool TableModuleConsumer::ShowConfigTypeFieldsWnd(bool show)
+{
+    if (!show)
+    {
+        if (m_fieldsWnd)
+            m_fieldsWnd->hide();
+        return true;
+    }
+    QuoteTableWindow* table = CurrentTable();
+    if (!table)
+        return false;
+    if (!m_fieldsWnd)
+        m_fieldsWnd = new QuoteTableFieldsWnd(m_fieldsWndParent ? m_fieldsWndParent.data() : table->window(),
+                                              [this] { RefreshCurrTableAfterFieldsEdition(); });
+    UpdateFieldsWnd();
+    m_fieldsWnd->show();
+    m_fieldsWnd->raise();
+    return true;
+}
+
+bool TableModuleConsumer::IsConfigTypeFieldsWndVisible() const
+{
+    return m_fieldsWnd && m_fieldsWnd->isVisible();
+}
+
+void TableModuleConsumer::SetConfigTypeFieldsWndParent(QWidget* view)
+{
+    m_fieldsWndParent = view;
+    if (m_fieldsWnd && view && m_fieldsWnd->parentWidget() != view)
+    {
+        const bool visible = m_fieldsWnd->isVisible();
+        m_fieldsWnd->setParent(view, Qt::Tool);
+        m_fieldsWnd->setVisible(visible);
+    }
+}
+
+bool TableModuleConsumer::RefreshCurrTableAfterFieldsEdition()
+{
+    return Redraw(true);
+}
+
+void TableModuleConsumer::UpdateFieldsWnd()
+{
+    if (!m_fieldsWnd)
+        return;
+    QuoteTableWindow* table = CurrentTable();
+    m_fieldsWnd->ShowTable(table ? &table->Model() : nullptr);
+}
+
+// Notes
+
+bool TableModuleConsumer::EditComment()
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table || !table->Model().IsCommentCellSelected())
+        return false;
+    const std::uint32_t id = table->Model().SelectedInstrument();
+    const QString current = table->Model().FindRow(id)->comment;
+    const std::optional<QString> text =
+        m_textPrompt ? m_textPrompt(table, QStringLiteral("Notatka"), current) : [&]() -> std::optional<QString> {
+            bool ok = false;
+            const QString answer = QInputDialog::getText(table, QStringLiteral("Notatka"), QStringLiteral("Notatka:"),
+                                                         QLineEdit::Normal, current, &ok);
+            return ok ? std::optional<QString>(answer) : std::nullopt;
+        }();
+    if (!text)
+        return false;
+    table->Model().SetComment(id, *text);
+    table->update();
+    return true;
+}
+
+bool TableModuleConsumer::RemoveSelectedComment()
+{
+    if (!IsCommentCellFilled())
+        return false;
+    QuoteTableWindow* table = CurrentTable();
+    table->Model().SetComment(table->Model().SelectedInstrument(), QString());
+    table->update();
+    return true;
+}
+
+bool TableModuleConsumer::RemoveComments() 
+{
+    return OnCurrent([&](QuoteTableModel& model) { return model.RemoveComments(); });
+}
+
+bool TableModuleConsumer::IsCommentCellSelected() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table && table->Model().IsCommentCellSelected();
+}
+
+bool TableModuleConsumer::IsCommentCellFilled() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table || !table->Model().IsCommentCellSelected())
+        return false;
+    return !table->Model().FindRow(table->Model().SelectedInstrument())->comment.isEmpty();
+}
+
+bool TableModuleConsumer::AreCommentsInTable() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table && table->Model().AreCommentsInTable();
+}
+
+// Sorting
+
+bool TableModuleConsumer::SortAsc()
+{
+    QuoteTableWindow* table = CurrentTable();
+    const int field = table ? (table->Model().SelectedField() != 0 ? table->Model().SelectedField() : table->Model().SortField()) : 0;
+    return field != 0 && OnCurrent([field](QuoteTableModel& model) { return model.SortBy(field, true); });
+}
+
+bool TableModuleConsumer::SortDesc()
+{
+    QuoteTableWindow* table = CurrentTable();
+    const int field = table ? (table->Model().SelectedField() != 0 ? table->Model().SelectedField() : table->Model().SortField()) : 0;
+    return field != 0 && OnCurrent([field](QuoteTableModel& model) { return model.SortBy(field, false); });
+}
+
+bool TableModuleConsumer::SortSwitch()
+{
+    return OnCurrent([](QuoteTableModel& model) { return model.SortSwitch(); });
+}
+
+bool TableModuleConsumer::SortBy(const TableFieldType& field)
+{
+    return OnCurrent([&field](QuoteTableModel& model) { return model.SortBy(field.fieldId, true); });
+}
+
+bool TableModuleConsumer::EnableAutoSort(bool enable)
+{
+    return OnCurrent([enable](QuoteTableModel& model) {
+        model.EnableAutoSort(enable);
+        return true;
+    });
+}
+
+bool TableModuleConsumer::IsAutoSort() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table && table->Model().IsAutoSort();
+}
+
+std::vector<TableFieldType> TableModuleConsumer::GetSortableTableFields() const
+{
+    std::vector<TableFieldType> fields;
+    QuoteTableWindow* table = CurrentTable();
+    if (!table)
+        return fields;
+    for (const QuoteTableColumn* column : table->Model().VisibleColumns())
+    {
+        if (column->fieldId != TableFields::kComment)
+            fields.push_back({column->fieldId, table->Model().HeaderOf(*column)});
+    }
+    return fields;
+}
+
+std::optional<TableFieldType> TableModuleConsumer::GetSortableTableField() const
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table || table->Model().SortField() == 0)
+        return std::nullopt;
+    return TableFields::TypeOf(table->Model().SortField());
+}
+
+// Display parameters and element styles
+
+bool TableModuleConsumer::ChangeTdsParams(int context, int parameter, int value)
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (!table || !table->Model().ChangeTdsParams(context, parameter, value))
+        return false;
+    if (parameter == QuoteTableModel::kFontSize)
+        table->InvalidateHeights();
+    table->update();
+    return true;
+}
+
+int TableModuleConsumer::GetTdsParams(int context, int parameter) const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table ? table->Model().GetTdsParams(context, parameter) : 0;
+}
+
+bool TableModuleConsumer::CancelTdsParams()
+{
+    return OnCurrent([](QuoteTableModel& model) {
+        model.CancelTdsParams();
+        return true;
+    });
+}
+
+bool TableModuleConsumer::ApplyTdsParams()
+{
+    return OnCurrent([](QuoteTableModel& model) {
+        model.ApplyTdsParams();
+        return true;
+    });
+}
+
+bool TableModuleConsumer::ResetTdsParams(int kind)
+{
+    return OnCurrent([kind](QuoteTableModel& model) { return model.ResetTdsParams(kind); });
+}
+
+int TableModuleConsumer::GetTableFieldStyleId(int kind) const
+{
+    QuoteTableWindow* table = CurrentTable();
+    return table ? table->Model().GetFieldStyleId(kind) : -1;
+}
+
+bool TableModuleConsumer::SetTableFieldStyle(int kind, int styleId)
+{
+    return OnCurrent([kind, styleId](QuoteTableModel& model) { return model.SetFieldStyle(kind, styleId); });
+}
+
+bool TableModuleConsumer::CancelTableFieldStyle()
+{
+    return OnCurrent([](QuoteTableModel& model) {
+        model.CancelFieldStyle();
+        return true;
+    });
+}
+
+bool TableModuleConsumer::ApplyTableFieldStyle()
+{
+    return OnCurrent([](QuoteTableModel& model) {
+        model.ApplyFieldStyle();
+        return true;
+    });
 }
 
 void TableModuleConsumer::UpdateConnectedWindowData(const std::vector<ConnectedWindowData>& windows)

@@ -1,104 +1,126 @@
 #pragma once
-// The quote-table library's consumer. Its windows come with the quote-table command target;
-// until then no table is open, so every operation on the current table does nothing and
-// answers false, 0 or nothing.
+// The quote-table library's consumer: it opens quote-table windows in panels on the running
+// provider, keeps them, and carries out every operation on the current table, the one the
+// user last activated (the application's active module window when that is a table). With no
+// table open, an operation on the current table does nothing and answers false, 0 or nothing.
+// Main thread only.
 
 #include "modulelibs/common/ModuleConsumer.h"
 #include "platform/modules/TableConsumer.h"
 
+#include <QPointer>
+
+#include <functional>
+#include <optional>
+
+class QuoteTableFieldsWnd;
+class QuoteTableModel;
+class QuoteTableWindow;
+
 class TableModuleConsumer : public ModuleConsumer<TableConsumer>
 {
 public:
+    // Asks for a text (the caption, the current text); empty when the user cancels.
+    using TextPrompt = std::function<std::optional<QString>(QWidget* parent, const QString& caption, const QString& text)>;
+
     TableModuleConsumer();
+    ~TableModuleConsumer() override;
 
     bool ShowNewTable(QWidget* view) override;
-    bool IsOpenedAtLeastOneTable() const override { return false; }
-    bool IsPtrTableWindow(const QWidget* window) const override { return false; }
-    TableSettings* GetActiveTableProperties() override { return nullptr; }
-    bool RedrawCurrentTable() override { return false; }
-    bool ForceRedrawCurrentTable() override { return false; }
-    bool RecalcStrings() override { return false; }
-    bool InvalidateHeights() override { return false; }
-    bool ShowScrollbar(bool show) override { return false; }
-    bool SetRowCursor(bool on) override { return false; }
-    bool IsRowCursor() const override { return false; }
-    std::optional<QString> GetTableName() const override { return std::nullopt; }
-    bool SetTableName(const QString& name) override { return false; }
-    bool CopyToClipboard(bool ddeLinks) override { return false; }
+    bool SaveWindowToFile(QWidget* window, const QString& path, int flags, bool embedStyles) override;
+    bool SaveWindowToQ5Format(QWidget* window, const QString& path, int flags, int reserved) override;
+    bool OpenWindowFromFile(QWidget* parent, const QString& path, bool fromPanel) override;
+    void ShutDown() override;
+    void Refresh() override;
+
+    bool IsOpenedAtLeastOneTable() const override;
+    bool IsPtrTableWindow(const QWidget* window) const override;
+    TableSettings* GetActiveTableProperties() override;
+    bool RedrawCurrentTable() override;
+    bool ForceRedrawCurrentTable() override;
+    bool RecalcStrings() override;
+    bool InvalidateHeights() override;
+    bool ShowScrollbar(bool show) override;
+    bool SetRowCursor(bool on) override;
+    bool IsRowCursor() const override;
+    std::optional<QString> GetTableName() const override;
+    bool SetTableName(const QString& name) override;
+    bool CopyToClipboard(bool ddeLinks) override;
+    // The tables keep no diagnostic state to write.
     bool IsLogTableStateAvailable() const override { return false; }
     bool LogTablesState() override { return false; }
     std::shared_ptr<StyleBase> DefaultStyle() const override { return {}; }
 
-    std::uint32_t GetSelectedInstrument() const override { return 0; }
+    std::uint32_t GetSelectedInstrument() const override;
     bool GetAllAssetsAndAssetsGroupId(std::set<Asset>& assets, std::set<AssetsGroupId>& groups) const override;
-    bool AddRemoveAssets(const std::set<Asset>& assets, const std::set<AssetsGroupId>& groups) override { return false; }
-    bool DeleteInstrument(std::uint32_t id, int mode) override { return false; }
-    bool MoveInstrumentUp() override { return false; }
-    bool MoveInstrumentDown() override { return false; }
-    bool MoveInstrumentToBegin() override { return false; }
-    bool MoveInstrumentToEnd() override { return false; }
-    bool ShowInstrument(std::uint32_t id, bool show) override { return false; }
-    bool IsInstrumentVisible(std::uint32_t id) const override { return false; }
-    bool HasHiddenInstruments() const override { return false; }
-    std::vector<TableItemInfo> GetHiddenInstruments() const override { return {}; }
-    bool SearchInTable() override { return false; }
-    bool IsSearchVisible() const override { return false; }
-    bool SetOfferLines(std::uint32_t id, int lines) override { return false; }
-    int GetOfferLines(std::uint32_t id) const override { return 0; }
-    bool ResetPositions(std::uint32_t id) override { return false; }
-    bool IsCurrentInstrumentPinned() const override { return false; }
-    bool HasPinnedInstruments() const override { return false; }
+    bool AddRemoveAssets(const std::set<Asset>& assets, const std::set<AssetsGroupId>& groups) override;
+    bool DeleteInstrument(std::uint32_t id, int mode) override;
+    bool MoveInstrumentUp() override;
+    bool MoveInstrumentDown() override;
+    bool MoveInstrumentToBegin() override;
+    bool MoveInstrumentToEnd() override;
+    bool ShowInstrument(std::uint32_t id, bool show) override;
+    bool IsInstrumentVisible(std::uint32_t id) const override;
+    bool HasHiddenInstruments() const override;
+    std::vector<TableItemInfo> GetHiddenInstruments() const override;
+    bool SearchInTable() override;
+    bool IsSearchVisible() const override;
+    bool SetOfferLines(std::uint32_t id, int lines) override;
+    int GetOfferLines(std::uint32_t id) const override;
+    bool ResetPositions(std::uint32_t id) override;
+    bool IsCurrentInstrumentPinned() const override;
+    bool HasPinnedInstruments() const override;
 
-    bool AddColumn(bool before) override { return false; }
-    bool RemoveColumn() override { return false; }
-    bool CanRemoveColumn() const override { return false; }
-    bool HideSelectedColumn() override { return false; }
-    bool CanHideColumn() const override { return false; }
-    bool ShowColumn(std::uint32_t id, bool show) override { return false; }
-    bool HasHiddenColumns() const override { return false; }
-    std::vector<TableItemInfo> GetHiddenColumns() const override { return {}; }
-    bool MoveColumnToLeft() override { return false; }
-    bool MoveColumnToRight() override { return false; }
-    bool CanMoveColumnToLeft() const override { return false; }
-    bool CanMoveColumnToRight() const override { return false; }
-    std::optional<QString> GetColumnHeader() const override { return std::nullopt; }
-    bool SetColumnHeader(const QString& header) override { return false; }
-    bool LockColumns(bool lock) override { return false; }
-    bool AreColumnsLocked() const override { return false; }
-    bool MergeSelection() override { return false; }
-    bool CanMergeFields() const override { return false; }
-    bool HasMergedFieldsInSelection() const override { return false; }
-    bool ShowConfigTypeFieldsWnd(bool show) override { return false; }
-    bool IsConfigTypeFieldsWndVisible() const override { return false; }
-    void SetConfigTypeFieldsWndParent(QWidget* view) override {}
-    bool RefreshCurrTableAfterFieldsEdition() override { return false; }
+    bool AddColumn(bool before) override;
+    bool RemoveColumn() override;
+    bool CanRemoveColumn() const override;
+    bool HideSelectedColumn() override;
+    bool CanHideColumn() const override;
+    bool ShowColumn(std::uint32_t id, bool show) override;
+    bool HasHiddenColumns() const override;
+    std::vector<TableItemInfo> GetHiddenColumns() const override;
+    bool MoveColumnToLeft() override;
+    bool MoveColumnToRight() override;
+    bool CanMoveColumnToLeft() const override;
+    bool CanMoveColumnToRight() const override;
+    std::optional<QString> GetColumnHeader() const override;
+    bool SetColumnHeader(const QString& header) override;
+    bool LockColumns(bool lock) override;
+    bool AreColumnsLocked() const override;
+    bool MergeSelection() override;
+    bool CanMergeFields() const override;
+    bool HasMergedFieldsInSelection() const override;
+    bool ShowConfigTypeFieldsWnd(bool show) override;
+    bool IsConfigTypeFieldsWndVisible() const override;
+    void SetConfigTypeFieldsWndParent(QWidget* view) override;
+    bool RefreshCurrTableAfterFieldsEdition() override;
 
-    bool EditComment() override { return false; }
-    bool RemoveSelectedComment() override { return false; }
-    bool RemoveComments() override { return false; }
-    bool IsCommentCellSelected() const override { return false; }
-    bool IsCommentCellFilled() const override { return false; }
-    bool AreCommentsInTable() const override { return false; }
+    bool EditComment() override;
+    bool RemoveSelectedComment() override;
+    bool RemoveComments() override;
+    bool IsCommentCellSelected() const override;
+    bool IsCommentCellFilled() const override;
+    bool AreCommentsInTable() const override;
 
-    bool SortAsc() override { return false; }
-    bool SortDesc() override { return false; }
-    bool SortSwitch() override { return false; }
-    bool SortBy(const TableFieldType& field) override { return false; }
-    bool EnableAutoSort(bool enable) override { return false; }
-    bool IsAutoSort() const override { return false; }
-    std::vector<TableFieldType> GetSortableTableFields() const override { return {}; }
-    std::optional<TableFieldType> GetSortableTableField() const override { return std::nullopt; }
+    bool SortAsc() override;
+    bool SortDesc() override;
+    bool SortSwitch() override;
+    bool SortBy(const TableFieldType& field) override;
+    bool EnableAutoSort(bool enable) override;
+    bool IsAutoSort() const override;
+    std::vector<TableFieldType> GetSortableTableFields() const override;
+    std::optional<TableFieldType> GetSortableTableField() const override;
 
-    bool ChangeTdsParams(int context, int parameter, int value) override { return false; }
-    int GetTdsParams(int context, int parameter) const override { return 0; }
-    bool CancelTdsParams() override { return false; }
-    bool ApplyTdsParams() override { return false; }
-    bool ResetTdsParams(int kind) override { return false; }
+    bool ChangeTdsParams(int context, int parameter, int value) override;
+    int GetTdsParams(int context, int parameter) const override;
+    bool CancelTdsParams() override;
+    bool ApplyTdsParams() override;
+    bool ResetTdsParams(int kind) override;
     std::shared_ptr<StyleBase> GetAutoStyle(int kind) const override { return {}; }
-    int GetTableFieldStyleId(int kind) const override { return 0; }
-    bool SetTableFieldStyle(int kind, int styleId) override { return false; }
-    bool CancelTableFieldStyle() override { return false; }
-    bool ApplyTableFieldStyle() override { return false; }
+    int GetTableFieldStyleId(int kind) const override;
+    bool SetTableFieldStyle(int kind, int styleId) override;
+    bool CancelTableFieldStyle() override;
+    bool ApplyTableFieldStyle() override;
 
     void UpdateConnectedWindowData(const std::vector<ConnectedWindowData>& windows) override;
     std::vector<DataForConnectedWindow> GetInfoForConnectedWindow(const QWidget* window) const override { return {}; }
@@ -106,6 +128,27 @@ public:
     // The module windows that tables can follow, as the application last told.
     const std::vector<ConnectedWindowData>& ConnectedWindows() const { return m_connectedWindows; }
 
+    // The current table; null when none is open.
+    QuoteTableWindow* CurrentTable() const;
+    std::vector<QuoteTableWindow*> Tables() const;
+    // The prompt of notes; the default asks with a Qt input dialog.
+    void SetTextPrompt(TextPrompt prompt) { m_textPrompt = std::move(prompt); }
+
 private:
+    QuoteTableWindow* MakeWindow(QWidget* view);
+    void Adopt(QuoteTableWindow* window);
+    ProviderBase* RunningProvider() const;
+    std::optional<Asset> Resolve(const Asset& stored) const;
+    void UpdateFieldsWnd();
+    bool Redraw(bool force);
+    QuoteTableWindow* OwnWindow(QWidget* window) const;
+    // Runs the operation on the current table and repaints it when it did something.
+    bool OnCurrent(const std::function<bool(QuoteTableModel&)>& operation);
+
+    std::vector<QPointer<QuoteTableWindow>> m_tables;
+    QPointer<QuoteTableWindow> m_current;
+    QPointer<QuoteTableFieldsWnd> m_fieldsWnd;
+    QPointer<QWidget> m_fieldsWndParent;
+    TextPrompt m_textPrompt;
     std::vector<ConnectedWindowData> m_connectedWindows;
 };

@@ -5,6 +5,7 @@
 
 #include <QPoint>
 
+class CmdUI;
 class DynamicGallery;
 class GalleryItem;
 
@@ -19,6 +20,8 @@ public:
     virtual void OnItemExecute(DynamicGallery& gallery, GalleryItem& item) = 0;
     // Marks the current item as checked.
     virtual void UpdateCheckedItem() {}
+    // The same, asked by the gallery's update-UI handler with its command's update object.
+    virtual void UpdateCheckedItem(DynamicGallery& gallery, CmdUI& cmdUI) { UpdateCheckedItem(); }
     // A right click on the gallery; true when handled, false lets the ribbon's own handling run.
     virtual bool OnRButtonDown(DynamicGallery& gallery, const QPoint& point) { return false; }
     virtual bool OnRButtonUp(DynamicGallery& gallery, const QPoint& point) { return false; }

@@ -1,0 +1,109 @@
+#pragma once
+// The window of one quote table in a panel: it paints its table (header, rows with their
+// offer lines, the selection, the cells that changed a moment ago in the rise and fall
+// colours) and feeds it from the provider. The provider calls OnQuote and OnOrderBook on its
+// own thread; they only leave the newest state of each instrument in a queue under the
+// window's lock, and a main-thread timer takes the queue into the table and repaints, so a
+// burst of quotes costs one repaint. Everything else runs on the main thread.
+
+#include "modulelibs/table/QuoteTableModel.h"
+#include "platform/base/SafeCriticalSection.h"
+#include "platform/modules/IQuotesReceiver.h"
+#include "platform/modules/ModuleWndBase.h"
+
+#include <QPointer>
+#include <QTimer>
+
+#include <map>
+
+class QLineEdit;
+class QScrollBar;
+class ProviderBase;
+class TableModuleConsumer;
+
+class QuoteTableWindow : public ModuleWndBase, public IQuotesReceiver
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kDrainIntervalMs = 50;
+
+    QuoteTableWindow(TableModuleConsumer& consumer, QWidget* parent);
+    ~QuoteTableWindow() override;
+
+    IGenericModule* GetModule() const override;
+    CmdTarget* GetCmdTarger() const override;
+
+    QuoteTableModel& Model() { return m_model; }
+    const QuoteTableModel& Model() const { return m_model; }
+
+    // Makes the table show exactly these instruments, following each on its provider.
+    void SetInstruments(const std::vector<Asset>& assets);
+    // Follows every instrument of the table (after the table was loaded from a file).
+    void Subscribe();
+    // Takes what the feed delivered since the last time; true when the table changed.
+    bool DrainFeed();
+    // Repaints now when the table changed, or when a highlight has run out.
+    void Redraw(bool force);
+
+    // Provider thread.
+    void OnQuote(const Asset& asset, const CurrentState& state) override;
+    void OnOrderBook(const Asset& asset, const OrderBook& book) override;
+
+    void ShowSearch(bool show);
+    bool IsSearchVisible() const;
+    void SetRowCursor(bool on);
+    bool IsRowCursor() const { return m_rowCursor; }
+    void ShowScrollbar(bool show);
+    void InvalidateHeights();
+    // The name the caption shows.
+    void UpdateCaption();
+
+    // Geometry the tests and the ribbon use: the row and field at a point (0 when none).
+    int RowHeight(const QuoteTableRow& row) const;
+    int HeaderHeight() const;
+    std::pair<std::uint32_t, int> HitTest(const QPoint& point) const;
+
+signals:
+    void Activated(QuoteTableWindow* window);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    struct Pending
+    {
+        std::optional<CurrentState> state;
+        std::optional<OrderBook> book;
+    };
+
+    void Unsubscribe();
+    void UpdateScrollRange();
+    void Search(const QString& text);
+    void EnsureSelectedVisible();
+    int BaseRowHeight() const;
+    int HighlightTimeMs() const;
+    bool HasLiveHighlights(std::int64_t now) const;
+
+    TableModuleConsumer& m_consumer;
+    QuoteTableModel m_model;
+    // The instruments followed now, each on its own provider.
+    std::vector<Asset> m_followed;
+
+    SafeCriticalSection m_pendingLock;
+    std::map<Asset, Pending> m_pending;
+
+    QTimer m_drainTimer;
+    QScrollBar* m_scrollBar = nullptr;
+    QLineEdit* m_search = nullptr;
+    int m_firstRow = 0;
+    bool m_rowCursor = false;
+    bool m_dirty = true;
+    bool m_highlightsShown = false;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// The standard edition's quote-table tabs: its own groups are the instrument's display options
+// (the offer lines of the selected instrument) and the column's header (the column name).
+
+#include "ribbon/tables/RibbonTablesTabs.h"
+
+class RibbonTablesTabsQ4Classic : public RibbonTablesTabs
+{
+public:
+    using RibbonTablesTabs::RibbonTablesTabs;
+
+protected:
+    bool OnMainTabContent(QuorvantaTab& tab) override { return true; }
+    bool AddAssetDisplayOptions(QuorvantaTab& tab) override;
+    bool AddColumnHeader(QuorvantaTab& tab) override;
+    bool OnCellTabCopy(QuorvantaTab& tab) override { return true; }
+};

@@ -1,0 +1,172 @@
+#include "modulelibs/table/QuoteTableWindow.h"
+#include "modulelibs/table/TableFields.h"
+#include "modulelibs/table/TableModuleConsumer.h"
+#include "platform/modules/SeriesIds.h"
+#include "tests/modulelibs/table/TableTestFeed.h"
+#include "tests/support/TempHome.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace
+{
+class QuoteTableWindowTest : public TableFeedFixture
+{
+protected:
+    QuoteTableWindow* OpenTable()
+    {
+        EXPECT_TRUE(m_consumer.ShowNewTable(nullptr));
+        return m_consumer.CurrentTable();
+    }
+
+    static bool AllPriced(const QuoteTableModel& model)
+    {
+        for (const QuoteTableRow& row : model.Rows())
+        {
+            if (!row.state.Find(SeriesIds::kPrice))
+                return false;
+        }
+        return true;
+    }
+
+    TempHome m_home;
+    TableModuleConsumer m_consumer;
+};
+}
+
+TEST_F(QuoteTableWindowTest, NewTableShowsEveryInstrumentOfTheRunningProviderWithMovingQuotes)
+{
+    QuoteTableWindow* table = OpenTable();
+    ASSERT_NE(table, nullptr);
+    EXPECT_TRUE(m_consumer.IsOpenedAtLeastOneTable());
+    EXPECT_TRUE(m_consumer.IsPtrTableWindow(table));
+    EXPECT_EQ(table->Model().Rows().size(), m_provider.GetAllAssets().size());
+    ASSERT_TRUE(TestApplication::ProcessEventsUntil([&] { return AllPriced(table->Model()); }));
+    const QuoteTableRow& first = table->Model().Rows().front();
+    const double price = first.state.GetDouble(SeriesIds::kPrice);
+    EXPECT_GT(price, 0.0);
+    // Quotes keep moving and leave highlights behind.
+    EXPECT_TRUE(TestApplication::ProcessEventsUntil([&] {
+        for (const QuoteTableRow& row : table->Model().Rows())
+        {
+            if (!row.changes.empty())
+                return true;
+        }
+        return false;
+    }));
+    // The shown text is the model's.
+    EXPECT_EQ(TableFields::Text(TableFields::kTicker, first.asset, first.state, -1), first.asset.GetShortName());
+}
+
+TEST_F(QuoteTableWindowTest, WindowFileRoundTripKeepsInstrumentsColumnsSortAndStyle)
+{
+    QuoteTableWindow* table = OpenTable();
+    ASSERT_NE(table, nullptr);
+    QuoteTableModel& model = table->Model();
+    const std::vector<Asset> assets = model.Instruments();
+    ASSERT_GE(assets.size(), 3u);
+    // Drop one instrument, hide one, pin one, note one; change columns, sort and colours.
+    ASSERT_TRUE(m_consumer.DeleteInstrument(model.Rows()[0].id, 1));
+    const std::uint32_t hidden = model.Rows()[0].id;
+    ASSERT_TRUE(m_consumer.ShowInstrument(hidden, false));
+    model.Select(model.Rows()[1].id, TableFields::kComment);
+    model.SetComment(model.Rows()[1].id, QStringLiteral("do obserwacji"));
+    ASSERT_TRUE(m_consumer.MoveInstrumentToBegin());
+    model.Select(0, TableFields::kName);
+    ASSERT_TRUE(m_consumer.HideSelectedColumn());
+    model.Select(0, TableFields::kPrice);
+    ASSERT_TRUE(m_consumer.SetColumnHeader(QStringLiteral("Cena")));
+    ASSERT_TRUE(m_consumer.SortDesc());
+    ASSERT_TRUE(m_consumer.ChangeTdsParams(QuoteTableModel::kEvenRows, QuoteTableModel::kBackColor, 0x123456));
+    ASSERT_TRUE(m_consumer.ApplyTdsParams());
+    ASSERT_TRUE(m_consumer.SetTableName(QStringLiteral("Moje spółki")));
+    ASSERT_TRUE(m_consumer.SetOfferLines(0, 3));
+
+    const QString path = QDir(m_home.Path()).filePath(QStringLiteral("tabela.q4t"));
+    ASSERT_TRUE(m_consumer.SaveWindowToFile(table, path, 1, false));
+    std::vector<Asset> savedOrder = model.Instruments();
+    std::vector<TableItemInfo> savedHidden = model.HiddenInstruments();
+    delete table;
+    EXPECT_FALSE(m_consumer.IsOpenedAtLeastOneTable());
+
+    ASSERT_TRUE(m_consumer.OpenWindowFromFile(nullptr, path, false));
+    QuoteTableWindow* opened = m_consumer.CurrentTable();
+    ASSERT_NE(opened, nullptr);
+    const QuoteTableModel& loaded = opened->Model();
+    EXPECT_EQ(loaded.Instruments(), savedOrder);
+    ASSERT_EQ(loaded.HiddenInstruments().size(), 1u);
+    EXPECT_EQ(loaded.HiddenInstruments()[0].caption, savedHidden[0].caption);
+    EXPECT_TRUE(loaded.Rows()[0].pinned);
+    EXPECT_EQ(loaded.Rows()[0].comment, QStringLiteral("do obserwacji"));
+    EXPECT_EQ(loaded.SortField(), TableFields::kPrice);
+    EXPECT_FALSE(loaded.SortAscending());
+    EXPECT_EQ(loaded.HiddenColumns().size(), 1u);
+    EXPECT_EQ(loaded.HeaderOf(*loaded.VisibleColumns()[1]), QStringLiteral("Cena"));
+    EXPECT_EQ(loaded.GetTdsParams(QuoteTableModel::kEvenRows, QuoteTableModel::kBackColor), 0x123456);
+    EXPECT_EQ(loaded.Name(), QStringLiteral("Moje spółki"));
+    EXPECT_EQ(loaded.GetOfferLines(0), 3);
+    // The opened table follows the feed again.
+    EXPECT_TRUE(TestApplication::ProcessEventsUntil([&] { return AllPriced(loaded); }));
+
+    const QString q5 = QDir(m_home.Path()).filePath(QStringLiteral("tabela.q5t"));
+    EXPECT_TRUE(m_consumer.SaveWindowToQ5Format(opened, q5, 1, 0));
+    EXPECT_TRUE(QFile::exists(q5));
+}
+
+TEST_F(QuoteTableWindowTest, BrokenWindowFilesOpenNothingAndSayWhy)
+{
+    QuoteTableWindow* table = OpenTable();
+    const std::size_t rows = table->Model().Rows().size();
+    const QString dir = m_home.Path();
+    const struct
+    {
+        const char* name;
+        QByteArray content;
+    } cases[] = {
+        {"missing.q4t", {}},
+        {"garbage.q4t", "<<<not xml"},
+    };
+    for (const auto& item : cases)
+    {
+        const QString path = QDir(dir).filePath(QString::fromLatin1(item.name));
+        if (!item.content.isEmpty())
+        {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(item.content);
+        }
+        EXPECT_FALSE(m_consumer.OpenWindowFromFile(nullptr, path, false)) << item.name;
+    }
+    // A settings file that holds no table.
+    Settings other;
+    other["Something"] = 1;
+    const QString otherPath = QDir(dir).filePath(QStringLiteral("other.q4t"));
+    ASSERT_TRUE(other.SaveToFile(otherPath, QStringLiteral("Settings")));
+    EXPECT_FALSE(m_consumer.OpenWindowFromFile(nullptr, otherPath, true));
+    EXPECT_EQ(m_consumer.Tables().size(), 1u);
+    EXPECT_EQ(m_consumer.CurrentTable(), table);
+    EXPECT_EQ(table->Model().Rows().size(), rows);
+    EXPECT_TRUE(m_mediator.Lines().join(QLatin1Char('\n')).contains(QStringLiteral("Nie otwarto tabeli notowań z pliku")));
+}
+
+TEST_F(QuoteTableWindowTest, OperationsActOnTheTableTheUserActivatedLast)
+{
+    QuoteTableWindow* first = OpenTable();
+    QuoteTableWindow* second = OpenTable();
+    ASSERT_NE(first, second);
+    EXPECT_EQ(m_consumer.CurrentTable(), second);
+    first->ForceActivate();
+    EXPECT_EQ(m_consumer.CurrentTable(), first);
+    ASSERT_TRUE(m_consumer.SetTableName(QStringLiteral("Pierwsza")));
+    EXPECT_EQ(first->Model().Name(), QStringLiteral("Pierwsza"));
+    EXPECT_TRUE(second->Model().Name().isEmpty());
+    // Without an active module window, the table the user last clicked or focused.
+    m_mediator.OnModuleWndActivate(first, false, false);
+    emit second->Activated(second);
+    EXPECT_EQ(m_consumer.CurrentTable(), second);
+    delete first;
+    delete second;
+    EXPECT_EQ(m_consumer.CurrentTable(), nullptr);
+    EXPECT_EQ(m_consumer.GetActiveTableProperties(), nullptr);
+    EXPECT_FALSE(m_consumer.SetTableName(QStringLiteral("nic")));
+}
