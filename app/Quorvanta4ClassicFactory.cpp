@@ -1,7 +1,10 @@
 #include "app/Quorvanta4ClassicFactory.h"
 
+#include "app/CmdTargetChartProcessorQ4Classic.h"
 #include "app/CmdTargetGeneralProcessor.h"
 #include "app/OrdersSheetManagerQ4Classic.h"
+#include "charts/ui/CmdTargetChart.h"
+#include "charts/ui/RibbonChartsTabsQ4Classic.h"
 #include "core/about/AboutDlgData.h"
 #include "core/crash/Quorvanta4CrashReportHandler.h"
 #include "core/engine/ConsumerManagerQ4Classic.h"
@@ -25,7 +28,7 @@ TabsCreator Quorvanta4ClassicFactory::CreateMainTabs(RibbonsFactory& factory, Qu
 
 TabsCreator Quorvanta4ClassicFactory::CreateChartsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
 {
-    return m_ribbonTabs.CreateChartsTabs(factory, ribbonBar);
+    return std::make_shared<RibbonChartsTabsQ4Classic>(factory, ribbonBar);
 }
 
 TabsCreator Quorvanta4ClassicFactory::CreateTransListsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
@@ -98,7 +101,7 @@ std::shared_ptr<ChooseAssetChartParams> Quorvanta4ClassicFactory::CreateChooseAs
 
 std::shared_ptr<CmdTarget> Quorvanta4ClassicFactory::CreateCmdTargetChartProcessor()
 {
-    return nullptr;
+    return std::make_shared<CmdTargetChartProcessorQ4Classic>();
 }
 
 std::shared_ptr<IGlobalSettings> Quorvanta4ClassicFactory::CreateGlobalSettings()
@@ -108,6 +111,10 @@ std::shared_ptr<IGlobalSettings> Quorvanta4ClassicFactory::CreateGlobalSettings(
 
 std::shared_ptr<ConsumerManager> Quorvanta4ClassicFactory::CreateConsumerManager(ConsumerManager::Hooks hooks)
 {
+    if (!hooks.makeCmdTarget)
+        hooks.makeCmdTarget = [](BuiltInConsumer kind) -> std::shared_ptr<CmdTarget> {
+            return kind == BuiltInConsumer::Chart ? std::make_shared<CmdTargetChart>() : nullptr;
+        };
     return std::make_shared<ConsumerManagerQ4Classic>(BuiltInConsumerAccessors::Standard(), std::move(hooks));
 }
 
