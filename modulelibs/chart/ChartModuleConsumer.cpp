@@ -7,7 +7,9 @@
 #include "platform/settings/Q5Settings.h"
 #include "platform/settings/Settings.h"
 
+#include <QApplication>
 #include <QInputDialog>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -115,6 +117,27 @@ bool ChartModuleConsumer::OpenWindowFromFile(QWidget* parent, const QString& pat
         WriteWarning(QStringLiteral("OpenWindowFromFile"), __LINE__,
                      QStringLiteral("Nie otwarto wykresu z pliku \"%1\": plik jest nieczytelny. %2").arg(path, error));
         return false;
+    }
+    IAppMediator* mediator = GetAppMediator();
+    auto panel = [mediator]() -> QWidget* {
+        return mediator ? (mediator->GetActivePanelView() ? mediator->GetActivePanelView() : mediator->GetCurrentPanelView())
+                        : nullptr;
+    };
+    if (!parent)
+        parent = panel();
+    if (!parent && mediator && !mediator->IsMainFrameReady())
+    {
+        // A file given on the command line comes before the session made its panels: it opens
+        // in the current panel once the start-up's queued work has run.
+        QTimer::singleShot(0, qApp, [this, panel, path, document]() mutable {
+            QWidget* view = panel();
+            if (!view)
+                WriteWarning(QStringLiteral("OpenWindowFromFile"), __LINE__,
+                             QStringLiteral("Nie otwarto wykresu z pliku \"%1\": brak panelu.").arg(path));
+            else
+                OpenDocument(view, std::move(document));
+        });
+        return true;
     }
     if (!parent)
     {
