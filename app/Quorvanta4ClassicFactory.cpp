@@ -3,8 +3,8 @@
 #include "app/CmdTargetChartProcessorQ4Classic.h"
 #include "app/CmdTargetGeneralProcessor.h"
 #include "app/OrdersSheetManagerQ4Classic.h"
+#include "app/RibbonTabsCreatorsQ4ClassicEx.h"
 #include "charts/ui/CmdTargetChart.h"
-#include "charts/ui/RibbonChartsTabsQ4Classic.h"
 #include "core/about/AboutDlgData.h"
 #include "core/crash/Quorvanta4CrashReportHandler.h"
 #include "core/engine/ConsumerManagerQ4Classic.h"
@@ -28,7 +28,7 @@ TabsCreator Quorvanta4ClassicFactory::CreateMainTabs(RibbonsFactory& factory, Qu
 
 TabsCreator Quorvanta4ClassicFactory::CreateChartsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
 {
-    return std::make_shared<RibbonChartsTabsQ4Classic>(factory, ribbonBar);
+    return m_ribbonTabs.CreateChartsTabs(factory, ribbonBar);
 }
 
 TabsCreator Quorvanta4ClassicFactory::CreateTransListsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
@@ -71,7 +71,7 @@ IMainFrame* Quorvanta4ClassicFactory::CreatePulpitFrame()
     // The frame's other command targets come with their parts of the program.
     PulpitFrame::CmdTargetMakers makers;
     makers.general = [this](PulpitFrame&) { return CreateCmdTargetGeneralProcessor(); };
-    return new PulpitFrameQ4Classic(std::make_shared<RibbonTabsCreatorsQ4Classic>(), std::move(makers));
+    return new PulpitFrameQ4Classic(std::make_shared<RibbonTabsCreatorsQ4ClassicEx>(), std::move(makers));
 }
 
 StylePreviewGalleryHelper* Quorvanta4ClassicFactory::CreateStylePreviewGalleryHelper(int, bool, bool)
