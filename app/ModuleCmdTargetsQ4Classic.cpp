@@ -1,5 +1,6 @@
 #include "app/ModuleCmdTargetsQ4Classic.h"
 
+#include "charts/ui/CmdTargetChart.h"
 #include "core/mediator/AppMediator.h"
 #include "core/mediator/IStyleEditModeHandler.h"
 #include "modulelibs/details/DetailsModule.h"
@@ -38,6 +39,8 @@ std::shared_ptr<CmdTarget> MakeModuleCmdTargetQ4Classic(BuiltInConsumer kind)
 {
     switch (kind)
     {
+    case BuiltInConsumer::Chart:
+        return std::make_shared<CmdTargetChart>();
     case BuiltInConsumer::Table:
         return std::make_shared<CmdTargetTable>();
     case BuiltInConsumer::Details:

@@ -1,5 +1,6 @@
 #include "app/Quorvanta4ClassicFactory.h"
 
+#include "app/CmdTargetChartProcessorQ4Classic.h"
 #include "app/CmdTargetGeneralProcessor.h"
 #include "app/ModuleCmdTargetsQ4Classic.h"
 #include "app/OrdersSheetManagerQ4Classic.h"
@@ -116,7 +117,7 @@ std::shared_ptr<ChooseAssetChartParams> Quorvanta4ClassicFactory::CreateChooseAs
 
 std::shared_ptr<CmdTarget> Quorvanta4ClassicFactory::CreateCmdTargetChartProcessor()
 {
-    return nullptr;
+    return std::make_shared<CmdTargetChartProcessorQ4Classic>();
 }
 
 std::shared_ptr<IGlobalSettings> Quorvanta4ClassicFactory::CreateGlobalSettings()

@@ -5,8 +5,8 @@
 // null.
 
 #include "app/GlobalSettingsHostQ4Classic.h"
+#include "app/RibbonTabsCreatorsClassicEdition.h"
 #include "core/mediator/Quorvanta4FactoryBase.h"
-#include "ribbon/RibbonTabsCreatorsQ4Classic.h"
 
 class Quorvanta4ClassicFactory : public Quorvanta4FactoryBase
 {
@@ -38,7 +38,7 @@ public:
     std::shared_ptr<DataVersionUpdater> CreateDataVersionUpdater() override;
 
 private:
-    RibbonTabsCreatorsQ4Classic m_ribbonTabs;
+    RibbonTabsCreatorsClassicEdition m_ribbonTabs;
     GlobalSettingsHostQ4Classic m_globalSettingsHost;
     std::shared_ptr<AboutDlgData> m_aboutDlgData;
 };

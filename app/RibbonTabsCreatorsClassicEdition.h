@@ -1,12 +1,14 @@
 #pragma once
-// The main frame's tab creators in the standard edition: the ribbon's own, and the
-// style-editing tabs of every style kind.
+// The main frame's tab creators in the standard edition: the ribbon's own, those of the window
+// kinds whose tabs live above the ribbon's library (the chart windows'), and the style-editing
+// tabs of every style kind.
 
 #include "ribbon/RibbonTabsCreatorsQ4Classic.h"
 
 class RibbonTabsCreatorsClassicEdition : public RibbonTabsCreatorsQ4Classic
 {
 public:
+    Creator CreateChartsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
     void CreateStyleEditTabs(QuorvantaRibbonBar& ribbonBar, RibbonsFactory& factory,
                              std::vector<Creator>& creators) override;
 };

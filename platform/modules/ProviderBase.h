@@ -10,6 +10,7 @@
 #include "platform/modules/DSProp.h"
 #include "platform/modules/NDateTime.h"
 #include "platform/modules/PluginBase.h"
+#include "platform/modules/PriceBar.h"
 
 #include <QString>
 
@@ -65,4 +66,11 @@ public:
     virtual bool RemoveOrdersSheetReceiver(IOrdersSheetReceiver* receiver, const Asset& asset) = 0;
     virtual bool AddStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver) = 0;
     virtual bool RemoveStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver) = 0;
+
+    // The instrument's last count bars before its newest price, oldest first, each barSeconds
+    // long (0: one bar per transaction); false when the provider keeps no history of it. Any thread.
+    virtual bool GetHistoryBars(const Asset& asset, int barSeconds, int count, std::vector<PriceBar>& bars) const
+    {
+        return false;
+    }
 };

@@ -90,6 +90,8 @@ QRect RibbonBarView::ScreenRect(const RibbonControl& control) const
 
 void RibbonBarView::TrackPopup(RibbonControl& control)
 {
+    if (control.ShowPopupWindow(ScreenRect(control)))
+        return;
     RibbonPopupBar* popup = control.GetCommandBar();
     if (popup == nullptr || !m_ribbon)
         return;

@@ -7,6 +7,7 @@
 #include "platform/toolkit/RibbonDefs.h"
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 #include <cstdint>
@@ -65,6 +66,10 @@ public:
     // The popup of a popup-type control; null until one is set.
     RibbonPopupBar* GetCommandBar() const { return m_commandBar.get(); }
     RibbonPopupBar* SetCommandBar(std::unique_ptr<RibbonPopupBar> bar);
+
+    // A popup control that shows a window of its own instead of a popup bar shows it under the
+    // anchor (screen coordinates) and answers true.
+    virtual bool ShowPopupWindow(const QRect& anchor) { return false; }
 
     RibbonBarBase* GetRibbon() const { return m_ribbon; }
     void AttachRibbon(RibbonBarBase* ribbon);

@@ -226,6 +226,12 @@ std::vector<DSProp> KelvoraOnLineProvider::GetAssetSeries(const Asset& asset) co
     return m_feed && m_feed->IndexOf(asset) ? SimFeed::Series() : std::vector<DSProp>();
 }
 
+bool KelvoraOnLineProvider::GetHistoryBars(const Asset& asset, int barSeconds, int count,
+                                           std::vector<PriceBar>& bars) const
+{
+    return m_feed && m_feed->GetHistoryBars(asset, barSeconds, count, bars);
+}
+
 bool KelvoraOnLineProvider::AddQuotesReceiver(IQuotesReceiver* receiver, const Asset& asset)
 {
     return m_feed && !m_shutDown.load() && m_feed->AddQuotesReceiver(receiver, asset);

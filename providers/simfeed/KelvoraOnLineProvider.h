@@ -54,6 +54,7 @@ public:
     bool RemoveOrdersSheetReceiver(IOrdersSheetReceiver* receiver, const Asset& asset) override;
     bool AddStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver) override;
     bool RemoveStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver) override;
+    bool GetHistoryBars(const Asset& asset, int barSeconds, int count, std::vector<PriceBar>& bars) const override;
 
     // Takes new options: the rate at once, the seed from the next start, and keeps them in the
     // settings store; false when nothing changed.

@@ -7,6 +7,7 @@
 #include "platform/modules/SeriesIds.h"
 #include "platform/modules/Transaction.h"
 #include "providers/simfeed/SimCatalogue.h"
+#include "providers/simfeed/SimHistory.h"
 
 #include <algorithm>
 #include <cmath>
@@ -251,4 +252,18 @@ void SimFeed::OnInstrumentTick(std::size_t index, const Transaction& transaction
                 receiver.OnSetExtraData(state);
         });
     }
+}
+
+bool SimFeed::GetHistoryBars(const Asset& asset, int barSeconds, int count, std::vector<PriceBar>& bars)
+{
+    const std::optional<std::size_t> index = IndexOf(asset);
+    if (!index)
+        return false;
+    NDateTime end;
+    if (!GetLastTime(end))
+        end = NDateTime::Now();
+    const SafeAutoLock lock(m_marketLock, "SimFeed::GetHistoryBars", kFile);
+    bars = SimHistory::Bars(m_market.Instrument(*index), m_market.LastTicks(*index), end, barSeconds, count,
+                            m_options.seed);
+    return true;
 }

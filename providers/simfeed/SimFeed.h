@@ -11,6 +11,7 @@
 #include "platform/base/SafeCriticalSection.h"
 #include "platform/modules/Asset.h"
 #include "platform/modules/DSProp.h"
+#include "platform/modules/PriceBar.h"
 #include "providers/simfeed/ISimMarketListener.h"
 #include "providers/simfeed/ReceiverList.h"
 #include "providers/simfeed/SimFeedOptions.h"
@@ -55,6 +56,8 @@ public:
 
     // One step of the market at the time now, with all its deliveries.
     void Step(const NDateTime& now);
+    // The instrument's past bars, made up backwards from its last price; false for an unknown one.
+    bool GetHistoryBars(const Asset& asset, int barSeconds, int count, std::vector<PriceBar>& bars);
     // The time of the last step that traded; false before the first.
     bool GetLastTime(NDateTime& time) const;
 

@@ -31,6 +31,7 @@ public:
     const SimInstrument& Instrument(std::size_t index) const { return m_instruments[index].info; }
     const CurrentState& State(std::size_t index) const { return m_instruments[index].state; }
     OrderBook Book(std::size_t index, int maxLevels) const { return m_instruments[index].book.Levels(maxLevels); }
+    std::int64_t LastTicks(std::size_t index) const { return m_instruments[index].lastTicks; }
     std::vector<DataSheetItemBase> Orders(std::size_t index) const { return m_instruments[index].book.Orders(); }
 
     // ticks instrument ticks at the time now; a day later than the last step's first starts a

@@ -1,0 +1,67 @@
+#include "charts/ui/ChartRibbonLookup.h"
+
+#include "core/mediator/AppMediator.h"
+#include "core/mediator/IMainFrame.h"
+#include "platform/toolkit/RibbonGroupBase.h"
+#include "platform/toolkit/RibbonTabBase.h"
+#include "ribbon/QuorvantaRibbonBar.h"
+#include "ribbon/RibbonsFactory.h"
+#include "workspace/ui/PulpitFrame.h"
+
+namespace
+{
+
+ChartRibbonLookup::Finder& GroupFinder()
+{
+    static ChartRibbonLookup::Finder finder;
+    return finder;
+}
+
+std::function<RibbonControl*(std::uint32_t)>& RegisteredFinder()
+{
+    static std::function<RibbonControl*(std::uint32_t)> finder;
+    return finder;
+}
+
+PulpitFrame* MainFrame()
+{
+    AppMediator* mediator = AppMediator::Instance();
+    IMainFrame* frame = mediator ? mediator->GetMainFrame() : nullptr;
+    return frame ? dynamic_cast<PulpitFrame*>(frame->GetWindow()) : nullptr;
+}
+
+}
+
+RibbonControl* ChartRibbonLookup::FindControl(std::uint32_t groupId, std::uint32_t controlId)
+{
+    if (GroupFinder())
+        return GroupFinder()(groupId, controlId);
+    PulpitFrame* frame = MainFrame();
+    QuorvantaRibbonBar* ribbon = frame ? frame->GetRibbonBar() : nullptr;
+    if (!ribbon)
+        return nullptr;
+    for (int i = 0; i < ribbon->GetTabCount(); ++i)
+    {
+        if (RibbonGroupBase* group = ribbon->GetTab(i)->FindGroup(groupId))
+        {
+            if (RibbonControl* control = group->FindControl(controlId))
+                return control;
+        }
+    }
+    return nullptr;
+}
+
+RibbonControl* ChartRibbonLookup::FindRegistered(std::uint32_t id)
+{
+    if (RegisteredFinder())
+        return RegisteredFinder()(id);
+    PulpitFrame* frame = MainFrame();
+    const std::shared_ptr<RibbonsFactory> factory = frame ? frame->GetRibbonsFactory() : nullptr;
+    return factory ? factory->FindControl(id) : nullptr;
+}
+
+void ChartRibbonLookup::SetFinders(Finder inGroup, std::function<RibbonControl*(std::uint32_t)> registered)
+{
+    GroupFinder() = std::move(inGroup);
+    RegisteredFinder() = std::move(registered);
+}

@@ -1,0 +1,152 @@
+#include "charts/ui/RibbonChartsTabsQ4Classic.h"
+
+#include "charts/ui/ChangeIntervalWindowManagerQ4Classic.h"
+#include "charts/ui/ChartCommandIds.h"
+#include "charts/ui/ChartGalleryHelpers.h"
+#include "charts/ui/ChartMinMaxWindowManager.h"
+#include "charts/ui/ChartTabs.h"
+#include "core/engine/ConsumerManager.h"
+#include "core/mediator/AppMediator.h"
+#include "platform/modules/ChartConsumer.h"
+#include "platform/toolkit/RibbonGroupBase.h"
+#include "platform/toolkit/RibbonPopupBar.h"
+#include "platform/ui/StringTable.h"
+#include "ribbon/QuorvantaRibbonBar.h"
+#include "ribbon/RibbonsFactory.h"
+#include "ribbon/controls/RibbonControlBuilders.h"
+#include "ribbon/controls/RibbonControlPopupEx.h"
+#include "ribbon/galleries/CheckBoxGalleryControl.h"
+
+using namespace ChartCommandIds;
+
+namespace
+{
+
+ChartConsumer* MediatorCharts()
+{
+    AppMediator* mediator = AppMediator::Instance();
+    ConsumerManager* consumers = mediator ? mediator->GetConsumerManager() : nullptr;
+    return consumers ? consumers->GetChartConsumer() : nullptr;
+}
+
+// The caption of a control from another string entry ("description\ncaption").
+void SetCaptionFrom(RibbonControl* control, std::uint32_t stringId)
+{
+    if (!control || !StringTable::Instance().Contains(stringId))
+        return;
+    const QString text = StringTable::Instance().Get(stringId);
+    const qsizetype lineBreak = text.indexOf(QLatin1Char('\n'));
+    control->SetCaption(lineBreak < 0 ? text : text.mid(lineBreak + 1));
+}
+
+RibbonControl* AddButton(RibbonGroupBase* group, std::uint32_t id, std::uint32_t captionId = 0)
+{
+    RibbonControl* control = AddRibbonControl(group, RibbonControlButton, id);
+    if (captionId != 0)
+        SetCaptionFrom(control, captionId);
+    return control;
+}
+
+RibbonControl* AddGalleryPopup(RibbonGroupBase* group, std::uint32_t id, std::shared_ptr<IDynamicGalleryHelper> helper,
+                               std::uint32_t captionId = 0)
+{
+    RibbonControl* popup = AddRibbonControl(group, RibbonControlPopup, id);
+    if (!popup)
+        return nullptr;
+    if (captionId != 0)
+        SetCaptionFrom(popup, captionId);
+    auto bar = std::make_unique<RibbonPopupBar>();
+    bar->Add(std::make_unique<CheckBoxGalleryControl>(std::move(helper), CheckBoxGalleryControl::kUncheckedImageId,
+                                                      CheckBoxGalleryControl::kCheckedImageId, id),
+             id);
+    popup->SetCommandBar(std::move(bar));
+    return popup;
+}
+
+template <typename Manager>
+RibbonControl* AddWindowPopup(RibbonGroupBase* group, std::uint32_t id, std::uint32_t captionId, QWidget* parent)
+{
+    auto control = std::make_unique<RibbonControlPopupEx>(id);
+    control->LoadStrings();
+    SetCaptionFrom(control.get(), captionId);
+    control->SetPopupWindowManager(std::make_unique<Manager>(parent, control.get()));
+    return AddRibbonControlObject(group, std::move(control), id);
+}
+
+}
+
+RibbonChartsTabsQ4Classic::RibbonChartsTabsQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+    : RibbonChartsTabsQ4Classic(factory, ribbonBar, MediatorCharts())
+{
+}
+
+RibbonChartsTabsQ4Classic::RibbonChartsTabsQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar,
+                                                     ChartConsumer* charts)
+    : RibbonTabsCreator(factory, ribbonBar)
+    , m_charts(charts)
+{
+}
+
+bool RibbonChartsTabsQ4Classic::AddTab(std::uint32_t stringId, std::unique_ptr<QuorvantaTab> tab)
+{
+    QuorvantaTab* added = GetRibbonBar().AddTab(stringId, std::move(tab));
+    if (!added)
+        return false;
+    added->SetContextColor(RibbonContextColorOrange);
+    added->SetContextCaption(QString());
+    GetRibbonsFactory().AddModuleTab(stringId, m_charts, added);
+    return true;
+}
+
+bool RibbonChartsTabsQ4Classic::CreateTabs()
+{
+    if (!m_charts)
+        return false;
+    return AddTab(IDS_TAB_CHART, std::make_unique<ChartMainTabStandard>(*this))
+           && AddTab(IDS_TAB_VALUE_AXIS, std::make_unique<ChartAxisValueTab>(*this))
+           && AddTab(IDS_TAB_SERIES, std::make_unique<ChartSeriesTabStandard>(*this));
+}
+
+bool RibbonChartsTabsQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)
+{
+    RibbonGroupBase* zoom = InsertRibbonGroup(&tab, GROUP_ZOOM);
+    RibbonGroupBase* contents = InsertRibbonGroup(&tab, GROUP_CONTENTS);
+    RibbonGroupBase* data = InsertRibbonGroup(&tab, GROUP_DATA);
+    if (!zoom || !contents || !data)
+        return false;
+    bool added = AddButton(zoom, ID_ZOOM_TOOL) && AddButton(zoom, ID_ZOOM_IN) && AddButton(zoom, ID_ZOOM_OUT)
+                 && AddButton(zoom, ID_SHOW_ALL);
+    added = added && AddGalleryPopup(contents, ID_REVERT_SERIES, std::make_shared<RevertHiddenSeriesHelper>());
+    RibbonControl* interval = AddWindowPopup<ChangeIntervalWindowManagerQ4Classic>(data, ID_INTERVAL, ID_INTERVAL_CAPTION, nullptr);
+    RibbonControl* synchronize = AddButton(data, ID_SYNCHRONIZE);
+    RibbonControl* records = AddButton(data, ID_RECORDS, ID_RECORDS_CAPTION);
+    RibbonControl* columns =
+        AddGalleryPopup(data, ID_RECORDS_SERIES, std::make_shared<ChartTransactionSeriesGaleryHelper>(), ID_RECORDS_SERIES_CAPTION);
+    if (!added || !interval || !synchronize || !records || !columns)
+        return false;
+    interval->SetBeginGroup(true);
+    records->SetBeginGroup(true);
+    return true;
+}
+
+bool RibbonChartsTabsQ4Classic::CreateAxisValueTabGroups(QuorvantaTab& tab)
+{
+    RibbonGroupBase* range = InsertRibbonGroup(&tab, GROUP_VALUE_RANGE);
+    RibbonGroupBase* settings = InsertRibbonGroup(&tab, GROUP_SETTINGS);
+    if (!range || !settings)
+        return false;
+    return AddWindowPopup<ChartMinMaxWindowManager>(range, ID_AXIS_RANGE, ID_AXIS_RANGE_CAPTION, nullptr)
+           && AddButton(range, ID_RESET_AXIS, ID_RESET_AXIS_CAPTION)
+           && AddGalleryPopup(settings, ID_CONNECTED_SERIES, std::make_shared<AxisValueConnectedSeriesHelper>());
+}
+
+bool RibbonChartsTabsQ4Classic::CreateSeriesTabGroups(QuorvantaTab& tab)
+{
+    RibbonGroupBase* series = InsertRibbonGroup(&tab, GROUP_SERIES);
+    RibbonGroupBase* types = InsertRibbonGroup(&tab, GROUP_CHART_TYPE);
+    if (!series || !types)
+        return false;
+    return AddButton(series, ID_REMOVE_SERIES, ID_REMOVE_SERIES_CAPTION) && AddButton(series, ID_PIN_TO_AXIS, ID_PIN_TO_AXIS_CAPTION)
+           && AddButton(types, ID_TYPE_LINE, ID_TYPE_LINE_CAPTION) && AddButton(types, ID_TYPE_COLUMN, ID_TYPE_COLUMN_CAPTION)
+           && AddButton(types, ID_TYPE_BAR, ID_TYPE_BAR_CAPTION) && AddButton(types, ID_TYPE_CANDLE, ID_TYPE_CANDLE_CAPTION);
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The chart windows' tab creator: the contextual tabs "Wykres", "Oś wartości" and "Seria danych"
+// (orange, captioned with the active chart's title), their groups, the interval and value-range
+// popups and the series galleries.
+
+#include "ribbon/RibbonTabsCreator.h"
+
+#include <cstdint>
+#include <memory>
+
+class ChartConsumer;
+class QuorvantaTab;
+
+class RibbonChartsTabsQ4Classic : public RibbonTabsCreator
+{
+public:
+    // The chart consumer from the application mediator.
+    RibbonChartsTabsQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar);
+    RibbonChartsTabsQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar, ChartConsumer* charts);
+
+    // False without the chart module or when a tab could not be added.
+    bool CreateTabs() override;
+    // Qt builds every control up front, so no control is made on request.
+    bool HandleFrameRequest(RibbonCreateControlRequest& request) override { return false; }
+
+    bool CreateMainTabGroups(QuorvantaTab& tab);
+    bool CreateAxisValueTabGroups(QuorvantaTab& tab);
+    bool CreateSeriesTabGroups(QuorvantaTab& tab);
+    ChartConsumer* GetCharts() const { return m_charts; }
+
+private:
+    bool AddTab(std::uint32_t stringId, std::unique_ptr<QuorvantaTab> tab);
+
+    ChartConsumer* m_charts;
+};
