@@ -1,6 +1,8 @@
 #include "app/Quorvanta4ClassicFactory.h"
 
-#include "app/CmdTargetGeneralProcessor.h"
+#include "app/CmdTargetGeneral.h"
+#include "app/CmdTargetGeneralProcessorQ4Classic.h"
+#include "app/GeneralCommandsHost.h"
 #include "app/OrdersSheetManagerQ4Classic.h"
 #include "core/about/AboutDlgData.h"
 #include "core/crash/Quorvanta4CrashReportHandler.h"
@@ -67,7 +69,9 @@ IMainFrame* Quorvanta4ClassicFactory::CreatePulpitFrame()
 {
     // The frame's other command targets come with their parts of the program.
     PulpitFrame::CmdTargetMakers makers;
-    makers.general = [this](PulpitFrame&) { return CreateCmdTargetGeneralProcessor(); };
+    makers.general = [this](PulpitFrame&) {
+        return std::make_shared<CmdTargetGeneral>(std::make_shared<GeneralCommandsHost>(), CreateCmdTargetGeneralProcessor());
+    };
     return new PulpitFrameQ4Classic(std::make_shared<RibbonTabsCreatorsQ4Classic>(), std::move(makers));
 }
 
@@ -86,9 +90,10 @@ StylePreviewGalleryHelper* Quorvanta4ClassicFactory::CreateStylePreviewGalleryHe
     return nullptr;
 }
 
-std::shared_ptr<CmdTarget> Quorvanta4ClassicFactory::CreateCmdTargetGeneralProcessor()
+std::shared_ptr<CmdTargetGeneralProcessor> Quorvanta4ClassicFactory::CreateCmdTargetGeneralProcessor()
 {
-    return std::make_shared<CmdTargetGeneralProcessor>();
+    // The orders sheet shows no window of its own in this program, so the command is never checked.
+    return std::make_shared<CmdTargetGeneralProcessorQ4Classic>([] { return false; });
 }
 
 std::shared_ptr<ChooseAssetChartParams> Quorvanta4ClassicFactory::CreateChooseAssetChartParams()
