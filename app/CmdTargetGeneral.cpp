@@ -359,16 +359,16 @@ void CmdTargetGeneral::OnUpdateApplicationStyles(CmdUI& cmdUI) const
     if (!RuleV())
         return;
     const ApplicationStylesContainer* styles = m_host->GetApplicationStyles();
+    // The gallery's items carry the style's index plus 1: id 0 checks no item.
     if (GalleryControl* gallery = m_host->FindApplicationStylesGallery())
-        gallery->SetCheckedItem(static_cast<std::uint32_t>(styles ? styles->GetCurrentIndex() : 0));
+        gallery->SetCheckedItem(styles && styles->GetCurrentStyle() ? static_cast<std::uint32_t>(styles->GetCurrentIndex()) + 1 : 0);
 }
 
 void CmdTargetGeneral::OnApplicationStyleSelected(NotifyInfo& info)
 {
-    auto* gallery = qobject_cast<GalleryControl*>(info.control);
-    const GalleryItem* item = gallery ? gallery->GetItem(gallery->GetSelectedItem()) : nullptr;
-    if (ApplicationStylesContainer* styles = m_host->GetApplicationStyles(); styles && item)
-        styles->SelectStyle(static_cast<int>(item->GetID()));
+    const auto* gallery = qobject_cast<GalleryControl*>(info.control);
+    if (ApplicationStylesContainer* styles = m_host->GetApplicationStyles(); styles && gallery && gallery->GetSelectedItem() >= 0)
+        styles->SelectStyle(gallery->GetSelectedItem());
 }
 
 void CmdTargetGeneral::OnStatisticsStyle()

@@ -37,7 +37,7 @@ void MainStylesGalleryCtrl::Fill()
     for (std::size_t index = 0; index < styles.size(); ++index)
     {
         const GalleryItem* item = AddItem(std::make_unique<AppStylePreviewGalleryItem>(
-            QPixmap::fromImage(styles[index].preview), styles[index].name, static_cast<std::uint32_t>(index)));
+            QPixmap::fromImage(styles[index].preview), styles[index].name, static_cast<std::uint32_t>(index) + 1));
         itemSize = itemSize.expandedTo(item->GetSize());
     }
     SetItemSize(itemSize);

@@ -601,7 +601,7 @@ TEST_F(CmdTargetGeneralTest, TheApplicationStyleGalleryShowsAndSelectsTheCurrent
     ASSERT_GE(host->styles.GetCount(), 2);
     GalleryControl gallery(CmdTargetGeneral::ID_APPLICATION_STYLES);
     for (int index = 0; index < host->styles.GetCount(); ++index)
-        gallery.AddItem(static_cast<std::uint32_t>(index), QString::number(index));
+        gallery.AddItem(static_cast<std::uint32_t>(index) + 1, QString::number(index));
     host->gallery = &gallery;
 
     gallery.SetSelectedItem(1);
@@ -609,6 +609,6 @@ TEST_F(CmdTargetGeneralTest, TheApplicationStyleGalleryShowsAndSelectsTheCurrent
     EXPECT_TRUE(target.SendNotify(info));
     EXPECT_EQ(host->styles.GetCurrentIndex(), 1);
     State(CmdTargetGeneral::ID_APPLICATION_STYLES);
-    EXPECT_EQ(gallery.GetCheckedItem(), 1u);
+    EXPECT_EQ(gallery.GetCheckedItem(), 2u);
 }
 }
