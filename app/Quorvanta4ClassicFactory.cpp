@@ -13,7 +13,9 @@
 #include "core/settings/DataVersionUpdater.h"
 #include "core/settings/GlobalSettingsQ4Classic.h"
 #include "platform/ui/DialogServices.h"
+#include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/RibbonTabsCreator.h"
+#include "workspace/ui/CmdTargetKFL.h"
 #include "workspace/ui/PulpitFrameQ4Classic.h"
 
 #include <utility>
@@ -71,6 +73,15 @@ IMainFrame* Quorvanta4ClassicFactory::CreatePulpitFrame()
     PulpitFrame::CmdTargetMakers makers;
     makers.general = [this](PulpitFrame&) {
         return std::make_shared<CmdTargetGeneral>(std::make_shared<GeneralCommandsHost>(), CreateCmdTargetGeneralProcessor());
+    };
+    // The frame owns its targets, so the target never outlives the frame it asks.
+    makers.formulaLanguage = [](PulpitFrame& frame) {
+        return std::make_shared<CmdTargetKFL>(
+            [] {
+                const AppMediator* mediator = AppMediator::Instance();
+                return mediator ? mediator->GetFormulaLanguage() : nullptr;
+            },
+            [&frame]() -> RibbonBarBase* { return frame.GetRibbonBar(); });
     };
     return new PulpitFrameQ4Classic(std::make_shared<RibbonTabsCreatorsQ4Classic>(), std::move(makers));
 }

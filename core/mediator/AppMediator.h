@@ -32,6 +32,7 @@ class AppNewsProgram;
 class BLProvidersManager;
 class ChooseAssetChartParams;
 class ConsumerManager;
+class GalleryControl;
 class IApplicationObject;
 class IGenericModule;
 class IInProcessOrdersSheet;
@@ -221,6 +222,8 @@ public:
     bool IsProgramVersionChanged();
     // The version-information page, which this edition opens in the user's browser.
     void ShowVersionInfoPage();
+    // The ribbon's gallery of the user's own formula-language indicators, filled anew.
+    void FillUserIndicatorsGallery(GalleryControl& gallery);
 
     // The plug-ins' end, providers before consumers in each step.
     void StopPlugins();
