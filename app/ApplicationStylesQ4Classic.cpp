@@ -4,9 +4,13 @@
 #include "core/settings/GlobalSettingsQ4Classic.h"
 #include "platform/base/AppPaths.h"
 #include "platform/base/Log.h"
+#include "ribbon/galleries/MainStylesGalleryCtrl.h"
 #include "ribbon/themes/RibbonThemes.h"
 #include "styles/engine/StyleBase.h"
 #include "styles/engine/StylesContainer.h"
+
+#include <deque>
+#include <vector>
 
 namespace
 {
@@ -18,9 +22,28 @@ GlobalSettingsQ4Classic* GlobalSettings()
 }
 }
 
+ApplicationStylesQ4Classic* ApplicationStylesQ4Classic::s_instance = nullptr;
+
 ApplicationStylesQ4Classic::ApplicationStylesQ4Classic()
     : m_themes(this)
 {
+    s_instance = this;
+    MainStylesGalleryCtrl::SetStylesSource([this] {
+        std::deque<std::shared_ptr<ApplicationStyle>> styles;
+        m_themes.GetStyles(styles);
+        std::vector<MainStylesGalleryCtrl::StylePreview> previews;
+        for (const std::shared_ptr<ApplicationStyle>& style : styles)
+            previews.push_back({style->GetName(), style->GetPreview()});
+        return previews;
+    });
+}
+
+ApplicationStylesQ4Classic::~ApplicationStylesQ4Classic()
+{
+    if (s_instance != this)
+        return;
+    s_instance = nullptr;
+    MainStylesGalleryCtrl::SetStylesSource(nullptr);
 }
 
 void ApplicationStylesQ4Classic::EnableFontConversion(bool enable)
@@ -98,4 +121,9 @@ void ApplicationStylesQ4Classic::SetApplicationStyle(const QString& name)
 void ApplicationStylesQ4Classic::ApplyRibbonTheme(const QString& themeValue)
 {
     ::ApplyRibbonTheme(GetRibbonThemeIndex(themeValue));
+}
+
+ApplicationStylesQ4Classic* ApplicationStylesQ4Classic::Instance()
+{
+    return s_instance;
 }

@@ -14,6 +14,9 @@ class ApplicationStylesQ4Classic : public IApplicationStyles, private IApplicati
 {
 public:
     ApplicationStylesQ4Classic();
+    ~ApplicationStylesQ4Classic() override;
+    // The styles of the run, for the application-style gallery; null when none is made.
+    static ApplicationStylesQ4Classic* Instance();
     ApplicationStylesQ4Classic(const ApplicationStylesQ4Classic&) = delete;
     ApplicationStylesQ4Classic& operator=(const ApplicationStylesQ4Classic&) = delete;
 
@@ -40,6 +43,8 @@ private:
     IGenericModule* FindModule(const QString& moduleName) override;
     void SetApplicationStyle(const QString& name) override;
     void ApplyRibbonTheme(const QString& themeValue) override;
+
+    static ApplicationStylesQ4Classic* s_instance;
 
     ApplicationStylesContainer m_themes;
 };

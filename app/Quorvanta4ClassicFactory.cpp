@@ -1,7 +1,9 @@
 #include "app/Quorvanta4ClassicFactory.h"
 
 #include "app/CmdTargetChartProcessorQ4Classic.h"
-#include "app/CmdTargetGeneralProcessor.h"
+#include "app/CmdTargetGeneral.h"
+#include "app/CmdTargetGeneralProcessorQ4Classic.h"
+#include "app/GeneralCommandsHost.h"
 #include "app/ModuleCmdTargetsQ4Classic.h"
 #include "app/OrdersSheetManagerQ4Classic.h"
 #include "app/RibbonTabsCreatorsClassicEdition.h"
@@ -15,10 +17,12 @@
 #include "core/settings/GlobalSettingsQ4Classic.h"
 #include "platform/ui/DialogServices.h"
 #include "platform/modules/ISessionStatisticsModule.h"
+#include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/RibbonTabsCreator.h"
 #include "sessionstats/ui/CmdTargetSessionStatistics.h"
 #include "styles/ui/StyleEditTabsQ4Classic.h"
 #include "styles/ui/StylePreviewGalleryHelper.h"
+#include "workspace/ui/CmdTargetKFL.h"
 #include "workspace/ui/PulpitFrameQ4Classic.h"
 
 #include <utility>
@@ -74,12 +78,23 @@ IMainFrame* Quorvanta4ClassicFactory::CreatePulpitFrame()
 {
     // The frame's other command targets come with their parts of the program.
     PulpitFrame::CmdTargetMakers makers;
-    makers.general = [this](PulpitFrame&) { return CreateCmdTargetGeneralProcessor(); };
+    makers.general = [this](PulpitFrame&) {
+        return std::make_shared<CmdTargetGeneral>(std::make_shared<GeneralCommandsHost>(), CreateCmdTargetGeneralProcessor());
+    };
+    // The frame owns its targets, so the target never outlives the frame it asks.
     makers.sessionStatistics = [](PulpitFrame&) {
         return std::make_shared<CmdTargetSessionStatistics>([]() -> ISessionStatisticsModule* {
             AppMediator* mediator = AppMediator::Instance();
             return mediator ? mediator->GetSessionStatisticsInterface() : nullptr;
         });
+    };
+    makers.formulaLanguage = [](PulpitFrame& frame) {
+        return std::make_shared<CmdTargetKFL>(
+            [] {
+                const AppMediator* mediator = AppMediator::Instance();
+                return mediator ? mediator->GetFormulaLanguage() : nullptr;
+            },
+            [&frame]() -> RibbonBarBase* { return frame.GetRibbonBar(); });
     };
     return new PulpitFrameQ4Classic(std::make_shared<RibbonTabsCreatorsClassicEdition>(), std::move(makers));
 }
@@ -105,9 +120,10 @@ StylePreviewGalleryHelper* Quorvanta4ClassicFactory::CreateStylePreviewGalleryHe
     });
 }
 
-std::shared_ptr<CmdTarget> Quorvanta4ClassicFactory::CreateCmdTargetGeneralProcessor()
+std::shared_ptr<CmdTargetGeneralProcessor> Quorvanta4ClassicFactory::CreateCmdTargetGeneralProcessor()
 {
-    return std::make_shared<CmdTargetGeneralProcessor>();
+    // The orders sheet shows no window of its own in this program, so the command is never checked.
+    return std::make_shared<CmdTargetGeneralProcessorQ4Classic>([] { return false; });
 }
 
 std::shared_ptr<ChooseAssetChartParams> Quorvanta4ClassicFactory::CreateChooseAssetChartParams()

@@ -24,7 +24,7 @@ public:
     StylePreviewGalleryHelper* CreateStylePreviewGalleryHelper(int styleKind, bool first, bool second) override;
     StylePreviewGalleryHelper* CreateStylePreviewGalleryHelperWithFlag(int styleKind, bool flag) override;
     StylePreviewGalleryHelper* CreateStylePreviewGalleryHelperWithArgs(int styleKind, const QString& kindText) override;
-    std::shared_ptr<CmdTarget> CreateCmdTargetGeneralProcessor() override;
+    std::shared_ptr<CmdTargetGeneralProcessor> CreateCmdTargetGeneralProcessor() override;
     std::shared_ptr<ChooseAssetChartParams> CreateChooseAssetChartParams() override;
     std::shared_ptr<CmdTarget> CreateCmdTargetChartProcessor() override;
     std::shared_ptr<IGlobalSettings> CreateGlobalSettings() override;

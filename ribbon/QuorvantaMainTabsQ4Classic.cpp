@@ -10,6 +10,7 @@
 #include "ribbon/RibbonCommandIds.h"
 #include "ribbon/RibbonLog.h"
 #include "ribbon/RibbonsFactory.h"
+#include "ribbon/controls/RibbonGalleryBuilders.h"
 
 #include <algorithm>
 #include <vector>
@@ -27,6 +28,8 @@ constexpr std::uint32_t ID_GROUP_MODULES = 34114;
 constexpr std::uint32_t ID_GROUP_CHART = 34115;
 constexpr std::uint32_t ID_GROUP_PROGRAM = 34116;
 constexpr std::uint32_t ID_GROUP_ALERTS = 34117;
+constexpr std::uint32_t ID_GROUP_STYLE = 34118;
+constexpr std::uint32_t ID_APPLICATION_STYLES = 33612;
 
 struct ControlLayout
 {
@@ -73,6 +76,7 @@ const std::vector<TabLayout>& MainTabs()
              {ID_GROUP_DESKTOP, {{ID_OPEN_DESKTOP, true}, {ID_SAVE_DESKTOP}, {ID_SAVE_DESKTOP_Q5}}},
              {ID_GROUP_MODULES, {{ID_ORDERS_SHEET, true}, {ID_SESSION_STATISTICS, true}}},
              {ID_GROUP_ALERTS, {{ID_ALERTS_MANAGER, true}, {ID_NEW_ALERT}}},
+             {ID_GROUP_STYLE, {{ID_APPLICATION_STYLES, true}}},
          }},
         {ID_TAB_TOOLS,
          {
@@ -116,8 +120,11 @@ bool QuorvantaMainTabsQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)
         RibbonGroupBase* group = tab.AddGroup(StringTable::Instance().Get(groupLayout.captionId), groupLayout.captionId);
         for (const ControlLayout& controlLayout : groupLayout.controls)
         {
-            const int type = controlLayout.popup.empty() ? RibbonControlButton : RibbonControlButtonPopup;
+            const bool stylesGallery = controlLayout.id == ID_APPLICATION_STYLES;
+            const int type = controlLayout.popup.empty() && !stylesGallery ? RibbonControlButton : RibbonControlButtonPopup;
             RibbonControl* control = group->Add(type, controlLayout.id);
+            if (stylesGallery)
+                AddAppStylesGallery(control, controlLayout.id);
             if (!controlLayout.popup.empty())
             {
                 auto popup = std::make_unique<RibbonPopupBar>();

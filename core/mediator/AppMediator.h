@@ -28,11 +28,16 @@
 #include <set>
 #include <vector>
 
+class AppNewsProgram;
 class BLProvidersManager;
+class ChooseAssetChartParams;
 class ConsumerManager;
+class GalleryControl;
 class IApplicationObject;
 class IGenericModule;
+class IInProcessOrdersSheet;
 class IMainFrame;
+class MediatorHelpHost;
 class GeneralSettingsManager;
 class PrintDialog;
 class Q5Settings;
@@ -160,6 +165,9 @@ public:
     // Null while the program has no style editing.
     IStyleEditModeHandler* GetStyleEditModeHandler() const { return m_setup.styleEditMode.get(); }
     KFLFasade* GetFormulaLanguage() const { return m_setup.formulaLanguage; }
+    // Null while the edition has no chooser of new charts' parameters.
+    ChooseAssetChartParams* GetChooseAssetChartParams() const { return m_chooseAssetChartParams.get(); }
+    IInProcessOrdersSheet* GetOrdersSheetManager() const { return m_ordersSheetManager.get(); }
     void SetApplicationObject(IApplicationObject* application) { m_application = application; }
     IApplicationObject* GetApplicationObject() const { return m_application; }
     // Whether the program runs with "--extended"; false before the application object is set.
@@ -207,6 +215,15 @@ public:
     // The in-process modules that are there (alerts, session statistics, orders sheet), in the
     // order the session lists them.
     std::vector<IGenericModule*> SessionModules() const;
+
+    // The application news: the news program runs when the news provider has news (main thread).
+    void RunAppNewsProgram();
+    // Whether the program's version changed since the last run; false when that cannot be told.
+    bool IsProgramVersionChanged();
+    // The version-information page, which this edition opens in the user's browser.
+    void ShowVersionInfoPage();
+    // The ribbon's gallery of the user's own formula-language indicators, filled anew.
+    void FillUserIndicatorsGallery(GalleryControl& gallery);
 
     // The plug-ins' end, providers before consumers in each step.
     void StopPlugins();
@@ -257,6 +274,9 @@ private:
     std::shared_ptr<IMessagePopups> m_messagePopups;
     std::shared_ptr<IFramePoster> m_poster;
     ProgressCounter m_progress;
+    std::unique_ptr<MediatorHelpHost> m_helpHost;
+    // Made at its first run; it keeps what it read last.
+    std::unique_ptr<AppNewsProgram> m_appNews;
     // The one print dialog of the program while it is open.
     QPointer<PrintDialog> m_printDialog;
 };

@@ -17,6 +17,7 @@ class ArgumentParser;
 class ChooseAssetChartParams;
 class CrashHandlerBase;
 class CmdTarget;
+class CmdTargetGeneralProcessor;
 class DataVersionUpdater;
 class HelpQ4Classic;
 class IGlobalSettings;
@@ -57,7 +58,7 @@ public:
     virtual StylePreviewGalleryHelper* CreateStylePreviewGalleryHelper(int styleKind, bool first, bool second) = 0;
     virtual StylePreviewGalleryHelper* CreateStylePreviewGalleryHelperWithFlag(int styleKind, bool flag) = 0;
     virtual StylePreviewGalleryHelper* CreateStylePreviewGalleryHelperWithArgs(int styleKind, const QString& kindText) = 0;
-    virtual std::shared_ptr<CmdTarget> CreateCmdTargetGeneralProcessor() = 0;
+    virtual std::shared_ptr<CmdTargetGeneralProcessor> CreateCmdTargetGeneralProcessor() = 0;
     virtual std::shared_ptr<ChooseAssetChartParams> CreateChooseAssetChartParams() = 0;
     virtual std::shared_ptr<CmdTarget> CreateCmdTargetChartProcessor() = 0;
     // Making the global settings checks the data version.

@@ -16,6 +16,9 @@ public:
     IGenericModule* Module() override { return &m_module; }
     void NotifySaveModuleState() override {}
     void CleanupKFLLibrary() override {}
+    // The language has no formula library and no editor here.
+    KFLExplorer* GetExplorer() override { return nullptr; }
+    KFLEditor* GetEditor() override { return nullptr; }
 
 private:
     bool NotAvailable(const char* where, int line, const QString& what) const;

@@ -6,6 +6,7 @@
 #include "ribbon/controls/RibbonGlobals.h"
 #include "ribbon/galleries/ControlGalleryEx.h"
 #include "ribbon/galleries/DynamicGallery.h"
+#include "ribbon/galleries/MainStylesGalleryCtrl.h"
 
 using namespace RibbonGalleryBuilders;
 
@@ -36,6 +37,16 @@ DynamicGallery* AddDynamicGallery(RibbonControl* popup, RibbonGalleryList* owner
         return nullptr;
     return static_cast<DynamicGallery*>(
         AddRibbonGallery(std::make_unique<DynamicGallery>(std::move(helper), id), popup, id, owner));
+}
+
+MainStylesGalleryCtrl* AddAppStylesGallery(RibbonControl* popup, std::uint32_t id)
+{
+    if (popup == nullptr)
+        return nullptr;
+    RibbonPopupBar* bar = popup->GetCommandBar();
+    if (bar == nullptr)
+        bar = popup->SetCommandBar(std::make_unique<RibbonPopupBar>());
+    return static_cast<MainStylesGalleryCtrl*>(bar->Add(std::make_unique<MainStylesGalleryCtrl>(id), id));
 }
 
 RibbonControl* AddStylePopupControl(RibbonGroupBase* group, std::uint32_t id, int styleKind, const QString& kindText)

@@ -12,6 +12,7 @@
 class DynamicGallery;
 class GalleryControl;
 class IDynamicGalleryHelper;
+class MainStylesGalleryCtrl;
 class RibbonControl;
 class RibbonGroupBase;
 
@@ -32,6 +33,10 @@ GalleryControl* AddRibbonGallery(std::unique_ptr<GalleryControl> gallery, Ribbon
 // A DynamicGallery sharing the helper (an empty helper leaves it unfilled), added as above.
 DynamicGallery* AddDynamicGallery(RibbonControl* popup, RibbonGalleryList* owner,
                                   std::shared_ptr<IDynamicGalleryHelper> helper, std::uint32_t id);
+
+// The application-styles gallery in the popup of the control, one preview per application style
+// and sized to them. Null when the control is null.
+MainStylesGalleryCtrl* AddAppStylesGallery(RibbonControl* popup, std::uint32_t id);
 
 // A popup whose gallery shows the styles of the kind, filled by the edition's style-preview
 // helper.

@@ -115,8 +115,9 @@ QWidget* FrameDesktopHost::OpenPanel(const QString& title)
 
 QWidget* FrameDesktopHost::OpenVersionInfoPanel()
 {
-    Log::WriteWarning(QStringLiteral("Pominięto ekran z informacją o wersji: program nie pokazuje jej w ekranie."),
-                      ProductName(), QStringLiteral("PulpitFrame::OpenDesktop"), __LINE__);
+    // This edition shows the page in the user's browser, so the screen itself is not made.
+    if (AppMediator* mediator = AppMediator::Instance())
+        mediator->ShowVersionInfoPage();
     return nullptr;
 }
 

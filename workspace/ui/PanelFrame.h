@@ -46,6 +46,10 @@ public:
     // Pulls module windows that lie beyond the main frame's reach back into it.
     void FitModuleWindows(PanelView& view);
 
+    // A panel that shows the version-information page instead of module windows.
+    void SetVersionInfoPanel(bool versionInfo) { m_versionInfo = versionInfo; }
+    bool IsVersionInfoPanel() const { return m_versionInfo; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -56,4 +60,5 @@ private:
     QPointer<TabClientWnd> m_tabClient;
     QSize m_maxTrackSize;
     bool m_left = false;
+    bool m_versionInfo = false;
 };

@@ -1,6 +1,7 @@
 #include "workspace/ui/PulpitFrame.h"
 
 #include "core/engine/ConsumerManager.h"
+#include "core/help/VersionInfoManager.h"
 #include "core/mediator/AppMediator.h"
 #include "core/mediator/AppMessageIds.h"
 #include "core/mediator/IApplicationObject.h"
@@ -160,6 +161,7 @@ bool PulpitFrame::OnCreate()
     InstallShortcuts();
     SetTimer(kProgressTimerId, kProgressTimerMs);
     SetTimer(kStatusBarTimerId, kStatusBarTimerMs);
+    SetTimer(kAppNewsTimerId, kAppNewsTimerMs);
     return true;
 }
 
@@ -280,6 +282,29 @@ void PulpitFrame::LoadLastSession()
     RedrawModuleWindows();
     if (QuorvantaRibbonBar* ribbon = GetRibbonBar())
         ribbon->SetCurrentTab(ribbon->GetSelectedTab());
+    AppMediator* mediator = AppMediator::Instance();
+    if (!mediator || !mediator->IsProgramVersionChanged())
+        return;
+    if (VersionInfoManager::Instance().IsShownInPanel())
+        ActivateVersionInfoPanel();
+    else
+        mediator->ShowVersionInfoPage();
+}
+
+void PulpitFrame::ActivateVersionInfoPanel()
+{
+    for (PanelFrame* panel : GetPanels())
+        if (panel->IsVersionInfoPanel())
+        {
+            panel->ActivateFrame();
+            return;
+        }
+}
+
+bool PulpitFrame::IsVersionInfoPanelActive() const
+{
+    const PanelFrame* panel = m_tabClient ? m_tabClient->GetActivePanel() : nullptr;
+    return panel && panel->IsVersionInfoPanel();
 }
 
 int PulpitFrame::LoadSession(const QString& path)
@@ -563,6 +588,11 @@ void PulpitFrame::OnTimer(std::uint32_t id)
     case kStatusBarTimerId:
         RepaintStatusBar();
         break;
+    case kAppNewsTimerId:
+        KillTimer(kAppNewsTimerId);
+        if (AppMediator* mediator = AppMediator::Instance())
+            mediator->RunAppNewsProgram();
+        break;
     default:
         break;
     }
@@ -670,6 +700,7 @@ void PulpitFrame::closeEvent(QCloseEvent* event)
     {
         KillTimer(kProgressTimerId);
         KillTimer(kStatusBarTimerId);
+        KillTimer(kAppNewsTimerId);
         if (AppMediator* mediator = AppMediator::Instance(); mediator && mediator->GetMainFrame() == this)
             mediator->SetMainFrame(nullptr);
         CleanResources(true);

@@ -174,6 +174,10 @@ public:
     TabClientWnd* GetTabClient() const { return m_tabClient.data(); }
     PanelDocTemplate& GetPanelTemplate() const { return *m_panelTemplate; }
     std::vector<PanelFrame*> GetPanels() const;
+    // The selected screen shows the version-information page.
+    bool IsVersionInfoPanelActive() const;
+    // Selects the first screen that shows the version-information page.
+    void ActivateVersionInfoPanel();
     // A new empty screen, named and selected; null while a style is edited or when the edition
     // allows no further screen.
     PanelFrame* OnNewScreen();

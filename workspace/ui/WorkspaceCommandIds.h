@@ -51,6 +51,9 @@ inline constexpr std::uint32_t kProgressTimerId = 1;
 inline constexpr int kProgressTimerMs = 1500;
 inline constexpr std::uint32_t kStatusBarTimerId = 2;
 inline constexpr int kStatusBarTimerMs = 5000;
+// Once, a minute after the frame is made: the application news.
+inline constexpr std::uint32_t kAppNewsTimerId = 4;
+inline constexpr int kAppNewsTimerMs = 60000;
 
 // The tab client's workspace-button flags the frame sets; the bit of value 2 hides the tabs'
 // close buttons.

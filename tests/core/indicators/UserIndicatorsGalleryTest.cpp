@@ -26,6 +26,8 @@ public:
     IGenericModule* Module() override { return nullptr; }
     void NotifySaveModuleState() override {}
     void CleanupKFLLibrary() override {}
+    KFLExplorer* GetExplorer() override { return nullptr; }
+    KFLEditor* GetEditor() override { return nullptr; }
 
     void Add(const QString& alias, bool drawable = true)
     {

@@ -1,5 +1,6 @@
 #include "core/engine/ConsumerManager.h"
 #include "platform/modules/KFLFasade.h"
+#include "platform/toolkit/GalleryControl.h"
 #include "platform/settings/Q5Settings.h"
 #include "platform/settings/Settings.h"
 #include "tests/core/mediator/MediatorFixture.h"
@@ -16,12 +17,19 @@ public:
     bool IsIDEOpended() const override { return false; }
     bool OpenStrategyTesterIDE(QWidget*) override { return false; }
     bool EditScript(const QString&, QWidget*) override { return false; }
-    void ForEachAvailableUDI(const std::function<void(const ScriptFileInfo&)>&) const override {}
+    void ForEachAvailableUDI(const std::function<void(const ScriptFileInfo&)>& callback) const override
+    {
+        for (const ScriptFileInfo& indicator : indicators)
+            callback(indicator);
+    }
     IGenericModule* Module() override { return &module; }
     void NotifySaveModuleState() override { Tell(QStringLiteral("Formula"), QStringLiteral("NotifySaveModuleState")); }
     void CleanupKFLLibrary() override {}
+    KFLExplorer* GetExplorer() override { return nullptr; }
+    KFLEditor* GetEditor() override { return nullptr; }
 
     FakeModule<IGenericModule> module{QStringLiteral("KFL")};
+    std::vector<ScriptFileInfo> indicators;
 };
 
 QStringList Names(const std::vector<IGenericModule*>& modules)
@@ -260,4 +268,21 @@ TEST_F(AppMediatorModulesTest, TheQuoteTablesLearnTheWindowsOfTheOrdersSheet)
     MakeInitialised();
     mediator->UpdateConnectedWindowsData();
     EXPECT_EQ(TestConsumers::Instance().table.ConnectedWindows(), (std::vector<ConnectedWindowData>{{7, nullptr}}));
+}
+
+TEST_F(AppMediatorModulesTest, TheUserIndicatorsGalleryListsTheFormulaLanguagesIndicators)
+{
+    formula.indicators = {{QStringLiteral("Rsi2"), QString(), QStringLiteral("RSI2"), true},
+                          {QStringLiteral("rsi2"), QString(), QStringLiteral("rsi2"), false},
+                          {QStringLiteral("Macd"), QString(), QStringLiteral("MACDx"), true}};
+    AppMediator& mediator = MakeWithFormula();
+    GalleryControl gallery;
+    gallery.AddItem(99, QStringLiteral("stara pozycja"));
+    mediator.FillUserIndicatorsGallery(gallery);
+    ASSERT_EQ(gallery.GetItemCount(), 2);
+    EXPECT_EQ(gallery.GetItem(0)->GetCaption(), QStringLiteral("MACDx"));
+    EXPECT_TRUE(gallery.GetItem(0)->IsEnabled());
+    // The later spelling's flag wins, the first spelling stays.
+    EXPECT_EQ(gallery.GetItem(1)->GetCaption(), QStringLiteral("RSI2"));
+    EXPECT_FALSE(gallery.GetItem(1)->IsEnabled());
 }

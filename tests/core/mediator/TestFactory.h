@@ -81,7 +81,7 @@ public:
     StylePreviewGalleryHelper* CreateStylePreviewGalleryHelper(int, bool, bool) override { return nullptr; }
     StylePreviewGalleryHelper* CreateStylePreviewGalleryHelperWithFlag(int, bool) override { return nullptr; }
     StylePreviewGalleryHelper* CreateStylePreviewGalleryHelperWithArgs(int, const QString&) override { return nullptr; }
-    std::shared_ptr<CmdTarget> CreateCmdTargetGeneralProcessor() override { return nullptr; }
+    std::shared_ptr<CmdTargetGeneralProcessor> CreateCmdTargetGeneralProcessor() override { return nullptr; }
     std::shared_ptr<ChooseAssetChartParams> CreateChooseAssetChartParams() override { return nullptr; }
     std::shared_ptr<CmdTarget> CreateCmdTargetChartProcessor() override { return nullptr; }
     std::shared_ptr<IGlobalSettings> CreateGlobalSettings() override { return nullptr; }

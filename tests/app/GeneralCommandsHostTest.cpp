@@ -1,4 +1,4 @@
-#include "app/CmdTargetGeneralProcessor.h"
+#include "app/CmdTargetGeneral.h"
 #include "core/mediator/AppMediator.h"
 #include "core/mediator/IMainFrame.h"
 #include "core/settingsui/GeneralSettingsDlg.h"
@@ -20,18 +20,18 @@
 
 namespace
 {
-class CmdTargetGeneralProcessorTest : public ClassicAppFixture
+class GeneralCommandsHostTest : public ClassicAppFixture
 {
 protected:
     ScopedFakeDialogs dialogs;
-    CmdTargetGeneralProcessor processor;
+    CmdTargetGeneral target;
 
     PulpitFrame& Frame() const { return dynamic_cast<PulpitFrame&>(*Mediator().GetMainFrame()); }
     Document& ActiveScreen() const { return *Frame().GetTabClient()->GetActivePanel()->GetActiveDocument(); }
     QString DesktopPath(const QString& name) const { return QDir(home.Path()).filePath(name); }
 };
 
-TEST_F(CmdTargetGeneralProcessorTest, OptionsShowTheDialogOverEveryRegisteredGroup)
+TEST_F(GeneralCommandsHostTest, OptionsShowTheDialogOverEveryRegisteredGroup)
 {
     ASSERT_TRUE(Start());
     bool shown = false;
@@ -41,37 +41,37 @@ TEST_F(CmdTargetGeneralProcessorTest, OptionsShowTheDialogOverEveryRegisteredGro
         if (dialog)
             dialog->reject();
     });
-    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_OPTIONS));
+    EXPECT_TRUE(target.ExecuteCommand(CmdTargetGeneral::ID_OPTIONS));
     EXPECT_TRUE(shown);
     Exit();
 }
 
-TEST_F(CmdTargetGeneralProcessorTest, HelpAndUpdateGoThroughTheShellAndCloseEndsTheWindow)
+TEST_F(GeneralCommandsHostTest, HelpAndUpdateGoThroughTheShellAndCloseEndsTheWindow)
 {
     ASSERT_TRUE(Start());
-    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_HELP));
+    EXPECT_TRUE(target.ExecuteCommand(CmdTargetGeneral::ID_HELP));
     EXPECT_EQ(dialogs.Shell().OpenedUrls().size(), 1u);
     // No updater beside the test program: the user who asked is told.
-    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_UPDATE_PROGRAM));
+    EXPECT_TRUE(target.ExecuteCommand(CmdTargetGeneral::ID_UPDATE_PROGRAM));
     EXPECT_EQ(dialogs.MessageBox().Boxes().size(), 1u);
 
     QWidget* window = Mediator().GetMainFrame()->GetWindow();
-    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_CLOSE_APPLICATION));
+    EXPECT_TRUE(target.ExecuteCommand(CmdTargetGeneral::ID_CLOSE_APPLICATION));
     EXPECT_FALSE(window->isVisible());
     Exit(false);
 }
 
-TEST_F(CmdTargetGeneralProcessorTest, DesktopsAreSavedOpenedAndExportedThroughTheFileDialogs)
+TEST_F(GeneralCommandsHostTest, DesktopsAreSavedOpenedAndExportedThroughTheFileDialogs)
 {
     ASSERT_TRUE(Start());
     ActiveScreen().SetTitle(QStringLiteral("Poranek"));
     dialogs.FileDialog().SetAnswer(DesktopPath(QStringLiteral("Rano.q4s")));
-    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_SAVE_DESKTOP));
+    EXPECT_TRUE(target.ExecuteCommand(CmdTargetGeneral::ID_SAVE_DESKTOP));
     EXPECT_TRUE(QFile::exists(DesktopPath(QStringLiteral("Rano.q4s"))));
     EXPECT_EQ(dialogs.FileDialog().Requests().back().defaultExtension, QStringLiteral("q4s"));
 
     ActiveScreen().SetTitle(QStringLiteral("Wieczór"));
-    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_OPEN_DESKTOP));
+    EXPECT_TRUE(target.ExecuteCommand(CmdTargetGeneral::ID_OPEN_DESKTOP));
     EXPECT_EQ(ActiveScreen().GetTitle(), QStringLiteral("Poranek"));
     EXPECT_TRUE(dialogs.MessageBox().Boxes().empty());
 
@@ -81,12 +81,12 @@ TEST_F(CmdTargetGeneralProcessorTest, DesktopsAreSavedOpenedAndExportedThroughTh
     broken.write("nie pulpit");
     broken.close();
     dialogs.FileDialog().SetAnswer(broken.fileName());
-    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_OPEN_DESKTOP));
+    EXPECT_TRUE(target.ExecuteCommand(CmdTargetGeneral::ID_OPEN_DESKTOP));
     EXPECT_EQ(ActiveScreen().GetTitle(), QStringLiteral("Poranek"));
     EXPECT_EQ(dialogs.MessageBox().Boxes().size(), 1u);
 
     dialogs.FileDialog().SetAnswer(DesktopPath(QStringLiteral("Eksport.q5")));
-    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_SAVE_DESKTOP_Q5));
+    EXPECT_TRUE(target.ExecuteCommand(CmdTargetGeneral::ID_SAVE_DESKTOP_Q5));
     EXPECT_EQ(dialogs.FileDialog().Requests().back().defaultExtension, QStringLiteral("q5"));
     EXPECT_TRUE(QFile::exists(DesktopPath(QStringLiteral("Eksport/Ekran.q5p"))));
 
@@ -94,23 +94,23 @@ TEST_F(CmdTargetGeneralProcessorTest, DesktopsAreSavedOpenedAndExportedThroughTh
     const QStringList before = QDir(home.Path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const std::size_t asked = dialogs.FileDialog().Requests().size();
     dialogs.FileDialog().SetAnswer(std::nullopt);
-    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_SAVE_DESKTOP));
-    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_SAVE_DESKTOP_Q5));
+    EXPECT_TRUE(target.ExecuteCommand(CmdTargetGeneral::ID_SAVE_DESKTOP));
+    EXPECT_TRUE(target.ExecuteCommand(CmdTargetGeneral::ID_SAVE_DESKTOP_Q5));
     EXPECT_EQ(dialogs.FileDialog().Requests().size(), asked + 2);
     EXPECT_EQ(QDir(home.Path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     Exit();
 }
 
-TEST_F(CmdTargetGeneralProcessorTest, OpeningADesktopOffersDesktopFilesAndRefusesAnExport)
+TEST_F(GeneralCommandsHostTest, OpeningADesktopOffersDesktopFilesAndRefusesAnExport)
 {
     ASSERT_TRUE(Start());
     ActiveScreen().SetTitle(QStringLiteral("Poranek"));
     dialogs.FileDialog().SetAnswer(DesktopPath(QStringLiteral("Eksport.q5")));
-    ASSERT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_SAVE_DESKTOP_Q5));
+    ASSERT_TRUE(target.ExecuteCommand(CmdTargetGeneral::ID_SAVE_DESKTOP_Q5));
     ASSERT_TRUE(QFile::exists(DesktopPath(QStringLiteral("Eksport.q5"))));
 
     ActiveScreen().SetTitle(QStringLiteral("Wieczór"));
-    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_OPEN_DESKTOP));
+    EXPECT_TRUE(target.ExecuteCommand(CmdTargetGeneral::ID_OPEN_DESKTOP));
     EXPECT_EQ(dialogs.FileDialog().Requests().back().filter, QStringLiteral("Pliki stanu pulpitu (*.q4s)|*.q4s||"));
     EXPECT_EQ(ActiveScreen().GetTitle(), QStringLiteral("Wieczór"));
     ASSERT_EQ(dialogs.MessageBox().Boxes().size(), 1u);
@@ -118,10 +118,10 @@ TEST_F(CmdTargetGeneralProcessorTest, OpeningADesktopOffersDesktopFilesAndRefuse
     Exit();
 }
 
-TEST_F(CmdTargetGeneralProcessorTest, TheRibbonIsMinimisedAndExpandedAndTheScreensKeepItAcrossARestart)
+TEST_F(GeneralCommandsHostTest, TheRibbonIsMinimisedAndExpandedAndTheScreensKeepItAcrossARestart)
 {
     ASSERT_TRUE(Start());
-    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_RIBBON_MINIMIZE));
+    EXPECT_TRUE(target.ExecuteCommand(CmdTargetGeneral::ID_RIBBON_MINIMIZE));
     EXPECT_TRUE(Frame().GetRibbonsFactory()->GetRibbonBar()->IsRibbonMinimized());
     ActiveScreen().SetTitle(QStringLiteral("Poranek"));
     Exit();
@@ -129,7 +129,7 @@ TEST_F(CmdTargetGeneralProcessorTest, TheRibbonIsMinimisedAndExpandedAndTheScree
     ASSERT_TRUE(Start());
     EXPECT_EQ(ActiveScreen().GetTitle(), QStringLiteral("Poranek"));
     EXPECT_TRUE(Frame().GetRibbonsFactory()->GetRibbonBar()->IsRibbonMinimized());
-    EXPECT_TRUE(processor.ExecuteCommand(CmdTargetGeneralProcessor::ID_RIBBON_EXPAND));
+    EXPECT_TRUE(target.ExecuteCommand(CmdTargetGeneral::ID_RIBBON_EXPAND));
     EXPECT_FALSE(Frame().GetRibbonsFactory()->GetRibbonBar()->IsRibbonMinimized());
     Exit();
 }
