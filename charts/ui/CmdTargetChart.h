@@ -6,7 +6,7 @@
 // once when the consumer libraries load, handed to the chart consumer's windows; main thread.
 
 #include "charts/ui/CmdTargetChartProcessor.h"
-#include "charts/ui/SpecialStylesInfo.h"
+#include "styles/engine/SpecialStylesInfo.h"
 #include "platform/ui/CmdTarget.h"
 
 #include <memory>

@@ -18,7 +18,7 @@ namespace
 // The context menu's one entry.
 constexpr std::uint32_t ID_EDIT_STYLE = 34501;
 
-const StylePreviewGalleryHelper::SpecialStylesInfo* AskSpecialStyles(DynamicGallery& gallery)
+const SpecialStylesInfo* AskSpecialStyles(DynamicGallery& gallery)
 {
     RibbonBarBase* ribbon = gallery.GetRibbon();
     CmdTarget* target = ribbon ? ribbon->GetCommandTarget() : nullptr;
@@ -28,7 +28,7 @@ const StylePreviewGalleryHelper::SpecialStylesInfo* AskSpecialStyles(DynamicGall
     NotifyInfo info(gallery.GetID(), NotifyCodes::SpecialStylesRequest, &gallery);
     if (!target->SendNotify(info))
         return nullptr;
-    return reinterpret_cast<const StylePreviewGalleryHelper::SpecialStylesInfo*>(info.result);
+    return reinterpret_cast<const SpecialStylesInfo*>(info.result);
 }
 
 void AddStyle(DynamicGallery& gallery, const std::shared_ptr<StyleBase>& style)

@@ -10,6 +10,7 @@
 // style, "Podgląd i edycja stylu %s", which begins editing that style. Main thread only.
 
 #include "ribbon/galleries/IDynamicGalleryHelper.h"
+#include "styles/engine/SpecialStylesInfo.h"
 #include "styles/engine/StyleType.h"
 
 #include <QString>
@@ -23,18 +24,6 @@ class StyleBase;
 class StylePreviewGalleryHelper : public IDynamicGalleryHelper
 {
 public:
-    struct SpecialStylesInfo
-    {
-        std::shared_ptr<StyleBase> firstStyle;
-        std::shared_ptr<StyleBase> secondStyle;
-        int checkedStyleId = 0;
-        int flag = 0;
-        // The background of the previews; -1 for none.
-        int backgroundColour = -1;
-        QString groupCaption = QStringLiteral("Używane style własne");
-        std::vector<std::shared_ptr<StyleBase>> styles;
-    };
-
     // Begins editing the style under the title.
     using EditRequest = std::function<void(const std::shared_ptr<StyleBase>& style, const QString& title)>;
 

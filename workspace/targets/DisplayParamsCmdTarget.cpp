@@ -149,6 +149,7 @@ void DisplayParamsCmdTarget::AddStyleGallery(std::uint32_t id)
     });
     OnNotify(id, NotifyCodes::SpecialStylesRequest, [this](NotifyInfo& info) {
         auto description = std::make_shared<SpecialStylesInfo>();
+        description->flag = 1;
         if (Available())
         {
             description->firstStyle = m_operations.defaultStyle();

@@ -6,6 +6,7 @@
 // reach the library's consumer afresh on every call. Main thread only.
 
 #include "platform/ui/CmdTarget.h"
+#include "styles/engine/SpecialStylesInfo.h"
 
 #include <QString>
 
@@ -79,13 +80,6 @@ public:
     };
 
     // The last description the style gallery was given (0x1111), for the gallery to read.
-    struct SpecialStylesInfo
-    {
-        std::shared_ptr<StyleBase> firstStyle;
-        std::shared_ptr<StyleBase> secondStyle;
-        int checkedStyleId = 0;
-        int flag = 1;
-    };
 
     const std::shared_ptr<SpecialStylesInfo>& GalleryDescription() const { return m_galleryDescription; }
     bool IsCustomColourPending() const { return m_customPending; }

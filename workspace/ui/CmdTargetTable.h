@@ -9,6 +9,7 @@
 #include "platform/modules/Asset.h"
 #include "platform/modules/AssetsGroupId.h"
 #include "platform/ui/CmdTarget.h"
+#include "styles/engine/SpecialStylesInfo.h"
 
 #include <QColor>
 
@@ -31,12 +32,6 @@ class CmdTargetTable : public CmdTarget
 public:
     // What a style gallery shows besides the stored styles: the style of the element as the
     // table has it, the style now chosen, and whether the element is the whole table.
-    struct SpecialStylesInfo
-    {
-        std::shared_ptr<StyleBase> firstStyle;
-        int checkedStyleId = -1;
-        bool tableStyle = false;
-    };
 
     // The parts of the program the target reaches; an empty one takes the program's own.
     struct Services

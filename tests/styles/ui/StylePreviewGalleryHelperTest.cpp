@@ -21,7 +21,7 @@ public:
         OnNotify(ID_STYLES, NotifyCodes::SpecialStylesRequest,
                  [this](NotifyInfo& info) { info.result = reinterpret_cast<std::intptr_t>(&special); });
     }
-    StylePreviewGalleryHelper::SpecialStylesInfo special;
+    SpecialStylesInfo special;
 };
 
 std::vector<QString> Captions(const GalleryControl& gallery)

@@ -480,7 +480,7 @@ TEST_F(CmdTargetTableTest, StyleGalleriesRestoreCommandsAndRestoreAll)
     target.SendNotify(apply);
     NotifyInfo describe(ID_TABLE_STYLE_GALLERY, NotifyCodes::SpecialStylesRequest, &hovered.gallery);
     target.SendNotify(describe);
-    const auto* info = reinterpret_cast<const CmdTargetTable::SpecialStylesInfo*>(describe.result);
+    const auto* info = reinterpret_cast<const SpecialStylesInfo*>(describe.result);
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(info->checkedStyleId, 7);
     EXPECT_TRUE(info->tableStyle);
