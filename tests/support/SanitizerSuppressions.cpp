@@ -33,7 +33,8 @@ extern "C" const char* __tsan_default_suppressions()
            "race:^QRunnable::create(\n"
            "called_from_lib:libQt6Gui.so.6\n"
            "called_from_lib:libQt6Core.so.6\n"
-           "called_from_lib:libpulse\n"
+           "called_from_lib:libpulse.so.0\n"
+           "called_from_lib:libpulsecommon\n"
            "race:^QMetaCallEvent::~QMetaCallEvent()$\n"
            "race:libglib-2.0.so\n"
            "race:^QString::operator=(QString const&)$\n";
