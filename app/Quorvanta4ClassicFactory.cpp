@@ -19,6 +19,7 @@
 #include "platform/modules/ISessionStatisticsModule.h"
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/RibbonTabsCreator.h"
+#include "charts/ui/FormationCmdTargetsCollection.h"
 #include "sessionstats/ui/CmdTargetSessionStatistics.h"
 #include "styles/ui/StyleEditTabsQ4Classic.h"
 #include "styles/ui/StylePreviewGalleryHelper.h"
@@ -88,6 +89,7 @@ IMainFrame* Quorvanta4ClassicFactory::CreatePulpitFrame()
             return mediator ? mediator->GetSessionStatisticsInterface() : nullptr;
         });
     };
+    makers.formations = [](PulpitFrame&) { return std::make_shared<FormationCmdTargetsCollection>(); };
     makers.formulaLanguage = [](PulpitFrame& frame) {
         return std::make_shared<CmdTargetKFL>(
             [] {

@@ -39,12 +39,10 @@ ChartDocument MakeDocument()
     ChartDocument document = ChartDocument::Standard(QStringLiteral("Kelvora OnLine"), QStringLiteral("KGHM"),
                                                      QStringLiteral("GPW"), DataRequestParams(DataRequestParams::kMinute, 1, kCandles),
                                                      ShowedRange(0, 120), 3);
-    ChartFormation line;
-    line.beginTime = kFirstDay + 10.0;
-    line.beginValue = 100.0;
-    line.endTime = kFirstDay + 60.0;
-    line.endValue = 120.0;
-    document.formations.push_back(line);
+    document.formations.push_back(ChartFormation::Make(FormationParam::kFiboRetracement,
+                                                       {{kFirstDay + 10.0, 100.0}, {kFirstDay + 60.0, 120.0}}));
+    document.formations.push_back(ChartFormation::Make(FormationParam::kGannFan,
+                                                       {{kFirstDay + 20.0, 90.0}, {kFirstDay + 40.0, 110.0}}));
     return document;
 }
 

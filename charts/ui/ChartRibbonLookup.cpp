@@ -51,6 +51,13 @@ RibbonControl* ChartRibbonLookup::FindControl(std::uint32_t groupId, std::uint32
     return nullptr;
 }
 
+void ChartRibbonLookup::UpdateControls()
+{
+    PulpitFrame* frame = MainFrame();
+    if (QuorvantaRibbonBar* ribbon = frame ? frame->GetRibbonBar() : nullptr)
+        ribbon->UpdateControls();
+}
+
 RibbonControl* ChartRibbonLookup::FindRegistered(std::uint32_t id)
 {
     if (RegisteredFinder())

@@ -27,6 +27,9 @@ public:
         return popup ? dynamic_cast<Manager*>(popup->GetPopupWindowManager()) : nullptr;
     }
 
+    // Asks every shown control of the main frame's ribbon for its state now.
+    static void UpdateControls();
+
     // Empty puts the main frame's ribbon back.
     static void SetFinders(Finder inGroup, std::function<RibbonControl*(std::uint32_t)> registered);
 };

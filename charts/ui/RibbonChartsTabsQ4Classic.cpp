@@ -5,6 +5,8 @@
 #include "charts/ui/ChartGalleryHelpers.h"
 #include "charts/ui/ChartMinMaxWindowManager.h"
 #include "charts/ui/ChartTabs.h"
+#include "charts/ui/FormationCommandIds.h"
+#include "charts/ui/FormationToolsTab.h"
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
 #include "platform/modules/ChartConsumer.h"
@@ -104,7 +106,8 @@ bool RibbonChartsTabsQ4Classic::CreateTabs()
         return false;
     return AddTab(IDS_TAB_CHART, std::make_unique<ChartMainTabStandard>(*this))
            && AddTab(IDS_TAB_VALUE_AXIS, std::make_unique<ChartAxisValueTab>(*this))
-           && AddTab(IDS_TAB_SERIES, std::make_unique<ChartSeriesTabStandard>(*this));
+           && AddTab(IDS_TAB_SERIES, std::make_unique<ChartSeriesTabStandard>(*this))
+           && AddTab(FormationCommandIds::IDS_TAB_FORMATIONS, std::make_unique<FormationToolsTab>(*this));
 }
 
 bool RibbonChartsTabsQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)

@@ -1,5 +1,5 @@
 #pragma once
-// The chart windows' tab creator: the contextual tabs "Wykres", "Oś wartości" and "Seria danych"
+// The chart windows' tab creator: the contextual tabs "Wykres", "Oś wartości", "Seria danych" and "Formacje"
 // (orange, captioned with the active chart's title), their groups, the interval and value-range
 // popups and the series galleries.
 

@@ -658,64 +658,14 @@ int ChartActiveObjects::GetActivateContext() const
 SimpleValue ChartActiveObjects::GetActiveFormationParameter(FormationParam::Type type) const
 {
     const ChartFormation* formation = ActiveFormation();
-    if (!formation)
-        return {};
-    switch (type)
-    {
-    case FormationParam::BeginTime:
-        return formation->beginTime;
-    case FormationParam::BeginValue:
-        return formation->beginValue;
-    case FormationParam::EndTime:
-        return formation->endTime;
-    case FormationParam::EndValue:
-        return formation->endValue;
-    case FormationParam::ExtendLeft:
-        return formation->extendLeft;
-    case FormationParam::ExtendRight:
-        return formation->extendRight;
-    case FormationParam::StyleId:
-        return formation->styleId;
-    }
-    return {};
+    return formation ? formation->Get(type) : SimpleValue();
 }
 
 void ChartActiveObjects::UpdateActiveFormationParameter(FormationParam::Type type, const SimpleValue& value)
 {
     ChartFormation* formation = ActiveFormation();
-    if (!formation)
-        return;
-    bool ok = false;
-    switch (type)
-    {
-    case FormationParam::BeginTime:
-    case FormationParam::BeginValue:
-    case FormationParam::EndTime:
-    case FormationParam::EndValue:
-    {
-        const double number = value.toDouble(&ok);
-        if (!ok || !std::isfinite(number))
-            return;
-        double* fields[] = {&formation->beginTime, &formation->beginValue, &formation->endTime, &formation->endValue};
-        *fields[type] = number;
-        break;
-    }
-    case FormationParam::ExtendLeft:
-        formation->extendLeft = value.toBool();
-        break;
-    case FormationParam::ExtendRight:
-        formation->extendRight = value.toBool();
-        break;
-    case FormationParam::StyleId:
-    {
-        const int id = value.toInt(&ok);
-        if (!ok)
-            return;
-        formation->styleId = id;
-        break;
-    }
-    }
-    m_host.Redraw();
+    if (formation && formation->Set(type, value))
+        m_host.Redraw();
 }
 
 void ChartActiveObjects::RemoveActiveFormation()
@@ -733,10 +683,17 @@ void ChartActiveObjects::DuplicateActiveFormation()
     if (!formation)
         return;
     // The copy sits a little lower, so that it does not hide under the original.
-    ChartFormation copy = *formation;
-    const double shift = std::max(std::abs(copy.endValue - copy.beginValue), std::abs(copy.beginValue) * 0.02) * 0.1;
-    copy.beginValue -= shift;
-    copy.endValue -= shift;
+    ChartFormation copy = formation->Clone();
+    double low = copy.points.front().value;
+    double high = low;
+    for (const FormationPoint& point : copy.points)
+    {
+        low = std::min(low, point.value);
+        high = std::max(high, point.value);
+    }
+    const double shift = std::max(high - low, std::abs(low) * 0.02) * 0.1;
+    for (FormationPoint& point : copy.points)
+        point.value -= shift;
     m_document.formations.push_back(copy);
     m_document.activeFormation = static_cast<int>(m_document.formations.size()) - 1;
     m_host.Redraw();

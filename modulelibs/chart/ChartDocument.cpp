@@ -197,18 +197,7 @@ void ChartDocument::Save(Settings& node) const
     }
     Settings& formationsNode = node["Formations"];
     for (const ChartFormation& formation : formations)
-    {
-        Settings& entry = formationsNode.AddUnnamed();
-        entry["Type"] = formation.type;
-        entry["BeginTime"] = formation.beginTime;
-        entry["BeginValue"] = formation.beginValue;
-        entry["EndTime"] = formation.endTime;
-        entry["EndValue"] = formation.endValue;
-        entry["ExtendLeft"] = formation.extendLeft;
-        entry["ExtendRight"] = formation.extendRight;
-        entry["Style"] = formation.styleId;
-        entry["Series"] = formation.seriesId;
-    }
+        formation.Save(formationsNode.AddUnnamed());
     Settings& style = node["Style"];
     for (int context = 0; context < kContexts; ++context)
         style[QStringLiteral("StyleId%1").arg(context)] = styleIds[context];
@@ -298,20 +287,9 @@ bool ChartDocument::Load(const Settings& node)
     ConstSettingsIterator formations = node["Formations"].IteratorUnnamed(1);
     while (formations.Iterate())
     {
-        const Settings& entry = formations.Node();
-        ChartFormation formation;
-        formation.type = entry["Type"].ToInt();
-        formation.beginTime = entry["BeginTime"].ToDouble();
-        formation.beginValue = entry["BeginValue"].ToDouble();
-        formation.endTime = entry["EndTime"].ToDouble();
-        formation.endValue = entry["EndValue"].ToDouble();
-        formation.extendLeft = entry["ExtendLeft"].ToBool();
-        formation.extendRight = entry["ExtendRight"].ToBool();
-        formation.styleId = entry["Style"].ToInt();
-        formation.seriesId = entry["Series"].ToInt();
-        if (formation.type != FormationParam::kTrendLine)
-            continue;
-        loaded.formations.push_back(formation);
+        // A formation of a kind this chart does not draw is left out; the rest of the chart stays.
+        if (std::optional<ChartFormation> formation = ChartFormation::Load(formations.Node()))
+            loaded.formations.push_back(std::move(*formation));
     }
 
     const Settings& style = node["Style"];
@@ -360,9 +338,12 @@ void ChartDocument::SaveQ5(Q5Settings& node) const
     {
         Q5Settings& entry = drawings.AddUnnamed();
         entry["Type"] = formation.type;
-        entry["BeginTime"] = formation.beginTime;
-        entry["BeginValue"] = formation.beginValue;
-        entry["EndTime"] = formation.endTime;
-        entry["EndValue"] = formation.endValue;
+        Q5Settings& points = entry["Points"];
+        for (const FormationPoint& point : formation.points)
+        {
+            Q5Settings& one = points.AddUnnamed();
+            one["Time"] = point.time;
+            one["Value"] = point.value;
+        }
     }
 }

@@ -4,6 +4,7 @@
 // the display parameters with their preview layer, the style ids and the drawn objects. It has
 // no widget, so the container of active objects and the window files are tested without one.
 
+#include "modulelibs/chart/ChartFormation.h"
 #include "platform/modules/ChartMargins.h"
 #include "platform/modules/DataRequestParams.h"
 #include "platform/modules/FormationParam.h"
@@ -47,19 +48,6 @@ struct ChartView
     double fixedMax = 0.0;
     bool percent = false;
     bool percentFromFirstShown = false;
-};
-
-struct ChartFormation
-{
-    FormationType type = FormationParam::kTrendLine;
-    double beginTime = 0.0;
-    double beginValue = 0.0;
-    double endTime = 0.0;
-    double endValue = 0.0;
-    bool extendLeft = false;
-    bool extendRight = false;
-    int styleId = 0;
-    int seriesId = 0;
 };
 
 class ChartDocument

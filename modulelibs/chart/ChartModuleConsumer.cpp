@@ -223,6 +223,9 @@ void ChartModuleConsumer::SaveState(Settings& node) const
     node["InspectorCross"] = m_inspectorCross;
     node["Ruler"] = m_ruler;
     node["DefaultPointerParams"] = m_defaultPointerParams;
+    node["DrawingMode"] = m_drawingMode;
+    node["FormationLabels"] = m_formationLabels;
+    node["DefaultFormationStyle"] = m_defaultFormationStyle;
 }
 
 void ChartModuleConsumer::LoadState(const Settings& node)
@@ -234,6 +237,12 @@ void ChartModuleConsumer::LoadState(const Settings& node)
         m_inspectorCross = node["InspectorCross"].ToBool();
     if (node.Exists(QStringLiteral("Ruler")))
         m_ruler = node["Ruler"].ToBool();
+    if (node.Exists(QStringLiteral("DrawingMode")))
+        m_drawingMode = std::clamp(node["DrawingMode"].ToInt(), 0, 2);
+    if (node.Exists(QStringLiteral("FormationLabels")))
+        m_formationLabels = node["FormationLabels"].ToBool();
+    if (node.Exists(QStringLiteral("DefaultFormationStyle")))
+        m_defaultFormationStyle = node["DefaultFormationStyle"].ToInt();
     if (node.Exists(QStringLiteral("DefaultPointerParams")))
         m_defaultPointerParams = node["DefaultPointerParams"].ToBool();
 }

@@ -58,6 +58,15 @@ public:
     bool IsZommModeTurnOn() const override { return m_zoom; }
     void FormationToTurnOn(int formationType) override { m_formationToTurnOn = formationType; }
     int FormationToTurnOn() const override { return m_formationToTurnOn; }
+    bool FormationCommandEnabled() const override { return ActiveChart() != nullptr; }
+    void DrawingMode(int mode) override { m_drawingMode = mode; }
+    int DrawingMode() const override { return m_drawingMode; }
+    void ShowLabelsOnFormations(int show) override { m_formationLabels = show != 0; }
+    int ShowLabelsOnFormations() const override { return m_formationLabels ? 1 : 0; }
+    void DefaultFormationStyle(int styleId) override { m_defaultFormationStyle = styleId; }
+    int DefaultFormationStyle() const override { return m_defaultFormationStyle; }
+    void CurrentSymbolId(int symbolId) override { m_currentSymbol = symbolId; }
+    int CurrentSymbolId() const override { return m_currentSymbol; }
     void UseDefaultParamsForTAPointers(bool useDefaults) override { m_defaultPointerParams = useDefaults; }
     bool UseDefaultParamsForTAPointers() const override { return m_defaultPointerParams; }
 
@@ -92,6 +101,10 @@ private:
     bool m_ruler = false;
     bool m_zoom = false;
     int m_formationToTurnOn = 0;
+    int m_drawingMode = 0;
+    bool m_formationLabels = false;
+    int m_defaultFormationStyle = 0;
+    int m_currentSymbol = 0;
     bool m_defaultPointerParams = false;
     std::vector<ChartWindow*> m_charts;
     QPointer<ChartWindow> m_activeChart;

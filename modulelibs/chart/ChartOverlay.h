@@ -1,6 +1,6 @@
 #pragma once
 // What a chart window draws over its data while the user works with the mouse: the cross-hair
-// and inspector at the cursor, the ruler's and zoom tool's rectangles, and a trend line being drawn.
+// and inspector at the cursor, the ruler's and zoom tool's rectangles.
 
 #include <QPoint>
 #include <QRect>
@@ -16,7 +16,7 @@ struct ChartOverlay
     // From the press to the cursor.
     std::optional<QRect> ruler;
     std::optional<QRect> zoomArea;
-    std::optional<QPoint> drawFrom;
-    std::optional<QPoint> drawTo;
     QString message;
+    // Every formation shows its name, as the drawing tools' labels switch says.
+    bool formationLabels = false;
 };

@@ -1,5 +1,7 @@
 #include "modulelibs/chart/ChartPainter.h"
 
+#include "modulelibs/chart/FormationPainter.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -48,7 +50,7 @@ void ChartPainter::Paint(QPainter& painter, const QRect& client, const ChartOver
     painter.setFont(font);
     for (const ChartLayout::ViewArea& view : m_layout.Views())
         PaintView(painter, view);
-    PaintFormations(painter);
+    FormationPainter::Paint(painter, m_document, m_bars, m_layout, overlay.formationLabels);
     if (!m_layout.RecordsRect().isNull())
         PaintRecords(painter);
     PaintOverlay(painter, overlay);
@@ -265,41 +267,6 @@ void ChartPainter::PaintColumns(QPainter& painter, const ChartLayout::ViewArea& 
     painter.drawLines(thin.data(), static_cast<int>(thin.size()));
 }
 
-void ChartPainter::PaintFormations(QPainter& painter) const
-{
-    for (std::size_t i = 0; i < m_document.formations.size(); ++i)
-    {
-        const ChartFormation& formation = m_document.formations[i];
-        const ChartSeries* series = m_document.Series(formation.seriesId);
-        const int viewId = series ? series->viewId : (m_document.views.empty() ? 0 : m_document.views[0].id);
-        const ChartLayout::ViewArea* view = m_layout.ViewById(viewId);
-        if (!view || !view->right.valid)
-            continue;
-        QPointF a(m_layout.TimeX(formation.beginTime), m_layout.ValueY(*view, view->right, formation.beginValue));
-        QPointF b(m_layout.TimeX(formation.endTime), m_layout.ValueY(*view, view->right, formation.endValue));
-        const QPointF direction = b - a;
-        if (formation.extendLeft)
-            a -= direction * 1000.0;
-        if (formation.extendRight)
-            b += direction * 1000.0;
-        const bool active = static_cast<int>(i) == m_document.activeFormation;
-        painter.save();
-        painter.setClipRect(view->rect);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(0x00, 0x60, 0xC0), active ? 2.5 : 1.5));
-        painter.drawLine(a, b);
-        if (active)
-        {
-            painter.setBrush(Qt::white);
-            painter.drawRect(QRectF(m_layout.TimeX(formation.beginTime) - 3,
-                                    m_layout.ValueY(*view, view->right, formation.beginValue) - 3, 6, 6));
-            painter.drawRect(QRectF(m_layout.TimeX(formation.endTime) - 3,
-                                    m_layout.ValueY(*view, view->right, formation.endValue) - 3, 6, 6));
-        }
-        painter.restore();
-    }
-}
-
 void ChartPainter::PaintRecords(QPainter& painter) const
 {
     const QRect rect = m_layout.RecordsRect();
@@ -401,11 +368,5 @@ void ChartPainter::PaintOverlay(QPainter& painter, const ChartOverlay& overlay) 
             painter.setPen(pointer.darker(200));
             painter.drawText(r.bottomRight() + QPoint(4, -4), text);
         }
-    }
-    if (overlay.drawFrom && overlay.drawTo)
-    {
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(0x00, 0x60, 0xC0), 1.5, Qt::DashLine));
-        painter.drawLine(*overlay.drawFrom, *overlay.drawTo);
     }
 }

@@ -28,7 +28,6 @@ private:
                    const ChartSeries& series) const;
     void PaintColumns(QPainter& painter, const ChartLayout::ViewArea& view, const ChartLayout::Scale& scale,
                       const ChartSeries& series) const;
-    void PaintFormations(QPainter& painter) const;
     void PaintRecords(QPainter& painter) const;
     void PaintOverlay(QPainter& painter, const ChartOverlay& overlay) const;
 

@@ -3,10 +3,13 @@
 #include "modulelibs/chart/ChartLayout.h"
 #include "modulelibs/chart/ChartModuleConsumer.h"
 #include "modulelibs/chart/ChartPainter.h"
+#include "modulelibs/chart/FormationPainter.h"
+#include "modulelibs/chart/FormationShapes.h"
 #include "platform/modules/IAppMediator.h"
 #include "platform/modules/ProviderBase.h"
 
 #include <QKeyEvent>
+#include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -18,15 +21,6 @@ namespace
 {
 
 constexpr int kHitDistance = 5;
-
-double DistanceToSegment(const QPointF& p, const QPointF& a, const QPointF& b)
-{
-    const QPointF ab = b - a;
-    const double length = QPointF::dotProduct(ab, ab);
-    const double t = length > 0.0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length, 0.0, 1.0) : 0.0;
-    const QPointF nearest = a + ab * t;
-    return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
-}
 
 }
 
@@ -157,6 +151,7 @@ void ChartWindow::paintEvent(QPaintEvent*)
     const ChartLayout layout = Layout();
     m_overlay.crossHair = m_consumer.IsInspectorTurnOn() && m_consumer.InspectorCrossVisible();
     m_overlay.inspector = m_consumer.IsInspectorTurnOn();
+    m_overlay.formationLabels = m_consumer.ShowLabelsOnFormations() != 0;
     ChartPainter(m_document, m_bars, layout).Paint(painter, rect(), m_overlay);
 }
 
@@ -169,21 +164,9 @@ void ChartWindow::SelectAt(const QPoint& point)
     m_document.selectedView = view->viewId;
     m_document.selectedSeries = 0;
     m_document.activeFormation = -1;
-    for (std::size_t i = 0; i < m_document.formations.size(); ++i)
-    {
-        const ChartFormation& formation = m_document.formations[i];
-        const ChartLayout::ViewArea* own = layout.ViewById(
-            m_document.Series(formation.seriesId) ? m_document.Series(formation.seriesId)->viewId : m_document.views[0].id);
-        if (!own || !own->right.valid)
-            continue;
-        const QPointF a(layout.TimeX(formation.beginTime), layout.ValueY(*own, own->right, formation.beginValue));
-        const QPointF b(layout.TimeX(formation.endTime), layout.ValueY(*own, own->right, formation.endValue));
-        if (DistanceToSegment(point, a, b) <= kHitDistance)
-        {
-            m_document.activeFormation = static_cast<int>(i);
-            return;
-        }
-    }
+    m_document.activeFormation = FormationAt(point);
+    if (m_document.activeFormation >= 0)
+        return;
     if (layout.ShownCount() <= 0 || !view->rect.contains(point))
         return;
     const int bar = layout.BarAt(point.x());
@@ -217,11 +200,10 @@ void ChartWindow::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return ModuleWndBase::mousePressEvent(event);
     m_pressPoint = point;
-    if (m_consumer.FormationToTurnOn() == FormationParam::kTrendLine)
+    if (m_consumer.FormationToTurnOn() != FormationParam::kNoTool)
     {
-        m_drag = Drag::Draw;
-        m_overlay.drawFrom = point;
-        m_overlay.drawTo = point;
+        if (StartFormation(point))
+            m_drag = Drag::Draw;
     }
     else if (m_consumer.IsZommModeTurnOn())
     {
@@ -233,10 +215,14 @@ void ChartWindow::mousePressEvent(QMouseEvent* event)
         m_drag = Drag::Ruler;
         m_overlay.ruler = QRect(point, point);
     }
+    else if ((m_dragPoint = ActiveHandleAt(point)) >= 0)
+        m_drag = Drag::MovePoint;
     else
     {
         SelectAt(point);
-        m_drag = Drag::Pan;
+        m_drag = m_document.activeFormation >= 0 ? Drag::MoveFormation : Drag::Pan;
+        if (m_drag == Drag::MoveFormation)
+            m_pressPoints = m_document.formations[static_cast<std::size_t>(m_document.activeFormation)].points;
         m_pressOffset = m_document.range.rightOffset;
         m_consumer.SelectionChanged();
     }
@@ -258,7 +244,9 @@ void ChartWindow::mouseMoveEvent(QMouseEvent* event)
         break;
     }
     case Drag::Draw:
-        m_overlay.drawTo = point;
+    case Drag::MovePoint:
+    case Drag::MoveFormation:
+        DragFormation(point);
         break;
     case Drag::Zoom:
         m_overlay.zoomArea = QRect(m_pressPoint, point);
@@ -276,31 +264,100 @@ void ChartWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();
     if (m_drag == Drag::Draw)
-        FinishTrendLine(point);
+        FinishFormation(point);
+    else if (m_drag == Drag::MovePoint || m_drag == Drag::MoveFormation)
+        m_consumer.SelectionChanged();
     else if (m_drag == Drag::Zoom)
         FinishZoom(point);
     m_drag = Drag::None;
-    m_overlay.drawFrom.reset();
-    m_overlay.drawTo.reset();
     m_overlay.zoomArea.reset();
     m_overlay.ruler.reset();
     update();
 }
 
-void ChartWindow::FinishTrendLine(const QPoint& to)
+int ChartWindow::FormationAt(const QPoint& point) const
 {
-    const QPoint from = m_pressPoint;
-    if ((to - from).manhattanLength() < kHitDistance)
-        return;
     const ChartLayout layout = Layout();
-    const ChartLayout::ViewArea* view = layout.ViewAt(from);
-    if (!view || !view->right.valid || layout.ShownCount() <= 0)
-        return;
-    ChartFormation formation;
-    formation.beginTime = layout.TimeAt(from.x());
-    formation.beginValue = layout.ValueAt(*view, view->right, from.y());
-    formation.endTime = layout.TimeAt(to.x());
-    formation.endValue = layout.ValueAt(*view, view->right, to.y());
+    int nearest = -1;
+    double best = kHitDistance;
+    for (std::size_t i = 0; i < m_document.formations.size(); ++i)
+    {
+        const ChartFormation& formation = m_document.formations[i];
+        const ChartLayout::ViewArea* view = FormationPainter::ViewOf(m_document, layout, formation);
+        if (!view || !view->rect.contains(point))
+            continue;
+        const double distance = FormationShapes(layout, *view, m_bars).Distance(formation, point);
+        if (distance <= best)
+        {
+            best = distance;
+            nearest = static_cast<int>(i);
+        }
+    }
+    return nearest;
+}
+
+int ChartWindow::ActiveHandleAt(const QPoint& point) const
+{
+    const int index = m_document.activeFormation;
+    if (index < 0 || index >= static_cast<int>(m_document.formations.size()))
+        return -1;
+    const ChartLayout layout = Layout();
+    const ChartFormation& formation = m_document.formations[static_cast<std::size_t>(index)];
+    const ChartLayout::ViewArea* view = FormationPainter::ViewOf(m_document, layout, formation);
+    if (!view)
+        return -1;
+    const FormationShapes shapes(layout, *view, m_bars);
+    for (std::size_t i = 0; i < formation.points.size(); ++i)
+        if (QLineF(shapes.PointXY(formation.points[i]), point).length() <= kHitDistance)
+            return static_cast<int>(i);
+    return -1;
+}
+
+FormationPoint ChartWindow::PlacedPoint(const QPoint& point) const
+{
+    const ChartLayout layout = Layout();
+    const ChartLayout::ViewArea* view = layout.ViewAt(point);
+    if (!view || !view->right.valid)
+        view = layout.ViewById(m_document.views.empty() ? 0 : m_document.views[0].id);
+    if (!view || !view->right.valid)
+        return {};
+    FormationPoint placed{layout.TimeAt(point.x()), layout.ValueAt(*view, view->right, point.y())};
+    const int mode = m_consumer.DrawingMode();
+    if (mode == 0 || layout.ShownCount() <= 0)
+        return placed;
+    const PriceBar& bar = m_bars.At(layout.BarAt(point.x()));
+    placed.time = bar.time.ToDayCount();
+    if (mode == 2)
+    {
+        placed.value = bar.close;
+        return placed;
+    }
+    for (const double price : {bar.open, bar.high, bar.low, bar.close})
+        if (std::abs(layout.ValueY(*view, view->right, price) - point.y()) <= 2 * kHitDistance)
+            placed.value = price;
+    return placed;
+}
+
+bool ChartWindow::StartFormation(const QPoint& point)
+{
+    const FormationType type = m_consumer.FormationToTurnOn();
+    const ChartLayout layout = Layout();
+    const ChartLayout::ViewArea* view = layout.ViewAt(point);
+    if (!view || !view->right.valid || !view->rect.contains(point) || layout.ShownCount() <= 0)
+        return false;
+    if (type == FormationParam::kEraser)
+    {
+        m_document.activeFormation = FormationAt(point);
+        m_activeObjects.RemoveActiveFormation();
+        m_consumer.SelectionChanged();
+        return false;
+    }
+    if (!ChartFormation::IsDrawnKind(type))
+        return false;
+    const FormationPoint placed = PlacedPoint(point);
+    ChartFormation formation = ChartFormation::Make(type, {placed, placed});
+    formation.styleId = m_consumer.DefaultFormationStyle();
+    formation.Set(FormationParam::SymbolId, m_consumer.CurrentSymbolId());
     for (const ChartSeries* series : m_document.SeriesOfView(view->viewId))
     {
         if (series->rightAxis)
@@ -309,9 +366,54 @@ void ChartWindow::FinishTrendLine(const QPoint& to)
             break;
         }
     }
-    m_document.formations.push_back(formation);
+    m_document.formations.push_back(std::move(formation));
     m_document.activeFormation = static_cast<int>(m_document.formations.size()) - 1;
-    // The tool draws one line; the next click selects again.
+    if (ChartFormation::PointCount(type) > 1)
+        return true;
+    // A one-point tool is placed by the click itself.
+    m_consumer.FormationToTurnOn(FormationParam::kNoTool);
+    m_consumer.SelectionChanged();
+    return false;
+}
+
+void ChartWindow::DragFormation(const QPoint& point)
+{
+    const int index = m_document.activeFormation;
+    if (index < 0 || index >= static_cast<int>(m_document.formations.size()))
+        return;
+    ChartFormation& formation = m_document.formations[static_cast<std::size_t>(index)];
+    const FormationPoint placed = PlacedPoint(point);
+    if (m_drag == Drag::Draw)
+        formation.points = ChartFormation::Make(formation.type, {formation.points[0], placed}).points;
+    else if (m_drag == Drag::MovePoint && m_dragPoint < static_cast<int>(formation.points.size()))
+        formation.points[static_cast<std::size_t>(m_dragPoint)] = placed;
+    else if (m_drag == Drag::MoveFormation && m_pressPoints.size() == formation.points.size())
+    {
+        const FormationPoint from = PlacedPoint(m_pressPoint);
+        for (std::size_t i = 0; i < formation.points.size(); ++i)
+            formation.points[i] = {m_pressPoints[i].time + placed.time - from.time,
+                                   m_pressPoints[i].value + placed.value - from.value};
+    }
+}
+
+void ChartWindow::FinishFormation(const QPoint& to)
+{
+    const int index = m_document.activeFormation;
+    if (index < 0 || index >= static_cast<int>(m_document.formations.size()))
+        return;
+    ChartFormation& formation = m_document.formations[static_cast<std::size_t>(index)];
+    if ((to - m_pressPoint).manhattanLength() < kHitDistance)
+    {
+        // A click without a drag draws nothing; the tool stays armed for the next try.
+        m_document.formations.erase(m_document.formations.begin() + index);
+        m_document.activeFormation = -1;
+        return;
+    }
+    DragFormation(to);
+    if (formation.type == FormationParam::kCycleLines)
+        formation.Set(FormationParam::CycleLength,
+                      std::max(1.0, std::round(std::abs(to.x() - m_pressPoint.x()) / std::max(Layout().BarWidth(), 0.01))));
+    // The tool draws one formation; the next click selects again.
     m_consumer.FormationToTurnOn(FormationParam::kNoTool);
     m_consumer.SelectionChanged();
 }

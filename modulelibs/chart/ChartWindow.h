@@ -69,11 +69,21 @@ private:
         Draw,
         Zoom,
         Ruler,
+        MovePoint,
+        MoveFormation,
     };
 
     ChartLayout Layout() const;
     void SelectAt(const QPoint& point);
-    void FinishTrendLine(const QPoint& to);
+    // The formation under the point (-1 for none), and the anchor of the active one near it.
+    int FormationAt(const QPoint& point) const;
+    int ActiveHandleAt(const QPoint& point) const;
+    // Starts the armed tool at the point; false when the click drew nothing.
+    bool StartFormation(const QPoint& point);
+    void DragFormation(const QPoint& point);
+    void FinishFormation(const QPoint& to);
+    // The point as the drawing mode places it: free, snapped to the bar's prices, or on its close.
+    FormationPoint PlacedPoint(const QPoint& point) const;
     void FinishZoom(const QPoint& to);
     void UpdateCaption();
 
@@ -87,4 +97,7 @@ private:
     Drag m_drag = Drag::None;
     QPoint m_pressPoint;
     int m_pressOffset = 0;
+    // The anchor dragged, and the points as they were at the press.
+    int m_dragPoint = -1;
+    std::vector<FormationPoint> m_pressPoints;
 };

@@ -54,6 +54,19 @@ public:
     // The drawing tool armed for the next click on a chart; 0 for none.
     virtual void FormationToTurnOn(int formationType) = 0;
     virtual int FormationToTurnOn() const = 0;
+    // Whether the drawing-tool commands apply: a chart window is active.
+    virtual bool FormationCommandEnabled() const = 0;
+    // 0 free placement, 1 snapping to the series near the pointer, 2 on the series under it.
+    virtual void DrawingMode(int mode) = 0;
+    virtual int DrawingMode() const = 0;
+    virtual void ShowLabelsOnFormations(int show) = 0;
+    virtual int ShowLabelsOnFormations() const = 0;
+    // The style new formations take.
+    virtual void DefaultFormationStyle(int styleId) = 0;
+    virtual int DefaultFormationStyle() const = 0;
+    // The symbol the symbol tool places next.
+    virtual void CurrentSymbolId(int symbolId) = 0;
+    virtual int CurrentSymbolId() const = 0;
     virtual void UseDefaultParamsForTAPointers(bool useDefaults) = 0;
     virtual bool UseDefaultParamsForTAPointers() const = 0;
 

@@ -96,7 +96,11 @@ TEST(ChartDocumentTest, AWindowFileKeepsSeriesIntervalRangeFormationsAndStyle)
     document.views[0].fixedScale = true;
     document.views[0].fixedMin = 5.0;
     document.views[0].fixedMax = 9.5;
-    document.formations.push_back({FormationParam::kTrendLine, 45000.5, 10.25, 45003.0, 12.5, false, true, 3, 1});
+    ChartFormation line = ChartFormation::Make(FormationParam::kSegment, {{45000.5, 10.25}, {45003.0, 12.5}});
+    line.Set(FormationParam::ExtendToEnd, true);
+    line.styleId = 3;
+    line.seriesId = 1;
+    document.formations.push_back(line);
     document.appliedParams[{1, 6}] = 0x00112233;
     document.styleIds[2] = 17;
 
@@ -117,8 +121,8 @@ TEST(ChartDocumentTest, AWindowFileKeepsSeriesIntervalRangeFormationsAndStyle)
     EXPECT_TRUE(loaded.views[0].fixedScale);
     EXPECT_EQ(loaded.views[0].fixedMax, 9.5);
     ASSERT_EQ(loaded.formations.size(), 1u);
-    EXPECT_EQ(loaded.formations[0].beginValue, 10.25);
-    EXPECT_TRUE(loaded.formations[0].extendRight);
+    EXPECT_EQ(loaded.formations[0].points[0].value, 10.25);
+    EXPECT_TRUE(loaded.formations[0].Flag(FormationParam::ExtendToEnd));
     EXPECT_EQ(loaded.formations[0].seriesId, 1);
     EXPECT_EQ(loaded.Param(1, 6), 0x00112233);
     EXPECT_EQ(loaded.styleIds[2], 17);
@@ -203,21 +207,23 @@ TEST(ChartActiveObjectsTest, TheActiveFormationsParametersAndCopies)
     ChartActiveObjects active(document, host);
     EXPECT_FALSE(active.IsFormationActive());
     EXPECT_EQ(active.GetActivateContext(), 1);
-    document.formations.push_back({FormationParam::kTrendLine, 45000.0, 10.0, 45001.0, 11.0});
+    document.formations.push_back(ChartFormation::Make(FormationParam::kSegment, {{45000.0, 10.0}, {45001.0, 11.0}}));
     document.activeFormation = 0;
     EXPECT_EQ(active.GetActivateContext(), 3);
 
-    active.UpdateActiveFormationParameter(FormationParam::EndValue, 12.5);
-    active.UpdateActiveFormationParameter(FormationParam::ExtendLeft, true);
-    active.UpdateActiveFormationParameter(FormationParam::BeginValue, QStringLiteral("abc"));
-    EXPECT_EQ(active.GetActiveFormationParameter(FormationParam::EndValue).toDouble(), 12.5);
-    EXPECT_TRUE(active.GetActiveFormationParameter(FormationParam::ExtendLeft).toBool());
-    EXPECT_EQ(active.GetActiveFormationParameter(FormationParam::BeginValue).toDouble(), 10.0);
+    active.UpdateActiveFormationParameter(FormationParam::Name, QStringLiteral("Opór"));
+    active.UpdateActiveFormationParameter(FormationParam::ExtendToBegin, true);
+    EXPECT_EQ(active.GetActiveFormationParameter(FormationParam::Name).toString(), QStringLiteral("Opór"));
+    EXPECT_TRUE(active.GetActiveFormationParameter(FormationParam::ExtendToBegin).toBool());
+    const int redraws = host.redraws;
+    active.UpdateActiveFormationParameter(FormationParam::Angle, 30.0);
+    EXPECT_FALSE(active.GetActiveFormationParameter(FormationParam::Angle).isValid());
+    EXPECT_EQ(host.redraws, redraws);
 
     active.DuplicateActiveFormation();
     ASSERT_EQ(document.formations.size(), 2u);
     EXPECT_EQ(document.activeFormation, 1);
-    EXPECT_LT(document.formations[1].beginValue, 10.0);
+    EXPECT_LT(document.formations[1].points[0].value, 10.0);
     active.RemoveActiveFormation();
     EXPECT_EQ(document.formations.size(), 1u);
     EXPECT_FALSE(active.IsFormationActive());

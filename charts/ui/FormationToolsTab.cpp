@@ -1,0 +1,40 @@
+#include "charts/ui/FormationToolsTab.h"
+
+#include "charts/ui/FormationCommandIds.h"
+#include "platform/toolkit/RibbonControl.h"
+#include "ribbon/controls/RibbonControlBuilders.h"
+
+#include <initializer_list>
+
+using namespace FormationCommandIds;
+
+namespace
+{
+
+bool AddButtons(QuorvantaTab& tab, std::uint32_t groupId, std::initializer_list<std::uint32_t> ids)
+{
+    RibbonGroupBase* group = InsertRibbonGroup(&tab, groupId);
+    if (!group)
+        return false;
+    for (const std::uint32_t id : ids)
+        if (!AddRibbonControl(group, RibbonControlButton, id))
+            return false;
+    return true;
+}
+
+}
+
+FormationToolsTab::FormationToolsTab(RibbonTabsCreator& creator)
+    : QuorvantaTab(RibbonTabLevelContext, &creator)
+{
+}
+
+bool FormationToolsTab::CreateGroups()
+{
+    return AddButtons(*this, GROUP_LINES, {33522, 33523, 33524, 33525, 33526, 33527, 33528, 33529, 33614})
+           && AddButtons(*this, GROUP_SHAPES, {33530, 33531, 33532, 33537, 33536, 33538, 33539})
+           && AddButtons(*this, GROUP_FIBONACCI, {33533, 33534, 33535, 33541, 33540, 33542})
+           && AddButtons(*this, GROUP_GANN, {33543, 33544, 33545})
+           && AddButtons(*this, GROUP_DRAWING,
+                         {ID_MODE_FREE, ID_MODE_SNAP, ID_MODE_AUTO, ID_SHOW_LABELS, 33521, ID_REMOVE_ALL});
+}

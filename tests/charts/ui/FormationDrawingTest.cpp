@@ -1,0 +1,192 @@
+#include "charts/ui/FormationCmdTargetsCollection.h"
+#include "charts/ui/FormationCommandIds.h"
+#include "modulelibs/chart/ChartLayout.h"
+#include "modulelibs/chart/ChartModuleConsumer.h"
+#include "modulelibs/chart/ChartWindow.h"
+#include "modulelibs/chart/FormationPainter.h"
+#include "modulelibs/chart/FormationShapes.h"
+#include "platform/modules/PluginBase.h"
+#include "platform/settings/Settings.h"
+#include "tests/support/SimFeedProvider.h"
+#include "tests/support/ui/TestApplication.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include <gtest/gtest.h>
+
+using namespace FormationCommandIds;
+using P = FormationParam;
+
+namespace
+{
+
+// The simulated market as the running provider, with its history.
+class HistoryProvider : public SimFeedProvider
+{
+public:
+    bool GetHistoryBars(const Asset& asset, int barSeconds, int count, std::vector<PriceBar>& bars) const override
+    {
+        return const_cast<HistoryProvider*>(this)->Feed().GetHistoryBars(asset, barSeconds, count, bars);
+    }
+};
+
+class RunningMediator : public SimFeedMediator
+{
+public:
+    using SimFeedMediator::SimFeedMediator;
+    ProviderBase* GetRunningProvider(const QString&) override { return GetDefaultProvider(); }
+};
+
+class FormationDrawingTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TestApplication::Ensure();
+        PluginBase::Init(&m_mediator);
+        m_provider.Step(30);
+        const Asset asset = m_provider.GetAllAssets().at(0);
+        m_chart = new ChartWindow(m_consumer,
+                                  ChartDocument::Standard(m_provider.GetName(), asset.GetShortName(), asset.GetMarket(),
+                                                          DataRequestParams(DataRequestParams::kMinute, 1, 200),
+                                                          ShowedRange(0, 80), 3),
+                                  nullptr);
+        m_chart->resize(900, 600);
+        ASSERT_TRUE(m_chart->LoadData());
+        // Live transactions extend the history.
+        m_provider.Step(120);
+        QCoreApplication::processEvents();
+        ASSERT_GT(m_chart->Bars().Count(), 20);
+        m_consumer.SetActiveChart(m_chart);
+    }
+    void TearDown() override
+    {
+        delete m_chart;
+        PluginBase::NullifyAppMediator();
+    }
+
+    void Mouse(QEvent::Type type, QPoint point, Qt::MouseButtons buttons)
+    {
+        QMouseEvent event(type, point, m_chart->mapToGlobal(point), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(m_chart, &event);
+    }
+    void Drag(QPoint from, QPoint to)
+    {
+        Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+        Mouse(QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
+        Mouse(QEvent::MouseMove, to, Qt::LeftButton);
+        Mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    }
+    const ChartDocument& Document() const { return m_chart->Document(); }
+    std::vector<FormationShape> Shapes(const ChartFormation& formation) const
+    {
+        const ChartLayout layout(Document(), m_chart->Bars(), m_chart->rect());
+        const ChartLayout::ViewArea* view = FormationPainter::ViewOf(Document(), layout, formation);
+        return view ? FormationShapes(layout, *view, m_chart->Bars()).Shapes(formation, false) : std::vector<FormationShape>();
+    }
+
+    HistoryProvider m_provider;
+    RunningMediator m_mediator{&m_provider};
+    ChartModuleConsumer m_consumer;
+    FormationCmdTargetsCollection m_targets{&m_consumer};
+    ChartWindow* m_chart = nullptr;
+};
+
+}
+
+TEST_F(FormationDrawingTest, EveryToolDrawsItsKindWithTheMouseAndDisarms)
+{
+    const QPoint from(250, 220);
+    const QPoint to(450, 140);
+    for (const ToolKind& tool : kToolKinds)
+    {
+        if (tool.kind == P::kEraser)
+            continue;
+        ASSERT_TRUE(m_targets.ExecuteCommand(tool.id));
+        ASSERT_EQ(m_consumer.FormationToTurnOn(), tool.kind);
+        const std::size_t before = Document().formations.size();
+        if (ChartFormation::PointCount(tool.kind) == 1)
+        {
+            Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+            Mouse(QEvent::MouseButtonRelease, from, Qt::NoButton);
+        }
+        else
+            Drag(from, to);
+        ASSERT_EQ(Document().formations.size(), before + 1) << tool.kind;
+        const ChartFormation& drawn = Document().formations.back();
+        EXPECT_EQ(drawn.type, tool.kind);
+        EXPECT_EQ(Document().activeFormation, static_cast<int>(before));
+        EXPECT_EQ(m_consumer.FormationToTurnOn(), P::kNoTool) << tool.kind;
+        EXPECT_FALSE(Shapes(drawn).empty()) << tool.kind;
+    }
+
+    // Every drawn formation comes back from the window file.
+    Settings node;
+    Document().Save(node);
+    ChartDocument loaded;
+    ASSERT_TRUE(loaded.Load(node));
+    ASSERT_EQ(loaded.formations.size(), Document().formations.size());
+    for (std::size_t i = 0; i < loaded.formations.size(); ++i)
+        EXPECT_EQ(loaded.formations[i].type, Document().formations[i].type);
+}
+
+TEST_F(FormationDrawingTest, ADrawnRetracementIsSelectedMovedByItsBodyAndReshapedByItsHandle)
+{
+    m_targets.ExecuteCommand(33533);
+    Drag({200, 300}, {500, 120});
+    ASSERT_EQ(Document().formations.size(), 1u);
+    const std::vector<FormationPoint> drawn = Document().formations[0].points;
+
+    // A click beside it selects nothing; a click on its dashed trend line selects it.
+    Mouse(QEvent::MouseButtonPress, {700, 500}, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, {700, 500}, Qt::NoButton);
+    EXPECT_EQ(Document().activeFormation, -1);
+    Drag({350, 210}, {350, 230});
+    ASSERT_EQ(Document().activeFormation, 0);
+    const std::vector<FormationPoint>& moved = Document().formations[0].points;
+    EXPECT_DOUBLE_EQ(moved[0].time, drawn[0].time);
+    EXPECT_LT(moved[0].value, drawn[0].value);
+    EXPECT_NEAR(moved[0].value - drawn[0].value, moved[1].value - drawn[1].value, 1e-9);
+
+    // The handle of the second point moves that point only.
+    const std::vector<FormationPoint> before = Document().formations[0].points;
+    Drag({500, 140}, {560, 100});
+    const std::vector<FormationPoint>& reshaped = Document().formations[0].points;
+    EXPECT_DOUBLE_EQ(reshaped[0].value, before[0].value);
+    EXPECT_GT(reshaped[1].value, before[1].value);
+    EXPECT_GT(reshaped[1].time, before[1].time);
+}
+
+TEST_F(FormationDrawingTest, AClickWithoutADragDrawsNothingAndTheEraserRemovesWhatItHits)
+{
+    m_targets.ExecuteCommand(33543);
+    Mouse(QEvent::MouseButtonPress, {300, 300}, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, {300, 300}, Qt::NoButton);
+    EXPECT_TRUE(Document().formations.empty());
+    EXPECT_EQ(m_consumer.FormationToTurnOn(), P::kGannFan);
+
+    Drag({300, 300}, {400, 200});
+    ASSERT_EQ(Document().formations.size(), 1u);
+    m_targets.ExecuteCommand(33521);
+    Mouse(QEvent::MouseButtonPress, {100, 500}, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, {100, 500}, Qt::NoButton);
+    EXPECT_EQ(Document().formations.size(), 1u);
+    // The 1x1 line of the fan runs through its second point.
+    Mouse(QEvent::MouseButtonPress, {350, 250}, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, {350, 250}, Qt::NoButton);
+    EXPECT_TRUE(Document().formations.empty());
+    EXPECT_EQ(m_consumer.FormationToTurnOn(), P::kEraser);
+}
+
+TEST_F(FormationDrawingTest, TheAutomaticModePutsPointsOnTheCloseOfTheBarUnderThePointer)
+{
+    m_targets.ExecuteCommand(ID_MODE_AUTO);
+    m_targets.ExecuteCommand(33522);
+    Drag({300, 50}, {420, 500});
+    ASSERT_EQ(Document().formations.size(), 1u);
+    const ChartLayout layout(Document(), m_chart->Bars(), m_chart->rect());
+    const PriceBar& bar = m_chart->Bars().At(layout.BarAt(300));
+    EXPECT_DOUBLE_EQ(Document().formations[0].points[0].value, bar.close);
+    EXPECT_DOUBLE_EQ(Document().formations[0].points[0].time, bar.time.ToDayCount());
+}
