@@ -40,6 +40,11 @@ RibbonControl* ChartRibbonLookup::FindControl(std::uint32_t groupId, std::uint32
     QuorvantaRibbonBar* ribbon = frame ? frame->GetRibbonBar() : nullptr;
     if (!ribbon)
         return nullptr;
+    // Every formation tab has a group of the same id; the one shown is the one meant.
+    if (RibbonTabBase* selected = ribbon->GetSelectedTab())
+        if (RibbonGroupBase* group = selected->FindGroup(groupId))
+            if (RibbonControl* control = group->FindControl(controlId))
+                return control;
     for (int i = 0; i < ribbon->GetTabCount(); ++i)
     {
         if (RibbonGroupBase* group = ribbon->GetTab(i)->FindGroup(groupId))

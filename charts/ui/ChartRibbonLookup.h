@@ -15,7 +15,8 @@ class ChartRibbonLookup
 public:
     using Finder = std::function<RibbonControl*(std::uint32_t groupId, std::uint32_t controlId)>;
 
-    // Null while the main frame has no ribbon, or the group or control is not there.
+    // Null while the main frame has no ribbon, or the group or control is not there. The
+    // selected tab is searched first.
     static RibbonControl* FindControl(std::uint32_t groupId, std::uint32_t controlId);
     // The ribbons factory's control registered under the id (the style galleries).
     static RibbonControl* FindRegistered(std::uint32_t id);

@@ -1,0 +1,161 @@
+#include "charts/ui/FormationCommandIds.h"
+#include "charts/ui/FormationTab.h"
+#include "charts/ui/FormationsRibbonTabsCreator.h"
+#include "modulelibs/chart/ChartModuleConsumer.h"
+#include "modulelibs/chart/ChartWindow.h"
+#include "platform/toolkit/RibbonControl.h"
+#include "platform/toolkit/RibbonGroupBase.h"
+#include "ribbon/QuorvantaRibbonBar.h"
+#include "ribbon/RibbonsFactory.h"
+#include "tests/support/ribbon/FakeRibbonTabsCreatorsFactory.h"
+#include "tests/support/ribbon/FakeRibbonsFactoryOwner.h"
+#include "tests/support/ui/TestApplication.h"
+
+#include <gtest/gtest.h>
+
+using namespace FormationCommandIds;
+using P = FormationParam;
+
+namespace
+{
+
+constexpr std::uint32_t kTabStrings[] = {155, 123, 224, 156, 157, 263, 160, 243, 124, 249, 250, 251, 255, 254, 256, 103};
+
+class FormationTabsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TestApplication::Ensure();
+        m_chart = new ChartWindow(m_consumer,
+                                  ChartDocument::Standard(QStringLiteral("Kelvora OnLine"), QStringLiteral("KLV"), QString(),
+                                                          DataRequestParams(DataRequestParams::kMinute, 1, 0), ShowedRange(), 3),
+                                  nullptr);
+        m_consumer.SetActiveChart(m_chart);
+        m_creators->Set("formations", [this](RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) {
+            return std::make_shared<FormationsRibbonTabsCreator>(factory, ribbonBar, &m_consumer);
+        });
+        ASSERT_TRUE(m_factory.CreateRibbon());
+    }
+    void TearDown() override { delete m_chart; }
+
+    void Select(FormationType kind)
+    {
+        ChartDocument& document = const_cast<ChartDocument&>(m_chart->Document());
+        document.formations.push_back(ChartFormation::Make(kind, {{45000.0, 10.0}, {45001.0, 12.0}}));
+        document.activeFormation = static_cast<int>(document.formations.size()) - 1;
+    }
+    std::vector<std::uint32_t> Available()
+    {
+        std::vector<std::uint32_t> available;
+        for (const std::uint32_t id : kTabStrings)
+            if (m_factory.FindTab(id)->IsAvailable())
+                available.push_back(id);
+        return available;
+    }
+    std::vector<std::uint32_t> ControlIds(std::uint32_t tab, std::uint32_t group)
+    {
+        std::vector<std::uint32_t> ids;
+        if (const RibbonGroupBase* found = m_factory.FindTab(tab)->FindGroup(group))
+            for (const auto& control : found->GetControls())
+                ids.push_back(control->GetID());
+        return ids;
+    }
+
+    ChartModuleConsumer m_consumer;
+    ChartWindow* m_chart = nullptr;
+    FakeRibbonsFactoryOwner m_owner;
+    std::shared_ptr<FakeRibbonTabsCreatorsFactory> m_creators = std::make_shared<FakeRibbonTabsCreatorsFactory>();
+    RibbonsFactory m_factory{m_owner, m_creators};
+};
+
+}
+
+TEST_F(FormationTabsTest, SixteenHiddenOrangeTabsHeadedFormacja)
+{
+    for (const std::uint32_t id : kTabStrings)
+    {
+        QuorvantaTab* tab = m_factory.FindTab(id);
+        ASSERT_NE(tab, nullptr) << id;
+        EXPECT_EQ(tab->GetContextColor(), RibbonContextColorOrange);
+        EXPECT_EQ(tab->GetContextCaption(), QStringLiteral("Formacja"));
+        EXPECT_EQ(tab->GetLevel(), RibbonTabLevelSubContext);
+        EXPECT_FALSE(tab->IsVisible());
+    }
+    EXPECT_EQ(m_factory.GetModuleTabs(&m_consumer).size(), 16u);
+    EXPECT_EQ(static_cast<FormationTab*>(m_factory.FindTab(157))->GetSettingsGroupId(), GROUP_REGRESSION_CHANNEL);
+}
+
+TEST_F(FormationTabsTest, TheActiveFormationsKindOffersExactlyItsTab)
+{
+    const std::pair<FormationType, std::uint32_t> cases[] = {
+        {P::kSegment, 155},       {P::kRay, 155},           {P::kLine, 155},          {P::kParallelChannel, 155},
+        {P::kAngleLine, 123},     {P::kVertical, 224},      {P::kHorizontal, 224},    {P::kPitchfork, 156},
+        {P::kRegressionChannel, 157}, {P::kTriangle, 263},  {P::kRectangle, 263},     {P::kEllipse, 263},
+        {P::kFiboRetracement, 160}, {P::kFiboProjection, 160}, {P::kFiboTimeRange, 243}, {P::kFiboFan, 124},
+        {P::kFiboArcs, 124},      {P::kFiboTimeZones, 249}, {P::kGannFan, 250},       {P::kGannLine, 251},
+        {P::kGannGrid, 251},      {P::kCycleLines, 255},    {P::kFan, 256},           {P::kText, 103},
+    };
+    for (const auto& [kind, tab] : cases)
+    {
+        Select(kind);
+        EXPECT_EQ(Available(), std::vector<std::uint32_t>{tab}) << kind;
+    }
+    Select(P::kSymbol);
+    EXPECT_TRUE(Available().empty());
+    // A series selected instead: no formation tab, whatever was active before.
+    Select(P::kSegment);
+    const_cast<ChartDocument&>(m_chart->Document()).activeFormation = -1;
+    EXPECT_TRUE(Available().empty());
+}
+
+TEST_F(FormationTabsTest, TheCaptionFollowsTheActiveKindOfTheTab)
+{
+    QuorvantaTab* line = m_factory.FindTab(155);
+    Select(P::kRay);
+    ASSERT_TRUE(line->Prepare());
+    EXPECT_EQ(line->GetCaption(), QStringLiteral("Półprosta"));
+    Select(P::kSegment);
+    ASSERT_TRUE(line->Prepare());
+    EXPECT_EQ(line->GetCaption(), QStringLiteral("Linia"));
+}
+
+TEST_F(FormationTabsTest, EachTabBuildsTheFormationGroupAndItsSettings)
+{
+    using Ids = std::vector<std::uint32_t>;
+    const std::pair<std::uint32_t, Ids> settings[] = {
+        {155, {33662, 33482, 33512, 33483, 33484, 33683}},
+        {123, {33664, 33482, 33512, 33483, 33484, 33683}},
+        {157, {33662, 33482, 33512, 33483, 33484, 33492, 33493, 33494, 33683}},
+        {160, {33662, 33482, 33559, 33560, 33683}},
+        {249, {33662, 33482, 33498, 33683}},
+        {251, {33501, 33482, 33683}},
+        {256, {33662, 33482, 33570, 33683}},
+        {254, {33683}},
+        {103, {33683}},
+    };
+    for (const auto& [tab, ids] : settings)
+    {
+        auto* formationTab = static_cast<FormationTab*>(m_factory.FindTab(tab));
+        ASSERT_TRUE(formationTab->Prepare()) << tab;
+        EXPECT_EQ(ControlIds(tab, GROUP_FORMATION), (Ids{ID_NAME, ID_REMOVE, ID_DUPLICATE})) << tab;
+        const std::uint32_t group = formationTab->GetSettingsGroupId() ? formationTab->GetSettingsGroupId() : 214;
+        EXPECT_EQ(ControlIds(tab, group), ids) << tab;
+        EXPECT_EQ(m_factory.FindTab(tab)->FindGroup(group)->GetCaption(), QStringLiteral("Ustawienia"));
+    }
+    EXPECT_EQ(m_factory.FindTab(251)->FindControl(ID_SHOW_LABEL)->GetCaption(), QStringLiteral("Etykieta"));
+    EXPECT_EQ(m_factory.FindTab(155)->FindControl(ID_SHOW_LABEL)->GetCaption(), QStringLiteral("Etykietę"));
+    EXPECT_EQ(m_factory.FindTab(155)->FindGroup(GROUP_FORMATION)->GetCaption(), QStringLiteral("Formacja"));
+    EXPECT_NE(m_factory.FindTab(157)->FindControl(ID_CHANNEL_AVERAGE), nullptr);
+}
+
+TEST(FormationsRibbonTabsCreatorTest, WithoutTheChartModuleNoTabIsMade)
+{
+    TestApplication::Ensure();
+    FakeRibbonsFactoryOwner owner;
+    RibbonsFactory factory(owner, std::make_shared<FakeRibbonTabsCreatorsFactory>());
+    ASSERT_TRUE(factory.CreateRibbon());
+    FormationsRibbonTabsCreator creator(factory, *factory.GetRibbonBar(), nullptr);
+    EXPECT_FALSE(creator.CreateTabs());
+    EXPECT_EQ(factory.FindTab(155), nullptr);
+}
