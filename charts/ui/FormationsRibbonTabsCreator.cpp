@@ -2,6 +2,7 @@
 
 #include "charts/ui/AttachFormationToSerieHelper.h"
 #include "charts/ui/FormationCommandIds.h"
+#include "charts/ui/FormationFiboLevelsWindowManager.h"
 #include "charts/ui/FormationTab.h"
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
@@ -13,6 +14,7 @@
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/RibbonsFactory.h"
 #include "ribbon/controls/RibbonControlBuilders.h"
+#include "ribbon/controls/RibbonControlPopupEx.h"
 #include "ribbon/galleries/CheckBoxGalleryControl.h"
 
 #include <initializer_list>
@@ -33,6 +35,7 @@ enum class Part
     Edit,
     PricePopup,
     ChannelPopup,
+    FiboLevels,
 };
 
 struct Control
@@ -67,8 +70,9 @@ const TabRow kTabs[] = {
       {Part::ChannelPopup, ID_CHANNEL_TYPE_POPUP, 33491}, {Part::Edit, ID_DEVIATION, 0, false, 95}}},
     {263, {P::kTriangle, P::kRectangle, P::kEllipse}, 264, {{Part::ShowLabel}, {Part::Check, ID_FILL, 33617}}},
     {160, {P::kFiboRetracement, P::kFiboProjection}, GROUP_FIBO,
-     {{Part::ShowLabel}, {Part::Check, ID_FIBO_PERCENT, 33561, true}, {Part::Check, ID_FIBO_NUMERIC, 33562}}},
-    {243, {P::kFiboTimeRange}, GROUP_TIME_RANGE, {{Part::ShowLabel}, {Part::Check, ID_TIME_RANGE_DESCRIPTION, 33558, true}}},
+     {{Part::ShowLabel}, {Part::FiboLevels, ID_FIBO_LEVELS, 33496}, {Part::Check, ID_FIBO_PERCENT, 33561, true}, {Part::Check, ID_FIBO_NUMERIC, 33562}}},
+    {243, {P::kFiboTimeRange}, GROUP_TIME_RANGE,
+     {{Part::ShowLabel}, {Part::FiboLevels, ID_TIME_RANGE_LEVELS, 33556}, {Part::Check, ID_TIME_RANGE_DESCRIPTION, 33558, true}}},
     {124, {P::kFiboFan, P::kFiboArcs}, GROUP_FIBO_FAN, {{Part::ShowLabel}, {Part::Check, ID_FAN_DESCRIPTION, 33565}}},
     {249, {P::kFiboTimeZones}, GROUP_TIME_ZONES, {{Part::ShowLabel}, {Part::Edit, ID_TIME_ZONE_MULTIPLIER, 0, true, 90}}},
     {250, {P::kGannFan}, GROUP_GANN_FAN, {{Part::ShowLabel}, {Part::Check, ID_GANN_DESCRIPTION, 33569}}},
@@ -120,7 +124,7 @@ RibbonControl* AddMenuPopup(RibbonGroupBase* group, std::uint32_t id, std::uint3
     return popup;
 }
 
-bool AddPart(RibbonGroupBase* group, const Control& control)
+bool AddPart(RibbonGroupBase* group, const Control& control, ChartConsumer* charts)
 {
     switch (control.part)
     {
@@ -151,6 +155,14 @@ bool AddPart(RibbonGroupBase* group, const Control& control)
             popup->SetBeginGroup(true);
         return popup != nullptr;
     }
+    case Part::FiboLevels:
+    {
+        auto popup = std::make_unique<RibbonControlPopupEx>(control.id);
+        popup->LoadStrings();
+        popup->SetCaption(CaptionOf(control.captionId));
+        popup->SetPopupWindowManager(std::make_unique<FormationFiboLevelsWindowManager>(nullptr, popup.get(), charts));
+        return AddRibbonControlObject(group, std::move(popup), control.id) != nullptr;
+    }
     case Part::ChannelPopup:
         return AddMenuPopup(group, control.id, control.captionId, {ID_CHANNEL_RAFF, ID_CHANNEL_DEVIATION, ID_CHANNEL_AVERAGE})
                != nullptr;
@@ -174,7 +186,7 @@ bool AddAttachPopup(RibbonGroupBase* group)
 
 // The groups of a tab: "Formacja", then its "Ustawienia". A step that fails ends the build; what
 // was made stays.
-bool BuildGroups(FormationTab& tab, const TabRow& row)
+bool BuildGroups(FormationTab& tab, const TabRow& row, ChartConsumer* charts)
 {
     RibbonGroupBase* formation = InsertRibbonGroup(&tab, GROUP_FORMATION);
     if (!formation)
@@ -189,7 +201,7 @@ bool BuildGroups(FormationTab& tab, const TabRow& row)
     if (!settings)
         return false;
     for (const Control& control : row.controls)
-        if (!AddPart(settings, control))
+        if (!AddPart(settings, control, charts))
             return false;
     return AddAttachPopup(settings);
 }
@@ -215,7 +227,7 @@ bool FormationsRibbonTabsCreator::CreateTabs()
     for (const TabRow& row : kTabs)
     {
         const FormationType first = row.types.size() > 0 ? *row.types.begin() : P::kNoTool;
-        auto tab = std::make_unique<FormationTab>(*this, m_charts, first, [&row](FormationTab& built) { return BuildGroups(built, row); });
+        auto tab = std::make_unique<FormationTab>(*this, m_charts, first, [&row, charts = m_charts](FormationTab& built) { return BuildGroups(built, row, charts); });
         for (const FormationType type : row.types)
             tab->AddType(type);
         tab->SetSettingsGroupId(row.settingsGroup);
