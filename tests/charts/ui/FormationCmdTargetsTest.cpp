@@ -2,8 +2,6 @@
 #include "charts/ui/FormationCmdTargetsCollection.h"
 #include "charts/ui/FormationCommandIds.h"
 #include "charts/ui/IFiboFormationPopupManager.h"
-#include "modulelibs/chart/ChartModuleConsumer.h"
-#include "modulelibs/chart/ChartWindow.h"
 #include "platform/modules/FormationLevels.h"
 #include "platform/toolkit/GalleryControl.h"
 #include "platform/toolkit/RibbonEditControl.h"
@@ -12,6 +10,7 @@
 #include "platform/ui/NotifyCodes.h"
 #include "ribbon/controls/RibbonControlPopupEx.h"
 #include "ribbon/popups/PopupWindowManager.h"
+#include "tests/charts/ui/EmptyChartWindow.h"
 #include "tests/support/ui/TestApplication.h"
 
 #include <gtest/gtest.h>
@@ -51,11 +50,7 @@ protected:
     void SetUp() override
     {
         TestApplication::Ensure();
-        m_chart = new ChartWindow(m_consumer,
-                                  ChartDocument::Standard(QStringLiteral("Kelvora OnLine"), QStringLiteral("KGHM"), QString(),
-                                                          DataRequestParams(DataRequestParams::kMinute, 1, 0), ShowedRange(), 3),
-                                  nullptr);
-        m_consumer.SetActiveChart(m_chart);
+        m_chart = MakeActiveEmptyChart(m_consumer);
         m_previousBox = DialogServices::SetMessageBox(m_box);
         ChartRibbonLookup::SetFinders(
             [this](std::uint32_t group, std::uint32_t id) -> RibbonControl* {
@@ -72,12 +67,7 @@ protected:
     }
 
     ActiveObjectsContainer& Active() { return m_chart->ActiveObjects(); }
-    void Draw(FormationType kind)
-    {
-        ChartDocument& document = const_cast<ChartDocument&>(m_chart->Document());
-        document.formations.push_back(ChartFormation::Make(kind, {{45000.0, 10.0}, {45001.0, 12.0}}));
-        document.activeFormation = static_cast<int>(document.formations.size()) - 1;
-    }
+    void Draw(FormationType kind) { SelectNewFormation(*m_chart, kind); }
     CmdUI Update(std::uint32_t id)
     {
         CmdUI cmdUI(id);

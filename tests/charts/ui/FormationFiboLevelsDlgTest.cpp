@@ -2,11 +2,10 @@
 #include "charts/ui/FormationCmdTargetsCollection.h"
 #include "charts/ui/FormationCommandIds.h"
 #include "charts/ui/FormationFiboLevelsWindowManager.h"
-#include "modulelibs/chart/ChartModuleConsumer.h"
-#include "modulelibs/chart/ChartWindow.h"
 #include "platform/modules/FormationLevels.h"
 #include "platform/ui/NotifyCodes.h"
 #include "ribbon/controls/RibbonControlPopupEx.h"
+#include "tests/charts/ui/EmptyChartWindow.h"
 #include "tests/support/ui/TestApplication.h"
 
 #include <QCheckBox>
@@ -81,14 +80,9 @@ TEST(FormationFiboLevelsDlgTest, OkInThePopupWritesTheLevelsOfTheSelectedRetrace
 {
     TestApplication::Ensure();
     ChartModuleConsumer consumer;
-    auto* chart = new ChartWindow(consumer,
-                                  ChartDocument::Standard(QStringLiteral("Kelvora OnLine"), QStringLiteral("KLV"), QString(),
-                                                          DataRequestParams(DataRequestParams::kMinute, 1, 0), ShowedRange(), 3),
-                                  nullptr);
-    consumer.SetActiveChart(chart);
-    auto& document = const_cast<ChartDocument&>(chart->Document());
-    document.formations.push_back(ChartFormation::Make(P::kFiboRetracement, {{1.0, 10.0}, {2.0, 20.0}}));
-    document.activeFormation = 0;
+    ChartWindow* chart = MakeActiveEmptyChart(consumer);
+    SelectNewFormation(*chart, P::kFiboRetracement);
+    const ChartDocument& document = chart->Document();
 
     FormationCmdTargetsCollection targets(&consumer);
     RibbonControlPopupEx popup(ID_FIBO_LEVELS);

@@ -1,14 +1,13 @@
 #include "charts/ui/FormationCommandIds.h"
 #include "charts/ui/FormationTab.h"
 #include "charts/ui/FormationsRibbonTabsCreator.h"
-#include "modulelibs/chart/ChartModuleConsumer.h"
-#include "modulelibs/chart/ChartWindow.h"
 #include "platform/toolkit/RibbonControl.h"
 #include "platform/toolkit/RibbonGroupBase.h"
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/RibbonsFactory.h"
 #include "tests/support/ribbon/FakeRibbonTabsCreatorsFactory.h"
 #include "tests/support/ribbon/FakeRibbonsFactoryOwner.h"
+#include "tests/charts/ui/EmptyChartWindow.h"
 #include "tests/support/ui/TestApplication.h"
 
 #include <gtest/gtest.h>
@@ -27,11 +26,7 @@ protected:
     void SetUp() override
     {
         TestApplication::Ensure();
-        m_chart = new ChartWindow(m_consumer,
-                                  ChartDocument::Standard(QStringLiteral("Kelvora OnLine"), QStringLiteral("KLV"), QString(),
-                                                          DataRequestParams(DataRequestParams::kMinute, 1, 0), ShowedRange(), 3),
-                                  nullptr);
-        m_consumer.SetActiveChart(m_chart);
+        m_chart = MakeActiveEmptyChart(m_consumer);
         m_creators->Set("formations", [this](RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) {
             return std::make_shared<FormationsRibbonTabsCreator>(factory, ribbonBar, &m_consumer);
         });
@@ -39,12 +34,7 @@ protected:
     }
     void TearDown() override { delete m_chart; }
 
-    void Select(FormationType kind)
-    {
-        ChartDocument& document = const_cast<ChartDocument&>(m_chart->Document());
-        document.formations.push_back(ChartFormation::Make(kind, {{45000.0, 10.0}, {45001.0, 12.0}}));
-        document.activeFormation = static_cast<int>(document.formations.size()) - 1;
-    }
+    void Select(FormationType kind) { SelectNewFormation(*m_chart, kind); }
     std::vector<std::uint32_t> Available()
     {
         std::vector<std::uint32_t> available;
