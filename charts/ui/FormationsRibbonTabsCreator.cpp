@@ -3,6 +3,8 @@
 #include "charts/ui/AttachFormationToSerieHelper.h"
 #include "charts/ui/FormationCommandIds.h"
 #include "charts/ui/FormationFiboLevelsWindowManager.h"
+#include "charts/ui/FormationFiboTimzoneLevelsWindowManager.h"
+#include "charts/ui/FormationGannFanLevelsWindowManager.h"
 #include "charts/ui/FormationTab.h"
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
@@ -36,6 +38,8 @@ enum class Part
     PricePopup,
     ChannelPopup,
     FiboLevels,
+    TimeZoneLevels,
+    GannLevels,
 };
 
 struct Control
@@ -74,8 +78,11 @@ const TabRow kTabs[] = {
     {243, {P::kFiboTimeRange}, GROUP_TIME_RANGE,
      {{Part::ShowLabel}, {Part::FiboLevels, ID_TIME_RANGE_LEVELS, 33556}, {Part::Check, ID_TIME_RANGE_DESCRIPTION, 33558, true}}},
     {124, {P::kFiboFan, P::kFiboArcs}, GROUP_FIBO_FAN, {{Part::ShowLabel}, {Part::Check, ID_FAN_DESCRIPTION, 33565}}},
-    {249, {P::kFiboTimeZones}, GROUP_TIME_ZONES, {{Part::ShowLabel}, {Part::Edit, ID_TIME_ZONE_MULTIPLIER, 0, true, 90}}},
-    {250, {P::kGannFan}, GROUP_GANN_FAN, {{Part::ShowLabel}, {Part::Check, ID_GANN_DESCRIPTION, 33569}}},
+    {249, {P::kFiboTimeZones}, GROUP_TIME_ZONES,
+     {{Part::ShowLabel}, {Part::Edit, ID_TIME_ZONE_MULTIPLIER, 0, true, 90},
+      {Part::TimeZoneLevels, ID_TIME_ZONE_LEVELS, ID_TIME_ZONE_LEVELS}}},
+    {250, {P::kGannFan}, GROUP_GANN_FAN,
+     {{Part::GannLevels, ID_GANN_LEVELS, 33567}, {Part::ShowLabel}, {Part::Check, ID_GANN_DESCRIPTION, 33569}}},
     {251, {P::kGannLine, P::kGannGrid}, GROUP_GANN_LINE, {{Part::Edit, ID_GANN_INCREMENT, 0, false, 90}, {Part::LabelCheck}}},
     {255, {P::kCycleLines}, GROUP_CYCLE_LINES, {{Part::ShowLabel}, {Part::Edit, ID_CYCLE_LENGTH, 0, true, 100}}},
     {254, {}, 0, {}},
@@ -124,6 +131,17 @@ RibbonControl* AddMenuPopup(RibbonGroupBase* group, std::uint32_t id, std::uint3
     return popup;
 }
 
+// A levels button whose popup gets a window manager of its own.
+template <typename Manager>
+bool AddLevelsPopup(RibbonGroupBase* group, const Control& control, ChartConsumer* charts)
+{
+    auto popup = std::make_unique<RibbonControlPopupEx>(control.id);
+    popup->LoadStrings();
+    popup->SetCaption(CaptionOf(control.captionId));
+    popup->SetPopupWindowManager(std::make_unique<Manager>(nullptr, popup.get(), charts));
+    return AddRibbonControlObject(group, std::move(popup), control.id) != nullptr;
+}
+
 bool AddPart(RibbonGroupBase* group, const Control& control, ChartConsumer* charts)
 {
     switch (control.part)
@@ -156,13 +174,11 @@ bool AddPart(RibbonGroupBase* group, const Control& control, ChartConsumer* char
         return popup != nullptr;
     }
     case Part::FiboLevels:
-    {
-        auto popup = std::make_unique<RibbonControlPopupEx>(control.id);
-        popup->LoadStrings();
-        popup->SetCaption(CaptionOf(control.captionId));
-        popup->SetPopupWindowManager(std::make_unique<FormationFiboLevelsWindowManager>(nullptr, popup.get(), charts));
-        return AddRibbonControlObject(group, std::move(popup), control.id) != nullptr;
-    }
+        return AddLevelsPopup<FormationFiboLevelsWindowManager>(group, control, charts);
+    case Part::TimeZoneLevels:
+        return AddLevelsPopup<FormationFiboTimzoneLevelsWindowManager>(group, control, charts);
+    case Part::GannLevels:
+        return AddLevelsPopup<FormationGannFanLevelsWindowManager>(group, control, charts);
     case Part::ChannelPopup:
         return AddMenuPopup(group, control.id, control.captionId, {ID_CHANNEL_RAFF, ID_CHANNEL_DEVIATION, ID_CHANNEL_AVERAGE})
                != nullptr;
