@@ -1,8 +1,10 @@
 #include "charts/ui/FormationToolsTab.h"
 
 #include "charts/ui/FormationCommandIds.h"
+#include "charts/ui/FormationSymbolsGalleryHelper.h"
 #include "platform/toolkit/RibbonControl.h"
 #include "ribbon/controls/RibbonControlBuilders.h"
+#include "ribbon/controls/RibbonGalleryBuilders.h"
 
 #include <initializer_list>
 
@@ -31,9 +33,14 @@ FormationToolsTab::FormationToolsTab(RibbonTabsCreator& creator)
 
 bool FormationToolsTab::CreateGroups()
 {
-    return AddButtons(*this, GROUP_LINES, {33522, 33523, 33524, 33525, 33526, 33527, 33528, 33529, 33614})
-           && AddButtons(*this, GROUP_SHAPES, {33530, 33531, 33532, 33537, 33536, 33538, 33539})
-           && AddButtons(*this, GROUP_FIBONACCI, {33533, 33534, 33535, 33541, 33540, 33542})
+    if (!AddButtons(*this, GROUP_LINES, {33522, 33523, 33524, 33525, 33526, 33527, 33528, 33529, 33614})
+        || !AddButtons(*this, GROUP_SHAPES, {33530, 33531, 33532, 33537, 33536, 33538, 33539}))
+        return false;
+    // The symbol the "Symbole" tool places, chosen from the chart library's symbols.
+    RibbonControl* symbols = AddRibbonControl(FindGroup(GROUP_SHAPES), RibbonControlPopup, ID_SYMBOLS_GALLERY);
+    if (!AddDynamicGallery(symbols, nullptr, std::make_shared<FormationSymbolsGalleryHelper>(), ID_SYMBOLS_GALLERY))
+        return false;
+    return AddButtons(*this, GROUP_FIBONACCI, {33533, 33534, 33535, 33541, 33540, 33542})
            && AddButtons(*this, GROUP_GANN, {33543, 33544, 33545})
            && AddButtons(*this, GROUP_DRAWING,
                          {ID_MODE_FREE, ID_MODE_SNAP, ID_MODE_AUTO, ID_SHOW_LABELS, 33521, ID_REMOVE_ALL});

@@ -47,7 +47,7 @@ std::map<int, SimpleValue> Defaults(FormationType type)
         params[P::Fill] = false;
         break;
     case P::kSymbol:
-        params[P::SymbolId] = 0;
+        params[P::SymbolId] = 1;
         break;
     case P::kCycleLines:
         params[P::CycleLength] = 10u;

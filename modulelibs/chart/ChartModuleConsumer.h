@@ -104,7 +104,8 @@ private:
     int m_drawingMode = 0;
     bool m_formationLabels = false;
     int m_defaultFormationStyle = 0;
-    int m_currentSymbol = 0;
+    // The up arrow of the symbols container.
+    int m_currentSymbol = 1;
     bool m_defaultPointerParams = false;
     std::vector<ChartWindow*> m_charts;
     QPointer<ChartWindow> m_activeChart;

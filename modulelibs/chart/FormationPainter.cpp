@@ -1,6 +1,7 @@
 #include "modulelibs/chart/FormationPainter.h"
 
 #include "modulelibs/chart/FormationShapes.h"
+#include "modulelibs/chart/FormationSymbolsContainer.h"
 
 #include <QPainter>
 
@@ -48,6 +49,9 @@ void FormationPainter::Paint(QPainter& painter, const ChartDocument& document, c
                 break;
             case FormationShape::Text:
                 painter.drawText(shape.rect.topLeft() + QPointF(0, painter.fontMetrics().ascent()), shape.text);
+                break;
+            case FormationShape::Symbol:
+                painter.drawImage(shape.rect, GetFormationSymbolsContainerInstance().Image(shape.symbolId));
                 break;
             }
         }

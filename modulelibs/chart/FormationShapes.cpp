@@ -238,8 +238,8 @@ std::vector<FormationShape> FormationShapes::Shapes(const ChartFormation& format
         Fibo(shapes, formation);
         break;
     case P::kSymbol:
-        shapes.push_back({FormationShape::Text, {}, QRectF(p[0].x() - 6, p[0].y() - 8, 0, 0),
-                          formation.Get(P::SymbolId).toInt() == 1 ? QStringLiteral("▼") : QStringLiteral("▲")});
+        shapes.push_back({FormationShape::Symbol, {}, QRectF(p[0].x() - 8, p[0].y() - 8, 16, 16), {}, false, false,
+                          formation.Get(P::SymbolId).toInt()});
         break;
     case P::kRegressionChannel:
         Regression(shapes, formation);
@@ -479,6 +479,10 @@ double FormationShapes::Distance(const ChartFormation& formation, const QPointF&
             best = std::min(best, std::abs(r - 1.0) * std::min(a, b));
             break;
         }
+        case FormationShape::Symbol:
+            if (shape.rect.contains(point))
+                return 0.0;
+            break;
         case FormationShape::Text:
             if (QRectF(shape.rect.topLeft(), QSizeF(std::max<qsizetype>(1, shape.text.size()) * 7.0, 16.0)).contains(point))
                 return 0.0;

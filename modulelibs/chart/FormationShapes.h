@@ -20,6 +20,8 @@ struct FormationShape
         Polygon,
         Ellipse,
         Text,
+        // A mark of the symbols container, centred in the rectangle.
+        Symbol,
     };
 
     Kind kind = Polyline;
@@ -29,6 +31,7 @@ struct FormationShape
     QString text;
     bool dashed = false;
     bool filled = false;
+    int symbolId = 0;
 };
 
 class FormationShapes
