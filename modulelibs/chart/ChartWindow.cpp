@@ -197,6 +197,8 @@ void ChartWindow::mousePressEvent(QMouseEvent* event)
 {
     m_consumer.SetActiveChart(this);
     const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::RightButton && m_consumer.FormationToTurnOn() != FormationParam::kNoTool)
+        return StopDrawing();
     if (event->button() != Qt::LeftButton)
         return ModuleWndBase::mousePressEvent(event);
     m_pressPoint = point;
@@ -396,6 +398,21 @@ void ChartWindow::DragFormation(const QPoint& point)
     }
 }
 
+void ChartWindow::StopDrawing()
+{
+    // A formation still being drawn is dropped; the tool is disarmed.
+    if (m_drag == Drag::Draw && m_document.activeFormation >= 0
+        && m_document.activeFormation < static_cast<int>(m_document.formations.size()))
+    {
+        m_document.formations.erase(m_document.formations.begin() + m_document.activeFormation);
+        m_document.activeFormation = -1;
+    }
+    m_drag = Drag::None;
+    m_consumer.FormationToTurnOn(FormationParam::kNoTool);
+    m_consumer.SelectionChanged();
+    update();
+}
+
 void ChartWindow::FinishFormation(const QPoint& to)
 {
     const int index = m_document.activeFormation;
@@ -461,6 +478,14 @@ void ChartWindow::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Minus:
     case Qt::Key_Down:
         m_activeObjects.ZoomPercentChart(false);
+        break;
+    case Qt::Key_Escape:
+        if (m_consumer.FormationToTurnOn() == FormationParam::kNoTool)
+        {
+            ModuleWndBase::keyPressEvent(event);
+            return;
+        }
+        StopDrawing();
         break;
     case Qt::Key_Delete:
         if (m_activeObjects.IsFormationActive())

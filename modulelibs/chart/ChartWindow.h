@@ -82,6 +82,8 @@ private:
     bool StartFormation(const QPoint& point);
     void DragFormation(const QPoint& point);
     void FinishFormation(const QPoint& to);
+    // Esc or the right button: the armed tool is put down.
+    void StopDrawing();
     // The point as the drawing mode places it: free, snapped to the bar's prices, or on its close.
     FormationPoint PlacedPoint(const QPoint& point) const;
     void FinishZoom(const QPoint& to);

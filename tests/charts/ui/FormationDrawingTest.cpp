@@ -11,6 +11,7 @@
 #include "tests/support/ui/TestApplication.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <gtest/gtest.h>
@@ -177,6 +178,26 @@ TEST_F(FormationDrawingTest, AClickWithoutADragDrawsNothingAndTheEraserRemovesWh
     Mouse(QEvent::MouseButtonRelease, {350, 250}, Qt::NoButton);
     EXPECT_TRUE(Document().formations.empty());
     EXPECT_EQ(m_consumer.FormationToTurnOn(), P::kEraser);
+}
+
+TEST_F(FormationDrawingTest, EscapeOrTheRightButtonPutsTheToolDownAndDropsWhatWasBeingDrawn)
+{
+    m_targets.ExecuteCommand(33533);
+    Mouse(QEvent::MouseButtonPress, {200, 300}, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, {400, 200}, Qt::LeftButton);
+    ASSERT_EQ(Document().formations.size(), 1u);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(m_chart, &escape);
+    Mouse(QEvent::MouseButtonRelease, {400, 200}, Qt::NoButton);
+    EXPECT_TRUE(Document().formations.empty());
+    EXPECT_EQ(m_consumer.FormationToTurnOn(), P::kNoTool);
+
+    m_targets.ExecuteCommand(33543);
+    QMouseEvent right(QEvent::MouseButtonPress, QPointF(300, 300), m_chart->mapToGlobal(QPointF(300, 300)), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(m_chart, &right);
+    EXPECT_EQ(m_consumer.FormationToTurnOn(), P::kNoTool);
+    EXPECT_TRUE(Document().formations.empty());
 }
 
 TEST_F(FormationDrawingTest, TheAutomaticModePutsPointsOnTheCloseOfTheBarUnderThePointer)
