@@ -63,10 +63,17 @@ CmdTarget* FeedWindow::GetCmdTarger() const
 
 bool FeedWindow::SetAsset(const Asset& asset)
 {
+    if (!(asset == GetAsset()))
+        ForgetInstrumentData();
     const bool subscribed = m_link.Subscribe(asset);
     setWindowTitle(asset.GetShortName());
     update();
     return subscribed;
+}
+
+bool FeedWindow::FollowInstrument(const Asset& asset)
+{
+    return asset == GetAsset() || SetAsset(asset);
 }
 
 void FeedWindow::HideScroll(bool hidden)

@@ -7,6 +7,7 @@
 
 #include "modulelibs/windows/FeedLink.h"
 #include "modulelibs/windows/WindowStyleParams.h"
+#include "platform/modules/IInstrumentFollower.h"
 #include "platform/modules/ModuleWndBase.h"
 
 #include <QStringList>
@@ -19,7 +20,7 @@ class ConsumerBase;
 class QScrollBar;
 class Settings;
 
-class FeedWindow : public ModuleWndBase
+class FeedWindow : public ModuleWndBase, public IInstrumentFollower
 {
     Q_OBJECT
 
@@ -36,6 +37,8 @@ public:
     // Follows the instrument; false when its provider does not deliver it (the window stays empty).
     bool SetAsset(const Asset& asset);
     const Asset& GetAsset() const { return m_link.GetAsset(); }
+    // A quote table this window is connected to moved its selection.
+    bool FollowInstrument(const Asset& asset) override;
 
     WindowStyleParams& StyleParams() { return m_style; }
     const WindowStyleParams& StyleParams() const { return m_style; }
@@ -56,6 +59,8 @@ public:
 
 protected:
     virtual void Absorb(FeedLink::Batch&& batch) = 0;
+    // The window moved to another instrument: what it kept of the last one goes.
+    virtual void ForgetInstrumentData() = 0;
     // Header, then rows of cells; the row group of each row (0 odd, 1 even, more for kinds
     // that colour rises and falls) chooses its text field.
     virtual QStringList Header() const = 0;
