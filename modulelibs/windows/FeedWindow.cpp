@@ -63,10 +63,11 @@ CmdTarget* FeedWindow::GetCmdTarger() const
 
 bool FeedWindow::SetAsset(const Asset& asset)
 {
-    if (!(asset == GetAsset()))
+    if (!(asset == m_asset))
         ForgetInstrumentData();
-    const bool subscribed = m_link.Subscribe(asset);
-    setWindowTitle(asset.GetShortName());
+    m_asset = asset;
+    const bool subscribed = Subscribe(asset);
+    setWindowTitle(Caption());
     update();
     return subscribed;
 }
@@ -82,12 +83,24 @@ void FeedWindow::HideScroll(bool hidden)
     UpdateScrollRange();
 }
 
-void FeedWindow::Pump()
+QString FeedWindow::Caption() const
+{
+    return m_asset.GetShortName();
+}
+
+bool FeedWindow::TakeFeed()
 {
     FeedLink::Batch batch = m_link.Take();
     if (!batch.state && !batch.book && batch.transactions.empty())
-        return;
+        return false;
     Absorb(std::move(batch));
+    return true;
+}
+
+void FeedWindow::Pump()
+{
+    if (!TakeFeed())
+        return;
     UpdateScrollRange();
     update();
 }

@@ -36,7 +36,7 @@ public:
 
     // Follows the instrument; false when its provider does not deliver it (the window stays empty).
     bool SetAsset(const Asset& asset);
-    const Asset& GetAsset() const { return m_link.GetAsset(); }
+    const Asset& GetAsset() const { return m_asset; }
     // A quote table this window is connected to moved its selection.
     bool FollowInstrument(const Asset& asset) override;
 
@@ -58,7 +58,14 @@ public:
     bool LoadState(const Settings& node, const std::function<std::shared_ptr<StyleBase>(int)>& resolveStyle);
 
 protected:
-    virtual void Absorb(FeedLink::Batch&& batch) = 0;
+    // Follows the instrument's feed; false when its provider does not deliver it.
+    virtual bool Subscribe(const Asset& asset) { return m_link.Subscribe(asset); }
+    // Takes what the feed delivered into the window; true when anything came.
+    virtual bool TakeFeed();
+    // What came on the one instrument's link; a window fed otherwise takes its feed in TakeFeed.
+    virtual void Absorb(FeedLink::Batch&& batch) {}
+    // The window's caption on its instrument.
+    virtual QString Caption() const;
     // The window moved to another instrument: what it kept of the last one goes.
     virtual void ForgetInstrumentData() = 0;
     // Header, then rows of cells; the row group of each row (0 odd, 1 even, more for kinds
@@ -88,6 +95,7 @@ protected:
 private:
     ConsumerBase& m_consumer;
     WindowStyleParams m_style;
+    Asset m_asset;
     FeedLink m_link;
     QTimer m_timer;
     QScrollBar* m_scroll = nullptr;
