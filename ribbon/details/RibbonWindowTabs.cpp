@@ -3,12 +3,12 @@
 #include "platform/toolkit/RibbonControl.h"
 #include "platform/toolkit/RibbonDefs.h"
 #include "platform/toolkit/RibbonGroupBase.h"
-#include "platform/ui/StringTable.h"
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/QuorvantaTab.h"
 #include "ribbon/RibbonsFactory.h"
 #include "ribbon/controls/RibbonControlBuilders.h"
 #include "ribbon/controls/RibbonGalleryBuilders.h"
+#include "ribbon/controls/RibbonTabBuilders.h"
 #include "ribbon/galleries/ConnectedTableGaleryHalper.h"
 
 namespace
@@ -16,13 +16,6 @@ namespace
 constexpr std::uint32_t kLinkIcon16 = 843;
 constexpr std::uint32_t kLinkIcon32 = 842;
 constexpr std::uint32_t kStyleGroupIcon = 33804;
-
-QString CaptionOf(std::uint32_t stringId)
-{
-    const QString text = StringTable::Instance().Get(stringId);
-    const qsizetype lineBreak = text.lastIndexOf(QLatin1Char('\n'));
-    return lineBreak < 0 ? text : text.mid(lineBreak + 1);
-}
 }
 
 RibbonWindowTabs::RibbonWindowTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar, IGenericModule* module,
@@ -49,22 +42,13 @@ bool RibbonWindowTabs::CreateTabs()
 
 RibbonGroupBase* RibbonWindowTabs::AddGroup(QuorvantaTab& tab, std::uint32_t captionId, std::uint32_t icon)
 {
-    RibbonGroupBase* group = tab.AddGroup(CaptionOf(captionId), captionId);
-    if (group && icon != 0)
-        SetRibbonIcons(GetRibbonsFactory(), captionId, icon, 0);
-    return group;
+    return AddCaptionedGroup(GetRibbonsFactory(), tab, captionId, icon);
 }
 
 RibbonControl* RibbonWindowTabs::AddControl(RibbonGroupBase* group, int type, std::uint32_t id, std::uint32_t icon16,
                                             std::uint32_t icon32, bool newBlock)
 {
-    RibbonControl* control = AddRibbonControl(group, type, id);
-    if (!control)
-        return nullptr;
-    SetRibbonIcons(GetRibbonsFactory(), id, icon16, icon32);
-    control->SetStyle(icon32 != 0 ? RibbonControlStyle::Large : RibbonControlStyle::Small);
-    control->SetBeginGroup(newBlock);
-    return control;
+    return AddIconControl(GetRibbonsFactory(), group, type, id, icon16, icon32, newBlock);
 }
 
 bool RibbonWindowTabs::AddLinkGallery(RibbonGroupBase* group, std::uint32_t id)
