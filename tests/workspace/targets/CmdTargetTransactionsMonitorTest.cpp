@@ -14,6 +14,10 @@
 #include <QDir>
 #include <QWidget>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include <gtest/gtest.h>
 
 namespace
@@ -154,4 +158,30 @@ TEST_F(CmdTargetTransactionsMonitorTest, WithoutAWindowNothingRuns)
     Command(32797);
     EXPECT_EQ(Update(33795).Checked(), 0);
     EXPECT_TRUE(Monitor()->GetValue(TMActiveObject::ContextLock).IsEmpty());
+}
+
+TEST_F(CmdTargetTransactionsMonitorTest, TheFeedsThreadDeliversWhileTheMonitorRepaintsAndChangesItsInstruments)
+{
+    std::atomic<bool> stop{false};
+    std::thread feed([&] {
+        while (!stop.load())
+            m_provider.Step(1);
+    });
+    const auto pumpUntil = [&](int count) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (m_window->ShownCount() < count && std::chrono::steady_clock::now() < deadline)
+        {
+            m_window->Pump();
+            std::this_thread::yield();
+        }
+    };
+    pumpUntil(10);
+    // Follows other instruments while the feed runs: the old ones are let go first.
+    m_window->SetChosenAssets({m_provider.GetAllAssets().at(0)});
+    pumpUntil(20);
+    stop.store(true);
+    feed.join();
+    m_window->Pump();
+    EXPECT_GE(m_window->ShownCount(), 1);
+    EXPECT_EQ(m_window->FollowedAssets().size(), 1u);
 }
