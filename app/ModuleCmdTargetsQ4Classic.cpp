@@ -6,10 +6,14 @@
 #include "modulelibs/details/DetailsModule.h"
 #include "modulelibs/offers/OffersModule.h"
 #include "modulelibs/translist/TransListModule.h"
+#include "core/mediator/ChooseManyAssetDlg.h"
+#include "modulelibs/transmonitor/TransMonitorModule.h"
+#include "modulelibs/transmonitor/TransMonitorModuleConsumer.h"
 #include "platform/modules/TableConsumer.h"
 #include "workspace/targets/CmdTargetDetails.h"
 #include "workspace/targets/CmdTargetOffers.h"
 #include "workspace/targets/CmdTargetTransList.h"
+#include "workspace/targets/CmdTargetTransactionsMonitor.h"
 #include "workspace/ui/CmdTargetTable.h"
 
 namespace
@@ -33,6 +37,21 @@ DisplayParamsCmdTarget::Services Services()
     };
     return services;
 }
+
+std::shared_ptr<CmdTarget> MakeTransactionsMonitorTarget()
+{
+    auto* monitor = static_cast<TransMonitorModuleConsumer*>(GetTransactionsMonitorConsumer());
+    monitor->SetAssetsChooser([](std::set<Asset>& assets) {
+        AppMediator* mediator = AppMediator::Instance();
+        std::vector<ProviderBase*> providers;
+        if (mediator)
+            mediator->GetProviders(providers);
+        std::set<AssetsGroupId> groups;
+        return ChooseManyAssetDlg::Choose(providers, mediator ? mediator->GetActivePanelView() : nullptr, assets, groups);
+    });
+    return std::make_shared<CmdTargetTransactionsMonitor>(&TransactionsMonitorActiveObject,
+                                                          [monitor] { return monitor->DefaultStyle(); });
+}
 }
 
 std::shared_ptr<CmdTarget> MakeModuleCmdTargetQ4Classic(BuiltInConsumer kind)
@@ -50,6 +69,8 @@ std::shared_ptr<CmdTarget> MakeModuleCmdTargetQ4Classic(BuiltInConsumer kind)
     case BuiltInConsumer::TransList:
         return std::make_shared<CmdTargetTransList>([] { return GetTransListConsumer(); }, Services(),
                                                     CmdTargetTransList::SessionDateServices{});
+    case BuiltInConsumer::TransactionsMonitor:
+        return MakeTransactionsMonitorTarget();
     default:
         return nullptr;
     }

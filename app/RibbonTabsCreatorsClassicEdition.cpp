@@ -2,6 +2,9 @@
 
 #include "charts/ui/FormationsRibbonTabsCreator.h"
 #include "charts/ui/RibbonChartsTabsQ4Classic.h"
+#include "core/mediator/AppMediator.h"
+#include "platform/modules/ISessionStatisticsModule.h"
+#include "sessionstats/ui/RibbonSessionStatisticsQ4Classic.h"
 #include "styles/ui/StyleEditTabsQ4Classic.h"
 
 RibbonTabsCreatorsClassicEdition::Creator RibbonTabsCreatorsClassicEdition::CreateChartsTabs(
@@ -20,4 +23,14 @@ void RibbonTabsCreatorsClassicEdition::CreateStyleEditTabs(QuorvantaRibbonBar& r
                                                            std::vector<Creator>& creators)
 {
     CreateStyleEditTabsQ4Classic(factory, ribbonBar, creators);
+}
+
+RibbonTabsCreatorsClassicEdition::Creator RibbonTabsCreatorsClassicEdition::CreateSessionStatisticsTabs(
+    RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+{
+    return std::make_shared<RibbonSessionStatisticsQ4Classic>(factory, ribbonBar, []() -> IGenericModule* {
+        AppMediator* mediator = AppMediator::Instance();
+        // The window names the statistics module itself as its module, so the tab does too.
+        return mediator ? dynamic_cast<IGenericModule*>(mediator->GetSessionStatisticsInterface()) : nullptr;
+    });
 }

@@ -10,6 +10,7 @@ class RibbonTabsCreatorsClassicEdition : public RibbonTabsCreatorsQ4Classic
 public:
     Creator CreateChartsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
     Creator CreateFormationsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
+    Creator CreateSessionStatisticsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
     void CreateStyleEditTabs(QuorvantaRibbonBar& ribbonBar, RibbonsFactory& factory,
                              std::vector<Creator>& creators) override;
 };

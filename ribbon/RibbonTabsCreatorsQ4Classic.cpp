@@ -1,7 +1,11 @@
 #include "ribbon/RibbonTabsCreatorsQ4Classic.h"
 
+#include "modulelibs/details/DetailsModule.h"
+#include "modulelibs/offers/OffersModule.h"
 #include "modulelibs/table/TableModule.h"
 #include "ribbon/QuorvantaMainTabsQ4Classic.h"
+#include "ribbon/details/RibbonDetailsTabsQ4Classic.h"
+#include "ribbon/details/RibbonOffersTabsQ4Classic.h"
 #include "ribbon/tables/RibbonTablesTabsQ4Classic.h"
 
 using Creator = IRibbonTabsCreatorsFactory::Creator;
@@ -36,14 +40,14 @@ Creator RibbonTabsCreatorsQ4Classic::CreateFilesGeneratorTabs(RibbonsFactory&, Q
     return nullptr;
 }
 
-Creator RibbonTabsCreatorsQ4Classic::CreateDetailsTabs(RibbonsFactory&, QuorvantaRibbonBar&)
+Creator RibbonTabsCreatorsQ4Classic::CreateDetailsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
 {
-    return nullptr;
+    return std::make_shared<RibbonDetailsTabsQ4Classic>(factory, ribbonBar, GetDetailsConsumer(), GetTableCons());
 }
 
-Creator RibbonTabsCreatorsQ4Classic::CreateOffersTabs(RibbonsFactory&, QuorvantaRibbonBar&)
+Creator RibbonTabsCreatorsQ4Classic::CreateOffersTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
 {
-    return nullptr;
+    return std::make_shared<RibbonOffersTabsQ4Classic>(factory, ribbonBar, GetOffersConsumer(), GetTableCons());
 }
 
 Creator RibbonTabsCreatorsQ4Classic::CreateTransListsTabs(RibbonsFactory&, QuorvantaRibbonBar&)

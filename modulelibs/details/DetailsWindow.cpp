@@ -61,6 +61,12 @@ void DetailsWindow::MoveSelectedRow(int step)
     m_selected = target;
 }
 
+void DetailsWindow::ForgetInstrumentData()
+{
+    m_state = CurrentState();
+    m_trends.clear();
+}
+
 void DetailsWindow::Absorb(FeedLink::Batch&& batch)
 {
     if (!batch.state)

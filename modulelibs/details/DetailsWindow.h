@@ -28,6 +28,7 @@ public:
 
 protected:
     void Absorb(FeedLink::Batch&& batch) override;
+    void ForgetInstrumentData() override;
     QStringList Header() const override;
     int RowCount() const override { return static_cast<int>(m_order.size()); }
     QStringList Row(int index) const override;

@@ -22,6 +22,7 @@ public:
 
 protected:
     void Absorb(FeedLink::Batch&& batch) override;
+    void ForgetInstrumentData() override { m_book = OrderBook(); }
     QStringList Header() const override;
     int RowCount() const override;
     QStringList Row(int index) const override;

@@ -5,6 +5,7 @@
 #include "modulelibs/table/TableModuleConsumer.h"
 #include "platform/base/ColorRef.h"
 #include "platform/base/SafeAutoLock.h"
+#include "platform/modules/ConnectWindowEvent.h"
 #include "platform/modules/IAppMediator.h"
 #include "platform/modules/PluginBase.h"
 #include "platform/modules/ProviderBase.h"
@@ -179,10 +180,34 @@ bool QuoteTableWindow::DrainFeed()
 
 void QuoteTableWindow::Redraw(bool force)
 {
+    m_connections.Follow(SelectedAsset());
     const bool highlights = HasLiveHighlights(NowMs());
     if (force || highlights || m_highlightsShown)
         update();
     m_highlightsShown = highlights;
+}
+
+Asset QuoteTableWindow::SelectedAsset() const
+{
+    const QuoteTableRow* row = m_model.FindRow(m_model.SelectedInstrument());
+    return row ? row->asset : Asset();
+}
+
+bool QuoteTableWindow::event(QEvent* event)
+{
+    if (event->type() != ConnectWindowEvent::EventType())
+        return ModuleWndBase::event(event);
+    const auto* request = static_cast<const ConnectWindowEvent*>(event);
+    QWidget* window = request->Window();
+    // A window closed on the way, or one whose id no longer names it, is left alone.
+    if (window && request->WindowId() == ConnectWindowEvent::WindowIdOf(window))
+    {
+        if (request->Message() == ConnectWindowEvent::kConnect)
+            m_connections.Connect(window, SelectedAsset());
+        else if (request->Message() == ConnectWindowEvent::kDisconnect)
+            m_connections.Disconnect(window);
+    }
+    return true;
 }
 
 int QuoteTableWindow::HighlightTimeMs() const
@@ -473,6 +498,7 @@ void QuoteTableWindow::mousePressEvent(QMouseEvent* event)
 {
     const auto [row, field] = HitTest(event->position().toPoint());
     m_model.Select(row, field);
+    m_connections.Follow(SelectedAsset());
     ForceActivate();
     emit Activated(this);
     update();
@@ -511,6 +537,7 @@ void QuoteTableWindow::keyPressEvent(QKeyEvent* event)
         int index = at == rows.end() ? 0 : static_cast<int>(at - rows.begin()) + (event->key() == Qt::Key_Up ? -1 : 1);
         index = std::clamp(index, 0, static_cast<int>(rows.size()) - 1);
         m_model.Select(rows[index]->id, m_model.SelectedField());
+        m_connections.Follow(SelectedAsset());
         EnsureSelectedVisible();
         update();
         return;

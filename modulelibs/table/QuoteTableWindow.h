@@ -6,6 +6,7 @@
 // window's lock, and a main-thread timer takes the queue into the table and repaints, so a
 // burst of quotes costs one repaint. Everything else runs on the main thread.
 
+#include "modulelibs/table/QuoteTableConnections.h"
 #include "modulelibs/table/QuoteTableModel.h"
 #include "platform/base/SafeCriticalSection.h"
 #include "platform/modules/IQuotesReceiver.h"
@@ -59,6 +60,10 @@ public:
     // The name the caption shows.
     void UpdateCaption();
 
+    // The module windows that follow the table's selected instrument; the ribbon connects and
+    // disconnects them with a ConnectWindowEvent.
+    const QuoteTableConnections& Connections() const { return m_connections; }
+
     // Geometry the tests and the ribbon use: the row and field at a point (0 when none).
     int RowHeight(const QuoteTableRow& row) const;
     int HeaderHeight() const;
@@ -68,6 +73,7 @@ signals:
     void Activated(QuoteTableWindow* window);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -90,11 +96,13 @@ private:
     int BaseRowHeight() const;
     int HighlightTimeMs() const;
     bool HasLiveHighlights(std::int64_t now) const;
+    Asset SelectedAsset() const;
 
     TableModuleConsumer& m_consumer;
     QuoteTableModel m_model;
     // The instruments followed now, each on its own provider.
     std::vector<Asset> m_followed;
+    QuoteTableConnections m_connections;
 
     SafeCriticalSection m_pendingLock;
     std::map<Asset, Pending> m_pending;

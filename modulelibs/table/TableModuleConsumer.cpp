@@ -846,3 +846,14 @@ void TableModuleConsumer::UpdateConnectedWindowData(const std::vector<ConnectedW
 {
     m_connectedWindows = windows;
 }
+
+std::vector<DataForConnectedWindow> TableModuleConsumer::GetInfoForConnectedWindow(const QWidget* window) const
+{
+    std::vector<DataForConnectedWindow> tables;
+    if (!window)
+        return tables;
+    for (QuoteTableWindow* table : Tables())
+        if (table != window)
+            tables.emplace_back(table->windowTitle(), table->Connections().IsConnected(window), table);
+    return tables;
+}

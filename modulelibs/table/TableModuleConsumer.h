@@ -123,7 +123,7 @@ public:
     bool ApplyTableFieldStyle() override;
 
     void UpdateConnectedWindowData(const std::vector<ConnectedWindowData>& windows) override;
-    std::vector<DataForConnectedWindow> GetInfoForConnectedWindow(const QWidget* window) const override { return {}; }
+    std::vector<DataForConnectedWindow> GetInfoForConnectedWindow(const QWidget* window) const override;
 
     // The module windows that tables can follow, as the application last told.
     const std::vector<ConnectedWindowData>& ConnectedWindows() const { return m_connectedWindows; }

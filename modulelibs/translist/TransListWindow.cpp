@@ -43,6 +43,12 @@ void TransListWindow::AbsorbTransactions(std::vector<Transaction>&& transactions
         m_transactions.resize(kMaxTransactions);
 }
 
+void TransListWindow::ForgetInstrumentData()
+{
+    m_transactions.clear();
+    m_history.clear();
+}
+
 void TransListWindow::Absorb(FeedLink::Batch&& batch)
 {
     AbsorbTransactions(std::move(batch.transactions));

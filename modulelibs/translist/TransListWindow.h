@@ -45,6 +45,7 @@ public:
 
 protected:
     void Absorb(FeedLink::Batch&& batch) override;
+    void ForgetInstrumentData() override;
     QStringList Header() const override;
     int RowCount() const override;
     QStringList Row(int index) const override;

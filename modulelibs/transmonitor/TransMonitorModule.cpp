@@ -2,8 +2,21 @@
 
 #include "modulelibs/transmonitor/TransMonitorModuleConsumer.h"
 
-TransactionsMonitorConsumer* GetTransactionsMonitorConsumer()
+namespace
+{
+TransMonitorModuleConsumer& Consumer()
 {
     static TransMonitorModuleConsumer consumer;
-    return &consumer;
+    return consumer;
+}
+}
+
+TransactionsMonitorConsumer* GetTransactionsMonitorConsumer()
+{
+    return &Consumer();
+}
+
+TMActiveObject* TransactionsMonitorActiveObject()
+{
+    return &Consumer();
 }

@@ -1,15 +1,39 @@
 #pragma once
-// The transactions-monitor library's consumer. Its window comes with the transactions-monitor
-// command target; until then none is open.
+// The transactions-monitor library's consumer: its windows on the running provider, and the
+// library's active object, through which the ribbon's monitor commands act on the active
+// window. Main thread only.
 
-#include "modulelibs/common/ModuleConsumer.h"
+#include "modulelibs/transmonitor/TransMonitorWindow.h"
+#include "modulelibs/windows/WindowedConsumer.h"
+#include "platform/modules/TMActiveObject.h"
 #include "platform/modules/TransactionsMonitorConsumer.h"
 
-class TransMonitorModuleConsumer : public ModuleConsumer<TransactionsMonitorConsumer>
+#include <functional>
+#include <set>
+
+class TransMonitorModuleConsumer : public WindowedConsumer<TransactionsMonitorConsumer, TransMonitorWindow>,
+                                   public TMActiveObject
 {
 public:
+    // Lets the user change the chosen instruments; false when cancelled.
+    using AssetsChooser = std::function<bool(std::set<Asset>& assets)>;
+
     TransMonitorModuleConsumer();
 
     bool ShowNewTransactionsMonitorWindow(QWidget* view, int flags) override;
-    void CollectWindowsData(std::vector<ConnectedWindowData>& windows) const override {}
+    using WindowedConsumer::CollectWindowsData;
+
+    void SetValue(int context, int value = 0) override;
+    SimpleValue GetValue(int context) const override;
+    void ChangeDSParam(int group, int param, int value) override { ChangeActiveParam(group, param, value); }
+    int GetDSParam(int group, int param) const override { return ActiveParam(group, param); }
+    void CancelDSParam() override { CancelActiveParams(); }
+    void ApplyDSParam() override { ApplyActiveParams(); }
+    void RestoreDSParam() override { RestoreActiveParams(); }
+    void ManageAssets() override;
+
+    void SetAssetsChooser(AssetsChooser chooser) { m_chooser = std::move(chooser); }
+
+private:
+    AssetsChooser m_chooser;
 };

@@ -63,10 +63,18 @@ CmdTarget* FeedWindow::GetCmdTarger() const
 
 bool FeedWindow::SetAsset(const Asset& asset)
 {
-    const bool subscribed = m_link.Subscribe(asset);
-    setWindowTitle(asset.GetShortName());
+    if (!(asset == m_asset))
+        ForgetInstrumentData();
+    m_asset = asset;
+    const bool subscribed = Subscribe(asset);
+    setWindowTitle(Caption());
     update();
     return subscribed;
+}
+
+bool FeedWindow::FollowInstrument(const Asset& asset)
+{
+    return asset == GetAsset() || SetAsset(asset);
 }
 
 void FeedWindow::HideScroll(bool hidden)
@@ -75,12 +83,24 @@ void FeedWindow::HideScroll(bool hidden)
     UpdateScrollRange();
 }
 
-void FeedWindow::Pump()
+QString FeedWindow::Caption() const
+{
+    return m_asset.GetShortName();
+}
+
+bool FeedWindow::TakeFeed()
 {
     FeedLink::Batch batch = m_link.Take();
     if (!batch.state && !batch.book && batch.transactions.empty())
-        return;
+        return false;
     Absorb(std::move(batch));
+    return true;
+}
+
+void FeedWindow::Pump()
+{
+    if (!TakeFeed())
+        return;
     UpdateScrollRange();
     update();
 }

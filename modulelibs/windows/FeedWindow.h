@@ -7,6 +7,7 @@
 
 #include "modulelibs/windows/FeedLink.h"
 #include "modulelibs/windows/WindowStyleParams.h"
+#include "platform/modules/IInstrumentFollower.h"
 #include "platform/modules/ModuleWndBase.h"
 
 #include <QStringList>
@@ -19,7 +20,7 @@ class ConsumerBase;
 class QScrollBar;
 class Settings;
 
-class FeedWindow : public ModuleWndBase
+class FeedWindow : public ModuleWndBase, public IInstrumentFollower
 {
     Q_OBJECT
 
@@ -35,7 +36,9 @@ public:
 
     // Follows the instrument; false when its provider does not deliver it (the window stays empty).
     bool SetAsset(const Asset& asset);
-    const Asset& GetAsset() const { return m_link.GetAsset(); }
+    const Asset& GetAsset() const { return m_asset; }
+    // A quote table this window is connected to moved its selection.
+    bool FollowInstrument(const Asset& asset) override;
 
     WindowStyleParams& StyleParams() { return m_style; }
     const WindowStyleParams& StyleParams() const { return m_style; }
@@ -55,7 +58,16 @@ public:
     bool LoadState(const Settings& node, const std::function<std::shared_ptr<StyleBase>(int)>& resolveStyle);
 
 protected:
-    virtual void Absorb(FeedLink::Batch&& batch) = 0;
+    // Follows the instrument's feed; false when its provider does not deliver it.
+    virtual bool Subscribe(const Asset& asset) { return m_link.Subscribe(asset); }
+    // Takes what the feed delivered into the window; true when anything came.
+    virtual bool TakeFeed();
+    // What came on the one instrument's link; a window fed otherwise takes its feed in TakeFeed.
+    virtual void Absorb(FeedLink::Batch&& batch) {}
+    // The window's caption on its instrument.
+    virtual QString Caption() const;
+    // The window moved to another instrument: what it kept of the last one goes.
+    virtual void ForgetInstrumentData() = 0;
     // Header, then rows of cells; the row group of each row (0 odd, 1 even, more for kinds
     // that colour rises and falls) chooses its text field.
     virtual QStringList Header() const = 0;
@@ -83,6 +95,7 @@ protected:
 private:
     ConsumerBase& m_consumer;
     WindowStyleParams m_style;
+    Asset m_asset;
     FeedLink m_link;
     QTimer m_timer;
     QScrollBar* m_scroll = nullptr;

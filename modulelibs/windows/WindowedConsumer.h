@@ -7,6 +7,7 @@
 #include "modulelibs/common/ModuleConsumer.h"
 #include "modulelibs/windows/AssetRef.h"
 #include "modulelibs/windows/FeedWindow.h"
+#include "platform/modules/ConnectWindowEvent.h"
 #include "platform/modules/ConnectedWindowData.h"
 #include "platform/modules/ModuleWndBase.h"
 #include "platform/settings/Q5Settings.h"
@@ -100,7 +101,7 @@ public:
     void CollectWindowsData(std::vector<ConnectedWindowData>& windows) const override
     {
         for (Window* window : Windows())
-            windows.push_back({static_cast<int>(window->winId() & 0x7FFFFFFF), window});
+            windows.push_back({ConnectWindowEvent::WindowIdOf(window), window});
     }
 
     void Refresh() override

@@ -5,7 +5,10 @@
 #include "platform/modules/ConnectedWindowData.h"
 #include "platform/modules/ConsumerBase.h"
 
+#include <memory>
 #include <vector>
+
+class StyleBase;
 
 class TransactionsMonitorConsumer : public ConsumerBase
 {
@@ -13,4 +16,6 @@ public:
     // A new window in the panel view; false when none opened.
     virtual bool ShowNewTransactionsMonitorWindow(QWidget* view, int flags) = 0;
     virtual void CollectWindowsData(std::vector<ConnectedWindowData>& windows) const = 0;
+    // The style the library's windows show when they have none of their own.
+    virtual std::shared_ptr<StyleBase> DefaultStyle() const = 0;
 };

@@ -11,6 +11,7 @@
 #include "ribbon/RibbonsFactory.h"
 #include "ribbon/controls/RibbonControlBuilders.h"
 #include "ribbon/controls/RibbonGalleryBuilders.h"
+#include "ribbon/controls/RibbonTabBuilders.h"
 #include "ribbon/galleries/CheckBoxGalleryControl.h"
 #include "ribbon/tables/ShowColumnGalleryHelper.h"
 #include "ribbon/tables/ShowInstrumentGalleryHelper.h"
@@ -40,13 +41,6 @@ struct ControlRow
     // A caption of its own (a string id), 0 for the command's.
     std::uint32_t captionId = 0;
 };
-
-QString CaptionOf(std::uint32_t stringId)
-{
-    const QString text = StringTable::Instance().Get(stringId);
-    const qsizetype lineBreak = text.lastIndexOf(QLatin1Char('\n'));
-    return lineBreak < 0 ? text : text.mid(lineBreak + 1);
-}
 }
 
 RibbonTablesTabs::RibbonTablesTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar, TableConsumer* tables)
@@ -79,24 +73,13 @@ bool RibbonTablesTabs::CreateTabs()
 
 RibbonGroupBase* RibbonTablesTabs::AddGroup(QuorvantaTab& tab, std::uint32_t captionId, std::uint32_t icon)
 {
-    RibbonGroupBase* group = tab.AddGroup(CaptionOf(captionId), captionId);
-    if (group && icon != 0)
-        SetRibbonIcons(GetRibbonsFactory(), captionId, icon, 0);
-    return group;
+    return AddCaptionedGroup(GetRibbonsFactory(), tab, captionId, icon);
 }
 
 RibbonControl* RibbonTablesTabs::AddControl(RibbonGroupBase* group, int type, std::uint32_t id, std::uint32_t icon16,
                                             std::uint32_t icon32, bool newBlock)
 {
-    RibbonControl* control = AddRibbonControl(group, type, id);
-    if (!control)
-        return nullptr;
-    if (icon16 != 0 || icon32 != 0)
-        SetRibbonIcons(GetRibbonsFactory(), id, icon16, icon32);
-    control->SetStyle(icon32 != 0 ? RibbonControlStyle::Large : RibbonControlStyle::Small);
-    if (newBlock)
-        control->SetBeginGroup(true);
-    return control;
+    return AddIconControl(GetRibbonsFactory(), group, type, id, icon16, icon32, newBlock);
 }
 
 bool RibbonTablesTabs::AddPopupItems(RibbonControl* control, std::uint32_t firstId, const QStringList& captions)
@@ -133,7 +116,7 @@ bool RibbonTablesTabs::CreateMainTabGroups(QuorvantaTab& tab)
         if (!control)
             return false;
         if (row.captionId != 0)
-            control->SetCaption(CaptionOf(row.captionId));
+            control->SetCaption(RibbonCaptionOf(row.captionId));
     }
     QStringList lines;
     for (int count = 1; count <= 9; ++count)
@@ -143,7 +126,7 @@ bool RibbonTablesTabs::CreateMainTabGroups(QuorvantaTab& tab)
     {
         auto popup = std::make_unique<RibbonPopupBar>();
         for (const std::uint32_t id : {33052u, 33053u, 33054u, 33055u, 33946u})
-            popup->Add(RibbonControlButton, id, CaptionOf(id));
+            popup->Add(RibbonControlButton, id, RibbonCaptionOf(id));
         precision->SetCommandBar(std::move(popup));
     }
     if (!OnMainTabContent(tab))
@@ -158,7 +141,7 @@ bool RibbonTablesTabs::CreateMainTabGroups(QuorvantaTab& tab)
         RibbonControl* control = AddControl(notes, row.type, row.id, row.icon16, row.icon32);
         if (!control)
             return false;
-        control->SetCaption(CaptionOf(row.captionId));
+        control->SetCaption(RibbonCaptionOf(row.captionId));
     }
 
     RibbonGroupBase* sorting = AddGroup(tab, 17, 821);
@@ -193,7 +176,7 @@ bool RibbonTablesTabs::CreateAssetTabGroups(QuorvantaTab& tab)
         if (!control)
             return false;
         if (row.captionId != 0)
-            control->SetCaption(CaptionOf(row.captionId));
+            control->SetCaption(RibbonCaptionOf(row.captionId));
     }
     if (!AddAssetDisplayOptions(tab))
         return false;
@@ -211,7 +194,7 @@ bool RibbonTablesTabs::CreateAssetTabGroups(QuorvantaTab& tab)
         if (!control)
             return false;
         if (row.captionId != 0)
-            control->SetCaption(CaptionOf(row.captionId));
+            control->SetCaption(RibbonCaptionOf(row.captionId));
         // The arrows alone tell these two apart.
         if (row.id == 32806 || row.id == 32807)
             control->SetCaption(QString());

@@ -31,15 +31,19 @@ DisplayParamsCmdTarget::DisplayParamsCmdTarget(Services services, Operations ope
         cmdUI.SetCheck(Available() && m_operations.isLocked() ? 1 : 0);
     });
 
-    OnCommand(ids.editStyle, [this, styleKind] {
-        if (Available() && m_services.beginEditStyle)
-            m_services.beginEditStyle(m_operations.defaultStyle(),
-                                      QStringLiteral("Podgląd i edycja stylu %1").arg(styleKind));
-    });
-    AlwaysEnabled(ids.editStyle);
+    if (ids.editStyle != 0)
+    {
+        OnCommand(ids.editStyle, [this, styleKind] {
+            if (Available() && m_services.beginEditStyle)
+                m_services.beginEditStyle(m_operations.defaultStyle(),
+                                          QStringLiteral("Podgląd i edycja stylu %1").arg(styleKind));
+        });
+        AlwaysEnabled(ids.editStyle);
+    }
     AddStyleGallery(ids.styleGallery);
 
-    OnUpdate(ids.link, [this](CmdUI& cmdUI) { cmdUI.Enable(m_services.canLink && m_services.canLink()); });
+    if (ids.link != 0)
+        OnUpdate(ids.link, [this](CmdUI& cmdUI) { cmdUI.Enable(m_services.canLink && m_services.canLink()); });
 
     OnCommand(ids.fontLarger, [this] { StepFont(kStepLarger); });
     OnCommand(ids.fontSmaller, [this] { StepFont(kStepSmaller); });
@@ -74,7 +78,7 @@ void DisplayParamsCmdTarget::AddColourGallery(const ColourGallery& gallery)
     const int group = gallery.group;
     const int param = gallery.param;
     OnNotify(gallery.id, NotifyCodes::GalleryPreviewChange,
-             [this, group, param](NotifyInfo& info) { PreviewColour(info, group, param); });
+             [this, gallery](NotifyInfo& info) { PreviewColour(info, gallery); });
     OnNotify(gallery.id, NotifyCodes::CheckedItemQuery, [this, group, param](NotifyInfo& info) {
         if (Available())
             info.result = m_operations.get(group, param);
@@ -88,24 +92,33 @@ void DisplayParamsCmdTarget::AddColourGallery(const ColourGallery& gallery)
     OnUpdate(gallery.id, [this, enabled](CmdUI& cmdUI) { cmdUI.Enable(!enabled || (Available() && enabled())); });
 }
 
-void DisplayParamsCmdTarget::PreviewColour(NotifyInfo& info, int group, int param)
+void DisplayParamsCmdTarget::ChangeColour(int group, const std::vector<int>& params, std::int32_t value)
+{
+    for (int param : params)
+        m_operations.change(group, param, value);
+}
+
+void DisplayParamsCmdTarget::PreviewColour(NotifyInfo& info, const ColourGallery& gallery)
 {
     const GalleryItem* item = SelectedItem(info);
     if (!item || !Available())
         return;
     m_customPending = false;
+    std::vector<int> params{gallery.param};
+    params.insert(params.end(), gallery.alsoParams.begin(), gallery.alsoParams.end());
     const auto itemId = static_cast<std::int32_t>(item->GetID());
     if (itemId == kAutomaticColourItem)
-        m_operations.change(group, param, kStyleValue);
+        ChangeColour(gallery.group, params, kStyleValue);
     else if (itemId == kMoreColoursItem)
     {
+        // The dialog's colour goes to every parameter the gallery previews, as a picked one does.
         m_customPending = true;
-        m_customGroup = group;
-        m_customParam = param;
+        m_customGroup = gallery.group;
+        m_customParams = params;
         m_operations.cancel();
     }
     else
-        m_operations.change(group, param, itemId);
+        ChangeColour(gallery.group, params, itemId);
     Run(m_operations.redraw);
 }
 
@@ -116,12 +129,12 @@ void DisplayParamsCmdTarget::ApplyColour()
     if (m_customPending)
     {
         m_customPending = false;
-        const ColorRef current(static_cast<quint32>(m_operations.get(m_customGroup, m_customParam)));
+        const ColorRef current(static_cast<quint32>(m_operations.get(m_customGroup, m_customParams.front())));
         const std::optional<QColor> chosen = DialogServices::ColorDialog()->ChooseColor(current.ToQColor(Qt::white));
         if (chosen)
             if (const std::optional<ColorRef> colour = ColorRef::FromQColor(*chosen))
             {
-                m_operations.change(m_customGroup, m_customParam, static_cast<std::int32_t>(colour->Value()));
+                ChangeColour(m_customGroup, m_customParams, static_cast<std::int32_t>(colour->Value()));
                 AfterCustomColour();
             }
     }
@@ -164,7 +177,7 @@ void DisplayParamsCmdTarget::AddStyleGallery(std::uint32_t id)
             return;
         const bool shown = m_operations.previewStyle(static_cast<std::int32_t>(item->GetID()));
         if (shown || !RedrawOnlyWhenPreviewShown())
-            m_operations.redraw();
+            Run(m_operations.redraw);
     });
     OnNotify(id, NotifyCodes::GalleryPreviewCancel, [this](NotifyInfo&) {
         Run(m_operations.cancelPreviewStyle);

@@ -64,8 +64,11 @@ public:
         int param;
         // Whether the gallery is enabled now; empty: always.
         std::function<bool()> enabled;
+        // Parameters of the group that take the same colour after the first.
+        std::vector<int> alsoParams = {};
     };
 
+    // An id of 0 has no command.
     struct Ids
     {
         std::uint32_t lock;
@@ -104,7 +107,8 @@ protected:
 private:
     void AddColourGallery(const ColourGallery& gallery);
     void AddStyleGallery(std::uint32_t id);
-    void PreviewColour(NotifyInfo& info, int group, int param);
+    void PreviewColour(NotifyInfo& info, const ColourGallery& gallery);
+    void ChangeColour(int group, const std::vector<int>& params, std::int32_t value);
     void ApplyColour();
     void StepFont(std::int32_t value);
 
@@ -112,6 +116,6 @@ private:
     const Operations m_operations;
     std::shared_ptr<SpecialStylesInfo> m_galleryDescription;
     int m_customGroup = 0;
-    int m_customParam = 0;
+    std::vector<int> m_customParams;
     bool m_customPending = false;
 };

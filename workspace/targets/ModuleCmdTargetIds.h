@@ -51,3 +51,21 @@ inline constexpr std::uint32_t ID_RESTORE = 33888;
 // The date picker under "Data sesji" reports a picked date with this notification.
 inline constexpr int kDatePickedCode = 0xFFCD;
 }
+
+namespace TransMonitorCmd
+{
+inline constexpr std::uint32_t ID_LOCK_COLUMNS = 33795;
+inline constexpr std::uint32_t ID_HIDE_SCROLL = 33796;
+inline constexpr std::uint32_t ID_SHOW_COLUMNS = 33797;
+inline constexpr std::uint32_t ID_UNNAMED = 33798;
+inline constexpr std::uint32_t ID_STYLE = 33799;
+inline constexpr std::uint32_t ID_STYLE_GALLERY = 33838;
+inline constexpr std::uint32_t ID_MANAGE = 32797;
+inline constexpr std::uint32_t ID_MANAGE_ASSETS = 33894;
+inline constexpr std::uint32_t ID_FONT_LARGER = 33906;
+inline constexpr std::uint32_t ID_FONT_SMALLER = 33907;
+inline constexpr std::uint32_t ID_FONT_RESTORE = 33908;
+inline constexpr std::uint32_t ID_MORE_OPTIONS = 33909;
+inline constexpr std::uint32_t ID_RESTORE_ALL = 33910;
+inline constexpr std::uint32_t ID_RESTORE = 33911;
+}
