@@ -16,7 +16,6 @@ using namespace StyleEditListTabControls;
 
 namespace
 {
-constexpr std::uint32_t P = StyleEditTabLayouts::kIconPlaceholder;
 constexpr std::uint32_t kGridLines = 54;
 constexpr std::uint32_t kDisplayOptions = 59;
 constexpr std::uint32_t kOddGroup = 121;
@@ -68,13 +67,7 @@ RibbonStyleEditTabs::GroupFiller ElementsFiller(std::uint32_t captionId, int rel
 {
     return [captionId, relation, styleId](RibbonGroupBase& group) {
         group.SetCaption(StringTable::Instance().Caption(captionId));
-        if (!AddTextFieldControls(group, CmdTargetEditGridStyleBase::ConsecutiveGroup(relation, styleId), true))
-            return false;
-        const std::array<std::uint32_t, 3> large = {P, P, styleId};
-        const std::array<std::uint32_t, 5> small = {P, P, P, P, styleId};
-        SetBitmapIcons(StyleEditTabLayouts::kLargeStrip, large, true);
-        SetBitmapIcons(StyleEditTabLayouts::kSmallStrip, small, false);
-        return true;
+        return AddTextFieldControls(group, CmdTargetEditGridStyleBase::ConsecutiveGroup(relation, styleId), true, false);
     };
 }
 }

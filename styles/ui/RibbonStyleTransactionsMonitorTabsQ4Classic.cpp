@@ -54,13 +54,7 @@ RibbonStyleEditTabs::GroupFiller TextGroupFiller(int relation, std::uint32_t gal
                                                  std::uint32_t font)
 {
     return [=](RibbonGroupBase& group) {
-        if (!AddTextFieldControls(group, CmdTargetEditGridStyleBase::SplitGroup(relation, gallery, copyFrom, font), true))
-            return false;
-        const std::array<std::uint32_t, 3> large = {copyFrom, P, gallery};
-        const std::array<std::uint32_t, 5> small = {copyFrom, P, P, P, gallery};
-        SetBitmapIcons(StyleEditTabLayouts::kLargeStrip, large, true);
-        SetBitmapIcons(StyleEditTabLayouts::kSmallStrip, small, false);
-        return true;
+        return AddTextFieldControls(group, CmdTargetEditGridStyleBase::SplitGroup(relation, gallery, copyFrom, font), true);
     };
 }
 }

@@ -55,14 +55,7 @@ RibbonStyleEditTabs::GroupFiller TextGroupFiller(int relation)
 {
     return [relation](RibbonGroupBase& group) {
         const std::uint32_t first = ID_TRANS_FIRST_GROUP + 10 * static_cast<std::uint32_t>(relation - 1);
-        const CmdTargetEditGridStyleBase::TextFieldGroup ids = CmdTargetEditGridStyleBase::ConsecutiveGroup(relation, first);
-        if (!AddTextFieldControls(group, ids, false))
-            return false;
-        const std::array<std::uint32_t, 3> large = {ids.copyFrom, P, ids.gallery};
-        const std::array<std::uint32_t, 5> small = {ids.copyFrom, P, P, P, ids.gallery};
-        SetBitmapIcons(StyleEditTabLayouts::kLargeStrip, large, true);
-        SetBitmapIcons(StyleEditTabLayouts::kSmallStrip, small, false);
-        return true;
+        return AddTextFieldControls(group, CmdTargetEditGridStyleBase::ConsecutiveGroup(relation, first), false);
     };
 }
 }

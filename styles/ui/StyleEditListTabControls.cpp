@@ -12,6 +12,7 @@
 #include "ribbon/controls/RibbonControlBuilders.h"
 #include "ribbon/controls/RibbonGalleryBuilders.h"
 #include "styles/engine/StyleTextField.h"
+#include "styles/ui/StyleEditTabLayouts.h"
 
 #include <array>
 
@@ -19,6 +20,7 @@ namespace
 {
 // The colour buttons' single 16 px icons, in the order of a group's colours.
 constexpr std::array<std::uint32_t, 6> kColourIcons = {901, 900, 899, 898, 897, 896};
+constexpr std::uint32_t P = StyleEditTabLayouts::kIconPlaceholder;
 }
 
 bool StyleEditListTabControls::AddGridLineControls(RibbonGroupBase& group, const GridLineIds& ids,
@@ -64,7 +66,7 @@ RibbonControl* StyleEditListTabControls::AddStyleGallery(RibbonGroupBase& group,
 
 bool StyleEditListTabControls::AddTextFieldControls(RibbonGroupBase& group,
                                                     const CmdTargetEditGridStyleBase::TextFieldGroup& ids,
-                                                    bool colourCaptions)
+                                                    bool colourCaptions, bool copyFromIcon)
 {
     if (!AddStyleGallery(group, ids.gallery, StyleTextField::Type) || !AddFontNameCombo(&group, ids.font) ||
         !AddFontSizeCombo(&group, ids.size))
@@ -80,7 +82,14 @@ bool StyleEditListTabControls::AddTextFieldControls(RibbonGroupBase& group,
             colour->SetCaption(QString());
         SetRibbonIcons(ids.colours[index], kColourIcons[index], 0);
     }
-    return AddStyleGallery(group, ids.copyFrom, StyleTextField::Type) != nullptr;
+    if (AddStyleGallery(group, ids.copyFrom, StyleTextField::Type) == nullptr)
+        return false;
+    const std::uint32_t copyFrom = copyFromIcon ? ids.copyFrom : P;
+    const std::array<std::uint32_t, 3> large = {copyFrom, P, ids.gallery};
+    const std::array<std::uint32_t, 5> small = {copyFrom, P, P, P, ids.gallery};
+    SetBitmapIcons(StyleEditTabLayouts::kLargeStrip, large, true);
+    SetBitmapIcons(StyleEditTabLayouts::kSmallStrip, small, false);
+    return true;
 }
 
 bool StyleEditListTabControls::AddNameEdit(RibbonGroupBase& group, std::uint32_t id)

@@ -33,9 +33,10 @@ RibbonControl* AddChoicesPopup(RibbonGroupBase& group, std::uint32_t id, std::in
 // A popup whose gallery shows the styles of the kind (without the edit entry).
 RibbonControl* AddStyleGallery(RibbonGroupBase& group, std::uint32_t id, int styleKind);
 // The style gallery, font, size, the six colour buttons (captions shown or left empty, the
-// string table's text kept as tooltip) and the copy-from gallery of one related style.
+// string table's text kept as tooltip) and the copy-from gallery of one related style, with the
+// shared strips' icons of the style gallery and, when copyFromIcon, of the copy-from gallery.
 bool AddTextFieldControls(RibbonGroupBase& group, const CmdTargetEditGridStyleBase::TextFieldGroup& ids,
-                          bool colourCaptions);
+                          bool colourCaptions, bool copyFromIcon = true);
 // The style's name.
 bool AddNameEdit(RibbonGroupBase& group, std::uint32_t id);
 }
