@@ -12,7 +12,10 @@
 #include "cloud/engine/CloudManager.h"
 #include "modulelibs/formula/FormulaModule.h"
 #include "orderssheet/settings/StyleOrdersSheet.h"
+#include "sessionstats/ui/CmdTargetEditSessionStatisticsStyle.h"
+#include "sessionstats/ui/StyleSessionStatistics.h"
 #include "ribbon/controls/RibbonGlobals.h"
+#include "styles/ui/StyleEditListCmdTargets.h"
 #include "styles/ui/StyleEditModeHandler.h"
 #include "styles/ui/StylePreviewGalleryHelper.h"
 
@@ -42,6 +45,12 @@ Quorvanta4AppSetup MakeClassicEditionSetup()
     setup.styles = std::make_shared<ApplicationStylesQ4Classic>();
     setup.mediator.styleEditMode =
         std::make_shared<StyleEditModeHandler>(std::make_shared<StyleEditHostQ4Classic>(setup.styles));
+    RegisterListStyleCmdTargets(static_cast<StyleEditModeHandler&>(*setup.mediator.styleEditMode));
+    static_cast<StyleEditModeHandler&>(*setup.mediator.styleEditMode)
+        .RegisterCmdTarget(StyleSessionStatistics::Type, [](const std::shared_ptr<StyleBase>& style,
+                                                            StyleEditModeHandler& handler) {
+            return std::make_shared<CmdTargetEditSessionStatisticsStyle>(style, handler);
+        });
     // The styles load before the modules are made: the orders sheet's kind must be known by then.
     StyleOrdersSheet::RegisterKind(QStringLiteral("Arkusz zlecen"));
     return setup;

@@ -1,6 +1,7 @@
 #include "modulelibs/table/QuoteTableModel.h"
 
 #include "modulelibs/table/TableFields.h"
+#include "styles/engine/StyleTable.h"
 
 #include <algorithm>
 
@@ -643,7 +644,17 @@ int QuoteTableModel::DefaultParam(int context, int parameter) const
 {
     if (parameter == kFontSize)
         return kDefaultFontSize;
+    // The text-field styles keep their colours under the same parameter ids.
+    if (const StyleBase* rows = RowStyle(context))
+        return rows->GetValue(parameter);
     return DefaultColour(context, parameter);
+}
+
+const StyleBase* QuoteTableModel::RowStyle(int context) const
+{
+    if (!m_style || (context != kOddRows && context != kEvenRows))
+        return nullptr;
+    return m_style->GetRelatedStyle(context == kOddRows ? StyleTable::RelationOdd : StyleTable::RelationEven).get();
 }
 
 bool QuoteTableModel::ChangeTdsParams(int context, int parameter, int value)

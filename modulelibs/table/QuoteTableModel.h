@@ -16,12 +16,14 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <tuple>
 #include <vector>
 
 class Settings;
 class Q5Settings;
+class StyleBase;
 
 struct QuoteTableRow
 {
@@ -80,6 +82,13 @@ public:
     static constexpr int kMaxFontSize = 30;
 
     QuoteTableModel();
+
+    // The table's display style (a table style): its odd and even elements' text-field styles
+    // give the rows' colours where the table has none of its own. Null: the built-in colours.
+    void SetStyle(std::shared_ptr<const StyleBase> style) { m_style = std::move(style); }
+    const std::shared_ptr<const StyleBase>& GetStyle() const { return m_style; }
+    // The text-field style of the odd or even rows; null for another context or without style.
+    const StyleBase* RowStyle(int context) const;
 
     // Instruments
     // The new row's id; 0 when the instrument is in the table already or names nothing.
@@ -216,4 +225,5 @@ private:
     std::optional<ParamMap> m_paramsPreview;
     StyleMap m_styles;
     std::optional<StyleMap> m_stylesPreview;
+    std::shared_ptr<const StyleBase> m_style;
 };

@@ -10,10 +10,16 @@
 #include "platform/modules/PluginBase.h"
 #include "platform/modules/ProviderBase.h"
 #include "platform/modules/SeriesIds.h"
+#include "styles/engine/GdiObject.h"
+#include "styles/engine/StyleKinds.h"
+#include "styles/engine/StyleTable.h"
+#include "styles/engine/StyleTextField.h"
 
+#include <QContextMenuEvent>
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -75,6 +81,8 @@ QuoteTableWindow::QuoteTableWindow(TableModuleConsumer& consumer, QWidget* paren
     m_drainTimer.setInterval(kDrainIntervalMs);
     connect(&m_drainTimer, &QTimer::timeout, this, [this] { Redraw(DrainFeed()); });
     m_drainTimer.start();
+    m_style = StyleKinds::DefaultStyle(StyleTable::Type);
+    m_model.SetStyle(m_style);
     UpdateCaption();
 }
 
@@ -382,6 +390,49 @@ void QuoteTableWindow::resizeEvent(QResizeEvent*)
     m_search->setGeometry(0, 0, width() - (bar ? barWidth : 0), m_search->sizeHint().height());
 }
 
+void QuoteTableWindow::ShowEditedStyle(const std::shared_ptr<StyleBase>& style)
+{
+    if (!style || !style->IsKindOf(StyleTable::Type))
+        return;
+    m_style = style;
+    m_model.SetStyle(style);
+    update();
+}
+
+void QuoteTableWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    IAppMediator* mediator = PluginBase::GetAppMediator();
+    if (!mediator || !m_style)
+        return;
+    QMenu menu(this);
+    const QAction* edit = menu.addAction(QStringLiteral("Podgląd i edycja stylu tabeli"));
+    if (menu.exec(event->globalPos()) == edit)
+    {
+        ForceActivate();
+        mediator->ShowTableStylePreview(m_style);
+    }
+}
+
+void QuoteTableWindow::PaintGridLines(QPainter& painter, const QRect& cell) const
+{
+    if (!m_style)
+    {
+        painter.setPen(QColor(0xE0, 0xE0, 0xE0));
+        painter.drawLine(cell.bottomLeft(), cell.bottomRight());
+        return;
+    }
+    const GdiObject object = m_style->GetGdiObject(StyleTable::ParamGridPen);
+    const std::optional<QPen> pen = object.Pen() ? object.Pen()->ToQPen() : std::nullopt;
+    // A null pen draws no line.
+    if (!pen)
+        return;
+    painter.setPen(*pen);
+    if (m_style->GetValue(StyleTable::ParamHorizontalGrid) != 0)
+        painter.drawLine(cell.bottomLeft(), cell.bottomRight());
+    if (m_style->GetValue(StyleTable::ParamVerticalGrid) != 0)
+        painter.drawLine(cell.topRight(), cell.bottomRight());
+}
+
 void QuoteTableWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -390,7 +441,17 @@ void QuoteTableWindow::paintEvent(QPaintEvent*)
     const int tableWidth = width() - (settings.scrollBarShown ? m_scrollBar->width() : 0);
     QFont font = painter.font();
     font.setPointSize(model.GetTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kFontSize));
+    if (const StyleBase* rows = model.RowStyle(QuoteTableModel::kOddRows))
+    {
+        if (const LogFont* face = rows->GetGdiObject(StyleTextField::ParamFont).Font(); face && !face->FaceName().isEmpty())
+            font.setFamily(face->FaceName());
+    }
     painter.setFont(font);
+    QFont boldFont = font;
+    boldFont.setBold(true);
+    const bool boldChanges = m_style && m_style->GetValue(StyleTable::ParamBoldChanges) != 0;
+    const QColor cursor = m_style ? Colour(m_style->GetValue(StyleTable::ParamCursorColor), QColor(0x33, 0x66, 0xCC))
+                                  : QColor(0x33, 0x66, 0xCC);
     const QFontMetrics metrics(font);
 
     const auto columns = model.VisibleColumns();
@@ -439,7 +500,9 @@ void QuoteTableWindow::paintEvent(QPaintEvent*)
             const QRect cell(x, y, width, rowHeight);
             int fontParam = QuoteTableModel::kFontColor;
             int backParam = QuoteTableModel::kBackColor;
-            if (const auto change = row.changes.find(field); change != row.changes.end() && now - change->second.first < highlight)
+            const auto change = row.changes.find(field);
+            const bool changed = change != row.changes.end() && now - change->second.first < highlight;
+            if (changed)
             {
                 fontParam = change->second.second > 0 ? QuoteTableModel::kRiseFontColor : QuoteTableModel::kFallFontColor;
                 backParam = change->second.second > 0 ? QuoteTableModel::kRiseBackColor : QuoteTableModel::kFallBackColor;
@@ -447,10 +510,10 @@ void QuoteTableWindow::paintEvent(QPaintEvent*)
             QColor back = Colour(model.EffectiveParam(row, field, odd, backParam), Qt::white);
             const bool cellSelected = rowSelected && (m_rowCursor || field == model.SelectedField());
             if (cellSelected)
-                back = QColor(0x33, 0x66, 0xCC);
+                back = cursor;
             painter.fillRect(cell, back);
-            painter.setPen(QColor(0xE0, 0xE0, 0xE0));
-            painter.drawLine(cell.bottomLeft(), cell.bottomRight());
+            PaintGridLines(painter, cell);
+            painter.setFont(changed && boldChanges ? boldFont : font);
             painter.setPen(cellSelected ? QColor(Qt::white) : Colour(model.EffectiveParam(row, field, odd, fontParam), Qt::black));
             QString text = field == TableFields::kComment ? row.comment
                                                            : TableFields::Text(field, row.asset, row.state, settings.pricePrecision);

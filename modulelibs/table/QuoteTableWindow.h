@@ -18,6 +18,7 @@
 #include <map>
 
 class QLineEdit;
+class QPainter;
 class QScrollBar;
 class ProviderBase;
 class TableModuleConsumer;
@@ -34,6 +35,11 @@ public:
 
     IGenericModule* GetModule() const override;
     CmdTarget* GetCmdTarger() const override;
+
+    // The table's style: grid lines, cursor colour, bold changes and the odd and even rows'
+    // text-field styles. The style edit mode hands the edited style in, and the table keeps it.
+    const std::shared_ptr<StyleBase>& GetStyle() const { return m_style; }
+    void ShowEditedStyle(const std::shared_ptr<StyleBase>& style) override;
 
     QuoteTableModel& Model() { return m_model; }
     const QuoteTableModel& Model() const { return m_model; }
@@ -81,6 +87,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     struct Pending
@@ -97,6 +104,7 @@ private:
     int HighlightTimeMs() const;
     bool HasLiveHighlights(std::int64_t now) const;
     Asset SelectedAsset() const;
+    void PaintGridLines(QPainter& painter, const QRect& cell) const;
 
     TableModuleConsumer& m_consumer;
     QuoteTableModel m_model;
@@ -107,6 +115,7 @@ private:
     SafeCriticalSection m_pendingLock;
     std::map<Asset, Pending> m_pending;
 
+    std::shared_ptr<StyleBase> m_style;
     QTimer m_drainTimer;
     QScrollBar* m_scrollBar = nullptr;
     QLineEdit* m_search = nullptr;

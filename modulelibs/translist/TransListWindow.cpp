@@ -1,7 +1,25 @@
 #include "modulelibs/translist/TransListWindow.h"
 
+#include "platform/ui/CmdTarget.h"
+
+#include <QContextMenuEvent>
 #include <QImage>
+#include <QMenu>
 #include <QPainter>
+
+void TransListWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    CmdTarget* target = GetCmdTarger();
+    if (target == nullptr)
+        return;
+    QMenu menu(this);
+    const QAction* edit = menu.addAction(QStringLiteral("Podgląd i edycja stylu listy transakcji"));
+    if (menu.exec(event->globalPos()) == edit)
+    {
+        ForceActivate();
+        target->ExecuteCommand(kEditStyleCommand);
+    }
+}
 
 TransListWindow::TransListWindow(ConsumerBase& consumer, const std::shared_ptr<StyleBase>& style, QWidget* parent)
     : FeedWindow(consumer, style, 6, parent)

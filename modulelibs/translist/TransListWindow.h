@@ -24,6 +24,8 @@ public:
     static constexpr std::size_t kMaxTransactions = 100000;
     // Row groups of the display parameters.
     static constexpr int kStyleGroup = 6;
+    // The module target's command that begins editing the window's style.
+    static constexpr std::uint32_t kEditStyleCommand = 33073;
     static constexpr int kTendencyMode = 2;
 
     TransListWindow(ConsumerBase& consumer, const std::shared_ptr<StyleBase>& style, QWidget* parent);
@@ -44,6 +46,7 @@ public:
     void PaintInto(QImage& image);
 
 protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void Absorb(FeedLink::Batch&& batch) override;
     void ForgetInstrumentData() override;
     QStringList Header() const override;

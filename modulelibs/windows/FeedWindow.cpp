@@ -159,6 +159,31 @@ void FeedWindow::resizeEvent(QResizeEvent*)
     UpdateScrollRange();
 }
 
+void FeedWindow::ShowEditedStyle(const std::shared_ptr<StyleBase>& style)
+{
+    if (!m_style.PreviewStyle(style))
+        return;
+    m_editedStyle = style;
+    update();
+}
+
+void FeedWindow::RedrawAfterLayoutMayChanged()
+{
+    if (m_editedStyle)
+        m_style.PreviewStyle(m_editedStyle);
+    update();
+}
+
+void FeedWindow::LeaveEditStyleMode()
+{
+    if (!m_editedStyle)
+        return;
+    m_style.PreviewStyle(m_editedStyle);
+    m_style.ApplyPreviewStyle();
+    m_editedStyle.reset();
+    update();
+}
+
 void FeedWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

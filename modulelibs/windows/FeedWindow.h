@@ -43,6 +43,12 @@ public:
     WindowStyleParams& StyleParams() { return m_style; }
     const WindowStyleParams& StyleParams() const { return m_style; }
 
+    // While its style is edited the window shows the edited style, taken anew at every redraw
+    // the editing asks for; on leaving it follows the style as the editing left it.
+    void ShowEditedStyle(const std::shared_ptr<StyleBase>& style) override;
+    void RedrawAfterLayoutMayChanged() override;
+    void LeaveEditStyleMode() override;
+
     bool AreColumnsLocked() const { return m_columnsLocked; }
     void LockColumns(bool locked) { m_columnsLocked = locked; }
     bool IsScrollHidden() const { return m_scrollHidden; }
@@ -96,6 +102,7 @@ private:
     ConsumerBase& m_consumer;
     WindowStyleParams m_style;
     Asset m_asset;
+    std::shared_ptr<StyleBase> m_editedStyle;
     FeedLink m_link;
     QTimer m_timer;
     QScrollBar* m_scroll = nullptr;

@@ -11,8 +11,11 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class CmdTarget;
 class IGenericModule;
+class StyleBase;
 
 class ModuleWndBase : public QWidget
 {
@@ -69,6 +72,9 @@ public:
     virtual void EnterEditStyleMode() {}
     virtual void LeaveEditStyleMode() {}
     virtual void OnBeforeLeavingStyleEditMode() {}
+    // Just after entering: the style being edited, which the window shows until it leaves, so
+    // that every change is seen at once.
+    virtual void ShowEditedStyle(const std::shared_ptr<StyleBase>& style) {}
 
     // The module window the widget is, or lies in; null when none.
     static ModuleWndBase* Of(QWidget* widget);

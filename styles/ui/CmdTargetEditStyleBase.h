@@ -62,12 +62,17 @@ public:
         CopyFrom,        // style gallery: the settings of the chosen style
     };
 
+    // A command's relation: none, the command edits the edited style.
+    static constexpr int kEditedStyle = -1;
+
     struct Command
     {
         std::uint32_t id;
         Edit edit;
         // The parameter id, or the relation id for TextFieldStyle.
         int parameter = 0;
+        // The relation whose related style the command edits, or the edited style itself.
+        int relation = kEditedStyle;
     };
 
     // Takes the style's state as the session's first state.
@@ -105,6 +110,10 @@ private:
 
     void AddCommand(const Command& command);
     static Handlers HandlersOf(Edit edit);
+    // The style a command of the relation edits, and the working copy its preview falls back to;
+    // null while the relation has no style.
+    StyleBase* EditedStyleOf(int relation) const;
+    const StyleBase* WorkingCopyOf(int relation) const;
 
     std::shared_ptr<StyleBase> m_editedStyle;
     StylesContainer::UndoPoint m_undoPoint;

@@ -77,7 +77,8 @@ void StyleEditModeHandler::BeginEditStyle(const std::shared_ptr<StyleBase>& styl
     std::shared_ptr<CmdTarget> target = maker->second(style, *this);
     if (target == nullptr)
         return;
-    EnterEditStyleMode(std::move(target), title, std::move(tabs));
+    if (EnterEditStyleMode(std::move(target), title, std::move(tabs)) && m_editedWindow)
+        m_editedWindow->ShowEditedStyle(style);
 }
 
 bool StyleEditModeHandler::EnterEditStyleMode(std::shared_ptr<CmdTarget> target, const QString& title,

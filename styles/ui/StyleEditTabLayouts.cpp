@@ -32,21 +32,24 @@ const std::vector<StyleEditTabsLayout>& StyleEditTabLayouts::All()
           {33180, {{371, QStringLiteral("Nieparzyste")}, {368, QStringLiteral("Parzyste")}}}},
          33201, 33203},
         {TransactionList,
-         {{33227, {{385}, {386}, {387, kChanges, true}}}, {33228, {}}, {33229, {}}, {33230, {}}},
+         {{33227, {{385}, {386}, {387, kChanges, true}}},
+          {33228, {{374}, {376}}},
+          {33229, {{378}, {380}}},
+          {33230, {{382}, {384}}}},
          33239, 33241},
-        {TransactionsMonitor, {{33806, {{139}, {140}, {142, kChanges, true}}}, {33805, {}}}, 33835, 33836},
+        {TransactionsMonitor, {{33806, {{139}, {140}, {142, kChanges, true}}}, {33805, {{319}, {321}}}}, 33835, 33836},
         {ChartWindow,
          {{33309, {{33341}, {33316}, {33343}, {33322}, {33344, kChanges, true}}}, {33632, {{33631}, {33625}}}},
          33339, 33340},
         {ChartElement, {{33361, {{33366}, {33367}, {33369, kChanges, true}}}}, 33358, 33359},
         {SessionStatistics,
          {{33380, {{33392}, {33398}, {478, kChanges, true}}},
-          {33444, {}}, {33445, {}}, {33446, {}}, {33447, {}},
+          {33444, {{33444}}}, {33445, {{33445}}}, {33446, {{33446}}}, {33447, {{33447}}},
           {33453, {{33462}}}},
          33389, 33391, true},
         // A text field and a formation edited by themselves need their tab too, or the user
         // could neither save nor discard.
-        {TextField, {{33084, {{78, kChanges, true}}}}, 33097, 33098},
+        {TextField, {{33084, {{33084}, {78, kChanges, true}}}}, 33097, 33098},
         {Formation, {{33635, {{78, kChanges, true}}}}, 33654, 33655},
     };
     return layouts;
