@@ -88,6 +88,7 @@ IMainFrame* Quorvanta4ClassicFactory::CreatePulpitFrame()
             return mediator ? mediator->GetSessionStatisticsInterface() : nullptr;
         });
     };
+    makers.alerts = [](PulpitFrame& frame) { return MakeCmdTargetAlertsQ4Classic(frame); };
     makers.formulaLanguage = [](PulpitFrame& frame) {
         return std::make_shared<CmdTargetKFL>(
             [] {

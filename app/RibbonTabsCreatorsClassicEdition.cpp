@@ -1,5 +1,9 @@
 #include "app/RibbonTabsCreatorsClassicEdition.h"
 
+#include "alerts/ui/RibbonAlertsTabs.h"
+#include "core/mediator/AppMediator.h"
+#include "core/mediator/IInProcessAlertModule.h"
+
 #include "charts/ui/RibbonChartsTabsQ4Classic.h"
 #include "styles/ui/StyleEditTabsQ4Classic.h"
 
@@ -7,6 +11,13 @@ RibbonTabsCreatorsClassicEdition::Creator RibbonTabsCreatorsClassicEdition::Crea
     RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
 {
     return std::make_shared<RibbonChartsTabsQ4Classic>(factory, ribbonBar);
+}
+
+RibbonTabsCreatorsClassicEdition::Creator RibbonTabsCreatorsClassicEdition::CreateAlertsTabs(
+    RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+{
+    const AppMediator* mediator = AppMediator::Instance();
+    return std::make_shared<RibbonAlertsTabs>(factory, ribbonBar, mediator ? mediator->GetAlertModule() : nullptr);
 }
 
 void RibbonTabsCreatorsClassicEdition::CreateStyleEditTabs(QuorvantaRibbonBar& ribbonBar, RibbonsFactory& factory,
