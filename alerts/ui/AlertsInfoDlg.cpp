@@ -116,7 +116,14 @@ AlertsInfoDlg::~AlertsInfoDlg()
     // The models outlive the window; they must not reach its grids any more.
     m_module.GetAlertsListGrid().ResetGridViewRef();
     m_module.GetAlertsHistory().ResetGridViewRef();
+    // The grids and the tab control reach the handlers and this window: they go first.
     m_tabCtrl->SetOwner(nullptr);
+    for (TableCtrl* table : {m_definedTable, m_generatedTable})
+    {
+        table->removeEventFilter(this);
+        table->SetTableHandler(nullptr);
+    }
+    delete m_tabCtrl;
 }
 
 QString AlertsInfoDlg::GetRibbonCaptionString() const

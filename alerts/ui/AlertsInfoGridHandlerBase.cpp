@@ -1,5 +1,6 @@
 #include "alerts/ui/AlertsInfoGridHandlerBase.h"
 
+#include "alerts/ui/IAlertsGridsOwner.h"
 #include "platform/base/ColorRef.h"
 #include "platform/modules/IAppMediator.h"
 #include "platform/modules/PluginBase.h"
@@ -106,10 +107,13 @@ void AlertsInfoGridHandlerBase::UpdateContextCaption()
 
 int AlertsInfoGridHandlerBase::GetRowHeight(int row)
 {
+    // The rows are drawn in the window's fonts: a style without a font of its own, or no
+    // style, must not clip them.
     const RowLook look = LookOfRow(TableDefaultStyle(), row);
-    if (!look.font)
-        return 10 + kRowSpacing;
-    return kRowSpacing + QFontMetrics(*look.font).height();
+    const int styleHeight = look.font ? QFontMetrics(*look.font).height() : 0;
+    const int windowHeight = std::max(QFontMetrics(m_owner.GetNormalFont()).height(),
+                                      QFontMetrics(m_owner.GetHighlightFont()).height());
+    return kRowSpacing + std::max(styleHeight, windowHeight);
 }
 
 void AlertsInfoGridHandlerBase::OnSetCursor(QWidget& body)

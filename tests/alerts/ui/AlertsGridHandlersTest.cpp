@@ -107,9 +107,11 @@ TEST_F(AlertsGridHandlersTest, DeleteRemovesTheSelectedDefinedAlertButNotAHistor
     EXPECT_EQ(module.GetAlertsHistory().GetRowCount(), 0u);
 }
 
-TEST_F(AlertsGridHandlersTest, RowHeightWithoutAStyleIsTenAndTheSpacing)
+TEST_F(AlertsGridHandlersTest, RowsWithoutAStyleFitTheWindowsFonts)
 {
-    EXPECT_EQ(window->DefinedHandler().GetRowHeight(0), 10 + AlertsInfoGridHandlerBase::kRowSpacing);
+    const int highlight = QFontMetrics(window->GetHighlightFont()).height();
+    EXPECT_GE(highlight, QFontMetrics(window->GetNormalFont()).height());
+    EXPECT_EQ(window->GeneratedHandler().GetRowHeight(0), highlight + AlertsInfoGridHandlerBase::kRowSpacing);
 }
 
 TEST_F(AlertsGridHandlersTest, InactiveOrDelistedAlertsAreGreyedOut)
