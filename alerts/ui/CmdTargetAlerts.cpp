@@ -2,6 +2,7 @@
 
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/AlertsListManager.h"
+#include "platform/base/Log.h"
 #include "platform/modules/IAppMediator.h"
 #include "platform/modules/PluginBase.h"
 #include "platform/toolkit/RibbonControl.h"
@@ -24,6 +25,12 @@ enum ConditionKind
     PageHasRows = 4,
     HistoryHasRows = 5,
 };
+
+void ReportNoDefinitionDlg(const char* where, int line)
+{
+    Log::WriteWarning(QStringLiteral("Nie otwarto definicji alertu: moduł alertów nie ma okna definicji alertu."),
+                      QStringLiteral("Quorvanta 4"), QString::fromLatin1(where), line);
+}
 
 void UpdateContextCaption()
 {
@@ -53,8 +60,9 @@ CmdTargetAlerts::CmdTargetAlerts(Services services)
     OnUpdate(ID_ALERT_NAME, [this](CmdUI& cmdUI) { UpdateNameEdit(cmdUI); });
 
     OnCommand(ID_ALERT_NEW, [this] {
-        if (AlertModule* module = Module())
-            module->NewAlert();
+        AlertModule* module = Module();
+        if (module && !module->NewAlert())
+            ReportNoDefinitionDlg("CmdTargetAlerts::OnNewAlert", __LINE__);
     });
     OnUpdate(ID_ALERT_NEW, [this](CmdUI& cmdUI) { cmdUI.Enable(IsConditionMet(PageOffered)); });
 
@@ -72,9 +80,9 @@ CmdTargetAlerts::CmdTargetAlerts(Services services)
             if (cloudAlert->editable)
                 Cloud()->ShowDefinitionDlg();
         }
-        else if (AlertModule* module = Module())
+        else if (AlertModule* module = Module(); module && !module->EditSelectedAlert())
         {
-            module->EditSelectedAlert();
+            ReportNoDefinitionDlg("CmdTargetAlerts::OnEditAlert", __LINE__);
         }
     });
     OnUpdate(ID_ALERT_EDIT, [this](CmdUI& cmdUI) {

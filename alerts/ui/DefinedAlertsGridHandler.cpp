@@ -3,6 +3,7 @@
 #include "alerts/engine/AlertModule.h"
 #include "alerts/ui/AlertsCloudIcon.h"
 #include "alerts/ui/IAlertsGridsOwner.h"
+#include "platform/base/Log.h"
 #include "platform/toolkit/ITableView.h"
 #include "platform/ui/Images.h"
 
@@ -73,8 +74,10 @@ void DefinedAlertsGridHandler::OnRowClick(int row, const QPoint& point, Qt::Keyb
 
 void DefinedAlertsGridHandler::OnRowDoubleClick(int row, const QPoint&)
 {
-    if (row >= 0)
-        Owner().GetAlertModule().EditSelectedAlert();
+    if (row >= 0 && Owner().GetAlertModule().IsSelectedAlertEditable() && !Owner().GetAlertModule().EditSelectedAlert())
+        Log::WriteWarning(QStringLiteral("Nie otwarto definicji alertu: moduł alertów nie ma okna definicji alertu."),
+                          QStringLiteral("Quorvanta 4"), QStringLiteral("DefinedAlertsGridHandler::OnRowDoubleClick"),
+                          __LINE__);
 }
 
 QString DefinedAlertsGridHandler::GetCellText(int row, int columnId) const

@@ -22,11 +22,11 @@ struct ControlRow
     bool newBlock;
 };
 
+// A text without a line break is its own caption.
 QString CaptionOf(std::uint32_t stringId)
 {
-    const QString text = StringTable::Instance().Get(stringId);
-    const qsizetype lineBreak = text.lastIndexOf(QLatin1Char('\n'));
-    return lineBreak < 0 ? text : text.mid(lineBreak + 1);
+    const QString caption = StringTable::Instance().Caption(stringId);
+    return caption.isEmpty() ? StringTable::Instance().Get(stringId) : caption;
 }
 
 bool AddControls(RibbonsFactory& factory, RibbonGroupBase* group, std::initializer_list<ControlRow> rows)

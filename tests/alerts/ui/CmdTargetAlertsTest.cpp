@@ -15,22 +15,6 @@
 
 namespace
 {
-class CloudRow : public IAlertListRow
-{
-public:
-    CloudRow(QString name, std::uint32_t id) : m_name(std::move(name)), m_id(id) {}
-    QString GetColumnText(int column) const override { return column == 0 ? m_name : QStringLiteral("KGH"); }
-    void Refresh() override {}
-    std::uint32_t GetAlertId() const override { return m_id; }
-    bool IsInstrumentListed() const override { return true; }
-    bool IsAlertActive() const override { return true; }
-    int GetRowKind() const override { return kCloudRow; }
-
-private:
-    QString m_name;
-    std::uint32_t m_id;
-};
-
 class FakeCloud : public ICloudAlertsCommands
 {
 public:
@@ -105,7 +89,7 @@ protected:
         cloud.alerts[500] = {QStringLiteral("chmura"), ICloudAlertsCommands::kSms | ICloudAlertsCommands::kWindow, true,
                              cloudEditable};
         cloud.selectedName = QStringLiteral("chmura");
-        module.GetAlertsListGrid().RefreshCloudAlerts({std::make_shared<CloudRow>(QStringLiteral("chmura"), 500)});
+        module.GetAlertsListGrid().RefreshCloudAlerts({std::make_shared<FakeCloudRow>(QStringLiteral("chmura"), 500)});
     }
 
     RibbonEditControl& NameEdit() { return static_cast<RibbonEditControl&>(*controls[CmdTargetAlerts::ID_ALERT_NAME]); }
