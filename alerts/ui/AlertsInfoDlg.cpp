@@ -228,6 +228,12 @@ void AlertsInfoDlg::OnWindowDeactivate()
 
 bool AlertsInfoDlg::eventFilter(QObject* watched, QEvent* event)
 {
+    // The grids would take Escape as a key of their own; it hides the window.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+    {
+        Hide();
+        return true;
+    }
     if (event->type() == QEvent::FocusIn)
     {
         ForceActivate();

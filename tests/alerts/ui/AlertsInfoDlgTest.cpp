@@ -4,7 +4,10 @@
 #include "ribbon/alertstab/TabCtrlEx.h"
 #include "tests/support/TempHome.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QKeyEvent>
 
 namespace
 {
@@ -100,7 +103,9 @@ TEST_F(AlertsInfoDlgTest, ShowStartsTheTimersHideStopsThemAndTheTickRedraws)
     window->OnTimer(AlertsInfoDlg::kHighlightTimerId);
     EXPECT_FALSE(window->GeneratedHandler().IsRedrawRequired());
 
-    window->Hide();
+    // Escape in a grid hides the window.
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window->DefinedTable(), &escape);
     EXPECT_FALSE(window->Visible());
     EXPECT_FALSE(window->IsTimerActive(AlertsInfoDlg::kRedrawTimerId));
     EXPECT_FALSE(window->IsTimerActive(AlertsInfoDlg::kHighlightTimerId));
@@ -131,6 +136,13 @@ TEST_F(AlertsInfoDlgTest, WindowFilesRoundTripThroughTheModule)
     const QString path = QDir(home.Path()).filePath(QStringLiteral("okno.q4AM"));
     ASSERT_TRUE(module.SaveWindowToFile(window, path));
     EXPECT_FALSE(module.SaveWindowToFile(panel.get(), path));
+    const QString nextPath = QDir(home.Path()).filePath(QStringLiteral("okno.q5AM"));
+    ASSERT_TRUE(module.SaveWindowToQ5Format(window, nextPath));
+    QFile next(nextPath);
+    ASSERT_TRUE(next.open(QIODevice::ReadOnly));
+    const QString nextText = QString::fromUtf8(next.readAll());
+    EXPECT_TRUE(nextText.contains(QStringLiteral("GenAlertsColumns"))) << nextText.toStdString();
+    EXPECT_TRUE(nextText.contains(QStringLiteral("140")));
 
     ShowTab(0);
     window->GeneratedTable().SetHeaderItemWidth(0, 60);
