@@ -1,14 +1,19 @@
 #include "app/AlertModuleEx.h"
 
 #include "alerts/engine/AlertTexts.h"
+#include "alerts/ui/AlertsInfoWindowLink.h"
 #include "alerts/ui/QtSoundPlayer.h"
 #include "cloud/engine/CloudManager.h"
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
+#include "core/mediator/IApplicationObject.h"
 #include "core/settings/AlertsGeneralSettingsGroup.h"
 #include "platform/base/Log.h"
 #include "platform/modules/Asset.h"
 #include "platform/modules/ProviderBase.h"
+#include "ribbon/QuorvantaTab.h"
+#include "ribbon/RibbonsFactory.h"
+#include "workspace/ui/PulpitFrame.h"
 
 namespace
 {
@@ -16,12 +21,43 @@ QString ProductName()
 {
     return QStringLiteral("Quorvanta 4");
 }
+
+constexpr std::uint32_t kAlertsTabId = 265;
+
+void SetAlertsTabCaption(const QString& caption)
+{
+    AppMediator* mediator = AppMediator::Instance();
+    auto* frame = mediator ? dynamic_cast<PulpitFrame*>(mediator->GetMainFrame()) : nullptr;
+    const std::shared_ptr<RibbonsFactory> ribbons = frame ? frame->GetRibbonsFactory() : nullptr;
+    if (QuorvantaTab* tab = ribbons ? ribbons->FindTab(kAlertsTabId) : nullptr)
+        tab->SetCaption(caption);
+}
+
+// The alerts window lives in a panel: the active one, or the current one when none is active.
+QWidget* AlertsWindowParent()
+{
+    AppMediator* mediator = AppMediator::Instance();
+    if (!mediator)
+        return nullptr;
+    if (QWidget* view = mediator->GetActivePanelView())
+        return view;
+    const IApplicationObject* application = mediator->GetApplicationObject();
+    return application ? application->GetCurrentPanelView() : nullptr;
+}
 }
 
 AlertModuleEx::AlertModuleEx()
     : m_settingsGroup(std::make_shared<AlertsGeneralSettingsGroup>(static_cast<IAlertsGeneralSettingsOwner*>(this)))
     , m_module(*this)
 {
+    m_module.SetAlertsWindowFactory([this](AlertModule& module, QWidget* parent) -> std::shared_ptr<IAlertsInfoWindow> {
+        auto window = std::make_shared<AlertsInfoWindowLink>(module, this, SetAlertsTabCaption, AlertsWindowParent);
+        if (window->Create(parent))
+            return window;
+        Log::WriteError(QStringLiteral("Nie utworzono okna alertów: nie ma panelu, w którym by się znalazło."),
+                        ProductName(), QStringLiteral("AlertModuleEx::CreateAlertsWindow"), __LINE__);
+        return nullptr;
+    });
     if (m_module.HasWorker())
         Log::WriteInfo(QStringLiteral("Moduł alertów: wątek roboczy uruchomiony."), ProductName(),
                        QStringLiteral("AlertModuleEx::AlertModuleEx"), __LINE__);

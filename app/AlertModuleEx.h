@@ -30,7 +30,7 @@ public:
     QString GetModuleName() const override { return QStringLiteral("AlertModule"); }
     QString GetDefaultFileName() const override { return QString(); }
     bool CanSaveWindowToFile() const override { return false; }
-    // The alerts window does not exist yet: nothing is saved or opened.
+    // Window files (".q4AM", ".q5AM") hold the alerts window's state; the engine writes and reads them.
     bool SaveWindowToFile(QWidget* window, const QString& path, int flags, bool embedStyles) override;
     bool SaveWindowToQ5Format(QWidget* window, const QString& path, int flags, int reserved) override;
     bool OpenWindowFromFile(QWidget* parent, const QString& path, bool fromPanel) override;

@@ -1,5 +1,6 @@
 #include "app/GeneralCommandsHost.h"
 
+#include "app/AlertModuleEx.h"
 #include "app/ApplicationStylesQ4Classic.h"
 #include "app/CmdTargetGeneralProcessorQ4Classic.h"
 #include "cloud/engine/CloudManager.h"
@@ -238,16 +239,40 @@ ObjectWithStyle* GeneralCommandsHost::GetSessionStatisticsStyle() const
     return statistics ? dynamic_cast<ObjectWithStyle*>(statistics->GetWindow()) : nullptr;
 }
 
+AlertModule* GeneralCommandsHost::GetAlertModule() const
+{
+    const AppMediator* mediator = Mediator();
+    auto* alerts = mediator ? dynamic_cast<AlertModuleEx*>(mediator->GetAlertModule()) : nullptr;
+    return alerts ? &alerts->Module() : nullptr;
+}
+
+bool GeneralCommandsHost::HasAlertsWindow() const
+{
+    return GetAlertModule() != nullptr;
+}
+
+bool GeneralCommandsHost::IsAlertsWindowVisible() const
+{
+    const AlertModule* alerts = GetAlertModule();
+    return alerts && alerts->GetVisibleAlertsInfoDlg() != nullptr;
+}
+
 void GeneralCommandsHost::ToggleAlertsWindow()
 {
-    WriteUnavailable(QStringLiteral("Nie pokazano okna alertów: moduł alertów nie ma jeszcze tego okna."),
-                     "CmdTargetGeneral::OnAlertsManager", __LINE__);
+    AlertModule* alerts = GetAlertModule();
+    if (!alerts)
+        return;
+    const bool show = alerts->GetVisibleAlertsInfoDlg() == nullptr;
+    if (alerts->ShowAlertsWindow(show, GetActivePanelView()) != show)
+        WriteUnavailable(QStringLiteral("Nie pokazano okna alertów."), "CmdTargetGeneral::OnAlertsManager", __LINE__);
 }
 
 void GeneralCommandsHost::NewAlert()
 {
-    WriteUnavailable(QStringLiteral("Nie utworzono alertu: moduł alertów nie ma jeszcze okna definicji."),
-                     "CmdTargetGeneral::OnNewAlert", __LINE__);
+    AlertModule* alerts = GetAlertModule();
+    if (!alerts || !alerts->NewAlert())
+        WriteUnavailable(QStringLiteral("Nie utworzono alertu: moduł alertów nie ma okna definicji alertu."),
+                         "CmdTargetGeneral::OnNewAlert", __LINE__);
 }
 
 KFLFasade* GeneralCommandsHost::GetFormulaLanguage() const

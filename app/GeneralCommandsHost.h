@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class AlertModule;
 class CmdTargetGeneralProcessor;
 
 class GeneralCommandsHost : public IGeneralCommandsHost
@@ -40,9 +41,9 @@ public:
     bool ShowOrdersSheetWindow(QWidget* view) override;
     ISessionStatisticsModule* GetSessionStatistics() const override;
     ObjectWithStyle* GetSessionStatisticsStyle() const override;
-    bool HasAlertsWindow() const override { return false; }
+    bool HasAlertsWindow() const override;
     void ToggleAlertsWindow() override;
-    bool IsAlertsWindowVisible() const override { return false; }
+    bool IsAlertsWindowVisible() const override;
     void NewAlert() override;
     KFLFasade* GetFormulaLanguage() const override;
     bool HasAutomaticTests() const override { return false; }
@@ -66,4 +67,7 @@ public:
     void SaveDesktopToQ5Format() override;
     bool CanPrint(ModuleWndBase& window) const override;
     void Print(ModuleWndBase& window) override;
+
+    // The local alerts engine of the run; null without the alert module.
+    AlertModule* GetAlertModule() const;
 };

@@ -1,5 +1,12 @@
 #include "app/ModuleCmdTargetsQ4Classic.h"
 
+#include "alerts/ui/CmdTargetAlerts.h"
+#include "app/AlertModuleEx.h"
+#include "platform/toolkit/RibbonGroupBase.h"
+#include "platform/toolkit/RibbonTabBase.h"
+#include "ribbon/QuorvantaRibbonBar.h"
+#include "workspace/ui/PulpitFrame.h"
+
 #include "charts/ui/CmdTargetChart.h"
 #include "core/mediator/AppMediator.h"
 #include "core/mediator/IStyleEditModeHandler.h"
@@ -74,4 +81,30 @@ std::shared_ptr<CmdTarget> MakeModuleCmdTargetQ4Classic(BuiltInConsumer kind)
     default:
         return nullptr;
     }
+}
+
+std::shared_ptr<CmdTarget> MakeCmdTargetAlertsQ4Classic(PulpitFrame& frame)
+{
+    CmdTargetAlerts::Services services;
+    services.module = []() -> AlertModule* {
+        const AppMediator* mediator = AppMediator::Instance();
+        auto* alerts = mediator ? dynamic_cast<AlertModuleEx*>(mediator->GetAlertModule()) : nullptr;
+        return alerts ? &alerts->Module() : nullptr;
+    };
+    services.isDefinitionDlgShown = [] {
+        const AppMediator* mediator = AppMediator::Instance();
+        IInProcessAlertModule* alerts = mediator ? mediator->GetAlertModule() : nullptr;
+        return alerts && alerts->GetShownAlertDefinitionDlg() != nullptr;
+    };
+    services.findControl = [&frame](std::uint32_t groupId, std::uint32_t id) -> RibbonControl* {
+        const QuorvantaRibbonBar* bar = frame.GetRibbonBar();
+        for (int index = 0; bar && index < bar->GetTabCount(); ++index)
+        {
+            const RibbonTabBase* tab = bar->GetTab(index);
+            if (RibbonGroupBase* group = tab ? tab->FindGroup(groupId) : nullptr)
+                return group->FindControl(id);
+        }
+        return nullptr;
+    };
+    return std::make_shared<CmdTargetAlerts>(std::move(services));
 }

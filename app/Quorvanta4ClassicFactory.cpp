@@ -90,6 +90,7 @@ IMainFrame* Quorvanta4ClassicFactory::CreatePulpitFrame()
         });
     };
     makers.formations = [](PulpitFrame&) { return std::make_shared<FormationCmdTargetsCollection>(); };
+    makers.alerts = [](PulpitFrame& frame) { return MakeCmdTargetAlertsQ4Classic(frame); };
     makers.formulaLanguage = [](PulpitFrame& frame) {
         return std::make_shared<CmdTargetKFL>(
             [] {

@@ -1,8 +1,10 @@
 #include "app/RibbonTabsCreatorsClassicEdition.h"
 
 #include "charts/ui/FormationsRibbonTabsCreator.h"
-#include "charts/ui/RibbonChartsTabsQ4Classic.h"
+#include "alerts/ui/RibbonAlertsTabs.h"
 #include "core/mediator/AppMediator.h"
+#include "core/mediator/IInProcessAlertModule.h"
+#include "charts/ui/RibbonChartsTabsQ4Classic.h"
 #include "platform/modules/ISessionStatisticsModule.h"
 #include "sessionstats/ui/RibbonSessionStatisticsQ4Classic.h"
 #include "styles/ui/StyleEditTabsQ4Classic.h"
@@ -17,6 +19,13 @@ RibbonTabsCreatorsClassicEdition::Creator RibbonTabsCreatorsClassicEdition::Crea
     RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
 {
     return std::make_shared<FormationsRibbonTabsCreator>(factory, ribbonBar);
+}
+
+RibbonTabsCreatorsClassicEdition::Creator RibbonTabsCreatorsClassicEdition::CreateAlertsTabs(
+    RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+{
+    const AppMediator* mediator = AppMediator::Instance();
+    return std::make_shared<RibbonAlertsTabs>(factory, ribbonBar, mediator ? mediator->GetAlertModule() : nullptr);
 }
 
 void RibbonTabsCreatorsClassicEdition::CreateStyleEditTabs(QuorvantaRibbonBar& ribbonBar, RibbonsFactory& factory,

@@ -11,6 +11,7 @@ public:
     Creator CreateChartsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
     Creator CreateFormationsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
     Creator CreateSessionStatisticsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
+    Creator CreateAlertsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
     void CreateStyleEditTabs(QuorvantaRibbonBar& ribbonBar, RibbonsFactory& factory,
                              std::vector<Creator>& creators) override;
 };

@@ -115,6 +115,19 @@ void AlertModule::RemoveArgumentUsage(const AlertExprArgDesc& argument)
         source->RemoveArgumentUsage(argument);
 }
 
+bool AlertModule::NewAlert()
+{
+    return m_definitionDlgOpener && m_definitionDlgOpener(CreateNewAlert());
+}
+
+bool AlertModule::EditSelectedAlert()
+{
+    if (!m_definitionDlgOpener || !IsSelectedAlertEditable())
+        return false;
+    const std::shared_ptr<BLAlert> copy = m_alerts.CloneAlert(GetSelectedAlertId());
+    return copy && m_definitionDlgOpener(copy);
+}
+
 std::shared_ptr<BLAlert> AlertModule::CreateNewAlert()
 {
     auto alert = std::make_shared<BLAlert>(*this);

@@ -24,6 +24,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class AlertsModuleWorkerThread;
@@ -75,6 +76,16 @@ public:
     bool IsArgumentSourceAvailable(const AlertExprArgDesc& argument);
     bool AddArgumentUsage(const AlertExprArgDesc& argument);
     void RemoveArgumentUsage(const AlertExprArgDesc& argument);
+
+    // Shows the alert definition dialog on the alert; false when it cannot be shown.
+    using AlertDefinitionDlgOpener = std::function<bool(const std::shared_ptr<BLAlert>& alert)>;
+    // Set on the main thread once; without it no alert is defined or edited in a dialog.
+    void SetAlertDefinitionDlgOpener(AlertDefinitionDlgOpener opener) { m_definitionDlgOpener = std::move(opener); }
+    // The definition dialog on a new alert; false without the dialog.
+    bool NewAlert();
+    // The definition dialog on a copy of the selected local alert; false when no editable
+    // local alert is selected or there is no dialog.
+    bool EditSelectedAlert();
 
     // A new alert for the definition dialog: marked new, named with the next free name.
     std::shared_ptr<BLAlert> CreateNewAlert();
@@ -182,5 +193,6 @@ private:
     std::unique_ptr<MailSenderThread> m_mailThread;
     std::atomic<IAlertModuleObserver*> m_observer = nullptr;
     AlertsInfoWindowFactory m_windowFactory;
+    AlertDefinitionDlgOpener m_definitionDlgOpener;
     std::shared_ptr<IAlertsInfoWindow> m_window;
 };

@@ -246,8 +246,10 @@ void AlertsListManager::ToggleAlertBoolParam(std::uint32_t alertId, int selector
         properties.SetMail(!properties.Mail());
         break;
     case eActive:
-        if (alert.IsExecuteAllowed())
-            alert.SetActive(!alert.IsActive());
+        // An alert that may not run keeps its flag, and the log gets no edit that did not happen.
+        if (!alert.IsExecuteAllowed())
+            return;
+        alert.SetActive(!alert.IsActive());
         break;
     case eOnlyOnce:
         properties.SetOnlyOnce(!properties.OnlyOnce());

@@ -4,6 +4,7 @@
 // and sounds, and an observer of the module.
 // Every fake is safe to use from the worker thread and the test thread at once.
 
+#include "alerts/engine/IAlertListRow.h"
 #include "alerts/engine/ISoundPlayer.h"
 #include "alerts/engine/IAlertModuleObserver.h"
 #include "alerts/engine/IAlertsMediator.h"
@@ -158,6 +159,23 @@ private:
 };
 
 // Points the application log at a temporary folder for one test and reads it back.
+// A cloud alert's row of the defined-alerts list.
+class FakeCloudRow : public IAlertListRow
+{
+public:
+    FakeCloudRow(QString name, std::uint32_t id) : m_name(std::move(name)), m_id(id) {}
+    QString GetColumnText(int column) const override { return column == 0 ? m_name : QString(); }
+    void Refresh() override {}
+    std::uint32_t GetAlertId() const override { return m_id; }
+    bool IsInstrumentListed() const override { return true; }
+    bool IsAlertActive() const override { return true; }
+    int GetRowKind() const override { return kCloudRow; }
+
+private:
+    QString m_name;
+    std::uint32_t m_id;
+};
+
 class LogCapture
 {
 public:

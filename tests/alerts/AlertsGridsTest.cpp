@@ -37,22 +37,6 @@ public:
     bool active = true;
 };
 
-class FakeCloudRow : public IAlertListRow
-{
-public:
-    FakeCloudRow(QString name, std::uint32_t id) : m_name(std::move(name)), m_id(id) {}
-    QString GetColumnText(int column) const override { return column == 0 ? m_name : QString(); }
-    void Refresh() override {}
-    std::uint32_t GetAlertId() const override { return m_id; }
-    bool IsInstrumentListed() const override { return true; }
-    bool IsAlertActive() const override { return true; }
-    int GetRowKind() const override { return kCloudRow; }
-
-private:
-    QString m_name;
-    std::uint32_t m_id;
-};
-
 class FakeCloudEventRow : public IGeneratedAlertListRow
 {
 public:

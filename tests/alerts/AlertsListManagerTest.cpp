@@ -109,11 +109,13 @@ TEST_F(AlertsListManagerTest, BoolSelectorsAndTheirLogLines)
     module.OnArgumentDestroyed(Arg(1));
     EXPECT_FALSE(List().GetAlertBoolParam(id, AlertsListManager::eExecuteAllowed));
     EXPECT_FALSE(List().GetAlertBoolParam(id, AlertsListManager::eActive));
+    // An alert that may not run keeps its flag and the log no edit.
     List().ToggleAlertBoolParam(id, AlertsListManager::eActive);
+    EXPECT_EQ(log.Text().count(QStringLiteral("Alert lokalny edycja - a   jednorazowy:")), 5);
     List().ToggleAlertBoolParam(id, AlertsListManager::eExecuteAllowed);
     EXPECT_FALSE(List().GetAlertBoolParam(id, AlertsListManager::eExecuteAllowed));
     EXPECT_TRUE(List().CloneAlert(id)->IsActive());
-    EXPECT_EQ(log.Text().count(QStringLiteral("Alert lokalny edycja - a   jednorazowy:")), 7);
+    EXPECT_EQ(log.Text().count(QStringLiteral("Alert lokalny edycja - a   jednorazowy:")), 6);
     EXPECT_FALSE(List().GetAlertBoolParam(99, AlertsListManager::eWindow));
 }
 
