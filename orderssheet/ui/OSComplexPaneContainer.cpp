@@ -56,6 +56,7 @@ int OSComplexPaneContainer::SetupColumns()
 {
     const int width = OrderSheetTableContainer::SetupColumns();
     m_rowTable->SetColumns(m_settings);
+    m_rowHandler->InvalidateRowHeight();
     m_rowTable->UpdateAllHeights();
     LayoutTables();
     return width;

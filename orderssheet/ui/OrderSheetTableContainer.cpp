@@ -67,6 +67,7 @@ void OrderSheetTableContainer::ReloadRows()
 int OrderSheetTableContainer::SetupColumns()
 {
     const int width = m_table->SetColumns(m_settings);
+    m_handler->InvalidateRowHeight();
     m_table->UpdateAllHeights();
     return width + (m_table->IsScrollbarShown() ? m_table->ScrollBarWidth() : 0);
 }

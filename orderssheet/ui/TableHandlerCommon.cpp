@@ -62,7 +62,8 @@ int TextParameter(int state)
 
 QFont FontOf(const StyleBase& style)
 {
-    const LogFont* font = style.GetGdiObject(StyleTextField::ParamFont).Font();
+    const GdiObject object = style.GetGdiObject(StyleTextField::ParamFont);
+    const LogFont* font = object.Font();
     return font ? font->ToQFont() : QApplication::font();
 }
 
@@ -85,6 +86,7 @@ TableHandlerCommon::TableHandlerCommon(IOrdersSheetTableContainer& container, in
     : m_container(container)
     , m_priceLevelId(priceLevelId)
     , m_resolver(container.GetSettings())
+    , m_defaultFont(QApplication::font())
 {
 }
 
@@ -140,11 +142,30 @@ void TableHandlerCommon::BeginPass()
         return;
     m_inPass = true;
     m_resolver.Reset(m_container.GetStyleEditSource());
+    m_passStyle = Settings().GetStyle();
+    m_passColumns = Columns();
+}
+
+const QFont& TableHandlerCommon::CellFont(const StyleBase& style)
+{
+    // Most cells of a pass share one font: it is made once, not for every cell.
+    const GdiObject object = style.GetGdiObject(StyleTextField::ParamFont);
+    const LogFont* font = object.Font();
+    if (!font)
+        return m_defaultFont;
+    if (!m_fontCached || !(*font == m_cachedLogFont))
+    {
+        m_cachedLogFont = *font;
+        m_cachedFont = font->ToQFont();
+        m_fontCached = true;
+    }
+    return m_cachedFont;
 }
 
 void TableHandlerCommon::OnAfterPaint(QPainter& painter, const QRect& area)
 {
     m_inPass = false;
+    m_passStyle.reset();
     if (Side() == 0 && m_container.IsBottomBandShown() && MapRowToData(0) != -1)
         painter.fillRect(QRect(area.left(), area.bottom() - 1, area.width(), 2),
                          Colour(SheetStyle(), StyleOrdersSheet::ParamChartSummPanelBkgColor, kNoStyleColour));
@@ -209,8 +230,8 @@ bool TableHandlerCommon::RowHasChange(int dataRow, const OSTableColumns& columns
 
 void TableHandlerCommon::PaintRow(QPainter& painter, int tableRow, int dataRow, const QRect& rect, bool currentValueTable)
 {
-    const OSTableColumns columns = Columns();
-    const StyleOrdersSheet& style = SheetStyle();
+    const OSTableColumns& columns = m_passColumns;
+    const StyleOrdersSheet& style = *m_passStyle;
     const QString rowKey = currentValueTable ? QString() : m_dataSet->GetRowKey(dataRow, columns.mode);
     const bool highlighted = !currentValueTable && style.GetValue(StyleOrdersSheet::ParamHighLight) == 1
                              && RowHasChange(dataRow, columns);
@@ -263,8 +284,8 @@ void TableHandlerCommon::PaintRow(QPainter& painter, int tableRow, int dataRow, 
 void TableHandlerCommon::PaintCell(QPainter& painter, const QRect& cell, int dataRow, int kind, const StyleBase& textStyle,
                                    bool highlighted, bool currentValueTable)
 {
-    const OSTableColumns columns = Columns();
-    const StyleOrdersSheet& style = SheetStyle();
+    const OSTableColumns& columns = m_passColumns;
+    const StyleOrdersSheet& style = *m_passStyle;
     const double value = m_dataSet->GetCellValue(dataRow, kind, columns);
     const bool noValue = currentValueTable && value == MatrixDataBufor::kNoValue;
     int state = m_dataSet->GetCellState(dataRow, kind, columns.mode);
@@ -280,23 +301,28 @@ void TableHandlerCommon::PaintCell(QPainter& painter, const QRect& cell, int dat
         painter.fillRect(cell, Colour(textStyle, background, kNoTextStyleBackground));
     }
 
+    // Grid lines as one-pixel fills: stroking thousands of short lines a frame costs far more.
     const std::optional<QPen> gridPen = style.EffectivePen().ToQPen();
-    painter.setPen(gridPen ? *gridPen : QPen(Qt::NoPen));
-    const bool vertical = style.GetValue(StyleOrdersSheet::ParamVGridVisible) == 1 && !noValue;
-    if (style.GetValue(StyleOrdersSheet::ParamHGridVisible) == 1 && !currentValueTable)
-        painter.drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
-    if (vertical)
+    if (gridPen && gridPen->style() != Qt::NoPen)
     {
-        painter.drawLine(cell.right(), cell.top(), cell.right(), cell.bottom());
-        if (currentValueTable)
-            painter.drawLine(cell.left() - 1, cell.top(), cell.left() - 1, cell.bottom());
+        const QColor gridColour = gridPen->color();
+        const int thickness = std::max(1, gridPen->width());
+        const bool vertical = style.GetValue(StyleOrdersSheet::ParamVGridVisible) == 1 && !noValue;
+        if (style.GetValue(StyleOrdersSheet::ParamHGridVisible) == 1 && !currentValueTable)
+            painter.fillRect(QRect(cell.left(), cell.bottom() - thickness + 1, cell.width(), thickness), gridColour);
+        if (vertical)
+        {
+            painter.fillRect(QRect(cell.right() - thickness + 1, cell.top(), thickness, cell.height()), gridColour);
+            if (currentValueTable)
+                painter.fillRect(QRect(cell.left() - thickness, cell.top(), thickness, cell.height()), gridColour);
+        }
     }
 
-    const QFont font = FontOf(textStyle);
+    const QFont& font = CellFont(textStyle);
     painter.setFont(font);
     painter.setPen(Colour(textStyle, TextParameter(state), Qt::black));
     const QRect textArea = cell.adjusted(0, 0, -kTextMargin, 0);
-    const QString text = CellText(dataRow, kind, cell.width(), font);
+    const QString text = CellText(dataRow, kind, cell.width(), font, columns);
     painter.drawText(textArea, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
                      painter.fontMetrics().elidedText(text, Qt::ElideRight, textArea.width()));
     if (kind == 1 && !currentValueTable && m_dataSet->GetIfRowIsPEGOrder(dataRow, columns.mode))
@@ -306,9 +332,13 @@ void TableHandlerCommon::PaintCell(QPainter& painter, const QRect& cell, int dat
 
 QString TableHandlerCommon::CellText(int dataRow, int kind, int width, const QFont& font) const
 {
+    return CellText(dataRow, kind, width, font, Columns());
+}
+
+QString TableHandlerCommon::CellText(int dataRow, int kind, int width, const QFont& font, const OSTableColumns& columns) const
+{
     if (!m_dataSet)
         return {};
-    const OSTableColumns columns = Columns();
     if (columns.mode == OSSheetMode::kOrders && (kind == 5 || kind == 6))
         return dataRow != -1 ? m_dataSet->GetCellSpecialValue(dataRow, kind, columns.mode) : QString();
     const double value = m_dataSet->GetCellValue(dataRow, kind, columns);
@@ -346,10 +376,11 @@ QColor TableHandlerCommon::RowSideColour(int tableRow, int dataRow) const
 {
     if (Side() == 0 && m_table && tableRow == m_table->GetItemCount() - 1 && MapRowToData(0) != -1)
         return ThemeColour();
-    const StyleOrdersSheet& style = SheetStyle();
+    const std::shared_ptr<StyleOrdersSheet> sheetStyle = m_inPass ? m_passStyle : Settings().GetStyle();
+    const StyleOrdersSheet& style = *sheetStyle;
     const QColor base = Colour(style, StyleOrdersSheet::ParamChartSummIndexBkgColor, kNoStyleColour);
     const int priceKind = Mode() == OSSheetMode::kOrders ? 1 : 2;
-    const double price = m_dataSet->GetCellValue(dataRow, priceKind, Columns());
+    const double price = m_dataSet->GetCellValue(dataRow, priceKind, m_inPass ? m_passColumns : Columns());
     const double limit = m_dataSet->GetSummaryValues(m_priceLevelId).limit;
     const bool market = ItemBasicData::IsSpecialPrice(price);
     if (limit == 0.0 && !market)
@@ -501,11 +532,14 @@ int TableHandlerCommon::GetRowHeight(int row)
         if (!Settings().rowCurrValueVisible)
             return 0;
     }
+    if (m_rowHeight > 0)
+        return m_rowHeight;
     int height = kMinRowHeight;
     const StyleOrdersSheet& style = SheetStyle();
     for (int relation : {StyleOrdersSheet::RelationOddRow, StyleOrdersSheet::RelationEvenRow,
                          StyleOrdersSheet::RelationCurrValueRow})
         if (const auto related = style.GetRelatedStyle(relation))
             height = std::max(height, QFontMetrics(FontOf(*related)).height() + 2);
+    m_rowHeight = height;
     return height;
 }

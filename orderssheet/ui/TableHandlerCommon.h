@@ -11,6 +11,7 @@
 #include "orderssheet/engine/OSTableColumns.h"
 #include "orderssheet/engine/OSTickClock.h"
 #include "orderssheet/settings/OSCellStyleResolver.h"
+#include "platform/base/LogFont.h"
 #include "platform/toolkit/ITableHandler.h"
 
 #include <QColor>
@@ -60,6 +61,8 @@ public:
     int GetRowHeight(int row) override;
     void SetSelectedRow(int, bool) override {}
     bool IsRedrawRequired() const override { return m_redrawRequired; }
+    // The styles' fonts changed: rows are measured again.
+    void InvalidateRowHeight() { m_rowHeight = 0; }
     void RequestRedraw() override { m_redrawRequired = true; }
     int CalcColumnWidth(int) override { return -1; }
     QString GetCellText(int row, int columnId) const override;
@@ -78,6 +81,7 @@ public:
 
     // The text of a data row's cell of the kind, fitted to width in the font where the rules say.
     QString CellText(int dataRow, int kind, int width, const QFont& font) const;
+    QString CellText(int dataRow, int kind, int width, const QFont& font, const OSTableColumns& columns) const;
     // The stripe at the right end of a table row.
     QColor RowSideColour(int tableRow, int dataRow) const;
 
@@ -106,6 +110,7 @@ protected:
 
 private:
     void ExpireHighlight(int dataRow);
+    const QFont& CellFont(const StyleBase& style);
     bool IsStateColoured(int kind) const;
     bool RowHasChange(int dataRow, const OSTableColumns& columns) const;
     void PaintCell(QPainter& painter, const QRect& cell, int dataRow, int kind, const StyleBase& textStyle,
@@ -122,6 +127,14 @@ private:
     bool m_redrawRequired = false;
     bool m_active = false;
     bool m_inPass = false;
+    // What a painting pass reads for every cell, taken once at its start.
+    std::shared_ptr<StyleOrdersSheet> m_passStyle;
+    OSTableColumns m_passColumns;
+    QFont m_defaultFont;
+    QFont m_cachedFont;
+    LogFont m_cachedLogFont;
+    bool m_fontCached = false;
+    int m_rowHeight = 0;
     int m_highlightMs = -1;
     OSTickClock::Source m_tickSource = OSTickClock::Now;
 };
