@@ -9,6 +9,7 @@
 #include "platform/base/Log.h"
 #include "platform/modules/ModuleWndBase.h"
 #include "platform/modules/ProviderBase.h"
+#include "platform/settings/Q5Settings.h"
 #include "platform/settings/Settings.h"
 #include "styles/engine/StyleKinds.h"
 #include "styles/engine/StylesContainer.h"
@@ -17,6 +18,8 @@
 
 namespace
 {
+const QString kRootName = QStringLiteral("OrdersSheetObject");
+
 QString ProductName()
 {
     return QStringLiteral("Quorvanta 4");
@@ -161,21 +164,49 @@ QString OrdersSheetManagerQ4Classic::GetFileFilter() const
                           "Pliki arkusza zleceń z osadzonymi stylami (*.q4ssOS)|*.q4ssOS||");
 }
 
-bool OrdersSheetManagerQ4Classic::SaveWindowToFile(QWidget*, const QString&, int, bool)
+bool OrdersSheetManagerQ4Classic::SaveWindowToFile(QWidget* window, const QString& path, int, bool embedStyles)
 {
-    return false;
+    const auto* sheet = qobject_cast<const OrderSheetMainDlg*>(window);
+    if (!sheet)
+        return false;
+    Settings root;
+    sheet->SerializeState(root, embedStyles);
+    return root.SaveToFile(path, kRootName);
 }
 
-bool OrdersSheetManagerQ4Classic::SaveWindowToQ5Format(QWidget*, const QString&, int, int)
+bool OrdersSheetManagerQ4Classic::SaveWindowToQ5Format(QWidget* window, const QString& path, int, int)
 {
-    return false;
+    auto* sheet = qobject_cast<OrderSheetMainDlg*>(window);
+    if (!sheet)
+        return false;
+    Q5Settings root;
+    sheet->SaveToQ5Format(root);
+    return root.SaveToFile(path, "OrdersSheet");
 }
 
-bool OrdersSheetManagerQ4Classic::OpenWindowFromFile(QWidget*, const QString& path, bool)
+bool OrdersSheetManagerQ4Classic::OpenWindowFromFile(QWidget* parent, const QString& path, bool)
 {
-    Log::WriteWarning(QStringLiteral("Nie otwarto pliku \"%1\": program nie ma jeszcze okna arkusza zleceń.").arg(path),
-                      ProductName(), QStringLiteral("OrdersSheetManager::OpenWindowFromFile"), __LINE__);
-    return false;
+    // The file is read whole before any window closes: a file that cannot be read changes nothing.
+    Settings root;
+    QString reason;
+    if (!root.LoadFromFile(path, kRootName, &reason))
+    {
+        Log::WriteWarning(QStringLiteral("Nie otwarto pliku arkusza zleceń \"%1\": %2").arg(path, reason), ProductName(),
+                          QStringLiteral("OrdersSheetManager::OpenWindowFromFile"), __LINE__);
+        return false;
+    }
+    QWidget* panel = ActivePanel(parent);
+    if (!panel)
+        return false;
+    CloseAllWindows();
+    LoadTemplate();
+    auto* window = new OrderSheetMainDlg(*this, m_template, false, panel);
+    window->hide();
+    AddOwnWindow(window);
+    window->UnSerializeState(root);
+    if (root[QStringLiteral("WindowVisible")].ToBool())
+        window->Show();
+    return true;
 }
 
 int OrdersSheetManagerQ4Classic::GetFirstNamedWindowStyleId() const

@@ -3,7 +3,8 @@
 // one sheet instance per instrument with its processing thread, made with the instrument's
 // first window and gone with its last, and the module's own collection of windows without an
 // instrument. The general command shows and hides the sheet window in a panel; the
-// mediator's run-asset command shows it for an instrument. Window files are refused.
+// mediator's run-asset command shows it for an instrument. Window files (root
+// "OrdersSheetObject") and the next-generation export (root "OrdersSheet") hold a window's state.
 // As a source of alert arguments it accepts every argument of its tables and delivers no
 // values itself. It makes the sheets' display style kind known, keeps the module's window style
 // (the style of windows without their own), the template of new windows and the template group

@@ -15,6 +15,7 @@
 #include "tests/support/ui/TestApplication.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <QPainter>
 #include <QPointer>
@@ -334,5 +335,45 @@ TEST_F(OrdersSheetWindowTest, TheStateRoundTripsWithItsPanesAndFindsTheInstrumen
     sheets->AddOwnWindow(orphan);
     EXPECT_TRUE(orphan->UnSerializeState(unknown));
     EXPECT_FALSE(orphan->IsRunning());
+}
+}
+
+namespace
+{
+TEST_F(OrdersSheetWindowTest, AWindowFileReopensTheSheetAndADamagedOneChangesNothing)
+{
+    OrderSheetMainDlg* window = OpenOn(asset);
+    ASSERT_NE(window, nullptr);
+    window->Panes().SetSheetMode(nullptr);
+    const QString path = home.Path() + QStringLiteral("/arkusz.q4sOS");
+    ASSERT_TRUE(sheets->SaveWindowToFile(window, path, 0, false));
+    EXPECT_FALSE(sheets->SaveWindowToFile(panel, path + QStringLiteral(".x"), 0, false));
+    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".x")));
+
+    const QString damaged = home.Path() + QStringLiteral("/zepsuty.q4sOS");
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<Settings><nie");
+    file.close();
+    EXPECT_FALSE(sheets->OpenWindowFromFile(panel, damaged, false));
+    EXPECT_EQ(sheets->GetCurrentWindow(), window);
+    EXPECT_NE(sheets->FindInstance(asset), nullptr);
+
+    // The earlier windows close first.
+    QPointer<OrderSheetMainDlg> earlier(window);
+    ASSERT_TRUE(sheets->OpenWindowFromFile(panel, path, false));
+    EXPECT_TRUE(earlier.isNull());
+    OrderSheetMainDlg* opened = sheets->GetCurrentWindow();
+    ASSERT_NE(opened, nullptr);
+    EXPECT_TRUE(opened->IsRunning());
+    EXPECT_TRUE(opened->isVisible());
+    EXPECT_EQ(opened->GetSettings().GetTableSettings().GetMode(), 2);
+    EXPECT_EQ(sheets->FindInstance(asset)->GetWindows().Windows().size(), 1u);
+
+    const QString exported = home.Path() + QStringLiteral("/arkusz.q5sOS");
+    ASSERT_TRUE(sheets->SaveWindowToQ5Format(opened, exported, 0, 0));
+    QFile q5(exported);
+    ASSERT_TRUE(q5.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(q5.readAll().contains("PanesPositions"));
 }
 }
