@@ -13,6 +13,7 @@
 #include "core/mediator/IInProcessOrdersSheet.h"
 #include "orderssheet/engine/OSDlgsCollection.h"
 #include "orderssheet/settings/OrdersSheetSettings.h"
+#include "orderssheet/ui/CmdTargetOrdersSheet.h"
 #include "orderssheet/ui/IOrdersSheetModule.h"
 #include "orderssheet/ui/OrderSheetMainDlg.h"
 #include "platform/modules/Asset.h"
@@ -75,7 +76,7 @@ public:
 
     // IOrdersSheetModule
     IGenericModule* GetGenericModule() override { return this; }
-    CmdTarget* GetSheetCmdTarget() override { return nullptr; }
+    CmdTarget* GetSheetCmdTarget() override { return &m_cmdTarget; }
     // The window (owned from now on) joins the instrument's instance; the first window makes
     // and starts it. A null window raises InvalidArgException; false, the window left to its
     // caller, when the instance could not start (logged).
@@ -121,6 +122,7 @@ private:
     std::shared_ptr<StyleOrdersSheet> m_moduleStyle;
     OrdersSheetSettings m_template;
     QPointer<OrderSheetMainDlg> m_current;
+    CmdTargetOrdersSheet m_cmdTarget{[this] { return m_current.data(); }};
     // Set while the module itself deletes windows: they need not be forgotten.
     int m_releasing = 0;
 };

@@ -9,6 +9,7 @@ class RibbonTabsCreatorsClassicEdition : public RibbonTabsCreatorsQ4Classic
 {
 public:
     Creator CreateChartsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
+    Creator CreateOrdersSheetTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) override;
     void CreateStyleEditTabs(QuorvantaRibbonBar& ribbonBar, RibbonsFactory& factory,
                              std::vector<Creator>& creators) override;
 };

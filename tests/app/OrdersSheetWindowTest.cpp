@@ -4,6 +4,9 @@
 #include "orderssheet/engine/TableDataSetOrdersSheet.h"
 #include "orderssheet/ui/OSComplexPaneContainer.h"
 #include "orderssheet/ui/OSContextMenu.h"
+#include "orderssheet/ui/OrdersSheetCommandIds.h"
+#include "platform/ui/CmdTarget.h"
+#include "platform/ui/CmdUI.h"
 #include "orderssheet/ui/OrderSheetMainDlg.h"
 #include "orderssheet/ui/OrdersSheetPaneManager.h"
 #include "orderssheet/ui/OrdersSheetSummaryChartCtrl.h"
@@ -375,5 +378,61 @@ TEST_F(OrdersSheetWindowTest, AWindowFileReopensTheSheetAndADamagedOneChangesNot
     QFile q5(exported);
     ASSERT_TRUE(q5.open(QIODevice::ReadOnly));
     EXPECT_TRUE(q5.readAll().contains("PanesPositions"));
+}
+}
+
+namespace
+{
+TEST_F(OrdersSheetWindowTest, TheRibbonCommandsActOnTheCurrentSheet)
+{
+    CmdTarget* commands = sheets->GetSheetCmdTarget();
+    ASSERT_NE(commands, nullptr);
+    // Without a window nothing happens; the chart command stays enabled.
+    CmdUI chart(OrdersSheetCommandIds::ID_CHART);
+    ASSERT_TRUE(commands->UpdateCommandUI(chart));
+    EXPECT_TRUE(chart.Enabled().value_or(false));
+    CmdUI lock(OrdersSheetCommandIds::ID_LOCK_COLUMNS);
+    commands->UpdateCommandUI(lock);
+    EXPECT_FALSE(lock.Enabled().value_or(true));
+    EXPECT_TRUE(commands->ExecuteCommand(OrdersSheetCommandIds::ID_CHART));
+
+    OrderSheetMainDlg* window = OpenOn(asset);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->GetCmdTarger(), commands);
+    struct Case
+    {
+        std::uint32_t id;
+        const bool* flag;
+    };
+    const OrdersSheetSettings& settings = window->GetSettings();
+    const Case cases[] = {
+        {OrdersSheetCommandIds::ID_CHART, &settings.chartVisible},
+        {OrdersSheetCommandIds::ID_LOCK_COLUMNS, &settings.columnsLocked},
+        {OrdersSheetCommandIds::ID_ROW_CURR_VALUE, &settings.rowCurrValueVisible},
+        {OrdersSheetCommandIds::ID_VSCROLL, &settings.vScrollVisible},
+        {OrdersSheetCommandIds::ID_CURSOR, &settings.cursorVisible},
+        {OrdersSheetCommandIds::ID_SUMMARY, &settings.summaryVisible},
+        {OrdersSheetCommandIds::ID_ORDERS_PANE, &settings.ordersPaneVisible},
+    };
+    for (const Case& c : cases)
+    {
+        const bool before = *c.flag;
+        ASSERT_TRUE(commands->ExecuteCommand(c.id)) << c.id;
+        EXPECT_NE(*c.flag, before) << c.id;
+        CmdUI update(c.id);
+        commands->UpdateCommandUI(update);
+        EXPECT_TRUE(update.Enabled().value_or(false)) << c.id;
+        EXPECT_EQ(update.Checked().value_or(-1), *c.flag ? 1 : 0) << c.id;
+        commands->ExecuteCommand(c.id);
+        EXPECT_EQ(*c.flag, before) << c.id;
+    }
+
+    CmdUI mode(OrdersSheetCommandIds::ID_SHEET_MODE);
+    commands->UpdateCommandUI(mode);
+    EXPECT_EQ(mode.Text().value_or(QString()), QStringLiteral("Tryb ofert"));
+    commands->ExecuteCommand(OrdersSheetCommandIds::ID_SHEET_MODE);
+    EXPECT_EQ(settings.GetTableSettings().GetMode(), 2);
+    commands->UpdateCommandUI(mode);
+    EXPECT_EQ(mode.Text().value_or(QString()), QStringLiteral("Tryb zleceń"));
 }
 }
