@@ -2,6 +2,7 @@
 
 #include "orderssheet/settings/OrdersSheetTableSettings.h"
 #include "orderssheet/ui/IOrdersSheetMenuCmdDestination.h"
+#include "platform/modules/PanelWindows.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/Menu.h"
 
@@ -61,8 +62,7 @@ void OSContextMenu::OnMenuCommand(std::uint32_t id)
     if (id < kFirstWindowId || !m_move)
         return;
     // The names are taken again: the windows may have changed while the menu was open.
-    const std::vector<QString> names = m_names ? m_names() : std::vector<QString>();
-    const std::size_t index = id - kFirstWindowId;
-    if (index < names.size())
-        m_move(names[index]);
+    if (const QString name = PanelWindows::NameForMenuId(id, kFirstWindowId, m_names ? m_names() : std::vector<QString>());
+        !name.isEmpty())
+        m_move(name);
 }

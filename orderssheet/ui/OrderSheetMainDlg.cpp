@@ -10,6 +10,7 @@
 #include "platform/base/Rect.h"
 #include "platform/modules/IAppMediator.h"
 #include "platform/modules/IGenericModule.h"
+#include "platform/modules/PanelWindows.h"
 #include "platform/modules/PluginBase.h"
 #include "platform/modules/ProviderBase.h"
 #include "platform/settings/Q5Settings.h"
@@ -34,20 +35,6 @@ int NextPriceLevelId()
     return next++;
 }
 
-std::vector<QString> PanelWindowNames()
-{
-    std::vector<QString> names;
-    if (IAppMediator* mediator = PluginBase::GetAppMediator())
-        mediator->CollectPanelWindows(names);
-    return names;
-}
-
-void MoveToWindow(const QString& name)
-{
-    if (IAppMediator* mediator = PluginBase::GetAppMediator())
-        mediator->ActivateNamedWindowObject(name);
-}
-
 void WriteError(const QString& where, int line, const QString& text)
 {
     if (IAppMediator* mediator = PluginBase::GetAppMediator())
@@ -70,7 +57,7 @@ OrderSheetMainDlg::OrderSheetMainDlg(IOrdersSheetModule& module, const OrdersShe
     setAutoFillBackground(true);
     m_panes = new OrdersSheetPaneManager(m_settings, this, m_priceLevelId, this);
     m_contextMenu = std::make_unique<OSContextMenu>(
-        *m_panes, [this] { return m_settings.GetTableSettings().GetMode(); }, PanelWindowNames, MoveToWindow);
+        *m_panes, [this] { return m_settings.GetTableSettings().GetMode(); }, PanelWindows::Names, PanelWindows::MoveTo);
     m_panes->SetContextMenu(m_contextMenu.get());
     connect(m_panes, &OrdersSheetPaneManager::LayoutChanged, this, &OrderSheetMainDlg::OnLayoutChanged);
     connect(m_panes, &OrdersSheetPaneManager::HostWidthWanted, this, [this](int width) { resize(width, height()); });
