@@ -323,8 +323,21 @@ void TableHandlerCommon::PaintCell(QPainter& painter, const QRect& cell, int dat
     painter.setPen(Colour(textStyle, TextParameter(state), Qt::black));
     const QRect textArea = cell.adjusted(0, 0, -kTextMargin, 0);
     const QString text = CellText(dataRow, kind, cell.width(), font, columns);
-    painter.drawText(textArea, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-                     painter.fontMetrics().elidedText(text, Qt::ElideRight, textArea.width()));
+    if (!text.isEmpty())
+    {
+        // Placed by hand at the baseline: laying a text out in a rectangle costs several times
+        // more, and a sheet paints hundreds of cells a frame.
+        const QFontMetrics metrics = painter.fontMetrics();
+        QString shown = text;
+        int advance = metrics.horizontalAdvance(shown);
+        if (advance > textArea.width())
+        {
+            shown = metrics.elidedText(text, Qt::ElideRight, textArea.width());
+            advance = metrics.horizontalAdvance(shown);
+        }
+        const int baseline = textArea.top() + (textArea.height() + metrics.ascent() - metrics.descent()) / 2;
+        painter.drawText(QPoint(textArea.right() + 1 - advance, baseline), shown);
+    }
     if (kind == 1 && !currentValueTable && m_dataSet->GetIfRowIsPEGOrder(dataRow, columns.mode))
         painter.drawText(cell.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                          QStringLiteral("PEG"));
