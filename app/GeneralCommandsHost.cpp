@@ -78,7 +78,11 @@ std::shared_ptr<CmdTargetGeneralProcessor> GeneralCommandsHost::CreateProcessor(
     AppMediator* mediator = Mediator();
     if (mediator && mediator->GetFactory())
         return mediator->GetFactory()->CreateCmdTargetGeneralProcessor();
-    return std::make_shared<CmdTargetGeneralProcessorQ4Classic>([] { return false; });
+    return std::make_shared<CmdTargetGeneralProcessorQ4Classic>([] {
+        const AppMediator* current = AppMediator::Instance();
+        const IInProcessOrdersSheet* sheets = current ? current->GetOrdersSheetManager() : nullptr;
+        return sheets && sheets->IsOrdersSheetWindowVisible();
+    });
 }
 
 // The main frame
@@ -220,11 +224,10 @@ IInProcessOrdersSheet* GeneralCommandsHost::GetOrdersSheetManager() const
     return mediator ? mediator->GetOrdersSheetManager() : nullptr;
 }
 
-bool GeneralCommandsHost::ShowOrdersSheetWindow(QWidget*)
+bool GeneralCommandsHost::ShowOrdersSheetWindow(QWidget* view)
 {
-    WriteUnavailable(QStringLiteral("Nie otwarto okna arkusza zleceń: arkusz nie ma jeszcze własnego okna."),
-                     "CmdTargetGeneral::OnOrdersSheet", __LINE__);
-    return false;
+    IInProcessOrdersSheet* sheets = GetOrdersSheetManager();
+    return sheets && sheets->ShowOrdersSheetWindow(view);
 }
 
 ISessionStatisticsModule* GeneralCommandsHost::GetSessionStatistics() const

@@ -5,12 +5,21 @@
 #include "orderssheet/engine/OrdersSheetAssetInstance.h"
 #include "orderssheet/settings/OrdersSheetGeneralSettingsGroup.h"
 #include "orderssheet/settings/StyleOrdersSheet.h"
+#include "orderssheet/ui/OrderSheetMainDlg.h"
 #include "platform/base/Log.h"
+#include "platform/modules/ModuleWndBase.h"
+#include "platform/modules/ProviderBase.h"
+#include "platform/settings/Q5Settings.h"
+#include "platform/settings/Settings.h"
 #include "styles/engine/StyleKinds.h"
 #include "styles/engine/StylesContainer.h"
 
+#include <set>
+
 namespace
 {
+const QString kRootName = QStringLiteral("OrdersSheetObject");
+
 QString ProductName()
 {
     return QStringLiteral("Quorvanta 4");
@@ -38,6 +47,106 @@ OrdersSheetManagerQ4Classic::~OrdersSheetManagerQ4Classic()
     CloseAllWindows();
 }
 
+QWidget* OrdersSheetManagerQ4Classic::ActivePanel(QWidget* parent)
+{
+    AppMediator* mediator = AppMediator::Instance();
+    if (!mediator)
+        return parent;
+    if (QWidget* view = mediator->GetActivePanelView())
+        return view;
+    if (QWidget* view = mediator->GetCurrentPanelView())
+        return view;
+    return parent;
+}
+
+std::optional<Asset> OrdersSheetManagerQ4Classic::NewWindowAsset()
+{
+    AppMediator* mediator = AppMediator::Instance();
+    if (!mediator)
+        return std::nullopt;
+    if (const std::shared_ptr<Asset> active = mediator->GetActiveAsset(); active && active->GetProvider())
+        return *active;
+    ProviderBase* provider = mediator->GetDefaultProvider();
+    if (!provider || provider->GetAllAssets().empty())
+        return std::nullopt;
+    Asset first = provider->GetAllAssets().front();
+    if (!first.GetProvider())
+        first.SetProvider(provider);
+    return first;
+}
+
+void OrdersSheetManagerQ4Classic::LoadTemplate()
+{
+    if (const std::shared_ptr<const Settings> node = m_templateGroup->GetTemplate())
+        m_template.LoadFromTemplate(*node);
+}
+
+OrderSheetMainDlg* OrdersSheetManagerQ4Classic::GetOrdersSheetDlg() const
+{
+    if (m_instances.size() == 1 && m_instances.begin()->second->GetWindows().Windows().size() == 1)
+        return dynamic_cast<OrderSheetMainDlg*>(*m_instances.begin()->second->GetWindows().Windows().begin());
+    if (!m_ownWindows.IsEmpty())
+        return dynamic_cast<OrderSheetMainDlg*>(*m_ownWindows.Windows().begin());
+    return nullptr;
+}
+
+bool OrdersSheetManagerQ4Classic::IsOrdersSheetWindowVisible() const
+{
+    const OrderSheetMainDlg* window = GetOrdersSheetDlg();
+    return window && window->Visible();
+}
+
+bool OrdersSheetManagerQ4Classic::ShowOrdersSheetWindow(QWidget* parent)
+{
+    return ShowOrdersSheetWindow(parent, std::nullopt, false);
+}
+
+bool OrdersSheetManagerQ4Classic::ShowOrdersSheetWindow(QWidget* parent, std::optional<QRect> area, bool force)
+{
+    AppMediator* mediator = AppMediator::Instance();
+    if (!m_instances.empty() || !m_ownWindows.IsEmpty())
+    {
+        if (OrderSheetMainDlg* window = GetOrdersSheetDlg())
+        {
+            if (window->Visible() && !force)
+            {
+                if (mediator)
+                    mediator->OnModuleWndActivate(window, true, false);
+                window->Hide();
+                return true;
+            }
+            if (window->CheckActiveAsset())
+            {
+                window->Show();
+                return true;
+            }
+            const QRect kept = window->geometry();
+            CloseAllWindows();
+            return ShowOrdersSheetWindow(ActivePanel(parent), kept, false);
+        }
+    }
+    QWidget* panel = ActivePanel(parent);
+    if (!panel)
+    {
+        Log::WriteWarning(QStringLiteral("Nie otwarto okna arkusza zleceń: brak panelu."), ProductName(),
+                          QStringLiteral("OrdersSheetManager::ShowOrdersSheetWindow"), __LINE__);
+        return false;
+    }
+    LoadTemplate();
+    auto* window = new OrderSheetMainDlg(*this, m_template, true, panel);
+    if (!window->IsRunning())
+    {
+        AddOwnWindow(window);
+        // Like the program's other new windows: the active instrument, else the provider's first.
+        if (const std::optional<Asset> asset = NewWindowAsset())
+            window->RunOnAsset(*asset);
+    }
+    if (area && area->isValid())
+        window->setGeometry(*area);
+    window->Show();
+    return true;
+}
+
 std::shared_ptr<GeneralSettingsGroupManagerBase> OrdersSheetManagerQ4Classic::GetGeneralSettingsGroup()
 {
     return m_templateGroup;
@@ -55,21 +164,49 @@ QString OrdersSheetManagerQ4Classic::GetFileFilter() const
                           "Pliki arkusza zleceń z osadzonymi stylami (*.q4ssOS)|*.q4ssOS||");
 }
 
-bool OrdersSheetManagerQ4Classic::SaveWindowToFile(QWidget*, const QString&, int, bool)
+bool OrdersSheetManagerQ4Classic::SaveWindowToFile(QWidget* window, const QString& path, int, bool embedStyles)
 {
-    return false;
+    const auto* sheet = qobject_cast<const OrderSheetMainDlg*>(window);
+    if (!sheet)
+        return false;
+    Settings root;
+    sheet->SerializeState(root, embedStyles);
+    return root.SaveToFile(path, kRootName);
 }
 
-bool OrdersSheetManagerQ4Classic::SaveWindowToQ5Format(QWidget*, const QString&, int, int)
+bool OrdersSheetManagerQ4Classic::SaveWindowToQ5Format(QWidget* window, const QString& path, int, int)
 {
-    return false;
+    auto* sheet = qobject_cast<OrderSheetMainDlg*>(window);
+    if (!sheet)
+        return false;
+    Q5Settings root;
+    sheet->SaveToQ5Format(root);
+    return root.SaveToFile(path, "OrdersSheet");
 }
 
-bool OrdersSheetManagerQ4Classic::OpenWindowFromFile(QWidget*, const QString& path, bool)
+bool OrdersSheetManagerQ4Classic::OpenWindowFromFile(QWidget* parent, const QString& path, bool)
 {
-    Log::WriteWarning(QStringLiteral("Nie otwarto pliku \"%1\": program nie ma jeszcze okna arkusza zleceń.").arg(path),
-                      ProductName(), QStringLiteral("OrdersSheetManager::OpenWindowFromFile"), __LINE__);
-    return false;
+    // The file is read whole before any window closes: a file that cannot be read changes nothing.
+    Settings root;
+    QString reason;
+    if (!root.LoadFromFile(path, kRootName, &reason))
+    {
+        Log::WriteWarning(QStringLiteral("Nie otwarto pliku arkusza zleceń \"%1\": %2").arg(path, reason), ProductName(),
+                          QStringLiteral("OrdersSheetManager::OpenWindowFromFile"), __LINE__);
+        return false;
+    }
+    QWidget* panel = ActivePanel(parent);
+    if (!panel)
+        return false;
+    CloseAllWindows();
+    LoadTemplate();
+    auto* window = new OrderSheetMainDlg(*this, m_template, false, panel);
+    window->hide();
+    AddOwnWindow(window);
+    window->UnSerializeState(root);
+    if (root[QStringLiteral("WindowVisible")].ToBool())
+        window->Show();
+    return true;
 }
 
 int OrdersSheetManagerQ4Classic::GetFirstNamedWindowStyleId() const
@@ -80,14 +217,24 @@ int OrdersSheetManagerQ4Classic::GetFirstNamedWindowStyleId() const
     return IOrdersSheetWindow::kNoStyleId;
 }
 
-bool OrdersSheetManagerQ4Classic::ShowOrdersSheetForAsset(const Asset& asset, QWidget*)
+bool OrdersSheetManagerQ4Classic::ShowOrdersSheetForAsset(const Asset& asset, QWidget* parent)
 {
     if (AppMediator* mediator = AppMediator::Instance())
         mediator->SetActiveAsset(std::make_shared<Asset>(asset));
-    Log::WriteWarning(QStringLiteral("Nie pokazano arkusza zleceń dla \"%1\": program nie ma jeszcze okna arkusza zleceń.")
-                          .arg(asset.GetShortName()),
-                      ProductName(), QStringLiteral("OrdersSheetManager::ShowOrdersSheetForAsset"), __LINE__);
-    return false;
+    OrderSheetMainDlg* window = GetOrdersSheetDlg();
+    if (!window)
+    {
+        QWidget* panel = ActivePanel(parent);
+        if (!panel)
+            return false;
+        LoadTemplate();
+        window = new OrderSheetMainDlg(*this, m_template, false, panel);
+        AddOwnWindow(window);
+    }
+    // The instrument is given: the sheet shows it whichever window is active.
+    const bool running = window->RunOnAsset(asset);
+    window->Show();
+    return running;
 }
 
 bool OrdersSheetManagerQ4Classic::AttachWindowToAsset(const Asset& asset, IOrdersSheetWindow* window)
@@ -100,7 +247,6 @@ bool OrdersSheetManagerQ4Classic::AttachWindowToAsset(const Asset& asset, IOrder
         auto instance = std::make_shared<OrdersSheetAssetInstance>(std::make_shared<Asset>(asset));
         if (!instance->Start())
         {
-            delete window;
             Log::WriteError(QStringLiteral("Arkusz zleceń: nie uruchomiono wątku przetwarzania dla \"%1\".").arg(asset.GetShortName()),
                             ProductName(), QStringLiteral("OrdersSheetManager::AttachWindowToAsset"), __LINE__);
             return false;
@@ -126,14 +272,80 @@ void OrdersSheetManagerQ4Classic::RemoveWindowFromAsset(IOrdersSheetWindow* wind
 {
     if (!window)
         throw InvalidArgException(QStringLiteral("OrdersSheetManager::RemoveWindowFromAsset: brak okna"));
-    if (const auto position = m_instances.find(asset); position != m_instances.end() && position->second->RemoveWindow(window))
+    ++m_releasing;
+    const auto position = m_instances.find(asset);
+    const bool empty = position != m_instances.end() && position->second->RemoveWindow(window);
+    --m_releasing;
+    if (empty)
         EraseInstance(position);
 }
 
 void OrdersSheetManagerQ4Classic::CloseAllWindows()
 {
+    ++m_releasing;
     while (!m_instances.empty())
         EraseInstance(m_instances.begin());
+    while (!m_ownWindows.IsEmpty())
+        m_ownWindows.Remove(*m_ownWindows.Windows().begin());
+    --m_releasing;
+}
+
+void OrdersSheetManagerQ4Classic::AddOwnWindow(IOrdersSheetWindow* window)
+{
+    m_ownWindows.Insert(window);
+}
+
+void OrdersSheetManagerQ4Classic::DetachOwnWindow(IOrdersSheetWindow* window)
+{
+    m_ownWindows.Detach(window);
+}
+
+void OrdersSheetManagerQ4Classic::RemoveOwnWindow(IOrdersSheetWindow* window)
+{
+    m_ownWindows.Remove(window);
+}
+
+void OrdersSheetManagerQ4Classic::ForgetWindow(IOrdersSheetWindow* window)
+{
+    if (m_releasing > 0)
+        return;
+    if (m_ownWindows.Detach(window))
+        return;
+    for (auto position = m_instances.begin(); position != m_instances.end(); ++position)
+    {
+        if (!position->second->GetWindows().Contains(window))
+            continue;
+        if (position->second->DetachWindow(window))
+            EraseInstance(position);
+        return;
+    }
+}
+
+int OrdersSheetManagerQ4Classic::GetFreeWindowNumber(const IOrdersSheetWindow* window, const Asset* asset) const
+{
+    const OSDlgsCollection* collection = &m_ownWindows;
+    if (asset)
+    {
+        const OrdersSheetAssetInstance* instance = FindInstance(*asset);
+        if (!instance)
+            return 1;
+        collection = &instance->GetWindows();
+    }
+    // The window itself does not hold a number yet.
+    std::set<int> taken;
+    for (IOrdersSheetWindow* other : collection->Windows())
+        if (other != window)
+            if (const auto* sheet = dynamic_cast<const OrderSheetMainDlg*>(other))
+                taken.insert(sheet->GetWindowNumber());
+    int number = 1;
+    while (taken.contains(number))
+        ++number;
+    return number;
+}
+
+void OrdersSheetManagerQ4Classic::SetCurrentWindow(QWidget* window)
+{
+    m_current = qobject_cast<OrderSheetMainDlg*>(window);
 }
 
 OrdersSheetAssetInstance* OrdersSheetManagerQ4Classic::FindInstance(const Asset& asset) const
@@ -145,7 +357,9 @@ OrdersSheetAssetInstance* OrdersSheetManagerQ4Classic::FindInstance(const Asset&
 void OrdersSheetManagerQ4Classic::EraseInstance(std::map<Asset, std::shared_ptr<OrdersSheetAssetInstance>>::iterator position)
 {
     const QString name = position->first.GetShortName();
+    ++m_releasing;
     m_instances.erase(position);
+    --m_releasing;
     WriteInfo(QStringLiteral("Arkusz zleceń: wątek przetwarzania dla \"%1\" zatrzymany.").arg(name), "OrdersSheetManager::EraseInstance",
               __LINE__);
 }

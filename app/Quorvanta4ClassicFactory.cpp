@@ -125,8 +125,12 @@ StylePreviewGalleryHelper* Quorvanta4ClassicFactory::CreateStylePreviewGalleryHe
 
 std::shared_ptr<CmdTargetGeneralProcessor> Quorvanta4ClassicFactory::CreateCmdTargetGeneralProcessor()
 {
-    // The orders sheet shows no window of its own in this program, so the command is never checked.
-    return std::make_shared<CmdTargetGeneralProcessorQ4Classic>([] { return false; });
+    // The command shows checked while the sheet window is visible.
+    return std::make_shared<CmdTargetGeneralProcessorQ4Classic>([] {
+        const AppMediator* mediator = AppMediator::Instance();
+        const IInProcessOrdersSheet* sheets = mediator ? mediator->GetOrdersSheetManager() : nullptr;
+        return sheets && sheets->IsOrdersSheetWindowVisible();
+    });
 }
 
 std::shared_ptr<ChooseAssetChartParams> Quorvanta4ClassicFactory::CreateChooseAssetChartParams()

@@ -7,6 +7,8 @@
 #include "charts/ui/RibbonChartsTabsQ4Classic.h"
 #include "platform/modules/ISessionStatisticsModule.h"
 #include "sessionstats/ui/RibbonSessionStatisticsQ4Classic.h"
+#include "core/mediator/IInProcessOrdersSheet.h"
+#include "orderssheet/ui/RibbonOrdersSheetQ4Classic.h"
 #include "styles/ui/StyleEditTabsQ4Classic.h"
 
 RibbonTabsCreatorsClassicEdition::Creator RibbonTabsCreatorsClassicEdition::CreateChartsTabs(
@@ -26,6 +28,13 @@ RibbonTabsCreatorsClassicEdition::Creator RibbonTabsCreatorsClassicEdition::Crea
 {
     const AppMediator* mediator = AppMediator::Instance();
     return std::make_shared<RibbonAlertsTabs>(factory, ribbonBar, mediator ? mediator->GetAlertModule() : nullptr);
+}
+
+RibbonTabsCreatorsClassicEdition::Creator RibbonTabsCreatorsClassicEdition::CreateOrdersSheetTabs(
+    RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+{
+    AppMediator* mediator = AppMediator::Instance();
+    return std::make_shared<RibbonOrdersSheetQ4Classic>(factory, ribbonBar, mediator ? mediator->GetOrdersSheetManager() : nullptr);
 }
 
 void RibbonTabsCreatorsClassicEdition::CreateStyleEditTabs(QuorvantaRibbonBar& ribbonBar, RibbonsFactory& factory,

@@ -1,6 +1,9 @@
 // The orders sheet's processing: how long the row matrices of a book take to make, and what one
 // instrument's 100 ms refresh cycle costs while its provider delivers 1,000 book updates a
 // second: 100 updates delivered to the receiver, then the refresh of both sides.
+// BM_SheetFrame adds the window: each frame is a cycle's refresh, then the sheet's panes
+// (both tables, the current-value row, the summaries and the chart) take the new data and
+// repaint, offscreen; it reports the 99th percentile of the frame times.
 //
 // BM_RefreshCycle runs the cycle as the program does: this thread, as the provider's, delivers
 // the updates, and the started processing thread refreshes on its own 100 ms timer. A cycle's
@@ -14,7 +17,13 @@
 #include "orderssheet/engine/OSSheetMode.h"
 #include "orderssheet/engine/OrdersDataProcessThread.h"
 #include "orderssheet/engine/OrdersSheetAssetInstance.h"
+#include "orderssheet/settings/OrdersSheetSettings.h"
+#include "orderssheet/ui/OrdersSheetPaneManager.h"
+#include "bench/FrameTimes.h"
 #include "tests/support/FakeProvider.h"
+
+#include <QElapsedTimer>
+#include <QImage>
 
 #include <QTimeZone>
 
@@ -167,6 +176,7 @@ public:
     }
 
     OrdersDataProcessThread& Thread() { return m_thread; }
+    OrdersSheetAssetInstance& Instance() { return m_instance; }
     RefreshCounter& Counter() { return m_counter; }
     std::size_t Orders() const { return m_live[0].size() + m_live[1].size(); }
 
@@ -257,6 +267,41 @@ void BM_RefreshCycleBackToBack(benchmark::State& state)
 }
 }
 
+void BM_SheetFrame(benchmark::State& state)
+{
+    FrameTimes::Application();
+    CycleBench bench(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    OrdersSheetSettings settings;
+    OrdersSheetPaneManager panes(settings, nullptr, 1, nullptr);
+    panes.resize(1000, 800);
+    panes.SetDataSets(bench.Instance().GetDataSet(0), bench.Instance().GetDataSet(1));
+    QImage image(panes.size(), QImage::Format_ARGB32_Premultiplied);
+    bench.Thread().RunUpdateDataIfNeccesary();
+    std::vector<double> frames;
+    std::vector<double> repaints;
+    std::vector<double> frameCpu;
+    for (auto _ : state)
+    {
+        const double cpuStart = FrameTimes::ThreadCpuMs();
+        QElapsedTimer frame;
+        frame.start();
+        bench.DeliverUpdates();
+        bench.Thread().RunUpdateDataIfNeccesary();
+        const qint64 refreshed = frame.nsecsElapsed();
+        panes.RefreshAll();
+        panes.render(&image);
+        const qint64 painted = frame.nsecsElapsed();
+        frames.push_back(painted / 1e6);
+        frameCpu.push_back(FrameTimes::ThreadCpuMs() - cpuStart);
+        repaints.push_back((painted - refreshed) / 1e6);
+    }
+    state.counters["frame_p99_ms"] = FrameTimes::Percentile99(frames);
+    state.counters["repaint_p99_ms"] = FrameTimes::Percentile99(repaints);
+    // This thread's CPU time: the frame's own work, without the time other processes took the core.
+    state.counters["frame_cpu_p99_ms"] = FrameTimes::Percentile99(frameCpu);
+    state.counters["orders"] = static_cast<double>(bench.Orders());
+}
+
 BENCHMARK(BM_OrdersMatrix)->Arg(1000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OffersMatrix)->Arg(1000)->Unit(benchmark::kMicrosecond);
 // Each cycle lasts the timer's 100 ms, so a few dozen make a figure; the CPU column is the
@@ -270,3 +315,5 @@ BENCHMARK(BM_RefreshCycle)
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RefreshCycleBackToBack)->Args({10, 3})->Args({100, 3})->Args({1000, 1})->Unit(benchmark::kMicrosecond);
+// A frame per 100 ms cycle of 1,000 updates a second: 1,000 price levels a side.
+BENCHMARK(BM_SheetFrame)->Args({1000, 1})->Args({1000, 3})->Iterations(300)->Unit(benchmark::kMillisecond);

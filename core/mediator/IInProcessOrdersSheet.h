@@ -24,4 +24,9 @@ public:
     // The instrument becomes the active one and its orders sheet shows in the parent; false
     // when it could not be shown.
     virtual bool ShowOrdersSheetForAsset(const Asset& asset, QWidget* parent) = 0;
+    // The general command: a visible sheet hides, else the sheet shows in the parent (made on
+    // the active instrument when there is none); false when none could be shown.
+    virtual bool ShowOrdersSheetWindow(QWidget* parent) = 0;
+    // Whether the sheet the general command shows is visible (the command shows checked).
+    virtual bool IsOrdersSheetWindowVisible() const = 0;
 };

@@ -45,6 +45,11 @@ int OrderSheetDlgContainer::HostHeight(int parts, int summaryHeight)
 
 void OrderSheetDlgContainer::resizeEvent(QResizeEvent*)
 {
+    Layout();
+}
+
+void OrderSheetDlgContainer::Layout()
+{
     const int parts = PartCount(height(), m_summaryHeight);
     m_host->setVisible(parts > 0);
     const int hostHeight = HostHeight(parts, m_summaryHeight);
@@ -74,6 +79,12 @@ QString OrderSheetDlgContainer::FormatValue(double value, int columnKind) const
     return Number2String(format, value, precision.Min(), precision.Value()).Text();
 }
 
+void OrderSheetDlgContainer::SetPriceLevel(int kind, double fraction)
+{
+    m_paneData.priceLevelKind = kind;
+    m_paneData.priceLevelFraction = fraction;
+}
+
 void OrderSheetDlgContainer::UpdateSummary(int groupKind, const OSSummaryValues& summary)
 {
     const QString sideWord = m_side == 0 ? QStringLiteral("Podaż") : QStringLiteral("Popyt");
@@ -90,4 +101,10 @@ void OrderSheetDlgContainer::UpdateSummary(int groupKind, const OSSummaryValues&
     m_summary->SetShowPriceLevel(true);
     m_summary->SetGroupTexts(groupKind, heading, FormatValue(count, kCountKind), FormatValue(value, kValueKind),
                              FormatValue(count != 0 ? value / count : 0, kValueKind));
+    // The groups show with their first figures: the summary is as tall as they make it.
+    if (const int summaryHeight = m_summary->sizeHint().height(); summaryHeight != m_summaryHeight)
+    {
+        m_summaryHeight = summaryHeight;
+        Layout();
+    }
 }

@@ -25,6 +25,8 @@ public:
     static int HostHeight(int parts, int summaryHeight);
 
     void UpdateSummary(int groupKind, const OSSummaryValues& summary);
+    // The price level the heading names from now on.
+    void SetPriceLevel(int kind, double fraction);
     // The number as the column kind's precisions write it (each outside 0..6 read as 0).
     QString FormatValue(double value, int columnKind) const;
 
@@ -36,8 +38,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void Layout();
+
     const int m_side;
-    const OrdersSheetPaneData m_paneData;
+    OrdersSheetPaneData m_paneData;
     QWidget* m_host = nullptr;
     SummaryInfoDlg* m_summary = nullptr;
     int m_summaryHeight = 0;

@@ -1,5 +1,6 @@
 #include "sessionstats/ui/SessionStatisticsContextMenu.h"
 
+#include "platform/modules/PanelWindows.h"
 #include "platform/ui/Menu.h"
 
 #include <QAction>
@@ -36,8 +37,7 @@ void SessionStatisticsContextMenu::OnMenuCommand(std::uint32_t id)
     if (id < kFirstWindowId || !m_move)
         return;
     // The names are taken again: the windows may have changed while the menu was open.
-    const std::vector<QString> names = m_names ? m_names() : std::vector<QString>();
-    const std::size_t index = id - kFirstWindowId;
-    if (index < names.size())
-        m_move(names[index]);
+    if (const QString name = PanelWindows::NameForMenuId(id, kFirstWindowId, m_names ? m_names() : std::vector<QString>());
+        !name.isEmpty())
+        m_move(name);
 }

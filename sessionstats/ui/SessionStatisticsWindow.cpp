@@ -1,6 +1,7 @@
 #include "sessionstats/ui/SessionStatisticsWindow.h"
 
 #include "platform/modules/IAppMediator.h"
+#include "platform/modules/PanelWindows.h"
 #include "platform/modules/PluginBase.h"
 #include "platform/settings/Q5Settings.h"
 #include "platform/settings/Settings.h"
@@ -30,25 +31,12 @@ const QString kHighestSamples[SessionStatisticsTabWnd::kHighestColumns] = {
     QStringLiteral("GGGGGGGGG-PDA"), QStringLiteral("-555.55"),     QStringLiteral("5 555.55"),
     QStringLiteral("555 555 555"),   QStringLiteral("555 555 555"), QStringLiteral("5555")};
 
-std::vector<QString> PanelWindowNames()
-{
-    std::vector<QString> names;
-    if (IAppMediator* mediator = PluginBase::GetAppMediator())
-        mediator->CollectPanelWindows(names);
-    return names;
-}
-
-void MoveToWindow(const QString& name)
-{
-    if (IAppMediator* mediator = PluginBase::GetAppMediator())
-        mediator->ActivateNamedWindowObject(name);
-}
 }
 
 SessionStatisticsWindow::SessionStatisticsWindow(SessionStatisticsModule& module, QWidget* parent)
     : ModuleWndBase(parent)
     , m_module(module)
-    , m_contextMenu(std::make_unique<SessionStatisticsContextMenu>(PanelWindowNames, MoveToWindow))
+    , m_contextMenu(std::make_unique<SessionStatisticsContextMenu>(PanelWindows::Names, PanelWindows::MoveTo))
 {
     setWindowTitle(QStringLiteral("Statystyka sesji"));
     setWindowIcon(Images::Instance().Icon(kWindowIcon));

@@ -351,6 +351,8 @@ public:
         Tell(QStringLiteral("OrdersSheet"), QStringLiteral("ShowOrdersSheetForAsset(%1)").arg(asset.GetShortName()));
         return true;
     }
+    bool ShowOrdersSheetWindow(QWidget*) override { return false; }
+    bool IsOrdersSheetWindowVisible() const override { return false; }
 
     std::shared_ptr<GeneralSettingsGroupManagerBase> group = MakeSettingsGroupToken();
 };

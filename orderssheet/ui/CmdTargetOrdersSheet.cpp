@@ -1,0 +1,56 @@
+#include "orderssheet/ui/CmdTargetOrdersSheet.h"
+
+#include "orderssheet/ui/OrderSheetMainDlg.h"
+#include "orderssheet/ui/OrdersSheetCommandIds.h"
+#include "orderssheet/ui/OrdersSheetPaneManager.h"
+#include "platform/ui/CmdUI.h"
+#include "platform/ui/StringTable.h"
+
+using namespace OrdersSheetCommandIds;
+
+CmdTargetOrdersSheet::CmdTargetOrdersSheet(WindowSource window)
+    : m_window(std::move(window))
+{
+    Toggle(ID_CHART, [](OrderSheetMainDlg& w) { w.Panes().ShowChart(nullptr); },
+           [](const OrderSheetMainDlg& w) { return w.GetSettings().chartVisible; });
+    Toggle(ID_LOCK_COLUMNS, [](OrderSheetMainDlg& w) { w.Panes().LockColumns(nullptr); },
+           [](const OrderSheetMainDlg& w) { return w.GetSettings().columnsLocked; });
+    Toggle(ID_SUMMARY, [](OrderSheetMainDlg& w) { w.Panes().ShowSummaryWnd(nullptr); },
+           [](const OrderSheetMainDlg& w) { return w.GetSettings().summaryVisible; });
+    Toggle(ID_ROW_CURR_VALUE, [](OrderSheetMainDlg& w) { w.Panes().ShowRowCurrValue(nullptr); },
+           [](const OrderSheetMainDlg& w) { return w.GetSettings().rowCurrValueVisible; });
+    Toggle(ID_ORDERS_PANE, [](OrderSheetMainDlg& w) { w.Panes().ShowOrdersPane(nullptr); },
+           [](const OrderSheetMainDlg& w) { return w.GetSettings().ordersPaneVisible; });
+    Toggle(ID_VSCROLL, [](OrderSheetMainDlg& w) { w.Panes().ShowVScroll(nullptr); },
+           [](const OrderSheetMainDlg& w) { return w.GetSettings().vScrollVisible; });
+    Toggle(ID_CURSOR, [](OrderSheetMainDlg& w) { w.Panes().ShowCursor(nullptr); },
+           [](const OrderSheetMainDlg& w) { return w.GetSettings().cursorVisible; });
+
+    OnCommand(ID_SHEET_MODE, [this] {
+        if (OrderSheetMainDlg* window = m_window())
+            window->Panes().SetSheetMode(nullptr);
+    });
+    OnUpdate(ID_SHEET_MODE, [this](CmdUI& cmdUI) {
+        const OrderSheetMainDlg* window = m_window();
+        cmdUI.Enable(window != nullptr);
+        // The button says where it leads: to the offer lines from the orders, and back.
+        const bool orders = !window || window->GetSettings().GetTableSettings().GetMode() != 2;
+        const QString text = StringTable::Instance().Get(orders ? IDS_TO_OFFERS_MODE : IDS_TO_ORDERS_MODE);
+        const qsizetype lineBreak = text.indexOf(QLatin1Char('\n'));
+        cmdUI.SetText(lineBreak < 0 ? text : text.mid(lineBreak + 1));
+    });
+}
+
+void CmdTargetOrdersSheet::Toggle(std::uint32_t id, void (*command)(OrderSheetMainDlg&),
+                                  bool (*state)(const OrderSheetMainDlg&))
+{
+    OnCommand(id, [this, command] {
+        if (OrderSheetMainDlg* window = m_window())
+            command(*window);
+    });
+    OnUpdate(id, [this, id, state](CmdUI& cmdUI) {
+        const OrderSheetMainDlg* window = m_window();
+        cmdUI.Enable(window != nullptr || id == ID_CHART);
+        cmdUI.SetCheck(window && state(*window) ? 1 : 0);
+    });
+}

@@ -1,0 +1,117 @@
+#pragma once
+// The orders-sheet window, hosted in a panel: the order book of one instrument in two tables
+// (supply above, demand below, the current value between), each side's summary and the summary
+// chart, in the panes of its pane manager. It runs on an instrument through the instrument's
+// sheet instance, whose processing thread refreshes the data sets; the instance tells the window
+// on the main thread (OnNewDataSetState) and the window repaints its panes. A 350 ms timer
+// repaints tables whose change marks are fading. Closing hides the window and stops its
+// receiver; removing it deletes it through the module. A window without an instrument shows
+// empty tables. Main thread only.
+
+#include "orderssheet/engine/IOrdersSheetWindow.h"
+#include "orderssheet/settings/OrdersSheetSettings.h"
+#include "platform/modules/Asset.h"
+#include "platform/modules/ModuleWndBase.h"
+
+#include <QTimer>
+
+#include <memory>
+
+class IOrdersSheetModule;
+class OSContextMenu;
+class OrdersSheetAssetInstance;
+class OrdersSheetPaneManager;
+class PriceLevelElement;
+class Q5Settings;
+class Settings;
+class TableDataSetOrdersSheet;
+
+class OrderSheetMainDlg : public ModuleWndBase, public IOrdersSheetWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kRedrawTimerMs = 350;
+    static constexpr int kMinimumWidth = 133;
+    static inline const QString kUnattachedTitle = QStringLiteral("Arkusz zleceń");
+
+    // settings: the module's template the window starts from; checkActiveAsset: the window
+    // runs on the application's active instrument when there is one.
+    OrderSheetMainDlg(IOrdersSheetModule& module, const OrdersSheetSettings& settings, bool checkActiveAsset,
+                      QWidget* parent);
+    ~OrderSheetMainDlg() override;
+
+    // ModuleWndBase
+    IGenericModule* GetModule() const override;
+    CmdTarget* GetCmdTarger() const override;
+    bool ShowHideMechanismOn() const override { return true; }
+    void RedrawAfterLayoutMayChanged() override;
+
+    // IOrdersSheetWindow
+    bool HasWindowHandle() const override { return true; }
+    void OnNewDataSetState() override;
+    void PublishArgumentValues(const std::shared_ptr<const AlertExprArgList>&) override {}
+    int GetStyleId() const override;
+
+    // Runs on the application's active instrument; false when there is none or this window is
+    // the active module window.
+    bool CheckActiveAsset();
+    // Runs on the instrument; the same instrument with a running receiver changes nothing. False,
+    // logged, when the instrument has no provider or its instance cannot start.
+    bool RunOnAsset(const Asset& asset);
+    bool IsRunning() const { return m_running; }
+    const Asset& GetAsset() const { return m_asset; }
+    int GetWindowNumber() const { return m_windowNumber; }
+    QString GetMainStyleMenuDescrPart() const { return QStringLiteral("arkusza zleceń"); }
+    // The instance the window runs in; null when not running.
+    OrdersSheetAssetInstance* GetInstance() const;
+
+    // Shows the window and starts its receiver; Hide stops it.
+    void Show();
+    void Hide();
+    // Removes the window: the module deletes it after this call returns to the event loop.
+    void RequestRemove();
+    void UpdateTitle();
+
+    void SerializeState(Settings& node, bool embedStyles) const;
+    // False when the state names an instrument but there is no provider to find it in.
+    bool UnSerializeState(const Settings& node);
+    void SaveToQ5Format(Q5Settings& node) const;
+
+    // Repaints tables that ask for it; the timer runs it, tests call it.
+    void OnTimer();
+
+    OrdersSheetSettings& GetSettings() { return m_settings; }
+    const OrdersSheetSettings& GetSettings() const { return m_settings; }
+    OrdersSheetPaneManager& Panes() const { return *m_panes; }
+    OSContextMenu& ContextMenu() const { return *m_contextMenu; }
+    bool IsRedrawTimerActive() const { return m_timer.isActive(); }
+    bool IsSubscribed() const { return m_subscribed; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    bool RunInstrument(const Asset& asset);
+    void UseOwnDataSets();
+    void UpdateUnattachedTitle();
+    void OnLayoutChanged();
+    void SetCaption(const QString& caption);
+
+    IOrdersSheetModule& m_module;
+    OrdersSheetSettings m_settings;
+    const int m_priceLevelId;
+    std::shared_ptr<PriceLevelElement> m_priceLevel;
+    std::unique_ptr<TableDataSetOrdersSheet> m_ownDataSet0;
+    std::unique_ptr<TableDataSetOrdersSheet> m_ownDataSet1;
+    OrdersSheetPaneManager* m_panes = nullptr;
+    std::unique_ptr<OSContextMenu> m_contextMenu;
+    Asset m_asset;
+    int m_windowNumber = 1;
+    bool m_running = false;
+    bool m_subscribed = false;
+    bool m_removing = false;
+    QTimer m_timer;
+};

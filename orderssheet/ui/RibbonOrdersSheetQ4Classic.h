@@ -1,0 +1,36 @@
+#pragma once
+// The orders sheet's tab creator: the contextual tab "Arkusz zleceń" (green, context caption
+// "Arkusz zlecen"), shown while a sheet window is active, with the groups "Zawartość" (column
+// lock, sheet mode) and "Widoczność" (chart, price row, scroll bars, cursor, orders and summary
+// panes). Main thread only.
+
+#include "ribbon/QuorvantaTab.h"
+#include "ribbon/RibbonTabsCreator.h"
+
+class IGenericModule;
+
+class RibbonOrdersSheetQ4Classic : public RibbonTabsCreator
+{
+public:
+    // module: the sheet module the tab belongs to; null gives no tab.
+    RibbonOrdersSheetQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar, IGenericModule* module);
+
+    bool CreateTabs() override;
+    bool HandleFrameRequest(RibbonCreateControlRequest&) override { return false; }
+    bool CreateMainTabGroups(QuorvantaTab& tab);
+
+private:
+    IGenericModule* m_module;
+};
+
+class OrdersSheetMainTab : public QuorvantaTab
+{
+public:
+    explicit OrdersSheetMainTab(RibbonOrdersSheetQ4Classic& creator);
+
+protected:
+    bool CreateGroups() override { return m_creator.CreateMainTabGroups(*this); }
+
+private:
+    RibbonOrdersSheetQ4Classic& m_creator;
+};
