@@ -15,7 +15,7 @@ class RibbonAlertsTabs : public RibbonTabsCreator
 {
 public:
     static constexpr std::uint32_t ID_TAB_ALERTS = 265;
-    static constexpr std::uint32_t ID_GROUP_OPERATIONS = 103;
+    static constexpr std::uint32_t ID_GROUP_OPERATIONS = 107;
     static constexpr std::uint32_t ID_GROUP_PARAMETERS = 104;
     static constexpr std::uint32_t ID_GROUP_FLAGS = 105;
 
