@@ -3,6 +3,7 @@
 #include "modulelibs/chart/ChartLayout.h"
 #include "modulelibs/chart/ChartModuleConsumer.h"
 #include "modulelibs/chart/ChartPainter.h"
+#include "modulelibs/chart/ChartQuickAdd.h"
 #include "platform/modules/IAppMediator.h"
 #include "platform/modules/ProviderBase.h"
 
@@ -122,6 +123,18 @@ void ChartWindow::ScrollBars(int bars)
 void ChartWindow::Redraw()
 {
     update();
+}
+
+bool ChartWindow::ShowAsset(const Asset& asset)
+{
+    if (asset.IsEmpty() || !asset.GetProvider())
+        return false;
+    m_document.provider = asset.GetProvider()->GetName();
+    m_document.ticker = asset.GetShortName();
+    m_document.market = asset.GetMarket();
+    UpdateCaption();
+    m_consumer.SelectionChanged();
+    return LoadData();
 }
 
 void ChartWindow::ReloadData()
@@ -368,6 +381,8 @@ void ChartWindow::keyPressEvent(QKeyEvent* event)
         m_consumer.SelectionChanged();
         break;
     default:
+        if (ChartQuickAdd::OpenOnTyping(*this, *event))
+            break;
         ModuleWndBase::keyPressEvent(event);
         return;
     }
