@@ -9,10 +9,8 @@
 
 #include <memory>
 
+class AssetChoicePane;
 class BLChooseAssetChartParams;
-class ChooseAssetDlgComponent;
-class MenuChooseProviderComponent;
-class ProviderBase;
 class QRadioButton;
 class QToolButton;
 
@@ -39,27 +37,17 @@ public:
     void OnTick();
     void OnDay();
     void OnChartType(int chartType);
-    void ShowProviderPage(ProviderBase* provider);
 
-    ChooseAssetDlgComponent& Component() const { return *m_component; }
-    QToolButton* ProviderButton() const { return m_providerButton; }
+    AssetChoicePane& Pane() const { return *m_pane; }
     QRadioButton* TickRadio() const { return m_tick; }
     QRadioButton* DayRadio() const { return m_day; }
     // 0 line, 1 column, 2 bar, 3 candle.
     QToolButton* ChartTypeButton(int chartType) const { return m_chartTypes[chartType]; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void ChooseProviderFromMenu();
-
     BLChooseAssetChartParams& m_params;
     AssetChoiceServices m_services;
-    std::unique_ptr<ChooseAssetDlgComponent> m_component;
-    std::unique_ptr<MenuChooseProviderComponent> m_menu;
-    QToolButton* m_providerButton;
-    QWidget* m_pageArea;
+    AssetChoicePane* m_pane;
     QRadioButton* m_tick;
     QRadioButton* m_day;
     QToolButton* m_chartTypes[4] = {};

@@ -1,59 +1,32 @@
 #include "charts/ui/ChooseAssetPropertyPage.h"
 
+#include "charts/ui/AssetChoicePane.h"
 #include "charts/ui/BLChooseAssetChartParams.h"
 #include "core/mediator/ChooseAssetDlgComponent.h"
-#include "core/mediator/ChooseAssetPage.h"
-#include "core/mediator/MenuChooseProviderComponent.h"
-#include "platform/modules/ProviderBase.h"
 
-#include <QEvent>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 ChooseAssetPropertyPage::ChooseAssetPropertyPage(BLChooseAssetChartParams& params, const AssetChoiceServices& services)
     : m_params(params)
     , m_services(services)
-    , m_component(std::make_unique<ChooseAssetDlgComponent>(services.providers))
-    , m_providerButton(new QToolButton(this))
-    , m_pageArea(new QWidget(this))
+    , m_pane(new AssetChoicePane(services, this))
 {
     setTitle(QStringLiteral("Wybór instrumentu"));
-    m_providerButton->setObjectName(QStringLiteral("978"));
-    m_providerButton->setText(QStringLiteral("..."));
-    m_providerButton->setAutoRaise(true);
-    m_providerButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    connect(m_providerButton, &QToolButton::clicked, this, &ChooseAssetPropertyPage::ChooseProviderFromMenu);
-    auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Wybór instrumentu dla źródła danych:"), this));
-    top->addWidget(m_providerButton, 1);
-    m_pageArea->setMinimumSize(360, 260);
-    m_pageArea->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(m_pageArea, 1);
-
-    connect(m_component.get(), &ChooseAssetDlgComponent::AssetPickedDirectly, this, &ChooseAssetPropertyPage::PressNext);
-    m_usable = m_component->Init();
-    if (!m_usable)
-        return;
-    m_menu = std::make_unique<MenuChooseProviderComponent>(*m_component);
-    m_menu->CreateMenu();
-    ShowProviderPage(m_component->GetDefaultProvider());
+    layout->addWidget(m_pane);
+    connect(m_pane, &AssetChoicePane::AssetPickedDirectly, this, &ChooseAssetPropertyPage::PressNext);
 }
 
 ChooseAssetPropertyPage::~ChooseAssetPropertyPage() = default;
 
-void ChooseAssetPropertyPage::ShowProviderPage(ProviderBase* provider)
+bool ChooseAssetPropertyPage::IsUsable() const
 {
-    ChooseAssetPage* page = m_component->ChangePage(provider, m_pageArea, m_pageArea->rect());
-    m_providerButton->setText(page && provider ? provider->GetName() : QString());
+    return m_pane->IsUsable();
 }
 
 void ChooseAssetPropertyPage::initializePage()
 {
-    m_component->SetFocusActivePage();
+    m_pane->Component().SetFocusActivePage();
 }
 
 bool ChooseAssetPropertyPage::validatePage()
@@ -63,44 +36,14 @@ bool ChooseAssetPropertyPage::validatePage()
 
 bool ChooseAssetPropertyPage::OnWizardNext()
 {
-    ChooseAssetPage* page = m_component->GetActivePage();
-    if (!page)
-        return false;
     QString message;
-    if (!page->Check(message))
-    {
-        if (!message.isEmpty() && m_services.showError)
-            m_services.showError(message);
+    const std::shared_ptr<Asset> chosen = m_pane->TakeChosenAsset(message);
+    if (!chosen)
         return false;
-    }
-    std::vector<std::shared_ptr<Asset>> chosen;
-    page->GetChosenInstruments(chosen);
-    if (chosen.empty() || !chosen.front())
-        return false;
-    if (ProviderBase* provider = chosen.front()->GetProvider(); provider && m_services.setDefaultProvider)
-        m_services.setDefaultProvider(provider);
-    if (m_params.SelectedAsset(*chosen.front()))
+    if (m_params.SelectedAsset(*chosen))
         return true;
     if (!message.isEmpty() && m_services.writeError)
         m_services.writeError(QStringLiteral("ChooseAssetPropertyPage::OnWizardNext"), 139,
                               QStringLiteral("Nie można przetworzyć wybranego instrumetnu"));
     return false;
-}
-
-void ChooseAssetPropertyPage::ChooseProviderFromMenu()
-{
-    if (!m_menu)
-        return;
-    ChooseAssetPage* page = m_component->GetActivePage();
-    ProviderBase* chosen = m_menu->ShowMenuAndChooseProvider(m_providerButton->mapToGlobal(m_providerButton->rect().bottomLeft()),
-                                                             page ? page->GetProvider() : nullptr);
-    if (chosen)
-        ShowProviderPage(chosen);
-}
-
-bool ChooseAssetPropertyPage::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_pageArea && event->type() == QEvent::Resize)
-        m_component->ChangeSize(m_pageArea->rect(), m_pageArea);
-    return QWizardPage::eventFilter(watched, event);
 }

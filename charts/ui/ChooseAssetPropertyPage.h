@@ -7,13 +7,8 @@
 
 #include <QWizardPage>
 
-#include <memory>
-
+class AssetChoicePane;
 class BLChooseAssetChartParams;
-class ChooseAssetDlgComponent;
-class MenuChooseProviderComponent;
-class ProviderBase;
-class QToolButton;
 
 class ChooseAssetPropertyPage : public QWizardPage
 {
@@ -24,12 +19,10 @@ public:
     ~ChooseAssetPropertyPage() override;
 
     // False when there is no provider to choose from: the wizard cannot run.
-    bool IsUsable() const { return m_usable; }
+    bool IsUsable() const;
     bool OnWizardNext();
-    void ShowProviderPage(ProviderBase* provider);
 
-    ChooseAssetDlgComponent& Component() const { return *m_component; }
-    QToolButton* ProviderButton() const { return m_providerButton; }
+    AssetChoicePane& Pane() const { return *m_pane; }
 
     void initializePage() override;
     bool validatePage() override;
@@ -37,17 +30,8 @@ public:
 signals:
     void PressNext();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void ChooseProviderFromMenu();
-
     BLChooseAssetChartParams& m_params;
     const AssetChoiceServices& m_services;
-    std::unique_ptr<ChooseAssetDlgComponent> m_component;
-    std::unique_ptr<MenuChooseProviderComponent> m_menu;
-    QToolButton* m_providerButton;
-    QWidget* m_pageArea;
-    bool m_usable = false;
+    AssetChoicePane* m_pane;
 };

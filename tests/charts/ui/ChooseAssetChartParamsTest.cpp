@@ -1,3 +1,4 @@
+#include "charts/ui/AssetChoicePane.h"
 #include "charts/ui/BLChooseAssetChartParams.h"
 #include "charts/ui/ChooseAssetAndChartParamsDlg.h"
 #include "charts/ui/ChooseAssetChartParamsQ4Classic.h"
@@ -114,14 +115,14 @@ TEST_F(ChooseAssetChartParamsTest, RememberedTickDisablesBarAndCandleUntilDaily)
     dialog.ChartTypeButton(3)->click();
     EXPECT_EQ(params.GetChartType(), 3);
     EXPECT_FALSE(dialog.ChartTypeButton(0)->isChecked());
-    EXPECT_EQ(dialog.ProviderButton()->text(), QStringLiteral("Kelvora OnLine"));
+    EXPECT_EQ(dialog.Pane().ProviderButton()->text(), QStringLiteral("Kelvora OnLine"));
 }
 
 TEST_F(ChooseAssetChartParamsTest, OkTakesOnlyAnInstrumentThePageAccepts)
 {
     BLChooseAssetChartParams params;
     ChooseAssetAndChartParamsDlg dialog(params, Services({&m_feed}));
-    ChooseAssetPage* page = dialog.Component().GetActivePage();
+    ChooseAssetPage* page = dialog.Pane().Component().GetActivePage();
     ASSERT_NE(page, nullptr);
 
     // A filter no instrument matches leaves nothing chosen: the page says why, the dialog stays.
@@ -145,7 +146,7 @@ TEST_F(ChooseAssetChartParamsTest, WithoutProvidersTheDialogHasNoPageAndOkDoesNo
 {
     BLChooseAssetChartParams params;
     ChooseAssetAndChartParamsDlg dialog(params, Services({}));
-    EXPECT_EQ(dialog.Component().GetActivePage(), nullptr);
+    EXPECT_EQ(dialog.Pane().Component().GetActivePage(), nullptr);
     dialog.OnOk();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_TRUE(errors.isEmpty());
@@ -156,7 +157,7 @@ TEST_F(ChooseAssetChartParamsTest, NewChartOpensWithTheChosenInstrumentIntervalA
     ChooseAssetChartParamsQ4Classic::Runners runners;
     bool accept = false;
     runners.dialog = [&accept](ChooseAssetAndChartParamsDlg& dialog) {
-        Pick(*dialog.Component().GetActivePage(), QStringLiteral("Kra"));
+        Pick(*dialog.Pane().Component().GetActivePage(), QStringLiteral("Kra"));
         dialog.DayRadio()->click();
         dialog.ChartTypeButton(3)->click();
         if (accept)
@@ -207,7 +208,7 @@ TEST_F(ChooseAssetChartParamsTest, InstrumentWizardIsOnePageFinishedWithOk)
         finishText = sheet.buttonText(QWizard::FinishButton);
         EXPECT_EQ(sheet.pageIds().size(), 1);
         auto* page = qobject_cast<ChooseAssetPropertyPage*>(sheet.page(sheet.pageIds().front()));
-        Pick(*page->Component().GetActivePage(), ticker);
+        Pick(*page->Pane().Component().GetActivePage(), ticker);
         return page->OnWizardNext();
     };
     ChooseAssetChartParamsQ4Classic chooser(Services({&m_feed}), runners);
