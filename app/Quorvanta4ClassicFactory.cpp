@@ -7,6 +7,7 @@
 #include "app/ModuleCmdTargetsQ4Classic.h"
 #include "app/OrdersSheetManagerQ4Classic.h"
 #include "app/RibbonTabsCreatorsClassicEdition.h"
+#include "charts/ui/ChooseAssetChartParamsQ4Classic.h"
 #include "core/about/AboutDlgData.h"
 #include "core/crash/Quorvanta4CrashReportHandler.h"
 #include "core/engine/ConsumerManagerQ4Classic.h"
@@ -135,7 +136,7 @@ std::shared_ptr<CmdTargetGeneralProcessor> Quorvanta4ClassicFactory::CreateCmdTa
 
 std::shared_ptr<ChooseAssetChartParams> Quorvanta4ClassicFactory::CreateChooseAssetChartParams()
 {
-    return nullptr;
+    return std::make_shared<ChooseAssetChartParamsQ4Classic>();
 }
 
 std::shared_ptr<CmdTarget> Quorvanta4ClassicFactory::CreateCmdTargetChartProcessor()

@@ -10,6 +10,7 @@
 #include "core/crash/CrashHandlerBase.h"
 #include "core/help/IUpdatesHandler.h"
 #include "core/mediator/AppMediator.h"
+#include "core/mediator/QuickAddInstrumentDlg.h"
 #include "core/mediator/ArgumentParser.h"
 #include "core/mediator/ICloudModule.h"
 #include "core/mediator/IMainFrame.h"
@@ -242,6 +243,7 @@ void Quorvanta4App::ExitCleanup()
     if (m_cleanedUp)
         return;
     m_cleanedUp = true;
+    QuickAddInstrumentDlg::DestroyInstance();
     AppMediator::DestroyInstance();
     m_mediator = nullptr;
     PluginBase::NullifyAppMediator();

@@ -74,6 +74,10 @@ public:
     int GetProductKind() override;
     QString GetAppVersionNumber() override;
     bool ChooseAssetAndChartParams(Asset& asset) override;
+    void UpdateQuickAddProvidersAssetsList(ProviderBase* provider) override;
+    void ShowQuickAddInstrumentDlg(const QPoint& point, bool pointIsTop, QWidget* receiverWindow) override;
+    void ShowQuickAddInstrumentDlgAtCursor(const QuickAddAssetReceiver& receiver, QWidget* window) override;
+    Asset GetQuickAddChosenAsset() override;
     ProviderBase* GetRunningProvider(const QString& name) override;
     ProviderBase* GetProviders(std::vector<ProviderBase*>& providers) override;
     QString GetProductName() override;

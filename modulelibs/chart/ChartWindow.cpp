@@ -5,6 +5,7 @@
 #include "modulelibs/chart/ChartPainter.h"
 #include "modulelibs/chart/FormationPainter.h"
 #include "modulelibs/chart/FormationShapes.h"
+#include "modulelibs/chart/ChartQuickAdd.h"
 #include "platform/modules/IAppMediator.h"
 #include "platform/modules/ProviderBase.h"
 
@@ -116,6 +117,18 @@ void ChartWindow::ScrollBars(int bars)
 void ChartWindow::Redraw()
 {
     update();
+}
+
+bool ChartWindow::ShowAsset(const Asset& asset)
+{
+    if (asset.IsEmpty() || !asset.GetProvider())
+        return false;
+    m_document.provider = asset.GetProvider()->GetName();
+    m_document.ticker = asset.GetShortName();
+    m_document.market = asset.GetMarket();
+    UpdateCaption();
+    m_consumer.SelectionChanged();
+    return LoadData();
 }
 
 void ChartWindow::ReloadData()
@@ -495,6 +508,8 @@ void ChartWindow::keyPressEvent(QKeyEvent* event)
         m_consumer.SelectionChanged();
         break;
     default:
+        if (ChartQuickAdd::OpenOnTyping(*this, *event))
+            break;
         ModuleWndBase::keyPressEvent(event);
         return;
     }

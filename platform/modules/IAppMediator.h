@@ -38,11 +38,15 @@ class KFLInvestStrategyDataProvidersIterator;
 class ModuleWndBase;
 class ProviderBase;
 class QPixmap;
+class QPoint;
 class QWidget;
 class Settings;
 class ShowedRange;
 class StyleBase;
 class UpdateRibbonContext;
+
+// Told the instrument chosen in the quick-add popup, with the window that asked for it.
+using QuickAddAssetReceiver = std::function<void(QWidget* window, const Asset& asset)>;
 
 class IAppMediator
 {
@@ -57,6 +61,15 @@ public:
     virtual QString GetAppVersionNumber() = 0;
     // Lets the user choose an instrument into asset; false when none was chosen.
     virtual bool ChooseAssetAndChartParams(Asset& asset) = 0;
+    // The quick-add instrument popup. Any thread: the provider's instrument list is read again.
+    virtual void UpdateQuickAddProvidersAssetsList(ProviderBase* provider) = 0;
+    // Shows the popup at the screen point for the receiver window, which is sent
+    // WM_QUICK_ADD_ASSET_CHOSEN when the user chose; nothing without a receiver window.
+    virtual void ShowQuickAddInstrumentDlg(const QPoint& point, bool pointIsTop, QWidget* receiverWindow) = 0;
+    // Shows the popup at the mouse cursor; the receiver is called with the window and the instrument.
+    virtual void ShowQuickAddInstrumentDlgAtCursor(const QuickAddAssetReceiver& receiver, QWidget* window) = 0;
+    // The instrument chosen last for a receiver window.
+    virtual Asset GetQuickAddChosenAsset() = 0;
     // The provider of that name (ignoring case) while it runs; null otherwise.
     virtual ProviderBase* GetRunningProvider(const QString& name) = 0;
     // Appends every loaded provider in load order; answers the default one (null when none).

@@ -20,6 +20,10 @@ public:
     int GetProductKind() override { return 1; }
     QString GetAppVersionNumber() override { return QStringLiteral("4.2.210.1"); }
     bool ChooseAssetAndChartParams(Asset&) override { return false; }
+    void UpdateQuickAddProvidersAssetsList(ProviderBase*) override {}
+    void ShowQuickAddInstrumentDlg(const QPoint&, bool, QWidget*) override {}
+    void ShowQuickAddInstrumentDlgAtCursor(const QuickAddAssetReceiver&, QWidget*) override {}
+    Asset GetQuickAddChosenAsset() override { return {}; }
     ProviderBase* GetRunningProvider(const QString&) override { return nullptr; }
     ProviderBase* GetProviders(std::vector<ProviderBase*>&) override { return nullptr; }
     QString GetProductName() override { return QStringLiteral("Quorvanta 4"); }

@@ -1,6 +1,7 @@
 #include "workspace/ui/CmdTargetTable.h"
 
 #include "core/mediator/ChooseManyAssetDlg.h"
+#include "core/mediator/QuickAddInstrumentDlg.h"
 #include "modulelibs/table/TableModule.h"
 #include "platform/modules/ConsumerBase.h"
 #include "platform/modules/IAppMediator.h"
@@ -22,7 +23,6 @@
 #include "ribbon/galleries/IDynamicGalleryHelper.h"
 #include "workspace/ui/TableCommandIds.h"
 
-#include <QInputDialog>
 
 #include <algorithm>
 
@@ -31,35 +31,9 @@ using namespace TableCommandIds;
 namespace
 {
 // Offers the instruments of the running provider that the table lacks.
-std::optional<Asset> QuickChooseInstrument(ModuleWndBase& window, ConsumerBase& consumer)
+void ShowQuickAddPopup(ModuleWndBase& window, ConsumerBase&, const QuickAddAssetReceiver& receiver)
 {
-    auto* tables = dynamic_cast<TableConsumer*>(&consumer);
-    IAppMediator* mediator = PluginBase::GetAppMediator();
-    ProviderBase* provider = mediator ? mediator->GetDefaultProvider() : nullptr;
-    if (!tables || !provider)
-        return std::nullopt;
-    std::set<Asset> inTable;
-    std::set<AssetsGroupId> groups;
-    tables->GetAllAssetsAndAssetsGroupId(inTable, groups);
-    std::vector<Asset> offered;
-    QStringList names;
-    for (const Asset& asset : provider->GetAllAssets())
-    {
-        if (inTable.count(asset) == 0)
-        {
-            offered.push_back(asset);
-            names << QStringLiteral("%1 - %2").arg(asset.GetShortName(), asset.GetLongName());
-        }
-    }
-    if (offered.empty())
-        return std::nullopt;
-    bool ok = false;
-    const QString chosen = QInputDialog::getItem(&window, QStringLiteral("Wstaw instrument"), QStringLiteral("Instrument:"),
-                                                 names, 0, true, &ok);
-    const qsizetype index = names.indexOf(chosen);
-    if (!ok || index < 0)
-        return std::nullopt;
-    return offered[static_cast<std::size_t>(index)];
+    QuickAddInstrumentDlg::GetInstance().ShowAt(window.mapToGlobal(QPoint(0, 0)), true, receiver, &window);
 }
 }
 
@@ -88,7 +62,7 @@ CmdTargetTable::CmdTargetTable(Services services)
             return ChooseManyAssetDlg::Choose(providers, parent, assets, groups);
         };
     if (!m_services.quickAddInstrument)
-        m_services.quickAddInstrument = QuickChooseInstrument;
+        m_services.quickAddInstrument = ShowQuickAddPopup;
     if (!m_services.chooseColor)
         m_services.chooseColor = [](const QColor& current) { return DialogServices::ColorDialog()->ChooseColor(current); };
     if (!m_services.messageBox)
@@ -208,15 +182,17 @@ void CmdTargetTable::InsertInstrument()
     auto* consumer = window ? dynamic_cast<ConsumerBase*>(window->GetModule()) : nullptr;
     if (!window || !consumer)
         return;
-    const std::optional<Asset> chosen = m_services.quickAddInstrument(*window, *consumer);
-    auto* tables = dynamic_cast<TableConsumer*>(consumer);
-    if (!chosen || !tables)
-        return;
-    std::set<Asset> assets;
-    std::set<AssetsGroupId> groups;
-    tables->GetAllAssetsAndAssetsGroupId(assets, groups);
-    if (assets.insert(*chosen).second)
-        tables->AddRemoveAssets(assets, groups);
+    // The table may close while the popup is open: the consumer is asked again for its tables.
+    m_services.quickAddInstrument(*window, *consumer, [consumer](QWidget* asker, const Asset& chosen) {
+        auto* tables = dynamic_cast<TableConsumer*>(consumer);
+        if (!asker || !tables)
+            return;
+        std::set<Asset> assets;
+        std::set<AssetsGroupId> groups;
+        tables->GetAllAssetsAndAssetsGroupId(assets, groups);
+        if (assets.insert(chosen).second)
+            tables->AddRemoveAssets(assets, groups);
+    });
 }
 
 void CmdTargetTable::ManageInstruments()

@@ -8,6 +8,7 @@
 
 #include "platform/modules/Asset.h"
 #include "platform/modules/AssetsGroupId.h"
+#include "platform/modules/IAppMediator.h"
 #include "platform/ui/CmdTarget.h"
 #include "styles/engine/SpecialStylesInfo.h"
 
@@ -44,8 +45,9 @@ public:
         std::function<QWidget*()> activePanelView;
         // The modal choice of many instruments; true on OK, the sets changed in place.
         std::function<bool(QWidget* parent, std::set<Asset>& assets, std::set<AssetsGroupId>& groups)> chooseManyAssets;
-        // The quick choice of one instrument to add to the window's table; empty when none chosen.
-        std::function<std::optional<Asset>(ModuleWndBase& window, ConsumerBase& consumer)> quickAddInstrument;
+        // Shows the quick-add popup over the window; the receiver is told the instrument chosen.
+        std::function<void(ModuleWndBase& window, ConsumerBase& consumer, const QuickAddAssetReceiver& receiver)>
+            quickAddInstrument;
         // The colour dialog preset with a colour; empty when cancelled.
         std::function<std::optional<QColor>(const QColor& current)> chooseColor;
         // The application's modal message box; its answer (6 yes).

@@ -43,7 +43,10 @@ protected:
             assets = *m_chooseAnswer;
             return true;
         };
-        services.quickAddInstrument = [this](ModuleWndBase&, ConsumerBase&) { return m_quickAnswer; };
+        services.quickAddInstrument = [this](ModuleWndBase& window, ConsumerBase&, const QuickAddAssetReceiver& receiver) {
+            if (m_quickAnswer)
+                receiver(&window, *m_quickAnswer);
+        };
         services.chooseColor = [this](const QColor& current) {
             m_dialogPreset = current;
             return m_colorAnswer;
