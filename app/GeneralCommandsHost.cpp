@@ -238,8 +238,8 @@ ISessionStatisticsModule* GeneralCommandsHost::GetSessionStatistics() const
 
 ObjectWithStyle* GeneralCommandsHost::GetSessionStatisticsStyle() const
 {
-    const ISessionStatisticsModule* statistics = GetSessionStatistics();
-    return statistics ? dynamic_cast<ObjectWithStyle*>(statistics->GetWindow()) : nullptr;
+    // The module, not its window, owns the statistics' style.
+    return dynamic_cast<ObjectWithStyle*>(GetSessionStatistics());
 }
 
 AlertModule* GeneralCommandsHost::GetAlertModule() const
