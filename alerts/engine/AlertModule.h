@@ -141,7 +141,7 @@ public:
     QString GetNewAlertName() const;
 
     // Writes "logAlertsState.txt" into the "AlertsModule" folder of the application data.
-    bool LogAlertsState();
+    bool LogAlertsState() override;
 
     // The alerts of a session: under "AllAlerts" of the session's settings.
     void SerialisePanelState(Settings& settings) const;

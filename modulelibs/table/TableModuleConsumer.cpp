@@ -4,6 +4,7 @@
 #include "modulelibs/table/QuoteTableFieldsWnd.h"
 #include "modulelibs/table/QuoteTableWindow.h"
 #include "modulelibs/table/TableFields.h"
+#include "modulelibs/table/TablesStateLog.h"
 #include "platform/modules/ModuleWndBase.h"
 #include "platform/modules/ProviderBase.h"
 #include "platform/settings/Q5Settings.h"
@@ -283,6 +284,11 @@ bool TableModuleConsumer::IsRowCursor() const
 {
     QuoteTableWindow* table = CurrentTable();
     return table && table->IsRowCursor();
+}
+
+bool TableModuleConsumer::LogTablesState()
+{
+    return TablesStateLog::Write(Tables());
 }
 
 std::optional<QString> TableModuleConsumer::GetTableName() const

@@ -46,9 +46,8 @@ public:
     std::optional<QString> GetTableName() const override;
     bool SetTableName(const QString& name) override;
     bool CopyToClipboard(bool ddeLinks) override;
-    // The tables keep no diagnostic state to write.
-    bool IsLogTableStateAvailable() const override { return false; }
-    bool LogTablesState() override { return false; }
+    bool IsLogTableStateAvailable() const override { return true; }
+    bool LogTablesState() override;
     std::shared_ptr<StyleBase> DefaultStyle() const override { return {}; }
 
     std::uint32_t GetSelectedInstrument() const override;

@@ -30,6 +30,9 @@ class IAlertModule
 public:
     virtual ~IAlertModule() = default;
 
+    // Writes the module's diagnostic state file; false when there is none or it was not written.
+    virtual bool LogAlertsState() { return false; }
+
     // The source requested the data of the argument's request anew under requestId.
     virtual void OnUpdateArgRequestId(const AlertExprArgDesc& argument, std::uint32_t requestId) = 0;
     virtual void OnUpdateArgValue(const AlertExprArgDesc& argument, const AlertExprArgValue& value) = 0;

@@ -4,6 +4,7 @@
 #include "core/mediator/QuickAddInstrumentDlg.h"
 #include "modulelibs/table/TableModule.h"
 #include "platform/modules/ConsumerBase.h"
+#include "platform/modules/IAlertModule.h"
 #include "platform/modules/IAppMediator.h"
 #include "platform/modules/ModuleWndBase.h"
 #include "platform/modules/PluginBase.h"
@@ -316,7 +317,12 @@ void CmdTargetTable::AddTableCommands()
     OnTable(ID_COPY, [](TableConsumer& tables) { tables.CopyToClipboard(false); });
     OnTable(ID_COPY_DDE, [](TableConsumer& tables) { tables.CopyToClipboard(true); });
     OnTable(ID_COPY_PLAIN, [](TableConsumer& tables) { tables.CopyToClipboard(false); });
-    OnTable(ID_LOG_STATE, [](TableConsumer& tables) { tables.LogTablesState(); },
+    OnTable(ID_LOG_STATE, [](TableConsumer& tables) {
+                tables.LogTablesState();
+                IAppMediator* mediator = PluginBase::GetAppMediator();
+                if (IAlertModule* alerts = mediator ? mediator->GetAlertsInterface() : nullptr)
+                    alerts->LogAlertsState();
+            },
             [](TableConsumer& tables) { return tables.IsLogTableStateAvailable(); });
 
     OnTable(ID_ADD_COMMENT, [](TableConsumer& tables) { tables.EditComment(); },

@@ -3,14 +3,18 @@
 #include "modulelibs/table/QuoteTableWindow.h"
 #include "modulelibs/table/TableFields.h"
 #include "modulelibs/table/TableModuleConsumer.h"
+#include "platform/base/AppPaths.h"
 #include "platform/toolkit/GalleryControl.h"
 #include "platform/toolkit/RibbonBarBase.h"
 #include "platform/toolkit/RibbonTabBase.h"
 #include "platform/ui/NotifyCodes.h"
 #include "tests/modulelibs/table/TableTestFeed.h"
+#include "tests/support/TempHome.h"
 #include "workspace/ui/TableCommandIds.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 
 using namespace TableCommandIds;
@@ -68,6 +72,8 @@ protected:
         return cmdUI;
     }
 
+    // The logging command writes into the application-data folder.
+    TempHome m_home;
     TableModuleConsumer m_consumer;
     QuoteTableWindow* m_table = nullptr;
     ModuleWndBase* m_activeWindow = nullptr;
@@ -358,7 +364,9 @@ TEST_F(CmdTargetTableTest, NotesSortingCopyAndLogging)
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("=Kelvora|")));
     target.ExecuteCommand(ID_COPY_PLAIN);
     EXPECT_FALSE(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("=Kelvora|")));
-    EXPECT_EQ(Update(target, ID_LOG_STATE).Enabled(), std::optional<bool>(false));
+    EXPECT_EQ(Update(target, ID_LOG_STATE).Enabled(), std::optional<bool>(true));
+    target.ExecuteCommand(ID_LOG_STATE);
+    EXPECT_TRUE(QFile::exists(QDir(AppPaths::AppDataFolder()).filePath(QStringLiteral("TableModule/logTablesState.txt"))));
 }
 
 TEST_F(CmdTargetTableTest, EachColourAndFontCommandAddressesItsOwnContextAndParameter)
