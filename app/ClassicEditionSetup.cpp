@@ -2,6 +2,7 @@
 
 #include "app/AlertModuleEx.h"
 #include "app/ApplicationStylesQ4Classic.h"
+#include "app/ChartAndQuoteStyleTargetsQ4Classic.h"
 #include "app/CloudMainWindowQ4Classic.h"
 #include "app/CloudMediatorQ4Classic.h"
 #include "app/MediatorSettingsQ4Classic.h"
@@ -42,6 +43,7 @@ Quorvanta4AppSetup MakeClassicEditionSetup()
     setup.styles = std::make_shared<ApplicationStylesQ4Classic>();
     setup.mediator.styleEditMode =
         std::make_shared<StyleEditModeHandler>(std::make_shared<StyleEditHostQ4Classic>(setup.styles));
+    RegisterChartAndQuoteStyleTargets(static_cast<StyleEditModeHandler&>(*setup.mediator.styleEditMode));
     // The styles load before the modules are made: the orders sheet's kind must be known by then.
     StyleOrdersSheet::RegisterKind(QStringLiteral("Arkusz zlecen"));
     return setup;

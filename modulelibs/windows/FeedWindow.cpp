@@ -139,6 +139,18 @@ void FeedWindow::resizeEvent(QResizeEvent*)
     UpdateScrollRange();
 }
 
+void FeedWindow::ShowEditedStyle(const std::shared_ptr<StyleBase>& style)
+{
+    m_style.ShowEdited(style);
+    update();
+}
+
+void FeedWindow::LeaveEditStyleMode()
+{
+    m_style.EndEdited();
+    update();
+}
+
 void FeedWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

@@ -50,6 +50,10 @@ public:
     // Called when the user activates the window.
     void SetActivationHandler(std::function<void(FeedWindow*)> handler) { m_onActivated = std::move(handler); }
 
+    // The style edit mode: the window draws the edited style, then follows it.
+    void ShowEditedStyle(const std::shared_ptr<StyleBase>& style) override;
+    void LeaveEditStyleMode() override;
+
     void SaveState(Settings& node) const;
     // Style resolution: the container's style of the id, or empty to keep the current one.
     bool LoadState(const Settings& node, const std::function<std::shared_ptr<StyleBase>(int)>& resolveStyle);

@@ -154,6 +154,20 @@ void WindowStyleParams::ApplyPreviewStyle()
         Follow(chosen);
 }
 
+void WindowStyleParams::ShowEdited(const std::shared_ptr<StyleBase>& style)
+{
+    if (!style || style->GetType() != m_followed->GetType())
+        return;
+    m_edited = style;
+    m_working = style;
+}
+
+void WindowStyleParams::EndEdited()
+{
+    if (const std::shared_ptr<StyleBase> edited = std::move(m_edited))
+        Follow(edited);
+}
+
 void WindowStyleParams::Save(Settings& node) const
 {
     node["StyleId"] = static_cast<std::int32_t>(FollowedStyleId());

@@ -47,6 +47,11 @@ public:
     void CancelPreviewStyle();
     void ApplyPreviewStyle();
 
+    // The window paints with the style itself (not a copy) while it is edited; EndEdited has it
+    // follow the style as the edit left it.
+    void ShowEdited(const std::shared_ptr<StyleBase>& style);
+    void EndEdited();
+
     // What the window paints with.
     const StyleBase& Current() const { return *m_working; }
     const StyleBase* TextField(int group) const;
@@ -66,4 +71,5 @@ private:
     std::shared_ptr<StyleBase> m_committed;  // the followed style with the applied edits
     std::shared_ptr<StyleBase> m_working;    // what the window shows, previews included
     std::shared_ptr<StyleBase> m_previewFollowed;  // a previewed style, until applied or cancelled
+    std::shared_ptr<StyleBase> m_edited;           // the style the style edit mode edits, while it does
 };

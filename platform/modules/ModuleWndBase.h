@@ -11,8 +11,11 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class CmdTarget;
 class IGenericModule;
+class StyleBase;
 
 class ModuleWndBase : public QWidget
 {
@@ -69,6 +72,9 @@ public:
     virtual void EnterEditStyleMode() {}
     virtual void LeaveEditStyleMode() {}
     virtual void OnBeforeLeavingStyleEditMode() {}
+    // The style being edited, for a window that draws a copy of its style: it is to draw this
+    // one while the mode lasts, so that every change shows at once.
+    virtual void ShowEditedStyle(const std::shared_ptr<StyleBase>& style) {}
 
     // The module window the widget is, or lies in; null when none.
     static ModuleWndBase* Of(QWidget* widget);

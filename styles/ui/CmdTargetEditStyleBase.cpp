@@ -71,30 +71,51 @@ void CmdTargetEditStyleBase::AddCommand(const Command& command)
         return;
     const Handlers handlers = HandlersOf(command.edit);
     const int parameter = command.parameter;
-    OnUpdate(command.id, [this, update = handlers.update, parameter](CmdUI& cmdUI) {
-        update(*m_editedStyle, parameter, cmdUI);
+    const int relation = command.relation;
+    OnUpdate(command.id, [this, update = handlers.update, parameter, relation](CmdUI& cmdUI) {
+        if (StyleBase* style = EditedStyle(relation))
+            update(*style, parameter, cmdUI);
     });
     if (handlers.preview)
     {
         // Hovering an item previews it; leaving the gallery (no item hovered) puts the value back.
         for (const int code : {NotifyCodes::GalleryPreviewChange, NotifyCodes::GalleryPreviewCancel})
         {
-            OnNotify(command.id, code, [this, preview = handlers.preview, parameter](NotifyInfo& info) {
-                preview(*m_editedStyle, parameter, info, *m_workingCopy);
+            OnNotify(command.id, code, [this, preview = handlers.preview, parameter, relation](NotifyInfo& info) {
+                StyleBase* style = EditedStyle(relation);
+                const StyleBase* source = WorkingStyle(relation);
+                if (style == nullptr || source == nullptr)
+                    return;
+                preview(*style, parameter, info, *source);
                 m_editedStyle->InvalidatePreview();
                 RedrawActiveModuleWindow();
             });
         }
     }
-    OnNotify(command.id, NotifyCodes::Execute, [this, edit = command.edit, execute = handlers.execute, parameter](
-                                                   NotifyInfo& info) {
-        // A name is checked against every style the container keeps, the edited one among them.
-        if (edit == Edit::Name)
-            MakeUniqueStyleName(m_editedStyle, info);
-        else
-            execute(*m_editedStyle, parameter, info, *this);
-        RedrawActiveModuleWindow();
-    });
+    OnNotify(command.id, NotifyCodes::Execute,
+             [this, edit = command.edit, execute = handlers.execute, parameter, relation](NotifyInfo& info) {
+                 // A name is checked against every style the container keeps, the edited one among them.
+                 if (edit == Edit::Name)
+                     MakeUniqueStyleName(m_editedStyle, info);
+                 else if (StyleBase* style = EditedStyle(relation))
+                     execute(*style, parameter, info, *this);
+                 RedrawActiveModuleWindow();
+             });
+}
+
+StyleBase* CmdTargetEditStyleBase::EditedStyle(int relation) const
+{
+    if (relation == 0)
+        return m_editedStyle.get();
+    return m_editedStyle->GetRelatedStyle(relation).get();
+}
+
+const StyleBase* CmdTargetEditStyleBase::WorkingStyle(int relation) const
+{
+    if (relation == 0)
+        return m_workingCopy.get();
+    const auto found = m_relatedStyles.find(static_cast<quint32>(relation));
+    return found == m_relatedStyles.end() ? nullptr : found->second.get();
 }
 
 CmdTargetEditStyleBase::Handlers CmdTargetEditStyleBase::HandlersOf(Edit edit)

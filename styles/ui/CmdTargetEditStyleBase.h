@@ -68,6 +68,9 @@ public:
         Edit edit;
         // The parameter id, or the relation id for TextFieldStyle.
         int parameter = 0;
+        // The relation id of the related style the command edits (a row style...); 0 for the
+        // edited style itself.
+        int relation = 0;
     };
 
     // Takes the style's state as the session's first state.
@@ -93,6 +96,10 @@ protected:
     void Save();
     void RedrawActiveModuleWindow();
     StyleEditModeHandler& GetHandler() const { return m_handler; }
+    // The style a command of the relation edits, and its state before the change (what a
+    // preview falls back to); null for a relation the style lacks.
+    StyleBase* EditedStyle(int relation) const;
+    const StyleBase* WorkingStyle(int relation) const;
 
 private:
     // The helpers of an edit: update-UI, preview (none for edits without a gallery), execute.
