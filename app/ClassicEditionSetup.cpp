@@ -2,6 +2,7 @@
 
 #include "app/AlertModuleEx.h"
 #include "app/ApplicationStylesQ4Classic.h"
+#include "app/ChartAndQuoteStyleTargetsQ4Classic.h"
 #include "app/CloudMainWindowQ4Classic.h"
 #include "app/CloudMediatorQ4Classic.h"
 #include "app/MediatorSettingsQ4Classic.h"
@@ -51,6 +52,7 @@ Quorvanta4AppSetup MakeClassicEditionSetup()
                                                             StyleEditModeHandler& handler) {
             return std::make_shared<CmdTargetEditSessionStatisticsStyle>(style, handler);
         });
+    RegisterChartAndQuoteStyleTargets(static_cast<StyleEditModeHandler&>(*setup.mediator.styleEditMode));
     // The styles load before the modules are made: the orders sheet's kind must be known by then.
     StyleOrdersSheet::RegisterKind(QStringLiteral("Arkusz zlecen"));
     return setup;

@@ -1,5 +1,6 @@
 #include "modulelibs/chart/ChartActiveObjects.h"
 
+#include "modulelibs/chart/ChartStyles.h"
 #include "modulelibs/chart/IChartHost.h"
 #include "platform/modules/SeriesIds.h"
 
@@ -546,6 +547,28 @@ int ChartActiveObjects::GetActiveElementStyleId(int context) const
     if (m_document.previewStyle && m_document.previewStyle->first == context)
         return m_document.previewStyle->second;
     return m_document.styleIds[context];
+}
+
+std::shared_ptr<StyleBase> ChartActiveObjects::GetAutoStyle(int context) const
+{
+    switch (context)
+    {
+    case 0:
+    case 1:
+        return ChartStyles::WindowStyle();
+    case 2:
+    {
+        const ChartSeries* series = SelectedSeries();
+        return ChartStyles::ElementStyle(series ? series->kind : ChartSeries::Price);
+    }
+    case 3:
+    {
+        const ChartFormation* formation = ActiveFormation();
+        return ChartStyles::FormationStyle(formation ? formation->styleId : 0);
+    }
+    default:
+        return nullptr;
+    }
 }
 
 ColorRef ChartActiveObjects::GetActiveViewBackgroundColor() const

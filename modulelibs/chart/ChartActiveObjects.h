@@ -87,7 +87,9 @@ public:
 
     int GetActiveElementStyleId(int context) const override;
     // The chart library brings no styles of its own; the application's style kinds do.
-    std::shared_ptr<StyleBase> GetAutoStyle(int context) const override { return {}; }
+    // The style the context is drawn in: the chart window style, the selected (else the price)
+    // series' element style, or the active formation's style.
+    std::shared_ptr<StyleBase> GetAutoStyle(int context) const override;
     ColorRef GetActiveViewBackgroundColor() const override;
     void OnChangeStyle(int context, int styleId) override;
     void OnCancelStyle() override;

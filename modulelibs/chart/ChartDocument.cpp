@@ -1,5 +1,6 @@
 #include "modulelibs/chart/ChartDocument.h"
 
+#include "modulelibs/chart/ChartStyles.h"
 #include "platform/base/ColorRef.h"
 #include "platform/modules/ActiveObjectsContainer.h"
 #include "platform/settings/Q5Settings.h"
@@ -126,6 +127,15 @@ QString ChartDocument::RecordColumnName(int id)
 
 int ChartDocument::Param(int context, int parameter) const
 {
+    if (const std::optional<int> value = Override(context, parameter))
+        return *value;
+    if (const std::optional<int> value = ChartStyles::Value(context, parameter))
+        return *value;
+    return DefaultParam(context, parameter);
+}
+
+std::optional<int> ChartDocument::Override(int context, int parameter) const
+{
     const auto key = std::make_pair(context, parameter);
     for (const auto* layer : {&previewParams, &appliedParams})
     {
@@ -136,7 +146,7 @@ int ChartDocument::Param(int context, int parameter) const
             break;
         return found->second;
     }
-    return DefaultParam(context, parameter);
+    return std::nullopt;
 }
 
 int ChartDocument::FontSize(int context) const

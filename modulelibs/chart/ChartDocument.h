@@ -100,8 +100,11 @@ public:
     std::vector<const ChartSeries*> SeriesOfView(int viewId) const;
     int ViewIndex(int viewId) const;
 
-    // The value a display parameter shows: preview, applied, then the default of the look.
+    // The value a display parameter shows: preview, applied, the chart library's style, then the
+    // default of the look.
     int Param(int context, int parameter) const;
+    // The preview or applied value of a display parameter; none when the style's value stands.
+    std::optional<int> Override(int context, int parameter) const;
     // The font size of a context after its steps.
     int FontSize(int context) const;
 

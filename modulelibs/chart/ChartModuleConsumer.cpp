@@ -1,5 +1,6 @@
 #include "modulelibs/chart/ChartModuleConsumer.h"
 
+#include "modulelibs/chart/ChartStyles.h"
 #include "modulelibs/chart/ChartWindow.h"
 #include "platform/modules/DataRequestParams.h"
 #include "platform/modules/ProviderBase.h"
@@ -82,6 +83,11 @@ void ChartModuleConsumer::ListAllRunningCharts(const std::function<void(QWidget*
 {
     for (ChartWindow* chart : m_charts)
         callback(chart);
+}
+
+std::shared_ptr<StyleBase> ChartModuleConsumer::DefaultStyle() const
+{
+    return ChartStyles::WindowStyle();
 }
 
 bool ChartModuleConsumer::SaveWindowToFile(QWidget* window, const QString& path, int flags, bool embedStyles)

@@ -31,7 +31,8 @@ public:
     ActiveObjectsContainer* GetActiveObjects() override;
     void CollectWindowsData(std::vector<ConnectedWindowData>& windows) const override {}
     void ListAllRunningCharts(const std::function<void(QWidget* chart)>& callback) const override;
-    std::shared_ptr<StyleBase> DefaultStyle() const override { return {}; }
+    // The chart window style every chart window is drawn with.
+    std::shared_ptr<StyleBase> DefaultStyle() const override;
     bool EditPtrParams(const std::shared_ptr<EditPtrCommand>& command) override { return false; }
     std::shared_ptr<KFLInvestStrategyDataProvidersIterator>
     CreateKFLInvestStrategyDataProvidersIteartor(const QString& name) override

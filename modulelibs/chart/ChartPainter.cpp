@@ -1,5 +1,6 @@
 #include "modulelibs/chart/ChartPainter.h"
 
+#include "modulelibs/chart/ChartStyles.h"
 #include "modulelibs/chart/FormationPainter.h"
 
 #include <QPainter>
@@ -28,6 +29,24 @@ double GridStep(double span, int lines)
     return 10.0 * power;
 }
 
+// A series' colour or value: the display parameter the user set for elements, else its element
+// style's, else the look's default.
+int SeriesParam(const ChartDocument& document, const ChartSeries& series, int parameter)
+{
+    if (const std::optional<int> value = document.Override(2, parameter))
+        return *value;
+    if (const std::optional<int> value = ChartStyles::SeriesValue(series.kind, parameter))
+        return *value;
+    return ChartDocument::DefaultParam(2, parameter);
+}
+
+Qt::PenStyle LineStyle(int type)
+{
+    static const Qt::PenStyle styles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
+                                          Qt::DashDotDotLine};
+    return type >= 0 && type < 5 ? styles[type] : Qt::SolidLine;
+}
+
 const ChartLayout::Scale& ScaleOf(const ChartLayout::ViewArea& view, const ChartSeries& series)
 {
     return series.rightAxis ? view.right : view.left;
@@ -45,8 +64,9 @@ ChartPainter::ChartPainter(const ChartDocument& document, const ChartBars& bars,
 void ChartPainter::Paint(QPainter& painter, const QRect& client, const ChartOverlay& overlay) const
 {
     painter.fillRect(client, Color(m_document.Param(0, 6)));
-    QFont font = painter.font();
-    font.setPointSize(m_document.FontSize(0));
+    QFont font = ChartStyles::AxisFont();
+    if (m_document.Override(0, 32))
+        font.setPointSize(m_document.FontSize(0));
     painter.setFont(font);
     for (const ChartLayout::ViewArea& view : m_layout.Views())
         PaintView(painter, view);
@@ -91,9 +111,9 @@ void ChartPainter::PaintValueAxis(QPainter& painter, const ChartLayout::ViewArea
     for (double value = std::ceil(scale.minimum / step) * step; value <= scale.maximum; value += step)
     {
         const double y = view.rect.bottom() - (value - scale.minimum) / (scale.maximum - scale.minimum) * view.rect.height();
-        if (right)
+        if (right && ChartStyles::HorizontalGrid())
         {
-            painter.setPen(QPen(Color(m_document.Param(0, 16)).lighter(150), 1, Qt::DotLine));
+            painter.setPen(ChartStyles::GridPen());
             painter.drawLine(QPointF(view.rect.left(), y), QPointF(view.rect.right(), y));
         }
         painter.setPen(labels);
@@ -120,6 +140,12 @@ void ChartPainter::PaintTimeAxis(QPainter& painter, const ChartLayout::ViewArea&
         if (x - labelWidth / 2 < lastRight)
             continue;
         const QString text = m_bars.At(i).time.ToQDateTime().toString(format);
+        if (ChartStyles::VerticalGrid())
+        {
+            painter.setPen(ChartStyles::GridPen());
+            painter.drawLine(QPointF(x, view.rect.top()), QPointF(x, view.rect.bottom()));
+            painter.setPen(Color(m_document.Param(1, 11)));
+        }
         painter.drawText(QRectF(x - labelWidth / 2.0, view.timeAxis.top(), labelWidth, view.timeAxis.height()),
                          Qt::AlignCenter, text);
         lastRight = static_cast<int>(x + labelWidth / 2.0);
@@ -152,14 +178,16 @@ void ChartPainter::PaintOhlc(QPainter& painter, const ChartLayout::ViewArea& vie
                              const ChartSeries& series) const
 {
     const bool selected = series.id == m_document.selectedSeries;
-    const QColor up = Color(m_document.Param(2, 3));
-    const QColor down = Color(m_document.Param(2, 4));
-    const QColor outline = selected ? Color(m_document.Param(2, 7)) : Color(m_document.Param(2, 6));
+    const QColor highlight = Color(m_document.Param(0, 20));
+    const QColor upFrame = selected ? highlight : Color(SeriesParam(m_document, series, 3));
+    const QColor downFrame = selected ? highlight : Color(SeriesParam(m_document, series, 4));
+    const QColor up = Color(SeriesParam(m_document, series, 6));
+    const QColor down = Color(SeriesParam(m_document, series, 7));
     const double width = m_layout.BarWidth();
     if (width < 2.0)
     {
         // One high-low line per pixel column.
-        painter.setPen(QPen(outline, 1));
+        painter.setPen(QPen(upFrame, 1));
         int column = std::numeric_limits<int>::min();
         double low = 0.0;
         double high = 0.0;
@@ -192,8 +220,10 @@ void ChartPainter::PaintOhlc(QPainter& painter, const ChartLayout::ViewArea& vie
         const double x = m_layout.BarX(i);
         const double open = m_layout.ValueY(view, scale, bar.open);
         const double close = m_layout.ValueY(view, scale, bar.close);
-        const QColor color = bar.close >= bar.open ? up : down;
-        painter.setPen(QPen(series.chartType == 3 ? outline : color, selected ? 2 : 1));
+        const bool rising = bar.close >= bar.open;
+        const QColor color = rising ? up : down;
+        const QColor frame = rising ? upFrame : downFrame;
+        painter.setPen(QPen(series.chartType == 3 ? frame : color, selected ? 2 : 1));
         painter.drawLine(QPointF(x, m_layout.ValueY(view, scale, bar.high)), QPointF(x, m_layout.ValueY(view, scale, bar.low)));
         if (series.chartType == 2)
         {
@@ -211,8 +241,9 @@ void ChartPainter::PaintLine(QPainter& painter, const ChartLayout::ViewArea& vie
                              const ChartSeries& series) const
 {
     const bool selected = series.id == m_document.selectedSeries;
-    const int colour = series.kind == ChartSeries::Average ? m_document.Param(2, 7) : m_document.Param(2, 2);
-    painter.setPen(QPen(Color(colour), selected ? 3 : 1.5));
+    const QColor colour = selected ? Color(m_document.Param(0, 20)) : Color(SeriesParam(m_document, series, 2));
+    const double width = std::max(1, SeriesParam(m_document, series, 1));
+    painter.setPen(QPen(colour, selected ? width + 1.5 : width, LineStyle(SeriesParam(m_document, series, 5))));
     QPolygonF points;
     const int first = m_layout.FirstBar();
     const int last = m_layout.LastBar();
@@ -251,7 +282,7 @@ void ChartPainter::PaintColumns(QPainter& painter, const ChartLayout::ViewArea& 
     const bool withBase = series.chartType == 4 || series.chartType == 5;
     const double baseValue = withBase ? series.baseLevel : (series.kind == ChartSeries::Volume ? 0.0 : scale.minimum);
     const double base = std::clamp(m_layout.ValueY(view, scale, baseValue), double(view.rect.top()), double(view.rect.bottom()));
-    const QColor color = Color(m_document.Param(2, selected ? 7 : 2));
+    const QColor color = selected ? Color(m_document.Param(0, 20)) : Color(SeriesParam(m_document, series, 2));
     const double width = std::max(1.0, m_layout.BarWidth() * 0.7);
     std::vector<QLineF> thin;
     for (int i = m_layout.FirstBar(); i <= m_layout.LastBar(); ++i)

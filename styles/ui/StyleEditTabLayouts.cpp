@@ -50,7 +50,7 @@ const std::vector<StyleEditTabsLayout>& StyleEditTabLayouts::All()
         // A text field and a formation edited by themselves need their tab too, or the user
         // could neither save nor discard.
         {TextField, {{33084, {{33084}, {78, kChanges, true}}}}, 33097, 33098},
-        {Formation, {{33635, {{78, kChanges, true}}}}, 33654, 33655},
+        {Formation, {{33635, {{33636}, {33637}, {33638}, {33639}, {78, kChanges, true}}}}, 33654, 33655},
     };
     return layouts;
 }
