@@ -2,6 +2,7 @@
 
 #include "core/engine/BLProvidersManager.h"
 #include "core/mediator/AppMediator.h"
+#include "core/mediator/MovementBarDlg.h"
 #include "platform/base/SafeAutoLock.h"
 #include "platform/modules/ProviderBase.h"
 
@@ -177,6 +178,8 @@ void QuickAddInstrumentDlg::ShowAt(const QPoint& point, bool pointIsTop, const Q
         m_services.setOpacity(0.0);
     m_receiver = receiver;
     m_receiverHandle = receiverHandle;
+    if (!m_bar)
+        m_bar = new MovementBarDlg(this, {m_services.setBarOpacity, {}, {}, [this] { OnOk(); }, [this] { OnCancel(); }});
     show();
     raise();
     activateWindow();
@@ -185,6 +188,7 @@ void QuickAddInstrumentDlg::ShowAt(const QPoint& point, bool pointIsTop, const Q
     m_expanded = false;
     SetExpanded(false);
     m_name->setFocus(Qt::OtherFocusReason);
+    PlaceBar();
     if (!wasVisible)
         FadeIn();
 }
@@ -192,6 +196,8 @@ void QuickAddInstrumentDlg::ShowAt(const QPoint& point, bool pointIsTop, const Q
 void QuickAddInstrumentDlg::FadeIn()
 {
     m_selected = 0;
+    if (m_bar)
+        m_bar->SetAlpha(0);
     for (int alpha = 0; alpha <= 250; alpha += 25)
     {
         m_services.setOpacity(alpha / 255.0);
@@ -203,11 +209,16 @@ void QuickAddInstrumentDlg::FadeIn()
 void QuickAddInstrumentDlg::FadeOut()
 {
     KillTimer(kFocusTimer);
+    const int barAlpha = m_bar ? m_bar->GetAlpha() : 0;
     for (int alpha = 250; alpha >= 0; alpha -= 25)
     {
         m_services.setOpacity(alpha / 255.0);
+        if (m_bar)
+            m_bar->SetAlpha(barAlpha * alpha / 255);
         m_services.sleep(10);
     }
+    if (m_bar)
+        m_bar->hide();
     hide();
     if (m_focusAtShow)
     {
@@ -242,9 +253,14 @@ void QuickAddInstrumentDlg::SetExpanded(bool expanded)
     m_listButton->setArrowType(m_expanded ? Qt::UpArrow : Qt::DownArrow);
 }
 
+int QuickAddInstrumentDlg::TopRowHeight() const
+{
+    return m_name->sizeHint().height() + 4;
+}
+
 void QuickAddInstrumentDlg::Layout()
 {
-    const int topHeight = m_name->sizeHint().height() + 4;
+    const int topHeight = TopRowHeight();
     const int rows = m_expanded ? std::min(kMaxRows, static_cast<int>(m_matches.size())) : 0;
     const int listHeight = rows > 0 ? rows * RowHeight() + 2 : 0;
     setFixedSize(kWidth, topHeight + listHeight);
@@ -347,7 +363,15 @@ void QuickAddInstrumentDlg::OnCancel()
 bool QuickAddInstrumentDlg::OwnsFocus() const
 {
     QWidget* focus = QApplication::focusWidget();
-    return !focus || focus == this || isAncestorOf(focus);
+    return !focus || focus == this || isAncestorOf(focus) || (m_bar && (focus == m_bar || m_bar->isAncestorOf(focus)));
+}
+
+void QuickAddInstrumentDlg::PlaceBar()
+{
+    if (!m_bar)
+        return;
+    m_bar->PlaceAbove(QRect(pos(), QSize(width(), TopRowHeight())));
+    m_bar->show();
 }
 
 void QuickAddInstrumentDlg::UpdateProvidersAssetsList(ProviderBase* provider)

@@ -20,6 +20,7 @@
 #include <set>
 #include <vector>
 
+class MovementBarDlg;
 class ProviderBase;
 class QLineEdit;
 class QScrollBar;
@@ -43,6 +44,7 @@ public:
         std::function<ProviderBase*()> defaultProvider;
         std::function<void(ProviderBase*)> setDefaultProvider;
         std::function<void(double opacity)> setOpacity;
+        std::function<void(double opacity)> setBarOpacity;
         std::function<void(int ms)> sleep;
     };
 
@@ -76,6 +78,8 @@ public:
     QLineEdit* NameEdit() const { return m_name; }
     QScrollBar* ScrollBar() const { return m_scroll; }
     int RowHeight() const;
+    // Made on the first showing.
+    MovementBarDlg* Bar() const { return m_bar; }
 
 protected:
     void OnTimer(std::uint32_t id) override;
@@ -97,6 +101,8 @@ private:
     void RefillChangedProviders();
     void ChooseProviderFromMenu();
     QRect ListRect() const;
+    int TopRowHeight() const;
+    void PlaceBar();
     int RowAt(const QPoint& pos) const;
     bool OwnsFocus() const;
 
@@ -105,6 +111,7 @@ private:
     QToolButton* m_listButton;
     QToolButton* m_providerButton;
     QScrollBar* m_scroll;
+    MovementBarDlg* m_bar = nullptr;
     Asset m_chosenAsset;
     QPointer<QWidget> m_receiverWindow;
     QPointer<QWidget> m_receiverHandle;

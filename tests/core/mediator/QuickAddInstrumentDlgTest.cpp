@@ -1,4 +1,5 @@
 #include "core/engine/AssetNameMatches.h"
+#include "core/mediator/MovementBarDlg.h"
 #include "core/mediator/QuickAddInstrumentDlg.h"
 #include "tests/support/SimFeedProvider.h"
 #include "tests/support/ui/TestApplication.h"
@@ -66,6 +67,7 @@ protected:
         services.defaultProvider = [provider] { return provider; };
         services.setDefaultProvider = [this](ProviderBase* p) { defaults.push_back(p); };
         services.setOpacity = [this](double opacity) { alphas.push_back(static_cast<int>(opacity * 255.0 + 0.5)); };
+        services.setBarOpacity = [this](double opacity) { barAlphas.push_back(static_cast<int>(opacity * 255.0 + 0.5)); };
         services.sleep = [](int) {};
         return std::make_unique<QuickAddInstrumentDlg>(services);
     }
@@ -81,6 +83,7 @@ protected:
     SimFeedProvider m_feed;
     std::vector<ProviderBase*> defaults;
     std::vector<int> alphas;
+    std::vector<int> barAlphas;
 };
 
 TEST(AssetNameMatchesTest, MatchesFoldCaseDropDuplicatesAndKeepKeyOrder)
@@ -273,4 +276,21 @@ TEST_F(QuickAddInstrumentDlgTest, FocusInAnotherWindowCancelsAtTheNextTick)
     EXPECT_FALSE(popup->isVisible());
 }
 
+}
+
+TEST_F(QuickAddInstrumentDlgTest, DragBarLiesAboveThePopupAndFadesOutWithIt)
+{
+    auto popup = Make(&m_feed);
+    popup->ShowAt(QPoint(40, 60), true, {}, nullptr);
+    ASSERT_NE(popup->Bar(), nullptr);
+    EXPECT_TRUE(popup->Bar()->isVisible());
+    EXPECT_EQ(popup->Bar()->geometry().bottom() + 1, popup->y());
+    EXPECT_EQ(popup->Bar()->height(), MovementBarDlg::kHeight);
+    EXPECT_EQ(popup->Bar()->width(), popup->width());
+    popup->Bar()->SetAlpha(150);
+    barAlphas.clear();
+    popup->OnCancel();
+    const std::vector<int> fadeOut = {147, 132, 117, 102, 88, 73, 58, 44, 29, 14, 0};
+    EXPECT_EQ(barAlphas, fadeOut);
+    EXPECT_FALSE(popup->Bar()->isVisible());
 }
