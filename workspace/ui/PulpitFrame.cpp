@@ -29,6 +29,7 @@
 #include "workspace/engine/ScreenshotFileName.h"
 #include "workspace/ui/FrameDesktopHost.h"
 #include "workspace/ui/FrameEscapeFilter.h"
+#include "workspace/ui/FrameAccelerators.h"
 #include "workspace/ui/GuardedCall.h"
 #include "workspace/ui/MainWindowPlacement.h"
 #include "workspace/ui/MediatorDesktopModules.h"
@@ -219,6 +220,7 @@ void PulpitFrame::InstallShortcuts()
     auto* alt1 = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_1), this);
     alt1->setContext(Qt::ApplicationShortcut);
     connect(alt1, &QShortcut::activated, this, [this] { PostFrameCommand(ID_ALT_1); });
+    FrameAccelerators::Install(*this, *this, [this](std::uint32_t id) { PostFrameCommand(id); });
     m_escapeFilter = std::make_unique<FrameEscapeFilter>(GetSafeHwnd(), ID_ESCAPE);
     qApp->installEventFilter(m_escapeFilter.get());
 }

@@ -2,6 +2,7 @@
 
 #include "core/mediator/AppMessageIds.h"
 #include "platform/toolkit/StatusBarPane.h"
+#include "ribbon/RibbonCommandIds.h"
 #include "ribbon/statusbar/QuorvantaStatusBar.h"
 #include "tests/support/FakeProvider.h"
 #include "tests/support/ui/TestApplication.h"
@@ -16,6 +17,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QTest>
 
 class PulpitFrameTest : public FrameFixture
@@ -250,4 +252,21 @@ TEST_F(PulpitFrameTest, AnEndingDesktopSessionSavesTheSessionAndTheProgramGoesOn
                                                QStringLiteral("Frame:SaveWindowPosition")}));
     EXPECT_FALSE(frame->IsClosing());
     EXPECT_TRUE(mediator->GetDefaultProvider()->IsRunning());
+}
+
+TEST_F(PulpitFrameTest, FunctionKeysRunTheirCommandsOnlyWhileSomeTargetWouldRunThem)
+{
+    // F2 opens a chart; nobody here opens a table, so F3 is as disabled as its button.
+    makers.general = [this](PulpitFrame&) {
+        return std::make_shared<RecordingTarget>(QStringLiteral("general"), std::set<std::uint32_t>{RibbonCommandIds::ID_NEW_CHART}, routed);
+    };
+    MakeFrame();
+    frame->activateWindow();
+    ASSERT_TRUE(TestApplication::ProcessEventsUntil([this] { return frame->isActiveWindow(); }));
+    routed.clear();
+    QTest::keyClick(frame.get(), Qt::Key_F3);
+    QTest::keyClick(frame.get(), Qt::Key_F2);
+    const QString chart = QStringLiteral("general:%1").arg(RibbonCommandIds::ID_NEW_CHART);
+    EXPECT_TRUE(TestApplication::ProcessEventsUntil([this, chart] { return routed.contains(chart); }));
+    EXPECT_EQ(routed.filter(QRegularExpression(QStringLiteral("^general:\\d+$"))), QStringList{chart});
 }
