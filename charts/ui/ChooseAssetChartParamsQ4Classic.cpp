@@ -2,8 +2,8 @@
 
 #include "charts/ui/BLChooseAssetChartParams.h"
 #include "charts/ui/ChooseAssetAndChartParamsDlg.h"
+#include "charts/ui/ChooseAssetChartParamsQ4Prime.h"
 #include "charts/ui/ChooseAssetChartParamsSheet.h"
-#include "charts/ui/ChooseAssetPropertyPage.h"
 
 ChooseAssetChartParamsQ4Classic::ChooseAssetChartParamsQ4Classic(AssetChoiceServices services, Runners runners)
     : m_services(std::move(services))
@@ -47,21 +47,5 @@ bool ChooseAssetChartParamsQ4Classic::ChooseChartParamsForAsset(const Asset& ass
 
 bool ChooseAssetChartParamsQ4Classic::ChooseAsset(Asset& asset)
 {
-    BLChooseAssetChartParams params;
-    ChooseAssetChartParamsSheet sheet;
-    auto* page = new ChooseAssetPropertyPage(params, m_services);
-    if (!page->IsUsable())
-    {
-        delete page;
-        return false;
-    }
-    sheet.addPage(page);
-    QObject::connect(page, &ChooseAssetPropertyPage::PressNext, &sheet, [&sheet] {
-        if (sheet.currentPage() && sheet.currentPage()->validatePage())
-            sheet.accept();
-    });
-    if (!m_runners.wizard(sheet) || !params.GetAsset())
-        return false;
-    asset = *params.GetAsset();
-    return true;
+    return ChooseAssetChartParamsQ4Prime(m_services, m_runners.wizard).ChooseAsset(asset);
 }
