@@ -426,8 +426,21 @@ void QuickAddInstrumentDlg::ChooseProviderFromMenu()
     m_name->setFocus(Qt::OtherFocusReason);
 }
 
+void QuickAddInstrumentDlg::ForwardWheelFrom(QWidget* window)
+{
+    if (window)
+        window->installEventFilter(this);
+}
+
 bool QuickAddInstrumentDlg::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched != m_name && event->type() == QEvent::Wheel)
+    {
+        if (!isVisible() || !isActiveWindow() || !m_scroll->isVisible())
+            return false;
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
     if (watched == m_name && event->type() == QEvent::KeyPress)
     {
         auto* key = static_cast<QKeyEvent*>(event);

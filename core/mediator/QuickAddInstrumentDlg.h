@@ -64,6 +64,8 @@ public:
     Asset GetChosenAsset() const { return m_chosenAsset; }
     // Any thread.
     void UpdateProvidersAssetsList(ProviderBase* provider);
+    // The wheel over that window (the main frame) scrolls the list while the popup is active.
+    void ForwardWheelFrom(QWidget* window);
 
     bool IsTextAcceptable(const QString& text) const;
     void OnOk();

@@ -8,6 +8,7 @@
 #include "core/mediator/ICloudModule.h"
 #include "core/mediator/IInProcessAlertModule.h"
 #include "core/mediator/IStyleEditModeHandler.h"
+#include "core/mediator/QuickAddInstrumentDlg.h"
 #include "core/settings/GlobalSettingsQ4Classic.h"
 #include "platform/modules/KFLFasade.h"
 #include "platform/base/AppPaths.h"
@@ -160,6 +161,7 @@ bool PulpitFrame::OnCreate()
         setWindowTitle(mediator->GetProductName());
     ShowWorkspaceTabs();
     InstallShortcuts();
+    QuickAddInstrumentDlg::GetInstance().ForwardWheelFrom(this);
     SetTimer(kProgressTimerId, kProgressTimerMs);
     SetTimer(kStatusBarTimerId, kStatusBarTimerMs);
     SetTimer(kAppNewsTimerId, kAppNewsTimerMs);

@@ -294,3 +294,23 @@ TEST_F(QuickAddInstrumentDlgTest, DragBarLiesAboveThePopupAndFadesOutWithIt)
     EXPECT_EQ(barAlphas, fadeOut);
     EXPECT_FALSE(popup->Bar()->isVisible());
 }
+
+TEST_F(QuickAddInstrumentDlgTest, WheelOverTheFrameScrollsTheOpenList)
+{
+    auto popup = Make(&m_feed);
+    QWidget frame;
+    popup->ForwardWheelFrom(&frame);
+    QWheelEvent down(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    popup->ShowAt(QPoint(100, 100), false, {}, nullptr);
+    Key(*popup, Qt::Key_Down);
+    ASSERT_FALSE(popup->ScrollBar()->isHidden());
+    ASSERT_TRUE(TestApplication::ProcessEventsUntil([&popup] { return popup->isActiveWindow(); }));
+    QApplication::sendEvent(&frame, &down);
+    EXPECT_EQ(popup->ScrollBar()->value(), 1);
+    QWheelEvent up(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                   Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&frame, &up);
+    QApplication::sendEvent(&frame, &up);
+    EXPECT_EQ(popup->ScrollBar()->value(), 0);
+}
