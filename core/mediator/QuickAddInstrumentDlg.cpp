@@ -106,6 +106,8 @@ QuickAddInstrumentDlg::QuickAddInstrumentDlg(Services services, QWidget* parent)
     m_name->setObjectName(QStringLiteral("959"));
     m_name->setValidator(new InstrumentNameValidator(*this));
     m_name->installEventFilter(this);
+    // Focus given to the popup (by its drag bar, say) lands in the name field, as in a dialog.
+    setFocusProxy(m_name);
     m_listButton->setObjectName(QStringLiteral("962"));
     m_listButton->setArrowType(Qt::DownArrow);
     m_listButton->setFocusPolicy(Qt::NoFocus);

@@ -293,6 +293,13 @@ TEST_F(QuickAddInstrumentDlgTest, DragBarLiesAboveThePopupAndFadesOutWithIt)
     const std::vector<int> fadeOut = {147, 132, 117, 102, 88, 73, 58, 44, 29, 14, 0};
     EXPECT_EQ(barAlphas, fadeOut);
     EXPECT_FALSE(popup->Bar()->isVisible());
+
+    // The bar gives the focus back into the name field, where Enter still chooses.
+    popup->ShowAt(QPoint(40, 60), true, {}, nullptr);
+    popup->Bar()->activateWindow();
+    popup->Bar()->setFocus();
+    QTest::mouseRelease(popup->Bar(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    EXPECT_TRUE(TestApplication::ProcessEventsUntil([&popup] { return popup->NameEdit()->hasFocus(); }));
 }
 
 TEST_F(QuickAddInstrumentDlgTest, WheelOverTheFrameScrollsTheOpenList)
