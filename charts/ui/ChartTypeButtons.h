@@ -1,6 +1,7 @@
 #pragma once
-// The four chart-type buttons of the new-chart dialogs: "Liniowy", "Kolumnowy", "Słupkowy" and
-// "Świecowy", each a checkable image with its text below.
+// The icon buttons of the new-chart dialogs: the four chart types "Liniowy", "Kolumnowy",
+// "Słupkowy" and "Świecowy", and the four scales "Transakcyjna", "Liniowa", "Liniowa stała" and
+// "Wolumenowa", each a checkable image with its text below.
 
 class QToolButton;
 class QWidget;
@@ -10,4 +11,6 @@ class ChartTypeButtons
 public:
     // Fills buttons[0..3] for chart types 0 line, 1 column, 2 bar, 3 candle.
     static void Create(QWidget* parent, QToolButton* (&buttons)[4]);
+    // Fills buttons[0..3] for time-axis types 0 transaction, 1 linear, 2 fixed linear, 3 volume.
+    static void CreateScales(QWidget* parent, QToolButton* (&buttons)[4]);
 };

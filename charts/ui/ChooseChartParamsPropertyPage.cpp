@@ -7,7 +7,6 @@
 #include "charts/ui/IntervalTranslator.h"
 #include "charts/ui/MultiplicityEditCtrl.h"
 #include "modulelibs/chart/ChartsDateHelper.h"
-#include "platform/ui/Images.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -22,29 +21,6 @@
 namespace
 {
 constexpr std::int64_t kUnlimited = 0xFFFFFFFF;
-
-void AddScaleButtons(QWidget* parent, QToolButton* (&buttons)[4])
-{
-    struct Scale
-    {
-        const char* text;
-        int controlId;
-        int imageId;
-    };
-    static const Scale kScales[4] = {{"Transakcyjna", 1324, 342}, {"Liniowa", 1321, 340}, {"Liniowa stała", 1322, 341},
-                                     {"Wolumenowa", 1323, 343}};
-    for (int type = 0; type < 4; ++type)
-    {
-        auto* button = new QToolButton(parent);
-        button->setObjectName(QString::number(kScales[type].controlId));
-        button->setText(QString::fromUtf8(kScales[type].text));
-        button->setIcon(Images::Instance().Icon(static_cast<std::uint32_t>(kScales[type].imageId)));
-        button->setIconSize(QSize(64, 48));
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setCheckable(true);
-        buttons[type] = button;
-    }
-}
 }
 
 ChooseChartParamsPropertyPage::ChooseChartParamsPropertyPage(BLChooseAssetChartParams& params)
@@ -93,7 +69,7 @@ ChooseChartParamsPropertyPage::ChooseChartParamsPropertyPage(BLChooseAssetChartP
     }
     auto* scales = new QGroupBox(QStringLiteral("Typ skali"), this);
     auto* scalesLayout = new QHBoxLayout(scales);
-    AddScaleButtons(scales, m_scales);
+    ChartTypeButtons::CreateScales(scales, m_scales);
     for (int type = 0; type < 4; ++type)
     {
         scalesLayout->addWidget(m_scales[type]);
