@@ -175,9 +175,13 @@ void FormationFiboLevelsDlg::UpdateButtons()
 
 bool FormationFiboLevelsDlg::eventFilter(QObject* watched, QEvent* event)
 {
+    // The base filters every child from its creation on, the buttons made before the rows exist
+    // among them: only the rows' value edits are looked up.
     auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (!edit)
+        return BasePopupBarDlg::eventFilter(watched, event);
     const auto found = std::find_if(m_rows.begin(), m_rows.end(), [edit](const Row& row) { return row.value == edit; });
-    if (edit && found != m_rows.end())
+    if (found != m_rows.end())
     {
         if (event->type() == QEvent::FocusIn)
         {
