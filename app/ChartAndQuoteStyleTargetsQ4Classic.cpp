@@ -13,7 +13,7 @@
 #include "styles/ui/CmdTargetEditOffersStyle.h"
 #include "styles/ui/StyleEditModeHandler.h"
 
-#include <map>
+#include <memory>
 
 namespace
 {
@@ -23,26 +23,15 @@ ActiveObjectsContainer* ActiveChartObjects()
     return charts ? charts->GetActiveObjects() : nullptr;
 }
 
-// The style new windows of the kind open with: one kept style, so that what the user edits
-// through the library's "Styl" command stays for the session.
-std::shared_ptr<StyleBase>& ModuleStyle(StyleType kind)
+// New windows of the kind open with the style "Zapisz w ustawieniach" chose, found again by its id at
+// every opening: a style removed since gives way to the kind's own default.
+CmdTargetEditRowsStyleBase::SaveInSettings KeepSavedStyleAsDefault(StyleType kind)
 {
-    static std::map<StyleType, std::shared_ptr<StyleBase>> styles;
-    return styles[kind];
-}
-
-void KeepModuleStyle(StyleType kind)
-{
-    ModuleStyle(kind) = StyleKinds::Create(kind);
-    StyleKinds::SetDefaultStyleSource(kind, [kind] { return ModuleStyle(kind); });
-}
-
-CmdTargetEditRowsStyleBase::SaveInSettings SaveAsModuleStyle(StyleType kind)
-{
-    return [kind](int styleId) {
-        if (std::shared_ptr<StyleBase> style = StylesContainer::Instance().FindStyle(styleId, kind))
-            ModuleStyle(kind) = std::move(style);
-    };
+    auto savedId = std::make_shared<int>(StyleBase::kOwnStyleId);
+    StyleKinds::SetDefaultStyleSource(kind, [kind, savedId] {
+        return StylesContainer::Instance().FindStyle(*savedId, kind);
+    });
+    return [savedId](int styleId) { *savedId = styleId; };
 }
 }
 
@@ -60,14 +49,14 @@ void RegisterChartAndQuoteStyleTargets(StyleEditModeHandler& handler)
                                                         StyleEditModeHandler& owner) {
         return std::make_shared<CmdTargetEditFormationStyle>(style, owner, ActiveChartObjects);
     });
-    KeepModuleStyle(StyleDetails::Type);
-    KeepModuleStyle(StyleOffers::Type);
-    handler.RegisterCmdTarget(StyleTypes::Details, [](const std::shared_ptr<StyleBase>& style,
-                                                      StyleEditModeHandler& owner) {
-        return std::make_shared<CmdTargetEditDetailsStyle>(style, owner, SaveAsModuleStyle(StyleDetails::Type));
+    CmdTargetEditRowsStyleBase::SaveInSettings saveDetails = KeepSavedStyleAsDefault(StyleDetails::Type);
+    CmdTargetEditRowsStyleBase::SaveInSettings saveOffers = KeepSavedStyleAsDefault(StyleOffers::Type);
+    handler.RegisterCmdTarget(StyleTypes::Details, [saveDetails](const std::shared_ptr<StyleBase>& style,
+                                                                 StyleEditModeHandler& owner) {
+        return std::make_shared<CmdTargetEditDetailsStyle>(style, owner, saveDetails);
     });
-    handler.RegisterCmdTarget(StyleTypes::Offers, [](const std::shared_ptr<StyleBase>& style,
-                                                     StyleEditModeHandler& owner) {
-        return std::make_shared<CmdTargetEditOffersStyle>(style, owner, SaveAsModuleStyle(StyleOffers::Type));
+    handler.RegisterCmdTarget(StyleTypes::Offers, [saveOffers](const std::shared_ptr<StyleBase>& style,
+                                                               StyleEditModeHandler& owner) {
+        return std::make_shared<CmdTargetEditOffersStyle>(style, owner, saveOffers);
     });
 }

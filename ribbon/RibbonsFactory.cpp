@@ -404,3 +404,8 @@ void SetRibbonIcons(RibbonsFactory& factory, std::uint32_t commandId, std::uint3
     if (bitmap32 != 0)
         commandBars->GetImageManager().SetIcon(commandId, bitmap32, RibbonImageManager::kLarge);
 }
+
+bool RibbonsFactory::IsExtendedMode() const
+{
+    return m_owner.IsExtendedMode();
+}

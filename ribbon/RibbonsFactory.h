@@ -62,6 +62,8 @@ public:
     bool DispatchToTabCreators(RibbonCreateControlRequest* request);
 
     QuorvantaRibbonBar* GetRibbonBar() const { return m_ribbonBar; }
+    // The program runs with its extended commands ("--extended").
+    bool IsExtendedMode() const;
     QuorvantaTab* FindTab(std::uint32_t stringId) const;
     // The ribbon control of the command id; null when none.
     RibbonControl* FindControl(std::uint32_t id) const;

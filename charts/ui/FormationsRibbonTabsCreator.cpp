@@ -15,9 +15,13 @@
 #include "platform/ui/StringTable.h"
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/RibbonsFactory.h"
+#include "ribbon/controls/RibbonColorPopupBuilders.h"
 #include "ribbon/controls/RibbonControlBuilders.h"
+#include "ribbon/controls/RibbonGalleryBuilders.h"
+#include "ribbon/controls/RibbonGlobals.h"
 #include "ribbon/controls/RibbonControlPopupEx.h"
 #include "ribbon/galleries/CheckBoxGalleryControl.h"
+#include "styles/engine/StyleType.h"
 
 #include <initializer_list>
 #include <vector>
@@ -62,6 +66,8 @@ struct TabRow
 constexpr std::uint32_t kShowLabel = 33662;
 constexpr std::uint32_t kExtendLabel = 33512;
 constexpr std::uint32_t kTextboxSettingsGroup = 214;
+constexpr std::uint32_t kDisplayOptionsGroup = 330;
+constexpr std::uint32_t kStylePopupCaption = 33573;
 
 // The tabs in the order they are made; every settings group ends with the "Powiąż" gallery.
 const TabRow kTabs[] = {
@@ -200,9 +206,30 @@ bool AddAttachPopup(RibbonGroupBase* group)
     return true;
 }
 
-// The groups of a tab: "Formacja", then its "Ustawienia". A step that fails ends the build; what
-// was made stays.
-bool BuildGroups(FormationTab& tab, const TabRow& row, ChartConsumer* charts)
+// The formation styles' popup (its gallery's right-click menu opens the style editing), then the
+// base-line and extension colours.
+bool AddDisplayOptions(FormationTab& tab)
+{
+    RibbonGroupBase* group = InsertRibbonGroup(&tab, kDisplayOptionsGroup);
+    if (!group)
+        return false;
+    RibbonControl* style = Add(group, RibbonControlPopup, ID_STYLE_POPUP, CaptionOf(kStylePopupCaption));
+    if (!style)
+        return false;
+    style->SetCommandBar(std::make_unique<RibbonPopupBar>());
+    if (!AddDynamicGallery(style, nullptr, CreateStylePreviewGalleryHelper(StyleTypes::Formation, QStringLiteral("formacji")),
+                           ID_STYLE_GALLERY))
+        return false;
+    AddControlToolTip(style);
+    SetSharedSmallIcon(ID_STYLE_POPUP);
+    SetSharedLargeIcon(ID_STYLE_POPUP);
+    return AddColorPopupButtonWithDefault(group, ID_BASE_LINE_COLOR)
+           && AddColorPopupButtonWithDefault(group, ID_EXTENSION_COLOR);
+}
+
+// The groups of a tab: "Formacja", its "Ustawienia", then in extended mode "Opcje wyświetlania". A
+// step that fails ends the build; what was made stays.
+bool BuildGroups(FormationTab& tab, const TabRow& row, ChartConsumer* charts, bool extended)
 {
     RibbonGroupBase* formation = InsertRibbonGroup(&tab, GROUP_FORMATION);
     if (!formation)
@@ -219,7 +246,7 @@ bool BuildGroups(FormationTab& tab, const TabRow& row, ChartConsumer* charts)
     for (const Control& control : row.controls)
         if (!AddPart(settings, control, charts))
             return false;
-    return AddAttachPopup(settings);
+    return AddAttachPopup(settings) && (!extended || AddDisplayOptions(tab));
 }
 
 }
@@ -240,10 +267,13 @@ bool FormationsRibbonTabsCreator::CreateTabs()
 {
     if (!m_charts)
         return false;
+    const bool extended = GetRibbonsFactory().IsExtendedMode();
     for (const TabRow& row : kTabs)
     {
         const FormationType first = row.types.size() > 0 ? *row.types.begin() : P::kNoTool;
-        auto tab = std::make_unique<FormationTab>(*this, m_charts, first, [&row, charts = m_charts](FormationTab& built) { return BuildGroups(built, row, charts); });
+        auto tab = std::make_unique<FormationTab>(*this, m_charts, first, [&row, charts = m_charts, extended](FormationTab& built) {
+            return BuildGroups(built, row, charts, extended);
+        });
         for (const FormationType type : row.types)
             tab->AddType(type);
         tab->SetSettingsGroupId(row.settingsGroup);

@@ -119,7 +119,8 @@ bool RibbonChartsTabsQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)
         return false;
     bool added = AddButton(zoom, ID_ZOOM_TOOL) && AddButton(zoom, ID_ZOOM_IN) && AddButton(zoom, ID_ZOOM_OUT)
                  && AddButton(zoom, ID_SHOW_ALL);
-    added = added && AddGalleryPopup(contents, ID_REVERT_SERIES, std::make_shared<RevertHiddenSeriesHelper>());
+    added = added && AddGalleryPopup(contents, ID_REVERT_SERIES, std::make_shared<RevertHiddenSeriesHelper>())
+            && AddButton(contents, ID_WINDOW_STYLE);
     RibbonControl* interval = AddWindowPopup<ChangeIntervalWindowManagerQ4Classic>(data, ID_INTERVAL, ID_INTERVAL_CAPTION, nullptr);
     RibbonControl* synchronize = AddButton(data, ID_SYNCHRONIZE);
     RibbonControl* records = AddButton(data, ID_RECORDS, ID_RECORDS_CAPTION);
@@ -150,6 +151,7 @@ bool RibbonChartsTabsQ4Classic::CreateSeriesTabGroups(QuorvantaTab& tab)
     if (!series || !types)
         return false;
     return AddButton(series, ID_REMOVE_SERIES, ID_REMOVE_SERIES_CAPTION) && AddButton(series, ID_PIN_TO_AXIS, ID_PIN_TO_AXIS_CAPTION)
+           && AddButton(series, ID_SERIES_STYLE)
            && AddButton(types, ID_TYPE_LINE, ID_TYPE_LINE_CAPTION) && AddButton(types, ID_TYPE_COLUMN, ID_TYPE_COLUMN_CAPTION)
            && AddButton(types, ID_TYPE_BAR, ID_TYPE_BAR_CAPTION) && AddButton(types, ID_TYPE_CANDLE, ID_TYPE_CANDLE_CAPTION);
 }

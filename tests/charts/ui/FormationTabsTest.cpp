@@ -3,6 +3,7 @@
 #include "charts/ui/FormationsRibbonTabsCreator.h"
 #include "platform/toolkit/RibbonControl.h"
 #include "platform/toolkit/RibbonGroupBase.h"
+#include "platform/toolkit/RibbonPopupBar.h"
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/RibbonsFactory.h"
 #include "tests/support/ribbon/FakeRibbonTabsCreatorsFactory.h"
@@ -149,4 +150,47 @@ TEST(FormationsRibbonTabsCreatorTest, WithoutTheChartModuleNoTabIsMade)
     FormationsRibbonTabsCreator creator(factory, *factory.GetRibbonBar(), nullptr);
     EXPECT_FALSE(creator.CreateTabs());
     EXPECT_EQ(factory.FindTab(155), nullptr);
+}
+
+// In extended mode every formation tab ends with "Opcje wyświetlania": the formation styles'
+// popup (whose gallery is 33574) and the two colour popups; otherwise there is no such group.
+TEST(FormationsRibbonTabsCreatorTest, ExtendedModeAddsTheDisplayOptions)
+{
+    TestApplication::Ensure();
+    for (const bool extended : {false, true})
+    {
+        SCOPED_TRACE(extended);
+        ChartModuleConsumer consumer;
+        ChartWindow* chart = MakeActiveEmptyChart(consumer);
+        FakeRibbonsFactoryOwner owner;
+        owner.SetExtendedMode(extended);
+        auto creators = std::make_shared<FakeRibbonTabsCreatorsFactory>();
+        creators->Set("formations", [&consumer](RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar) {
+            return std::make_shared<FormationsRibbonTabsCreator>(factory, ribbonBar, &consumer);
+        });
+        RibbonsFactory factory(owner, creators);
+        ASSERT_TRUE(factory.CreateRibbon());
+        for (const std::uint32_t tabId : {155u, 103u})
+        {
+            auto* tab = static_cast<FormationTab*>(factory.FindTab(tabId));
+            ASSERT_TRUE(tab->Prepare()) << tabId;
+            const RibbonGroupBase* group = tab->FindGroup(330);
+            if (!extended)
+            {
+                EXPECT_EQ(group, nullptr) << tabId;
+                continue;
+            }
+            ASSERT_NE(group, nullptr) << tabId;
+            EXPECT_EQ(group->GetCaption(), QStringLiteral("Opcje wyświetlania"));
+            std::vector<std::uint32_t> ids;
+            for (const auto& control : group->GetControls())
+                ids.push_back(control->GetID());
+            EXPECT_EQ(ids, (std::vector<std::uint32_t>{ID_STYLE_POPUP, ID_BASE_LINE_COLOR, ID_EXTENSION_COLOR}));
+            const RibbonControl* popup = tab->FindControl(ID_STYLE_POPUP);
+            ASSERT_NE(popup->GetCommandBar(), nullptr);
+            EXPECT_NE(popup->GetCommandBar()->FindControl(ID_STYLE_GALLERY), nullptr);
+            EXPECT_EQ(popup->GetCaption(), QStringLiteral("Styl"));
+        }
+        delete chart;
+    }
 }
