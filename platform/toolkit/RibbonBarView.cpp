@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QWheelEvent>
 
 namespace
 {
@@ -160,8 +161,34 @@ void RibbonBarView::hideEvent(QHideEvent* event)
 
 void RibbonBarView::mousePressEvent(QMouseEvent* event)
 {
-    if (m_ribbon && event->button() == Qt::LeftButton)
-        m_ribbon->OnLButtonDown(event->position().toPoint());
+    if (!m_ribbon || event->button() != Qt::LeftButton)
+        return;
+    const QPoint point = event->position().toPoint();
+    EnsureLayout();
+    if (m_layout.scrollLeft.contains(point))
+        ScrollGroups(-width() / 2);
+    else if (m_layout.scrollRight.contains(point))
+        ScrollGroups(width() / 2);
+    else
+        m_ribbon->OnLButtonDown(point);
+}
+
+void RibbonBarView::wheelEvent(QWheelEvent* event)
+{
+    EnsureLayout();
+    const int notches = event->angleDelta().y() / 120;
+    if (notches == 0 || !m_layout.groupRow.contains(event->position().toPoint()))
+    {
+        event->ignore();
+        return;
+    }
+    ScrollGroups(-notches * 60);
+}
+
+void RibbonBarView::ScrollGroups(int pixels)
+{
+    m_groupScroll = m_layout.groupScroll + pixels;
+    OnRibbonChanged();
 }
 
 void RibbonBarView::mouseReleaseEvent(QMouseEvent* event)
@@ -219,7 +246,15 @@ void RibbonBarView::EnsureLayout() const
 {
     if (m_layoutValid)
         return;
-    m_layout = m_ribbon ? RibbonLayout(*m_ribbon, Images(), fontMetrics(), std::max(width(), 1)) : RibbonLayout();
+    const RibbonTabBase* selected = m_ribbon ? m_ribbon->GetSelectedTab() : nullptr;
+    if (selected != m_scrolledTab)
+    {
+        m_scrolledTab = selected;
+        m_groupScroll = 0;
+    }
+    m_layout = m_ribbon ? RibbonLayout(*m_ribbon, Images(), fontMetrics(), std::max(width(), 1), m_groupScroll)
+                        : RibbonLayout();
+    m_groupScroll = m_layout.groupScroll;
     m_layoutValid = true;
 }
 

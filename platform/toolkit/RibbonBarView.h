@@ -17,6 +17,7 @@
 
 class RibbonBarBase;
 class RibbonImageManager;
+class RibbonTabBase;
 
 class RibbonBarView : public QWidget, public Wnd, public IRibbonBarSite
 {
@@ -53,6 +54,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void OnTimer(std::uint32_t id) override;
 
@@ -62,10 +64,15 @@ private:
     void EnsureLayout() const;
     void PlaceEditors();
     bool ShowToolTip(const QPoint& point, const QPoint& globalPos);
+    // Moves the groups of a tab wider than the ribbon by the pixels (to the right when positive).
+    void ScrollGroups(int pixels);
 
     QPointer<RibbonBarBase> m_ribbon;
     mutable RibbonLayout m_layout;
     mutable bool m_layoutValid = false;
+    // The groups' scroll belongs to the tab it was made on: another tab starts unscrolled.
+    mutable int m_groupScroll = 0;
+    mutable const RibbonTabBase* m_scrolledTab = nullptr;
     QHash<const RibbonControl*, QPointer<QWidget>> m_editors;
     QPointer<QMenu> m_activeMenu;
 };

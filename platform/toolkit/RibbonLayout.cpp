@@ -49,7 +49,7 @@ int LargeWidth(const RibbonControl& control, const QFontMetrics& metrics)
 }
 
 RibbonLayout::RibbonLayout(const RibbonBarBase& ribbon, const RibbonImageManager& images,
-                           const QFontMetrics& metrics, int layoutWidth)
+                           const QFontMetrics& metrics, int layoutWidth, int requestedGroupScroll)
     : width(layoutWidth)
 {
     headerRow = QRect(0, 0, width, kHeaderHeight);
@@ -112,6 +112,36 @@ RibbonLayout::RibbonLayout(const RibbonBarBase& ribbon, const RibbonImageManager
         if (group->IsVisible())
             LayOutGroup(*group, images, metrics, groupX);
     }
+    ScrollGroups(requestedGroupScroll, groupX);
+}
+
+void RibbonLayout::ScrollGroups(int requested, int extent)
+{
+    // A tab wider than the ribbon scrolls, so that every control stays reachable; the arrows
+    // keep the end groups clear of themselves.
+    if (extent <= width)
+        return;
+    const int maxScroll = extent - width + 2 * kScrollArrowWidth;
+    groupScroll = std::clamp(requested, 0, maxScroll);
+    const int shift = kScrollArrowWidth - groupScroll;
+    for (GroupItem& group : groups)
+    {
+        group.rect.translate(shift, 0);
+        group.captionRect.translate(shift, 0);
+        for (ControlItem& control : group.controls)
+        {
+            control.rect.translate(shift, 0);
+            if (!control.arrowRect.isEmpty())
+                control.arrowRect.translate(shift, 0);
+        }
+        for (int& separator : group.separators)
+            separator += shift;
+    }
+    const QRect arrow(0, groupRow.top() + 1, kScrollArrowWidth, groupRow.height() - 2);
+    if (groupScroll > 0)
+        scrollLeft = arrow;
+    if (groupScroll < maxScroll)
+        scrollRight = arrow.translated(width - kScrollArrowWidth, 0);
 }
 
 void RibbonLayout::LayOutGroup(RibbonGroupBase& group, const RibbonImageManager& images, const QFontMetrics& metrics,
@@ -241,6 +271,8 @@ RibbonHit RibbonLayout::HitTest(const QPoint& point) const
             return hit;
         }
     }
+    if (scrollLeft.contains(point) || scrollRight.contains(point))
+        return hit;
     for (const GroupItem& group : groups)
     {
         for (const ControlItem& item : group.controls)

@@ -28,6 +28,7 @@ struct RibbonLayout
     static constexpr int kGroupRowHeight = 96;
     static constexpr int kSmallRowHeight = 22;
     static constexpr int kGroupCaptionHeight = 18;
+    static constexpr int kScrollArrowWidth = 14;
 
     struct ControlItem
     {
@@ -58,7 +59,10 @@ struct RibbonLayout
     };
 
     RibbonLayout() = default;
-    RibbonLayout(const RibbonBarBase& ribbon, const RibbonImageManager& images, const QFontMetrics& metrics, int width);
+    // groupScroll: how far the groups of a tab wider than the ribbon are scrolled to the left;
+    // it is clamped to what the groups need.
+    RibbonLayout(const RibbonBarBase& ribbon, const RibbonImageManager& images, const QFontMetrics& metrics, int width,
+                 int groupScroll = 0);
 
     int Height() const { return height; }
     RibbonHit HitTest(const QPoint& point) const;
@@ -80,7 +84,13 @@ struct RibbonLayout
     std::vector<HeaderItem> headers;
     std::vector<ControlItem> rightControls;
     std::vector<GroupItem> groups;
+    // The groups' scroll as applied, and the arrows that scroll them further (empty when the
+    // groups cannot move that way).
+    int groupScroll = 0;
+    QRect scrollLeft;
+    QRect scrollRight;
 
 private:
+    void ScrollGroups(int requested, int extent);
     void LayOutGroup(RibbonGroupBase& group, const RibbonImageManager& images, const QFontMetrics& metrics, int& x);
 };

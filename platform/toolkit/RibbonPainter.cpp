@@ -42,6 +42,25 @@ void RibbonPainter::Paint(const RibbonLayout& layout)
         PaintRightAligned(item);
     for (const RibbonLayout::GroupItem& group : layout.groups)
         PaintGroup(group);
+    PaintScrollArrow(layout.scrollLeft, false);
+    PaintScrollArrow(layout.scrollRight, true);
+}
+
+void RibbonPainter::PaintScrollArrow(const QRect& rect, bool right)
+{
+    if (rect.isEmpty())
+        return;
+    m_painter.save();
+    m_painter.fillRect(rect, m_palette.frame);
+    m_painter.setPen(m_palette.border);
+    m_painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    const QPointF center = QRectF(rect).center();
+    const qreal tip = right ? 3 : -3;
+    const QPointF arrow[] = {center + QPointF(tip, 0), center + QPointF(-tip, -5), center + QPointF(-tip, 5)};
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setBrush(m_palette.border.darker(150));
+    m_painter.drawPolygon(arrow, 3);
+    m_painter.restore();
 }
 
 void RibbonPainter::PaintHeaders(const RibbonLayout& layout)

@@ -24,6 +24,7 @@ private:
     void PaintTabs(const RibbonLayout& layout);
     void PaintSystemButton(const RibbonLayout::ControlItem& item);
     void PaintGroup(const RibbonLayout::GroupItem& group);
+    void PaintScrollArrow(const QRect& rect, bool right);
     void PaintControl(const RibbonLayout::ControlItem& item);
     void PaintLarge(const RibbonLayout::ControlItem& item);
     void PaintSmall(const RibbonLayout::ControlItem& item);

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -139,6 +140,34 @@ TEST_F(RibbonBarViewTest, MouseClicksSelectTabsAndReachTheCommandRouting)
     EXPECT_EQ(ribbon->GetSelectedTab(), tools);
     ASSERT_EQ(view->Layout().groups.size(), 1u) << "the groups of the selected tab show";
     EXPECT_EQ(view->Layout().groups[0].group, tools->GetGroups()[0].get());
+}
+
+TEST_F(RibbonBarViewTest, GroupsWiderThanTheRibbonScrollSoThatEveryControlCanBeReached)
+{
+    view->resize(260, view->height());
+    const auto lastGroupRight = [&] { return view->Layout().groups.back().rect.right(); };
+    ASSERT_FALSE(view->Layout().scrollRight.isEmpty());
+    EXPECT_TRUE(view->Layout().scrollLeft.isEmpty()) << "nothing lies to the left yet";
+    EXPECT_GT(lastGroupRight(), view->width());
+
+    Click(view->Layout().scrollRight.center());
+    EXPECT_GT(view->Layout().groupScroll, 0);
+    EXPECT_FALSE(view->Layout().scrollLeft.isEmpty());
+    EXPECT_TRUE(target.commands.empty()) << "an arrow runs no command of the control beneath it";
+
+    for (int i = 0; i < 20; ++i)
+    {
+        QWheelEvent wheel(view->Layout().groupRow.center(), view->mapToGlobal(view->Layout().groupRow.center()),
+                          QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view.get(), &wheel);
+    }
+    EXPECT_TRUE(view->Layout().scrollRight.isEmpty()) << "scrolled to the end, and no further";
+    EXPECT_LE(lastGroupRight(), view->width() - RibbonLayout::kScrollArrowWidth);
+    EXPECT_EQ(view->HitTest(Item(name).rect.center()).control, name) << "the last control is reachable";
+
+    Click(TabCenter(tools));
+    Click(TabCenter(main));
+    EXPECT_EQ(view->Layout().groupScroll, 0) << "a tab shown again starts unscrolled";
 }
 
 TEST_F(RibbonBarViewTest, ASplitButtonsArrowOpensItsPopupWhoseChoiceRuns)
