@@ -26,6 +26,10 @@ CmdTargetOrdersSheet::CmdTargetOrdersSheet(WindowSource window)
     Toggle(ID_CURSOR, [](OrderSheetMainDlg& w) { w.Panes().ShowCursor(nullptr); },
            [](const OrderSheetMainDlg& w) { return w.GetSettings().cursorVisible; });
 
+    // The popup fills itself from the current window; without one it shows nothing to change.
+    OnUpdate(ID_SUMMARY_SETTINGS, [](CmdUI& cmdUI) { cmdUI.Enable(true); });
+    OnUpdate(ID_VISIBLE_COLUMNS, [this](CmdUI& cmdUI) { cmdUI.Enable(m_window() != nullptr); });
+
     OnCommand(ID_SHEET_MODE, [this] {
         if (OrderSheetMainDlg* window = m_window())
             window->Panes().SetSheetMode(nullptr);
