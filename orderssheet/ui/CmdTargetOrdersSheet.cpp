@@ -28,7 +28,8 @@ CmdTargetOrdersSheet::CmdTargetOrdersSheet(WindowSource window)
 
     // The popup fills itself from the current window; without one it shows nothing to change.
     OnUpdate(ID_SUMMARY_SETTINGS, [](CmdUI& cmdUI) { cmdUI.Enable(true); });
-    OnUpdate(ID_VISIBLE_COLUMNS, [this](CmdUI& cmdUI) { cmdUI.Enable(m_window() != nullptr); });
+    for (std::uint32_t id : {ID_VISIBLE_COLUMNS, ID_COLUMNS_GALLERY})
+        OnUpdate(id, [this](CmdUI& cmdUI) { cmdUI.Enable(m_window() != nullptr); });
 
     OnCommand(ID_SHEET_MODE, [this] {
         if (OrderSheetMainDlg* window = m_window())

@@ -435,6 +435,15 @@ TEST_F(OrdersSheetWindowTest, TheRibbonCommandsActOnTheCurrentSheet)
         EXPECT_EQ(*c.flag, before) << c.id;
     }
 
+    // The popups of the tab are open to the current window.
+    for (std::uint32_t id : {OrdersSheetCommandIds::ID_SUMMARY_SETTINGS, OrdersSheetCommandIds::ID_VISIBLE_COLUMNS,
+                             OrdersSheetCommandIds::ID_COLUMNS_GALLERY})
+    {
+        CmdUI update(id);
+        ASSERT_TRUE(commands->UpdateCommandUI(update)) << id;
+        EXPECT_TRUE(update.Enabled().value_or(false)) << id;
+    }
+
     CmdUI mode(OrdersSheetCommandIds::ID_SHEET_MODE);
     commands->UpdateCommandUI(mode);
     EXPECT_EQ(mode.Text().value_or(QString()), QStringLiteral("Tryb ofert"));
