@@ -176,8 +176,11 @@ void FormationFiboLevelsDlg::UpdateButtons()
 bool FormationFiboLevelsDlg::eventFilter(QObject* watched, QEvent* event)
 {
     auto* edit = qobject_cast<QLineEdit*>(watched);
+    // The buttons are watched while the rows are not made yet: only an edit can be a row's.
+    if (!edit)
+        return BasePopupBarDlg::eventFilter(watched, event);
     const auto found = std::find_if(m_rows.begin(), m_rows.end(), [edit](const Row& row) { return row.value == edit; });
-    if (edit && found != m_rows.end())
+    if (found != m_rows.end())
     {
         if (event->type() == QEvent::FocusIn)
         {
