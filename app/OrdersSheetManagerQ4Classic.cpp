@@ -363,3 +363,10 @@ void OrdersSheetManagerQ4Classic::EraseInstance(std::map<Asset, std::shared_ptr<
     WriteInfo(QStringLiteral("Arkusz zleceń: wątek przetwarzania dla \"%1\" zatrzymany.").arg(name), "OrdersSheetManager::EraseInstance",
               __LINE__);
 }
+
+OrderSheetMainDlg* OrdersSheetManagerQ4Classic::MediatorCurrentWindow()
+{
+    const AppMediator* mediator = AppMediator::Instance();
+    auto* sheets = mediator ? dynamic_cast<OrdersSheetManagerQ4Classic*>(mediator->GetOrdersSheetManager()) : nullptr;
+    return sheets ? sheets->GetCurrentWindow() : nullptr;
+}

@@ -101,6 +101,8 @@ public:
     OrderSheetMainDlg* GetOrdersSheetDlg() const;
     // The window the sheet's commands act on (last activated or started); null when none.
     OrderSheetMainDlg* GetCurrentWindow() const { return m_current.data(); }
+    // The current window of the mediator's sheet module; null when there is none.
+    static OrderSheetMainDlg* MediatorCurrentWindow();
     // Every instance goes with its windows, and every window without an instrument.
     void CloseAllWindows();
     // The style windows without an own style show; never empty.

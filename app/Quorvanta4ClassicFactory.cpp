@@ -90,6 +90,10 @@ IMainFrame* Quorvanta4ClassicFactory::CreatePulpitFrame()
             return mediator ? mediator->GetSessionStatisticsInterface() : nullptr;
         });
     };
+    // The sheet's commands act on its current window, whichever window is active.
+    makers.ordersSheet = [](PulpitFrame&) {
+        return std::make_shared<CmdTargetOrdersSheet>(&OrdersSheetManagerQ4Classic::MediatorCurrentWindow);
+    };
     makers.formations = [](PulpitFrame&) { return std::make_shared<FormationCmdTargetsCollection>(); };
     makers.alerts = [](PulpitFrame& frame) { return MakeCmdTargetAlertsQ4Classic(frame); };
     makers.formulaLanguage = [](PulpitFrame& frame) {

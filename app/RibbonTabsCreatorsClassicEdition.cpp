@@ -8,6 +8,7 @@
 #include "platform/modules/ISessionStatisticsModule.h"
 #include "sessionstats/ui/RibbonSessionStatisticsQ4Classic.h"
 #include "core/mediator/IInProcessOrdersSheet.h"
+#include "app/OrdersSheetManagerQ4Classic.h"
 #include "orderssheet/ui/RibbonOrdersSheetQ4Classic.h"
 #include "styles/ui/StyleEditTabsQ4Classic.h"
 
@@ -34,7 +35,8 @@ RibbonTabsCreatorsClassicEdition::Creator RibbonTabsCreatorsClassicEdition::Crea
     RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
 {
     AppMediator* mediator = AppMediator::Instance();
-    return std::make_shared<RibbonOrdersSheetQ4Classic>(factory, ribbonBar, mediator ? mediator->GetOrdersSheetManager() : nullptr);
+    return std::make_shared<RibbonOrdersSheetQ4Classic>(factory, ribbonBar, mediator ? mediator->GetOrdersSheetManager() : nullptr,
+                                                        &OrdersSheetManagerQ4Classic::MediatorCurrentWindow);
 }
 
 void RibbonTabsCreatorsClassicEdition::CreateStyleEditTabs(QuorvantaRibbonBar& ribbonBar, RibbonsFactory& factory,

@@ -26,6 +26,11 @@ CmdTargetOrdersSheet::CmdTargetOrdersSheet(WindowSource window)
     Toggle(ID_CURSOR, [](OrderSheetMainDlg& w) { w.Panes().ShowCursor(nullptr); },
            [](const OrderSheetMainDlg& w) { return w.GetSettings().cursorVisible; });
 
+    // The popup fills itself from the current window; without one it shows nothing to change.
+    OnUpdate(ID_SUMMARY_SETTINGS, [](CmdUI& cmdUI) { cmdUI.Enable(true); });
+    for (std::uint32_t id : {ID_VISIBLE_COLUMNS, ID_COLUMNS_GALLERY})
+        OnUpdate(id, [this](CmdUI& cmdUI) { cmdUI.Enable(m_window() != nullptr); });
+
     OnCommand(ID_SHEET_MODE, [this] {
         if (OrderSheetMainDlg* window = m_window())
             window->Panes().SetSheetMode(nullptr);

@@ -19,6 +19,7 @@
 
 #include <QCloseEvent>
 #include <QPointer>
+#include <QShortcut>
 
 #include <atomic>
 
@@ -63,6 +64,10 @@ OrderSheetMainDlg::OrderSheetMainDlg(IOrdersSheetModule& module, const OrdersShe
     connect(m_panes, &OrdersSheetPaneManager::HostWidthWanted, this, [this](int width) { resize(width, height()); });
     m_timer.setInterval(kRedrawTimerMs);
     connect(&m_timer, &QTimer::timeout, this, &OrderSheetMainDlg::OnTimer);
+    // The tables take every key they are given, so Insert is caught before they see it.
+    auto* quickAdd = new QShortcut(QKeySequence(Qt::Key_Insert), this);
+    quickAdd->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(quickAdd, &QShortcut::activated, this, &OrderSheetMainDlg::OpenQuickAdd);
 
     if (!checkActiveAsset || !CheckActiveAsset())
     {
@@ -306,6 +311,21 @@ void OrderSheetMainDlg::closeEvent(QCloseEvent* event)
     // Closing keeps the window and its place; it only hides and stops its receiver.
     event->ignore();
     Hide();
+}
+
+bool OrderSheetMainDlg::OpenQuickAdd()
+{
+    IAppMediator* mediator = PluginBase::GetAppMediator();
+    if (!mediator)
+        return false;
+    QPointer<OrderSheetMainDlg> guard(this);
+    mediator->ShowQuickAddInstrumentDlgAtCursor(
+        [guard](QWidget*, const Asset& asset) {
+            if (guard)
+                guard->RunOnAsset(asset);
+        },
+        this);
+    return true;
 }
 
 void OrderSheetMainDlg::focusInEvent(QFocusEvent* event)

@@ -59,6 +59,9 @@ public:
     // Runs on the instrument; the same instrument with a running receiver changes nothing. False,
     // logged, when the instrument has no provider or its instance cannot start.
     bool RunOnAsset(const Asset& asset);
+    // Insert: the quick-add popup at the cursor; the instrument chosen there replaces the
+    // window's. False when there is no mediator to show it.
+    bool OpenQuickAdd();
     bool IsRunning() const { return m_running; }
     const Asset& GetAsset() const { return m_asset; }
     int GetWindowNumber() const { return m_windowNumber; }

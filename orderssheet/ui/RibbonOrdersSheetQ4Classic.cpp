@@ -1,17 +1,23 @@
 #include "orderssheet/ui/RibbonOrdersSheetQ4Classic.h"
 
 #include "orderssheet/ui/OrdersSheetCommandIds.h"
+#include "orderssheet/ui/OrdersSheetSummSettContainer.h"
+#include "orderssheet/ui/ShowColumnsListOrdersSheet.h"
+#include "platform/toolkit/RibbonPopupBar.h"
 #include "platform/toolkit/RibbonGroupBase.h"
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/RibbonsFactory.h"
+#include "ribbon/controls/RibbonControlPopupEx.h"
+#include "ribbon/galleries/CheckBoxGalleryControl.h"
 #include "ribbon/controls/RibbonControlBuilders.h"
 
 using namespace OrdersSheetCommandIds;
 
 RibbonOrdersSheetQ4Classic::RibbonOrdersSheetQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar,
-                                                       IGenericModule* module)
+                                                       IGenericModule* module, CmdTargetOrdersSheet::WindowSource window)
     : RibbonTabsCreator(factory, ribbonBar)
     , m_module(module)
+    , m_window(std::move(window))
 {
 }
 
@@ -37,6 +43,23 @@ bool RibbonOrdersSheetQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)
     bool added = true;
     for (std::uint32_t id : {ID_LOCK_COLUMNS, ID_SHEET_MODE})
         added = added && AddRibbonControl(contents, RibbonControlButton, id);
+    auto summarySettings = std::make_unique<RibbonControlPopupEx>(ID_SUMMARY_SETTINGS);
+    summarySettings->LoadStrings();
+    summarySettings->SetPopupWindowManager(
+        std::make_unique<OrdersSheetSummSettContainer>(summarySettings.get(), m_window));
+    summarySettings->SetBeginGroup(true);
+    added = added && AddRibbonControlObject(contents, std::move(summarySettings), ID_SUMMARY_SETTINGS);
+    RibbonControl* columns = AddRibbonControl(contents, RibbonControlPopup, ID_VISIBLE_COLUMNS);
+    if (columns)
+    {
+        auto bar = std::make_unique<RibbonPopupBar>();
+        bar->Add(std::make_unique<CheckBoxGalleryControl>(std::make_shared<ShowColumnsListOrdersSheet>(m_window),
+                                                          CheckBoxGalleryControl::kUncheckedImageId,
+                                                          CheckBoxGalleryControl::kCheckedImageId, ID_COLUMNS_GALLERY),
+                 ID_COLUMNS_GALLERY);
+        columns->SetCommandBar(std::move(bar));
+    }
+    added = added && columns;
     for (std::uint32_t id : {ID_CHART, ID_ROW_CURR_VALUE, ID_VSCROLL, ID_CURSOR})
         added = added && AddRibbonControl(visibility, RibbonControlButton, id);
     for (std::uint32_t id : {ID_ORDERS_PANE, ID_SUMMARY})

@@ -1,9 +1,10 @@
 #pragma once
 // The orders sheet's tab creator: the contextual tab "Arkusz zleceń" (green, context caption
 // "Arkusz zlecen"), shown while a sheet window is active, with the groups "Zawartość" (column
-// lock, sheet mode) and "Widoczność" (chart, price row, scroll bars, cursor, orders and summary
-// panes). Main thread only.
+// lock, sheet mode, the summary-settings popup, the visible columns) and "Widoczność" (chart,
+// price row, scroll bars, cursor, orders and summary panes). Main thread only.
 
+#include "orderssheet/ui/CmdTargetOrdersSheet.h"
 #include "ribbon/QuorvantaTab.h"
 #include "ribbon/RibbonTabsCreator.h"
 
@@ -12,8 +13,10 @@ class IGenericModule;
 class RibbonOrdersSheetQ4Classic : public RibbonTabsCreator
 {
 public:
-    // module: the sheet module the tab belongs to; null gives no tab.
-    RibbonOrdersSheetQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar, IGenericModule* module);
+    // module: the sheet module the tab belongs to; null gives no tab. window: the sheet window
+    // the tab's popups fill from and act on.
+    RibbonOrdersSheetQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar, IGenericModule* module,
+                               CmdTargetOrdersSheet::WindowSource window);
 
     bool CreateTabs() override;
     bool HandleFrameRequest(RibbonCreateControlRequest&) override { return false; }
@@ -21,6 +24,7 @@ public:
 
 private:
     IGenericModule* m_module;
+    CmdTargetOrdersSheet::WindowSource m_window;
 };
 
 class OrdersSheetMainTab : public QuorvantaTab

@@ -1,5 +1,6 @@
 #include "app/OrdersSheetManagerQ4Classic.h"
 #include "core/mediator/AppMediator.h"
+#include "core/mediator/QuickAddInstrumentDlg.h"
 #include "orderssheet/engine/OrdersSheetAssetInstance.h"
 #include "orderssheet/engine/TableDataSetOrdersSheet.h"
 #include "orderssheet/ui/OSComplexPaneContainer.h"
@@ -9,6 +10,11 @@
 #include "platform/ui/CmdUI.h"
 #include "orderssheet/ui/OrderSheetMainDlg.h"
 #include "orderssheet/ui/OrdersSheetPaneManager.h"
+#include "orderssheet/ui/OrdersSheetSummarySettingsDlg.h"
+#include "orderssheet/ui/ShowColumnsListOrdersSheet.h"
+#include "orderssheet/settings/OrdersSheetTableSettings.h"
+#include "ribbon/galleries/CheckBoxGalleryControl.h"
+#include "ribbon/galleries/CheckBoxGalleryControlItem.h"
 #include "orderssheet/ui/OrdersSheetSummaryChartCtrl.h"
 #include "orderssheet/ui/OrdersSheetTableCtrl.h"
 #include "orderssheet/ui/TableHandlerCommon.h"
@@ -19,9 +25,11 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPointer>
+#include <QRadioButton>
 
 #include <cmath>
 #include <limits>
@@ -427,6 +435,15 @@ TEST_F(OrdersSheetWindowTest, TheRibbonCommandsActOnTheCurrentSheet)
         EXPECT_EQ(*c.flag, before) << c.id;
     }
 
+    // The popups of the tab are open to the current window.
+    for (std::uint32_t id : {OrdersSheetCommandIds::ID_SUMMARY_SETTINGS, OrdersSheetCommandIds::ID_VISIBLE_COLUMNS,
+                             OrdersSheetCommandIds::ID_COLUMNS_GALLERY})
+    {
+        CmdUI update(id);
+        ASSERT_TRUE(commands->UpdateCommandUI(update)) << id;
+        EXPECT_TRUE(update.Enabled().value_or(false)) << id;
+    }
+
     CmdUI mode(OrdersSheetCommandIds::ID_SHEET_MODE);
     commands->UpdateCommandUI(mode);
     EXPECT_EQ(mode.Text().value_or(QString()), QStringLiteral("Tryb ofert"));
@@ -434,5 +451,126 @@ TEST_F(OrdersSheetWindowTest, TheRibbonCommandsActOnTheCurrentSheet)
     EXPECT_EQ(settings.GetTableSettings().GetMode(), 2);
     commands->UpdateCommandUI(mode);
     EXPECT_EQ(mode.Text().value_or(QString()), QStringLiteral("Tryb zleceń"));
+}
+}
+
+namespace
+{
+TEST_F(OrdersSheetWindowTest, QuickAddMovesTheWindowToTheChosenInstrument)
+{
+    OrderSheetMainDlg* window = OpenOn(asset);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(window->OpenQuickAdd());
+    QuickAddInstrumentDlg* popup = QuickAddInstrumentDlg::Existing();
+    ASSERT_NE(popup, nullptr);
+    popup->NameEdit()->setText(other.GetShortName());
+    popup->OnOk();
+    EXPECT_EQ(window->GetAsset(), other);
+    EXPECT_TRUE(window->IsRunning());
+    EXPECT_EQ(sheets->FindInstance(asset), nullptr);
+
+    // The popup outlives a window removed meanwhile: its choice then goes nowhere.
+    ASSERT_TRUE(window->OpenQuickAdd());
+    QPointer<OrderSheetMainDlg> removed(window);
+    window->RequestRemove();
+    ASSERT_TRUE(TestApplication::ProcessEventsUntil([&] { return removed.isNull(); }));
+    popup->NameEdit()->setText(asset.GetShortName());
+    popup->OnOk();
+    EXPECT_EQ(sheets->FindInstance(asset), nullptr);
+}
+}
+
+namespace
+{
+TEST_F(OrdersSheetWindowTest, SummarySettingsPopupStoresOnlyAValidPercentage)
+{
+    OrderSheetMainDlg* window = OpenOn(asset);
+    ASSERT_NE(window, nullptr);
+    window->GetSettings().borderKind = 1;
+    window->GetSettings().borderValue = 0.05;
+    OrdersSheetSummarySettingsDlg popup(nullptr, nullptr);
+    popup.Fill(window);
+    // The price bands need no percentage, yet it is shown.
+    EXPECT_TRUE(popup.BandsRadio()->isChecked());
+    EXPECT_FALSE(popup.PercentEdit()->isEnabled());
+    EXPECT_EQ(popup.PercentEdit()->text(), QStringLiteral("5.00"));
+
+    // A radio click shows the stored value again: what was typed is lost.
+    popup.DistanceRadio()->click();
+    EXPECT_TRUE(popup.PercentEdit()->isEnabled());
+    popup.PercentEdit()->setText(QStringLiteral("12"));
+    popup.DistanceRadio()->click();
+    EXPECT_EQ(popup.PercentEdit()->text(), QStringLiteral("5.00"));
+
+    const struct
+    {
+        const char* typed;
+        int kind;
+        double stored;
+    } cases[] = {{"25", 0, 0.25}, {"7,5", 0, 0.075}, {"150", 0, 0.075}, {"-1", 0, 0.075}, {"abc", 0, 0.0}};
+    for (const auto& entry : cases)
+    {
+        SCOPED_TRACE(entry.typed);
+        popup.PercentEdit()->setText(QString::fromUtf8(entry.typed));
+        popup.OnOk();
+        EXPECT_EQ(window->GetSettings().borderKind, entry.kind);
+        EXPECT_DOUBLE_EQ(window->GetSettings().borderValue, entry.stored);
+    }
+    // A refused percentage gives way to the stored one in the edit.
+    popup.PercentEdit()->setText(QStringLiteral("101"));
+    popup.OnOk();
+    EXPECT_EQ(popup.PercentEdit()->text(), QStringLiteral("0.00"));
+
+    popup.BandsRadio()->click();
+    popup.OnOk();
+    EXPECT_EQ(window->GetSettings().borderKind, 1);
+
+    // Without a window nothing is shown and OK stores nothing.
+    popup.Fill(nullptr);
+    EXPECT_TRUE(popup.PercentEdit()->text().isEmpty());
+    popup.OnOk();
+    EXPECT_EQ(window->GetSettings().borderKind, 1);
+}
+}
+
+namespace
+{
+TEST_F(OrdersSheetWindowTest, ColumnsGalleryListsTheModesColumnsAndKeepsOneShown)
+{
+    OrderSheetMainDlg* window = OpenOn(asset);
+    ASSERT_NE(window, nullptr);
+    ShowColumnsListOrdersSheet helper([window] { return window; });
+    CheckBoxGalleryControl gallery(nullptr, CheckBoxGalleryControl::kUncheckedImageId,
+                                   CheckBoxGalleryControl::kCheckedImageId, OrdersSheetCommandIds::ID_COLUMNS_GALLERY);
+    auto& table = window->GetSettings().GetTableSettings();
+    for (const auto& [mode, count] : {std::pair{1, 9}, std::pair{2, 8}})
+    {
+        SCOPED_TRACE(mode);
+        if (table.GetMode() != mode)
+            window->Panes().SetSheetMode(&mode);
+        helper.Fill(gallery);
+        ASSERT_EQ(gallery.GetItemCount(), count);
+        EXPECT_EQ(int(gallery.GetCheckedItems().size()), count);
+    }
+
+    // Untick every column in turn: the last one stays shown and ticked.
+    helper.Fill(gallery);
+    for (int i = 0; i < gallery.GetItemCount(); ++i)
+    {
+        auto* item = static_cast<CheckBoxGalleryControlItem*>(gallery.GetItem(i));
+        item->Toggle();
+        helper.OnItemExecute(gallery, *item);
+    }
+    const int mode = table.GetMode();
+    EXPECT_FALSE(table.GetColumnForDisplayPos(mode, 0).visible);
+    EXPECT_TRUE(table.GetColumnForDisplayPos(mode, gallery.GetItemCount() - 1).visible);
+    EXPECT_EQ(gallery.GetCheckedItems().size(), 1u);
+
+    // Moved columns: the item at a display position toggles the column shown there.
+    table.MoveColumn(0, 3);
+    helper.Fill(gallery);
+    auto* first = static_cast<CheckBoxGalleryControlItem*>(gallery.GetItem(0));
+    EXPECT_EQ(first->GetCaption(),
+              OrdersSheetTableSettings::GetColumnCaption(mode, table.GetColumnForDisplayPos(mode, 0).kind));
 }
 }
