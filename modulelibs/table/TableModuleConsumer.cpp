@@ -9,6 +9,8 @@
 #include "platform/modules/ProviderBase.h"
 #include "platform/settings/Q5Settings.h"
 #include "platform/settings/Settings.h"
+#include "styles/engine/StyleTable.h"
+#include "styles/engine/StylesContainer.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -22,6 +24,18 @@ constexpr const char* kRootName = "Settings";
 constexpr const char* kQ5RootName = "Table";
 constexpr int kNewTableWidth = 900;
 constexpr int kNewTableHeight = 480;
+
+// The style a table file names: the kept style of that id, else the style stored in the file;
+// empty for a file without one, which leaves the window's default.
+std::shared_ptr<StyleBase> SavedTableStyle(const Settings& tree)
+{
+    if (std::shared_ptr<StyleBase> kept = StylesContainer::Instance().FindStyle(tree["StyleId"].ToInt(), StyleTable::Type))
+        return kept;
+    const Settings& own = tree["OwnStyle"];
+    if (!own.IsValid() || own["Type"].ToString() != StyleTable::TypeName)
+        return nullptr;
+    return StyleBase::LoadStyle(own);
+}
 }
 
 TableModuleConsumer::TableModuleConsumer()
@@ -131,6 +145,7 @@ bool TableModuleConsumer::SaveWindowToFile(QWidget* window, const QString& path,
         return ModuleConsumer::SaveWindowToFile(window, path, flags, embedStyles);
     Settings tree;
     table->Model().Save(tree);
+    StyleBase::SerializeStyle(table->GetStyle(), tree["StyleId"], tree["OwnStyle"], embedStyles);
     if (!tree.SaveToFile(path, QString::fromLatin1(kRootName)))
     {
         WriteWarning(QStringLiteral("SaveWindowToFile"), __LINE__,
@@ -166,6 +181,8 @@ bool TableModuleConsumer::OpenWindowFromFile(QWidget* parent, const QString& pat
     }
     QuoteTableWindow* window = MakeWindow(parent);
     window->Model() = std::move(model);
+    const std::shared_ptr<StyleBase> style = SavedTableStyle(tree);
+    window->ShowEditedStyle(style ? style : window->GetStyle());
     window->Subscribe();
     window->SetRowCursor(window->Model().GetSettings().rowCursor);
     window->ShowScrollbar(window->Model().GetSettings().scrollBarShown);

@@ -2,6 +2,8 @@
 #include "modulelibs/table/TableFields.h"
 #include "modulelibs/table/TableModuleConsumer.h"
 #include "platform/modules/SeriesIds.h"
+#include "styles/engine/StyleKinds.h"
+#include "styles/engine/StyleTable.h"
 #include "tests/modulelibs/table/TableTestFeed.h"
 #include "tests/support/TempHome.h"
 
@@ -81,6 +83,10 @@ TEST_F(QuoteTableWindowTest, WindowFileRoundTripKeepsInstrumentsColumnsSortAndSt
     ASSERT_TRUE(m_consumer.ApplyTdsParams());
     ASSERT_TRUE(m_consumer.SetTableName(QStringLiteral("Moje spółki")));
     ASSERT_TRUE(m_consumer.SetOfferLines(0, 3));
+    const std::shared_ptr<StyleBase> ownStyle = StyleKinds::Create(StyleTable::Type);
+    ownStyle->SetValue(StyleTable::ParamCursorColor, 0x00336699);
+    ownStyle->SetValue(StyleTable::ParamVerticalGrid, 0);
+    table->ShowEditedStyle(ownStyle);
 
     const QString path = QDir(m_home.Path()).filePath(QStringLiteral("tabela.q4t"));
     ASSERT_TRUE(m_consumer.SaveWindowToFile(table, path, 1, false));
@@ -105,6 +111,11 @@ TEST_F(QuoteTableWindowTest, WindowFileRoundTripKeepsInstrumentsColumnsSortAndSt
     EXPECT_EQ(loaded.GetTdsParams(QuoteTableModel::kEvenRows, QuoteTableModel::kBackColor), 0x123456);
     EXPECT_EQ(loaded.Name(), QStringLiteral("Moje spółki"));
     EXPECT_EQ(loaded.GetOfferLines(0), 3);
+    // The table's own style comes back, and its rows paint with its text fields again.
+    ASSERT_NE(opened->GetStyle(), nullptr);
+    EXPECT_EQ(opened->GetStyle()->GetValue(StyleTable::ParamCursorColor), 0x00336699);
+    EXPECT_EQ(opened->GetStyle()->GetValue(StyleTable::ParamVerticalGrid), 0);
+    EXPECT_EQ(loaded.GetStyle(), opened->GetStyle());
     // The opened table follows the feed again.
     EXPECT_TRUE(TestApplication::ProcessEventsUntil([&] { return AllPriced(loaded); }));
 
