@@ -50,6 +50,10 @@ protected:
     void Absorb(FeedLink::Batch&& batch) override;
     void ForgetInstrumentData() override;
     QStringList Header() const override;
+    std::optional<GridParams> Grid() const override
+    {
+        return GridParams{StyleTransactionList::ParamGridPen, StyleTransactionList::ParamHorizontalGrid, StyleTransactionList::ParamVerticalGrid};
+    }
     int RowCount() const override;
     QStringList Row(int index) const override;
     int RowGroup(int index) const override;

@@ -48,6 +48,10 @@ protected:
     void ForgetInstrumentData() override;
     QString Caption() const override;
     QStringList Header() const override;
+    std::optional<GridParams> Grid() const override
+    {
+        return GridParams{StyleTransactionsMonitor::ParamGridPen, StyleTransactionsMonitor::ParamHorizontalGrid, StyleTransactionsMonitor::ParamVerticalGrid};
+    }
     int RowCount() const override { return ShownCount(); }
     QStringList Row(int index) const override;
     int RowTrend(int index) const override { return Shown(index).trend; }

@@ -246,6 +246,33 @@ void FeedWindow::paintEvent(QPaintEvent*)
             painter.drawText(QRect(column * columnWidth + 4, rowRect.top(), columnWidth - 8, rowHeight),
                              Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignRight), cells[column]);
     }
+    PaintGrid(painter, area, last - first, columnWidth, columns);
+}
+
+void FeedWindow::PaintGrid(QPainter& painter, const QRect& area, int rows, int columnWidth, int columns) const
+{
+    const std::optional<GridParams> grid = Grid();
+    if (!grid)
+        return;
+    const StyleBase& style = m_style.Current();
+    const GdiObject object = style.GetGdiObject(grid->pen);
+    const std::optional<QPen> pen = object.Pen() ? object.Pen()->ToQPen() : std::nullopt;
+    // A null pen draws no line.
+    if (!pen)
+        return;
+    painter.setPen(*pen);
+    const int rowHeight = RowHeight();
+    const int bottom = std::min(area.bottom(), (rows + 1) * rowHeight - 1);
+    if (style.GetValue(grid->horizontal) != 0)
+    {
+        for (int row = 1; row <= rows; ++row)
+            painter.drawLine(area.left(), row * rowHeight + rowHeight - 1, area.right(), row * rowHeight + rowHeight - 1);
+    }
+    if (style.GetValue(grid->vertical) != 0)
+    {
+        for (int column = 1; column < columns; ++column)
+            painter.drawLine(column * columnWidth - 1, rowHeight, column * columnWidth - 1, bottom);
+    }
 }
 
 void FeedWindow::mousePressEvent(QMouseEvent* event)

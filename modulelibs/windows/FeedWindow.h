@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class ConsumerBase;
@@ -84,6 +85,15 @@ protected:
     // or fall colours of its text field.
     virtual int RowTrend(int index) const { return 0; }
     virtual int SelectedRow() const { return -1; }
+    // The style parameters of the grid lines (pen, horizontal and vertical switches); kinds
+    // whose style has none draw no grid.
+    struct GridParams
+    {
+        int pen = 0;
+        int horizontal = 0;
+        int vertical = 0;
+    };
+    virtual std::optional<GridParams> Grid() const { return std::nullopt; }
     virtual void SaveOwnState(Settings& node) const {}
     virtual void LoadOwnState(const Settings& node) {}
     // The first row shown; kinds with many rows scroll.
@@ -93,6 +103,7 @@ protected:
     void UpdateScrollRange();
 
     void paintEvent(QPaintEvent* event) override;
+    void PaintGrid(QPainter& painter, const QRect& area, int rows, int columnWidth, int columns) const;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;

@@ -8,10 +8,14 @@
 #include "platform/settings/Settings.h"
 #include "tests/support/SimFeedProvider.h"
 #include "tests/support/TempHome.h"
+#include "styles/engine/GdiObject.h"
+#include "styles/engine/StyleBase.h"
+#include "styles/engine/StyleTransactionList.h"
 #include "tests/support/ui/TestApplication.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -99,6 +103,39 @@ TEST_F(FeedWindowsTest, APastSessionDateShowsHistoryUntilSynchronised)
     TransList()->SynchroniseActiveTransListData();
     EXPECT_FALSE(TransList()->ActiveTranslistShowsHistory());
     EXPECT_EQ(window->ShownCount(), today);
+}
+
+TEST_F(FeedWindowsTest, ATransactionListDrawsTheGridLinesItsStyleSwitchesOn)
+{
+    ASSERT_TRUE(TransList()->ShowNewTransList(m_view.get(), nullptr, 0));
+    TransListWindow* window = TransList()->ActiveWindow();
+    window->resize(400, 300);
+    m_provider.Step(200);
+    window->Pump();
+    ASSERT_GT(window->ShownCount(), 3);
+
+    const QColor penColour(1, 254, 3);
+    const auto pixelsOfPen = [&](int horizontal, int vertical) {
+        std::shared_ptr<StyleBase> style = window->StyleParams().Current().Copy();
+        LogPen pen;
+        pen.lopnColor = ColorRef::FromRgb(1, 254, 3);
+        style->SetGdiObject(StyleTransactionList::ParamGridPen, GdiObject(pen));
+        style->SetValue(StyleTransactionList::ParamHorizontalGrid, horizontal);
+        style->SetValue(StyleTransactionList::ParamVerticalGrid, vertical);
+        window->ShowEditedStyle(style);
+        const QImage image = window->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == penColour ? 1 : 0;
+        return count;
+    };
+    EXPECT_EQ(pixelsOfPen(0, 0), 0);
+    const int horizontal = pixelsOfPen(1, 0);
+    const int vertical = pixelsOfPen(0, 1);
+    EXPECT_GT(horizontal, 3 * 300);  // a line under each row
+    EXPECT_GT(vertical, 100);
+    EXPECT_GE(pixelsOfPen(1, 1), horizontal + vertical - 400);
 }
 
 TEST_F(FeedWindowsTest, DetailsRowsMoveWithinTheList)
