@@ -1,5 +1,6 @@
 #include "charts/ui/ChartRibbonLookup.h"
 
+#include "charts/ui/FormationTab.h"
 #include "core/mediator/AppMediator.h"
 #include "core/mediator/IMainFrame.h"
 #include "platform/toolkit/RibbonGroupBase.h"
@@ -20,6 +21,12 @@ ChartRibbonLookup::Finder& GroupFinder()
 std::function<RibbonControl*(std::uint32_t)>& RegisteredFinder()
 {
     static std::function<RibbonControl*(std::uint32_t)> finder;
+    return finder;
+}
+
+std::function<RibbonTabBase*()>& SelectedTabFinder()
+{
+    static std::function<RibbonTabBase*()> finder;
     return finder;
 }
 
@@ -56,6 +63,28 @@ RibbonControl* ChartRibbonLookup::FindControl(std::uint32_t groupId, std::uint32
     return nullptr;
 }
 
+ChartRibbonLookup::FormationTabControl ChartRibbonLookup::FindOnSelectedFormationTab(std::uint32_t groupId,
+                                                                                   std::uint32_t controlId)
+{
+    RibbonTabBase* selected = nullptr;
+    if (SelectedTabFinder())
+        selected = SelectedTabFinder()();
+    else if (PulpitFrame* frame = MainFrame())
+        if (QuorvantaRibbonBar* ribbon = frame->GetRibbonBar())
+            selected = ribbon->GetSelectedTab();
+    FormationTabControl found;
+    auto* tab = dynamic_cast<FormationTab*>(selected);
+    if (!tab)
+        return found;
+    found.formationTab = true;
+    RibbonGroupBase* group = tab->FindGroup(groupId);
+    if (!group)
+        return found;
+    found.hasGroup = true;
+    found.control = group->FindControl(controlId);
+    return found;
+}
+
 void ChartRibbonLookup::UpdateControls()
 {
     PulpitFrame* frame = MainFrame();
@@ -76,4 +105,9 @@ void ChartRibbonLookup::SetFinders(Finder inGroup, std::function<RibbonControl*(
 {
     GroupFinder() = std::move(inGroup);
     RegisteredFinder() = std::move(registered);
+}
+
+void ChartRibbonLookup::SetSelectedTabFinder(std::function<RibbonTabBase*()> selected)
+{
+    SelectedTabFinder() = std::move(selected);
 }

@@ -9,6 +9,7 @@
 #include <functional>
 
 class RibbonControl;
+class RibbonTabBase;
 
 class ChartRibbonLookup
 {
@@ -18,6 +19,15 @@ public:
     // Null while the main frame has no ribbon, or the group or control is not there. The
     // selected tab is searched first.
     static RibbonControl* FindControl(std::uint32_t groupId, std::uint32_t controlId);
+    // What the selected tab holds for the active formation's own controls: only a formation tab
+    // counts, and one without the group leaves its controls as they are.
+    struct FormationTabControl
+    {
+        bool formationTab = false;
+        bool hasGroup = false;
+        RibbonControl* control = nullptr;
+    };
+    static FormationTabControl FindOnSelectedFormationTab(std::uint32_t groupId, std::uint32_t controlId);
     // The ribbons factory's control registered under the id (the style galleries).
     static RibbonControl* FindRegistered(std::uint32_t id);
 
@@ -33,4 +43,5 @@ public:
 
     // Empty puts the main frame's ribbon back.
     static void SetFinders(Finder inGroup, std::function<RibbonControl*(std::uint32_t)> registered);
+    static void SetSelectedTabFinder(std::function<RibbonTabBase*()> selected);
 };

@@ -60,7 +60,10 @@ void CmdTargetFormationCommon::NameEdit()
             active->UpdateActiveFormationParameter(FormationParam::Name, edit->GetEditText());
     });
     OnUpdate(ID_NAME, [this](CmdUI& cmdUI) {
-        RibbonEditControl* edit = FormationParamValues::FindRibbonEditExControl(GROUP_FORMATION, ID_NAME);
+        const auto onTab = ChartRibbonLookup::FindOnSelectedFormationTab(GROUP_FORMATION, ID_NAME);
+        if (onTab.formationTab && !onTab.hasGroup)
+            return;
+        auto* edit = qobject_cast<RibbonEditControl*>(onTab.control);
         const ActiveObjectsContainer* active = Active();
         if (!edit || !active || !active->IsFormationActive())
         {

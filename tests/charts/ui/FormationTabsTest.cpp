@@ -1,9 +1,13 @@
+#include "charts/ui/ChartRibbonLookup.h"
+#include "charts/ui/CmdTargetFormationCommon.h"
 #include "charts/ui/FormationCommandIds.h"
 #include "charts/ui/FormationTab.h"
 #include "charts/ui/FormationsRibbonTabsCreator.h"
 #include "platform/toolkit/RibbonControl.h"
 #include "platform/toolkit/RibbonGroupBase.h"
 #include "platform/toolkit/RibbonPopupBar.h"
+#include "platform/toolkit/RibbonTabBase.h"
+#include "platform/ui/CmdUI.h"
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/RibbonsFactory.h"
 #include "tests/support/ribbon/FakeRibbonTabsCreatorsFactory.h"
@@ -193,4 +197,34 @@ TEST(FormationsRibbonTabsCreatorTest, ExtendedModeAddsTheDisplayOptions)
         }
         delete chart;
     }
+}
+
+TEST_F(FormationTabsTest, TheNameEditFollowsOnlyTheSelectedFormationTab)
+{
+    RibbonTabBase* selected = nullptr;
+    ChartRibbonLookup::SetSelectedTabFinder([&selected] { return selected; });
+    CmdTargetFormationCommon target(&m_consumer);
+    const auto update = [&target](bool before) {
+        CmdUI cmdUI(ID_NAME);
+        cmdUI.Enable(before);
+        target.UpdateCommandUI(cmdUI);
+        return cmdUI.Enabled();
+    };
+    QuorvantaTab* line = m_factory.FindTab(155);
+    Select(P::kSegment);
+    ASSERT_TRUE(line->Prepare());
+
+    selected = line;
+    EXPECT_EQ(update(false), true);
+    // Another tab holding a group of the same id must not lend its edit.
+    RibbonTabBase plain;
+    selected = &plain;
+    EXPECT_EQ(update(true), false);
+    selected = nullptr;
+    EXPECT_EQ(update(true), false);
+    // A formation tab whose groups are not built yet leaves the edit as it was.
+    selected = m_factory.FindTab(250);
+    EXPECT_EQ(update(true), true);
+    EXPECT_EQ(update(false), false);
+    ChartRibbonLookup::SetSelectedTabFinder({});
 }
