@@ -544,6 +544,8 @@ int ChartActiveObjects::GetActiveElementStyleId(int context) const
 {
     if (context < 0 || context >= ChartDocument::kContexts)
         return 0;
+    if (context == ChartDocument::kFormationContext && ActiveFormation())
+        return m_document.FormationStyleId(static_cast<std::size_t>(m_document.activeFormation));
     if (m_document.previewStyle && m_document.previewStyle->first == context)
         return m_document.previewStyle->second;
     return m_document.styleIds[context];
@@ -591,7 +593,14 @@ void ChartActiveObjects::OnCancelStyle()
 void ChartActiveObjects::OnApplyStyle()
 {
     if (m_document.previewStyle)
-        m_document.styleIds[m_document.previewStyle->first] = m_document.previewStyle->second;
+    {
+        const auto [context, styleId] = *m_document.previewStyle;
+        // A formation style chosen goes to the formation it was previewed on.
+        if (ChartFormation* formation = ActiveFormation(); formation && context == ChartDocument::kFormationContext)
+            formation->styleId = styleId;
+        else
+            m_document.styleIds[context] = styleId;
+    }
     m_document.previewStyle.reset();
 }
 

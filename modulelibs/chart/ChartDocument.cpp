@@ -154,6 +154,15 @@ int ChartDocument::FontSize(int context) const
     return Param(context, 32);
 }
 
+int ChartDocument::FormationStyleId(std::size_t index) const
+{
+    if (index >= formations.size())
+        return 0;
+    if (previewStyle && previewStyle->first == kFormationContext && static_cast<int>(index) == activeFormation)
+        return previewStyle->second;
+    return formations[index].styleId;
+}
+
 void ChartDocument::Save(Settings& node) const
 {
     node.Version(kFileVersion);

@@ -54,6 +54,8 @@ class ChartDocument
 {
 public:
     static constexpr int kContexts = 4;
+    // The display context of drawn objects (formations).
+    static constexpr int kFormationContext = 3;
     static constexpr int kRoot = 0;
 
     // A price chart of candles with its 20-bar average, and the volume below.
@@ -107,6 +109,9 @@ public:
     std::optional<int> Override(int context, int parameter) const;
     // The font size of a context after its steps.
     int FontSize(int context) const;
+    // The formation style a formation is drawn with: the one previewed on it while it is the
+    // active formation, else its own.
+    int FormationStyleId(std::size_t index) const;
 
     void Save(Settings& node) const;
     // False, and this document untouched, when the node holds no readable chart.

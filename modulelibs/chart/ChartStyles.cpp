@@ -140,3 +140,18 @@ QPen ChartStyles::FormationPen(int styleId, bool extension, bool active)
         pen.setWidthF(pen.widthF() + 1.0);
     return pen;
 }
+
+QColor ChartStyles::FormationColour(int styleId, int parameter)
+{
+    const std::shared_ptr<StyleBase> style = FormationStyle(styleId);
+    const QColor fallback(0x00, 0x60, 0xC0);
+    return style && IsFormationValue(parameter)
+               ? ColorRef(static_cast<quint32>(style->GetValue(parameter))).ToQColor(fallback)
+               : fallback;
+}
+
+QFont ChartStyles::FormationFont(int styleId)
+{
+    const std::shared_ptr<StyleBase> style = FormationStyle(styleId);
+    return style ? StylePreviewPainter::Font(style->GetGdiObject(StyleFormation::ParamFont)) : QFont();
+}

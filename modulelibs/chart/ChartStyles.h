@@ -40,4 +40,7 @@ bool HorizontalGrid();
 bool VerticalGrid();
 // The formation style's base line (or extension) pen; wider while the formation is active.
 QPen FormationPen(int styleId, bool extension, bool active);
+// A colour of the formation style (text, label, connector or fill).
+QColor FormationColour(int styleId, int parameter);
+QFont FormationFont(int styleId);
 }

@@ -1,7 +1,10 @@
 #include "modulelibs/chart/FormationPainter.h"
 
+#include "modulelibs/chart/ChartStyles.h"
 #include "modulelibs/chart/FormationShapes.h"
 #include "modulelibs/chart/FormationSymbolsContainer.h"
+
+#include "styles/engine/StyleFormation.h"
 
 #include <QPainter>
 
@@ -17,7 +20,6 @@ const ChartLayout::ViewArea* FormationPainter::ViewOf(const ChartDocument& docum
 void FormationPainter::Paint(QPainter& painter, const ChartDocument& document, const ChartBars& bars,
                              const ChartLayout& layout, bool showLabels)
 {
-    const QColor colour(0x00, 0x60, 0xC0);
     for (std::size_t i = 0; i < document.formations.size(); ++i)
     {
         const ChartFormation& formation = document.formations[i];
@@ -26,16 +28,24 @@ void FormationPainter::Paint(QPainter& painter, const ChartDocument& document, c
             continue;
         const FormationShapes shapes(layout, *view, bars);
         const bool active = static_cast<int>(i) == document.activeFormation;
+        // Read at every paint, so an edited style shows at the next repaint.
+        const int styleId = document.FormationStyleId(i);
+        QPen basePen = ChartStyles::FormationPen(styleId, false, active);
+        QPen extensionPen = ChartStyles::FormationPen(styleId, true, active);
+        // Cosmetic pens are drawn as lines, not stroked as outlines: far cheaper per frame.
+        basePen.setCosmetic(true);
+        extensionPen.setCosmetic(true);
+        QColor fill = ChartStyles::FormationColour(styleId, StyleFormation::ParamFillColor);
+        fill.setAlpha(0x40);
+        const QColor text = ChartStyles::FormationColour(styleId, StyleFormation::ParamTextColor);
         painter.save();
         painter.setClipRect(view->rect);
         painter.setRenderHint(QPainter::Antialiasing);
+        painter.setFont(ChartStyles::FormationFont(styleId));
         for (const FormationShape& shape : shapes.Shapes(formation, showLabels))
         {
-            // Cosmetic pens are drawn as lines, not stroked as outlines: far cheaper per frame.
-            QPen pen(colour, active ? 2.0 : 1.0, shape.dashed ? Qt::DashLine : Qt::SolidLine);
-            pen.setCosmetic(true);
-            painter.setPen(pen);
-            painter.setBrush(shape.filled ? QBrush(QColor(0x00, 0x60, 0xC0, 0x40)) : Qt::NoBrush);
+            painter.setPen(shape.dashed ? extensionPen : basePen);
+            painter.setBrush(shape.filled ? QBrush(fill) : Qt::NoBrush);
             switch (shape.kind)
             {
             case FormationShape::Polyline:
@@ -48,6 +58,7 @@ void FormationPainter::Paint(QPainter& painter, const ChartDocument& document, c
                 painter.drawEllipse(shape.rect);
                 break;
             case FormationShape::Text:
+                painter.setPen(text);
                 painter.drawText(shape.rect.topLeft() + QPointF(0, painter.fontMetrics().ascent()), shape.text);
                 break;
             case FormationShape::Symbol:
@@ -57,7 +68,7 @@ void FormationPainter::Paint(QPainter& painter, const ChartDocument& document, c
         }
         if (active)
         {
-            painter.setPen(QPen(colour, 1.0));
+            painter.setPen(QPen(basePen.color(), 1.0));
             painter.setBrush(Qt::white);
             for (const FormationPoint& point : formation.points)
             {

@@ -7,10 +7,14 @@
 #include "modulelibs/chart/FormationShapes.h"
 #include "platform/modules/PluginBase.h"
 #include "platform/settings/Settings.h"
+#include "styles/engine/StyleDefaults.h"
+#include "styles/engine/StyleFormation.h"
+#include "styles/engine/StylesContainer.h"
 #include "tests/support/SimFeedProvider.h"
 #include "tests/support/ui/TestApplication.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -94,6 +98,67 @@ protected:
     ChartWindow* m_chart = nullptr;
 };
 
+}
+
+namespace
+{
+const QColor kMagenta(255, 0, 255);
+const QColor kCyan(0, 255, 255);
+
+// A stored formation style whose base line is drawn three pixels wide in the colour.
+std::shared_ptr<StyleBase> StoredFormationStyle(const QColor& colour)
+{
+    auto style = StyleFormation::CreateInstance();
+    style->SetGdiObject(StyleFormation::ParamBaseLinePen,
+                        StyleDefaults::Pen(LogPen::kStyleSolid, 3, StyleDefaults::Rgb(colour.red(), colour.green(), colour.blue())));
+    StylesContainer::Instance().AddStyle(style);
+    return style;
+}
+
+int PixelsOf(const QImage& image, const QColor& colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y).rgb() == colour.rgb() ? 1 : 0;
+    return count;
+}
+}
+
+// A drawn line shows its stored style as it is now: a pen edited in the style shows at the next
+// repaint, a style previewed on the selected line shows until cancelled, and a chosen one stays.
+TEST_F(FormationDrawingTest, ADrawnLineFollowsItsStoredStyle)
+{
+    const std::shared_ptr<StyleBase> own = StoredFormationStyle(kMagenta);
+    const std::shared_ptr<StyleBase> other = StoredFormationStyle(kCyan);
+    m_consumer.DefaultFormationStyle(own->GetId());
+    m_targets.ExecuteCommand(33522);
+    Drag({250, 220}, {450, 140});
+    ASSERT_EQ(Document().formations.size(), 1u);
+    EXPECT_EQ(Document().formations[0].styleId, own->GetId());
+    const auto shown = [this] { return m_chart->grab().toImage(); };
+    EXPECT_GT(PixelsOf(shown(), kMagenta), 100);
+
+    own->SetGdiObject(StyleFormation::ParamBaseLinePen, StyleDefaults::Pen(LogPen::kStyleSolid, 3, StyleDefaults::Rgb(0, 255, 255)));
+    QImage image = shown();
+    EXPECT_EQ(PixelsOf(image, kMagenta), 0);
+    EXPECT_GT(PixelsOf(image, kCyan), 100);
+    own->SetGdiObject(StyleFormation::ParamBaseLinePen, StyleDefaults::Pen(LogPen::kStyleSolid, 3, StyleDefaults::Rgb(255, 0, 255)));
+
+    ActiveObjectsContainer* active = m_consumer.GetActiveObjects();
+    ASSERT_NE(active, nullptr);
+    active->OnChangeStyle(3, other->GetId());
+    EXPECT_EQ(active->GetActiveElementStyleId(3), other->GetId());
+    EXPECT_GT(PixelsOf(shown(), kCyan), 100);
+    active->OnCancelStyle();
+    EXPECT_EQ(PixelsOf(shown(), kCyan), 0);
+    active->OnChangeStyle(3, other->GetId());
+    active->OnApplyStyle();
+    EXPECT_EQ(Document().formations[0].styleId, other->GetId());
+    EXPECT_EQ(PixelsOf(shown(), kMagenta), 0);
+
+    StylesContainer::Instance().RemoveStyle(own->GetId());
+    StylesContainer::Instance().RemoveStyle(other->GetId());
 }
 
 TEST_F(FormationDrawingTest, EveryToolDrawsItsKindWithTheMouseAndDisarms)
