@@ -1,9 +1,12 @@
 #include "platform/toolkit/GalleryControl.h"
+#include "platform/toolkit/RibbonComboBoxControl.h"
+#include "platform/toolkit/RibbonEditControl.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/NotifyCodes.h"
 #include "platform/ui/NotifyInfo.h"
 #include "styles/engine/StyleChartElement.h"
 #include "styles/engine/StyleChartWindow.h"
+#include "styles/engine/StyleDefaults.h"
 #include "styles/engine/StyleDetails.h"
 #include "styles/engine/StyleFormation.h"
 #include "styles/engine/StyleOffers.h"
@@ -13,13 +16,17 @@
 #include "styles/ui/CmdTargetEditDetailsStyle.h"
 #include "styles/ui/CmdTargetEditFormationStyle.h"
 #include "styles/ui/CmdTargetEditOffersStyle.h"
+#include "styles/ui/StyleEditCmdHelper.h"
 #include "styles/ui/StyleEditModeHandler.h"
 #include "tests/support/styles/FakeStyleEditHost.h"
 #include "tests/support/ui/TestApplication.h"
 
 #include <gtest/gtest.h>
 
+#include <QString>
+
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace
@@ -83,14 +90,23 @@ void RunColourCases(Bench& bench, StyleType kind, const MakeTarget& make, std::i
             style->SetValue(entry.parameter, kGreen);
             const std::vector<qint32> before = Values(*style);
             std::shared_ptr<CmdTarget> target = make(style);
+            GalleryControl shown(entry.id);
+            const auto checked = [&] {
+                CmdUI cmdUI(entry.id, &shown);
+                target->UpdateCommandUI(cmdUI);
+                EXPECT_TRUE(cmdUI.Enabled());
+                return static_cast<std::int32_t>(shown.GetCheckedItem());
+            };
+            EXPECT_EQ(checked(), kGreen);
             ASSERT_TRUE(SendColour(*target, entry.id, kRed));
             EXPECT_EQ(style->GetValue(entry.parameter), kRed);
-            EXPECT_EQ(Update(*target, entry.id).Enabled(), true);
+            EXPECT_EQ(checked(), kRed);
             style->SetValue(entry.parameter, kGreen);
             EXPECT_EQ(Values(*style), before) << "another parameter changed";
             ASSERT_TRUE(SendColour(*target, entry.id, kRed));
             ASSERT_TRUE(target->ExecuteCommand(discard));
             EXPECT_EQ(style->GetValue(entry.parameter), kGreen);
+            EXPECT_EQ(checked(), kGreen);
         }
     }
     (void)bench;
@@ -283,5 +299,240 @@ TEST(ChartStyleCmdTargetsTest, SaveInSettingsNeedsAStoredStyle)
         ASSERT_TRUE(storedTarget->ExecuteCommand(id));
         EXPECT_EQ(saved, stored->GetId());
         StylesContainer::Instance().RemoveStyle(stored->GetId());
+    }
+}
+
+namespace
+{
+// The controls the pen, font, name, width and line-type commands are shown in and chosen with.
+enum class Control
+{
+    PenColour,
+    PenType,
+    PenWidth,
+    FontName,
+    FontSize,
+    Name,
+    LineType,
+    Width,
+};
+
+struct ControlCase
+{
+    StyleType kind;
+    std::uint32_t id;
+    Control control;
+    int parameter;
+    std::uint32_t discard;
+};
+
+const QStringList kFaces = {QStringLiteral("Arial"), QStringLiteral("Courier New"), QStringLiteral("Tahoma")};
+
+// What the style holds for the case, as text.
+QString Held(const StyleBase& style, const ControlCase& entry)
+{
+    const LogPen* pen = style.GetGdiObject(entry.parameter).Pen();
+    const LogFont* font = style.GetGdiObject(entry.parameter).Font();
+    switch (entry.control)
+    {
+    case Control::PenColour:
+        return pen ? QString::number(pen->lopnColor.Value()) : QString();
+    case Control::PenType:
+        return pen ? QString::number(pen->lopnStyle) : QString();
+    case Control::PenWidth:
+        return pen ? QString::number(pen->lopnWidth.x) : QString();
+    case Control::FontName:
+        return font ? font->FaceName() : QString();
+    case Control::FontSize:
+        return font ? QString::number(StyleEditCmdHelper::FontHeightToPoints(font->lfHeight)) : QString();
+    case Control::Name:
+        return style.GetName();
+    case Control::LineType:
+    case Control::Width:
+        return QString::number(style.GetValue(entry.parameter));
+    }
+    return {};
+}
+
+// The control as the ribbon builds it, with the case's first value in the style.
+std::unique_ptr<RibbonControl> MakeControl(StyleBase& style, const ControlCase& entry)
+{
+    switch (entry.control)
+    {
+    case Control::PenColour:
+    {
+        style.SetGdiObject(entry.parameter, StyleDefaults::Pen(LogPen::kStyleSolid, 1, kGreen));
+        auto gallery = std::make_unique<GalleryControl>(entry.id);
+        gallery->AddItem(static_cast<std::uint32_t>(kRed), QStringLiteral("kolor"));
+        gallery->AddItem(static_cast<std::uint32_t>(kGreen), QStringLiteral("kolor"));
+        return gallery;
+    }
+    case Control::PenType:
+    case Control::PenWidth:
+    case Control::LineType:
+    {
+        style.SetGdiObject(entry.parameter, StyleDefaults::Pen(LogPen::kStyleSolid, 1, kGreen));
+        if (entry.control == Control::LineType)
+            style.SetValue(entry.parameter, 0);
+        auto combo = std::make_unique<RibbonComboBoxControl>(entry.id);
+        for (int item = 0; item < 7; ++item)
+            combo->AddItem(QString::number(item));
+        return combo;
+    }
+    case Control::FontName:
+    case Control::FontSize:
+    {
+        style.SetGdiObject(entry.parameter, StyleDefaults::Font(StyleEditCmdHelper::PointsToFontHeight(10),
+                                                               LogFont::kWeightNormal, kFaces[0]));
+        auto combo = std::make_unique<RibbonComboBoxControl>(entry.id);
+        if (entry.control == Control::FontName)
+            for (const QString& face : kFaces)
+                combo->AddItem(face);
+        else
+            for (const int size : StyleEditCmdHelper::kFontSizes)
+                combo->AddItem(QString::number(size), size);
+        return combo;
+    }
+    case Control::Name:
+    case Control::Width:
+        if (entry.control == Control::Name)
+            style.SetName(QStringLiteral("Przed zmianą"));
+        else
+            style.SetValue(entry.parameter, 3);
+        return std::make_unique<RibbonEditControl>(entry.id);
+    }
+    return nullptr;
+}
+
+// Chooses the case's second value in the control; returns what the style then holds.
+QString Choose(RibbonControl& control, const ControlCase& entry)
+{
+    auto* combo = qobject_cast<RibbonComboBoxControl*>(&control);
+    auto* edit = qobject_cast<RibbonEditControl*>(&control);
+    switch (entry.control)
+    {
+    case Control::PenColour:
+        static_cast<GalleryControl&>(control).SetSelectedItem(0);
+        return QString::number(kRed);
+    case Control::PenType:
+    case Control::LineType:
+        combo->SetCurSel(2);
+        return QStringLiteral("2");
+    case Control::PenWidth:
+        combo->SetCurSel(3);
+        return QStringLiteral("4");
+    case Control::FontName:
+        combo->SetCurSel(1);
+        combo->SetEditText(kFaces[1]);
+        return kFaces[1];
+    case Control::FontSize:
+        combo->SetCurSel(7);
+        return QString::number(StyleEditCmdHelper::kFontSizes[7]);
+    case Control::Name:
+        edit->SetEditText(QStringLiteral("Po zmianie"));
+        return edit->GetEditText();
+    case Control::Width:
+        edit->SetEditText(QStringLiteral("7"));
+        return edit->GetEditText();
+    }
+    return {};
+}
+
+// What the control shows after an update.
+QString Shown(RibbonControl& control, const ControlCase& entry)
+{
+    auto* combo = qobject_cast<RibbonComboBoxControl*>(&control);
+    auto* edit = qobject_cast<RibbonEditControl*>(&control);
+    switch (entry.control)
+    {
+    case Control::PenColour:
+        return QString::number(static_cast<GalleryControl&>(control).GetCheckedItem());
+    case Control::PenType:
+    case Control::LineType:
+        return QString::number(combo->GetCurSel());
+    case Control::PenWidth:
+        return QString::number(combo->GetCurSel() + StyleEditCmdHelper::kMinPenWidth);
+    case Control::FontName:
+        return combo->GetCurSel() >= 0 ? combo->GetItem(combo->GetCurSel()).caption : QString();
+    case Control::FontSize:
+        return combo->GetCurSel() >= 0 ? QString::number(StyleEditCmdHelper::kFontSizes[std::size_t(combo->GetCurSel())])
+                                       : QString();
+    case Control::Name:
+    case Control::Width:
+        return edit->GetEditText();
+    }
+    return {};
+}
+
+std::shared_ptr<CmdTarget> MakeChartTarget(StyleType kind, const std::shared_ptr<StyleBase>& style,
+                                           StyleEditModeHandler& handler)
+{
+    if (kind == StyleChartWindow::Type)
+        return std::make_shared<CmdTargetEditChartWindowStyle>(style, handler, nullptr);
+    if (kind == StyleChartElement::Type)
+        return std::make_shared<CmdTargetEditChartElementStyle>(style, handler, nullptr);
+    return std::make_shared<CmdTargetEditFormationStyle>(style, handler, nullptr);
+}
+}
+
+// Every pen, font, name, width and line-type command: the control shows the style's value, a
+// choice writes it and shows it, and "Odrzuć" puts the first value back in style and control.
+TEST(ChartStyleCmdTargetsTest, ControlCommandsShowWriteAndUndo)
+{
+    Bench bench;
+    using W = StyleChartWindow;
+    using E = StyleChartElement;
+    using F = StyleFormation;
+    const ControlCase cases[] = {
+        {W::Type, 33319, Control::PenColour, W::ParamGridPen, 33339},
+        {W::Type, 33320, Control::PenType, W::ParamGridPen, 33339},
+        {W::Type, 33321, Control::PenWidth, W::ParamGridPen, 33463},
+        {W::Type, 33310, Control::FontName, W::ParamHeaderFont, 33339},
+        {W::Type, 33311, Control::FontSize, W::ParamHeaderFont, 33339},
+        {W::Type, 33328, Control::FontName, W::ParamAxisFont, 33463},
+        {W::Type, 33329, Control::FontSize, W::ParamAxisFont, 33339},
+        {W::Type, 33337, Control::Name, 0, 33339},
+        {E::Type, 33347, Control::Width, E::ParamWidth, 33358},
+        {E::Type, 33350, Control::LineType, E::ParamLineType, 33463},
+        {E::Type, 33356, Control::Name, 0, 33358},
+        {F::Type, 33640, Control::PenColour, F::ParamBaseLinePen, 33654},
+        {F::Type, 33642, Control::PenType, F::ParamBaseLinePen, 33654},
+        {F::Type, 33644, Control::PenWidth, F::ParamBaseLinePen, 33463},
+        {F::Type, 33641, Control::PenColour, F::ParamExtensionPen, 33654},
+        {F::Type, 33643, Control::PenType, F::ParamExtensionPen, 33463},
+        {F::Type, 33645, Control::PenWidth, F::ParamExtensionPen, 33654},
+        {F::Type, 33647, Control::FontName, F::ParamFont, 33654},
+        {F::Type, 33648, Control::FontSize, F::ParamFont, 33463},
+        {F::Type, 33653, Control::Name, 0, 33654},
+    };
+    for (const ControlCase& entry : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "id " << entry.id);
+        std::shared_ptr<StyleBase> style = StyleBase::CreateStyleFromType(entry.kind);
+        std::unique_ptr<RibbonControl> control = MakeControl(*style, entry);
+        const QString before = Held(*style, entry);
+        const std::vector<qint32> values = Values(*style);
+        std::shared_ptr<CmdTarget> target = MakeChartTarget(entry.kind, style, bench.handler);
+
+        CmdUI shownBefore(entry.id, control.get());
+        target->UpdateCommandUI(shownBefore);
+        EXPECT_TRUE(shownBefore.Enabled());
+        EXPECT_EQ(Shown(*control, entry), before);
+
+        const QString after = Choose(*control, entry);
+        ASSERT_NE(after, before);
+        NotifyInfo info(entry.id, NotifyCodes::Execute, control.get());
+        ASSERT_TRUE(target->SendNotify(info));
+        EXPECT_EQ(Held(*style, entry), after);
+        CmdUI shownAfter(entry.id, control.get());
+        target->UpdateCommandUI(shownAfter);
+        EXPECT_EQ(Shown(*control, entry), after);
+
+        ASSERT_TRUE(target->ExecuteCommand(entry.discard));
+        EXPECT_EQ(Held(*style, entry), before);
+        EXPECT_EQ(Values(*style), values);
+        CmdUI shownUndone(entry.id, control.get());
+        target->UpdateCommandUI(shownUndone);
+        EXPECT_EQ(Shown(*control, entry), before);
     }
 }
