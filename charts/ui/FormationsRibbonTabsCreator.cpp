@@ -6,6 +6,7 @@
 #include "charts/ui/FormationFiboTimzoneLevelsWindowManager.h"
 #include "charts/ui/FormationGannFanLevelsWindowManager.h"
 #include "charts/ui/FormationTab.h"
+#include "charts/ui/FormationsNumericValueEditControlPainter.h"
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
 #include "platform/modules/ChartConsumer.h"
@@ -148,6 +149,21 @@ bool AddLevelsPopup(RibbonGroupBase* group, const Control& control, ChartConsume
     return AddRibbonControlObject(group, std::move(popup), control.id) != nullptr;
 }
 
+// The width of a numeric edit's value: the angle's is widest.
+int ValueWidthOf(std::uint32_t editId)
+{
+    switch (editId)
+    {
+    case ID_ANGLE:
+        return 35;
+    case ID_GANN_INCREMENT:
+    case ID_DEVIATION:
+        return 25;
+    default:
+        return 20;
+    }
+}
+
 bool AddPart(RibbonGroupBase* group, const Control& control, ChartConsumer* charts)
 {
     switch (control.part)
@@ -167,6 +183,7 @@ bool AddPart(RibbonGroupBase* group, const Control& control, ChartConsumer* char
     {
         auto edit = std::make_unique<RibbonEditControl>(control.id);
         edit->SetCaption(CaptionOf(control.id));
+        edit->SetCustomPainter(std::make_shared<FormationsNumericValueEditControlPainter>(ValueWidthOf(control.id)));
         edit->SetWidth(control.width);
         edit->SetBeginGroup(control.beginGroup);
         return AddRibbonControlObject(group, std::move(edit), control.id) != nullptr;

@@ -5,6 +5,7 @@
 #include "platform/toolkit/RibbonBarBase.h"
 #include "platform/toolkit/RibbonControl.h"
 #include "platform/toolkit/RibbonControlEditors.h"
+#include "platform/toolkit/RibbonPaintedEdit.h"
 #include "platform/toolkit/RibbonImageManager.h"
 #include "platform/toolkit/RibbonPainter.h"
 #include "platform/toolkit/RibbonPopupBar.h"
@@ -274,7 +275,11 @@ void RibbonBarView::PlaceEditors()
             RibbonControlEditors::Sync(*editor, *item.control);
             const int field = item.control->GetWidth() > 0 ? item.control->GetWidth() : 100;
             const int height = std::min(item.rect.height() - 2, editor->sizeHint().height());
-            editor->setGeometry(item.rect.right() - field - 1, item.rect.center().y() - height / 2, field, height);
+            // A painted edit draws its caption itself, so it covers the whole control.
+            if (qobject_cast<RibbonPaintedEdit*>(editor))
+                editor->setGeometry(item.rect);
+            else
+                editor->setGeometry(item.rect.right() - field - 1, item.rect.center().y() - height / 2, field, height);
             editor->show();
             shown.insert(item.control, editor);
         }

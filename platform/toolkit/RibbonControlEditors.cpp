@@ -5,6 +5,7 @@
 #include "platform/toolkit/RibbonComboBoxControl.h"
 #include "platform/toolkit/RibbonEditControl.h"
 #include "platform/toolkit/RibbonLayout.h"
+#include "platform/toolkit/RibbonPaintedEdit.h"
 #include "platform/toolkit/RibbonPopupBar.h"
 #include "platform/toolkit/ToolTipHtml.h"
 
@@ -120,7 +121,9 @@ void SyncCombo(QComboBox& combo, const RibbonComboBoxControl& control)
 QWidget* RibbonControlEditors::Create(RibbonControl& control, QWidget* parent)
 {
     QWidget* editor = nullptr;
-    if (auto* edit = qobject_cast<RibbonEditControl*>(&control))
+    if (auto* edit = qobject_cast<RibbonEditControl*>(&control); edit && edit->GetCustomPainter())
+        editor = new RibbonPaintedEdit(*edit, parent);
+    else if (edit)
         editor = CreateEdit(*edit, parent);
     else if (auto* combo = qobject_cast<RibbonComboBoxControl*>(&control))
         editor = CreateCombo(*combo, parent);
@@ -133,7 +136,9 @@ void RibbonControlEditors::Sync(QWidget& editor, const RibbonControl& control)
 {
     editor.setEnabled(control.GetEnabled());
     editor.setToolTip(ToolTipHtml::Make(RibbonLayout::DisplayText(control.GetTooltip()), control.GetDescription()));
-    if (auto* edit = qobject_cast<QLineEdit*>(&editor))
+    if (qobject_cast<RibbonPaintedEdit*>(&editor))
+        editor.update();
+    else if (auto* edit = qobject_cast<QLineEdit*>(&editor))
     {
         const auto* model = qobject_cast<const RibbonEditControl*>(&control);
         if (model && !edit->hasFocus() && edit->text() != model->GetEditText())

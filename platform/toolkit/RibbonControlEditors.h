@@ -9,7 +9,8 @@ class RibbonControl;
 
 namespace RibbonControlEditors
 {
-// A QLineEdit for an edit control, a QComboBox for a combo box; null for any other control.
+// A QLineEdit for an edit control (a RibbonPaintedEdit for one with a custom painter), a
+// QComboBox for a combo box; null for any other control.
 QWidget* Create(RibbonControl& control, QWidget* parent);
 void Sync(QWidget& editor, const RibbonControl& control);
 }

@@ -2,8 +2,10 @@
 #include "charts/ui/CmdTargetFormationCommon.h"
 #include "charts/ui/FormationCommandIds.h"
 #include "charts/ui/FormationTab.h"
+#include "charts/ui/FormationsNumericValueEditControlPainter.h"
 #include "charts/ui/FormationsRibbonTabsCreator.h"
 #include "platform/toolkit/RibbonControl.h"
+#include "platform/toolkit/RibbonEditControl.h"
 #include "platform/toolkit/RibbonGroupBase.h"
 #include "platform/toolkit/RibbonPopupBar.h"
 #include "platform/toolkit/RibbonTabBase.h"
@@ -14,6 +16,7 @@
 #include "tests/support/ribbon/FakeRibbonsFactoryOwner.h"
 #include "tests/charts/ui/EmptyChartWindow.h"
 #include "tests/support/ui/TestApplication.h"
+
 
 #include <gtest/gtest.h>
 
@@ -143,6 +146,23 @@ TEST_F(FormationTabsTest, EachTabBuildsTheFormationGroupAndItsSettings)
     EXPECT_EQ(m_factory.FindTab(155)->FindControl(ID_SHOW_LABEL)->GetCaption(), QStringLiteral("Etykietę"));
     EXPECT_EQ(m_factory.FindTab(155)->FindGroup(GROUP_FORMATION)->GetCaption(), QStringLiteral("Formacja"));
     EXPECT_NE(m_factory.FindTab(157)->FindControl(ID_CHANNEL_AVERAGE), nullptr);
+    // The numeric edits draw their value as a link, the angle's widest.
+    const std::pair<std::uint32_t, int> valueWidths[] = {{ID_ANGLE, 35}, {ID_GANN_INCREMENT, 25}, {ID_DEVIATION, 25},
+                                                         {ID_TIME_ZONE_MULTIPLIER, 20}, {ID_CYCLE_LENGTH, 20}};
+    for (const auto& [id, width] : valueWidths)
+    {
+        RibbonEditControl* edit = nullptr;
+        for (const std::uint32_t tab : {123u, 157u, 249u, 251u, 255u})
+        {
+            ASSERT_TRUE(static_cast<FormationTab*>(m_factory.FindTab(tab))->Prepare()) << tab;
+            if (RibbonControl* found = m_factory.FindTab(tab)->FindControl(id); found && !edit)
+                edit = qobject_cast<RibbonEditControl*>(found);
+        }
+        ASSERT_NE(edit, nullptr) << id;
+        const auto* painter = dynamic_cast<const FormationsNumericValueEditControlPainter*>(edit->GetCustomPainter().get());
+        ASSERT_NE(painter, nullptr) << id;
+        EXPECT_EQ(painter->ValueRect(QRect(0, 0, 100, 20)).width(), width) << id;
+    }
 }
 
 TEST(FormationsRibbonTabsCreatorTest, WithoutTheChartModuleNoTabIsMade)
