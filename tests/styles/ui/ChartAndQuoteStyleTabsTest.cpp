@@ -2,6 +2,7 @@
 #include "platform/toolkit/RibbonGroupBase.h"
 #include "ribbon/QuorvantaTab.h"
 #include "tests/styles/ui/StyleEditBench.h"
+#include "tests/styles/ui/StyleTabIds.h"
 
 #include <gtest/gtest.h>
 
@@ -19,18 +20,6 @@ struct TabLayout
     QString caption;
     std::vector<GroupLayout> groups;
 };
-
-// The command ids of the group's controls, without the controls that carry no command.
-std::vector<std::uint32_t> IdsOf(const RibbonGroupBase& group)
-{
-    std::vector<std::uint32_t> ids;
-    for (const auto& control : group.GetControls())
-    {
-        if ((control->GetID() & 0xFFFF) != 0xFFFF)
-            ids.push_back(control->GetID());
-    }
-    return ids;
-}
 
 QuorvantaTab* PreparedTab(StyleEditBench& bench, std::uint32_t id)
 {

@@ -3,6 +3,7 @@
 #include "platform/toolkit/RibbonPopupBar.h"
 #include "ribbon/QuorvantaTab.h"
 #include "tests/styles/ui/StyleEditBench.h"
+#include "tests/styles/ui/StyleTabIds.h"
 
 #include <gtest/gtest.h>
 
@@ -17,18 +18,6 @@ struct GroupExpectation
 const RibbonGroupBase* Group(QuorvantaTab& tab, std::size_t index)
 {
     return index < tab.GetGroups().size() ? tab.GetGroups()[index].get() : nullptr;
-}
-
-// The command ids of the group's controls, without the controls that carry no command.
-std::vector<std::uint32_t> IdsOf(const RibbonGroupBase& group)
-{
-    std::vector<std::uint32_t> ids;
-    for (const auto& control : group.GetControls())
-    {
-        if ((control->GetID() & 0xFFFF) != 0xFFFF)
-            ids.push_back(control->GetID());
-    }
-    return ids;
 }
 
 // Every style tab builds with its groups in order and their controls' ids in order.
