@@ -3,6 +3,8 @@
 // the order they were added, and the range of dates they cover. A request without kinds is an
 // older one that knew only bar counts: it stays live.
 
+#include "platform/modules/AssetParams.h"
+
 #include <QDate>
 
 #include <vector>
@@ -10,12 +12,9 @@
 class Params
 {
 public:
-    // Kinds of data, as bits.
-    static constexpr unsigned kRecords = 1;
-    static constexpr unsigned kCurrentState = 2;
-    static constexpr unsigned kSynchro = 4;
+    // Kinds of data, as bits: the live ones an instrument offers, and its history.
+    static constexpr unsigned kLiveKinds = AssetParams::kAll;
     static constexpr unsigned kHistory = 8;
-    static constexpr unsigned kLiveKinds = kRecords | kCurrentState | kSynchro;
 
     // Adds each bit of kind not yet present, lowest first.
     void AddKindData(unsigned kind);

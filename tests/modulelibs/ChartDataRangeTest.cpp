@@ -74,9 +74,9 @@ TEST(ChartDataRangeTest, KindsKeepTheirOrderAndSayWhetherTheChartIsLive)
     EXPECT_TRUE(request.IsLive());
     request.AddKindData(Params::kHistory);
     EXPECT_FALSE(request.IsLive());
-    request.AddKindData(Params::kSynchro);
-    request.AddKindData(Params::kRecords);
-    request.AddKindData(Params::kSynchro | Params::kCurrentState);
+    request.AddKindData(AssetParams::kSynchro);
+    request.AddKindData(AssetParams::kRecord);
+    request.AddKindData(AssetParams::kSynchro | AssetParams::kCurrentState);
     EXPECT_EQ(request.GetKindsInOrder(), (std::vector<unsigned>{8, 4, 1, 2}));
     EXPECT_TRUE(request.IsLive());
     const ShowedRange range(request);

@@ -65,7 +65,7 @@ TEST_F(ChartOfPastSessionsTest, OnlyARangeReachingTodayFollowsTheLiveFeedAlsoAft
 {
     const QDate today = QDate::currentDate();
     const QDate earlier = today.addDays(-14);
-    ChartWindow* live = Open(Params::kHistory | Params::kRecords, earlier, today);
+    ChartWindow* live = Open(Params::kHistory | AssetParams::kRecord, earlier, today);
     ASSERT_NE(live, nullptr);
     EXPECT_TRUE(live->IsLive());
 
