@@ -16,26 +16,6 @@ bool IsKnownInterval(int interval)
            || interval == DataRequestParams::kDay;
 }
 
-std::int64_t BarsPerSession(EInterval interval)
-{
-    switch (interval)
-    {
-    case DataRequestParams::kTick:
-        return BLChooseAssetChartParams::kTickSessionBars;
-    case DataRequestParams::kMinute:
-        return BLChooseAssetChartParams::kMinuteSessionBars;
-    default:
-        return 1;
-    }
-}
-
-int BarsOf(int sessions, EInterval interval, int multiplicity)
-{
-    const std::int64_t perBar = std::max(1, multiplicity);
-    const std::int64_t bars = (static_cast<std::int64_t>(sessions) * BarsPerSession(interval) + perBar - 1) / perBar;
-    return static_cast<int>(std::clamp<std::int64_t>(bars, 0, BLChooseAssetChartParams::kMaxHistoryBars));
-}
-
 int SessionsOf(const QDate& from, const QDate& to)
 {
     int count = 0;
@@ -147,14 +127,14 @@ bool BLChooseAssetChartParams::GetDafaultRangeDateForInterval(bool start, EInter
     return ChartsDateHelper::GetDateForGivenSessionCount(days, from, to);
 }
 
-void BLChooseAssetChartParams::MakeParams(EInterval interval, int multiplicity, const QDate& from, const QDate& to,
-                                          const QDate& today, DataRequestParams& request, ShowedRange& range)
+void BLChooseAssetChartParams::AddLiveKinds(const AssetParams& asset, Params& params)
 {
-    const int toToday = std::max(1, SessionsOf(from, today));
-    const int shown = std::max(1, SessionsOf(from, to));
-    const int after = to < today ? SessionsOf(to.addDays(1), today) : 0;
-    request = DataRequestParams(interval, std::max(1, multiplicity), std::max(1, BarsOf(toToday, interval, multiplicity)));
-    range = ShowedRange(BarsOf(after, interval, multiplicity), std::max(1, BarsOf(shown, interval, multiplicity)));
+    if (asset.IsSetRecord())
+        params.AddKindData(AssetParams::kRecord);
+    if (asset.IsSetSynchro())
+        params.AddKindData(AssetParams::kSynchro);
+    if (asset.IsSetCurrentState())
+        params.AddKindData(AssetParams::kCurrentState);
 }
 
 void BLChooseAssetChartParams::SetParams(std::shared_ptr<DataRequestParams> request, std::shared_ptr<ShowedRange> range)
@@ -177,10 +157,25 @@ bool BLChooseAssetChartParams::GetParams(std::shared_ptr<Asset>& asset, std::sha
         timeAxisType = m_timeAxisType;
         return true;
     }
-    // A tick chart shows the transactions of one session, a daily chart a year of sessions.
-    const int bars = m_interval == DataRequestParams::kTick ? kTickSessionBars : kDaySessions;
-    request = std::make_shared<DataRequestParams>(m_interval, 1, bars);
-    range = std::make_shared<ShowedRange>(0, 0);
+    // A tick chart shows today's session, a daily chart a year of sessions where there is history.
+    const QDate today = QDate::currentDate();
+    QDate from = today;
+    if (m_interval != DataRequestParams::kTick && SupportHistry())
+        ChartsDateHelper::GetDateForGivenSessionCount(kDaySessions, from, today);
+    auto made = std::make_shared<DataRequestParams>();
+    made->interval = m_interval;
+    made->multiplicity = 1;
+    if (from < today)
+        made->AddKindData(kHistory);
+    if (m_asset->GetAssetParams())
+        AddLiveKinds(*m_asset->GetAssetParams(), *made);
+    made->SetDateRange(from, today);
+    auto shown = std::make_shared<ShowedRange>(*made);
+    shown->rangeType = ShowedRange::kSessions;
+    shown->sessionsCount = std::max(1, SessionsOf(from, today));
+    shown->currentSessionsCount = shown->sessionsCount;
+    request = std::move(made);
+    range = std::move(shown);
     chartType = m_chartType;
     timeAxisType = 0;
     return true;

@@ -17,14 +17,11 @@
 class BLChooseAssetChartParams
 {
 public:
-    static constexpr int kTickSessionBars = 500;
-    static constexpr int kMinuteSessionBars = 510;
     static constexpr int kDaySessions = 250;
     // Intraday history reaches this many sessions back.
     static constexpr int kMaxIntradaySessions = 60;
-    static constexpr int kMaxHistoryBars = 200000;
     // Kinds of data: the instrument's own (records 1, current state 2, synchronisation 4) and history.
-    static constexpr unsigned kHistory = 8;
+    static constexpr unsigned kHistory = Params::kHistory;
     static constexpr int IDC_RANGE_DATES = 1313;
     static constexpr int IDC_RANGE_SESSIONS = 1314;
 
@@ -64,10 +61,9 @@ public:
     void SetLastChosenButtonID(int id) { m_rangeButton = id; }
     int GetLastChosenButtonID() const { return m_rangeButton; }
 
-    // The chart of interval × multiplicity bars from from to to (sessions on weekdays): history back
-    // to from, with the bars after to kept off the right edge.
-    static void MakeParams(EInterval interval, int multiplicity, const QDate& from, const QDate& to, const QDate& today,
-                           DataRequestParams& request, ShowedRange& range);
+    // The instrument's live kinds in the order a chart asks for them: records, synchronisation,
+    // current state.
+    static void AddLiveKinds(const AssetParams& asset, Params& params);
     // Parameters made by the wizard replace those made from the interval alone.
     void SetParams(std::shared_ptr<DataRequestParams> request, std::shared_ptr<ShowedRange> range);
 

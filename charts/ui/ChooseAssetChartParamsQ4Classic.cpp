@@ -37,9 +37,18 @@ bool ChooseAssetChartParamsQ4Classic::ChooseChartParamsForAsset(const Asset& ass
     const std::optional<AssetParams>& params = asset.GetAssetParams();
     if (!params || !(params->IsSetRecord() || params->IsSetSynchro()))
         return false;
-    // A tick chart of today's session, all of it shown.
-    request = std::make_shared<DataRequestParams>(DataRequestParams::kTick, 1, BLChooseAssetChartParams::kTickSessionBars);
-    range = std::make_shared<ShowedRange>(0, 0);
+    // A live tick chart of today's session.
+    const QDate today = QDate::currentDate();
+    auto made = std::make_shared<DataRequestParams>();
+    made->interval = DataRequestParams::kTick;
+    made->multiplicity = 1;
+    BLChooseAssetChartParams::AddLiveKinds(*params, *made);
+    made->SetDateRange(today, today);
+    auto shown = std::make_shared<ShowedRange>(*made);
+    shown->rangeType = ShowedRange::kSessions;
+    shown->sessionsCount = 1;
+    request = std::move(made);
+    range = std::move(shown);
     chartType = 0;
     timeAxisType = 0;
     return true;

@@ -18,6 +18,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cstdint>
+
 namespace
 {
 constexpr std::int64_t kUnlimited = 0xFFFFFFFF;
@@ -385,31 +388,47 @@ bool ChooseChartParamsPropertyPage::OnWizardFinish()
     const int multiplicity = static_cast<int>(m_multiplicity->GetValue());
     m_params.SetInterval(interval);
     m_params.SetMultiplicity(multiplicity);
-    const QDate today = QDate::currentDate();
-    QDate from = today;
-    QDate to = today;
     if (history)
     {
-        m_params.SetSessionsCount(static_cast<int>(m_sessions->GetValue()));
+        m_params.SetSessionsCount(static_cast<int>(std::min<std::int64_t>(m_sessions->GetValue(), 0x7FFFFFFF)));
         m_params.SetDateFrom(m_dateFrom->GetDate());
         m_params.SetDateTo(m_dateTo->GetDate());
         m_params.SetLastChosenButtonID(m_byDates->isChecked() ? IDC_RANGE_DATES : IDC_RANGE_SESSIONS);
     }
-    if ((m_params.GetKindData() & BLChooseAssetChartParams::kHistory) != 0)
+    const QDate today = QDate::currentDate();
+    QDate from = today;
+    QDate to = today;
+    const unsigned kinds = m_params.GetKindData();
+    auto request = std::make_shared<DataRequestParams>();
+    auto range = std::make_shared<ShowedRange>();
+    range->rangeType = ShowedRange::kDates;
+    if ((kinds & BLChooseAssetChartParams::kHistory) != 0)
     {
         if (m_byDates->isChecked())
         {
             from = m_dateFrom->GetDate();
             to = m_dateTo->GetDate();
         }
-        else if (!ChartsDateHelper::GetDateForGivenSessionCount(static_cast<int>(m_sessions->GetValue()), from, today))
+        else
         {
-            from = to;
+            const int sessions = static_cast<int>(std::min<std::int64_t>(m_sessions->GetValue(), 0x7FFFFFFF));
+            if (!ChartsDateHelper::GetDateForGivenSessionCount(sessions, from, today))
+                from = to;
+            range->rangeType = ShowedRange::kSessions;
+            range->sessionsCount = sessions;
+            range->currentSessionsCount = sessions;
         }
     }
-    auto request = std::make_shared<DataRequestParams>();
-    auto range = std::make_shared<ShowedRange>();
-    BLChooseAssetChartParams::MakeParams(interval, multiplicity, from, to, today, *request, *range);
+    for (Params* params : {static_cast<Params*>(request.get()), static_cast<Params*>(range.get())})
+    {
+        params->SetDateRange(from, to);
+        if (from < today)
+            params->AddKindData(BLChooseAssetChartParams::kHistory);
+        if (to == today)
+            params->AddKindData(kinds & ~BLChooseAssetChartParams::kHistory);
+    }
+    request->interval = interval;
+    request->multiplicity = multiplicity;
     m_params.SetParams(request, range);
     m_params.SaveLastChosenState();
     return true;

@@ -172,6 +172,7 @@ void ChartDocument::Save(Settings& node) const
     node["Interval"] = request.interval;
     node["Multiplicity"] = request.multiplicity;
     node["HistoryCount"] = request.historyCount;
+    node["DataKinds"] = static_cast<int>(request.GetKindData());
     node["RangeRightOffset"] = range.rightOffset;
     node["RangeBarCount"] = range.barCount;
     node["Zoomed"] = zoomed;
@@ -238,6 +239,7 @@ bool ChartDocument::Load(const Settings& node)
     loaded.ticker = node["Ticker"].ToString();
     loaded.market = node["Market"].ToString();
     loaded.request = DataRequestParams(node["Interval"].ToInt(), node["Multiplicity"].ToInt(), node["HistoryCount"].ToInt());
+    loaded.request.AddKindData(static_cast<unsigned>(std::max(0, node["DataKinds"].ToInt())));
     if (loaded.ticker.isEmpty() || !ValidRequest(loaded.request))
         return false;
     loaded.range = ShowedRange(std::max(0, node["RangeRightOffset"].ToInt()), std::max(0, node["RangeBarCount"].ToInt()));

@@ -1,5 +1,6 @@
 #include "modulelibs/chart/ChartModuleConsumer.h"
 
+#include "modulelibs/chart/ChartDataRange.h"
 #include "modulelibs/chart/ChartStyles.h"
 #include "modulelibs/chart/ChartWindow.h"
 #include "platform/modules/DataRequestParams.h"
@@ -50,7 +51,9 @@ bool ChartModuleConsumer::OpenNewChart(QWidget* view, const Asset& asset, const 
                      QStringLiteral("Nie otwarto okna wykresu: brak panelu albo instrumentu dostawcy."));
         return false;
     }
-    const DataRequestParams params = request ? *request : DataRequestParams();
+    DataRequestParams params = request ? *request : DataRequestParams();
+    ShowedRange shown = range ? *range : ShowedRange();
+    ChartDataRange::Resolve(params, shown);
     if (!params.IsValid() || chartType < 0 || chartType > 7 || timeAxisType < 0 || timeAxisType > 2)
     {
         WriteWarning(QStringLiteral("OpenNewChart"), __LINE__,
@@ -58,7 +61,7 @@ bool ChartModuleConsumer::OpenNewChart(QWidget* view, const Asset& asset, const 
         return false;
     }
     ChartDocument document = ChartDocument::Standard(asset.GetProvider()->GetName(), asset.GetShortName(),
-                                                     asset.GetMarket(), params, range ? *range : ShowedRange(), chartType);
+                                                     asset.GetMarket(), params, shown, chartType);
     document.timeAxisType = timeAxisType;
     OpenDocument(view, std::move(document));
     return true;

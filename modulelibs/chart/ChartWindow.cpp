@@ -91,7 +91,8 @@ bool ChartWindow::LoadData()
     if (m_document.request.historyCount > 0
         && provider->GetHistoryBars(m_asset, m_document.request.BarSeconds(), m_document.request.historyCount, history))
         m_bars.SetHistory(std::move(history));
-    const bool live = m_feed.Start(m_asset);
+    // A chart of past sessions only takes no live quotes.
+    const bool live = !m_document.request.IsLive() || m_feed.Start(m_asset);
     update();
     return live;
 }

@@ -38,6 +38,8 @@ public:
     // Finds the instrument, asks its provider for history and starts the live ticks; false when
     // the provider or the instrument is not there (the window then says so).
     bool LoadData();
+    // Whether live transactions reach the chart; a chart of past sessions takes none.
+    bool IsLive() const { return m_feed.IsRunning(); }
     // The chart of another instrument, in the same intervals and series; false when it has no provider.
     bool ShowAsset(const Asset& asset);
     // Live transactions as the feed hands them over; tests call it directly.

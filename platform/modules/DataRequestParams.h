@@ -1,11 +1,14 @@
 #pragma once
 // What a chart asks of its provider: the interval of its bars, how many intervals make one bar
-// (the multiplicity) and how many bars of history it wants before the live ones.
+// (the multiplicity), the kinds of data and dates, and how many bars of history it wants before
+// the live ones (the chart library works that out from the dates when there are any).
+
+#include "platform/modules/Params.h"
 
 // 1 tick, 3 minute, 5 day; the bar of a tick chart holds multiplicity transactions.
 using EInterval = int;
 
-class DataRequestParams
+class DataRequestParams : public Params
 {
 public:
     static constexpr EInterval kTick = 1;

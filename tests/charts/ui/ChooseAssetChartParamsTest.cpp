@@ -64,11 +64,14 @@ TEST_F(ChooseAssetChartParamsTest, ParamsForAnAssetNeedRecordsOrSynchronisation)
     {
         std::optional<AssetParams> params;
         bool chosen;
+        std::vector<unsigned> kinds;
     };
-    const Case cases[] = {{std::nullopt, false},
-                          {AssetParams(AssetParams::kCurrentState), false},
-                          {AssetParams(AssetParams::kRecord | AssetParams::kCurrentState), true},
-                          {AssetParams(AssetParams::kSynchro), true}};
+    const Case cases[] = {{std::nullopt, false, {}},
+                          {AssetParams(AssetParams::kCurrentState), false, {}},
+                          {AssetParams(AssetParams::kRecord | AssetParams::kCurrentState), true, {1, 2}},
+                          {AssetParams(AssetParams::kSynchro), true, {4}},
+                          {AssetParams(AssetParams::kAll), true, {1, 4, 2}}};
+    const QDate today = QDate::currentDate();
     for (const Case& c : cases)
     {
         const Asset asset(&m_feed, QString(), QStringLiteral("KLV"), QStringLiteral("Kelvora Holding"), QStringLiteral("GPW"),
@@ -88,6 +91,13 @@ TEST_F(ChooseAssetChartParamsTest, ParamsForAnAssetNeedRecordsOrSynchronisation)
         EXPECT_EQ(request->interval, DataRequestParams::kTick);
         EXPECT_EQ(request->multiplicity, 1);
         EXPECT_TRUE(request->IsValid());
+        EXPECT_EQ(request->GetKindsInOrder(), c.kinds);
+        EXPECT_EQ(request->GetDateFrom(), today);
+        EXPECT_EQ(request->GetDateTo(), today);
+        EXPECT_EQ(range->GetKindsInOrder(), c.kinds);
+        EXPECT_EQ(range->GetDateFrom(), today);
+        EXPECT_EQ(range->rangeType, ShowedRange::kSessions);
+        EXPECT_EQ(range->sessionsCount, 1);
         EXPECT_EQ(chartType, 0);
         EXPECT_EQ(axis, 0);
     }
@@ -195,6 +205,8 @@ TEST_F(ChooseAssetChartParamsTest, NewChartOpensWithTheChosenInstrumentIntervalA
     EXPECT_EQ(chart->Document().ticker, QStringLiteral("KRK"));
     EXPECT_EQ(chart->Document().request.interval, DataRequestParams::kDay);
     EXPECT_EQ(chart->Document().request.historyCount, BLChooseAssetChartParams::kDaySessions);
+    EXPECT_EQ(chart->Document().range.barCount, BLChooseAssetChartParams::kDaySessions);
+    EXPECT_EQ(chart->Document().request.GetKindsInOrder(), (std::vector<unsigned>{8, 1, 4, 2}));
     EXPECT_EQ(chart->Document().series.front().chartType, 3);
 }
 

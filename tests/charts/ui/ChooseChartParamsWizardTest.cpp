@@ -8,6 +8,7 @@
 #include "charts/ui/MultiplicityEditCtrl.h"
 #include "core/mediator/ChooseAssetDlgComponent.h"
 #include "core/mediator/ChooseAssetPage.h"
+#include "modulelibs/chart/ChartDataRange.h"
 #include "modulelibs/chart/ChartModuleConsumer.h"
 #include "modulelibs/chart/ChartWindow.h"
 #include "modulelibs/chart/ChartsDateHelper.h"
@@ -142,10 +143,12 @@ TEST_F(ChooseChartParamsWizardTest, WithoutHistoryTheRangeIsOffAndFinishGivesTod
     int chartType = -1;
     int axis = -1;
     ASSERT_TRUE(m_params.GetParams(asset, request, range, chartType, axis));
-    const bool session = QDate::currentDate().dayOfWeek() <= 5;
+    const QDate today = QDate::currentDate();
     EXPECT_EQ(request->interval, DataRequestParams::kTick);
-    EXPECT_EQ(request->historyCount, session ? BLChooseAssetChartParams::kTickSessionBars : 1);
-    EXPECT_EQ(range->rightOffset, 0);
+    EXPECT_EQ(request->GetDateFrom(), today);
+    EXPECT_EQ(request->GetDateTo(), today);
+    EXPECT_EQ(request->GetKindData(), AssetParams::kRecord | AssetParams::kCurrentState);
+    EXPECT_EQ(range->GetKindData(), AssetParams::kRecord | AssetParams::kCurrentState);
 }
 
 TEST_F(ChooseChartParamsWizardTest, DatesMirrorEachOtherAndTheSessionCountFollows)
@@ -242,7 +245,10 @@ TEST_F(ChooseChartParamsWizardTest, BothPagesOpenAChartOfTheChosenIntervalAndSes
     EXPECT_EQ(asset->GetShortName(), QStringLiteral("KRK"));
     EXPECT_EQ(request->interval, DataRequestParams::kMinute);
     EXPECT_EQ(request->multiplicity, 5);
-    EXPECT_EQ(request->historyCount, 3 * BLChooseAssetChartParams::kMinuteSessionBars / 5);
+    EXPECT_EQ(range->rangeType, ShowedRange::kSessions);
+    EXPECT_EQ(range->sessionsCount, 3);
+    EXPECT_TRUE(request->IsLive());
+    EXPECT_NE(request->GetKindData() & BLChooseAssetChartParams::kHistory, 0u);
     EXPECT_EQ(chartType, 3);
 
     BLChooseAssetChartParams remembered;
@@ -259,6 +265,79 @@ TEST_F(ChooseChartParamsWizardTest, BothPagesOpenAChartOfTheChosenIntervalAndSes
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(chart->Document().request.interval, DataRequestParams::kMinute);
     EXPECT_EQ(chart->Document().request.multiplicity, 5);
+    EXPECT_EQ(chart->Document().request.historyCount, 3 * ChartDataRange::kMinuteSessionBars / 5);
+    EXPECT_EQ(chart->Document().range.barCount, 3 * ChartDataRange::kMinuteSessionBars / 5);
+    EXPECT_EQ(chart->Document().range.rightOffset, 0);
+}
+
+// What Finish asks for: dates from the pickers or sessions back from today, history for a start in
+// the past and the live kinds only for a range that reaches today.
+TEST_F(ChooseChartParamsWizardTest, FinishBuildsTheRangeTypeDatesAndKinds)
+{
+    QDate today = QDate::currentDate();
+    QDate fiveBack;
+    QDate twoBack;
+    ASSERT_TRUE(ChartsDateHelper::GetDateForGivenSessionCount(6, fiveBack, today));
+    ASSERT_TRUE(ChartsDateHelper::GetDateForGivenSessionCount(3, twoBack, today));
+    const unsigned live = AssetParams::kRecord | AssetParams::kCurrentState;
+    struct Case
+    {
+        const char* what;
+        unsigned assetKinds;
+        bool byDates;
+        QDate from;
+        QDate to;
+        ShowedRange::EShowedRange type;
+        QDate wantFrom;
+        QDate wantTo;
+        unsigned wantKinds;
+    };
+    const Case cases[] = {
+        {"no history", live, true, fiveBack, twoBack, ShowedRange::kDates, today, today, live},
+        {"dates up to today", AssetParams::kAll, true, fiveBack, today, ShowedRange::kDates, fiveBack, today,
+         AssetParams::kAll | BLChooseAssetChartParams::kHistory},
+        {"dates in the past", AssetParams::kAll, true, fiveBack, twoBack, ShowedRange::kDates, fiveBack, twoBack,
+         BLChooseAssetChartParams::kHistory},
+        {"today only", AssetParams::kAll, true, today, today, ShowedRange::kDates, today, today, AssetParams::kAll},
+        {"six sessions", AssetParams::kAll, false, today, today, ShowedRange::kSessions, fiveBack, today,
+         AssetParams::kAll | BLChooseAssetChartParams::kHistory},
+    };
+    for (const Case& c : cases)
+    {
+        BLChooseAssetChartParams params;
+        params.SetInterval(DataRequestParams::kDay);
+        ASSERT_TRUE(params.SelectedAsset(Instrument(c.assetKinds))) << c.what;
+        ChooseChartParamsPropertyPage page(params);
+        page.initializePage();
+        if (params.SupportHistry())
+        {
+            (c.byDates ? page.DatesRadio() : page.SessionsRadio())->click();
+            if (c.byDates)
+            {
+                page.DateTo()->SetDate(c.to);
+                page.DateFrom()->SetDate(c.from);
+            }
+            else
+            {
+                page.SessionsEdit()->SetValue(6);
+            }
+        }
+        ASSERT_TRUE(page.OnWizardFinish()) << c.what;
+        std::shared_ptr<Asset> asset;
+        std::shared_ptr<DataRequestParams> request;
+        std::shared_ptr<ShowedRange> range;
+        int chartType = -1;
+        int axis = -1;
+        ASSERT_TRUE(params.GetParams(asset, request, range, chartType, axis)) << c.what;
+        EXPECT_EQ(range->rangeType, c.type) << c.what;
+        EXPECT_EQ(request->GetDateFrom(), c.wantFrom) << c.what;
+        EXPECT_EQ(request->GetDateTo(), c.wantTo) << c.what;
+        EXPECT_EQ(request->GetKindData(), c.wantKinds) << c.what;
+        EXPECT_EQ(range->GetKindData(), c.wantKinds) << c.what;
+        EXPECT_EQ(request->IsLive(), c.wantTo == today) << c.what;
+        if (c.type == ShowedRange::kSessions)
+            EXPECT_EQ(range->currentSessionsCount, 6) << c.what;
+    }
 }
 
 } // namespace
