@@ -32,6 +32,8 @@ FilesGenWindow::FilesGenWindow(ConsumerBase& consumer, FilesGenOutput::Writer wr
     , m_error(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Pliki tekstowe"));
+    // The panel behind would show through the label rows.
+    setAutoFillBackground(true);
     resize(480, 320);
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("Instrument"), QStringLiteral("Kurs"), QStringLiteral("Czas"), QStringLiteral("Plik")});

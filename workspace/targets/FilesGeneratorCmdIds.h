@@ -1,17 +1,12 @@
 #pragma once
-// The command ids of the files-generator window's ribbon commands and of its history popup.
+// The command ids of the files-generator window's ribbon commands.
 
 #include <cstdint>
 
 namespace FilesGenCmd
 {
-inline constexpr std::uint32_t ID_TAB = 292;
-inline constexpr std::uint32_t ID_GROUP_WINDOW = 293;
-inline constexpr std::uint32_t ID_GROUP_INSTRUMENTS = 294;
-inline constexpr std::uint32_t ID_GROUP_OPERATIONS = 295;
 inline constexpr std::uint32_t ID_LOCK_COLUMNS = 296;
 inline constexpr std::uint32_t ID_INSERT_INSTRUMENT = 298;
-inline constexpr std::uint32_t ID_INSERT_CAPTION = 299;
 inline constexpr std::uint32_t ID_REMOVE = 300;
 inline constexpr std::uint32_t ID_MANAGE = 301;
 inline constexpr std::uint32_t ID_HISTORY = 302;
