@@ -6,7 +6,7 @@
 #include "ribbon/controls/RibbonControlBuilders.h"
 #include "ribbon/controls/RibbonControlPopupEx.h"
 #include "ribbon/popups/DatePickerPopupWindowManager.h"
-#include "ribbon/translist/TransListMonitorMainTabs.h"
+#include "ribbon/details/WindowMainTab.h"
 
 namespace
 {
@@ -34,7 +34,7 @@ RibbonTransListsTabsQ4Classic::RibbonTransListsTabsQ4Classic(RibbonsFactory& fac
 
 std::unique_ptr<QuorvantaTab> RibbonTransListsTabsQ4Classic::MakeTab()
 {
-    return std::make_unique<TransListMainTab>(*this);
+    return std::make_unique<WindowMainTab>(*this);
 }
 
 bool RibbonTransListsTabsQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)

@@ -2,7 +2,7 @@
 
 #include "platform/modules/TransactionsMonitorConsumer.h"
 #include "platform/toolkit/RibbonDefs.h"
-#include "ribbon/translist/TransListMonitorMainTabs.h"
+#include "ribbon/details/WindowMainTab.h"
 
 namespace
 {
@@ -31,7 +31,7 @@ RibbonTransactionsMonitorTabsQ4Classic::RibbonTransactionsMonitorTabsQ4Classic(R
 
 std::unique_ptr<QuorvantaTab> RibbonTransactionsMonitorTabsQ4Classic::MakeTab()
 {
-    return std::make_unique<TransactionsMonitorMainTab>(*this);
+    return std::make_unique<WindowMainTab>(*this);
 }
 
 bool RibbonTransactionsMonitorTabsQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)
