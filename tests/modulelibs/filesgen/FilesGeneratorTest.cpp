@@ -168,6 +168,9 @@ TEST_F(FilesGeneratorTest, WindowFilesKeepInstrumentsFolderAndLock)
     Consumer()->SetAllAssetsAndAssetsGroupId({assets.begin(), assets.end()}, {{QStringLiteral("WIG20")}});
     const QString path = QDir(m_home.Path()).filePath(QStringLiteral("okno.q4fg"));
     ASSERT_TRUE(Consumer()->SaveWindowToFile(window, path, 0, false));
+    const QString q5Path = QDir(m_home.Path()).filePath(QStringLiteral("okno.q5fg"));
+    ASSERT_TRUE(Consumer()->SaveWindowToQ5Format(window, q5Path, 0, 0));
+    EXPECT_TRUE(QString::fromUtf8(Read(q5Path)).contains(assets.front().GetShortName()));
     delete window;
     EXPECT_FALSE(Consumer()->IsWndOpened());
 
