@@ -20,7 +20,15 @@
 #include "workspace/targets/CmdTargetDetails.h"
 #include "workspace/targets/CmdTargetOffers.h"
 #include "workspace/targets/CmdTargetTransList.h"
+#include "workspace/targets/ModuleCmdTargetIds.h"
 #include "workspace/targets/CmdTargetTransactionsMonitor.h"
+#include "core/mediator/QuickAddInstrumentDlg.h"
+#include "ribbon/RibbonsFactory.h"
+#include "ribbon/controls/RibbonGlobals.h"
+#include "ribbon/popups/DatePickerPopupWindowManager.h"
+#include "ribbon/translist/RibbonTransListsTabsQ4Classic.h"
+#include "modulelibs/filesgen/FilesGenModule.h"
+#include "workspace/targets/CmdTargetFilesGenerator.h"
 #include "workspace/ui/CmdTargetTable.h"
 
 namespace
@@ -59,6 +67,35 @@ std::shared_ptr<CmdTarget> MakeTransactionsMonitorTarget()
     return std::make_shared<CmdTargetTransactionsMonitor>(&TransactionsMonitorActiveObject,
                                                           [monitor] { return monitor->DefaultStyle(); });
 }
+
+CmdTargetTransList::SessionDateServices SessionDateServices()
+{
+    CmdTargetTransList::SessionDateServices dates;
+    dates.pickedDate = []() -> std::optional<QDate> {
+        const std::shared_ptr<RibbonsFactory> ribbons = GetGlobalRibbonsFactory();
+        return DatePickerPopupWindowManager::SelectionIn(ribbons ? ribbons->GetRibbonBar() : nullptr,
+                                                         RibbonTransListsTabsQ4Classic::ID_GROUP_CONTENT,
+                                                         TransListCmd::ID_SESSION_DATE);
+    };
+    return dates;
+}
+
+std::shared_ptr<CmdTarget> MakeFilesGeneratorTarget()
+{
+    CmdTargetFilesGenerator::Services services;
+    services.consumer = [] { return GetAppFilesGeneratorConsumer(); };
+    services.chooseManyAssets = [](QWidget* parent, std::set<Asset>& assets, std::set<AssetsGroupId>& groups) {
+        AppMediator* mediator = AppMediator::Instance();
+        std::vector<ProviderBase*> providers;
+        if (mediator)
+            mediator->GetProviders(providers);
+        return ChooseManyAssetDlg::Choose(providers, parent, assets, groups);
+    };
+    services.quickAddInstrument = [](ModuleWndBase& window, const QuickAddAssetReceiver& receiver) {
+        QuickAddInstrumentDlg::GetInstance().ShowAt(window.mapToGlobal(QPoint(0, 0)), true, receiver, &window);
+    };
+    return std::make_shared<CmdTargetFilesGenerator>(std::move(services));
+}
 }
 
 std::shared_ptr<CmdTarget> MakeModuleCmdTargetQ4Classic(BuiltInConsumer kind)
@@ -75,9 +112,11 @@ std::shared_ptr<CmdTarget> MakeModuleCmdTargetQ4Classic(BuiltInConsumer kind)
         return std::make_shared<CmdTargetOffers>([] { return GetOffersConsumer(); }, Services());
     case BuiltInConsumer::TransList:
         return std::make_shared<CmdTargetTransList>([] { return GetTransListConsumer(); }, Services(),
-                                                    CmdTargetTransList::SessionDateServices{});
+                                                    SessionDateServices());
     case BuiltInConsumer::TransactionsMonitor:
         return MakeTransactionsMonitorTarget();
+    case BuiltInConsumer::FilesGenerator:
+        return MakeFilesGeneratorTarget();
     default:
         return nullptr;
     }

@@ -1,12 +1,18 @@
 #include "ribbon/RibbonTabsCreatorsQ4Classic.h"
 
 #include "modulelibs/details/DetailsModule.h"
+#include "modulelibs/filesgen/FilesGenModule.h"
 #include "modulelibs/offers/OffersModule.h"
 #include "modulelibs/table/TableModule.h"
+#include "modulelibs/translist/TransListModule.h"
+#include "modulelibs/transmonitor/TransMonitorModule.h"
 #include "ribbon/QuorvantaMainTabsQ4Classic.h"
 #include "ribbon/details/RibbonDetailsTabsQ4Classic.h"
 #include "ribbon/details/RibbonOffersTabsQ4Classic.h"
+#include "ribbon/filesgen/RibbonFilesGeneratorTabs.h"
 #include "ribbon/tables/RibbonTablesTabsQ4Classic.h"
+#include "ribbon/translist/RibbonTransListsTabsQ4Classic.h"
+#include "ribbon/translist/RibbonTransactionsMonitorTabsQ4Classic.h"
 
 using Creator = IRibbonTabsCreatorsFactory::Creator;
 
@@ -35,9 +41,9 @@ Creator RibbonTabsCreatorsQ4Classic::CreateOrdersSheetTabs(RibbonsFactory&, Quor
     return nullptr;
 }
 
-Creator RibbonTabsCreatorsQ4Classic::CreateFilesGeneratorTabs(RibbonsFactory&, QuorvantaRibbonBar&)
+Creator RibbonTabsCreatorsQ4Classic::CreateFilesGeneratorTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
 {
-    return nullptr;
+    return std::make_shared<RibbonFilesGeneratorTabs>(factory, ribbonBar, GetAppFilesGeneratorConsumer());
 }
 
 Creator RibbonTabsCreatorsQ4Classic::CreateDetailsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
@@ -50,14 +56,15 @@ Creator RibbonTabsCreatorsQ4Classic::CreateOffersTabs(RibbonsFactory& factory, Q
     return std::make_shared<RibbonOffersTabsQ4Classic>(factory, ribbonBar, GetOffersConsumer(), GetTableCons());
 }
 
-Creator RibbonTabsCreatorsQ4Classic::CreateTransListsTabs(RibbonsFactory&, QuorvantaRibbonBar&)
+Creator RibbonTabsCreatorsQ4Classic::CreateTransListsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
 {
-    return nullptr;
+    return std::make_shared<RibbonTransListsTabsQ4Classic>(factory, ribbonBar, GetTransListConsumer(), GetTableCons());
 }
 
-Creator RibbonTabsCreatorsQ4Classic::CreateTransactionsMonitorTabs(RibbonsFactory&, QuorvantaRibbonBar&)
+Creator RibbonTabsCreatorsQ4Classic::CreateTransactionsMonitorTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
 {
-    return nullptr;
+    return std::make_shared<RibbonTransactionsMonitorTabsQ4Classic>(factory, ribbonBar,
+                                                                    GetTransactionsMonitorConsumer());
 }
 
 Creator RibbonTabsCreatorsQ4Classic::CreateSessionStatisticsTabs(RibbonsFactory&, QuorvantaRibbonBar&)

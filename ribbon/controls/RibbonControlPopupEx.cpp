@@ -4,8 +4,8 @@
 #include "platform/ui/NotifyCodes.h"
 #include "ribbon/popups/PopupWindowManager.h"
 
-RibbonControlPopupEx::RibbonControlPopupEx(std::uint32_t id)
-    : RibbonControl(RibbonControlPopup, id)
+RibbonControlPopupEx::RibbonControlPopupEx(std::uint32_t id, int type)
+    : RibbonControl(type, id)
 {
 }
 
@@ -29,4 +29,11 @@ bool RibbonControlPopupEx::ClosePopupBar(bool apply)
     if (m_manager)
         m_manager->ClosePopup();
     return apply && Notify(NotifyCodes::Execute);
+}
+
+bool RibbonControlPopupEx::ClosePopupWithNotify(int code)
+{
+    if (m_manager)
+        m_manager->ClosePopup();
+    return Notify(code);
 }

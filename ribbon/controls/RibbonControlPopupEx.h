@@ -5,6 +5,7 @@
 // routing, so the window's command target reads what the user entered.
 
 #include "platform/toolkit/RibbonControl.h"
+#include "platform/toolkit/RibbonDefs.h"
 
 #include <memory>
 
@@ -15,7 +16,8 @@ class RibbonControlPopupEx : public RibbonControl
     Q_OBJECT
 
 public:
-    explicit RibbonControlPopupEx(std::uint32_t id);
+    // type: a popup, a button with popup or a split button whose button runs the command.
+    explicit RibbonControlPopupEx(std::uint32_t id, int type = RibbonControlPopup);
     ~RibbonControlPopupEx() override;
 
     // The control owns the manager.
@@ -25,6 +27,9 @@ public:
     bool ShowPopupWindow(const QRect& anchor) override;
     // Closes the popup; with apply the execute notification goes out. True when it was handled.
     bool ClosePopupBar(bool apply);
+    // Closes the popup and sends the notification of a popup that reports its own result (a
+    // picked date); true when it was handled.
+    bool ClosePopupWithNotify(int code);
 
 private:
     std::unique_ptr<PopupWindowManager> m_manager;

@@ -28,6 +28,10 @@ public:
     {
         return m_feed.RemoveQuotesReceiver(receiver, asset);
     }
+    bool GetHistoryBars(const Asset& asset, int barSeconds, int count, std::vector<PriceBar>& bars) const override
+    {
+        return m_feed.GetHistoryBars(asset, barSeconds, count, bars);
+    }
 
     // Steps of the market, a second apart from a fixed morning.
     void Step(int steps)
@@ -38,7 +42,8 @@ public:
     SimFeed& Feed() { return m_feed; }
 
 private:
-    SimFeed m_feed;
+    // Asking for history does not change the market, but the feed takes its lock for it.
+    mutable SimFeed m_feed;
     int m_steps = 0;
 };
 
