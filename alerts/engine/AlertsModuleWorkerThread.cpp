@@ -191,8 +191,9 @@ void AlertsModuleWorkerThread::ProcessBatch(const std::vector<DataElement>& elem
             Process(*element++);
             continue;
         }
-        // A run of values under one hold of the list's lock, which every test takes anyway;
-        // the alerts of the next value are fetched while the current one is tested.
+        // A run of values under one hold of the list's lock, which every test takes anyway.
+        // While a value is tested, the memory of the next value's alerts is asked for, and the
+        // list of the alerts of the value after it, through which that memory is found.
         const SafeAutoLock lock(alerts.LinksLock(), "AlertsModuleWorkerThread::ProcessMessage", kFile);
         for (int held = 0; held < kValuesPerLockHold && element != elements.end()
                            && element->kind != DataElement::eArgumentDestroyed && !IsStopping();
@@ -201,6 +202,9 @@ void AlertsModuleWorkerThread::ProcessBatch(const std::vector<DataElement>& elem
             const auto next = std::next(element);
             if (next != elements.end() && next->kind == DataElement::eValue)
                 alerts.PrefetchLinkedAlerts(next->descriptor);
+            if (next != elements.end() && std::next(next) != elements.end()
+                && std::next(next)->kind == DataElement::eValue)
+                alerts.PrefetchLinks(std::next(next)->descriptor);
             Process(*element++);
         }
     }
@@ -211,7 +215,7 @@ bool AlertsModuleWorkerThread::ProcessMessage(const ThreadMessage& message)
     if (message.message == kDataQueuedMessage)
     {
         // Taken a batch at a time, so that the sources seldom wait for the lock.
-        std::vector<DataElement> elements;
+        std::vector<DataElement>& elements = m_taken;
         for (TakeAllData(elements); !elements.empty() && !IsStopping(); TakeAllData(elements))
         {
             if (elements.size() > kSheddingThreshold)
@@ -221,6 +225,7 @@ bool AlertsModuleWorkerThread::ProcessMessage(const ThreadMessage& message)
             }
             ProcessBatch(elements);
         }
+        elements.clear();
         return true;
     }
     if (message.message == kRequestIdMessage)

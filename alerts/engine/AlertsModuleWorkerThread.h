@@ -109,6 +109,8 @@ private:
     AlertModule& m_module;
     std::deque<UpdateRequestId> m_pendingRequestIds;
     std::vector<DataElement> m_dataQueue;
+    // The worker thread's batch; kept between messages, so that the two buffers keep their room.
+    std::vector<DataElement> m_taken;
     SafeCriticalSection m_dataQueueLock{QStringLiteral("AlertsModuleWorkerThread::dataQueue")};
     std::atomic<std::uint64_t> m_shedCount = 0;
     // Under the lock of its own: the sources shed too when the thread is held up.

@@ -75,11 +75,24 @@ void BLAlert::SetId(std::uint32_t id)
     m_buySide.SetAlertId(static_cast<int>(id));
 }
 
-void BLAlert::PrefetchState() const
+BLAlert::TestedMemory BLAlert::GetTestedMemory() const
 {
-    m_sellSide.PrefetchExpressions();
-    m_buySide.PrefetchExpressions();
-    PrefetchBytes(m_recentArgumentTimes.data(), m_recentArgumentTimes.size() * sizeof(ArgumentTime));
+    const auto [sell, sellBytes] = m_sellSide.TestedExpressions();
+    const auto [buy, buyBytes] = m_buySide.TestedExpressions();
+    return TestedMemory{sell,
+                        buy,
+                        m_recentArgumentTimes.data(),
+                        static_cast<std::uint32_t>(sellBytes),
+                        static_cast<std::uint32_t>(buyBytes),
+                        static_cast<std::uint32_t>(m_recentArgumentTimes.size() * sizeof(ArgumentTime))};
+}
+
+void BLAlert::Prefetch(const TestedMemory& memory) const
+{
+    PrefetchBytes(this, sizeof(BLAlert));
+    PrefetchBytes(memory.sellExpressions, memory.sellBytes);
+    PrefetchBytes(memory.buyExpressions, memory.buyBytes);
+    PrefetchBytes(memory.recentTimes, memory.recentTimesBytes);
 }
 
 void BLAlert::Execute()

@@ -44,9 +44,22 @@ public:
     BLAlert& operator=(const BLAlert&) = delete;
     virtual ~BLAlert();
 
-    // Before a test: brings the alert's comparisons and recent value times into the cache
-    // (the alert object itself must have been asked for first).
-    void PrefetchState() const;
+    // Where a test reads memory beyond the alert object. The alert list keeps it beside each
+    // link, so that the worker asks for all of an alert's memory at once, a value ahead,
+    // instead of waiting for the alert object to learn where its comparisons lie.
+    struct TestedMemory
+    {
+        const void* sellExpressions = nullptr;
+        const void* buyExpressions = nullptr;
+        const void* recentTimes = nullptr;
+        std::uint32_t sellBytes = 0;
+        std::uint32_t buyBytes = 0;
+        std::uint32_t recentTimesBytes = 0;
+    };
+    TestedMemory GetTestedMemory() const;
+    // Brings the alert object and the memory noted into the cache. Addresses noted before the
+    // alert changed only cost a wasted fetch: a prefetch never faults.
+    void Prefetch(const TestedMemory& memory) const;
 
     // The test for an update of one of the alert's arguments.
     void Execute();
