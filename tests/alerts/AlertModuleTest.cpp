@@ -98,6 +98,27 @@ TEST_F(AlertModuleTest, ValuesKeepTheirOrderAcrossDeliveries)
     EXPECT_EQ(GeneratedNames().size(), 100u);
 }
 
+TEST_F(AlertModuleTest, ABatchAfterALargerOneHoldsOnlyTheNewValues)
+{
+    // The queue reuses the buffer of the batch handled before, whose old values stay behind
+    // the new ones: a rise handled again would fire again.
+    auto alert = NewAlert(QStringLiteral("krawędź"));
+    alert->BuySide().SetSideEnabled(true);
+    AddExpr(alert->BuySide(), Arg(1), eCmpGreater, 10);
+    module.AddAlert(alert);
+    for (int i = 0; i < 50; ++i)
+        module.OnUpdateArgValue(Arg(1), Value(i % 2 == 0 ? 11 : 5, i));
+    WaitForWorker();
+    const QString name = QStringLiteral("krawędź");
+    module.OnUpdateArgValue(Arg(1), Value(5, 100));
+    WaitForWorker();
+    EXPECT_EQ(generator.Count(name), 25u);
+    module.OnUpdateArgValue(Arg(1), Value(11, 101));
+    WaitForWorker();
+    EXPECT_EQ(generator.Count(name), 26u);
+    EXPECT_EQ(module.Arguments().ArgumentValue(Arg(1)), 11.0);
+}
+
 TEST_F(AlertModuleTest, ListWithARefusedValueStillRunsTheAcceptedOnes)
 {
     AddTwoSided(QStringLiteral("a"), Arg(1), 10, 5);
