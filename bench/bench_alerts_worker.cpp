@@ -136,7 +136,8 @@ const AlertExprArgDesc& Argument(int index)
 // level, sell when it falls below one, each level a random distance from 100. The values
 // wander around 100 (a step of one on average, pulled back towards 100), so the alerts whose
 // levels lie near fire again and again and the far ones seldom. A probe alert on an argument
-// of its own fires on every rise above 0.
+// of its own fires on every value: the values change sign each time and its sides alternate,
+// so that the newest value alone fires it even when the worker sheds older ones.
 class AlertsBench
 {
 public:
@@ -156,6 +157,7 @@ public:
         auto probe = std::make_shared<BLAlert>(m_module);
         probe->Properties().SetName(QStringLiteral("probe"));
         AddSide(probe->BuySide(), ProbeArgument(), eCmpGreater, 0.0);
+        AddSide(probe->SellSide(), ProbeArgument(), eCmpLess, 0.0);
         m_generator.probeId = m_module.AddAlert(probe);
     }
 
@@ -200,14 +202,15 @@ public:
     }
     void Deliver(long count) { Deliver(m_producer, count); }
 
-    // Delivers the probe's rise and waits until the worker generated it: everything
-    // delivered before has been tested by then. Gives the time from the delivery to the alert.
+    // Delivers the probe's next value and waits until the worker generated its alert:
+    // everything delivered before has been tested (or shed) by then. Gives the time from the
+    // delivery to the alert.
     Clock::duration Probe()
     {
         IAlertModule& alerts = m_module;
-        alerts.OnUpdateArgValue(ProbeArgument(), AlertExprArgValue(-1.0, 2, NextTime()));
+        const double value = m_probes % 2 == 0 ? 1.0 : -1.0;
         const Clock::time_point delivered = Clock::now();
-        alerts.OnUpdateArgValue(ProbeArgument(), AlertExprArgValue(1.0, 2, NextTime()));
+        alerts.OnUpdateArgValue(ProbeArgument(), AlertExprArgValue(value, 2, NextTime()));
         return m_generator.WaitForProbe(++m_probes) - delivered;
     }
 
