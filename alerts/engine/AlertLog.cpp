@@ -28,9 +28,14 @@ QString AlertLog::Prefix(int kind)
     }
 }
 
+bool AlertLog::IsWriting() const
+{
+    return m_mediator.GetProductKind() == kLoggingProductKind;
+}
+
 void AlertLog::AddLog(int kind, const QString& text) const
 {
-    if (m_mediator.GetProductKind() != kLoggingProductKind)
+    if (!IsWriting())
         return;
     Log::WriteInfo(Prefix(kind) + text, QString::fromLatin1(AppPaths::kProductName), QStringLiteral("AlertLog::AddLog"),
                    30);

@@ -25,6 +25,8 @@ public:
 
     static QString Prefix(int kind);
     void AddLog(int kind, const QString& text) const;
+    // Whether AddLog writes: a text that is only made for the log need not be made otherwise.
+    bool IsWriting() const;
 
 private:
     IAlertsMediator& m_mediator;

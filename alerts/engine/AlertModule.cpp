@@ -303,7 +303,9 @@ void AlertModule::GenerateAlert(const BLAlert& alert, unsigned side)
     const AlertExprArgDesc& argument = alert.GetAssociatedArg();
     const double value = argument.IsValid() ? m_arguments.ArgumentValue(argument) : 0.0;
     const int precision = argument.IsValid() ? m_arguments.ArgumentPrecision(argument) : 0;
-    m_alertLog.AddLog(AlertLog::eGenerated, alert.GetDescription(side, m_lastUpdateTime));
+    // The worker generates alerts inside the list's lock: no text is made for a silent log.
+    if (m_alertLog.IsWriting())
+        m_alertLog.AddLog(AlertLog::eGenerated, alert.GetDescription(side, m_lastUpdateTime));
     auto info = std::make_shared<GeneratedAlertInfo>(alert.Name(), side, alert.GetId(), m_lastUpdateTime);
     m_history.AddRow(alert.GetId(), alert.Name(), argument.GetArgumentName(), precision, m_lastUpdateTime, side,
                      value);

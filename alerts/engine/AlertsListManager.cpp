@@ -16,15 +16,6 @@ namespace
 {
 constexpr const char* kFile = "AlertsListManager";
 const QString kSeparator(65, QLatin1Char('='));
-
-// The alerts first, then what they point to, before any of them is tested.
-void Prefetch(const std::vector<std::shared_ptr<BLAlert>>& alerts)
-{
-    for (const std::shared_ptr<BLAlert>& alert : alerts)
-        PrefetchBytes(alert.get(), sizeof(BLAlert));
-    for (const std::shared_ptr<BLAlert>& alert : alerts)
-        alert->PrefetchState();
-}
 }
 
 AlertsListManager::AlertsListManager(AlertModule& module)
@@ -78,9 +69,9 @@ std::shared_ptr<BLAlert> AlertsListManager::TakeAlert(std::uint32_t alertId)
     const SafeAutoLock lock(m_lock, "AlertsListManager::RemoveAlert", kFile);
     for (auto link = m_links.begin(); link != m_links.end();)
     {
-        std::vector<std::shared_ptr<BLAlert>>& alerts = link->second;
-        const auto found = std::find_if(alerts.begin(), alerts.end(), [alertId](const std::shared_ptr<BLAlert>& alert) {
-            return alert->GetId() == alertId;
+        std::vector<LinkedAlert>& alerts = link->second;
+        const auto found = std::find_if(alerts.begin(), alerts.end(), [alertId](const LinkedAlert& linked) {
+            return linked.alert->GetId() == alertId;
         });
         if (found != alerts.end())
             alerts.erase(found);
@@ -294,8 +285,8 @@ std::vector<BasicAlertInfo> AlertsListManager::GatherAssociatedAlertsInfo(const 
     const auto found = m_links.find(descriptor);
     if (found == m_links.end())
         return alerts;
-    for (const std::shared_ptr<BLAlert>& alert : found->second)
-        alerts.emplace_back(alert->Name());
+    for (const LinkedAlert& linked : found->second)
+        alerts.emplace_back(linked.alert->Name());
     return alerts;
 }
 
@@ -313,9 +304,9 @@ void AlertsListManager::RemoveLink(const AlertExprArgDesc& descriptor, std::uint
     const auto link = m_links.find(descriptor);
     if (link == m_links.end())
         return;
-    std::vector<std::shared_ptr<BLAlert>>& alerts = link->second;
-    const auto found = std::find_if(alerts.begin(), alerts.end(), [alertId](const std::shared_ptr<BLAlert>& alert) {
-        return alert->GetId() == alertId;
+    std::vector<LinkedAlert>& alerts = link->second;
+    const auto found = std::find_if(alerts.begin(), alerts.end(), [alertId](const LinkedAlert& linked) {
+        return linked.alert->GetId() == alertId;
     });
     if (found != alerts.end())
         alerts.erase(found);
@@ -331,12 +322,12 @@ void AlertsListManager::UpdateLink(const AlertExprArgDesc& descriptor, std::uint
     const auto alert = m_alerts.find(alertId);
     if (alert == m_alerts.end())
         return;
-    std::vector<std::shared_ptr<BLAlert>>& alerts = m_links[descriptor];
-    const bool linked = std::any_of(alerts.begin(), alerts.end(), [alertId](const std::shared_ptr<BLAlert>& linkedAlert) {
-        return linkedAlert->GetId() == alertId;
+    std::vector<LinkedAlert>& alerts = m_links[descriptor];
+    const bool linked = std::any_of(alerts.begin(), alerts.end(), [alertId](const LinkedAlert& linkedAlert) {
+        return linkedAlert.alert->GetId() == alertId;
     });
     if (!linked)
-        alerts.push_back(alert->second);
+        alerts.push_back(LinkedAlert{alert->second, alert->second->GetTestedMemory()});
 }
 
 std::size_t AlertsListManager::LinkCount(const AlertExprArgDesc& descriptor) const
@@ -353,11 +344,13 @@ void AlertsListManager::ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, 
     if (found == m_links.end())
         return;
     Prefetch(found->second);
-    for (const std::shared_ptr<BLAlert>& alert : found->second)
+    for (LinkedAlert& linked : found->second)
     {
-        alert->MarkArgumentUpdated(descriptor);
-        if (alert->CheckArgumentTime(descriptor, time))
-            alert->Execute();
+        BLAlert& alert = *linked.alert;
+        alert.MarkArgumentUpdated(descriptor);
+        if (alert.CheckArgumentTime(descriptor, time))
+            alert.Execute();
+        linked.tested = alert.GetTestedMemory();
     }
 }
 
@@ -373,24 +366,37 @@ void AlertsListManager::ExecuteLinkedAlerts(const std::vector<const AlertExprArg
         if (found == m_links.end())
             continue;
         Prefetch(found->second);
-        for (const std::shared_ptr<BLAlert>& alert : found->second)
+        for (LinkedAlert& linked : found->second)
         {
+            BLAlert* alert = linked.alert.get();
             alert->MarkArgumentUpdated(*descriptor);
-            if (alert->CheckArgumentTime(*descriptor, time) && added.insert(alert.get()).second)
-                toRun.push_back(alert.get());
+            if (alert->CheckArgumentTime(*descriptor, time) && added.insert(alert).second)
+                toRun.push_back(alert);
+            linked.tested = alert->GetTestedMemory();
         }
     }
     for (BLAlert* alert : toRun)
         alert->Execute();
 }
 
+void AlertsListManager::PrefetchLinks(const AlertExprArgDesc& descriptor) const
+{
+    const auto found = m_links.find(descriptor);
+    if (found != m_links.end())
+        PrefetchBytes(found->second.data(), found->second.size() * sizeof(LinkedAlert));
+}
+
 void AlertsListManager::PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor) const
 {
     const auto found = m_links.find(descriptor);
-    if (found == m_links.end())
-        return;
-    for (const std::shared_ptr<BLAlert>& alert : found->second)
-        PrefetchBytes(alert.get(), sizeof(BLAlert));
+    if (found != m_links.end())
+        Prefetch(found->second);
+}
+
+void AlertsListManager::Prefetch(const std::vector<LinkedAlert>& linked)
+{
+    for (const LinkedAlert& link : linked)
+        link.alert->Prefetch(link.tested);
 }
 
 void AlertsListManager::DeactivateArgUsage(const AlertExprArgDesc& descriptor)
@@ -400,9 +406,9 @@ void AlertsListManager::DeactivateArgUsage(const AlertExprArgDesc& descriptor)
     if (found == m_links.end())
         return;
     // A copy: giving the argument back may remove its link entry meanwhile.
-    const std::vector<std::shared_ptr<BLAlert>> alerts = found->second;
-    for (const std::shared_ptr<BLAlert>& alert : alerts)
-        alert->DeactivateArgUsage(descriptor);
+    const std::vector<LinkedAlert> alerts = found->second;
+    for (const LinkedAlert& linked : alerts)
+        linked.alert->DeactivateArgUsage(descriptor);
 }
 
 std::vector<std::shared_ptr<BLAlert>> AlertsListManager::CopyAlertsOfRequest(std::uint32_t baseSourceId)
@@ -415,10 +421,10 @@ std::vector<std::shared_ptr<BLAlert>> AlertsListManager::CopyAlertsOfRequest(std
         if (!descriptor.IsSeriesBased() || descriptor.GetBaseArgumentSourceID() != baseSourceId)
             continue;
         // An alert linked through several arguments of the request is re-bound once.
-        for (const std::shared_ptr<BLAlert>& alert : alerts)
+        for (const LinkedAlert& linked : alerts)
         {
-            if (ids.insert(alert->GetId()).second)
-                originals.push_back(alert);
+            if (ids.insert(linked.alert->GetId()).second)
+                originals.push_back(linked.alert);
         }
     }
     std::sort(originals.begin(), originals.end(),

@@ -143,8 +143,10 @@ public:
     // together (each alert once, with all of them fresh).
     void ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, const OleDate& time);
     void ExecuteLinkedAlerts(const std::vector<const AlertExprArgDesc*>& descriptors, const OleDate& time);
-    // Worker thread, holding LinksLock(): asks for the alerts linked to an argument that is
-    // about to be updated, so that they are in the cache when it is.
+    // Worker thread, holding LinksLock(): asks for what testing the alerts linked to an
+    // argument reads, so that it is in the cache when the argument's value comes up. The list
+    // of the linked alerts is asked for a value earlier, since the rest is found through it.
+    void PrefetchLinks(const AlertExprArgDesc& descriptor) const;
     void PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor) const;
     // Worker thread: the argument's source is gone.
     void DeactivateArgUsage(const AlertExprArgDesc& descriptor);
@@ -178,8 +180,19 @@ private:
     const std::map<std::uint32_t, std::shared_ptr<BLAlert>>& InternalContainer() const { return m_alerts; }
 
     AlertModule& m_module;
+    // An alert linked to an argument, with where its latest test read memory, so that the
+    // worker can ask for it before it needs it (BLAlert::TestedMemory).
+    struct LinkedAlert
+    {
+        std::shared_ptr<BLAlert> alert;
+        BLAlert::TestedMemory tested;
+    };
+
+    // Asks for the memory that testing the linked alerts reads, all of it at once.
+    static void Prefetch(const std::vector<LinkedAlert>& linked);
+
     // Hashed: the worker looks an argument up for every value it tests.
-    std::unordered_map<AlertExprArgDesc, std::vector<std::shared_ptr<BLAlert>>, AlertExprArgDescHash> m_links;
+    std::unordered_map<AlertExprArgDesc, std::vector<LinkedAlert>, AlertExprArgDescHash> m_links;
     std::set<QString> m_names;
     std::map<std::uint32_t, std::shared_ptr<BLAlert>> m_alerts;
     std::uint32_t m_lastId = 0;

@@ -43,10 +43,17 @@ bool AlertsModuleWorkerThread::Queue(DataElement element, const char* function)
     std::size_t shed = 0;
     {
         const SafeAutoLock lock(m_dataQueueLock, function, kFile);
-        wasEmpty = m_dataQueue.empty();
-        m_dataQueue.push_back(std::move(element));
-        if (m_dataQueue.size() >= kQueueLimit)
-            shed = ShedOlderValues(m_dataQueue);
+        wasEmpty = m_queued == 0;
+        if (m_queued < m_dataQueue.size())
+            m_dataQueue[m_queued] = std::move(element);
+        else
+            m_dataQueue.push_back(std::move(element));
+        ++m_queued;
+        if (m_queued >= kQueueLimit)
+        {
+            shed = ShedOlderValues(m_dataQueue, m_queued);
+            m_queued -= shed;
+        }
     }
     if (shed > 0)
         NoteShed(shed);
@@ -56,6 +63,7 @@ bool AlertsModuleWorkerThread::Queue(DataElement element, const char* function)
     std::vector<DataElement> dropped;
     const SafeAutoLock lock(m_dataQueueLock, function, kFile);
     dropped.swap(m_dataQueue);
+    m_queued = 0;
     return false;
 }
 
@@ -82,15 +90,18 @@ bool AlertsModuleWorkerThread::OnArgDestroyed(const AlertExprArgDesc& descriptor
 std::vector<AlertsModuleWorkerThread::DataElement> AlertsModuleWorkerThread::GetAllData()
 {
     std::vector<DataElement> elements;
-    TakeAllData(elements);
+    const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::GetAllData", kFile);
+    const auto queued = m_dataQueue.begin() + static_cast<std::ptrdiff_t>(m_queued);
+    elements.assign(std::make_move_iterator(m_dataQueue.begin()), std::make_move_iterator(queued));
+    m_queued = 0;
     return elements;
 }
 
-void AlertsModuleWorkerThread::TakeAllData(std::vector<DataElement>& elements)
+void AlertsModuleWorkerThread::TakeQueued()
 {
-    elements.clear();
     const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::GetAllData", kFile);
-    elements.swap(m_dataQueue);
+    m_taken.swap(m_dataQueue);
+    m_takenCount = std::exchange(m_queued, 0);
 }
 
 void AlertsModuleWorkerThread::ClearData()
@@ -98,10 +109,18 @@ void AlertsModuleWorkerThread::ClearData()
     std::vector<DataElement> dropped;
     const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::ClearData", kFile);
     dropped.swap(m_dataQueue);
+    m_queued = 0;
     m_pendingRequestIds.clear();
 }
 
 std::size_t AlertsModuleWorkerThread::ShedOlderValues(std::vector<DataElement>& elements)
+{
+    const std::size_t dropped = ShedOlderValues(elements, elements.size());
+    elements.resize(elements.size() - dropped);
+    return dropped;
+}
+
+std::size_t AlertsModuleWorkerThread::ShedOlderValues(std::vector<DataElement>& elements, std::size_t count)
 {
     struct Hash
     {
@@ -113,8 +132,8 @@ std::size_t AlertsModuleWorkerThread::ShedOlderValues(std::vector<DataElement>& 
     };
     // Newest first: an element stays when it holds a value of an argument not seen yet.
     std::unordered_set<const AlertExprArgDesc*, Hash, Equal> newer;
-    std::vector<bool> keep(elements.size(), true);
-    for (std::size_t i = elements.size(); i-- > 0;)
+    std::vector<bool> keep(count, true);
+    for (std::size_t i = count; i-- > 0;)
     {
         const DataElement& element = elements[i];
         if (element.kind == DataElement::eValue)
@@ -129,16 +148,14 @@ std::size_t AlertsModuleWorkerThread::ShedOlderValues(std::vector<DataElement>& 
             keep[i] = needed;
         }
     }
-    const std::size_t before = elements.size();
     std::size_t kept = 0;
-    for (std::size_t i = 0; i < before; ++i)
+    for (std::size_t i = 0; i < count; ++i)
     {
         if (keep[i] && kept != i)
             elements[kept] = std::move(elements[i]);
         kept += keep[i] ? 1 : 0;
     }
-    elements.erase(elements.begin() + static_cast<std::ptrdiff_t>(kept), elements.end());
-    return before - kept;
+    return count - kept;
 }
 
 void AlertsModuleWorkerThread::NoteShed(std::size_t dropped)
@@ -179,11 +196,11 @@ void AlertsModuleWorkerThread::Process(const DataElement& element)
     }
 }
 
-void AlertsModuleWorkerThread::ProcessBatch(const std::vector<DataElement>& elements)
+void AlertsModuleWorkerThread::ProcessBatch(DataElement* first, DataElement* last)
 {
     AlertsListManager& alerts = m_module.Alerts();
-    auto element = elements.begin();
-    while (element != elements.end() && !IsStopping())
+    DataElement* element = first;
+    while (element != last && !IsStopping())
     {
         if (element->kind == DataElement::eArgumentDestroyed)
         {
@@ -191,17 +208,23 @@ void AlertsModuleWorkerThread::ProcessBatch(const std::vector<DataElement>& elem
             Process(*element++);
             continue;
         }
-        // A run of values under one hold of the list's lock, which every test takes anyway;
-        // the alerts of the next value are fetched while the current one is tested.
+        // A run of values under one hold of the list's lock, which every test takes anyway.
+        // While a value is tested, the memory of the next value's alerts is asked for, and the
+        // list of the alerts of the value after it, through which that memory is found.
         const SafeAutoLock lock(alerts.LinksLock(), "AlertsModuleWorkerThread::ProcessMessage", kFile);
-        for (int held = 0; held < kValuesPerLockHold && element != elements.end()
+        for (int held = 0; held < kValuesPerLockHold && element != last
                            && element->kind != DataElement::eArgumentDestroyed && !IsStopping();
              ++held)
         {
-            const auto next = std::next(element);
-            if (next != elements.end() && next->kind == DataElement::eValue)
+            const DataElement* next = element + 1;
+            if (next != last && next->kind == DataElement::eValue)
                 alerts.PrefetchLinkedAlerts(next->descriptor);
-            Process(*element++);
+            if (next != last && next + 1 != last && next[1].kind == DataElement::eValue)
+                alerts.PrefetchLinks(next[1].descriptor);
+            Process(*element);
+            // A list is the source's own and may be large: it is not kept until overwritten.
+            element->values.reset();
+            ++element;
         }
     }
 }
@@ -211,15 +234,16 @@ bool AlertsModuleWorkerThread::ProcessMessage(const ThreadMessage& message)
     if (message.message == kDataQueuedMessage)
     {
         // Taken a batch at a time, so that the sources seldom wait for the lock.
-        std::vector<DataElement> elements;
-        for (TakeAllData(elements); !elements.empty() && !IsStopping(); TakeAllData(elements))
+        for (TakeQueued(); m_takenCount > 0 && !IsStopping(); TakeQueued())
         {
-            if (elements.size() > kSheddingThreshold)
+            if (m_takenCount > kSheddingThreshold)
             {
-                if (const std::size_t dropped = ShedOlderValues(elements))
+                const std::size_t dropped = ShedOlderValues(m_taken, m_takenCount);
+                m_takenCount -= dropped;
+                if (dropped > 0)
                     NoteShed(dropped);
             }
-            ProcessBatch(elements);
+            ProcessBatch(m_taken.data(), m_taken.data() + m_takenCount);
         }
         return true;
     }

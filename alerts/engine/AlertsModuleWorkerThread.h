@@ -77,15 +77,15 @@ public:
 
     // Every queued element, oldest first, taken out at once.
     std::vector<DataElement> GetAllData();
-    // The same into elements, whose room the queue takes over: the sources and the thread pass
-    // two buffers to and fro instead of allocating for every delivery.
-    void TakeAllData(std::vector<DataElement>& elements);
     // Drops every queued element and request-id change.
     void ClearData();
 
     // Drops the values that a newer value of the same argument follows (see Shedding);
     // gives how many elements went.
     static std::size_t ShedOlderValues(std::vector<DataElement>& elements);
+    // The same over the first count elements, which keep what stays at their front; the
+    // elements from the new count on are left to be overwritten.
+    static std::size_t ShedOlderValues(std::vector<DataElement>& elements, std::size_t count);
     // Elements dropped by shedding since the thread was made.
     std::uint64_t ShedCount() const { return m_shedCount.load(std::memory_order_relaxed); }
 
@@ -101,14 +101,25 @@ private:
     static constexpr int kValuesPerLockHold = 64;
 
     bool Queue(DataElement element, const char* function);
+    // The thread takes the queued elements into m_taken and leaves the queue the buffer it
+    // has handled.
+    void TakeQueued();
     void Process(const DataElement& element);
-    void ProcessBatch(const std::vector<DataElement>& elements);
+    void ProcessBatch(DataElement* first, DataElement* last);
     // Counts what shedding dropped and logs it, once a minute at most.
     void NoteShed(std::size_t dropped);
 
     AlertModule& m_module;
     std::deque<UpdateRequestId> m_pendingRequestIds;
+    // The sources and the thread pass two buffers to and fro. A buffer keeps the elements
+    // handled last beyond its count, and a delivery overwrites one of them: so the sources,
+    // not the thread, give back the descriptors' shared texts, whose counts the sources
+    // raise, and the thread never writes to memory that a source writes to for every value.
     std::vector<DataElement> m_dataQueue;
+    std::size_t m_queued = 0;
+    // The worker thread's batch: the first m_takenCount elements.
+    std::vector<DataElement> m_taken;
+    std::size_t m_takenCount = 0;
     SafeCriticalSection m_dataQueueLock{QStringLiteral("AlertsModuleWorkerThread::dataQueue")};
     std::atomic<std::uint64_t> m_shedCount = 0;
     // Under the lock of its own: the sources shed too when the thread is held up.

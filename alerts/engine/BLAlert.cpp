@@ -21,22 +21,22 @@ bool SameTime(const OleDate& a, const OleDate& b)
 }
 
 BLAlert::BLAlert(AlertModule& module)
-    : m_module(&module)
-    , m_sellSide(module, kSellSide)
+    : m_sellSide(module, kSellSide)
     , m_buySide(module, kBuySide)
     , m_properties(module.GetNewAlertDefaults())
+    , m_module(&module)
 {
 }
 
 BLAlert::BLAlert(const BLAlert& other)
-    : m_new(other.m_new)
-    , m_module(other.m_module)
-    , m_sellSide(other.m_sellSide)
+    : m_sellSide(other.m_sellSide)
     , m_buySide(other.m_buySide)
     , m_properties(other.m_properties)
     , m_active(other.m_active)
     , m_executeAllowed(other.m_executeAllowed)
     , m_id(other.m_id)
+    , m_new(other.m_new)
+    , m_module(other.m_module)
     , m_associatedArg(other.m_associatedArg)
 {
     if (m_associatedArg.IsValid()
@@ -75,11 +75,24 @@ void BLAlert::SetId(std::uint32_t id)
     m_buySide.SetAlertId(static_cast<int>(id));
 }
 
-void BLAlert::PrefetchState() const
+BLAlert::TestedMemory BLAlert::GetTestedMemory() const
 {
-    m_sellSide.PrefetchExpressions();
-    m_buySide.PrefetchExpressions();
-    PrefetchBytes(m_recentArgumentTimes.data(), m_recentArgumentTimes.size() * sizeof(ArgumentTime));
+    const auto [sell, sellBytes] = m_sellSide.TestedExpressions();
+    const auto [buy, buyBytes] = m_buySide.TestedExpressions();
+    return TestedMemory{sell,
+                        buy,
+                        m_recentArgumentTimes.data(),
+                        static_cast<std::uint32_t>(sellBytes),
+                        static_cast<std::uint32_t>(buyBytes),
+                        static_cast<std::uint32_t>(m_recentArgumentTimes.size() * sizeof(ArgumentTime))};
+}
+
+void BLAlert::Prefetch(const TestedMemory& memory) const
+{
+    PrefetchBytes(this, static_cast<std::size_t>(reinterpret_cast<const char*>(&m_new) - reinterpret_cast<const char*>(this)));
+    PrefetchBytes(memory.sellExpressions, memory.sellBytes);
+    PrefetchBytes(memory.buyExpressions, memory.buyBytes);
+    PrefetchBytes(memory.recentTimes, memory.recentTimesBytes);
 }
 
 void BLAlert::Execute()

@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class AlertModule;
@@ -36,12 +37,15 @@ public:
     // The side's test; reset forgets the fresh values of its arguments afterwards.
     bool Execute(bool reset);
     bool AreArgumentsInitialised() const;
-    void PrefetchExpressions() const
+    // The memory of the comparisons that a test reads first: where it starts and how long it is.
+    std::pair<const void*, std::size_t> TestedExpressions() const
     {
-        // The part of a comparison that a test reads; the first few comparisons are enough.
+        // The first few comparisons are enough; a test that goes further waits for the rest.
         constexpr std::size_t kTested = 2;
-        for (std::size_t i = 0; i < m_expressions.size() && i < kTested; ++i)
-            m_expressions[i].PrefetchTested();
+        const std::size_t tested = std::min(m_expressions.size(), kTested);
+        if (tested == 0)
+            return {nullptr, 0};
+        return {m_expressions.data(), (tested - 1) * sizeof(SimpleExpr) + m_expressions.front().TestedBytes()};
     }
     bool AreArgumentsUpdated() const;
     void MarkArgumentUpdated(const AlertExprArgDesc& descriptor);

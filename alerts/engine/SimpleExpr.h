@@ -9,12 +9,12 @@
 
 #include "alerts/engine/ArgumentsListManager.h"
 #include "alerts/engine/ConstArgumentValue.h"
-#include "alerts/engine/Prefetch.h"
 #include "platform/modules/AlertExprArgDesc.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -32,7 +32,8 @@ enum ECmpOperator : std::uint32_t
     eCmpNotEqual = 5,
 };
 
-class SimpleExpr
+// On a cache line of its own: a test reads the first lines of the comparisons of many alerts.
+class alignas(64) SimpleExpr
 {
 public:
     enum EOperandSide
@@ -144,11 +145,10 @@ public:
     // The current value of an argument operand, 0.0 for any other.
     double ArgumentValue(EOperandSide side) const;
 
-    // Asks for the part of the comparison that a test reads.
-    void PrefetchTested() const
+    // How many bytes from the start of the comparison a test reads.
+    std::size_t TestedBytes() const
     {
-        PrefetchBytes(this, static_cast<std::size_t>(reinterpret_cast<const char*>(&m_module)
-                                                     - reinterpret_cast<const char*>(this)));
+        return static_cast<std::size_t>(reinterpret_cast<const char*>(&m_module) - reinterpret_cast<const char*>(this));
     }
 
 private:

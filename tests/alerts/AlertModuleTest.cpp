@@ -44,6 +44,15 @@ protected:
         ASSERT_TRUE(generator.WaitFor(name, before + 1));
     }
 
+    // A buy side that fires when argument 1 rises above 10.
+    void AddRiseAboveTen(const QString& name)
+    {
+        auto alert = NewAlert(name);
+        alert->BuySide().SetSideEnabled(true);
+        AddExpr(alert->BuySide(), Arg(1), eCmpGreater, 10);
+        module.AddAlert(alert);
+    }
+
     std::vector<QString> GeneratedNames()
     {
         std::vector<QString> names;
@@ -88,14 +97,29 @@ TEST_F(AlertModuleTest, ValueFromAForeignThreadFiresTheLinkedAlert)
 
 TEST_F(AlertModuleTest, ValuesKeepTheirOrderAcrossDeliveries)
 {
-    auto alert = NewAlert(QStringLiteral("krawędź"));
-    alert->BuySide().SetSideEnabled(true);
-    AddExpr(alert->BuySide(), Arg(1), eCmpGreater, 10);
-    module.AddAlert(alert);
+    AddRiseAboveTen(QStringLiteral("krawędź"));
     for (int i = 0; i < 200; ++i)
         module.OnUpdateArgValue(Arg(1), Value(i % 2 == 0 ? 11 : 5, i));
     WaitForWorker();
     EXPECT_EQ(GeneratedNames().size(), 100u);
+}
+
+TEST_F(AlertModuleTest, ABatchAfterALargerOneHoldsOnlyTheNewValues)
+{
+    // The queue reuses the buffer of the batch handled before, whose old values stay behind
+    // the new ones: a rise handled again would fire again.
+    const QString name = QStringLiteral("krawędź");
+    AddRiseAboveTen(name);
+    for (int i = 0; i < 50; ++i)
+        module.OnUpdateArgValue(Arg(1), Value(i % 2 == 0 ? 11 : 5, i));
+    WaitForWorker();
+    module.OnUpdateArgValue(Arg(1), Value(5, 100));
+    WaitForWorker();
+    EXPECT_EQ(generator.Count(name), 25u);
+    module.OnUpdateArgValue(Arg(1), Value(11, 101));
+    WaitForWorker();
+    EXPECT_EQ(generator.Count(name), 26u);
+    EXPECT_EQ(module.Arguments().ArgumentValue(Arg(1)), 11.0);
 }
 
 TEST_F(AlertModuleTest, ListWithARefusedValueStillRunsTheAcceptedOnes)
