@@ -336,7 +336,9 @@ TEST_F(ChooseChartParamsWizardTest, FinishBuildsTheRangeTypeDatesAndKinds)
         EXPECT_EQ(range->GetKindData(), c.wantKinds) << c.what;
         EXPECT_EQ(request->IsLive(), c.wantTo == today) << c.what;
         if (c.type == ShowedRange::kSessions)
+        {
             EXPECT_EQ(range->currentSessionsCount, 6) << c.what;
+        }
     }
 }
 
