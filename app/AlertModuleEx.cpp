@@ -16,6 +16,8 @@
 #include "ribbon/RibbonsFactory.h"
 #include "workspace/ui/PulpitFrame.h"
 
+#include <algorithm>
+
 namespace
 {
 QString ProductName()
@@ -111,8 +113,9 @@ bool AlertModuleEx::OpenAlertDefinitionDlg(const std::shared_ptr<BLAlert>& alert
         m_definitionDlg = new AlertDefinitionDlg(m_module, parent);
     else if (m_definitionDlg->parentWidget() != parent)
         m_definitionDlg->setParent(parent);
-    m_definitionDlg->move(40, 40);
     m_definitionDlg->SetAlert(alert);
+    // At the panel's right edge, clear of the windows on its left that the user drags operands from.
+    m_definitionDlg->move(std::max(0, parent->width() - m_definitionDlg->width() - 20), 20);
     m_definitionDlg->Show();
     return true;
 }

@@ -1,12 +1,13 @@
 #include "alerts/ui/AlertPropertiesDlg.h"
 
 #include "alerts/engine/AlertProps.h"
+#include "alerts/ui/AlertArgumentDrop.h"
 #include "alerts/ui/AlertDefinitionDlg.h"
 #include "alerts/ui/AlertNameValidator.h"
 #include "alerts/ui/AssociatedAlertComboBox.h"
 #include "alerts/ui/ErrorFramePainter.h"
 #include "platform/modules/AlertExprArgDesc.h"
-#include "platform/modules/DDBaseDataObjectMime.h"
+#include "platform/modules/DDBaseDataObject.h"
 
 #include <QCheckBox>
 #include <QDragEnterEvent>
@@ -199,25 +200,18 @@ void AlertPropertiesDlg::OnAssociatedSelChange(int index)
 
 void AlertPropertiesDlg::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (DDBaseDataObjectMime::Unpack(event->mimeData()))
-        event->acceptProposedAction();
+    AlertArgumentDrop::Enter(event);
 }
 
 void AlertPropertiesDlg::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (DDBaseDataObjectMime::Unpack(event->mimeData()) && CanDrop(event->position().toPoint()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    AlertArgumentDrop::Move(event, [this](const QPoint& point) { return CanDrop(point); });
 }
 
 void AlertPropertiesDlg::dropEvent(QDropEvent* event)
 {
-    const std::optional<DDBaseDataObject> object = DDBaseDataObjectMime::Unpack(event->mimeData());
-    if (CanDrop(event->position().toPoint()) && OnDrop(object ? &*object : nullptr))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    AlertArgumentDrop::Drop(event, [this](const QPoint& point) { return CanDrop(point); },
+                            [this](const DDBaseDataObject* object) { return OnDrop(object); });
 }
 
 bool AlertPropertiesDlg::eventFilter(QObject* watched, QEvent* event)

@@ -3,9 +3,10 @@
 #include "alerts/engine/BLAlert.h"
 #include "alerts/engine/BLDirectAlert.h"
 #include "alerts/ui/AlertArgDescReportRecordItem.h"
+#include "alerts/ui/AlertArgumentDrop.h"
 #include "alerts/ui/AlertDefinitionDlg.h"
 #include "alerts/ui/SubExpressionRecord.h"
-#include "platform/modules/DDBaseDataObjectMime.h"
+#include "platform/modules/DDBaseDataObject.h"
 #include "platform/toolkit/NumericStringValidator.h"
 
 #include <QDragEnterEvent>
@@ -217,25 +218,18 @@ void AlertSubexpressionsReportControl::EndEdit(bool apply)
 
 void AlertSubexpressionsReportControl::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (DDBaseDataObjectMime::Unpack(event->mimeData()))
-        event->acceptProposedAction();
+    AlertArgumentDrop::Enter(event);
 }
 
 void AlertSubexpressionsReportControl::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (DDBaseDataObjectMime::Unpack(event->mimeData()) && CanDrop(event->position().toPoint()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    AlertArgumentDrop::Move(event, [this](const QPoint& point) { return CanDrop(point); });
 }
 
 void AlertSubexpressionsReportControl::dropEvent(QDropEvent* event)
 {
-    const std::optional<DDBaseDataObject> object = DDBaseDataObjectMime::Unpack(event->mimeData());
-    if (CanDrop(event->position().toPoint()) && OnDrop(object ? &*object : nullptr))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    AlertArgumentDrop::Drop(event, [this](const QPoint& point) { return CanDrop(point); },
+                            [this](const DDBaseDataObject* object) { return OnDrop(object); });
 }
 
 void AlertSubexpressionsReportControl::RowsChanged()
