@@ -58,6 +58,8 @@ SubExpressionRecord& AlertSubexpressionsReportControl::AddExpressionRow(const Si
     const int position = index < 0 || index > RowCount() ? RowCount() : index;
     m_records.insert(m_records.begin() + position, record);
     m_layout->insertWidget(position, record);
+    // Shown now, not when the layout gets round to it, so that the heights fitted next count it.
+    record->show();
     RowsChanged();
     return *record;
 }

@@ -40,11 +40,15 @@ DirectAlertPanelDlg::DirectAlertPanelDlg(AlertDefinitionDlg& owner, unsigned sid
     auto* frameLayout = new QGridLayout(frame);
     frameLayout->setContentsMargins(6, 4, 6, 4);
     frameLayout->addWidget(m_report, 0, 0, 1, 3);
-    frameLayout->addWidget(m_addButton, 1, 2, Qt::AlignRight);
+    frameLayout->addWidget(m_addButton, 1, 0, 1, 3, Qt::AlignRight);
     frameLayout->addWidget(m_logicLabel, 2, 0, 1, 3);
-    frameLayout->addWidget(m_anyRadio, 3, 0);
-    frameLayout->addWidget(m_allRadio, 3, 1);
-    frameLayout->setColumnStretch(2, 1);
+    auto* radios = new QHBoxLayout;
+    radios->addWidget(m_anyRadio);
+    radios->addSpacing(12);
+    radios->addWidget(m_allRadio);
+    radios->addStretch(1);
+    frameLayout->addLayout(radios, 3, 0, 1, 3);
+    frameLayout->setColumnStretch(0, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(3, 2, 1, 2);

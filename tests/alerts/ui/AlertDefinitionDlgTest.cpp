@@ -384,6 +384,11 @@ TEST_F(AlertDefinitionDlgTest, AReportHeightChangeGrowsTheDialogAndMovesItsButto
 
     const int delta = dialog->Report()->height() - reportHeight;
     EXPECT_GT(delta, 0);
+    // Both rows get their full height: none is squeezed into the room of one.
+    const int rowHeight = Row(kBuy, 0).minimumSizeHint().height();
+    EXPECT_GE(Row(kBuy, 0).height(), rowHeight);
+    EXPECT_GE(Row(kBuy, 1).height(), rowHeight);
+    EXPECT_GE(delta, rowHeight);
     EXPECT_EQ(dialog->height(), height + delta);
     EXPECT_EQ(dialog->OkButton().y(), okTop + delta);
 }
