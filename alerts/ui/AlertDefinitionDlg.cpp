@@ -73,7 +73,7 @@ AlertDefinitionDlg::AlertDefinitionDlg(AlertModule& module, QWidget* parent)
     connect(m_cancelButton, &QPushButton::clicked, this, &AlertDefinitionDlg::OnCancel);
     connect(m_report, &AlertDefinitionReportControl::heightChanged, this, &AlertDefinitionDlg::OnReportHeightChanged);
     m_report->Setup(m_propertiesPanel, m_buyPanel, m_sellPanel);
-    resize(std::max(sizeHint().width(), 560), sizeHint().height());
+    resize(std::max(sizeHint().width(), 640), sizeHint().height());
     hide();
 }
 
