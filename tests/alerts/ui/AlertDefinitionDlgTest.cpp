@@ -82,6 +82,24 @@ TEST_F(AlertDefinitionDlgTest, AnEditedAlertKeepsItsIdAndReplacesItsOriginal)
     EXPECT_TRUE(log.Text().contains(QStringLiteral("Alert lokalny edycja - ")));
 }
 
+TEST_F(AlertDefinitionDlgTest, AnEditedAlertWhoseOriginalLeftMeanwhileComesBackAsAdded)
+{
+    const LogCapture log;
+    mediator.productKind = AlertLog::kLoggingProductKind;
+    const std::uint32_t id = AddTwoSided(QStringLiteral("znikły"), Arg(1), 10.0, 5.0);
+    auto copy = Listed(id);
+    copy->SetAssociatedArg(Arg(1));
+    Open(copy);
+    ASSERT_TRUE(module.RemoveAlert(QStringLiteral("znikły")));
+
+    ASSERT_TRUE(dialog->OnOK()) << Messages().join(QLatin1Char('|')).toStdString();
+
+    ASSERT_EQ(module.Alerts().Count(), 1u);
+    EXPECT_TRUE(module.Alerts().FindIdByName(QStringLiteral("znikły")).has_value());
+    EXPECT_TRUE(log.Text().contains(QStringLiteral("Alert lokalny dodanie - ")));
+    EXPECT_FALSE(log.Text().contains(QStringLiteral("Alert lokalny edycja - ")));
+}
+
 TEST_F(AlertDefinitionDlgTest, CancelLeavesTheListAsItWas)
 {
     const std::uint32_t id = AddTwoSided(QStringLiteral("stały"), Arg(1), 10.0, 5.0);
