@@ -1,6 +1,7 @@
 #include "app/AlertModuleEx.h"
 
 #include "alerts/engine/AlertTexts.h"
+#include "alerts/ui/AlertDefinitionDlg.h"
 #include "alerts/ui/AlertsInfoWindowLink.h"
 #include "alerts/ui/QtSoundPlayer.h"
 #include "cloud/engine/CloudManager.h"
@@ -14,6 +15,8 @@
 #include "ribbon/QuorvantaTab.h"
 #include "ribbon/RibbonsFactory.h"
 #include "workspace/ui/PulpitFrame.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -58,6 +61,18 @@ AlertModuleEx::AlertModuleEx()
                         ProductName(), QStringLiteral("AlertModuleEx::CreateAlertsWindow"), __LINE__);
         return nullptr;
     });
+    m_module.SetAlertDefinitionDlgOpener([this](const std::shared_ptr<BLAlert>& alert) {
+        return OpenAlertDefinitionDlg(alert);
+    });
+    m_module.SetArgumentDestroyedHandler([this](const AlertExprArgDesc& argument) {
+        QMetaObject::invokeMethod(
+            &m_mainThreadRelay,
+            [this, argument] {
+                if (m_definitionDlg)
+                    m_definitionDlg->PostDeactivateArgUsageMsg(argument);
+            },
+            Qt::QueuedConnection);
+    });
     if (m_module.HasWorker())
         Log::WriteInfo(QStringLiteral("Moduł alertów: wątek roboczy uruchomiony."), ProductName(),
                        QStringLiteral("AlertModuleEx::AlertModuleEx"), __LINE__);
@@ -65,11 +80,44 @@ AlertModuleEx::AlertModuleEx()
 
 AlertModuleEx::~AlertModuleEx()
 {
+    // The dialog's copy gives its arguments back through the engine, which must still be there.
+    delete m_definitionDlg.data();
     const bool hadWorker = m_module.HasWorker();
     m_module.StopThreads();
     if (hadWorker)
         Log::WriteInfo(QStringLiteral("Moduł alertów: wątek roboczy zatrzymany."), ProductName(),
                        QStringLiteral("AlertModuleEx::~AlertModuleEx"), __LINE__);
+}
+
+QWidget* AlertModuleEx::GetShownAlertDefinitionDlg()
+{
+    return m_definitionDlg && m_definitionDlg->IsShown() ? m_definitionDlg.data() : nullptr;
+}
+
+bool AlertModuleEx::OpenAlertDefinitionDlg(const std::shared_ptr<BLAlert>& alert)
+{
+    if (m_definitionDlg && m_definitionDlg->IsShown())
+    {
+        m_definitionDlg->raise();
+        m_definitionDlg->ForceActivate();
+        return true;
+    }
+    QWidget* parent = AlertsWindowParent();
+    if (!parent)
+    {
+        Log::WriteError(QStringLiteral("Nie otwarto definicji alertu: nie ma panelu, w którym by się znalazła."),
+                        ProductName(), QStringLiteral("AlertModuleEx::OpenAlertDefinitionDlg"), __LINE__);
+        return false;
+    }
+    if (!m_definitionDlg)
+        m_definitionDlg = new AlertDefinitionDlg(m_module, parent);
+    else if (m_definitionDlg->parentWidget() != parent)
+        m_definitionDlg->setParent(parent);
+    m_definitionDlg->SetAlert(alert);
+    // At the panel's right edge, clear of the windows on its left that the user drags operands from.
+    m_definitionDlg->move(std::max(0, parent->width() - m_definitionDlg->width() - 20), 20);
+    m_definitionDlg->Show();
+    return true;
 }
 
 bool AlertModuleEx::SaveWindowToFile(QWidget* window, const QString& path, int, bool)

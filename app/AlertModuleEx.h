@@ -13,8 +13,12 @@
 #include "core/mediator/IInProcessAlertModule.h"
 #include "core/settings/IAlertsGeneralSettingsOwner.h"
 
+#include <QObject>
+#include <QPointer>
+
 #include <memory>
 
+class AlertDefinitionDlg;
 class AlertsGeneralSettingsGroup;
 
 class AlertModuleEx : public IInProcessAlertModule, private IAlertsMediator, private IAlertsGeneralSettingsOwner
@@ -49,7 +53,7 @@ public:
     void RemoveAlert(const QString& alertId) override;
     void ClearAll() override { m_module.ClearAll(); }
     bool RemoveIncompleteAlerts() override;
-    QWidget* GetShownAlertDefinitionDlg() override { return nullptr; }
+    QWidget* GetShownAlertDefinitionDlg() override;
     bool ProcessChangeRequests(unsigned message) override { return m_module.ProcessChangeRequests(message); }
 
     AlertModule& Module() { return m_module; }
@@ -71,7 +75,15 @@ private:
     // IAlertsGeneralSettingsOwner
     void SetupMailSender() override { m_module.SetupMailSender(); }
 
+    // The definition dialog on the alert, made in the current panel on first use; while it is
+    // shown on another alert it only comes to the top.
+    bool OpenAlertDefinitionDlg(const std::shared_ptr<BLAlert>& alert);
+
     // Read by the engine from its worker while it runs: made before it.
     const std::shared_ptr<AlertsGeneralSettingsGroup> m_settingsGroup;
     AlertModule m_module;
+    // Receives on the main thread what the worker says of destroyed arguments; the worker has
+    // stopped before it goes.
+    QObject m_mainThreadRelay;
+    QPointer<AlertDefinitionDlg> m_definitionDlg;
 };

@@ -128,6 +128,12 @@ bool AlertModule::EditSelectedAlert()
     return copy && m_definitionDlgOpener(copy);
 }
 
+void AlertModule::SetArgumentDestroyedHandler(ArgumentDestroyedHandler handler)
+{
+    m_argumentDestroyedHandler.store(handler ? std::make_shared<const ArgumentDestroyedHandler>(std::move(handler))
+                                             : nullptr);
+}
+
 std::shared_ptr<BLAlert> AlertModule::CreateNewAlert()
 {
     auto alert = std::make_shared<BLAlert>(*this);
@@ -490,6 +496,8 @@ void AlertModule::OnArgumentDestroyed(const AlertExprArgDesc& argument)
     m_listGrid.RefreshAllRows();
     if (IAlertModuleObserver* observer = m_observer.load())
         observer->OnArgumentDestroyed(argument);
+    if (const std::shared_ptr<const ArgumentDestroyedHandler> handler = m_argumentDestroyedHandler.load())
+        (*handler)(argument);
 }
 
 void AlertModule::QueueChangeRequest(std::uint32_t baseSourceId, std::uint32_t newSourceId)

@@ -86,6 +86,10 @@ public:
     // The definition dialog on a copy of the selected local alert; false when no editable
     // local alert is selected or there is no dialog.
     bool EditSelectedAlert();
+    // Told on the worker thread of every argument whose source is gone, so that the definition
+    // dialog can forget it. Any thread; an empty handler detaches.
+    using ArgumentDestroyedHandler = std::function<void(const AlertExprArgDesc& argument)>;
+    void SetArgumentDestroyedHandler(ArgumentDestroyedHandler handler);
 
     // A new alert for the definition dialog: marked new, named with the next free name.
     std::shared_ptr<BLAlert> CreateNewAlert();
@@ -194,5 +198,6 @@ private:
     std::atomic<IAlertModuleObserver*> m_observer = nullptr;
     AlertsInfoWindowFactory m_windowFactory;
     AlertDefinitionDlgOpener m_definitionDlgOpener;
+    std::atomic<std::shared_ptr<const ArgumentDestroyedHandler>> m_argumentDestroyedHandler;
     std::shared_ptr<IAlertsInfoWindow> m_window;
 };

@@ -99,6 +99,7 @@ public:
     std::uint32_t GetLogicOperator() const { return m_logicOperator; }
     void SetLogicOperator(std::uint32_t logicOperator) { m_logicOperator = logicOperator; }
     bool GetLastExecutionResult() const { return m_lastExecutionResult; }
+    void SetLastExecutionResult(bool result) { m_lastExecutionResult = result; }
     int GetLastIndex() const { return m_lastIndex; }
     int GetAlertId() const { return m_alertId; }
 

@@ -1,6 +1,7 @@
 #include "sessionstats/ui/StatisticsDragData.h"
 
 #include "platform/modules/DDBaseDataObject.h"
+#include "platform/modules/DDBaseDataObjectMime.h"
 
 #include <QMimeData>
 
@@ -21,14 +22,6 @@ std::unique_ptr<QMimeData> Asset(const QString& assetName)
 
 std::unique_ptr<QMimeData> AlertArgument(const DDBaseDataObject& object)
 {
-    const AlertExprArgDesc& argument = object.GetAlertArgDescription();
-    auto data = std::make_unique<QMimeData>();
-    data->setData(kAlertArgFormat, QStringLiteral("%1\n%2\n%3\n%4")
-                                       .arg(argument.GetSourceModuleName())
-                                       .arg(argument.GetBaseArgumentSourceID())
-                                       .arg(argument.GetArgumentName(), argument.GetArgumentDescription())
-                                       .toUtf8());
-    data->setText(argument.GetArgumentName() + QLatin1Char(' ') + argument.GetArgumentDescription());
-    return data;
+    return DDBaseDataObjectMime::Pack(object);
 }
 }

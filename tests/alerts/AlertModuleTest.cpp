@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <mutex>
 #include <thread>
+#include <vector>
 
 namespace
 {
@@ -147,6 +149,23 @@ TEST_F(AlertModuleTest, DestroyedArgumentStopsItsAlertsAndTellsTheWindows)
     EXPECT_FALSE(module.Alerts().GetAlertBoolParam(id, AlertsListManager::eExecuteAllowed));
     EXPECT_TRUE(observer.Events().contains(QStringLiteral("destroyed arg1")));
     EXPECT_FALSE(module.Arguments().Find(Arg(1)));
+}
+
+TEST_F(AlertModuleTest, DestroyedArgumentsReachTheDefinitionDialogHandlerUntilItDetaches)
+{
+    std::mutex mutex;
+    std::vector<AlertExprArgDesc> told;
+    module.SetArgumentDestroyedHandler([&](const AlertExprArgDesc& argument) {
+        const std::lock_guard lock(mutex);
+        told.push_back(argument);
+    });
+    module.OnArgDestroyed(Arg(1));
+    WaitForWorker();
+    module.SetArgumentDestroyedHandler(nullptr);
+    module.OnArgDestroyed(Arg(2));
+    WaitForWorker();
+    const std::lock_guard lock(mutex);
+    EXPECT_EQ(told, std::vector<AlertExprArgDesc>{Arg(1)});
 }
 
 TEST_F(AlertModuleTest, RequestIdChangesReBindAlertsOnTheMainThread)

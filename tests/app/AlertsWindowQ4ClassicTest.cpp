@@ -1,4 +1,9 @@
 #include "alerts/engine/BLAlert.h"
+#include "alerts/ui/AlertArgDescReportRecordItem.h"
+#include "alerts/ui/AlertDefinitionDlg.h"
+#include "alerts/ui/AlertSubexpressionsReportControl.h"
+#include "alerts/ui/DirectAlertPanelDlg.h"
+#include "alerts/ui/SubExpressionRecord.h"
 #include "alerts/ui/AlertsInfoDlg.h"
 #include "alerts/ui/CmdTargetAlerts.h"
 #include "alerts/ui/RibbonAlertsTabs.h"
@@ -6,6 +11,7 @@
 #include "app/CmdTargetGeneral.h"
 #include "core/mediator/AppMediator.h"
 #include "platform/modules/AlertExprArgDesc.h"
+#include "platform/modules/DDBaseDataObject.h"
 #include "platform/toolkit/TableCtrl.h"
 #include "platform/ui/CmdUI.h"
 #include "ribbon/RibbonsFactory.h"
@@ -76,5 +82,38 @@ TEST_F(AlertsWindowQ4ClassicTest, TheRibbonOpensTheAlertsWindowInAPanelAndItsHis
 
     ASSERT_TRUE(Execute(CmdTargetGeneral::ID_ALERTS_MANAGER));
     EXPECT_EQ(alerts.GetVisibleAlertsInfoDlg(), nullptr);
+    Exit();
+}
+
+TEST_F(AlertsWindowQ4ClassicTest, NewAlertOpensTheDefinitionDialogWhoseAlertFiresOnTheFeed)
+{
+    ASSERT_TRUE(Start());
+    AlertModule& alerts = Alerts();
+    ASSERT_TRUE(Execute(CmdTargetGeneral::ID_ALERTS_MANAGER));
+    auto* window = dynamic_cast<AlertsInfoDlg*>(alerts.GetVisibleAlertsInfoDlg()->GetWindow());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(Execute(CmdTargetAlerts::ID_ALERT_NEW));
+    auto* dialog = qobject_cast<AlertDefinitionDlg*>(Mediator().GetAlertModule()->GetShownAlertDefinitionDlg());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_NE(qobject_cast<PanelView*>(dialog->parentWidget()), nullptr);
+    // While it is shown, another "Nowy alert" only brings it up.
+    ASSERT_TRUE(Execute(CmdTargetAlerts::ID_ALERT_NEW));
+    EXPECT_EQ(Mediator().GetAlertModule()->GetShownAlertDefinitionDlg(), dialog);
+
+    // The turnover dropped from the session statistics, against a typed constant.
+    DDBaseDataObject turnover;
+    turnover.SetupAlertArg(QStringLiteral("SessionStatistics"), 11, QStringLiteral("obrót"), QString());
+    AlertSubexpressionsReportControl& report = dialog->BuyPanel().Report();
+    SubExpressionRecord& row = report.Record(0);
+    ASSERT_TRUE(report.CanDrop(row.LeftCell().mapTo(&report, row.LeftCell().rect().center())));
+    ASSERT_TRUE(report.OnDrop(&turnover));
+    report.BeginEdit(row);
+    report.InplaceEdit().setText(QStringLiteral("-1"));
+    report.EndEdit(true);
+    ASSERT_TRUE(dialog->OnOK());
+
+    EXPECT_EQ(Mediator().GetAlertModule()->GetShownAlertDefinitionDlg(), nullptr);
+    EXPECT_EQ(window->DefinedTable().GetItemCount(), 1);
+    EXPECT_TRUE(TestApplication::ProcessEventsUntil([&] { return window->GeneratedTable().GetItemCount() > 0; }, 15000));
     Exit();
 }
