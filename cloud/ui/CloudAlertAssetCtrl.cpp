@@ -89,7 +89,7 @@ void CloudAlertAssetCtrl::paintEvent(QPaintEvent* event)
     QLineEdit::paintEvent(event);
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::PlaceholderText));
-    if (!m_typed)
+    if (!m_typed && text().isEmpty())
     {
         painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, kHint);
         return;

@@ -7,8 +7,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -29,22 +29,27 @@ CloudAlertPropSubDlg::CloudAlertPropSubDlg(CloudAlertDefinitionDlg& owner)
     m_startSide->addItem(QStringLiteral("Obie"), 2);
     m_startSide->setCurrentIndex(2);
 
+    // Five rows must fit the band's 160 pixels.
     auto* properties = new QGroupBox(QStringLiteral("Właściwości alertu"), this);
     auto* fields = new QFormLayout;
+    fields->setVerticalSpacing(2);
     fields->addRow(QStringLiteral("Nazwa:"), m_name);
     fields->addRow(QStringLiteral("Zacznij od strony:"), m_startSide);
     auto* channels = new QGroupBox(QStringLiteral("Sposób powiadomienia"));
-    auto* boxes = new QGridLayout(channels);
-    boxes->addWidget(m_sound, 0, 0);
-    boxes->addWidget(m_window, 0, 1);
-    boxes->addWidget(m_mail, 0, 2);
-    boxes->addWidget(m_sms, 1, 0);
-    boxes->addWidget(m_push, 1, 1);
+    auto* boxes = new QHBoxLayout(channels);
+    boxes->setContentsMargins(6, 2, 6, 2);
+    for (QCheckBox* box : {m_sound, m_window, m_mail, m_sms, m_push})
+        boxes->addWidget(box);
+    auto* parameters = new QHBoxLayout;
+    parameters->addWidget(new QLabel(QStringLiteral("Parametry:")));
+    parameters->addWidget(m_once);
+    parameters->addStretch();
     auto* column = new QVBoxLayout(properties);
+    column->setContentsMargins(6, 2, 6, 2);
+    column->setSpacing(2);
     column->addLayout(fields);
     column->addWidget(channels);
-    column->addWidget(new QLabel(QStringLiteral("Parametry:")));
-    column->addWidget(m_once);
+    column->addLayout(parameters);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(properties);
