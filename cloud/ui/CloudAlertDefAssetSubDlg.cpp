@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <map>
 
 CloudAlertDefAssetSubDlg::CloudAlertDefAssetSubDlg(CloudAlertDefinitionDlg& owner, ProviderBase* provider)
     : CloudAlertDefSubDlgBase(owner)
@@ -31,7 +30,7 @@ CloudAlertDefAssetSubDlg::CloudAlertDefAssetSubDlg(CloudAlertDefinitionDlg& owne
     connect(m_field, &QLineEdit::textChanged, this, [this] {
         RebuildMatches();
         if (!m_matches.empty())
-            m_field->SetInstrumentText(m_matches[m_current].text);
+            m_field->SetInstrumentText(m_matches[m_current].display);
         update();
     });
     RebuildMatches();
@@ -86,12 +85,7 @@ int CloudAlertDefAssetSubDlg::GetSeriesPrecision(int seriesId) const
 
 bool CloudAlertDefAssetSubDlg::Accepts(const QString& text) const
 {
-    if (text.isEmpty() || m_assets.empty())
-        return true;
-    const QString upper = text.toUpper();
-    return std::any_of(m_assets.begin(), m_assets.end(), [&](const Asset& asset) {
-        return asset.GetShortName().toUpper().startsWith(upper) || asset.GetLongName().toUpper().startsWith(upper);
-    });
+    return text.isEmpty() || m_assets.empty() || AssetNameMatches::BeginsAnyName(m_assets, text);
 }
 
 bool CloudAlertDefAssetSubDlg::OnKey(int key)
@@ -117,39 +111,17 @@ bool CloudAlertDefAssetSubDlg::OnKey(int key)
     if (m_matches.empty())
         return true;
     m_current = std::clamp(m_current + step, 0, static_cast<int>(m_matches.size()) - 1);
-    m_field->SetInstrumentText(m_matches[m_current].text);
+    m_field->SetInstrumentText(m_matches[m_current].display);
     return true;
 }
 
 void CloudAlertDefAssetSubDlg::RebuildMatches()
 {
-    const QString remembered = m_matches.empty() ? QString() : m_matches[m_current].text;
-    const QString typed = GetInstrumentName().toUpper();
-    std::map<QString, Match> entries;
-    const auto add = [&](const QString& name, const Asset& asset, std::size_t index) {
-        Match match{name + QLatin1Char('\n') + asset.GetMarket(), index};
-        entries[match.text.toUpper()] = match;
-    };
-    for (std::size_t index = 0; index < m_assets.size(); ++index)
-    {
-        const Asset& asset = m_assets[index];
-        const QString shortUpper = asset.GetShortName().toUpper();
-        const QString longUpper = asset.GetLongName().toUpper();
-        const bool shortKept = typed.isEmpty() || shortUpper.startsWith(typed);
-        const bool longKept = typed.isEmpty() || longUpper.startsWith(typed);
-        if (shortKept)
-            add(asset.GetShortName(), asset, index);
-        if (longKept && !(shortKept && longUpper == shortUpper))
-            add(asset.GetLongName(), asset, index);
-    }
-    m_matches.clear();
-    m_current = 0;
-    for (auto& [key, match] : entries)
-    {
-        if (match.text == remembered)
-            m_current = static_cast<int>(m_matches.size());
-        m_matches.push_back(std::move(match));
-    }
+    const QString remembered = m_matches.empty() ? QString() : m_matches[m_current].display;
+    m_matches = AssetNameMatches::Build(m_assets, GetInstrumentName());
+    const auto kept = std::find_if(m_matches.begin(), m_matches.end(),
+                                   [&](const AssetNameMatch& match) { return match.display == remembered; });
+    m_current = kept == m_matches.end() ? 0 : static_cast<int>(kept - m_matches.begin());
 }
 
 const Asset* CloudAlertDefAssetSubDlg::FindByName(const QString& name) const

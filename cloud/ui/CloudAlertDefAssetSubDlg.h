@@ -4,6 +4,7 @@
 // of the typed name and the precision of the instrument's series.
 
 #include "cloud/ui/CloudAlertDefSubDlgBase.h"
+#include "core/engine/AssetNameMatches.h"
 #include "platform/modules/Asset.h"
 
 #include <vector>
@@ -16,12 +17,6 @@ class CloudAlertDefAssetSubDlg : public CloudAlertDefSubDlgBase
     Q_OBJECT
 
 public:
-    struct Match
-    {
-        QString text;  // "name\nmarket"
-        std::size_t asset = 0;
-    };
-
     // provider: the default provider, or null when there is none.
     CloudAlertDefAssetSubDlg(CloudAlertDefinitionDlg& owner, ProviderBase* provider);
 
@@ -38,7 +33,7 @@ public:
     bool Accepts(const QString& text) const;
 
     CloudAlertAssetCtrl* Field() const { return m_field; }
-    const std::vector<Match>& Matches() const { return m_matches; }
+    const std::vector<AssetNameMatch>& Matches() const { return m_matches; }
     int CurrentMatch() const { return m_current; }
     // Up/Down move by one, Page Up/Page Down by ten, held within the list.
     bool OnKey(int key);
@@ -49,7 +44,7 @@ private:
 
     ProviderBase* m_provider;
     std::vector<Asset> m_assets;
-    std::vector<Match> m_matches;
+    std::vector<AssetNameMatch> m_matches;
     int m_current = 0;
     CloudAlertAssetCtrl* m_field;
 };
