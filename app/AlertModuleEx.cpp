@@ -1,9 +1,9 @@
 #include "app/AlertModuleEx.h"
 
-#include "alerts/engine/AlertTexts.h"
 #include "alerts/ui/AlertsInfoWindowLink.h"
 #include "alerts/ui/QtSoundPlayer.h"
 #include "cloud/engine/CloudManager.h"
+#include "cloud/ui/CloudAlertNotificationPopup.h"
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
 #include "core/mediator/IApplicationObject.h"
@@ -67,6 +67,7 @@ AlertModuleEx::~AlertModuleEx()
 {
     const bool hadWorker = m_module.HasWorker();
     m_module.StopThreads();
+    CloudAlertNotificationPopup::CloseAll();
     if (hadWorker)
         Log::WriteInfo(QStringLiteral("Moduł alertów: wątek roboczy zatrzymany."), ProductName(),
                        QStringLiteral("AlertModuleEx::~AlertModuleEx"), __LINE__);
@@ -176,12 +177,7 @@ void AlertModuleEx::BroadcastGeneratedAlert(const std::shared_ptr<GeneratedAlert
 void AlertModuleEx::ShowAlertNotification(const QString& name, const QString& argumentName, const QString& valueText,
                                           unsigned side, bool cloudEvent)
 {
-    AppMediator* mediator = AppMediator::Instance();
-    if (!mediator)
-        return;
-    const QString caption = cloudEvent ? QStringLiteral("Alert w chmurze: %1").arg(name) : QStringLiteral("Alert: %1").arg(name);
-    const QString subject = argumentName.isEmpty() ? QStringLiteral("wartość") : argumentName;
-    mediator->ShowInfo(caption, QStringLiteral("%1\n%2 = %3").arg(AlertTexts::SideWord(side), subject, valueText));
+    CloudAlertNotificationPopup::ShowNotification(name, argumentName, valueText, side == 1 ? 1 : 0, cloudEvent);
 }
 
 AlertsGeneralSettingsValues AlertModuleEx::GetNotificationSettings()

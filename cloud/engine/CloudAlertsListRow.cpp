@@ -1,5 +1,6 @@
 #include "cloud/engine/CloudAlertsListRow.h"
 
+#include "alerts/engine/AlertTexts.h"
 #include "cloud/engine/CloudAlertData.h"
 
 namespace
@@ -8,7 +9,7 @@ constexpr std::int32_t kStatusInvalid = -6;
 }
 
 CloudAlertsListRow::CloudAlertsListRow(const CloudAlertData& alert)
-    : m_instrument(alert.GetInstrument()), m_name(alert.GetName()), m_active(IsActive(alert)), m_alertId(alert.id)
+    : m_instrument(AlertTexts::InstrumentColumnText(alert.GetInstrument(), alert.instrumentFound)), m_name(alert.GetName()), m_active(IsActive(alert)), m_alertId(alert.id)
 {
 }
 
