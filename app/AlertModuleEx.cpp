@@ -2,6 +2,8 @@
 
 #include "alerts/ui/AlertsInfoWindowLink.h"
 #include "alerts/ui/QtSoundPlayer.h"
+#include "app/CloudAlertsCommandsQ4Classic.h"
+#include "cloud/engine/CloudAlertManager.h"
 #include "cloud/engine/CloudManager.h"
 #include "cloud/ui/CloudAlertNotificationPopup.h"
 #include "core/engine/ConsumerManager.h"
@@ -96,6 +98,19 @@ void AlertModuleEx::SerialisePanelState(Settings& node)
 void AlertModuleEx::PostUnserialisePanelState(const Settings& node, QWidget*)
 {
     m_module.PostUnserialisePanelState(node);
+    RestoreCloudRows();
+}
+
+void AlertModuleEx::ClearAll()
+{
+    m_module.ClearAll();
+    RestoreCloudRows();
+}
+
+void AlertModuleEx::RestoreCloudRows()
+{
+    if (CloudAlertManager* cloud = CloudAlertsCommandsQ4Classic::Manager())
+        cloud->RefreshCloudRows();
 }
 
 std::shared_ptr<GeneralSettingsGroupManagerBase> AlertModuleEx::GetGeneralSettingsGroup()

@@ -250,6 +250,12 @@ QWidget* CloudAlertManager::GetDefinitionDlg() const
     return m_dialogHost ? m_dialogHost->GetDefinitionDlg() : nullptr;
 }
 
+void CloudAlertManager::RefreshCloudRows()
+{
+    const SafeAutoLock lock(m_lock, "CloudAlertManager::RefreshCloudRows", kFile);
+    RefreshCloudAlertRows();
+}
+
 void CloudAlertManager::RefreshCloudAlertRows()
 {
     AlertModule* module = m_links.alertModule ? m_links.alertModule() : nullptr;

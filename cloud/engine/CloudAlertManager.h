@@ -105,6 +105,8 @@ public:
     void ShowDefinitionDlg(bool show, const std::shared_ptr<const CloudAlertData>& alert);
     // The dialog while it exists; null without one.
     QWidget* GetDefinitionDlg() const;
+    // Puts the cloud rows back into the defined-alerts list after the alert module emptied it.
+    void RefreshCloudRows();
 
 private:
     // The caller holds the lock.
