@@ -173,18 +173,20 @@ bool CloudAlertManager::RenameSelectedAlert(const QString& name, bool showMessag
     const std::shared_ptr<CloudAlertData> alert = GetSelectedAlert();
     if (!alert)
         return false;
+    bool taken = false;
     {
         const SafeAutoLock lock(m_lock, "CloudAlertManager::RenameSelectedAlert", kFile);
-        const bool taken = std::any_of(m_alerts.begin(), m_alerts.end(), [&](const auto& other) {
-            return other->id != alert->id && other->name == name;
-        });
-        if (taken)
-        {
-            if (showMessage && m_links.showError)
-                m_links.showError(kNameTakenText.arg(name));
-            return false;
-        }
-        alert->SetName(name);
+        taken = std::any_of(m_alerts.begin(), m_alerts.end(),
+                            [&](const auto& other) { return other->id != alert->id && other->name == name; });
+        if (!taken)
+            alert->SetName(name);
+    }
+    // The message box waits for the user; the provider's thread must not wait with it.
+    if (taken)
+    {
+        if (showMessage && m_links.showError)
+            m_links.showError(kNameTakenText.arg(name));
+        return false;
     }
     if (!QueueEdit(*alert))
         return false;

@@ -9,7 +9,10 @@ constexpr std::int32_t kStatusInvalid = -6;
 }
 
 CloudAlertsListRow::CloudAlertsListRow(const CloudAlertData& alert)
-    : m_instrument(AlertTexts::InstrumentColumnText(alert.GetInstrument(), alert.instrumentFound)), m_name(alert.GetName()), m_active(IsActive(alert)), m_alertId(alert.id)
+    : m_instrument(AlertTexts::InstrumentColumnText(alert.GetInstrument(), alert.instrumentFound))
+    , m_name(alert.GetName())
+    , m_active(IsActive(alert))
+    , m_alertId(alert.id)
 {
 }
 

@@ -5,8 +5,6 @@
 #include "cloud/ui/CloudAlertDefinitionDlg.h"
 #include "core/mediator/AppMediator.h"
 #include "core/mediator/ICloudModule.h"
-#include "platform/settings/Settings.h"
-#include "platform/settings/SettingsManager.h"
 #include "platform/toolkit/TableCtrl.h"
 #include "providers/simfeed/SimCatalogue.h"
 #include "tests/app/ClassicAppFixture.h"
@@ -82,14 +80,7 @@ protected:
 TEST_F(CloudAlertsQ4ClassicTest, TheServersAlertsFillTheAlertsWindowSurviveADesktopAndAreEditedInTheirDialog)
 {
     ASSERT_TRUE(server.IsListening());
-    {
-        SettingsManager store(QStringLiteral("Kelvora OnLine"));
-        ::Settings& feed = *store.GetSettings(QStringLiteral("Feed"), false);
-        feed[QStringLiteral("CloudAddress")] = server.BaseUrl();
-        feed[QStringLiteral("CloudLogin")] = QStringLiteral("jan");
-        feed[QStringLiteral("CloudPassword")] = ::Settings::CryptValue(QStringLiteral("tajne"));
-        ASSERT_TRUE(store.Save(QStringLiteral("Feed")));
-    }
+    WriteCloudAccount(server.BaseUrl());
     ASSERT_TRUE(Start());
     ASSERT_TRUE(TestApplication::ProcessEventsUntil(
         [&] { return CloudRowIndex() != -1 && Alerts().GetAlertsHistory().GetRowCount() == 1; }, 15000));
