@@ -4,7 +4,10 @@
 #include "alerts/ui/AlertDefinitionDlg.h"
 #include "alerts/ui/AlertsInfoWindowLink.h"
 #include "alerts/ui/QtSoundPlayer.h"
+#include "app/CloudAlertsCommandsQ4Classic.h"
+#include "cloud/engine/CloudAlertManager.h"
 #include "cloud/engine/CloudManager.h"
+#include "cloud/ui/CloudAlertNotificationPopup.h"
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
 #include "core/mediator/IApplicationObject.h"
@@ -84,6 +87,7 @@ AlertModuleEx::~AlertModuleEx()
     delete m_definitionDlg.data();
     const bool hadWorker = m_module.HasWorker();
     m_module.StopThreads();
+    CloudAlertNotificationPopup::CloseAll();
     if (hadWorker)
         Log::WriteInfo(QStringLiteral("Moduł alertów: wątek roboczy zatrzymany."), ProductName(),
                        QStringLiteral("AlertModuleEx::~AlertModuleEx"), __LINE__);
@@ -143,6 +147,19 @@ void AlertModuleEx::SerialisePanelState(Settings& node)
 void AlertModuleEx::PostUnserialisePanelState(const Settings& node, QWidget*)
 {
     m_module.PostUnserialisePanelState(node);
+    RestoreCloudRows();
+}
+
+void AlertModuleEx::ClearAll()
+{
+    m_module.ClearAll();
+    RestoreCloudRows();
+}
+
+void AlertModuleEx::RestoreCloudRows()
+{
+    if (CloudAlertManager* cloud = CloudAlertsCommandsQ4Classic::Manager())
+        cloud->RefreshCloudRows();
 }
 
 std::shared_ptr<GeneralSettingsGroupManagerBase> AlertModuleEx::GetGeneralSettingsGroup()
@@ -224,12 +241,7 @@ void AlertModuleEx::BroadcastGeneratedAlert(const std::shared_ptr<GeneratedAlert
 void AlertModuleEx::ShowAlertNotification(const QString& name, const QString& argumentName, const QString& valueText,
                                           unsigned side, bool cloudEvent)
 {
-    AppMediator* mediator = AppMediator::Instance();
-    if (!mediator)
-        return;
-    const QString caption = cloudEvent ? QStringLiteral("Alert w chmurze: %1").arg(name) : QStringLiteral("Alert: %1").arg(name);
-    const QString subject = argumentName.isEmpty() ? QStringLiteral("wartość") : argumentName;
-    mediator->ShowInfo(caption, QStringLiteral("%1\n%2 = %3").arg(AlertTexts::SideWord(side), subject, valueText));
+    CloudAlertNotificationPopup::ShowNotification(name, argumentName, valueText, side == 1 ? 1 : 0, cloudEvent);
 }
 
 AlertsGeneralSettingsValues AlertModuleEx::GetNotificationSettings()

@@ -51,7 +51,7 @@ public:
     IAlertModule* GetAlertsInterface() override { return &m_module; }
     std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() override;
     void RemoveAlert(const QString& alertId) override;
-    void ClearAll() override { m_module.ClearAll(); }
+    void ClearAll() override;
     bool RemoveIncompleteAlerts() override;
     QWidget* GetShownAlertDefinitionDlg() override;
     bool ProcessChangeRequests(unsigned message) override { return m_module.ProcessChangeRequests(message); }
@@ -71,6 +71,10 @@ private:
                                unsigned side, bool cloudEvent) override;
     AlertsGeneralSettingsValues GetNotificationSettings() override;
     std::shared_ptr<ISoundPlayer> CreateSoundPlayer() override;
+
+    // Emptying the list for a desktop takes the cloud rows too; the cloud alerts are the server's
+    // and come back at once.
+    static void RestoreCloudRows();
 
     // IAlertsGeneralSettingsOwner
     void SetupMailSender() override { m_module.SetupMailSender(); }

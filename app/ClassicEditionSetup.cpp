@@ -3,6 +3,7 @@
 #include "app/AlertModuleEx.h"
 #include "app/ApplicationStylesQ4Classic.h"
 #include "app/ChartAndQuoteStyleTargetsQ4Classic.h"
+#include "app/CloudAlertManagerQ4Classic.h"
 #include "app/CloudMainWindowQ4Classic.h"
 #include "app/CloudMediatorQ4Classic.h"
 #include "app/MediatorSettingsQ4Classic.h"
@@ -39,6 +40,7 @@ Quorvanta4AppSetup MakeClassicEditionSetup()
         std::shared_ptr<CloudManager> cloud = CloudManager::SharedInstance();
         cloud->SetMediator(std::make_shared<CloudMediatorQ4Classic>());
         cloud->SetMainWindow(std::make_shared<CloudMainWindowQ4Classic>());
+        ConnectCloudAlertsQ4Classic(*cloud);
         return cloud;
     };
     setup.mediator.formulaLanguage = GetKFLFasade();

@@ -2,6 +2,7 @@
 
 #include "alerts/ui/CmdTargetAlerts.h"
 #include "app/AlertModuleEx.h"
+#include "app/CloudAlertsCommandsQ4Classic.h"
 #include "platform/toolkit/RibbonGroupBase.h"
 #include "platform/toolkit/RibbonTabBase.h"
 #include "ribbon/QuorvantaRibbonBar.h"
@@ -134,6 +135,10 @@ std::shared_ptr<CmdTarget> MakeCmdTargetAlertsQ4Classic(PulpitFrame& frame)
         const AppMediator* mediator = AppMediator::Instance();
         IInProcessAlertModule* alerts = mediator ? mediator->GetAlertModule() : nullptr;
         return alerts && alerts->GetShownAlertDefinitionDlg() != nullptr;
+    };
+    auto cloud = std::make_shared<CloudAlertsCommandsQ4Classic>();
+    services.cloud = [cloud]() -> ICloudAlertsCommands* {
+        return CloudAlertsCommandsQ4Classic::Manager() ? cloud.get() : nullptr;
     };
     services.findControl = [&frame](std::uint32_t groupId, std::uint32_t id) -> RibbonControl* {
         const QuorvantaRibbonBar* bar = frame.GetRibbonBar();

@@ -67,7 +67,9 @@ CmdTargetAlerts::CmdTargetAlerts(Services services)
     OnUpdate(ID_ALERT_NEW, [this](CmdUI& cmdUI) { cmdUI.Enable(IsConditionMet(PageOffered)); });
 
     OnCommand(ID_ALERT_DELETE, [this] {
-        if (AlertModule* module = Module())
+        if (SelectedCloudAlert())
+            Cloud()->DeleteSelectedAlert();
+        else if (AlertModule* module = Module())
             module->DeleteSelectedAlert();
     });
     OnUpdate(ID_ALERT_DELETE, [this](CmdUI& cmdUI) {

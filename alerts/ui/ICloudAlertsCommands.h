@@ -45,6 +45,8 @@ public:
     // False when the name is refused (the manager tells the user why).
     virtual bool RenameSelectedAlert(const QString& name) = 0;
     virtual QString GetSelectedAlertName() const = 0;
+    // Marks the selected cloud alert for deletion and queues its deletion.
+    virtual void DeleteSelectedAlert() = 0;
     // Asks the user first; false on no, else every cloud alert is queued for deletion.
     virtual bool RemoveAllAlerts() = 0;
     virtual int GetCloudAlertsCount() const = 0;

@@ -1,5 +1,6 @@
 #include "cloud/engine/CloudManager.h"
 
+#include "cloud/engine/CloudAlertManager.h"
 #include "cloud/engine/CloudAlertsGeneralSettingsGroup.h"
 #include "cloud/engine/CloudMessageManager.h"
 #include "cloud/engine/CloudMessages.h"
@@ -77,8 +78,21 @@ void CloudManager::ReleaseHttpThread()
                    QStringLiteral("CloudManager::ReleaseHttpThread"), __LINE__);
 }
 
+QWidget* CloudManager::GetAlertDefinitionDlg()
+{
+    const auto* alerts = dynamic_cast<const CloudAlertManager*>(m_alertManager.get());
+    return alerts ? alerts->GetDefinitionDlg() : nullptr;
+}
+
+void CloudManager::SetWindowMessageHandler(std::function<bool(unsigned message)> handler)
+{
+    m_windowMessageHandler = std::move(handler);
+}
+
 bool CloudManager::PreTranslateMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
 {
+    if (m_windowMessageHandler && m_windowMessageHandler(message))
+        return true;
     if (!m_messageManager->PreTranslateMessage(message, wParam, lParam))
         return false;
     if (message == CloudMessages::kRestartHttpThread && m_messageManager->GetHttpThread())

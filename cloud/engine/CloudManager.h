@@ -6,13 +6,14 @@
 // session or window files.
 //
 // The application connects it once at start-up, on the main thread and before the main window
-// posts 0x62E: SetMediator, SetAlertManager and SetMainWindow.
+// posts 0x62E: SetMediator, SetAlertManager, SetMainWindow and SetWindowMessageHandler.
 
 #include "core/mediator/ICloudModule.h"
 #include "platform/modules/IGenericModule.h"
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -75,9 +76,12 @@ public:
     void SetServerNewIp(std::string address) override;
     // At the main frame's shut-down and after a failed start.
     void ReleaseHttpThread() override;
-    // The program has no cloud alert definition dialog yet, so it is never shown.
-    QWidget* GetAlertDefinitionDlg() override { return nullptr; }
+    // The cloud alert manager's definition dialog while it exists.
+    QWidget* GetAlertDefinitionDlg() override;
     bool PreTranslateMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
+    // The windows' side of the cloud (the notification popup) takes its own messages first;
+    // true when it handled one. Main thread, at start-up.
+    void SetWindowMessageHandler(std::function<bool(unsigned message)> handler);
 
     // Whether a cloud alert bears the name; false while there is no alert manager. Any thread.
     bool CloudAlertExists(const QString& name) const;
@@ -87,4 +91,5 @@ private:
     std::shared_ptr<CloudSettings> m_settings;
     std::shared_ptr<ICloudAlertManager> m_alertManager;
     std::shared_ptr<CloudAlertsGeneralSettingsGroup> m_settingsGroup;
+    std::function<bool(unsigned message)> m_windowMessageHandler;
 };

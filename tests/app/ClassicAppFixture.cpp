@@ -9,6 +9,7 @@
 #include "core/settings/GlobalSettingsQ4Classic.h"
 #include "platform/base/AppPaths.h"
 #include "platform/settings/Settings.h"
+#include "platform/settings/SettingsManager.h"
 #include "tests/support/ui/TestApplication.h"
 
 #include <QDir>
@@ -81,6 +82,16 @@ void ClassicAppFixture::WriteGlobals(const std::map<QString, QString>& values)
     for (const auto& [key, value] : values)
         globals[key] = value;
     ASSERT_TRUE(globals.SaveToFile(GlobalsPath(), QStringLiteral("Globals")));
+}
+
+void ClassicAppFixture::WriteCloudAccount(const QString& address)
+{
+    SettingsManager store(QStringLiteral("Kelvora OnLine"));
+    ::Settings& feed = *store.GetSettings(QStringLiteral("Feed"), false);
+    feed[QStringLiteral("CloudAddress")] = address;
+    feed[QStringLiteral("CloudLogin")] = QStringLiteral("jan");
+    feed[QStringLiteral("CloudPassword")] = ::Settings::CryptValue(QStringLiteral("tajne"));
+    ASSERT_TRUE(store.Save(QStringLiteral("Feed")));
 }
 
 QString ClassicAppFixture::UserStylesFolder()

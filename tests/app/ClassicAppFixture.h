@@ -43,6 +43,8 @@ protected:
     // Writes the user's globals with the keys given.
     static void WriteGlobals(const std::map<QString, QString>& values);
     static QString UserStylesFolder();
+    // The built-in feed's cloud account: the server's address, login "jan", password "tajne".
+    static void WriteCloudAccount(const QString& address);
 
     TempHome home;
 

@@ -7,8 +7,6 @@
 #include "orderssheet/engine/OrdersSheetAssetInstance.h"
 #include "platform/modules/AlertExprArgDesc.h"
 #include "platform/modules/ProviderBase.h"
-#include "platform/settings/Settings.h"
-#include "platform/settings/SettingsManager.h"
 #include "tests/app/ClassicAppFixture.h"
 #include "tests/cloud/CloudFakes.h"
 #include "tests/cloud/LoopbackHttpServer.h"
@@ -165,14 +163,7 @@ TEST_F(ClassicEnginesTest, WithACloudAccountInTheFeedsSettingsTheLinkAsksTheServ
         return reply;
     });
     ASSERT_TRUE(server.IsListening());
-    {
-        SettingsManager store(QStringLiteral("Kelvora OnLine"));
-        ::Settings& feed = *store.GetSettings(QStringLiteral("Feed"), false);
-        feed[QStringLiteral("CloudAddress")] = server.BaseUrl();
-        feed[QStringLiteral("CloudLogin")] = QStringLiteral("jan");
-        feed[QStringLiteral("CloudPassword")] = ::Settings::CryptValue(QStringLiteral("tajne"));
-        ASSERT_TRUE(store.Save(QStringLiteral("Feed")));
-    }
+    WriteCloudAccount(server.BaseUrl());
 
     ASSERT_TRUE(Start());
     const auto targets = [&server] {

@@ -30,6 +30,7 @@ public:
         return acceptRename;
     }
     QString GetSelectedAlertName() const override { return selectedName; }
+    void DeleteSelectedAlert() override { ++deletes; }
     bool RemoveAllAlerts() override
     {
         ++removeAllAsked;
@@ -46,6 +47,7 @@ public:
     bool removeAllAnswer = false;
     int removeAllAsked = 0;
     int definitionsShown = 0;
+    int deletes = 0;
 };
 
 struct UiState
@@ -228,6 +230,11 @@ TEST_F(CmdTargetAlertsTest, ACloudSelectionShowsItsOwnStatesAndChannels)
                                                         {ICloudAlertsCommands::OptionSound, true}};
     EXPECT_EQ(cloud.options, options);
     EXPECT_EQ(cloud.definitionsShown, 1);
+
+    // Deleting a cloud selection goes to the cloud; the local alert stays.
+    target->ExecuteCommand(CmdTargetAlerts::ID_ALERT_DELETE);
+    EXPECT_EQ(cloud.deletes, 1);
+    EXPECT_EQ(module.Alerts().Count(), 1U);
 
     // Back on the local alert the cloud channels go.
     window->DefinedHandler().SetSelectedRow(0, false);

@@ -1,0 +1,77 @@
+#include "app/CloudAlertsCommandsQ4Classic.h"
+
+#include "cloud/engine/CloudAlertData.h"
+#include "cloud/engine/CloudAlertManager.h"
+#include "cloud/engine/CloudManager.h"
+
+namespace
+{
+// The server keeps these states to itself: the alert cannot change.
+constexpr std::int32_t kStatus2Locked = 1;
+constexpr std::int32_t kStatus2Hidden = 2;
+}
+
+CloudAlertManager* CloudAlertsCommandsQ4Classic::Manager()
+{
+    return dynamic_cast<CloudAlertManager*>(CloudManager::Instance().GetAlertManager().get());
+}
+
+std::optional<ICloudAlertsCommands::CloudAlertState> CloudAlertsCommandsQ4Classic::CheckIfAlertExist(
+    std::uint32_t alertId) const
+{
+    const CloudAlertManager* manager = Manager();
+    const std::shared_ptr<CloudAlertData> alert =
+        manager ? manager->CheckIfAlertExist(static_cast<std::int32_t>(alertId)) : nullptr;
+    if (!alert)
+        return std::nullopt;
+    CloudAlertState state;
+    state.name = alert->name;
+    state.notifications = alert->notifications;
+    state.once = alert->once;
+    state.editable = alert->status2 != kStatus2Locked && alert->status2 != kStatus2Hidden && alert->instrumentFound;
+    return state;
+}
+
+void CloudAlertsCommandsQ4Classic::SetSelectedAlertOption(int option, bool on)
+{
+    if (CloudAlertManager* manager = Manager())
+        manager->SetSelectedAlertOption(option, on);
+}
+
+bool CloudAlertsCommandsQ4Classic::RenameSelectedAlert(const QString& name)
+{
+    CloudAlertManager* manager = Manager();
+    return manager && manager->RenameSelectedAlert(name);
+}
+
+QString CloudAlertsCommandsQ4Classic::GetSelectedAlertName() const
+{
+    QString name;
+    if (const CloudAlertManager* manager = Manager())
+        manager->GetSelectedAlertName(name);
+    return name;
+}
+
+void CloudAlertsCommandsQ4Classic::DeleteSelectedAlert()
+{
+    if (CloudAlertManager* manager = Manager())
+        manager->DeleteSelectedAlert();
+}
+
+bool CloudAlertsCommandsQ4Classic::RemoveAllAlerts()
+{
+    CloudAlertManager* manager = Manager();
+    return manager && manager->RemoveAllAlerts();
+}
+
+int CloudAlertsCommandsQ4Classic::GetCloudAlertsCount() const
+{
+    const CloudAlertManager* manager = Manager();
+    return manager ? manager->GetCloudAlertsCount() : 0;
+}
+
+void CloudAlertsCommandsQ4Classic::ShowDefinitionDlg()
+{
+    if (CloudAlertManager* manager = Manager())
+        manager->ShowDefinitionDlg(true, manager->GetSelectedAlert());
+}

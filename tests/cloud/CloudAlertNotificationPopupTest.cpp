@@ -1,0 +1,180 @@
+#include "cloud/ui/CloudAlertNotificationPopup.h"
+#include "tests/support/ui/TestApplication.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace
+{
+// Ten pixels a character, lines ten pixels high.
+QSize Measure(const QString& text, CloudAlertPopupData::Font)
+{
+    return QSize(10 * static_cast<int>(text.size()), 10);
+}
+
+QStringList Lines(const CloudAlertPopupData::TextData& text)
+{
+    QStringList lines;
+    for (const auto& line : text.lines)
+        lines << line->text;
+    return lines;
+}
+
+void Flush()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// Runs the slide to its end.
+void Slide(CloudAlertNotificationPopup& popup)
+{
+    while (popup.FireTimer(CloudAlertNotificationPopup::kSlideTimer))
+    {
+    }
+}
+}
+
+class CloudAlertNotificationPopupTest : public ::testing::Test
+{
+protected:
+    CloudAlertNotificationPopupTest() { TestApplication::Ensure(); }
+    ~CloudAlertNotificationPopupTest() override
+    {
+        CloudAlertNotificationPopup::CloseAll();
+        Flush();
+    }
+
+    CloudAlertNotificationPopup* Open(int displayTimeMs, int isBuy = 1)
+    {
+        auto* popup = new CloudAlertNotificationPopup(
+            std::make_shared<CloudAlertPopupData>(true, QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("KGHM"),
+                                                  isBuy),
+            displayTimeMs);
+        popup->Start(QPoint(1600, 1000));
+        Slide(*popup);
+        return popup;
+    }
+};
+
+TEST_F(CloudAlertNotificationPopupTest, OnlyTheLatestRequestIsShown)
+{
+    std::thread other([] {
+        CloudAlertNotificationPopup::ShowNotification(QStringLiteral("pierwszy"), QStringLiteral("KGHM"),
+                                                      QStringLiteral("1"), 1, true);
+    });
+    other.join();
+    CloudAlertNotificationPopup::ShowNotification(QStringLiteral("drugi"), QStringLiteral("PKOBP"), QStringLiteral("2"), 0,
+                                                  false);
+    // Without a main frame the request waits for the main thread's next turn.
+    CloudAlertNotificationPopup* popup = CloudAlertNotificationPopup::ShowLatestNotification();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->Data().name->text, QStringLiteral("drugi"));
+    EXPECT_EQ(popup->Data().instrument.text, QStringLiteral("PKOBP"));
+    EXPECT_EQ(popup->SideIconId(), 1462U);
+    EXPECT_EQ(CloudAlertNotificationPopup::ShowLatestNotification(), nullptr);
+    EXPECT_EQ(CloudAlertNotificationPopup::OpenCount(), 1U);
+}
+
+TEST_F(CloudAlertNotificationPopupTest, SlidesUpBesideTheAnchorBuyLeftOfSell)
+{
+    CloudAlertNotificationPopup* buy = Open(0, 1);
+    CloudAlertNotificationPopup* sell = Open(0, 0);
+    EXPECT_EQ(sell->StepsLeft(), 0);
+    // Ten steps of 19 pixels up from the anchor.
+    EXPECT_EQ(sell->pos(), QPoint(1600 - 131 - 20, 1000 - 190));
+    EXPECT_EQ(buy->pos(), QPoint(1600 - 131 - 20 - 131 - 16, 1000 - 190));
+    EXPECT_EQ(sell->size(), QSize(131, 192));
+}
+
+TEST_F(CloudAlertNotificationPopupTest, DisplayTimeZeroWaitsForAClick)
+{
+    QPointer<CloudAlertNotificationPopup> popup = Open(0);
+    EXPECT_FALSE(popup->HasTimer(CloudAlertNotificationPopup::kDisplayTimer));
+    QTest::mouseClick(popup.data(), Qt::LeftButton, {}, QPoint(60, 60));
+    Flush();
+    EXPECT_TRUE(popup.isNull());
+    EXPECT_EQ(CloudAlertNotificationPopup::OpenCount(), 0U);
+}
+
+TEST_F(CloudAlertNotificationPopupTest, TheMouseOverThePopupKeepsItOpen)
+{
+    QPointer<CloudAlertNotificationPopup> popup = Open(3000);
+    bool underMouse = true;
+    popup->SetUnderMouseCheck([&underMouse] { return underMouse; });
+    ASSERT_TRUE(popup->FireTimer(CloudAlertNotificationPopup::kDisplayTimer));
+    Flush();
+    ASSERT_FALSE(popup.isNull());
+    underMouse = false;
+    ASSERT_TRUE(popup->FireTimer(CloudAlertNotificationPopup::kDisplayTimer));
+    Flush();
+    EXPECT_TRUE(popup.isNull());
+}
+
+TEST_F(CloudAlertNotificationPopupTest, CloseAllClosesEveryPopup)
+{
+    QPointer<CloudAlertNotificationPopup> first = Open(0);
+    QPointer<CloudAlertNotificationPopup> second = Open(0, 0);
+    CloudAlertNotificationPopup::CloseAll();
+    Flush();
+    EXPECT_TRUE(first.isNull());
+    EXPECT_TRUE(second.isNull());
+    EXPECT_EQ(CloudAlertNotificationPopup::OpenCount(), 0U);
+}
+
+TEST(CloudAlertNotificationPopupAnchor, FollowsTheTaskbarsEdge)
+{
+    const QRect screen(0, 0, 1600, 1000);
+    struct Case
+    {
+        QRect work;
+        QPoint anchor;
+    };
+    const Case cases[] = {
+        {QRect(0, 0, 1600, 960), QPoint(1600, 960)},        // bottom
+        {QRect(40, 0, 1560, 1000), QPoint(40 + 131, 1000)}, // left
+        {QRect(0, 40, 1600, 960), QPoint(1600, 40 + 192)},  // top
+        {QRect(0, 0, 1560, 1000), QPoint(1560, 1000)},      // right
+        {screen, QPoint(1600, 1000)},                       // none
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CloudAlertNotificationPopup::AnchorPoint(CloudAlertNotificationPopup::TaskbarRect(screen, c.work), c.work),
+                  c.anchor)
+            << c.work.x() << "," << c.work.y();
+}
+
+TEST(CloudAlertPopupData, WrapsShortensLongWordsAndDropsWhatDoesNotFit)
+{
+    CloudAlertPopupData::TextData text;
+    // 100 pixels wide: a line takes ten characters; two lines fit in the height.
+    text.rect = QRect(0, 0, 100, 30);
+    text.text = QStringLiteral("ab cd ef gh");
+    CloudAlertPopupData::Wrap(text, CloudAlertPopupData::Font::Name, Measure);
+    EXPECT_EQ(Lines(text), (QStringList{QStringLiteral("ab cd ef "), QStringLiteral("gh")}));
+
+    text.text = QStringLiteral("Bardzodlugiewyrazenie");
+    CloudAlertPopupData::Wrap(text, CloudAlertPopupData::Font::Name, Measure);
+    ASSERT_FALSE(text.lines.empty());
+    EXPECT_TRUE(Lines(text).first().endsWith(QStringLiteral("...")));
+    EXPECT_LE(Measure(Lines(text).first(), CloudAlertPopupData::Font::Name).width(), 100);
+
+    text.text = QStringLiteral("jeden dwa trzy cztery piec szesc siedem");
+    CloudAlertPopupData::Wrap(text, CloudAlertPopupData::Font::Name, Measure);
+    EXPECT_EQ(Lines(text), (QStringList{QStringLiteral("jeden dwa "), QStringLiteral("trzy ")}));
+}
+
+TEST(CloudAlertPopupData, LayoutPlacesTheThreeTexts)
+{
+    CloudAlertPopupData data(true, QStringLiteral("nazwa"), QStringLiteral("12.5"), QStringLiteral("KGHM"), 1);
+    data.Layout(131, 182, Measure);
+    EXPECT_EQ(data.instrument.rect, QRect(QPoint(15, 63), QPoint(115, 90)));
+    EXPECT_EQ(data.value.rect.top(), 92);
+    EXPECT_EQ(data.name->rect.top(), 132);
+    EXPECT_EQ(data.name->rect.bottom(), 181);
+}
