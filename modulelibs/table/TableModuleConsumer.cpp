@@ -5,7 +5,9 @@
 #include "modulelibs/table/QuoteTableWindow.h"
 #include "modulelibs/table/TableFields.h"
 #include "modulelibs/table/TablesStateLog.h"
+#include "platform/modules/IAppMediator.h"
 #include "platform/modules/ModuleWndBase.h"
+#include "platform/modules/PluginBase.h"
 #include "platform/modules/ProviderBase.h"
 #include "platform/settings/Q5Settings.h"
 #include "platform/settings/Settings.h"
@@ -42,6 +44,14 @@ TableModuleConsumer::TableModuleConsumer()
     : ModuleConsumer({QStringLiteral("Table"), QStringLiteral(".q4t"),
                       QStringLiteral("Pliki tabel notowań (*.q4t)|*.q4t"), QStringLiteral("Tabela"),
                       QStringLiteral(".q5t"), QStringLiteral("tabeli notowań")})
+    , m_alertArguments(GetModuleName(), {[] {
+                                             IAppMediator* mediator = PluginBase::GetAppMediator();
+                                             return mediator ? mediator->GetDefaultProvider() : nullptr;
+                                         },
+                                         [] {
+                                             IAppMediator* mediator = PluginBase::GetAppMediator();
+                                             return mediator ? mediator->GetAlertsInterface() : nullptr;
+                                         }})
 {
 }
 
@@ -199,7 +209,33 @@ void TableModuleConsumer::ShutDown()
         delete table;
     m_tables.clear();
     delete m_fieldsWnd.data();
+    m_alertArguments.StopFollowing();
     ModuleConsumer::ShutDown();
+}
+
+void TableModuleConsumer::PublishArgumentValues(std::shared_ptr<const AlertExprArgList> values)
+{
+    m_alertArguments.PublishArgumentValues(std::move(values));
+}
+
+void TableModuleConsumer::NotifyArgumentDestroyed(const AlertExprArgDesc& argument)
+{
+    m_alertArguments.NotifyArgumentDestroyed(argument);
+}
+
+bool TableModuleConsumer::IsArgumentValid(const AlertExprArgDesc& argument)
+{
+    return m_alertArguments.IsArgumentValid(argument);
+}
+
+bool TableModuleConsumer::AddArgumentUsage(const AlertExprArgDesc& argument)
+{
+    return m_alertArguments.AddArgumentUsage(argument);
+}
+
+void TableModuleConsumer::RemoveArgumentUsage(const AlertExprArgDesc& argument)
+{
+    m_alertArguments.RemoveArgumentUsage(argument);
 }
 
 void TableModuleConsumer::Refresh()
