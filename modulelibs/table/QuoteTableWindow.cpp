@@ -433,6 +433,31 @@ void QuoteTableWindow::ShowEditedStyle(const std::shared_ptr<StyleBase>& style)
     update();
 }
 
+void QuoteTableWindow::PreviewStyle(const std::shared_ptr<StyleBase>& style)
+{
+    if (!m_styleBeforePreview)
+        m_styleBeforePreview = m_style;
+    const std::shared_ptr<StyleBase> shown = style && style->IsKindOf(StyleTable::Type) ? style : m_styleBeforePreview;
+    m_style = shown;
+    m_model.SetStyle(shown);
+    InvalidateHeights();
+}
+
+void QuoteTableWindow::CancelStylePreview()
+{
+    if (!m_styleBeforePreview)
+        return;
+    m_style = std::move(m_styleBeforePreview);
+    m_styleBeforePreview.reset();
+    m_model.SetStyle(m_style);
+    InvalidateHeights();
+}
+
+void QuoteTableWindow::ApplyStylePreview()
+{
+    m_styleBeforePreview.reset();
+}
+
 void QuoteTableWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     IAppMediator* mediator = PluginBase::GetAppMediator();

@@ -43,6 +43,11 @@ public:
     // and even rows' text-field styles. The style edit mode hands the edited style in, and the table keeps it.
     const std::shared_ptr<StyleBase>& GetStyle() const { return m_style; }
     void ShowEditedStyle(const std::shared_ptr<StyleBase>& style) override;
+    // The table style gallery: shows a stored table style in place of the table's, null for the
+    // style the table had before the preview; kept by Apply, dropped by Cancel.
+    void PreviewStyle(const std::shared_ptr<StyleBase>& style);
+    void CancelStylePreview();
+    void ApplyStylePreview();
 
     QuoteTableModel& Model() { return m_model; }
     const QuoteTableModel& Model() const { return m_model; }
@@ -127,6 +132,8 @@ private:
     std::map<Asset, Pending> m_pending;
 
     std::shared_ptr<StyleBase> m_style;
+    // The style before a gallery preview, while one runs.
+    std::shared_ptr<StyleBase> m_styleBeforePreview;
     QTimer m_drainTimer;
     QScrollBar* m_scrollBar = nullptr;
     QLineEdit* m_search = nullptr;

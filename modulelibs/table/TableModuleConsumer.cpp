@@ -22,6 +22,8 @@
 
 namespace
 {
+// The element kind of the whole table in the style galleries.
+constexpr int kTableStyleKind = 1;
 constexpr const char* kRootName = "Settings";
 constexpr const char* kQ5RootName = "Table";
 constexpr int kNewTableWidth = 900;
@@ -874,19 +876,41 @@ bool TableModuleConsumer::ResetTdsParams(int kind)
     return OnCurrent([kind](QuoteTableModel& model) { return model.ResetTdsParams(kind); });
 }
 
+std::shared_ptr<StyleBase> TableModuleConsumer::GetAutoStyle(int kind) const
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (kind != kTableStyleKind || !table || !table->GetStyle())
+        return {};
+    const std::shared_ptr<StyleBase>& style = table->GetStyle();
+    return StylesContainer::Instance().FindStyle(style->GetId(), StyleTable::Type) == style ? nullptr : style;
+}
+
 int TableModuleConsumer::GetTableFieldStyleId(int kind) const
 {
     QuoteTableWindow* table = CurrentTable();
-    return table ? table->Model().GetFieldStyleId(kind) : -1;
+    if (!table)
+        return -1;
+    if (kind == kTableStyleKind)
+        return table->GetStyle() ? table->GetStyle()->GetId() : -1;
+    return table->Model().GetFieldStyleId(kind);
 }
 
 bool TableModuleConsumer::SetTableFieldStyle(int kind, int styleId)
 {
-    return OnCurrent([kind, styleId](QuoteTableModel& model) { return model.SetFieldStyle(kind, styleId); });
+    if (kind != kTableStyleKind)
+        return OnCurrent([kind, styleId](QuoteTableModel& model) { return model.SetFieldStyle(kind, styleId); });
+    QuoteTableWindow* table = CurrentTable();
+    if (!table)
+        return false;
+    // An id of no stored table style is the table's own style, the gallery's first entry.
+    table->PreviewStyle(StylesContainer::Instance().FindStyle(styleId, StyleTable::Type));
+    return true;
 }
 
 bool TableModuleConsumer::CancelTableFieldStyle()
 {
+    if (QuoteTableWindow* table = CurrentTable())
+        table->CancelStylePreview();
     return OnCurrent([](QuoteTableModel& model) {
         model.CancelFieldStyle();
         return true;
@@ -895,6 +919,8 @@ bool TableModuleConsumer::CancelTableFieldStyle()
 
 bool TableModuleConsumer::ApplyTableFieldStyle()
 {
+    if (QuoteTableWindow* table = CurrentTable())
+        table->ApplyStylePreview();
     return OnCurrent([](QuoteTableModel& model) {
         model.ApplyFieldStyle();
         return true;

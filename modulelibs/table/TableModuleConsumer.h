@@ -118,7 +118,9 @@ public:
     bool CancelTdsParams() override;
     bool ApplyTdsParams() override;
     bool ResetTdsParams(int kind) override;
-    std::shared_ptr<StyleBase> GetAutoStyle(int kind) const override { return {}; }
+    // The table style gallery's first entry: the current table's own style, when it follows
+    // none of the stored ones; the element styles have none.
+    std::shared_ptr<StyleBase> GetAutoStyle(int kind) const override;
     int GetTableFieldStyleId(int kind) const override;
     bool SetTableFieldStyle(int kind, int styleId) override;
     bool CancelTableFieldStyle() override;

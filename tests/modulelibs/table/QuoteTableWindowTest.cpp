@@ -4,6 +4,7 @@
 #include "platform/modules/SeriesIds.h"
 #include "styles/engine/StyleKinds.h"
 #include "styles/engine/StyleTable.h"
+#include "styles/engine/StylesContainer.h"
 #include "tests/modulelibs/table/TableTestFeed.h"
 #include "tests/support/TempHome.h"
 
@@ -231,4 +232,42 @@ TEST_F(QuoteTableWindowTest, TheStylesLowRowsAreLowerThanItsTallRows)
         EXPECT_LT(table->RowHeight(row), tall) << layout;
         EXPECT_GT(table->RowHeight(row), 0) << layout;
     }
+}
+
+TEST_F(QuoteTableWindowTest, TheTableStyleGalleryPreviewsAStoredStyleAndKeepsItOnlyWhenApplied)
+{
+    QuoteTableWindow* table = OpenTable();
+    ASSERT_NE(table, nullptr);
+    constexpr int kTable = 1;
+    const std::shared_ptr<StyleBase> own = table->GetStyle();
+    ASSERT_NE(own, nullptr);
+    EXPECT_EQ(m_consumer.GetAutoStyle(kTable), own);  // the table's own style comes first
+    EXPECT_EQ(m_consumer.GetAutoStyle(3), nullptr);
+
+    const std::shared_ptr<StyleBase> stored = StyleKinds::Create(StyleTable::Type);
+    stored->SetName(QStringLiteral("Ciemna tabela"));
+    stored->SetValue(StyleTable::ParamOption11, 0);
+    const int id = StylesContainer::Instance().AddStyle(stored);
+    ASSERT_GE(id, 0);
+    const QuoteTableRow& row = *table->Model().VisibleRows().front();
+    const int tallRows = table->RowHeight(row);
+
+    ASSERT_TRUE(m_consumer.SetTableFieldStyle(kTable, id));
+    EXPECT_EQ(table->GetStyle(), stored);
+    EXPECT_EQ(m_consumer.GetTableFieldStyleId(kTable), id);
+    EXPECT_LT(table->RowHeight(row), tallRows);  // painted in it at once
+    ASSERT_TRUE(m_consumer.CancelTableFieldStyle());
+    EXPECT_EQ(table->GetStyle(), own);
+    EXPECT_EQ(table->RowHeight(row), tallRows);
+
+    // Hovering another entry, then the own one, then the stored one again and choosing it.
+    ASSERT_TRUE(m_consumer.SetTableFieldStyle(kTable, id));
+    ASSERT_TRUE(m_consumer.SetTableFieldStyle(kTable, StyleBase::kOwnStyleId));
+    EXPECT_EQ(table->GetStyle(), own);
+    ASSERT_TRUE(m_consumer.SetTableFieldStyle(kTable, id));
+    ASSERT_TRUE(m_consumer.ApplyTableFieldStyle());
+    ASSERT_TRUE(m_consumer.CancelTableFieldStyle());
+    EXPECT_EQ(table->GetStyle(), stored);
+    EXPECT_EQ(m_consumer.GetAutoStyle(kTable), nullptr);  // it follows a stored style now
+    StylesContainer::Instance().RemoveStyle(id);
 }
