@@ -65,6 +65,7 @@ std::shared_ptr<CmdTarget> MakeTransactionsMonitorTarget()
         std::set<AssetsGroupId> groups;
         return ChooseManyAssetDlg::Choose(providers, mediator ? mediator->GetActivePanelView() : nullptr, assets, groups);
     });
+    monitor->SetStyleEditor(Services().beginEditStyle);
     return std::make_shared<CmdTargetTransactionsMonitor>(&TransactionsMonitorActiveObject,
                                                           [monitor] { return monitor->DefaultStyle(); });
 }

@@ -1,11 +1,14 @@
 #include "modulelibs/table/QuoteTableWindow.h"
 
 #include "core/settings/IGlobalSettings.h"
+#include "modulelibs/table/ChangeHighlight.h"
 #include "modulelibs/table/TableFields.h"
 #include "modulelibs/table/TableModuleConsumer.h"
 #include "platform/base/ColorRef.h"
 #include "platform/base/SafeAutoLock.h"
+#include "platform/modules/AlertArgumentDragData.h"
 #include "platform/modules/ConnectWindowEvent.h"
+#include "platform/modules/DDBaseDataObject.h"
 #include "platform/modules/IAppMediator.h"
 #include "platform/modules/PluginBase.h"
 #include "platform/modules/ProviderBase.h"
@@ -15,7 +18,10 @@
 #include "styles/engine/StyleTable.h"
 #include "styles/engine/StyleTextField.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
+#include <QDrag>
+#include <QMimeData>
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -34,6 +40,30 @@ constexpr int kCellPadding = 4;
 QColor Colour(int value, const QColor& fallback)
 {
     return ColorRef(static_cast<quint32>(value)).ToQColor(fallback);
+}
+
+// The colour a part `strength` of the way from `from` to `to`.
+QColor Blend(const QColor& from, const QColor& to, double strength)
+{
+    if (strength >= 1.0)
+        return to;
+    if (strength <= 0.0)
+        return from;
+    const auto mix = [strength](int a, int b) { return static_cast<int>(a + (b - a) * strength + 0.5); };
+    return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()), mix(from.blue(), to.blue()));
+}
+
+void RunDrag(QWidget& source, const DDBaseDataObject& object)
+{
+    std::unique_ptr<QMimeData> data = AlertArgumentDragData::ToMimeData(object);
+    if (!data)
+        return;
+    // The main window comes up, so the drop can land on its windows.
+    source.window()->raise();
+    source.window()->activateWindow();
+    auto* drag = new QDrag(&source);
+    drag->setMimeData(data.release());
+    drag->exec(Qt::CopyAction);
 }
 
 std::int64_t NowMs()
@@ -64,6 +94,7 @@ QuoteTableWindow::QuoteTableWindow(TableModuleConsumer& consumer, QWidget* paren
     : ModuleWndBase(parent)
     , m_consumer(consumer)
     , m_pendingLock(QStringLiteral("QuoteTableWindow::Pending"))
+    , m_dragStarter(RunDrag)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -323,7 +354,10 @@ void QuoteTableWindow::EnsureSelectedVisible()
 int QuoteTableWindow::BaseRowHeight() const
 {
     const int fontSize = m_model.GetTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kFontSize);
-    const int padding = m_model.GetSettings().rowLayout == 0 ? 6 : m_model.GetSettings().rowLayout == 1 ? 2 : 12;
+    int padding = m_model.GetSettings().rowLayout == 0 ? 6 : m_model.GetSettings().rowLayout == 1 ? 2 : 12;
+    // The style's low rows take half the table's padding.
+    if (m_style && m_style->GetValue(StyleTable::ParamOption11) == 0)
+        padding /= 2;
     return fontSize * 96 / 72 + padding;
 }
 
@@ -399,6 +433,31 @@ void QuoteTableWindow::ShowEditedStyle(const std::shared_ptr<StyleBase>& style)
     update();
 }
 
+void QuoteTableWindow::PreviewStyle(const std::shared_ptr<StyleBase>& style)
+{
+    if (!m_styleBeforePreview)
+        m_styleBeforePreview = m_style;
+    const std::shared_ptr<StyleBase> shown = style && style->IsKindOf(StyleTable::Type) ? style : m_styleBeforePreview;
+    m_style = shown;
+    m_model.SetStyle(shown);
+    InvalidateHeights();
+}
+
+void QuoteTableWindow::CancelStylePreview()
+{
+    if (!m_styleBeforePreview)
+        return;
+    m_style = std::move(m_styleBeforePreview);
+    m_styleBeforePreview.reset();
+    m_model.SetStyle(m_style);
+    InvalidateHeights();
+}
+
+void QuoteTableWindow::ApplyStylePreview()
+{
+    m_styleBeforePreview.reset();
+}
+
 void QuoteTableWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     IAppMediator* mediator = PluginBase::GetAppMediator();
@@ -449,7 +508,9 @@ void QuoteTableWindow::paintEvent(QPaintEvent*)
     painter.setFont(font);
     QFont boldFont = font;
     boldFont.setBold(true);
-    const bool boldChanges = m_style && m_style->GetValue(StyleTable::ParamBoldChanges) != 0;
+    const ChangeHighlight changes = ChangeHighlight::FromStyle(m_style.get());
+    const QColor rowHighlight = m_style ? Colour(m_style->GetValue(StyleTable::ParamRowHighlightColor), QColor(0xFF, 0xFF, 0xC8))
+                                        : QColor(0xFF, 0xFF, 0xC8);
     const QColor cursor = m_style ? Colour(m_style->GetValue(StyleTable::ParamCursorColor), QColor(0x33, 0x66, 0xCC))
                                   : QColor(0x33, 0x66, 0xCC);
     const QFontMetrics metrics(font);
@@ -491,6 +552,16 @@ void QuoteTableWindow::paintEvent(QPaintEvent*)
         const bool odd = r % 2 == 0;
         const int rowHeight = RowHeight(row);
         const bool rowSelected = row.id == model.SelectedInstrument();
+        // How strongly each changed field shows, and the row as its strongest field.
+        std::map<int, double> fieldStrength;
+        double rowStrength = 0.0;
+        for (const auto& [field, change] : row.changes)
+        {
+            const double strength = changes.Counts(field) ? changes.Strength(now - change.first, highlight) : 0.0;
+            if (strength > 0.0)
+                fieldStrength[field] = strength;
+            rowStrength = std::max(rowStrength, strength);
+        }
         x = 0;
         for (std::size_t i = 0; i < columns.size(); ++i)
         {
@@ -498,23 +569,28 @@ void QuoteTableWindow::paintEvent(QPaintEvent*)
             const bool merged = columns[i]->mergedWithNext && i + 1 < columns.size();
             const int width = columns[i]->width + (merged ? columns[i + 1]->width : 0);
             const QRect cell(x, y, width, rowHeight);
-            int fontParam = QuoteTableModel::kFontColor;
-            int backParam = QuoteTableModel::kBackColor;
-            const auto change = row.changes.find(field);
-            const bool changed = change != row.changes.end() && now - change->second.first < highlight;
-            if (changed)
+            QColor back = Colour(model.EffectiveParam(row, field, odd, QuoteTableModel::kBackColor), Qt::white);
+            QColor fore = Colour(model.EffectiveParam(row, field, odd, QuoteTableModel::kFontColor), Qt::black);
+            const auto strength = fieldStrength.find(field);
+            const bool changed = strength != fieldStrength.end();
+            if (changed && changes.GetMode() != ChangeHighlight::Mode::None)
             {
-                fontParam = change->second.second > 0 ? QuoteTableModel::kRiseFontColor : QuoteTableModel::kFallFontColor;
-                backParam = change->second.second > 0 ? QuoteTableModel::kRiseBackColor : QuoteTableModel::kFallBackColor;
+                const bool rise = row.changes.at(field).second > 0;
+                fore = Blend(fore, Colour(model.EffectiveParam(row, field, odd, rise ? QuoteTableModel::kRiseFontColor : QuoteTableModel::kFallFontColor), Qt::black),
+                             strength->second);
+                if (changes.GetMode() == ChangeHighlight::Mode::RiseFall)
+                    back = Blend(back, Colour(model.EffectiveParam(row, field, odd, rise ? QuoteTableModel::kRiseBackColor : QuoteTableModel::kFallBackColor), Qt::white),
+                                 strength->second);
             }
-            QColor back = Colour(model.EffectiveParam(row, field, odd, backParam), Qt::white);
+            if (changes.GetMode() == ChangeHighlight::Mode::Rows)
+                back = Blend(back, rowHighlight, rowStrength);
             const bool cellSelected = rowSelected && (m_rowCursor || field == model.SelectedField());
             if (cellSelected)
                 back = cursor;
             painter.fillRect(cell, back);
             PaintGridLines(painter, cell);
-            painter.setFont(changed && boldChanges ? boldFont : font);
-            painter.setPen(cellSelected ? QColor(Qt::white) : Colour(model.EffectiveParam(row, field, odd, fontParam), Qt::black));
+            painter.setFont(changed && changes.IsBold() ? boldFont : font);
+            painter.setPen(cellSelected ? QColor(Qt::white) : fore);
             QString text = field == TableFields::kComment ? row.comment
                                                            : TableFields::Text(field, row.asset, row.state, settings.pricePrecision);
             if (merged)
@@ -557,8 +633,39 @@ void QuoteTableWindow::paintEvent(QPaintEvent*)
         painter.fillRect(QRect(x, top, tableWidth - x, height() - top), palette().window());
 }
 
+bool QuoteTableWindow::ArgumentAt(const QPoint& point, DDBaseDataObject& object) const
+{
+    const auto [rowId, field] = HitTest(point);
+    const QuoteTableRow* row = rowId != 0 ? m_model.FindRow(rowId) : nullptr;
+    if (!row)
+        return false;
+    const AlertExprArgDesc argument = m_consumer.AlertArguments().Describe(row->asset, field);
+    if (!argument.IsValid())
+        return false;
+    object.SetupAlertArg(argument);
+    return true;
+}
+
+void QuoteTableWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_dragFrom || !(event->buttons() & Qt::LeftButton))
+    {
+        m_dragFrom.reset();
+        return;
+    }
+    if ((event->position().toPoint() - *m_dragFrom).manhattanLength() < QApplication::startDragDistance())
+        return;
+    const QPoint from = *m_dragFrom;
+    m_dragFrom.reset();
+    DDBaseDataObject object;
+    if (ArgumentAt(from, object) && m_dragStarter)
+        m_dragStarter(*this, object);
+}
+
 void QuoteTableWindow::mousePressEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::LeftButton)
+        m_dragFrom = event->position().toPoint();
     const auto [row, field] = HitTest(event->position().toPoint());
     m_model.Select(row, field);
     m_connections.Follow(SelectedAsset());

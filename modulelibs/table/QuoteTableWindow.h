@@ -1,7 +1,7 @@
 #pragma once
 // The window of one quote table in a panel: it paints its table (header, rows with their
-// offer lines, the selection, the cells that changed a moment ago in the rise and fall
-// colours) and feeds it from the provider. The provider calls OnQuote and OnOrderBook on its
+// offer lines, the selection, what changed a moment ago as its style's colouring mode says)
+// and feeds it from the provider. The provider calls OnQuote and OnOrderBook on its
 // own thread; they only leave the newest state of each instrument in a queue under the
 // window's lock, and a main-thread timer takes the queue into the table and repaints, so a
 // burst of quotes costs one repaint. Everything else runs on the main thread.
@@ -15,8 +15,11 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <functional>
 #include <map>
+#include <optional>
 
+class DDBaseDataObject;
 class QLineEdit;
 class QPainter;
 class QScrollBar;
@@ -36,10 +39,15 @@ public:
     IGenericModule* GetModule() const override;
     CmdTarget* GetCmdTarger() const override;
 
-    // The table's style: grid lines, cursor colour, bold changes and the odd and even rows'
-    // text-field styles. The style edit mode hands the edited style in, and the table keeps it.
+    // The table's style: grid lines, cursor colour, how changes show, row heights and the odd
+    // and even rows' text-field styles. The style edit mode hands the edited style in, and the table keeps it.
     const std::shared_ptr<StyleBase>& GetStyle() const { return m_style; }
     void ShowEditedStyle(const std::shared_ptr<StyleBase>& style) override;
+    // The table style gallery: shows a stored table style in place of the table's, null for the
+    // style the table had before the preview; kept by Apply, dropped by Cancel.
+    void PreviewStyle(const std::shared_ptr<StyleBase>& style);
+    void CancelStylePreview();
+    void ApplyStylePreview();
 
     QuoteTableModel& Model() { return m_model; }
     const QuoteTableModel& Model() const { return m_model; }
@@ -75,6 +83,13 @@ public:
     int HeaderHeight() const;
     std::pair<std::uint32_t, int> HitTest(const QPoint& point) const;
 
+    // A numeric cell dragged out carries its field of its instrument as an alert argument. The
+    // default starter brings the main window up and runs a QDrag; tests give their own.
+    using ArgumentDragStarter = std::function<void(QWidget& source, const DDBaseDataObject& object)>;
+    void SetArgumentDragStarter(ArgumentDragStarter starter) { m_dragStarter = std::move(starter); }
+    // The argument of the cell at the point; false for a header, a text field or no cell.
+    bool ArgumentAt(const QPoint& point, DDBaseDataObject& object) const;
+
 signals:
     void Activated(QuoteTableWindow* window);
 
@@ -83,6 +98,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -116,6 +132,8 @@ private:
     std::map<Asset, Pending> m_pending;
 
     std::shared_ptr<StyleBase> m_style;
+    // The style before a gallery preview, while one runs.
+    std::shared_ptr<StyleBase> m_styleBeforePreview;
     QTimer m_drainTimer;
     QScrollBar* m_scrollBar = nullptr;
     QLineEdit* m_search = nullptr;
@@ -123,4 +141,7 @@ private:
     bool m_rowCursor = false;
     bool m_dirty = true;
     bool m_highlightsShown = false;
+    // Where the left button went down, while a drag may still start from there.
+    std::optional<QPoint> m_dragFrom;
+    ArgumentDragStarter m_dragStarter;
 };

@@ -5,7 +5,9 @@
 #include "modulelibs/table/QuoteTableWindow.h"
 #include "modulelibs/table/TableFields.h"
 #include "modulelibs/table/TablesStateLog.h"
+#include "platform/modules/IAppMediator.h"
 #include "platform/modules/ModuleWndBase.h"
+#include "platform/modules/PluginBase.h"
 #include "platform/modules/ProviderBase.h"
 #include "platform/settings/Q5Settings.h"
 #include "platform/settings/Settings.h"
@@ -20,6 +22,8 @@
 
 namespace
 {
+// The element kind of the whole table in the style galleries.
+constexpr int kTableStyleKind = 1;
 constexpr const char* kRootName = "Settings";
 constexpr const char* kQ5RootName = "Table";
 constexpr int kNewTableWidth = 900;
@@ -42,6 +46,14 @@ TableModuleConsumer::TableModuleConsumer()
     : ModuleConsumer({QStringLiteral("Table"), QStringLiteral(".q4t"),
                       QStringLiteral("Pliki tabel notowań (*.q4t)|*.q4t"), QStringLiteral("Tabela"),
                       QStringLiteral(".q5t"), QStringLiteral("tabeli notowań")})
+    , m_alertArguments(GetModuleName(), {[] {
+                                             IAppMediator* mediator = PluginBase::GetAppMediator();
+                                             return mediator ? mediator->GetDefaultProvider() : nullptr;
+                                         },
+                                         [] {
+                                             IAppMediator* mediator = PluginBase::GetAppMediator();
+                                             return mediator ? mediator->GetAlertsInterface() : nullptr;
+                                         }})
 {
 }
 
@@ -199,7 +211,33 @@ void TableModuleConsumer::ShutDown()
         delete table;
     m_tables.clear();
     delete m_fieldsWnd.data();
+    m_alertArguments.StopFollowing();
     ModuleConsumer::ShutDown();
+}
+
+void TableModuleConsumer::PublishArgumentValues(std::shared_ptr<const AlertExprArgList> values)
+{
+    m_alertArguments.PublishArgumentValues(std::move(values));
+}
+
+void TableModuleConsumer::NotifyArgumentDestroyed(const AlertExprArgDesc& argument)
+{
+    m_alertArguments.NotifyArgumentDestroyed(argument);
+}
+
+bool TableModuleConsumer::IsArgumentValid(const AlertExprArgDesc& argument)
+{
+    return m_alertArguments.IsArgumentValid(argument);
+}
+
+bool TableModuleConsumer::AddArgumentUsage(const AlertExprArgDesc& argument)
+{
+    return m_alertArguments.AddArgumentUsage(argument);
+}
+
+void TableModuleConsumer::RemoveArgumentUsage(const AlertExprArgDesc& argument)
+{
+    m_alertArguments.RemoveArgumentUsage(argument);
 }
 
 void TableModuleConsumer::Refresh()
@@ -838,19 +876,41 @@ bool TableModuleConsumer::ResetTdsParams(int kind)
     return OnCurrent([kind](QuoteTableModel& model) { return model.ResetTdsParams(kind); });
 }
 
+std::shared_ptr<StyleBase> TableModuleConsumer::GetAutoStyle(int kind) const
+{
+    QuoteTableWindow* table = CurrentTable();
+    if (kind != kTableStyleKind || !table || !table->GetStyle())
+        return {};
+    const std::shared_ptr<StyleBase>& style = table->GetStyle();
+    return StylesContainer::Instance().FindStyle(style->GetId(), StyleTable::Type) == style ? nullptr : style;
+}
+
 int TableModuleConsumer::GetTableFieldStyleId(int kind) const
 {
     QuoteTableWindow* table = CurrentTable();
-    return table ? table->Model().GetFieldStyleId(kind) : -1;
+    if (!table)
+        return -1;
+    if (kind == kTableStyleKind)
+        return table->GetStyle() ? table->GetStyle()->GetId() : -1;
+    return table->Model().GetFieldStyleId(kind);
 }
 
 bool TableModuleConsumer::SetTableFieldStyle(int kind, int styleId)
 {
-    return OnCurrent([kind, styleId](QuoteTableModel& model) { return model.SetFieldStyle(kind, styleId); });
+    if (kind != kTableStyleKind)
+        return OnCurrent([kind, styleId](QuoteTableModel& model) { return model.SetFieldStyle(kind, styleId); });
+    QuoteTableWindow* table = CurrentTable();
+    if (!table)
+        return false;
+    // An id of no stored table style is the table's own style, the gallery's first entry.
+    table->PreviewStyle(StylesContainer::Instance().FindStyle(styleId, StyleTable::Type));
+    return true;
 }
 
 bool TableModuleConsumer::CancelTableFieldStyle()
 {
+    if (QuoteTableWindow* table = CurrentTable())
+        table->CancelStylePreview();
     return OnCurrent([](QuoteTableModel& model) {
         model.CancelFieldStyle();
         return true;
@@ -859,6 +919,8 @@ bool TableModuleConsumer::CancelTableFieldStyle()
 
 bool TableModuleConsumer::ApplyTableFieldStyle()
 {
+    if (QuoteTableWindow* table = CurrentTable())
+        table->ApplyStylePreview();
     return OnCurrent([](QuoteTableModel& model) {
         model.ApplyFieldStyle();
         return true;

@@ -3,9 +3,12 @@
 // provider, keeps them, and carries out every operation on the current table, the one the
 // user last activated (the application's active module window when that is a table). With no
 // table open, an operation on the current table does nothing and answers false, 0 or nothing.
-// Main thread only.
+// It is also the library's source of alert arguments (the numeric fields of instruments), whose
+// operations the alert module may call on any thread. Everything else: main thread only.
 
 #include "modulelibs/common/ModuleConsumer.h"
+#include "modulelibs/table/TableAlertArguments.h"
+#include "platform/modules/IAlertArgumentSource.h"
 #include "platform/modules/TableConsumer.h"
 
 #include <QPointer>
@@ -17,7 +20,7 @@ class QuoteTableFieldsWnd;
 class QuoteTableModel;
 class QuoteTableWindow;
 
-class TableModuleConsumer : public ModuleConsumer<TableConsumer>
+class TableModuleConsumer : public ModuleConsumer<TableConsumer>, public IAlertArgumentSource
 {
 public:
     // Asks for a text (the caption, the current text); empty when the user cancels.
@@ -115,7 +118,9 @@ public:
     bool CancelTdsParams() override;
     bool ApplyTdsParams() override;
     bool ResetTdsParams(int kind) override;
-    std::shared_ptr<StyleBase> GetAutoStyle(int kind) const override { return {}; }
+    // The table style gallery's first entry: the current table's own style, when it follows
+    // none of the stored ones; the element styles have none.
+    std::shared_ptr<StyleBase> GetAutoStyle(int kind) const override;
     int GetTableFieldStyleId(int kind) const override;
     bool SetTableFieldStyle(int kind, int styleId) override;
     bool CancelTableFieldStyle() override;
@@ -123,6 +128,13 @@ public:
 
     void UpdateConnectedWindowData(const std::vector<ConnectedWindowData>& windows) override;
     std::vector<DataForConnectedWindow> GetInfoForConnectedWindow(const QWidget* window) const override;
+
+    void PublishArgumentValues(std::shared_ptr<const AlertExprArgList> values) override;
+    void NotifyArgumentDestroyed(const AlertExprArgDesc& argument) override;
+    bool IsArgumentValid(const AlertExprArgDesc& argument) override;
+    bool AddArgumentUsage(const AlertExprArgDesc& argument) override;
+    void RemoveArgumentUsage(const AlertExprArgDesc& argument) override;
+    TableAlertArguments& AlertArguments() { return m_alertArguments; }
 
     // The module windows that tables can follow, as the application last told.
     const std::vector<ConnectedWindowData>& ConnectedWindows() const { return m_connectedWindows; }
@@ -150,4 +162,5 @@ private:
     QPointer<QWidget> m_fieldsWndParent;
     TextPrompt m_textPrompt;
     std::vector<ConnectedWindowData> m_connectedWindows;
+    TableAlertArguments m_alertArguments;
 };

@@ -26,6 +26,7 @@ public:
     static constexpr int kStyleGroup = 6;
     // The module target's command that begins editing the window's style.
     static constexpr std::uint32_t kEditStyleCommand = 33073;
+    static constexpr int kColumnsMode = 1;
     static constexpr int kTendencyMode = 2;
 
     TransListWindow(ConsumerBase& consumer, const std::shared_ptr<StyleBase>& style, QWidget* parent);
@@ -57,6 +58,10 @@ protected:
     int RowCount() const override;
     QStringList Row(int index) const override;
     int RowGroup(int index) const override;
+    bool ColoursColumns() const override
+    {
+        return StyleParams().GetParam(kStyleGroup, StyleTransactionList::ParamColouringMode) == kColumnsMode;
+    }
 
 private:
     // The change of the transaction's price against the one before it: +1, -1 or 0.

@@ -1,5 +1,7 @@
 #include "modulelibs/transmonitor/TransMonitorModuleConsumer.h"
 
+#include "styles/engine/StylesContainer.h"
+
 TransMonitorModuleConsumer::TransMonitorModuleConsumer()
     : WindowedConsumer({QStringLiteral("TransactionsMonitor"), QStringLiteral(".q4tm"),
                         QStringLiteral("Pliki monitora transakcji (*.q4tm)|*.q4tm"), QStringLiteral("Monitor transakcji"),
@@ -74,4 +76,23 @@ void TransMonitorModuleConsumer::ManageAssets()
         assets = std::set<Asset>(window->FollowedAssets().begin(), window->FollowedAssets().end());
     if (m_chooser(assets))
         window->SetChosenAssets(assets);
+}
+
+bool TransMonitorModuleConsumer::EditActiveStyle()
+{
+    TransMonitorWindow* window = ActiveWindow();
+    if (!window)
+        return false;
+    if (!m_styleEditor)
+    {
+        WriteWarning(QStringLiteral("EditActiveStyle"), __LINE__,
+                     QStringLiteral("Nie rozpoczęto edycji stylu monitora transakcji: program nie edytuje stylów."));
+        return false;
+    }
+    std::shared_ptr<StyleBase> style =
+        StylesContainer::Instance().FindStyle(window->StyleParams().FollowedStyleId(), TransMonitorWindow::kStyleType);
+    if (!style)
+        style = DefaultStyle();
+    m_styleEditor(style, QStringLiteral("Podgląd i edycja stylu monitora transakcji"));
+    return true;
 }

@@ -17,6 +17,8 @@ class TransMonitorModuleConsumer : public WindowedConsumer<TransactionsMonitorCo
 public:
     // Lets the user change the chosen instruments; false when cancelled.
     using AssetsChooser = std::function<bool(std::set<Asset>& assets)>;
+    // Begins the style edit mode on a style, with the editor's title.
+    using StyleEditor = std::function<void(const std::shared_ptr<StyleBase>& style, const QString& title)>;
 
     TransMonitorModuleConsumer();
 
@@ -33,7 +35,12 @@ public:
     void ManageAssets() override;
 
     void SetAssetsChooser(AssetsChooser chooser) { m_chooser = std::move(chooser); }
+    void SetStyleEditor(StyleEditor editor) { m_styleEditor = std::move(editor); }
+    // Edits the stored style the active window follows (the kind's default style when it follows
+    // none); false, with a log line, without a window or an editor.
+    bool EditActiveStyle();
 
 private:
     AssetsChooser m_chooser;
+    StyleEditor m_styleEditor;
 };

@@ -1,9 +1,14 @@
 #include "modulelibs/transmonitor/TransMonitorWindow.h"
 
+#include "modulelibs/transmonitor/TransMonitorModule.h"
+#include "modulelibs/transmonitor/TransMonitorModuleConsumer.h"
 #include "modulelibs/windows/AssetRef.h"
 #include "platform/modules/ProviderBase.h"
 #include "platform/settings/Settings.h"
 #include "platform/settings/SettingsIterator.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
 
 namespace
 {
@@ -14,7 +19,7 @@ QString Number(double value, int precision)
 }
 
 TransMonitorWindow::TransMonitorWindow(ConsumerBase& consumer, const std::shared_ptr<StyleBase>& style, QWidget* parent)
-    : FeedWindow(consumer, style, 2, parent)
+    : FeedWindow(consumer, style, kStyleGroup, parent)
 {
 }
 
@@ -98,4 +103,14 @@ void TransMonitorWindow::LoadOwnState(const Settings& node)
     for (ConstSettingsIterator child = node["Instruments"].IteratorUnnamed(1); child.Iterate();)
         if (const std::optional<Asset> asset = AssetRef::Resolve(child.Node()))
             m_chosen.insert(*asset);
+}
+
+void TransMonitorWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    const QAction* edit = menu.addAction(QStringLiteral("Podgląd i edycja stylu monitora transakcji"));
+    if (menu.exec(event->globalPos()) != edit)
+        return;
+    ForceActivate();
+    static_cast<TransMonitorModuleConsumer*>(GetTransactionsMonitorConsumer())->EditActiveStyle();
 }

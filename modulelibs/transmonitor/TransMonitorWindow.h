@@ -3,7 +3,8 @@
 // volume) reaches the window's threshold, newest first, each painted in the rise or fall
 // colours of its row when its price moved against the instrument's previous transaction. It
 // follows the instruments chosen for it, or, with none chosen, every instrument of the
-// provider it was opened on. Main thread only; the provider's thread reaches only the feed.
+// provider it was opened on. Its context menu begins editing the style it follows. Main thread
+// only; the provider's thread reaches only the feed.
 
 #include "modulelibs/transmonitor/MonitorFeed.h"
 #include "modulelibs/windows/FeedWindow.h"
@@ -22,6 +23,8 @@ public:
     static constexpr StyleType kStyleType = StyleTransactionsMonitor::Type;
     static constexpr double kDefaultMinValue = 10000.0;
     static constexpr std::size_t kMaxRows = 10000;
+    // The display parameters' group of the window style itself, after the odd and even rows.
+    static constexpr int kStyleGroup = 2;
 
     struct Entry
     {
@@ -55,8 +58,13 @@ protected:
     int RowCount() const override { return ShownCount(); }
     QStringList Row(int index) const override;
     int RowTrend(int index) const override { return Shown(index).trend; }
+    bool ColoursColumns() const override
+    {
+        return StyleParams().GetParam(kStyleGroup, StyleTransactionsMonitor::ParamColouring) == 1;
+    }
     void SaveOwnState(Settings& node) const override;
     void LoadOwnState(const Settings& node) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     MonitorFeed m_feed;

@@ -224,10 +224,9 @@ void FeedWindow::paintEvent(QPaintEvent*)
     const int first = FirstVisibleRow();
     const int last = std::min(RowCount(), first + VisibleRowCount() + 1);
     const int selected = SelectedRow();
+    const bool byColumns = ColoursColumns();
     for (int index = first; index < last; ++index)
     {
-        const Look& rowLook = look(RowGroup(index));
-        const StyleBase* field = rowLook.field;
         const QRect rowRect(0, (index - first + 1) * rowHeight, area.width(), rowHeight);
         const int trend = RowTrend(index);
         const int background = trend > 0   ? StyleTextField::ParamBkColorRise
@@ -236,15 +235,25 @@ void FeedWindow::paintEvent(QPaintEvent*)
         const int text = trend > 0   ? StyleTextField::ParamFontColorRise
                          : trend < 0 ? StyleTextField::ParamFontColorFall
                                      : StyleTextField::ParamFontColor;
-        painter.fillRect(rowRect, Colour(field, background, palette().base().color()));
+        const QStringList cells = Row(index);
+        // In columns mode each cell has its column's look; otherwise the row has one look.
+        const int cellCount = byColumns ? columns : 1;
+        for (int cell = 0; cell < cellCount; ++cell)
+        {
+            const StyleBase* field = look(byColumns ? cell % 2 : RowGroup(index)).field;
+            const QRect cellRect = byColumns ? QRect(cell * columnWidth, rowRect.top(), columnWidth, rowHeight) : rowRect;
+            painter.fillRect(cellRect, Colour(field, background, palette().base().color()));
+        }
         if (index == selected)
             painter.fillRect(rowRect, palette().highlight().color().lighter(170));
-        painter.setFont(rowLook.font);
-        painter.setPen(Colour(field, text, palette().text().color()));
-        const QStringList cells = Row(index);
         for (int column = 0; column < cells.size() && column < columns; ++column)
+        {
+            const Look& cellLook = look(byColumns ? column % 2 : RowGroup(index));
+            painter.setFont(cellLook.font);
+            painter.setPen(Colour(cellLook.field, text, palette().text().color()));
             painter.drawText(QRect(column * columnWidth + 4, rowRect.top(), columnWidth - 8, rowHeight),
                              Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignRight), cells[column]);
+        }
     }
     PaintGrid(painter, area, last - first, columnWidth, columns);
 }

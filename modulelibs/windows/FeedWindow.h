@@ -81,6 +81,9 @@ protected:
     virtual int RowCount() const = 0;
     virtual QStringList Row(int index) const = 0;
     virtual int RowGroup(int index) const { return index % 2; }
+    // True when the style colours alternate columns instead of alternate rows: a cell then takes
+    // the text field of its column's group (0 odd, 1 even).
+    virtual bool ColoursColumns() const { return false; }
     // +1 when the row's value rose at the last change, -1 when it fell: painted with the rise
     // or fall colours of its text field.
     virtual int RowTrend(int index) const { return 0; }

@@ -18,6 +18,9 @@ public:
         m_alertArgument = AlertExprArgDesc(sourceModuleName, argumentId, argumentName, argumentDescription);
     }
 
+    // An argument about one instrument (its ticker in the descriptor).
+    void SetupAlertArg(const AlertExprArgDesc& argument) { m_alertArgument = argument; }
+
     bool HasAlertArg() const { return m_alertArgument.IsValid(); }
     // Invalid when the payload carries no alert argument.
     const AlertExprArgDesc& GetAlertArgDescription() const { return m_alertArgument; }

@@ -6,6 +6,21 @@
 #include "platform/toolkit/RibbonGroupBase.h"
 #include "ribbon/QuorvantaTab.h"
 #include "ribbon/controls/RibbonControlBuilders.h"
+#include "ribbon/controls/RibbonGalleryBuilders.h"
+#include "styles/engine/StyleTable.h"
+
+namespace
+{
+constexpr std::uint32_t ID_TABLE_STYLE_GALLERY = 33069;
+// The group takes the id of the gallery it holds; the Parts give it none.
+constexpr std::uint32_t ID_STYLE_GROUP = ID_TABLE_STYLE_GALLERY;
+}
+
+bool RibbonTablesTabsQ4Classic::OnMainTabContent(QuorvantaTab& tab)
+{
+    RibbonGroupBase* style = tab.AddGroup(QStringLiteral("Styl"), ID_STYLE_GROUP);
+    return AddStylePopupControl(style, ID_TABLE_STYLE_GALLERY, StyleTable::Type, QStringLiteral("tabeli")) != nullptr;
+}
 
 bool RibbonTablesTabsQ4Classic::AddAssetDisplayOptions(QuorvantaTab& tab)
 {

@@ -10,7 +10,8 @@ public:
     using RibbonTablesTabs::RibbonTablesTabs;
 
 protected:
-    bool OnMainTabContent(QuorvantaTab& tab) override { return true; }
+    // A "Styl" group with the table style gallery (the stored table styles).
+    bool OnMainTabContent(QuorvantaTab& tab) override;
     bool AddAssetDisplayOptions(QuorvantaTab& tab) override;
     bool AddColumnHeader(QuorvantaTab& tab) override;
     bool OnCellTabCopy(QuorvantaTab& tab) override { return true; }

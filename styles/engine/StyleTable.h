@@ -16,12 +16,12 @@ public:
         ParamHorizontalGrid = 3,
         ParamVerticalGrid = 4,
         ParamColouringMode = 5,  // 0, 1, 2: the quote table library's colouring modes
-        ParamOption6 = 6,        // on / off, the quote table library's switch
+        ParamOption6 = 6,        // on: only the last price's changes are highlighted
         ParamAnimate = 7,
         ParamBoldChanges = 8,
         ParamRowHighlightColor = 9,
         ParamCursorColor = 10,
-        ParamOption11 = 11,  // 1 or 0, the quote table library's choice
+        ParamOption11 = 11,  // 1 tall rows, 0 low rows (half the padding)
     };
     enum Relation : int
     {

@@ -4,11 +4,14 @@
 #include "platform/modules/SeriesIds.h"
 #include "styles/engine/StyleKinds.h"
 #include "styles/engine/StyleTable.h"
+#include "styles/engine/StylesContainer.h"
 #include "tests/modulelibs/table/TableTestFeed.h"
 #include "tests/support/TempHome.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 
 namespace
 {
@@ -180,4 +183,91 @@ TEST_F(QuoteTableWindowTest, OperationsActOnTheTableTheUserActivatedLast)
     EXPECT_EQ(m_consumer.CurrentTable(), nullptr);
     EXPECT_EQ(m_consumer.GetActiveTableProperties(), nullptr);
     EXPECT_FALSE(m_consumer.SetTableName(QStringLiteral("nic")));
+}
+
+TEST_F(QuoteTableWindowTest, TheStylesColouringModeLightsAChangedRowOnlyInTheRowsMode)
+{
+    QuoteTableWindow* table = OpenTable();
+    ASSERT_NE(table, nullptr);
+    table->resize(700, 400);
+    ASSERT_TRUE(TestApplication::ProcessEventsUntil([&] { return AllPriced(table->Model()); }));
+    const QColor rowHighlight(2, 253, 4);
+    const auto pixelsLit = [&](int mode) {
+        const std::shared_ptr<StyleBase> style = StyleKinds::Create(StyleTable::Type);
+        style->SetValue(StyleTable::ParamColouringMode, mode);
+        style->SetValue(StyleTable::ParamRowHighlightColor, 0x0004FD02);
+        style->SetValue(StyleTable::ParamAnimate, 0);
+        table->ShowEditedStyle(style);
+        // A change just now on the first row, whatever the feed did meanwhile.
+        const QuoteTableRow& first = *table->Model().VisibleRows().front();
+        CurrentState state = first.state;
+        state.Set(SeriesIds::kPrice, first.state.GetDouble(SeriesIds::kPrice) + 1.0);
+        table->Model().ApplyQuote(first.asset, state, QDateTime::currentMSecsSinceEpoch());
+        const QImage image = table->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == rowHighlight ? 1 : 0;
+        return count;
+    };
+    EXPECT_GT(pixelsLit(0), 500);  // the whole row, not one cell
+    EXPECT_EQ(pixelsLit(1), 0);
+    EXPECT_EQ(pixelsLit(2), 0);
+}
+
+TEST_F(QuoteTableWindowTest, TheStylesLowRowsAreLowerThanItsTallRows)
+{
+    QuoteTableWindow* table = OpenTable();
+    ASSERT_NE(table, nullptr);
+    const QuoteTableRow& row = *table->Model().VisibleRows().front();
+    const std::shared_ptr<StyleBase> style = StyleKinds::Create(StyleTable::Type);
+    for (const int layout : {0, 1, 2})
+    {
+        table->Model().GetSettings().rowLayout = layout;
+        style->SetValue(StyleTable::ParamOption11, 1);
+        table->ShowEditedStyle(style);
+        const int tall = table->RowHeight(row);
+        style->SetValue(StyleTable::ParamOption11, 0);
+        table->ShowEditedStyle(style);
+        EXPECT_LT(table->RowHeight(row), tall) << layout;
+        EXPECT_GT(table->RowHeight(row), 0) << layout;
+    }
+}
+
+TEST_F(QuoteTableWindowTest, TheTableStyleGalleryPreviewsAStoredStyleAndKeepsItOnlyWhenApplied)
+{
+    QuoteTableWindow* table = OpenTable();
+    ASSERT_NE(table, nullptr);
+    constexpr int kTable = 1;
+    const std::shared_ptr<StyleBase> own = table->GetStyle();
+    ASSERT_NE(own, nullptr);
+    EXPECT_EQ(m_consumer.GetAutoStyle(kTable), own);  // the table's own style comes first
+    EXPECT_EQ(m_consumer.GetAutoStyle(3), nullptr);
+
+    const std::shared_ptr<StyleBase> stored = StyleKinds::Create(StyleTable::Type);
+    stored->SetName(QStringLiteral("Ciemna tabela"));
+    stored->SetValue(StyleTable::ParamOption11, 0);
+    const int id = StylesContainer::Instance().AddStyle(stored);
+    ASSERT_GE(id, 0);
+    const QuoteTableRow& row = *table->Model().VisibleRows().front();
+    const int tallRows = table->RowHeight(row);
+
+    ASSERT_TRUE(m_consumer.SetTableFieldStyle(kTable, id));
+    EXPECT_EQ(table->GetStyle(), stored);
+    EXPECT_EQ(m_consumer.GetTableFieldStyleId(kTable), id);
+    EXPECT_LT(table->RowHeight(row), tallRows);  // painted in it at once
+    ASSERT_TRUE(m_consumer.CancelTableFieldStyle());
+    EXPECT_EQ(table->GetStyle(), own);
+    EXPECT_EQ(table->RowHeight(row), tallRows);
+
+    // Hovering another entry, then the own one, then the stored one again and choosing it.
+    ASSERT_TRUE(m_consumer.SetTableFieldStyle(kTable, id));
+    ASSERT_TRUE(m_consumer.SetTableFieldStyle(kTable, StyleBase::kOwnStyleId));
+    EXPECT_EQ(table->GetStyle(), own);
+    ASSERT_TRUE(m_consumer.SetTableFieldStyle(kTable, id));
+    ASSERT_TRUE(m_consumer.ApplyTableFieldStyle());
+    ASSERT_TRUE(m_consumer.CancelTableFieldStyle());
+    EXPECT_EQ(table->GetStyle(), stored);
+    EXPECT_EQ(m_consumer.GetAutoStyle(kTable), nullptr);  // it follows a stored style now
+    StylesContainer::Instance().RemoveStyle(id);
 }

@@ -4,13 +4,17 @@
 #include "modulelibs/offers/OffersModuleConsumer.h"
 #include "modulelibs/translist/TransListModule.h"
 #include "modulelibs/translist/TransListModuleConsumer.h"
+#include "modulelibs/transmonitor/TransMonitorModule.h"
+#include "modulelibs/transmonitor/TransMonitorModuleConsumer.h"
 #include "platform/modules/PluginBase.h"
 #include "platform/settings/Settings.h"
 #include "tests/support/SimFeedProvider.h"
 #include "tests/support/TempHome.h"
 #include "styles/engine/GdiObject.h"
 #include "styles/engine/StyleBase.h"
+#include "styles/engine/StyleTextField.h"
 #include "styles/engine/StyleTransactionList.h"
+#include "styles/engine/StyleTransactionsMonitor.h"
 #include "tests/support/ui/TestApplication.h"
 
 #include <QDir>
@@ -29,6 +33,7 @@ namespace
 auto* Details() { return static_cast<DetailsModuleConsumer*>(GetDetailsConsumer()); }
 auto* Offers() { return static_cast<OffersModuleConsumer*>(GetOffersConsumer()); }
 auto* TransList() { return static_cast<TransListModuleConsumer*>(GetTransListConsumer()); }
+auto* Monitor() { return static_cast<TransMonitorModuleConsumer*>(GetTransactionsMonitorConsumer()); }
 
 class FeedWindowsTest : public ::testing::Test
 {
@@ -255,4 +260,61 @@ TEST_F(FeedWindowsTest, TheFeedsThreadDeliversWhileWindowsRepaintAndClose)
     ASSERT_GT(transList->ShownCount(), 1);
     for (int i = 1; i < transList->ShownCount(); ++i)
         ASSERT_GT(transList->Shown(i - 1).id, transList->Shown(i).id) << "each transaction once, newest first";
+}
+
+TEST_F(FeedWindowsTest, ColouringByColumnsGivesNeighbouringColumnsTheOddAndEvenLooks)
+{
+    struct Case
+    {
+        std::function<FeedWindow*()> open;
+        int styleGroup;
+        int colouringParam;
+        int columns;
+    };
+    const Case cases[] = {
+        {[] {
+             EXPECT_TRUE(Monitor()->ShowNewTransactionsMonitorWindow(nullptr, 0));
+             return Monitor()->ActiveWindow();
+         },
+         TransMonitorWindow::kStyleGroup, StyleTransactionsMonitor::ParamColouring, 5},
+        {[] {
+             EXPECT_TRUE(TransList()->ShowNewTransList(nullptr, nullptr, 0));
+             return TransList()->ActiveWindow();
+         },
+         TransListWindow::kStyleGroup, StyleTransactionList::ParamColouringMode, 4},
+    };
+    const QColor odd(3, 250, 7);
+    const QColor even(250, 3, 9);
+    for (const Case& c : cases)
+    {
+        m_view = std::make_unique<QWidget>();
+        PluginBase::Init(&m_mediator);
+        FeedWindow* window = c.open();
+        ASSERT_NE(window, nullptr);
+        window->setParent(m_view.get());
+        window->resize(500, 300);
+        m_provider.Step(300);
+        window->Pump();
+        WindowStyleParams& params = window->StyleParams();
+        for (const int param : {StyleTextField::ParamBkColor, StyleTextField::ParamBkColorRise, StyleTextField::ParamBkColorFall})
+        {
+            params.ChangeParam(0, param, 0x0007FA03);
+            params.ChangeParam(1, param, 0x000903FA);
+        }
+        const int columnWidth = 500 / c.columns;
+        // The two looks of the first row's first two columns.
+        const auto firstRowLooks = [&](int mode) {
+            params.ChangeParam(c.styleGroup, c.colouringParam, mode);
+            const QImage image = window->grab().toImage();
+            for (int y = 0; y < image.height(); ++y)
+            {
+                if (image.pixelColor(2, y) == odd)
+                    return std::pair{image.pixelColor(2, y), image.pixelColor(columnWidth + 2, y)};
+            }
+            return std::pair{QColor(), QColor()};
+        };
+        EXPECT_EQ(firstRowLooks(0), std::pair(odd, odd)) << c.styleGroup;
+        EXPECT_EQ(firstRowLooks(1), std::pair(odd, even)) << c.styleGroup;
+        m_view.reset();
+    }
 }

@@ -8,6 +8,9 @@
 #include "platform/toolkit/RibbonBarBase.h"
 #include "platform/toolkit/RibbonTabBase.h"
 #include "platform/ui/NotifyCodes.h"
+#include "styles/engine/StyleKinds.h"
+#include "styles/engine/StyleTable.h"
+#include "styles/engine/StylesContainer.h"
 #include "tests/modulelibs/table/TableTestFeed.h"
 #include "tests/support/TempHome.h"
 #include "workspace/ui/TableCommandIds.h"
@@ -479,13 +482,17 @@ TEST_F(CmdTargetTableTest, StyleGalleriesRestoreCommandsAndRestoreAll)
     for (const std::uint32_t id : {ID_TABLE_STYLE_GALLERY, ID_COLUMN_STYLE_GALLERY})
         EXPECT_EQ(Update(target, id).Enabled(), std::optional<bool>(true)) << id;
 
-    HoveredGallery hovered(7);
+    // The table style gallery lists the stored table styles: its item ids are theirs.
+    const int ownStyleId = m_consumer.GetTableFieldStyleId(1);
+    const int stored = StylesContainer::Instance().AddStyle(StyleKinds::Create(StyleTable::Type));
+    ASSERT_GE(stored, 0);
+    HoveredGallery hovered(stored);
     NotifyInfo preview(ID_TABLE_STYLE_GALLERY, NotifyCodes::GalleryPreviewChange, &hovered.gallery);
     target.SendNotify(preview);
-    EXPECT_EQ(m_consumer.GetTableFieldStyleId(1), 7);
+    EXPECT_EQ(m_consumer.GetTableFieldStyleId(1), stored);
     NotifyInfo cancel(ID_TABLE_STYLE_GALLERY, NotifyCodes::GalleryPreviewCancel, &hovered.gallery);
     target.SendNotify(cancel);
-    EXPECT_EQ(m_consumer.GetTableFieldStyleId(1), -1);
+    EXPECT_EQ(m_consumer.GetTableFieldStyleId(1), ownStyleId);
     target.SendNotify(preview);
     NotifyInfo apply(ID_TABLE_STYLE_GALLERY, NotifyCodes::GalleryPreviewApply, &hovered.gallery);
     target.SendNotify(apply);
@@ -493,7 +500,7 @@ TEST_F(CmdTargetTableTest, StyleGalleriesRestoreCommandsAndRestoreAll)
     target.SendNotify(describe);
     const auto* info = reinterpret_cast<const SpecialStylesInfo*>(describe.result);
     ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->checkedStyleId, 7);
+    EXPECT_EQ(info->checkedStyleId, stored);
     EXPECT_TRUE(info->tableStyle);
 
     // Restore of the table's rows.
@@ -513,5 +520,7 @@ TEST_F(CmdTargetTableTest, StyleGalleriesRestoreCommandsAndRestoreAll)
     m_boxAnswer = 6;
     target.ExecuteCommand(ID_RESTORE_ALL);
     EXPECT_NE(m_consumer.GetTdsParams(1, 3), 0x222222);
-    EXPECT_EQ(m_consumer.GetTableFieldStyleId(1), -1);
+    // What the columns and instruments had goes; the table keeps the style it follows.
+    EXPECT_EQ(m_consumer.GetTableFieldStyleId(1), stored);
+    StylesContainer::Instance().RemoveStyle(stored);
 }
