@@ -12,8 +12,11 @@
 #include "app/SessionStatisticsQ4Classic.h"
 #include "app/StyleEditHostQ4Classic.h"
 #include "cloud/engine/CloudManager.h"
+#include "core/mediator/AppMediator.h"
+#include "core/mediator/IInProcessOrdersSheet.h"
 #include "modulelibs/formula/FormulaModule.h"
 #include "orderssheet/settings/StyleOrdersSheet.h"
+#include "orderssheet/ui/CmdTargetOrdersSheetStyle.h"
 #include "sessionstats/ui/CmdTargetEditSessionStatisticsStyle.h"
 #include "sessionstats/ui/StyleSessionStatistics.h"
 #include "ribbon/controls/RibbonGlobals.h"
@@ -55,6 +58,17 @@ Quorvanta4AppSetup MakeClassicEditionSetup()
             return std::make_shared<CmdTargetEditSessionStatisticsStyle>(style, handler);
         });
     RegisterChartAndQuoteStyleTargets(static_cast<StyleEditModeHandler&>(*setup.mediator.styleEditMode));
+    static_cast<StyleEditModeHandler&>(*setup.mediator.styleEditMode)
+        .RegisterCmdTarget(StyleOrdersSheet::Type, [](const std::shared_ptr<StyleBase>& style,
+                                                      StyleEditModeHandler& handler) {
+            // A stored style saved in the settings becomes the one new sheet windows show.
+            return std::make_shared<CmdTargetOrdersSheetStyle>(style, handler, [](int styleId) {
+                AppMediator* mediator = AppMediator::Instance();
+                IInProcessOrdersSheet* sheets = mediator ? mediator->GetOrdersSheetManager() : nullptr;
+                if (sheets && styleId != StyleBase::kOwnStyleId)
+                    sheets->FindWindowStyle(styleId);
+            });
+        });
     // The styles load before the modules are made: the orders sheet's kind must be known by then.
     StyleOrdersSheet::RegisterKind(QStringLiteral("Arkusz zlecen"));
     return setup;

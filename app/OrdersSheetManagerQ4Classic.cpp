@@ -2,6 +2,7 @@
 
 #include "core/engine/InvalidArgException.h"
 #include "core/mediator/AppMediator.h"
+#include "core/mediator/IStyleEditModeHandler.h"
 #include "orderssheet/engine/OrdersSheetAssetInstance.h"
 #include "orderssheet/settings/OrdersSheetGeneralSettingsGroup.h"
 #include "orderssheet/settings/StyleOrdersSheet.h"
@@ -362,6 +363,26 @@ void OrdersSheetManagerQ4Classic::EraseInstance(std::map<Asset, std::shared_ptr<
     --m_releasing;
     WriteInfo(QStringLiteral("Arkusz zleceń: wątek przetwarzania dla \"%1\" zatrzymany.").arg(name), "OrdersSheetManager::EraseInstance",
               __LINE__);
+}
+
+CmdTargetOrdersSheet::Services OrdersSheetManagerQ4Classic::MediatorCmdServices()
+{
+    CmdTargetOrdersSheet::Services services;
+    services.moduleStyle = []() -> std::shared_ptr<StyleBase> {
+        const AppMediator* mediator = AppMediator::Instance();
+        auto* sheets = mediator ? dynamic_cast<OrdersSheetManagerQ4Classic*>(mediator->GetOrdersSheetManager()) : nullptr;
+        return sheets ? sheets->GetModuleStyle() : nullptr;
+    };
+    services.beginEditStyle = [](const std::shared_ptr<StyleBase>& style, const QString& title) {
+        AppMediator* mediator = AppMediator::Instance();
+        IStyleEditModeHandler* handler = mediator ? mediator->GetStyleEditModeHandler() : nullptr;
+        if (handler)
+            handler->BeginEditStyle(style, title);
+        else if (mediator)
+            mediator->WriteWarning(QStringLiteral("Quorvanta 4"), QStringLiteral("CmdTargetOrdersSheet::BeginEditStyle"),
+                                   __LINE__, QStringLiteral("Nie rozpoczęto edycji stylu: program nie edytuje stylów."));
+    };
+    return services;
 }
 
 OrderSheetMainDlg* OrdersSheetManagerQ4Classic::MediatorCurrentWindow()

@@ -103,6 +103,8 @@ public:
     OrderSheetMainDlg* GetCurrentWindow() const { return m_current.data(); }
     // The current window of the mediator's sheet module; null when there is none.
     static OrderSheetMainDlg* MediatorCurrentWindow();
+    // The sheet commands' services on the mediator's sheet module and style edit mode.
+    static CmdTargetOrdersSheet::Services MediatorCmdServices();
     // Every instance goes with its windows, and every window without an instrument.
     void CloseAllWindows();
     // The style windows without an own style show; never empty.
@@ -124,7 +126,7 @@ private:
     std::shared_ptr<StyleOrdersSheet> m_moduleStyle;
     OrdersSheetSettings m_template;
     QPointer<OrderSheetMainDlg> m_current;
-    CmdTargetOrdersSheet m_cmdTarget{[this] { return m_current.data(); }};
+    CmdTargetOrdersSheet m_cmdTarget{[this] { return m_current.data(); }, MediatorCmdServices()};
     // Set while the module itself deletes windows: they need not be forgotten.
     int m_releasing = 0;
 };

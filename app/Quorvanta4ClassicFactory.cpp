@@ -92,7 +92,8 @@ IMainFrame* Quorvanta4ClassicFactory::CreatePulpitFrame()
     };
     // The sheet's commands act on its current window, whichever window is active.
     makers.ordersSheet = [](PulpitFrame&) {
-        return std::make_shared<CmdTargetOrdersSheet>(&OrdersSheetManagerQ4Classic::MediatorCurrentWindow);
+        return std::make_shared<CmdTargetOrdersSheet>(&OrdersSheetManagerQ4Classic::MediatorCurrentWindow,
+                                                      OrdersSheetManagerQ4Classic::MediatorCmdServices());
     };
     makers.formations = [](PulpitFrame&) { return std::make_shared<FormationCmdTargetsCollection>(); };
     makers.alerts = [](PulpitFrame& frame) { return MakeCmdTargetAlertsQ4Classic(frame); };

@@ -194,6 +194,8 @@ void OrdersSheetSettings::UnserializeStyle(const Settings& node)
 
 std::shared_ptr<StyleOrdersSheet> OrdersSheetSettings::GetStyle() const
 {
+    if (m_shownStyle)
+        return m_shownStyle;
     return m_ownStyle ? m_ownStyle : ModuleStyle();
 }
 

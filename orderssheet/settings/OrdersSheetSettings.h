@@ -35,8 +35,13 @@ public:
     void LoadFromTemplate(const Settings& node);
     void UnserializeState(const Settings& node);
 
-    // The own style, else the module's window style, else a new default style; never empty.
+    // The shown style, else the own style, else the module's window style, else a new default
+    // style; never empty.
     std::shared_ptr<StyleOrdersSheet> GetStyle() const;
+    // While the application's style edit mode previews a style in the window, the window draws
+    // with it in place of its own, which stays as it was; null ends it.
+    void SetShownStyle(std::shared_ptr<StyleOrdersSheet> style) { m_shownStyle = std::move(style); }
+    const std::shared_ptr<StyleOrdersSheet>& GetShownStyle() const { return m_shownStyle; }
     // The named style of the origin id, else the module's window style.
     std::shared_ptr<StyleOrdersSheet> GetOriginStyle() const;
     const std::shared_ptr<StyleOrdersSheet>& GetOwnStyle() const { return m_ownStyle; }
@@ -86,6 +91,7 @@ private:
     int m_chosenStyleId = 0;
     std::shared_ptr<StyleOrdersSheet> m_styleBackup;
     std::shared_ptr<StyleOrdersSheet> m_ownStyle;
+    std::shared_ptr<StyleOrdersSheet> m_shownStyle;
     bool m_styleEditing = false;
     OrdersSheetTableSettings m_table;
 };

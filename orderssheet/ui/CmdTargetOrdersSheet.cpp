@@ -3,13 +3,19 @@
 #include "orderssheet/ui/OrderSheetMainDlg.h"
 #include "orderssheet/ui/OrdersSheetCommandIds.h"
 #include "orderssheet/ui/OrdersSheetPaneManager.h"
+#include "platform/toolkit/GalleryControl.h"
+#include "platform/toolkit/GalleryItem.h"
 #include "platform/ui/CmdUI.h"
+#include "platform/ui/NotifyCodes.h"
+#include "platform/ui/NotifyInfo.h"
+#include "styles/engine/SpecialStylesInfo.h"
 #include "platform/ui/StringTable.h"
 
 using namespace OrdersSheetCommandIds;
 
-CmdTargetOrdersSheet::CmdTargetOrdersSheet(WindowSource window)
+CmdTargetOrdersSheet::CmdTargetOrdersSheet(WindowSource window, Services services)
     : m_window(std::move(window))
+    , m_services(std::move(services))
 {
     Toggle(ID_CHART, [](OrderSheetMainDlg& w) { w.Panes().ShowChart(nullptr); },
            [](const OrderSheetMainDlg& w) { return w.GetSettings().chartVisible; });
@@ -31,6 +37,13 @@ CmdTargetOrdersSheet::CmdTargetOrdersSheet(WindowSource window)
     for (std::uint32_t id : {ID_VISIBLE_COLUMNS, ID_COLUMNS_GALLERY})
         OnUpdate(id, [this](CmdUI& cmdUI) { cmdUI.Enable(m_window() != nullptr); });
 
+    OnCommand(ID_EDIT_STYLE, [this] { BeginEditStyle(); });
+    OnUpdate(ID_EDIT_STYLE, [this](CmdUI& cmdUI) {
+        cmdUI.Enable(m_services.moduleStyle != nullptr && m_services.beginEditStyle != nullptr);
+    });
+
+    AddSheetStyleGallery();
+
     OnCommand(ID_SHEET_MODE, [this] {
         if (OrderSheetMainDlg* window = m_window())
             window->Panes().SetSheetMode(nullptr);
@@ -44,6 +57,63 @@ CmdTargetOrdersSheet::CmdTargetOrdersSheet(WindowSource window)
         const qsizetype lineBreak = text.indexOf(QLatin1Char('\n'));
         cmdUI.SetText(lineBreak < 0 ? text : text.mid(lineBreak + 1));
     });
+}
+
+void CmdTargetOrdersSheet::BeginEditStyle()
+{
+    if (!m_services.moduleStyle || !m_services.beginEditStyle)
+        return;
+    if (const std::shared_ptr<StyleBase> style = m_services.moduleStyle())
+        m_services.beginEditStyle(style, kEditStyleTitle.arg(kEditStyleKind));
+}
+
+void CmdTargetOrdersSheet::AddSheetStyleGallery()
+{
+    OnUpdate(ID_SHEET_STYLE, [](CmdUI& cmdUI) { cmdUI.Enable(true); });
+    // The gallery shows the style the window took from the stored ones checked.
+    OnNotify(ID_SHEET_STYLE, NotifyCodes::SpecialStylesRequest, [this](NotifyInfo& info) {
+        const OrderSheetMainDlg* window = m_window();
+        if (window == nullptr)
+            return;
+        m_galleryInfo = std::make_shared<SpecialStylesInfo>();
+        m_galleryInfo->checkedStyleId = window->GetSettings().GetOriginStyleId();
+        info.result = reinterpret_cast<std::intptr_t>(m_galleryInfo.get());
+    });
+    OnNotify(ID_SHEET_STYLE, NotifyCodes::GalleryPreviewChange,
+             [this](NotifyInfo& info) { PreviewSheetStyle(info, false); });
+    OnNotify(ID_SHEET_STYLE, NotifyCodes::GalleryPreviewCancel, [this](NotifyInfo&) {
+        if (OrderSheetMainDlg* window = m_window())
+        {
+            window->GetSettings().SetStyleEditState(OrdersSheetSettings::kRestoreBackupStyleId, false);
+            window->RedrawAfterLayoutMayChanged();
+        }
+    });
+    OnNotify(ID_SHEET_STYLE, NotifyCodes::GalleryPreviewApply, [this](NotifyInfo& info) { PreviewSheetStyle(info, true); });
+    // A choice without a preview before it (the keyboard) applies at once.
+    OnNotify(ID_SHEET_STYLE, NotifyCodes::Execute, [this](NotifyInfo& info) {
+        const OrderSheetMainDlg* window = m_window();
+        if (window && !window->GetSettings().IsStyleEditing())
+            PreviewSheetStyle(info, true);
+    });
+}
+
+void CmdTargetOrdersSheet::PreviewSheetStyle(const NotifyInfo& info, bool apply)
+{
+    OrderSheetMainDlg* window = m_window();
+    const auto* gallery = qobject_cast<const GalleryControl*>(info.control);
+    if (window == nullptr || gallery == nullptr)
+        return;
+    OrdersSheetSettings& settings = window->GetSettings();
+    const GalleryItem* item = gallery->GetItem(gallery->GetSelectedItem());
+    if (item == nullptr)
+        settings.SetStyleEditState(OrdersSheetSettings::kRestoreBackupStyleId, false);
+    else
+    {
+        settings.SetStyleEditState(static_cast<int>(item->GetID()), true);
+        if (apply)
+            settings.EndStyleEdit();
+    }
+    window->RedrawAfterLayoutMayChanged();
 }
 
 void CmdTargetOrdersSheet::Toggle(std::uint32_t id, void (*command)(OrderSheetMainDlg&),

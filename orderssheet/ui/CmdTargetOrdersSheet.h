@@ -1,24 +1,55 @@
 #pragma once
 // The orders sheet's ribbon commands: the panes' visibility, the column lock, the cursor and the
 // sheet mode of the module's current sheet window, each shown checked as the window's settings
-// say. With no window the commands do nothing and the chart command stays enabled. Main thread only.
+// say; "Styl arkusza zleceń", which begins editing the module's window style; and the gallery of
+// stored sheet styles, whose hovered style the window shows until the user leaves the gallery
+// (its own style back) or chooses it (the window keeps it). With no window the commands do
+// nothing and the chart command stays enabled. Main thread only.
 
 #include "platform/ui/CmdTarget.h"
 
+#include <QString>
+
 #include <functional>
+#include <memory>
+
+struct NotifyInfo;
 
 class OrderSheetMainDlg;
+struct SpecialStylesInfo;
+class StyleBase;
 
 class CmdTargetOrdersSheet : public CmdTarget
 {
 public:
     using WindowSource = std::function<OrderSheetMainDlg*()>;
 
-    explicit CmdTargetOrdersSheet(WindowSource window);
+    // What the commands need of the application; a missing service leaves its command disabled.
+    struct Services
+    {
+        // The style windows without a style of their own show.
+        std::function<std::shared_ptr<StyleBase>()> moduleStyle;
+        // Enters the style edit mode for the style under the title.
+        std::function<void(const std::shared_ptr<StyleBase>& style, const QString& title)> beginEditStyle;
+    };
+
+    static inline const QString kEditStyleTitle = QStringLiteral("Podgląd i edycja stylu %1");
+    static inline const QString kEditStyleKind = QStringLiteral("okna pełnego arkusza zleceń");
+
+    explicit CmdTargetOrdersSheet(WindowSource window, Services services = {});
 
 private:
     // A pane toggle: the command flips it, the update shows its state.
     void Toggle(std::uint32_t id, void (*command)(OrderSheetMainDlg&), bool (*state)(const OrderSheetMainDlg&));
 
+    void BeginEditStyle();
+    void AddSheetStyleGallery();
+    // The hovered (or chosen) style shows in the window; a gallery without one gives the window
+    // its style back.
+    void PreviewSheetStyle(const NotifyInfo& info, bool apply);
+
     WindowSource m_window;
+    Services m_services;
+    // The gallery's last answer: the gallery keeps only its address.
+    std::shared_ptr<SpecialStylesInfo> m_galleryInfo;
 };

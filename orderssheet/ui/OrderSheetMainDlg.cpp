@@ -251,6 +251,23 @@ void OrderSheetMainDlg::RedrawAfterLayoutMayChanged()
     update();
 }
 
+void OrderSheetMainDlg::ShowEditedStyle(const std::shared_ptr<StyleBase>& style)
+{
+    auto sheetStyle = std::dynamic_pointer_cast<StyleOrdersSheet>(style);
+    if (!sheetStyle)
+        return;
+    m_settings.SetShownStyle(std::move(sheetStyle));
+    RedrawAfterLayoutMayChanged();
+}
+
+void OrderSheetMainDlg::LeaveEditStyleMode()
+{
+    if (!m_settings.GetShownStyle())
+        return;
+    m_settings.SetShownStyle(nullptr);
+    RedrawAfterLayoutMayChanged();
+}
+
 void OrderSheetMainDlg::Show()
 {
     show();

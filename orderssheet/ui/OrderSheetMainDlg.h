@@ -46,6 +46,9 @@ public:
     CmdTarget* GetCmdTarger() const override;
     bool ShowHideMechanismOn() const override { return true; }
     void RedrawAfterLayoutMayChanged() override;
+    // The style edit mode's style: the window draws with it until the mode ends.
+    void ShowEditedStyle(const std::shared_ptr<StyleBase>& style) override;
+    void LeaveEditStyleMode() override;
 
     // IOrdersSheetWindow
     bool HasWindowHandle() const override { return true; }

@@ -118,7 +118,7 @@ void OrderSheetTableContainer::StartDrag(std::unique_ptr<QMimeData> payload)
 
 std::shared_ptr<const StyleBase> OrderSheetTableContainer::GetStyleEditSource() const
 {
-    return m_settings.IsStyleEditing() ? m_settings.GetStyle() : nullptr;
+    return m_settings.IsStyleEditing() || m_settings.GetShownStyle() ? m_settings.GetStyle() : nullptr;
 }
 
 void OrderSheetTableContainer::SetContextMenu(ITableContextMenuHandler* menu)

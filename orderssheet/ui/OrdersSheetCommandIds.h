@@ -20,6 +20,8 @@ inline constexpr std::uint32_t ID_CURSOR = 451;
 inline constexpr std::uint32_t ID_SHEET_MODE = 456;
 inline constexpr std::uint32_t ID_ROW_CURR_VALUE = 466;
 inline constexpr std::uint32_t ID_CHART = 473;
+inline constexpr std::uint32_t ID_EDIT_STYLE = 458;
+inline constexpr std::uint32_t ID_SHEET_STYLE = 490;
 // The mode command's texts: to the offers mode, to the orders mode.
 inline constexpr std::uint32_t IDS_TO_OFFERS_MODE = 488;
 inline constexpr std::uint32_t IDS_TO_ORDERS_MODE = 489;

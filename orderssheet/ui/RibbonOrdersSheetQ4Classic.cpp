@@ -1,5 +1,6 @@
 #include "orderssheet/ui/RibbonOrdersSheetQ4Classic.h"
 
+#include "orderssheet/settings/StyleOrdersSheet.h"
 #include "orderssheet/ui/OrdersSheetCommandIds.h"
 #include "orderssheet/ui/OrdersSheetSummSettContainer.h"
 #include "orderssheet/ui/ShowColumnsListOrdersSheet.h"
@@ -10,6 +11,7 @@
 #include "ribbon/controls/RibbonControlPopupEx.h"
 #include "ribbon/galleries/CheckBoxGalleryControl.h"
 #include "ribbon/controls/RibbonControlBuilders.h"
+#include "ribbon/controls/RibbonGalleryBuilders.h"
 
 using namespace OrdersSheetCommandIds;
 
@@ -60,6 +62,20 @@ bool RibbonOrdersSheetQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)
         columns->SetCommandBar(std::move(bar));
     }
     added = added && columns;
+    // The sheet's style: previewed and edited in the style edit mode.
+    RibbonControl* editStyle = AddRibbonControl(contents, RibbonControlButton, ID_EDIT_STYLE);
+    if (editStyle)
+    {
+        editStyle->SetBeginGroup(true);
+        SetSharedBitmapIcons(ID_EDIT_STYLE);
+    }
+    added = added && editStyle;
+    // The stored sheet styles: hovering one shows it in the window, a right click edits it.
+    RibbonControl* sheetStyle = AddStylePopupControl(contents, ID_SHEET_STYLE, StyleOrdersSheet::Type,
+                                                     CmdTargetOrdersSheet::kEditStyleKind);
+    if (sheetStyle)
+        SetSharedBitmapIcons(ID_SHEET_STYLE);
+    added = added && sheetStyle;
     for (std::uint32_t id : {ID_CHART, ID_ROW_CURR_VALUE, ID_VSCROLL, ID_CURSOR})
         added = added && AddRibbonControl(visibility, RibbonControlButton, id);
     for (std::uint32_t id : {ID_ORDERS_PANE, ID_SUMMARY})

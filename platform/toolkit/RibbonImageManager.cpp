@@ -23,9 +23,17 @@ bool RibbonImageManager::SetIcons(std::uint32_t resourceId, const std::vector<st
     return true;
 }
 
+void RibbonImageManager::SetCustomIcon(std::uint32_t commandId, const QIcon& icon)
+{
+    if (icon.isNull())
+        m_customIcons.erase(commandId);
+    else
+        m_customIcons[commandId] = icon;
+}
+
 bool RibbonImageManager::HasIcon(std::uint32_t commandId, int size) const
 {
-    return Find(commandId, size) != nullptr;
+    return Find(commandId, size) != nullptr || (size == kSmall && HasCustomIcon(commandId));
 }
 
 std::uint32_t RibbonImageManager::ResourceId(std::uint32_t commandId, int size) const
@@ -36,6 +44,8 @@ std::uint32_t RibbonImageManager::ResourceId(std::uint32_t commandId, int size) 
 
 QIcon RibbonImageManager::Icon(std::uint32_t commandId, int size) const
 {
+    if (const auto custom = m_customIcons.find(commandId); custom != m_customIcons.end())
+        return custom->second;
     const Image* image = Find(commandId, size);
     if (image == nullptr)
         image = Find(commandId, size == kLarge ? kSmall : kLarge);

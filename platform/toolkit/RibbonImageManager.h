@@ -26,6 +26,11 @@ public:
     // Image i of the strip goes to ids[i]; id 0 marks a position without a command.
     bool SetIcons(std::uint32_t resourceId, const std::vector<std::uint32_t>& ids, int size);
 
+    // An icon the program drew for the command (a colour swatch): it stands for the small image
+    // and wins over the bitmap images. An empty icon takes it away.
+    void SetCustomIcon(std::uint32_t commandId, const QIcon& icon);
+    bool HasCustomIcon(std::uint32_t commandId) const { return m_customIcons.count(commandId) != 0; }
+
     bool HasIcon(std::uint32_t commandId, int size) const;
     // The resource id set for the command and size; 0 when none.
     std::uint32_t ResourceId(std::uint32_t commandId, int size) const;
@@ -42,4 +47,5 @@ private:
     const Image* Find(std::uint32_t commandId, int size) const;
 
     std::map<std::pair<std::uint32_t, int>, Image> m_images;
+    std::map<std::uint32_t, QIcon> m_customIcons;
 };

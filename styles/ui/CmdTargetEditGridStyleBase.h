@@ -54,9 +54,10 @@ protected:
     void AddTextFieldGroup(const TextFieldGroup& group);
     // The window shows the new state, which the session takes as its current one.
     void AfterChange();
+    // Answers a style gallery: the relation's own style first, its related style checked.
+    void DescribeRelation(NotifyInfo& info, int relation);
 
 private:
-    void DescribeRelation(NotifyInfo& info, int relation);
     void DescribeOwnCopies(NotifyInfo& info);
 
     std::function<QString(int)> m_ownCopyName;

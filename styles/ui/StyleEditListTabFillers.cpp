@@ -1,5 +1,6 @@
 #include "styles/ui/StyleEditListTabFillers.h"
 
+#include "styles/ui/RibbonStyleOrdersSheetQ4Classic.h"
 #include "styles/ui/RibbonStyleSessionStatisticsTabsQ4Classic.h"
 #include "styles/ui/RibbonStyleTableTabsQ4Classic.h"
 #include "styles/ui/RibbonStyleTextFieldTabsQ4Classic.h"
@@ -18,6 +19,8 @@ std::map<std::uint32_t, RibbonStyleEditTabs::GroupFiller> StyleEditListTabFiller
         return RibbonStyleTransactionsMonitorTabsQ4Classic::Fillers();
     case StyleTypes::SessionStatistics:
         return RibbonStyleSessionStatisticsTabsQ4Classic::Fillers();
+    case StyleTypes::OrdersSheet:
+        return RibbonStyleOrdersSheetQ4Classic::Fillers();
     case StyleTypes::TextField:
         return RibbonStyleTextFieldTabsQ4Classic::Fillers();
     default:

@@ -20,6 +20,17 @@
 #include "orderssheet/ui/TableHandlerCommon.h"
 #include "platform/modules/ProviderBase.h"
 #include "platform/settings/Settings.h"
+#include "platform/toolkit/GalleryControl.h"
+#include "platform/toolkit/RibbonControl.h"
+#include "platform/toolkit/RibbonGroupBase.h"
+#include "platform/toolkit/RibbonTabBase.h"
+#include "platform/ui/NotifyCodes.h"
+#include "platform/ui/NotifyInfo.h"
+#include "ribbon/QuorvantaRibbonBar.h"
+#include "styles/engine/SpecialStylesInfo.h"
+#include "styles/engine/StylesContainer.h"
+#include "styles/ui/StyleEditModeHandler.h"
+#include "workspace/ui/PulpitFrame.h"
 #include "tests/app/ClassicAppFixture.h"
 #include "tests/support/ui/TestApplication.h"
 
@@ -572,5 +583,185 @@ TEST_F(OrdersSheetWindowTest, ColumnsGalleryListsTheModesColumnsAndKeepsOneShown
     auto* first = static_cast<CheckBoxGalleryControlItem*>(gallery.GetItem(0));
     EXPECT_EQ(first->GetCaption(),
               OrdersSheetTableSettings::GetColumnCaption(mode, table.GetColumnForDisplayPos(mode, 0).kind));
+}
+}
+
+namespace
+{
+// A gallery of the command with one colour, hovered or chosen.
+PulpitFrame& FrameOf(Quorvanta4App& app)
+{
+    return *dynamic_cast<PulpitFrame*>(app.GetPulpitFrame());
+}
+
+bool SendColour(CmdTarget& target, std::uint32_t id, int code, qint32 colour)
+{
+    GalleryControl gallery(id);
+    gallery.AddItem(static_cast<std::uint32_t>(colour), QStringLiteral("kolor"));
+    gallery.SetSelectedItem(0);
+    NotifyInfo info(id, code, &gallery);
+    return target.SendNotify(info);
+}
+
+// The commands of the group's controls, without the labels of its combo boxes (static id).
+std::vector<std::uint32_t> ControlIds(const RibbonGroupBase& group)
+{
+    std::vector<std::uint32_t> ids;
+    for (const auto& control : group.GetControls())
+    {
+        if (control->GetID() != 0xFFFF)
+            ids.push_back(control->GetID());
+    }
+    return ids;
+}
+
+// The sheet's style is edited in the window itself: every change shows there at once, a hovered
+// grid colour too, and "Odrzuć" takes all of it back without touching the window's own style.
+TEST_F(OrdersSheetWindowTest, TheStyleCommandEditsTheSheetStyleLiveAndDiscardPutsItBack)
+{
+    OrderSheetMainDlg* window = OpenOn(asset);
+    ASSERT_NE(window, nullptr);
+    window->ForceActivate();
+    auto* handler = dynamic_cast<StyleEditModeHandler*>(Mediator().GetStyleEditModeHandler());
+    ASSERT_NE(handler, nullptr);
+    const std::shared_ptr<StyleOrdersSheet> own = window->GetSettings().GetStyle();
+    const std::shared_ptr<StyleOrdersSheet> moduleStyle = sheets->GetModuleStyle();
+    const qint32 ownBackground = own->GetValue(StyleOrdersSheet::ParamChartSummPanelBkgColor);
+    const qint32 background = moduleStyle->GetValue(StyleOrdersSheet::ParamChartSummPanelBkgColor);
+    const quint32 penColour = moduleStyle->EffectivePen().lopnColor.Value();
+    const quint32 ownPenColour = own->EffectivePen().lopnColor.Value();
+
+    ASSERT_TRUE(sheets->GetSheetCmdTarget()->ExecuteCommand(OrdersSheetCommandIds::ID_EDIT_STYLE));
+    ASSERT_TRUE(handler->IsInEditMode());
+    EXPECT_EQ(handler->GetEditModeTitle(), QStringLiteral("Podgląd i edycja stylu okna pełnego arkusza zleceń"));
+    EXPECT_EQ(window->GetSettings().GetStyle(), moduleStyle);
+    CmdTarget* edit = handler->GetEditedCmdTarget();
+    ASSERT_NE(edit, nullptr);
+
+    ASSERT_TRUE(SendColour(*edit, 162, NotifyCodes::Execute, background ^ 0x202020));
+    EXPECT_EQ(window->GetSettings().GetStyle()->GetValue(StyleOrdersSheet::ParamChartSummPanelBkgColor),
+              background ^ 0x202020);
+    ASSERT_TRUE(SendColour(*edit, 221, NotifyCodes::GalleryPreviewChange, 0x00FF00));
+    EXPECT_EQ(window->GetSettings().GetStyle()->EffectivePen().lopnColor.Value(), 0x00FF00u);
+
+    ASSERT_TRUE(FrameOf(App()).OnCmdMsg(232, CmdTarget::kCommandCode, nullptr));
+    EXPECT_FALSE(handler->IsInEditMode());
+    EXPECT_EQ(window->GetSettings().GetStyle(), own);
+    EXPECT_EQ(moduleStyle->GetValue(StyleOrdersSheet::ParamChartSummPanelBkgColor), background);
+    EXPECT_EQ(moduleStyle->EffectivePen().lopnColor.Value(), penColour);
+    EXPECT_EQ(own->GetValue(StyleOrdersSheet::ParamChartSummPanelBkgColor), ownBackground);
+    EXPECT_EQ(own->EffectivePen().lopnColor.Value(), ownPenColour);
+}
+
+TEST_F(OrdersSheetWindowTest, TheStyleTabsStandInOrderWithTheirGalleryGroupsHidden)
+{
+    OrderSheetMainDlg* window = OpenOn(asset);
+    ASSERT_NE(window, nullptr);
+    window->ForceActivate();
+    auto* handler = dynamic_cast<StyleEditModeHandler*>(Mediator().GetStyleEditModeHandler());
+    ASSERT_NE(handler, nullptr);
+    ASSERT_TRUE(sheets->GetSheetCmdTarget()->ExecuteCommand(OrdersSheetCommandIds::ID_EDIT_STYLE));
+    ASSERT_TRUE(handler->IsInEditMode());
+    QuorvantaRibbonBar& ribbon = *FrameOf(App()).GetRibbonBar();
+
+    std::vector<std::uint32_t> order;
+    for (int index = 0; index < ribbon.GetTabCount(); ++index)
+    {
+        const std::uint32_t id = ribbon.GetTab(index)->GetID();
+        if (id == 494 || id == 193 || id == 495 || id == 183)
+            order.push_back(id);
+    }
+    EXPECT_EQ(order, (std::vector<std::uint32_t>{494, 193, 495, 183}));
+
+    const auto group = [&](std::uint32_t tabId, std::uint32_t groupId) -> RibbonGroupBase* {
+        RibbonTabBase* tab = ribbon.FindTab(tabId);
+        if (tab == nullptr || !ribbon.SetCurrentTab(tab))
+            return nullptr;
+        return tab->FindGroup(groupId);
+    };
+    struct Hidden
+    {
+        std::uint32_t tab;
+        std::uint32_t group;
+        std::uint32_t style;
+        std::uint32_t copyFrom;
+    };
+    for (const Hidden& hidden : {Hidden{193, 163, 174, 498}, Hidden{193, 165, 497, 499}, Hidden{495, 168, 209, 213}})
+    {
+        RibbonGroupBase* built = group(hidden.tab, hidden.group);
+        ASSERT_NE(built, nullptr) << hidden.group;
+        EXPECT_FALSE(built->IsVisible()) << hidden.group;
+        EXPECT_NE(built->FindControl(hidden.style), nullptr) << hidden.group;
+        EXPECT_NE(built->FindControl(hidden.copyFrom), nullptr) << hidden.group;
+    }
+    RibbonGroupBase* even = group(193, 166);
+    ASSERT_NE(even, nullptr);
+    EXPECT_TRUE(even->IsVisible());
+    EXPECT_EQ(even->GetCaption(), QStringLiteral("Parzyste"));
+    EXPECT_EQ(ControlIds(*even), (std::vector<std::uint32_t>{196, 197, 199, 201, 203, 312, 205, 212, 211, 313}));
+    RibbonGroupBase* price = group(495, 492);
+    ASSERT_NE(price, nullptr);
+    EXPECT_EQ(price->GetCaption(), QStringLiteral("Styl wiersza ceny"));
+    EXPECT_EQ(ControlIds(*price), (std::vector<std::uint32_t>{496, 500, 167, 169, 170, 173, 171, 172}));
+
+    std::size_t summaryButtons = 0;
+    for (const std::uint32_t groupId : {127u, 141u, 187u})
+    {
+        RibbonGroupBase* colours = group(183, groupId);
+        ASSERT_NE(colours, nullptr) << groupId;
+        for (const auto& control : colours->GetControls())
+        {
+            EXPECT_TRUE(control->GetCaption().isEmpty()) << control->GetID();
+            EXPECT_FALSE(control->GetTooltip().isEmpty()) << control->GetID();
+            ++summaryButtons;
+        }
+    }
+    EXPECT_EQ(summaryButtons, 15u);
+    handler->LeaveEditStyleMode();
+}
+}
+
+namespace
+{
+// A hovered stored style shows in the window until the gallery is left; a chosen one stays and
+// is shown checked.
+TEST_F(OrdersSheetWindowTest, TheSheetStyleGalleryPreviewsAndKeepsAStoredStyle)
+{
+    OrderSheetMainDlg* window = OpenOn(asset);
+    ASSERT_NE(window, nullptr);
+    CmdTarget& commands = *sheets->GetSheetCmdTarget();
+    auto named = StyleOrdersSheet::CreateInstance();
+    named->SetName(QStringLiteral("Arkusz testowy"));
+    const qint32 own = window->GetSettings().GetStyle()->GetValue(StyleOrdersSheet::ParamChartSummPanelBkgColor);
+    named->SetValue(StyleOrdersSheet::ParamChartSummPanelBkgColor, own ^ 0x303030);
+    const int id = StylesContainer::Instance().AddStyle(named);
+    const auto background = [&] {
+        return window->GetSettings().GetStyle()->GetValue(StyleOrdersSheet::ParamChartSummPanelBkgColor);
+    };
+
+    GalleryControl gallery(OrdersSheetCommandIds::ID_SHEET_STYLE);
+    gallery.AddItem(static_cast<std::uint32_t>(id), named->GetName());
+    gallery.SetSelectedItem(0);
+    NotifyInfo hover(OrdersSheetCommandIds::ID_SHEET_STYLE, NotifyCodes::GalleryPreviewChange, &gallery);
+    ASSERT_TRUE(commands.SendNotify(hover));
+    EXPECT_EQ(background(), own ^ 0x303030);
+    NotifyInfo leave(OrdersSheetCommandIds::ID_SHEET_STYLE, NotifyCodes::GalleryPreviewCancel, &gallery);
+    ASSERT_TRUE(commands.SendNotify(leave));
+    EXPECT_EQ(background(), own);
+
+    ASSERT_TRUE(commands.SendNotify(hover));
+    NotifyInfo apply(OrdersSheetCommandIds::ID_SHEET_STYLE, NotifyCodes::GalleryPreviewApply, &gallery);
+    ASSERT_TRUE(commands.SendNotify(apply));
+    NotifyInfo execute(OrdersSheetCommandIds::ID_SHEET_STYLE, NotifyCodes::Execute, &gallery);
+    ASSERT_TRUE(commands.SendNotify(execute));
+    EXPECT_EQ(background(), own ^ 0x303030);
+    EXPECT_FALSE(window->GetSettings().IsStyleEditing());
+    EXPECT_EQ(window->GetSettings().GetOriginStyleId(), id);
+    NotifyInfo request(OrdersSheetCommandIds::ID_SHEET_STYLE, NotifyCodes::SpecialStylesRequest, &gallery);
+    ASSERT_TRUE(commands.SendNotify(request));
+    const auto* answer = reinterpret_cast<const SpecialStylesInfo*>(request.result);
+    ASSERT_NE(answer, nullptr);
+    EXPECT_EQ(answer->checkedStyleId, id);
+    StylesContainer::Instance().RemoveStyle(id);
 }
 }
