@@ -36,12 +36,19 @@ bool IsKnownParameter(int parameter)
     return (parameter >= QuoteTableModel::kFontColor && parameter <= QuoteTableModel::kFallBackColor)
            || parameter == QuoteTableModel::kFontSize;
 }
+
+QuoteTableColumn ColumnOf(int fieldId)
+{
+    QuoteTableColumn column;
+    column.fieldId = fieldId;
+    return column;
+}
 }
 
 QuoteTableModel::QuoteTableModel()
 {
     for (const int field : TableFields::DefaultColumns())
-        m_columns.push_back({field});
+        m_columns.push_back(ColumnOf(field));
 }
 
 // Instruments
@@ -368,7 +375,7 @@ bool QuoteTableModel::AddColumn(bool before)
         return false;
     const int selected = ColumnIndex(m_selectedField);
     const int at = selected < 0 ? static_cast<int>(m_columns.size()) : selected + (before ? 0 : 1);
-    m_columns.insert(m_columns.begin() + at, QuoteTableColumn{free->id});
+    m_columns.insert(m_columns.begin() + at, ColumnOf(free->id));
     m_selectedField = free->id;
     return true;
 }
@@ -415,7 +422,7 @@ bool QuoteTableModel::ShowColumn(int fieldId, bool show)
     {
         if (!show || !TableFields::Find(fieldId))
             return false;
-        m_columns.push_back({fieldId});
+        m_columns.push_back(ColumnOf(fieldId));
         return true;
     }
     if (!show && VisibleColumns().size() <= 1 && !m_columns[index].hidden)

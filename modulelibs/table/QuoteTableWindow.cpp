@@ -6,7 +6,7 @@
 #include "modulelibs/table/TableModuleConsumer.h"
 #include "platform/base/ColorRef.h"
 #include "platform/base/SafeAutoLock.h"
-#include "platform/modules/AlertArgumentDragData.h"
+#include "platform/modules/DDBaseDataObjectMime.h"
 #include "platform/modules/ConnectWindowEvent.h"
 #include "platform/modules/DDBaseDataObject.h"
 #include "platform/modules/IAppMediator.h"
@@ -20,7 +20,6 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDrag>
 #include <QMimeData>
 #include <QDateTime>
 #include <QKeyEvent>
@@ -53,19 +52,6 @@ QColor Blend(const QColor& from, const QColor& to, double strength)
     return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()), mix(from.blue(), to.blue()));
 }
 
-void RunDrag(QWidget& source, const DDBaseDataObject& object)
-{
-    std::unique_ptr<QMimeData> data = AlertArgumentDragData::ToMimeData(object);
-    if (!data)
-        return;
-    // The main window comes up, so the drop can land on its windows.
-    source.window()->raise();
-    source.window()->activateWindow();
-    auto* drag = new QDrag(&source);
-    drag->setMimeData(data.release());
-    drag->exec(Qt::CopyAction);
-}
-
 std::int64_t NowMs()
 {
     return QDateTime::currentMSecsSinceEpoch();
@@ -94,7 +80,7 @@ QuoteTableWindow::QuoteTableWindow(TableModuleConsumer& consumer, QWidget* paren
     : ModuleWndBase(parent)
     , m_consumer(consumer)
     , m_pendingLock(QStringLiteral("QuoteTableWindow::Pending"))
-    , m_dragStarter(RunDrag)
+    , m_dragStarter(DDBaseDataObjectMime::RunDrag)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);

@@ -1,37 +1,22 @@
 #include "sessionstats/ui/OverallWnd.h"
 
 #include "platform/modules/DDBaseDataObject.h"
+#include "platform/modules/DDBaseDataObjectMime.h"
 #include "sessionstats/engine/SessionStatisticsArguments.h"
 #include "sessionstats/ui/SessionStatisticsContextMenu.h"
-#include "sessionstats/ui/StatisticsDragData.h"
 #include "sessionstats/ui/StyleSessionStatistics.h"
 #include "styles/engine/ObjectWithStyle.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDrag>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <cstdlib>
 
-namespace
-{
-void RunDrag(QWidget& source, const DDBaseDataObject& object)
-{
-    // The main window comes up, so the drop can land on its windows.
-    source.window()->raise();
-    source.window()->activateWindow();
-    auto* drag = new QDrag(&source);
-    drag->setMimeData(StatisticsDragData::AlertArgument(object).release());
-    drag->exec(Qt::CopyAction);
-}
-}
-
 OverallWnd::OverallWnd(QWidget* parent)
     : QWidget(parent)
-    , m_dragStarter(RunDrag)
+    , m_dragStarter(DDBaseDataObjectMime::RunDrag)
 {
     m_items.push_back(std::make_unique<AssetsAmountOverallWindowItem>());
     m_items.push_back(std::make_unique<TurnOverOverallWindowItem>());

@@ -1,8 +1,5 @@
 #include "sessionstats/ui/StatisticsDragData.h"
 
-#include "platform/modules/DDBaseDataObject.h"
-#include "platform/modules/DDBaseDataObjectMime.h"
-
 #include <QMimeData>
 
 namespace
@@ -18,10 +15,5 @@ std::unique_ptr<QMimeData> Asset(const QString& assetName)
     data->setData(kAssetFormat, (kSource + QLatin1Char('\n') + assetName).toUtf8());
     data->setText(assetName);
     return data;
-}
-
-std::unique_ptr<QMimeData> AlertArgument(const DDBaseDataObject& object)
-{
-    return DDBaseDataObjectMime::Pack(object);
 }
 }

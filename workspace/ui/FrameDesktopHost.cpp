@@ -2,7 +2,6 @@
 
 #include "core/mediator/AppMediator.h"
 #include "core/mediator/IApplicationObject.h"
-#include "platform/base/AppPaths.h"
 #include "platform/base/Log.h"
 #include "platform/modules/ModuleWndBase.h"
 #include "platform/ui/Document.h"
@@ -16,11 +15,6 @@
 
 namespace
 {
-QString ProductName()
-{
-    return QString::fromLatin1(AppPaths::kProductName);
-}
-
 QString CaptionOf(PanelFrame& panel)
 {
     const Document* document = panel.GetActiveDocument();

@@ -227,7 +227,7 @@ TEST_F(AlertDefinitionPanelsTest, RefusedNameTextsNeverReadTheNameAsAFormat)
 {
     EXPECT_EQ(AlertNameValidator::InvalidText(QString()),
               QStringLiteral("Nie zmieniono nazwy alertu ponieważ\npusta nazwa jest niedozwolona\n"));
-    for (const QString name : {QStringLiteral("Alert (1)"), QStringLiteral("%s %1 %d")})
+    for (const QString& name : {QStringLiteral("Alert (1)"), QStringLiteral("%s %1 %d")})
         EXPECT_EQ(AlertNameValidator::InvalidText(name),
                   QStringLiteral("Nie zmieniono nazwy alertu ponieważ\nalert o nazwie \"") + name
                       + QStringLiteral("\" już istnieje\n"));

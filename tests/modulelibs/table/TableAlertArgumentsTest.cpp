@@ -2,7 +2,7 @@
 #include "modulelibs/table/TableAlertArguments.h"
 #include "modulelibs/table/TableFields.h"
 #include "modulelibs/table/TableModuleConsumer.h"
-#include "platform/modules/AlertArgumentDragData.h"
+#include "platform/modules/DDBaseDataObjectMime.h"
 #include "platform/modules/DDBaseDataObject.h"
 #include "platform/modules/IAlertModule.h"
 #include "tests/modulelibs/table/TableTestFeed.h"
@@ -140,7 +140,9 @@ TEST_F(TableAlertArgumentsTest, UsedArgumentsGetTheFeedsValuesWithoutATableUntil
         EXPECT_EQ(argument.GetInstrument(), assets[0].GetShortName());
         fields.insert(argument.GetBaseArgumentSourceID());
         if (argument == price)
+        {
             EXPECT_GT(value.Value(), 0.0);
+        }
     }
     EXPECT_TRUE(fields.count(TableFields::kPrice));
     EXPECT_FALSE(fields.count(TableFields::kChange));
@@ -209,11 +211,12 @@ TEST_F(TableAlertArgumentsTest, DraggingANumericCellCarriesItsInstrumentsFieldAs
     // What the drag carries: module, id, name, description, instrument.
     DDBaseDataObject object;
     object.SetupAlertArg(dragged[0]);
-    const std::unique_ptr<QMimeData> data = AlertArgumentDragData::ToMimeData(object);
+    const std::unique_ptr<QMimeData> data = DDBaseDataObjectMime::Pack(object);
     ASSERT_NE(data, nullptr);
-    const QStringList lines = QString::fromUtf8(data->data(AlertArgumentDragData::kFormat)).split(QLatin1Char('\n'));
+    const QStringList lines = QString::fromUtf8(data->data(DDBaseDataObjectMime::kAlertArgFormat)).split(QLatin1Char('\n'));
     EXPECT_EQ(lines, (QStringList{m_consumer.GetModuleName(), QString::number(TableFields::kPrice),
                                   dragged[0].GetArgumentName(), dragged[0].GetArgumentDescription(),
                                   row.asset.GetShortName()}));
-    EXPECT_EQ(AlertArgumentDragData::ToMimeData(DDBaseDataObject()), nullptr);
+    EXPECT_EQ(DDBaseDataObjectMime::Unpack(data.get())->GetAlertArgDescription(), dragged[0]);
+    EXPECT_EQ(DDBaseDataObjectMime::Pack(DDBaseDataObject()), nullptr);
 }

@@ -120,6 +120,8 @@ TEST(ChartAndQuoteStyleTabsTest, ControlCaptions)
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(control->GetCaption(), entry.caption);
         if (!entry.tooltip.isEmpty())
+        {
             EXPECT_EQ(control->GetTooltip(), entry.tooltip);
+        }
     }
 }

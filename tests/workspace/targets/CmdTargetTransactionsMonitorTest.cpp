@@ -83,7 +83,9 @@ TEST_F(CmdTargetTransactionsMonitorTest, ShowsTheBigTransactionsOfEveryInstrumen
         EXPECT_GE(transaction.price * transaction.volume, m_window->MinValue());
         tickers.insert(m_window->Shown(i).trade.ticker);
         if (i > 0)
+        {
             EXPECT_GE(m_window->Shown(i - 1).trade.transaction.time.ToQDateTime(), transaction.time.ToQDateTime());
+        }
     }
     EXPECT_GT(tickers.size(), 1);
 }
