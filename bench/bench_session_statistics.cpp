@@ -212,8 +212,9 @@ void BM_ProcessingPassOf1000Instruments(benchmark::State& state)
 BENCHMARK(BM_ProcessingPassOf1000Instruments);
 
 // The window shows a frame (takes the newest data, fits its texts, paints everything) while the
-// provider's thread delivers the statistics of trade after trade as fast as it can. Counters: the
-// 99th percentile of the frame times and the trades delivered per second meanwhile.
+// provider's thread delivers the statistics of trade after trade: as fast as it can (argument 0) or
+// at the offered rate a second, in one batch a millisecond. Counters: the 99th percentile of the
+// frame times and the trades delivered per second meanwhile.
 void BM_WindowFramesWhileTradesArrive(benchmark::State& state)
 {
     static int argc = 1;
@@ -234,11 +235,21 @@ void BM_WindowFramesWhileTradesArrive(benchmark::State& state)
 
     std::atomic<bool> stop = false;
     std::atomic<long> trades = 0;
+    const long offeredPerSecond = state.range(0);
     std::thread provider([&] {
-        for (std::size_t next = 0; !stop.load(std::memory_order_relaxed); next = (next + 1) % tape.size())
+        const long perBatch = offeredPerSecond > 0 ? std::max(1L, offeredPerSecond / 1000) : 1;
+        auto tick = std::chrono::steady_clock::now();
+        std::size_t next = 0;
+        while (!stop.load(std::memory_order_relaxed))
         {
-            module.SetNewStatistics(tape[next]);
-            trades.fetch_add(1, std::memory_order_relaxed);
+            for (long i = 0; i < perBatch; ++i, next = (next + 1) % tape.size())
+                module.SetNewStatistics(tape[next]);
+            trades.fetch_add(perBatch, std::memory_order_relaxed);
+            if (offeredPerSecond > 0)
+            {
+                tick += std::chrono::milliseconds(1);
+                std::this_thread::sleep_until(tick);
+            }
         }
     });
     std::vector<double> frames;
@@ -262,5 +273,5 @@ void BM_WindowFramesWhileTradesArrive(benchmark::State& state)
     state.counters["p99_frame_ms"] = frames.empty() ? 0.0 : frames[std::min(frames.size() - 1, frames.size() * 99 / 100)];
     state.counters["trades_per_second"] = seconds > 0 ? trades.load() / seconds : 0.0;
 }
-BENCHMARK(BM_WindowFramesWhileTradesArrive)->Iterations(300)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WindowFramesWhileTradesArrive)->Arg(0)->Arg(500000)->Iterations(300)->UseRealTime()->Unit(benchmark::kMillisecond);
 }
