@@ -7,6 +7,7 @@
 #include "charts/ui/FormationGannFanLevelsWindowManager.h"
 #include "charts/ui/FormationTab.h"
 #include "charts/ui/FormationsNumericValueEditControlPainter.h"
+#include "charts/ui/MoreFormationOptionsPopupManager.h"
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
 #include "platform/modules/ChartConsumer.h"
@@ -223,13 +224,9 @@ bool AddAttachPopup(RibbonGroupBase* group)
     return true;
 }
 
-// The formation styles' popup (its gallery's right-click menu opens the style editing), then the
-// base-line and extension colours.
-bool AddDisplayOptions(FormationTab& tab)
+// The formation styles' popup (its gallery's right-click menu opens the style editing).
+bool AddStylePopup(RibbonGroupBase* group)
 {
-    RibbonGroupBase* group = InsertRibbonGroup(&tab, kDisplayOptionsGroup);
-    if (!group)
-        return false;
     RibbonControl* style = Add(group, RibbonControlPopup, ID_STYLE_POPUP, CaptionOf(kStylePopupCaption));
     if (!style)
         return false;
@@ -240,11 +237,26 @@ bool AddDisplayOptions(FormationTab& tab)
     AddControlToolTip(style);
     SetSharedSmallIcon(ID_STYLE_POPUP);
     SetSharedLargeIcon(ID_STYLE_POPUP);
-    return AddColorPopupButtonWithDefault(group, ID_BASE_LINE_COLOR)
-           && AddColorPopupButtonWithDefault(group, ID_EXTENSION_COLOR);
+    return true;
 }
 
-// The groups of a tab: "Formacja", its "Ustawienia", then in extended mode "Opcje wyświetlania". A
+// Styles are edited in extended mode only; the colours and lines of the active formation always.
+bool AddDisplayOptions(FormationTab& tab, bool extended, ChartConsumer* charts)
+{
+    RibbonGroupBase* group = InsertRibbonGroup(&tab, kDisplayOptionsGroup);
+    if (!group || (extended && !AddStylePopup(group)))
+        return false;
+    if (!AddColorPopupButtonWithDefault(group, ID_BASE_LINE_COLOR)
+        || !AddColorPopupButtonWithDefault(group, ID_EXTENSION_COLOR))
+        return false;
+    auto more = std::make_unique<RibbonControlPopupEx>(ID_MORE_OPTIONS);
+    more->LoadStrings();
+    more->SetCaption(CaptionOf(ID_MORE_OPTIONS));
+    more->SetPopupWindowManager(std::make_unique<MoreFormationOptionsPopupManager>(nullptr, more.get(), charts));
+    return AddRibbonControlObject(group, std::move(more), ID_MORE_OPTIONS) != nullptr;
+}
+
+// The groups of a tab: "Formacja", its "Ustawienia", then "Opcje wyświetlania". A
 // step that fails ends the build; what was made stays.
 bool BuildGroups(FormationTab& tab, const TabRow& row, ChartConsumer* charts, bool extended)
 {
@@ -263,7 +275,7 @@ bool BuildGroups(FormationTab& tab, const TabRow& row, ChartConsumer* charts, bo
     for (const Control& control : row.controls)
         if (!AddPart(settings, control, charts))
             return false;
-    return AddAttachPopup(settings) && (!extended || AddDisplayOptions(tab));
+    return AddAttachPopup(settings) && AddDisplayOptions(tab, extended, charts);
 }
 
 }

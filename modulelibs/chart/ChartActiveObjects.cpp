@@ -623,14 +623,33 @@ void ChartActiveObjects::ChangeCbsParams(int context, int parameter, int value)
 
 int ChartActiveObjects::GetCbsParams(int context, int parameter) const
 {
+    if (context == ChartDocument::kFormationContext && ActiveFormation())
+    {
+        const auto index = static_cast<std::size_t>(m_document.activeFormation);
+        if (const std::optional<int> value = m_document.FormationDisplay(index, parameter))
+            return *value;
+        if (const std::optional<int> value = ChartStyles::FormationValue(m_document.FormationStyleId(index), parameter))
+            return *value;
+    }
     return m_document.Param(context, parameter);
 }
 
 void ChartActiveObjects::ApplyCbsParams()
 {
+    // Formations' values belong to the active formation alone; with none there is nothing to keep.
+    ChartFormation* formation = ActiveFormation();
     for (const auto& [key, value] : m_document.previewParams)
     {
-        if (value == kStyleValue)
+        if (key.first == ChartDocument::kFormationContext)
+        {
+            if (!formation)
+                continue;
+            if (value == kStyleValue)
+                formation->display.erase(key.second);
+            else
+                formation->display[key.second] = value;
+        }
+        else if (value == kStyleValue)
             m_document.appliedParams.erase(key);
         else
             m_document.appliedParams[key] = value;
@@ -647,6 +666,8 @@ void ChartActiveObjects::CancelCbsParams()
 
 void ChartActiveObjects::CbsRestore(int context)
 {
+    if (ChartFormation* formation = ActiveFormation(); formation && context == ChartDocument::kFormationContext)
+        formation->display.clear();
     for (auto* layer : {&m_document.appliedParams, &m_document.previewParams})
         std::erase_if(*layer, [context](const auto& entry) { return entry.first.first == context; });
 }

@@ -149,6 +149,21 @@ std::optional<int> ChartDocument::Override(int context, int parameter) const
     return std::nullopt;
 }
 
+std::optional<int> ChartDocument::FormationDisplay(std::size_t index, int parameter) const
+{
+    if (index >= formations.size())
+        return std::nullopt;
+    if (static_cast<int>(index) == activeFormation)
+    {
+        const auto found = previewParams.find({kFormationContext, parameter});
+        if (found != previewParams.end())
+            return found->second == ActiveObjectsContainer::kStyleValue ? std::nullopt : std::optional<int>(found->second);
+    }
+    const std::map<int, int>& display = formations[index].display;
+    const auto found = display.find(parameter);
+    return found == display.end() ? std::nullopt : std::optional<int>(found->second);
+}
+
 int ChartDocument::FontSize(int context) const
 {
     return Param(context, 32);

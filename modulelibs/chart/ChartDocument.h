@@ -107,6 +107,9 @@ public:
     int Param(int context, int parameter) const;
     // The preview or applied value of a display parameter; none when the style's value stands.
     std::optional<int> Override(int context, int parameter) const;
+    // The value set on a formation over its style: previewed while it is the active formation,
+    // else stored with it; none when its style's value stands.
+    std::optional<int> FormationDisplay(std::size_t index, int parameter) const;
     // The font size of a context after its steps.
     int FontSize(int context) const;
     // The formation style a formation is drawn with: the one previewed on it while it is the

@@ -276,6 +276,13 @@ void ChartFormation::Save(Settings& node) const
         entry["Time"] = point.time;
         entry["Value"] = point.value;
     }
+    Settings& displayNode = node["Display"];
+    for (const auto& [parameter, value] : display)
+    {
+        Settings& entry = displayNode.AddUnnamed();
+        entry["Parameter"] = parameter;
+        entry["Value"] = value;
+    }
     Settings& paramsNode = node["Params"];
     for (const auto& [key, value] : params)
     {
@@ -332,6 +339,9 @@ std::optional<ChartFormation> ChartFormation::Load(const Settings& node)
     ChartFormation formation = Make(type, std::move(points));
     formation.styleId = node["Style"].ToInt();
     formation.seriesId = node["Series"].ToInt();
+    ConstSettingsIterator displayNode = node["Display"].IteratorUnnamed(1);
+    while (displayNode.Iterate())
+        formation.display[displayNode.Node()["Parameter"].ToInt()] = displayNode.Node()["Value"].ToInt();
     if (node.Exists(QStringLiteral("ExtendLeft")))
         formation.Set(P::ExtendToBegin, node["ExtendLeft"].ToBool());
     if (node.Exists(QStringLiteral("ExtendRight")))

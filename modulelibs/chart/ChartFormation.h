@@ -27,6 +27,9 @@ struct ChartFormation
     std::map<int, SimpleValue> params;
     int styleId = 0;
     int seriesId = 0;
+    // Display values set on this formation over its style, by display parameter (the style's
+    // colours and the pens' colours, widths and line styles).
+    std::map<int, int> display;
 
     // A formation of the kind with the kind's parameters at their defaults; the points it is
     // given are completed to the kind's count.

@@ -7,6 +7,7 @@
 #include "styles/engine/StylePreviewPainter.h"
 #include "styles/engine/StylesContainer.h"
 
+#include <algorithm>
 #include <deque>
 
 namespace
@@ -154,4 +155,44 @@ QFont ChartStyles::FormationFont(int styleId)
 {
     const std::shared_ptr<StyleBase> style = FormationStyle(styleId);
     return style ? StylePreviewPainter::Font(style->GetGdiObject(StyleFormation::ParamFont)) : QFont();
+}
+
+std::optional<int> ChartStyles::FormationValue(int styleId, int parameter)
+{
+    const std::shared_ptr<StyleBase> style = FormationStyle(styleId);
+    if (!style)
+        return std::nullopt;
+    if (parameter >= kBaseLineColour && parameter <= kExtensionStyle)
+    {
+        const QPen pen = FormationPen(styleId, parameter >= kExtensionColour, false);
+        switch (parameter - (parameter >= kExtensionColour ? kExtensionColour : kBaseLineColour))
+        {
+        case 0:
+        {
+            const std::optional<ColorRef> colour = ColorRef::FromQColor(pen.color());
+            return colour ? std::optional<int>(static_cast<int>(colour->Value())) : std::nullopt;
+        }
+        case 1:
+            return std::max(1, qRound(pen.widthF()));
+        default:
+            return LineStyleOf(pen.style());
+        }
+    }
+    if (IsFormationValue(parameter))
+        return style->GetValue(parameter);
+    return std::nullopt;
+}
+
+Qt::PenStyle ChartStyles::PenStyleOf(int lineStyle)
+{
+    static const Qt::PenStyle styles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine};
+    return lineStyle >= 0 && lineStyle < 5 ? styles[lineStyle] : Qt::SolidLine;
+}
+
+int ChartStyles::LineStyleOf(Qt::PenStyle style)
+{
+    for (int lineStyle = 0; lineStyle < 5; ++lineStyle)
+        if (PenStyleOf(lineStyle) == style)
+            return lineStyle;
+    return 0;
 }

@@ -43,4 +43,18 @@ QPen FormationPen(int styleId, bool extension, bool active);
 // A colour of the formation style (text, label, connector or fill).
 QColor FormationColour(int styleId, int parameter);
 QFont FormationFont(int styleId);
+// Display parameters of formations beyond the style's own values: its pens' colours, widths and
+// line styles.
+inline constexpr int kBaseLineColour = 11;
+inline constexpr int kBaseLineWidth = 12;
+inline constexpr int kBaseLineStyle = 13;
+inline constexpr int kExtensionColour = 14;
+inline constexpr int kExtensionWidth = 15;
+inline constexpr int kExtensionStyle = 16;
+// The formation style's value of a display parameter of formations; none for a parameter
+// formation styles do not hold.
+std::optional<int> FormationValue(int styleId, int parameter);
+// Line styles 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot; any other is solid.
+Qt::PenStyle PenStyleOf(int lineStyle);
+int LineStyleOf(Qt::PenStyle style);
 }

@@ -4,9 +4,34 @@
 #include "modulelibs/chart/FormationShapes.h"
 #include "modulelibs/chart/FormationSymbolsContainer.h"
 
+#include "platform/base/ColorRef.h"
 #include "styles/engine/StyleFormation.h"
 
 #include <QPainter>
+
+#include <optional>
+
+namespace
+{
+
+QColor OwnColour(const ChartDocument& document, std::size_t index, int parameter, const QColor& styleColour)
+{
+    const std::optional<int> colour = document.FormationDisplay(index, parameter);
+    return colour ? ColorRef(static_cast<quint32>(*colour)).ToQColor(styleColour) : styleColour;
+}
+
+// The colour, width and line style set on the formation over its style's pen; the parameters
+// follow the colour's.
+void OwnPen(QPen& pen, const ChartDocument& document, std::size_t index, int colourParameter, bool active)
+{
+    pen.setColor(OwnColour(document, index, colourParameter, pen.color()));
+    if (const std::optional<int> width = document.FormationDisplay(index, colourParameter + 1))
+        pen.setWidthF(*width + (active ? 1.0 : 0.0));
+    if (const std::optional<int> style = document.FormationDisplay(index, colourParameter + 2))
+        pen.setStyle(ChartStyles::PenStyleOf(*style));
+}
+
+}
 
 const ChartLayout::ViewArea* FormationPainter::ViewOf(const ChartDocument& document, const ChartLayout& layout,
                                                       const ChartFormation& formation)
@@ -35,9 +60,13 @@ void FormationPainter::Paint(QPainter& painter, const ChartDocument& document, c
         // Cosmetic pens are drawn as lines, not stroked as outlines: far cheaper per frame.
         basePen.setCosmetic(true);
         extensionPen.setCosmetic(true);
-        QColor fill = ChartStyles::FormationColour(styleId, StyleFormation::ParamFillColor);
+        OwnPen(basePen, document, i, ChartStyles::kBaseLineColour, active);
+        OwnPen(extensionPen, document, i, ChartStyles::kExtensionColour, active);
+        QColor fill = OwnColour(document, i, StyleFormation::ParamFillColor,
+                                ChartStyles::FormationColour(styleId, StyleFormation::ParamFillColor));
         fill.setAlpha(0x40);
-        const QColor text = ChartStyles::FormationColour(styleId, StyleFormation::ParamTextColor);
+        const QColor text = OwnColour(document, i, StyleFormation::ParamTextColor,
+                                      ChartStyles::FormationColour(styleId, StyleFormation::ParamTextColor));
         painter.save();
         painter.setClipRect(view->rect);
         painter.setRenderHint(QPainter::Antialiasing);

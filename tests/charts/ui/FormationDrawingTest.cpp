@@ -2,6 +2,7 @@
 #include "charts/ui/FormationCommandIds.h"
 #include "modulelibs/chart/ChartLayout.h"
 #include "modulelibs/chart/ChartModuleConsumer.h"
+#include "modulelibs/chart/ChartStyles.h"
 #include "modulelibs/chart/ChartWindow.h"
 #include "modulelibs/chart/FormationPainter.h"
 #include "modulelibs/chart/FormationShapes.h"
@@ -17,6 +18,8 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -159,6 +162,85 @@ TEST_F(FormationDrawingTest, ADrawnLineFollowsItsStoredStyle)
 
     StylesContainer::Instance().RemoveStyle(own->GetId());
     StylesContainer::Instance().RemoveStyle(other->GetId());
+}
+
+// A base-line colour chosen for the selected line is previewed on it alone, kept with it (not by
+// the chart) when applied, comes back from the window file, and "Domyślny" or a restore gives the
+// line its style's colour again.
+TEST_F(FormationDrawingTest, AColourChosenForTheSelectedLineStaysWithThatLine)
+{
+    constexpr int kFormations = 3;
+    constexpr int kBaseLineColour = 11;
+    const int cyan = StyleDefaults::Rgb(0, 255, 255);
+    const std::shared_ptr<StyleBase> own = StoredFormationStyle(kMagenta);
+    m_consumer.DefaultFormationStyle(own->GetId());
+    for (const int y : {100, 260})
+    {
+        m_targets.ExecuteCommand(33522);
+        Drag({250, y}, {450, y + 40});
+    }
+    ASSERT_EQ(Document().formations.size(), 2u);
+    ASSERT_EQ(Document().activeFormation, 1);
+    ActiveObjectsContainer* active = m_consumer.GetActiveObjects();
+    ASSERT_NE(active, nullptr);
+    const auto shown = [this] { return m_chart->grab().toImage(); };
+    EXPECT_EQ(active->GetCbsParams(kFormations, kBaseLineColour), StyleDefaults::Rgb(255, 0, 255));
+
+    active->ChangeCbsParams(kFormations, kBaseLineColour, cyan);
+    EXPECT_GT(PixelsOf(shown(), kCyan), 100);
+    EXPECT_GT(PixelsOf(shown(), kMagenta), 100);
+    active->CancelCbsParams();
+    EXPECT_EQ(PixelsOf(shown(), kCyan), 0);
+
+    active->ChangeCbsParams(kFormations, kBaseLineColour, cyan);
+    active->ApplyCbsParams();
+    EXPECT_EQ(Document().formations[1].display, (std::map<int, int>{{kBaseLineColour, cyan}}));
+    EXPECT_TRUE(Document().formations[0].display.empty());
+    EXPECT_FALSE(Document().appliedParams.contains({kFormations, kBaseLineColour}));
+    EXPECT_EQ(active->GetCbsParams(kFormations, kBaseLineColour), cyan);
+    const QImage image = shown();
+    EXPECT_GT(PixelsOf(image, kCyan), 100);
+    EXPECT_GT(PixelsOf(image, kMagenta), 100);
+
+    Settings node;
+    Document().Save(node);
+    ChartDocument loaded;
+    ASSERT_TRUE(loaded.Load(node));
+    ASSERT_EQ(loaded.formations.size(), 2u);
+    EXPECT_EQ(loaded.formations[1].display, Document().formations[1].display);
+    EXPECT_TRUE(loaded.formations[0].display.empty());
+
+    active->ChangeCbsParams(kFormations, kBaseLineColour, ActiveObjectsContainer::kStyleValue);
+    EXPECT_EQ(PixelsOf(shown(), kCyan), 0);
+    active->ApplyCbsParams();
+    EXPECT_TRUE(Document().formations[1].display.empty());
+    active->ChangeCbsParams(kFormations, kBaseLineColour, cyan);
+    active->ApplyCbsParams();
+    active->CbsRestore(kFormations);
+    EXPECT_TRUE(Document().formations[1].display.empty());
+    EXPECT_EQ(PixelsOf(shown(), kCyan), 0);
+
+    StylesContainer::Instance().RemoveStyle(own->GetId());
+}
+
+// A width or line style kept with a line is drawn over its style's: wider is more of its colour,
+// dotted is less.
+TEST_F(FormationDrawingTest, ALinesOwnWidthAndLineStyleAreDrawn)
+{
+    const std::shared_ptr<StyleBase> own = StoredFormationStyle(kMagenta);
+    m_consumer.DefaultFormationStyle(own->GetId());
+    m_targets.ExecuteCommand(33522);
+    Drag({250, 100}, {450, 140});
+    ASSERT_EQ(Document().formations.size(), 1u);
+    auto& display = const_cast<ChartDocument&>(Document()).formations[0].display;
+    const auto drawn = [this] { return PixelsOf(m_chart->grab().toImage(), kMagenta); };
+    const int styled = drawn();
+    display[ChartStyles::kBaseLineWidth] = 7;
+    EXPECT_GT(drawn(), styled);
+    display.clear();
+    display[ChartStyles::kBaseLineStyle] = 2;
+    EXPECT_LT(drawn(), styled);
+    StylesContainer::Instance().RemoveStyle(own->GetId());
 }
 
 TEST_F(FormationDrawingTest, EveryToolDrawsItsKindWithTheMouseAndDisarms)

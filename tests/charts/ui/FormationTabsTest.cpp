@@ -176,9 +176,9 @@ TEST(FormationsRibbonTabsCreatorTest, WithoutTheChartModuleNoTabIsMade)
     EXPECT_EQ(factory.FindTab(155), nullptr);
 }
 
-// In extended mode every formation tab ends with "Opcje wyświetlania": the formation styles'
-// popup (whose gallery is 33574) and the two colour popups; otherwise there is no such group.
-TEST(FormationsRibbonTabsCreatorTest, ExtendedModeAddsTheDisplayOptions)
+// Every formation tab ends with "Opcje wyświetlania": its two colour popups and "Więcej opcji";
+// only in extended mode does the formation styles' popup (whose gallery is 33574) come first.
+TEST(FormationsRibbonTabsCreatorTest, ExtendedModeAddsOnlyTheStylePopup)
 {
     TestApplication::Ensure();
     for (const bool extended : {false, true})
@@ -199,18 +199,21 @@ TEST(FormationsRibbonTabsCreatorTest, ExtendedModeAddsTheDisplayOptions)
             auto* tab = static_cast<FormationTab*>(factory.FindTab(tabId));
             ASSERT_TRUE(tab->Prepare()) << tabId;
             const RibbonGroupBase* group = tab->FindGroup(330);
-            if (!extended)
-            {
-                EXPECT_EQ(group, nullptr) << tabId;
-                continue;
-            }
             ASSERT_NE(group, nullptr) << tabId;
             EXPECT_EQ(group->GetCaption(), QStringLiteral("Opcje wyświetlania"));
             std::vector<std::uint32_t> ids;
             for (const auto& control : group->GetControls())
                 ids.push_back(control->GetID());
-            EXPECT_EQ(ids, (std::vector<std::uint32_t>{ID_STYLE_POPUP, ID_BASE_LINE_COLOR, ID_EXTENSION_COLOR}));
+            std::vector<std::uint32_t> expected{ID_BASE_LINE_COLOR, ID_EXTENSION_COLOR, ID_MORE_OPTIONS};
+            if (extended)
+                expected.insert(expected.begin(), ID_STYLE_POPUP);
+            EXPECT_EQ(ids, expected);
             const RibbonControl* popup = tab->FindControl(ID_STYLE_POPUP);
+            if (!extended)
+            {
+                EXPECT_EQ(popup, nullptr);
+                continue;
+            }
             ASSERT_NE(popup->GetCommandBar(), nullptr);
             EXPECT_NE(popup->GetCommandBar()->FindControl(ID_STYLE_GALLERY), nullptr);
             EXPECT_EQ(popup->GetCaption(), QStringLiteral("Styl"));

@@ -1,0 +1,209 @@
+#include "charts/ui/MoreFormationOptionsPopupDlg.h"
+
+#include "charts/ui/GridLineStyleCombo.h"
+#include "modulelibs/chart/ChartStyles.h"
+#include "platform/modules/ActiveObjectsContainer.h"
+#include "platform/modules/ChartConsumer.h"
+#include "ribbon/controls/RibbonControlPopupEx.h"
+#include "ribbon/galleries/ColorMarkers.h"
+#include "styles/engine/StyleFormation.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace
+{
+
+constexpr int kFormations = 3;
+constexpr int kWidths = 7;
+constexpr char kControlId[] = "controlId";
+constexpr char kParameter[] = "parameter";
+
+}
+
+MoreFormationOptionsPopupDlg::MoreFormationOptionsPopupDlg(RibbonControlPopupEx* control, ChartConsumer* charts,
+                                                           PopupBarBase::IPopupAreaObserver& pickerArea, QWidget* parent)
+    : BasePopupBarDlg(parent)
+    , m_control(control)
+    , m_charts(charts)
+    , m_pickerArea(pickerArea)
+    , m_restore(new QPushButton(QStringLiteral("Przywróć"), this))
+    , m_close(new QPushButton(QStringLiteral("Zamknij"), this))
+{
+    auto* layout = new QGridLayout(this);
+    const struct
+    {
+        const char* caption;
+        std::uint32_t style, width, colour;
+        int colourParameter;
+    } lines[] = {
+        {"Linia bazowa", 1246, 1249, 1252, ChartStyles::kBaseLineColour},
+        {"Przedłużenie", 1163, 1166, 1170, ChartStyles::kExtensionColour},
+    };
+    int row = 0;
+    for (const auto& line : lines)
+    {
+        layout->addWidget(new QLabel(QString::fromUtf8(line.caption), this), row, 0);
+        layout->addWidget(AddCombo(line.style, line.colourParameter + 2, false), row, 1);
+        layout->addWidget(AddCombo(line.width, line.colourParameter + 1, true), row, 2);
+        layout->addWidget(AddColorButton(line.colour, line.colourParameter), row, 3);
+        ++row;
+    }
+    const struct
+    {
+        const char* caption;
+        std::uint32_t id;
+        int parameter;
+    } colours[] = {
+        {"Tekst", 1243, StyleFormation::ParamTextColor},
+        {"Wypełnienie", 1181, StyleFormation::ParamFillColor},
+    };
+    for (const auto& colour : colours)
+    {
+        layout->addWidget(new QLabel(QString::fromUtf8(colour.caption), this), row, 0);
+        layout->addWidget(AddColorButton(colour.id, colour.parameter), row, 3);
+        ++row;
+    }
+    auto* separator = new QFrame(this);
+    separator->setFrameShape(QFrame::HLine);
+    layout->addWidget(separator, row++, 0, 1, 4);
+    m_restore->setProperty(kControlId, 10u);
+    m_close->setProperty(kControlId, 1284u);
+    layout->addWidget(m_restore, row, 0, 1, 2);
+    layout->addWidget(m_close, row, 2, 1, 2);
+    connect(m_restore, &QPushButton::clicked, this, &MoreFormationOptionsPopupDlg::Restore);
+    connect(m_close, &QPushButton::clicked, this, [this] {
+        if (m_control)
+            m_control->ClosePopupBar(false);
+    });
+    FillValues();
+}
+
+QComboBox* MoreFormationOptionsPopupDlg::AddCombo(std::uint32_t id, int parameter, bool widths)
+{
+    QComboBox* combo = widths ? new QComboBox(this) : new GridLineStyleCombo(this);
+    if (widths)
+        for (int width = 1; width <= kWidths; ++width)
+            combo->addItem(QString::number(width), width);
+    combo->setProperty(kControlId, id);
+    combo->setProperty(kParameter, parameter);
+    connect(combo, &QComboBox::activated, this, [this, combo, parameter](int index) {
+        Apply(parameter, combo->itemData(index).toInt());
+    });
+    return combo;
+}
+
+QToolButton* MoreFormationOptionsPopupDlg::AddColorButton(std::uint32_t id, int parameter)
+{
+    auto* button = new QToolButton(this);
+    button->setProperty(kControlId, id);
+    button->setProperty(kParameter, parameter);
+    button->setIconSize(QSize(24, 12));
+    connect(button, &QToolButton::clicked, this, [this, button, parameter] { OpenPicker(button, parameter); });
+    return button;
+}
+
+ActiveObjectsContainer* MoreFormationOptionsPopupDlg::Active() const
+{
+    ActiveObjectsContainer* active = m_charts ? m_charts->GetActiveObjects() : nullptr;
+    return active && active->IsFormationActive() ? active : nullptr;
+}
+
+void MoreFormationOptionsPopupDlg::FillValues()
+{
+    const ActiveObjectsContainer* active = Active();
+    for (QWidget* child : findChildren<QWidget*>())
+    {
+        if (!child->property(kParameter).isValid())
+            continue;
+        child->setEnabled(active != nullptr);
+        if (!active)
+            continue;
+        const int value = active->GetCbsParams(kFormations, child->property(kParameter).toInt());
+        if (auto* combo = qobject_cast<QComboBox*>(child))
+            combo->setCurrentIndex(combo->findData(value));
+        else if (auto* button = qobject_cast<QToolButton*>(child))
+        {
+            QPixmap swatch(button->iconSize());
+            swatch.fill(ColorMarkers::ToQColor(value));
+            button->setIcon(QIcon(swatch));
+        }
+    }
+    m_restore->setEnabled(active != nullptr);
+}
+
+QWidget* MoreFormationOptionsPopupDlg::ControlById(std::uint32_t id) const
+{
+    for (QWidget* child : findChildren<QWidget*>())
+        if (child->property(kControlId).toUInt() == id)
+            return child;
+    return nullptr;
+}
+
+void MoreFormationOptionsPopupDlg::Apply(int parameter, int value)
+{
+    ActiveObjectsContainer* active = Active();
+    if (!active)
+        return;
+    active->ChangeCbsParams(kFormations, parameter, value);
+    active->ApplyCbsParams();
+    active->RedrawDialogAfterStyleChanged(kFormations);
+}
+
+void MoreFormationOptionsPopupDlg::OpenPicker(QToolButton* button, int parameter)
+{
+    const ActiveObjectsContainer* active = Active();
+    if (m_picker || !active)
+        return;
+    m_pickedParameter = parameter;
+    m_picker = new ColorPickerPopupWindow(*this, m_pickerArea, this);
+    m_picker->setAttribute(Qt::WA_DeleteOnClose);
+    m_picker->SetSelectedColor(active->GetCbsParams(kFormations, parameter));
+    if (!m_picker->ShowAtAnchor(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())))
+    {
+        delete m_picker;
+        m_pickedParameter = -1;
+    }
+}
+
+void MoreFormationOptionsPopupDlg::OnColorHot(int color)
+{
+    ActiveObjectsContainer* active = Active();
+    if (!active || m_pickedParameter < 0)
+        return;
+    active->ChangeCbsParams(kFormations, m_pickedParameter,
+                            color == ColorMarkers::kDefault ? ActiveObjectsContainer::kStyleValue : color);
+    active->RedrawDialogAfterStyleChanged(kFormations);
+}
+
+void MoreFormationOptionsPopupDlg::OnHotColorCleared()
+{
+    if (ActiveObjectsContainer* active = Active())
+        active->CancelCbsParams();
+}
+
+void MoreFormationOptionsPopupDlg::OnColorPicked()
+{
+    if (ActiveObjectsContainer* active = Active())
+    {
+        active->ApplyCbsParams();
+        active->RedrawDialogAfterStyleChanged(kFormations);
+    }
+    m_pickedParameter = -1;
+    FillValues();
+}
+
+void MoreFormationOptionsPopupDlg::Restore()
+{
+    ActiveObjectsContainer* active = Active();
+    if (!active)
+        return;
+    active->CbsRestore(kFormations);
+    active->RedrawDialogAfterStyleChanged(kFormations);
+    FillValues();
+}

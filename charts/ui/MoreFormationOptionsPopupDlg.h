@@ -1,0 +1,59 @@
+#pragma once
+// The "Więcej opcji" popup of the formation tabs: the line style, width and colour of the active
+// formation's base line and extension, and its text and fill colours. Every change is applied to
+// the active formation at once (kept with it, drawn at the next repaint); a colour is previewed
+// while the mouse is over it in the colour picker. "Przywróć" gives the formation its style's
+// values again, "Zamknij" closes the popup.
+
+#include "ribbon/popups/BasePopupBarDlg.h"
+#include "ribbon/popups/ColorPickerPopupWindow.h"
+
+#include <QPointer>
+
+#include <cstdint>
+
+class ActiveObjectsContainer;
+class ChartConsumer;
+class QComboBox;
+class QPushButton;
+class QToolButton;
+class RibbonControlPopupEx;
+
+class MoreFormationOptionsPopupDlg : public BasePopupBarDlg, public ColorPickerPopupWindow::IPickedColorObserver
+{
+    Q_OBJECT
+
+public:
+    MoreFormationOptionsPopupDlg(RibbonControlPopupEx* control, ChartConsumer* charts,
+                                 PopupBarBase::IPopupAreaObserver& pickerArea, QWidget* parent);
+
+    // Every control shows the active formation's value; with no active formation they are disabled.
+    void FillValues();
+
+    // The control with the id; null when there is none.
+    QWidget* ControlById(std::uint32_t id) const;
+    // The open colour picker; null when none is open.
+    ColorPickerPopupWindow* Picker() const { return m_picker; }
+
+    void OnColorPicked() override;
+    void OnColorHot(int color) override;
+    void OnHotColorCleared() override;
+
+private:
+    ActiveObjectsContainer* Active() const;
+    QComboBox* AddCombo(std::uint32_t id, int parameter, bool widths);
+    QToolButton* AddColorButton(std::uint32_t id, int parameter);
+    // Applies the value to the active formation and repaints it.
+    void Apply(int parameter, int value);
+    void OpenPicker(QToolButton* button, int parameter);
+    void Restore();
+
+    RibbonControlPopupEx* m_control;
+    ChartConsumer* m_charts;
+    PopupBarBase::IPopupAreaObserver& m_pickerArea;
+    QPointer<ColorPickerPopupWindow> m_picker;
+    // The parameter the open picker edits; -1 when none.
+    int m_pickedParameter = -1;
+    QPushButton* m_restore;
+    QPushButton* m_close;
+};
