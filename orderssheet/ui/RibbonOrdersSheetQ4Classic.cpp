@@ -81,7 +81,8 @@ bool RibbonOrdersSheetQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)
         added = added && AddRibbonControl(visibility, RibbonControlButton, id);
     for (std::uint32_t id : {ID_ORDERS_PANE, ID_SUMMARY})
         added = added && AddRibbonControl(visibility, RibbonControlCheckBox, id);
-    return added && AddStyleGroup(tab);
+    const bool style = AddStyleGroup(tab);
+    return added && style;
 }
 
 bool RibbonOrdersSheetQ4Classic::AddStyleGroup(QuorvantaTab& tab)

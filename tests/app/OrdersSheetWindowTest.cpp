@@ -913,3 +913,24 @@ TEST_F(OrdersSheetWindowTest, RestoreAllAsksFirstAndOnYesGivesColumnsAndRowsThei
     EXPECT_EQ(window->GetStyleValue(4, 3), background);
 }
 }
+
+namespace
+{
+TEST_F(OrdersSheetWindowTest, TheSheetTabOffersTheRowColoursFontsAndRestores)
+{
+    OrderSheetMainDlg* window = OpenOn(asset);
+    ASSERT_NE(window, nullptr);
+    window->ForceActivate();
+    QuorvantaRibbonBar& ribbon = *FrameOf(App()).GetRibbonBar();
+    RibbonTabBase* tab = ribbon.FindTab(OrdersSheetCommandIds::IDS_TAB_ORDERS_SHEET);
+    ASSERT_NE(tab, nullptr);
+    ASSERT_TRUE(ribbon.SetCurrentTab(tab));
+    RibbonGroupBase* group = tab->FindGroup(OrdersSheetCommandIds::GROUP_STYLE);
+    ASSERT_NE(group, nullptr);
+    EXPECT_TRUE(group->IsVisible());
+    for (const OrdersSheetCommandIds::RowColorCommand& command : OrdersSheetCommandIds::kRowColorCommands)
+        EXPECT_NE(group->FindControl(command.id), nullptr) << command.id;
+    for (std::uint32_t id : {OrdersSheetCommandIds::ID_FONT_LARGER, OrdersSheetCommandIds::ID_RESTORE_ALL})
+        EXPECT_NE(group->FindControl(id), nullptr) << id;
+}
+}
