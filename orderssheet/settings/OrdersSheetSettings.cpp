@@ -47,6 +47,17 @@ void ReadInt(const Settings& general, const QString& key, int& value)
 }
 
 // Even indexes take related style 0, odd ones 1 (negative numbers by their remainder).
+std::shared_ptr<StyleOrdersSheet> SheetStyleCopy(const std::shared_ptr<StyleOrdersSheet>& style)
+{
+    if (!style)
+        return nullptr;
+    if (auto copy = std::dynamic_pointer_cast<StyleOrdersSheet>(style->Copy()))
+        return copy;
+    auto copy = StyleOrdersSheet::CreateInstance();
+    copy->CopyFrom(*style, true);
+    return copy;
+}
+
 int ParityRelation(int index)
 {
     return (index & 1) == 0 ? StyleOrdersSheet::RelationOddRow : StyleOrdersSheet::RelationEvenRow;
@@ -57,6 +68,39 @@ OrdersSheetSettings::OrdersSheetSettings()
 {
     ApplyDefaults();
     m_ownStyle = StyleOrdersSheet::CreateInstance();
+}
+
+OrdersSheetSettings::OrdersSheetSettings(const OrdersSheetSettings& other)
+{
+    *this = other;
+}
+
+OrdersSheetSettings& OrdersSheetSettings::operator=(const OrdersSheetSettings& other)
+{
+    if (this == &other)
+        return *this;
+    chartVisible = other.chartVisible;
+    summaryVisible = other.summaryVisible;
+    ordersPaneVisible = other.ordersPaneVisible;
+    rowCurrValueVisible = other.rowCurrValueVisible;
+    vScrollVisible = other.vScrollVisible;
+    cursorVisible = other.cursorVisible;
+    columnsLocked = other.columnsLocked;
+    borderValue = other.borderValue;
+    borderKind = other.borderKind;
+    firstChartColour = other.firstChartColour;
+    secondChartColour = other.secondChartColour;
+    colorMode = other.colorMode;
+    m_originStyleId = other.m_originStyleId;
+    m_chosenStyleId = other.m_chosenStyleId;
+    m_styleBackup = SheetStyleCopy(other.m_styleBackup);
+    m_ownStyle = SheetStyleCopy(other.m_ownStyle);
+    // The style edit mode's style is the edited one itself, shown wherever it is previewed.
+    m_shownStyle = other.m_shownStyle;
+    m_styleEditing = other.m_styleEditing;
+    m_table = other.m_table;
+    m_table.GetRowsStyleSet().CopyFrom(other.m_table.GetRowsStyleSet());
+    return *this;
 }
 
 void OrdersSheetSettings::ApplyDefaults()

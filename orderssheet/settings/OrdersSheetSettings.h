@@ -24,6 +24,10 @@ public:
     static constexpr int kColorModeFromStyle = 2;
 
     OrdersSheetSettings();
+    // A window takes the template's settings as its own: the own style, its backup and the row
+    // styles are copied, not shared, so a change in one window leaves the others as they are.
+    OrdersSheetSettings(const OrdersSheetSettings& other);
+    OrdersSheetSettings& operator=(const OrdersSheetSettings& other);
 
     void ApplyDefaults();
     void ApplySeriesPrecisions(const std::vector<DSProp>& seriesList);

@@ -43,6 +43,9 @@ CmdTargetOrdersSheet::CmdTargetOrdersSheet(WindowSource window, Services service
     });
 
     AddSheetStyleGallery();
+    AddColorCommands();
+    AddFontCommands();
+    AddRestoreCommands();
 
     OnCommand(ID_SHEET_MODE, [this] {
         if (OrderSheetMainDlg* window = m_window())

@@ -8,10 +8,12 @@
 
 #include "platform/ui/CmdTarget.h"
 
+#include <QColor>
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 struct NotifyInfo;
 
@@ -31,12 +33,19 @@ public:
         std::function<std::shared_ptr<StyleBase>()> moduleStyle;
         // Enters the style edit mode for the style under the title.
         std::function<void(const std::shared_ptr<StyleBase>& style, const QString& title)> beginEditStyle;
+        // The colour dialog preset with a colour; empty when cancelled.
+        std::function<std::optional<QColor>(const QColor& current)> chooseColor;
+        // The application's modal message box; its answer (6 yes).
+        std::function<int(const QString& caption, const QString& text, unsigned flags)> messageBox;
     };
 
     static inline const QString kEditStyleTitle = QStringLiteral("Podgląd i edycja stylu %1");
     static inline const QString kEditStyleKind = QStringLiteral("okna pełnego arkusza zleceń");
 
     explicit CmdTargetOrdersSheet(WindowSource window, Services services = {});
+
+    // "Więcej kolorów" was chosen: the colour dialog opens when the gallery closes.
+    bool IsCustomColorPending() const { return m_customColorPending; }
 
 private:
     // A pane toggle: the command flips it, the update shows its state.
@@ -48,8 +57,19 @@ private:
     // its style back.
     void PreviewSheetStyle(const NotifyInfo& info, bool apply);
 
+    // The row colours, font steps and restores of the sheet's own style.
+    void AddColorCommands();
+    void OnColorPreview(const NotifyInfo& info, int kind, int parameterId);
+    void OnColorApply();
+    void AddFontCommands();
+    void AddRestoreCommands();
+    void RestoreAll();
+
     WindowSource m_window;
     Services m_services;
     // The gallery's last answer: the gallery keeps only its address.
     std::shared_ptr<SpecialStylesInfo> m_galleryInfo;
+    bool m_customColorPending = false;
+    int m_customColorKind = 0;
+    int m_customColorParameter = 0;
 };

@@ -84,6 +84,19 @@ public:
     bool UnSerializeState(const Settings& node);
     void SaveToQ5Format(Q5Settings& node) const;
 
+    // The ribbon's colour and font services on the window's own style. Kinds: 0 odd rows, 1 even
+    // rows, 4 the current-value row; another kind answers 0 and changes nothing. Parameter 12
+    // steps the font one size (value 1 larger, 0 smaller) instead of storing the value.
+    static constexpr int kFontStepParameter = 12;
+    qint32 GetStyleValue(int kind, int parameterId) const;
+    void SetStyleValue(int kind, int parameterId, qint32 value);
+    // The row style of a kind in the window's own style; null for another kind.
+    std::shared_ptr<StyleBase> GetRowKindStyle(int kind) const;
+    // Kinds 0, 1 and 4 take the parameter back from the style the window's style comes from.
+    void RestoreStyleParameter(int kind, int parameterId);
+    // Every column and every order row takes its parameters back from its named style.
+    void RestoreAllStyles();
+
     // Repaints tables that ask for it; the timer runs it, tests call it.
     void OnTimer();
 

@@ -25,4 +25,35 @@ inline constexpr std::uint32_t ID_SHEET_STYLE = 490;
 // The mode command's texts: to the offers mode, to the orders mode.
 inline constexpr std::uint32_t IDS_TO_OFFERS_MODE = 488;
 inline constexpr std::uint32_t IDS_TO_ORDERS_MODE = 489;
+
+// The style group: the rows' colours and fonts and the restores.
+inline constexpr std::uint32_t GROUP_STYLE = 33794;
+inline constexpr std::uint32_t ID_FONT_LARGER = 943;
+inline constexpr std::uint32_t ID_FONT_SMALLER = 948;
+inline constexpr std::uint32_t ID_FONT_RESTORE = 952;
+inline constexpr std::uint32_t ID_CURR_VALUE_FONT_LARGER = 947;
+inline constexpr std::uint32_t ID_CURR_VALUE_FONT_SMALLER = 951;
+inline constexpr std::uint32_t ID_CURR_VALUE_FONT_RESTORE = 955;
+inline constexpr std::uint32_t ID_RESTORE_COLUMNS = 1430;
+inline constexpr std::uint32_t ID_RESTORE_ORDER_ROWS = 1431;
+inline constexpr std::uint32_t ID_RESTORE_CURR_VALUE_ROW = 1432;
+inline constexpr std::uint32_t ID_RESTORE_STYLES = 33787;
+inline constexpr std::uint32_t ID_RESTORE_ALL = 355;
+inline constexpr std::uint32_t IDS_RESTORE_ALL_QUESTION = 410;
+inline constexpr std::uint32_t IDS_RESTORE_ALL_CAPTION = 283;
+
+struct RowColorCommand
+{
+    std::uint32_t id;
+    int kind;
+    int parameterId;
+};
+
+// Odd rows (kind 0), even rows (1) and the current-value row (4): font colours 2, 4, 6 and
+// backgrounds 3, 5, 7 (plain, on a rise, on a fall); the new order's font 8 and background 9.
+inline constexpr RowColorCommand kRowColorCommands[] = {
+    {770, 0, 2}, {772, 0, 4}, {774, 0, 6}, {776, 0, 3}, {778, 0, 5}, {779, 0, 7}, {310, 0, 8}, {309, 0, 9},
+    {771, 1, 2}, {773, 1, 4}, {775, 1, 6}, {777, 1, 3}, {769, 1, 5}, {780, 1, 7}, {307, 1, 8}, {308, 1, 9},
+    {931, 4, 2}, {932, 4, 4}, {934, 4, 6}, {936, 4, 3}, {938, 4, 5}, {940, 4, 7},
+};
 }

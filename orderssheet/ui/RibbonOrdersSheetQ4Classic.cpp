@@ -10,6 +10,7 @@
 #include "ribbon/RibbonsFactory.h"
 #include "ribbon/controls/RibbonControlPopupEx.h"
 #include "ribbon/galleries/CheckBoxGalleryControl.h"
+#include "ribbon/controls/RibbonColorPopupBuilders.h"
 #include "ribbon/controls/RibbonControlBuilders.h"
 #include "ribbon/controls/RibbonGalleryBuilders.h"
 
@@ -80,6 +81,22 @@ bool RibbonOrdersSheetQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)
         added = added && AddRibbonControl(visibility, RibbonControlButton, id);
     for (std::uint32_t id : {ID_ORDERS_PANE, ID_SUMMARY})
         added = added && AddRibbonControl(visibility, RibbonControlCheckBox, id);
+    const bool style = AddStyleGroup(tab);
+    return added && style;
+}
+
+bool RibbonOrdersSheetQ4Classic::AddStyleGroup(QuorvantaTab& tab)
+{
+    RibbonGroupBase* group = InsertRibbonGroup(&tab, GROUP_STYLE);
+    if (!group)
+        return false;
+    bool added = true;
+    for (const RowColorCommand& command : kRowColorCommands)
+        added = added && AddColorPopupButtonWithDefault(group, command.id);
+    for (std::uint32_t id : {ID_FONT_LARGER, ID_FONT_SMALLER, ID_FONT_RESTORE, ID_CURR_VALUE_FONT_LARGER,
+                             ID_CURR_VALUE_FONT_SMALLER, ID_CURR_VALUE_FONT_RESTORE, ID_RESTORE_COLUMNS,
+                             ID_RESTORE_ORDER_ROWS, ID_RESTORE_CURR_VALUE_ROW, ID_RESTORE_STYLES, ID_RESTORE_ALL})
+        added = added && AddRibbonControl(group, RibbonControlButton, id);
     return added;
 }
 

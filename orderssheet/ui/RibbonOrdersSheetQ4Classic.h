@@ -2,7 +2,8 @@
 // The orders sheet's tab creator: the contextual tab "Arkusz zleceń" (green, context caption
 // "Arkusz zlecen"), shown while a sheet window is active, with the groups "Zawartość" (column
 // lock, sheet mode, the summary-settings popup, the visible columns) and "Widoczność" (chart,
-// price row, scroll bars, cursor, orders and summary panes). Main thread only.
+// price row, scroll bars, cursor, orders and summary panes) and "Więcej opcji" (the rows' colours
+// and fonts, and the restores). Main thread only.
 
 #include "orderssheet/ui/CmdTargetOrdersSheet.h"
 #include "ribbon/QuorvantaTab.h"
@@ -23,6 +24,9 @@ public:
     bool CreateMainTabGroups(QuorvantaTab& tab);
 
 private:
+    // The rows' colours and fonts and the restores.
+    bool AddStyleGroup(QuorvantaTab& tab);
+
     IGenericModule* m_module;
     CmdTargetOrdersSheet::WindowSource m_window;
 };

@@ -29,9 +29,11 @@
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "styles/engine/SpecialStylesInfo.h"
 #include "styles/engine/StylesContainer.h"
+#include "styles/engine/StyleTextField.h"
 #include "styles/ui/StyleEditModeHandler.h"
 #include "workspace/ui/PulpitFrame.h"
 #include "tests/app/ClassicAppFixture.h"
+#include "tests/support/ui/ScopedFakeDialogs.h"
 #include "tests/support/ui/TestApplication.h"
 
 #include <QAction>
@@ -763,5 +765,172 @@ TEST_F(OrdersSheetWindowTest, TheSheetStyleGalleryPreviewsAndKeepsAStoredStyle)
     ASSERT_NE(answer, nullptr);
     EXPECT_EQ(answer->checkedStyleId, id);
     StylesContainer::Instance().RemoveStyle(id);
+}
+
+// The font height of a row kind's style in the window.
+int RowFontHeight(const OrderSheetMainDlg& window, int kind)
+{
+    const GdiObject font = window.GetRowKindStyle(kind)->GetGdiObject(StyleTextField::ParamFont);
+    return font.Font() ? std::abs(font.Font()->lfHeight) : 0;
+}
+
+TEST_F(OrdersSheetWindowTest, RowColourGalleriesSetDefaultAndChosenColoursAndCancelPutsThemBack)
+{
+    OrderSheetMainDlg* window = OpenOn(asset);
+    ASSERT_NE(window, nullptr);
+    // A window made from the first one's settings.
+    auto* second = new OrderSheetMainDlg(*sheets, window->GetSettings(), false, panel);
+    sheets->AddOwnWindow(second);
+    ASSERT_EQ(sheets->GetCurrentWindow(), window);
+    CmdTarget& commands = *sheets->GetSheetCmdTarget();
+    ScopedFakeDialogs dialogs;
+    const auto origin = [&](int kind, int parameterId) {
+        return window->GetSettings().GetOriginStyle()->GetRelatedStyle(kind == 4 ? 2 : kind)->GetValue(parameterId);
+    };
+    struct Case
+    {
+        std::uint32_t id;
+        int kind;
+        int parameterId;
+    };
+    // Odd and even rows' plain font, even rows' background on a rise, the new order's odd
+    // background, the current-value row's background on a fall.
+    const Case cases[] = {{770, 0, 2}, {771, 1, 2}, {769, 1, 5}, {309, 0, 9}, {940, 4, 7}};
+    for (const Case& c : cases)
+    {
+        const qint32 before = window->GetStyleValue(c.kind, c.parameterId);
+        NotifyInfo query(c.id, NotifyCodes::CheckedItemQuery, nullptr);
+        ASSERT_TRUE(commands.SendNotify(query)) << c.id;
+        EXPECT_EQ(query.result, before) << c.id;
+
+        const auto choose = [&](std::int32_t itemId, int code) {
+            GalleryControl gallery(c.id);
+            gallery.AddItem(static_cast<std::uint32_t>(itemId), QStringLiteral("kolor"));
+            gallery.SetSelectedItem(0);
+            NotifyInfo info(c.id, code, &gallery);
+            EXPECT_TRUE(commands.SendNotify(info)) << c.id;
+        };
+        const qint32 colour = before == 0x123456 ? 0x654321 : 0x123456;
+        choose(colour, NotifyCodes::GalleryPreviewChange);
+        EXPECT_EQ(window->GetStyleValue(c.kind, c.parameterId), colour) << c.id;
+        // The colour is this window's: the sheet on the other instrument keeps its own.
+        EXPECT_EQ(second->GetStyleValue(c.kind, c.parameterId), before) << c.id;
+        // Leaving the gallery takes the colour back from the style the window's comes from.
+        choose(colour, NotifyCodes::GalleryPreviewCancel);
+        EXPECT_EQ(window->GetStyleValue(c.kind, c.parameterId), origin(c.kind, c.parameterId)) << c.id;
+
+        choose(-2, NotifyCodes::GalleryPreviewChange);
+        EXPECT_EQ(window->GetStyleValue(c.kind, c.parameterId), 0x7FFFFFFF) << c.id;
+
+        // "Więcej kolorów": the dialog opens on the gallery's close; cancelled, nothing changes.
+        dialogs.ColorDialog().SetAnswer(std::nullopt);
+        choose(-3, NotifyCodes::GalleryPreviewChange);
+        auto* sheetCommands = dynamic_cast<CmdTargetOrdersSheet*>(&commands);
+        ASSERT_NE(sheetCommands, nullptr);
+        EXPECT_TRUE(sheetCommands->IsCustomColorPending());
+        choose(-3, NotifyCodes::GalleryPreviewApply);
+        EXPECT_FALSE(sheetCommands->IsCustomColorPending());
+        EXPECT_EQ(window->GetStyleValue(c.kind, c.parameterId), 0x7FFFFFFF) << c.id;
+        dialogs.ColorDialog().SetAnswer(QColor(0x10, 0x20, 0x30));
+        choose(-3, NotifyCodes::GalleryPreviewChange);
+        choose(-3, NotifyCodes::GalleryPreviewApply);
+        EXPECT_EQ(window->GetStyleValue(c.kind, c.parameterId), 0x302010) << c.id;
+        EXPECT_NE(origin(c.kind, c.parameterId), 0x302010) << c.id;
+    }
+    // Without a window the gallery shows no colour.
+    window->RequestRemove();
+    TestApplication::ProcessEventsUntil([&] { return sheets->GetCurrentWindow() == nullptr; });
+    NotifyInfo query(770, NotifyCodes::CheckedItemQuery, nullptr);
+    commands.SendNotify(query);
+    EXPECT_EQ(query.result, 0);
+}
+
+TEST_F(OrdersSheetWindowTest, FontStepsGrowAndShrinkTheRowsAndRestoresTakeTheStyleBack)
+{
+    OrderSheetMainDlg* window = OpenOn(asset);
+    ASSERT_NE(window, nullptr);
+    CmdTarget& commands = *sheets->GetSheetCmdTarget();
+    const int odd = RowFontHeight(*window, 0);
+    const int even = RowFontHeight(*window, 1);
+    const int current = RowFontHeight(*window, 4);
+    ASSERT_GT(odd, 0);
+
+    ASSERT_TRUE(commands.ExecuteCommand(OrdersSheetCommandIds::ID_FONT_LARGER));
+    EXPECT_GT(RowFontHeight(*window, 0), odd);
+    EXPECT_GT(RowFontHeight(*window, 1), even);
+    EXPECT_GT(RowFontHeight(*window, 4), current);
+    ASSERT_TRUE(commands.ExecuteCommand(OrdersSheetCommandIds::ID_FONT_RESTORE));
+    EXPECT_EQ(RowFontHeight(*window, 0), odd);
+    EXPECT_EQ(RowFontHeight(*window, 1), even);
+    EXPECT_EQ(RowFontHeight(*window, 4), current);
+
+    // The current-value row alone; its restore leaves the other rows as they are.
+    ASSERT_TRUE(commands.ExecuteCommand(OrdersSheetCommandIds::ID_CURR_VALUE_FONT_SMALLER));
+    EXPECT_LT(RowFontHeight(*window, 4), current);
+    EXPECT_EQ(RowFontHeight(*window, 0), odd);
+    commands.ExecuteCommand(OrdersSheetCommandIds::ID_FONT_SMALLER);
+    ASSERT_TRUE(commands.ExecuteCommand(OrdersSheetCommandIds::ID_CURR_VALUE_FONT_RESTORE));
+    EXPECT_EQ(RowFontHeight(*window, 4), current);
+    EXPECT_LT(RowFontHeight(*window, 0), odd);
+    commands.ExecuteCommand(OrdersSheetCommandIds::ID_FONT_RESTORE);
+
+    // The current-value row's restore takes back its colours and its font.
+    window->SetStyleValue(4, 3, 0x0000FF);
+    window->SetStyleValue(4, OrderSheetMainDlg::kFontStepParameter, 1);
+    const qint32 background = sheets->GetModuleStyle()->GetRelatedStyle(2)->GetValue(3);
+    ASSERT_TRUE(commands.ExecuteCommand(OrdersSheetCommandIds::ID_RESTORE_CURR_VALUE_ROW));
+    EXPECT_EQ(window->GetStyleValue(4, 3), background);
+    EXPECT_EQ(RowFontHeight(*window, 4), current);
+
+    for (std::uint32_t id : {OrdersSheetCommandIds::ID_FONT_LARGER, OrdersSheetCommandIds::ID_CURR_VALUE_FONT_RESTORE,
+                             OrdersSheetCommandIds::ID_RESTORE_STYLES, OrdersSheetCommandIds::ID_RESTORE_ALL, 936u})
+    {
+        CmdUI update(id);
+        ASSERT_TRUE(commands.UpdateCommandUI(update)) << id;
+        EXPECT_TRUE(update.Enabled().value_or(false)) << id;
+    }
+}
+
+TEST_F(OrdersSheetWindowTest, RestoreAllAsksFirstAndOnYesGivesColumnsAndRowsTheirStylesBack)
+{
+    OrderSheetMainDlg* window = OpenOn(asset);
+    ASSERT_NE(window, nullptr);
+    CmdTarget& commands = *sheets->GetSheetCmdTarget();
+    ScopedFakeDialogs dialogs;
+    const qint32 background = window->GetSettings().GetOriginStyle()->GetRelatedStyle(2)->GetValue(3);
+    window->SetStyleValue(4, 3, background ^ 0x00FF00);
+
+    dialogs.MessageBox().QueueAnswer(7);
+    ASSERT_TRUE(commands.ExecuteCommand(OrdersSheetCommandIds::ID_RESTORE_ALL));
+    ASSERT_EQ(dialogs.MessageBox().Boxes().size(), 1u);
+    EXPECT_EQ(dialogs.MessageBox().Boxes()[0].caption, QStringLiteral("Przywróć wszystkie"));
+    EXPECT_EQ(dialogs.MessageBox().Boxes()[0].text,
+              QStringLiteral("Czy chcesz przywrócić domyślne ustawienia wszystkich kolumn\ni wierszy zleceń w arkuszu?"));
+    EXPECT_EQ(window->GetStyleValue(4, 3), background ^ 0x00FF00);
+
+    dialogs.MessageBox().QueueAnswer(6);
+    ASSERT_TRUE(commands.ExecuteCommand(OrdersSheetCommandIds::ID_RESTORE_ALL));
+    EXPECT_EQ(window->GetStyleValue(4, 3), background);
+}
+}
+
+namespace
+{
+TEST_F(OrdersSheetWindowTest, TheSheetTabOffersTheRowColoursFontsAndRestores)
+{
+    OrderSheetMainDlg* window = OpenOn(asset);
+    ASSERT_NE(window, nullptr);
+    window->ForceActivate();
+    QuorvantaRibbonBar& ribbon = *FrameOf(App()).GetRibbonBar();
+    RibbonTabBase* tab = ribbon.FindTab(OrdersSheetCommandIds::IDS_TAB_ORDERS_SHEET);
+    ASSERT_NE(tab, nullptr);
+    ASSERT_TRUE(ribbon.SetCurrentTab(tab));
+    RibbonGroupBase* group = tab->FindGroup(OrdersSheetCommandIds::GROUP_STYLE);
+    ASSERT_NE(group, nullptr);
+    EXPECT_TRUE(group->IsVisible());
+    for (const OrdersSheetCommandIds::RowColorCommand& command : OrdersSheetCommandIds::kRowColorCommands)
+        EXPECT_NE(group->FindControl(command.id), nullptr) << command.id;
+    for (std::uint32_t id : {OrdersSheetCommandIds::ID_FONT_LARGER, OrdersSheetCommandIds::ID_RESTORE_ALL})
+        EXPECT_NE(group->FindControl(id), nullptr) << id;
 }
 }
