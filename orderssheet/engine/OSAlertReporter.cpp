@@ -1,6 +1,7 @@
 #include "orderssheet/engine/OSAlertReporter.h"
 
 #include "orderssheet/engine/OSSheetMode.h"
+#include "orderssheet/engine/OrdersSheetAssetInstance.h"
 #include "orderssheet/engine/TableDataSetOrdersSheet.h"
 #include "platform/base/QuorvantaException.h"
 
@@ -73,6 +74,8 @@ bool OSAlertReporter::Setup(DDBaseDataObject& object, int mode, int column) cons
         id += kOffersIdOffset;
     if (m_dataSet->GetSide() != 0)
         id += kDemandIdOffset;
-    object.SetupAlertArg(kModuleName, id, name, QStringLiteral("opis - ") + name);
+    const OrdersSheetAssetInstance* instance = m_dataSet->GetInstance();
+    const QString instrument = instance && instance->GetAsset() ? instance->GetAsset()->GetShortName() : QString();
+    object.SetupAlertArg(AlertExprArgDesc(kModuleName, id, name, QStringLiteral("opis - ") + name, instrument));
     return true;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Describes a dragged column of a sheet table as an alert argument of the orders sheet: the
 // module "Arkusz zlecen", an id made of the column, the sheet mode and the side, a name and a
-// description. Only the price, volume and value columns of a sheet that shows orders qualify.
-// The sheet delivers no values for these arguments.
+// description, and the ticker of the sheet's instrument. Only the price, volume and value
+// columns of a sheet that shows orders qualify. The sheet delivers no values for these arguments.
 
 #include "platform/modules/DDBaseDataObject.h"
 

@@ -44,6 +44,8 @@ public:
     TableDataSetOrdersSheet& operator=(const TableDataSetOrdersSheet&) = delete;
 
     int GetSide() const { return m_side; }
+    // Null for a window's own data set, which shows no instrument.
+    OrdersSheetAssetInstance* GetInstance() const { return m_instance; }
 
     // Row -1: the current-value row's state (3 without one); 3 outside the matrix.
     int GetCellState(int row, int column, int mode) const;

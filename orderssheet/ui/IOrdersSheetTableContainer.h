@@ -7,8 +7,8 @@
 
 #include <memory>
 
+class DDBaseDataObject;
 class OrdersSheetSettings;
-class QMimeData;
 class StyleBase;
 class TableDataSetOrdersSheet;
 class TableHandlerCommon;
@@ -43,7 +43,8 @@ public:
     virtual void OnHover(int row, const QPoint& point) = 0;
     virtual void OnHoverEnd() = 0;
     virtual void OnTableActivated(TableHandlerCommon& handler) = 0;
-    virtual void StartDrag(std::unique_ptr<QMimeData> payload) = 0;
+    // Drags the object's alert argument out of the pane.
+    virtual void StartDrag(const DDBaseDataObject& object) = 0;
     // Whether side 0's table ends in a band of the summary background above the current-value row.
     virtual bool IsBottomBandShown() const = 0;
     // The style the tables paint with while the window's style is edited; null otherwise.

@@ -4,6 +4,7 @@
 #include "orderssheet/engine/PriceLevelElement.h"
 #include "orderssheet/engine/TableDataSetOrdersSheet.h"
 #include "orderssheet/ui/IOrdersSheetModule.h"
+#include "orderssheet/ui/OSAssetDrop.h"
 #include "orderssheet/ui/OSContextMenu.h"
 #include "orderssheet/ui/OrdersSheetPaneManager.h"
 #include "platform/base/Log.h"
@@ -18,6 +19,7 @@
 #include "platform/ui/Images.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QPointer>
 #include <QShortcut>
 
@@ -56,6 +58,8 @@ OrderSheetMainDlg::OrderSheetMainDlg(IOrdersSheetModule& module, const OrdersShe
     setWindowIcon(Images::Instance().Icon(kWindowIcon));
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
+    // The panes take no drops: a drop anywhere on them reaches the window.
+    setAcceptDrops(true);
     m_panes = new OrdersSheetPaneManager(m_settings, this, m_priceLevelId, this);
     m_contextMenu = std::make_unique<OSContextMenu>(
         *m_panes, [this] { return m_settings.GetTableSettings().GetMode(); }, PanelWindows::Names, PanelWindows::MoveTo);
@@ -328,6 +332,36 @@ void OrderSheetMainDlg::closeEvent(QCloseEvent* event)
     // Closing keeps the window and its place; it only hides and stops its receiver.
     event->ignore();
     Hide();
+}
+
+bool OrderSheetMainDlg::DropData(const QMimeData* data)
+{
+    IAppMediator* mediator = PluginBase::GetAppMediator();
+    const std::optional<Asset> asset =
+        OSAssetDrop::Find(mediator ? mediator->GetDefaultProvider() : nullptr, OSAssetDrop::AssetName(data));
+    if (!asset)
+        return false;
+    if (m_running && *asset == m_asset)
+        return true;
+    return RunOnAsset(*asset);
+}
+
+void OrderSheetMainDlg::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!OSAssetDrop::AssetName(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void OrderSheetMainDlg::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!OSAssetDrop::AssetName(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void OrderSheetMainDlg::dropEvent(QDropEvent* event)
+{
+    if (DropData(event->mimeData()))
+        event->acceptProposedAction();
 }
 
 bool OrderSheetMainDlg::OpenQuickAdd()

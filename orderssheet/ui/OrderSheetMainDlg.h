@@ -23,6 +23,7 @@ class OrdersSheetAssetInstance;
 class OrdersSheetPaneManager;
 class PriceLevelElement;
 class Q5Settings;
+class QMimeData;
 class Settings;
 class TableDataSetOrdersSheet;
 
@@ -65,6 +66,9 @@ public:
     // Insert: the quick-add popup at the cursor; the instrument chosen there replaces the
     // window's. False when there is no mediator to show it.
     bool OpenQuickAdd();
+    // A dragged instrument dropped on the window: the one the window runs on changes nothing,
+    // another moves the window to it. False when the data names no instrument the provider knows.
+    bool DropData(const QMimeData* data);
     bool IsRunning() const { return m_running; }
     const Asset& GetAsset() const { return m_asset; }
     int GetWindowNumber() const { return m_windowNumber; }
@@ -111,6 +115,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     bool RunInstrument(const Asset& asset);

@@ -5,9 +5,7 @@
 #include "orderssheet/settings/OrdersSheetSettings.h"
 #include "orderssheet/ui/OrdersSheetTableCtrl.h"
 #include "orderssheet/ui/TableHandlerCommon.h"
-
-#include <QDrag>
-#include <QMimeData>
+#include "platform/modules/DDBaseDataObjectMime.h"
 
 OrderSheetTableContainer::OrderSheetTableContainer(const OrdersSheetSettings& settings, int priceLevelId, QWidget* parent)
     : OrderSheetTableContainer(settings, nullptr, parent)
@@ -23,6 +21,7 @@ OrderSheetTableContainer::OrderSheetTableContainer(const OrdersSheetSettings& se
     : QWidget(parent)
     , m_settings(settings)
     , m_handler(std::move(handler))
+    , m_dragStarter(DDBaseDataObjectMime::RunDrag)
 {
     m_table = new OrdersSheetTableCtrl(this);
     m_table->setObjectName(QStringLiteral("10000002"));
@@ -111,9 +110,10 @@ void OrderSheetTableContainer::OnTableActivated(TableHandlerCommon&)
         m_partner->ClearCursor();
 }
 
-void OrderSheetTableContainer::StartDrag(std::unique_ptr<QMimeData> payload)
+void OrderSheetTableContainer::StartDrag(const DDBaseDataObject& object)
 {
-    m_table->StartDrag(std::move(payload));
+    if (m_dragStarter)
+        m_dragStarter(*m_table->viewport(), object);
 }
 
 std::shared_ptr<const StyleBase> OrderSheetTableContainer::GetStyleEditSource() const

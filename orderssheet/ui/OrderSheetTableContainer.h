@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class ITableContextMenuHandler;
@@ -35,11 +36,14 @@ public:
     void OnHover(int row, const QPoint& point) override;
     void OnHoverEnd() override {}
     void OnTableActivated(TableHandlerCommon& handler) override;
-    void StartDrag(std::unique_ptr<QMimeData> payload) override;
+    void StartDrag(const DDBaseDataObject& object) override;
     bool IsBottomBandShown() const override { return false; }
     std::shared_ptr<const StyleBase> GetStyleEditSource() const override;
 
     OrdersSheetTableCtrl& Table() const { return *m_table; }
+    // The default starter brings the main window up and runs a QDrag; tests give their own.
+    using ArgumentDragStarter = std::function<void(QWidget& source, const DDBaseDataObject& object)>;
+    void SetArgumentDragStarter(ArgumentDragStarter starter) { m_dragStarter = std::move(starter); }
     virtual void SetContextMenu(ITableContextMenuHandler* menu);
     virtual void ShowScrollbar(bool show);
     // A column's width as the user set it, on every grid of the pane.
@@ -62,4 +66,5 @@ protected:
     OrdersSheetTableCtrl* m_table = nullptr;
     TableDataSetOrdersSheet* m_dataSet = nullptr;
     IOrdersSheetTableContainer* m_partner = nullptr;
+    ArgumentDragStarter m_dragStarter;
 };

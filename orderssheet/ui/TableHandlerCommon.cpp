@@ -3,11 +3,13 @@
 #include "core/settings/IGlobalSettings.h"
 #include "orderssheet/engine/ItemBasicData.h"
 #include "orderssheet/engine/MatrixDataBufor.h"
+#include "orderssheet/engine/OSAlertReporter.h"
 #include "orderssheet/engine/TableDataSetOrdersSheet.h"
 #include "orderssheet/settings/OrdersSheetSettings.h"
 #include "orderssheet/ui/IOrdersSheetTableContainer.h"
 #include "platform/base/ColorRef.h"
 #include "platform/base/Number2String.h"
+#include "platform/modules/DDBaseDataObject.h"
 #include "platform/modules/IAppMediator.h"
 #include "platform/modules/PluginBase.h"
 #include "platform/toolkit/ITableView.h"
@@ -464,6 +466,19 @@ void TableHandlerCommon::OnRowClick(int row, const QPoint& point, Qt::KeyboardMo
         SetCursorCell(-1, -1);
     else
         SetCursorCell(column, dataRow);
+}
+
+void TableHandlerCommon::OnBeginDrag()
+{
+    if (!m_dataSet || m_cursorColumn < 0 || m_cursorRow < 0 || m_cursorRow >= m_dataSet->GetRowCount(Mode()))
+        return;
+    const int kind = KindAt(m_cursorColumn);
+    const OSAlertReporter reporter(m_dataSet);
+    DDBaseDataObject object;
+    const bool described = OSSheetMode::IsOrders(Mode()) ? reporter.SetupOrdersModeArg(object, kind)
+                                                         : reporter.SetupOffersModeArg(object, kind);
+    if (described)
+        m_container.StartDrag(object);
 }
 
 void TableHandlerCommon::SetCursorCell(int column, int row)

@@ -54,6 +54,9 @@ public:
     void OnRowClick(int row, const QPoint& point, Qt::KeyboardModifiers flags) override;
     int GetSelectedRow() const override { return -1; }
     void OnMouseLeaveRows() override;
+    // Drags the cursor cell out as the sheet's alert argument; nothing without a cursor cell on
+    // a row of the data or for a column that is no argument.
+    void OnBeginDrag() override;
     void OnMouseOverRow(int row, const QPoint& point) override;
     void OnRedrawn() override;
     void SetActive(bool active) override;

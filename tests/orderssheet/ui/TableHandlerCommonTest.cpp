@@ -4,6 +4,7 @@
 #include "orderssheet/ui/OrderSheetTableContainer.h"
 #include "orderssheet/ui/OrdersSheetTableCtrl.h"
 #include "orderssheet/ui/TableHandlerCommon.h"
+#include "platform/modules/DDBaseDataObject.h"
 #include "tests/orderssheet/SheetTestSupport.h"
 #include "tests/support/ui/TestApplication.h"
 
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 namespace
 {
@@ -128,5 +130,54 @@ TEST_F(TableHandlerCommonTest, RowHeightsAndTheEmptyFirstRow)
     for (int row = 0; row < pane->Table().GetItemCount(); ++row)
         handler.DrawCell(painter, row, QRect(0, 0, 800, 20));
     handler.OnAfterPaint(painter, QRect(0, 0, 800, 20));
+}
+
+TEST_F(TableHandlerCommonTest, ADragCarriesTheCursorCellsArgumentOfTheInstrumentAndNothingWithoutOne)
+{
+    std::vector<AlertExprArgDesc> dragged;
+    pane->SetArgumentDragStarter(
+        [&](QWidget&, const DDBaseDataObject& object) { dragged.push_back(object.GetAlertArgDescription()); });
+    TableHandlerCommon& handler = pane->GetHandler();
+    const auto& table = settings.GetTableSettings();
+    const auto positionOf = [&](int kind) {
+        for (int pos = 0; pos < OrdersSheetTableSettings::GetDisplayCount(1); ++pos)
+            if (table.GetColumnForDisplayPos(1, pos).kind == kind)
+                return pos;
+        return -1;
+    };
+    ASSERT_GE(positionOf(0), 0);
+    struct Case
+    {
+        int column;
+        int row;
+        const char* name;
+    };
+    const Case cases[] = {
+        {positionOf(1), 0, "Cena zlecenia"},
+        {positionOf(3), 2, "Wolumen (zlecenia)"},
+        {positionOf(4), 1, "Wartość (zlecenia)"},
+        // A column that is no argument, no cursor, and a cursor below the rows start nothing.
+        {positionOf(0), 0, nullptr},
+        {-1, -1, nullptr},
+        {positionOf(3), 3, nullptr},
+        {positionOf(3), 40, nullptr},
+        {40, 0, nullptr},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.column << " " << c.row);
+        dragged.clear();
+        handler.SetCursorCell(c.column, c.row);
+        handler.OnBeginDrag();
+        if (!c.name)
+        {
+            EXPECT_TRUE(dragged.empty());
+            continue;
+        }
+        ASSERT_EQ(dragged.size(), 1u);
+        EXPECT_EQ(dragged[0].GetSourceModuleName(), QStringLiteral("Arkusz zlecen"));
+        EXPECT_EQ(dragged[0].GetArgumentName(), QString::fromUtf8(c.name));
+        EXPECT_EQ(dragged[0].GetInstrument(), QStringLiteral("TST"));
+    }
 }
 }
