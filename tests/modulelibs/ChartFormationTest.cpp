@@ -131,7 +131,9 @@ TEST(ChartFormationTest, AParameterIsWrittenOnlyWhereTheKindHasItAndTheValueCanB
         const SimpleValue before = formation.Get(one.type);
         EXPECT_EQ(formation.Set(one.type, one.value), one.accepted) << one.kind << " " << one.type;
         if (!one.accepted)
+        {
             EXPECT_EQ(formation.Get(one.type), before) << one.kind << " " << one.type;
+        }
     }
 }
 
