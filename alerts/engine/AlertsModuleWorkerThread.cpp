@@ -39,13 +39,14 @@ bool AlertsModuleWorkerThread::OnUpdateArgRequestId(std::uint32_t baseSourceId, 
 
 bool AlertsModuleWorkerThread::Queue(DataElement element, const char* function)
 {
-    bool wasEmpty = false;
+    bool wake = false;
     std::size_t shed = 0;
     {
         const SafeAutoLock lock(m_dataQueueLock, function, kFile);
-        wasEmpty = m_queued == 0;
+        wake = std::exchange(m_threadIdle, false);
+        // The slot's previous element leaves in element and is given back after the lock.
         if (m_queued < m_dataQueue.size())
-            m_dataQueue[m_queued] = std::move(element);
+            std::swap(m_dataQueue[m_queued], element);
         else
             m_dataQueue.push_back(std::move(element));
         ++m_queued;
@@ -57,13 +58,14 @@ bool AlertsModuleWorkerThread::Queue(DataElement element, const char* function)
     }
     if (shed > 0)
         NoteShed(shed);
-    if (!wasEmpty || PostThreadMessage(kDataQueuedMessage))
+    if (!wake || PostThreadMessage(kDataQueuedMessage))
         return true;
     // The thread does not run: nobody would ever take what waits.
     std::vector<DataElement> dropped;
     const SafeAutoLock lock(m_dataQueueLock, function, kFile);
     dropped.swap(m_dataQueue);
     m_queued = 0;
+    m_threadIdle = true;
     return false;
 }
 
@@ -99,9 +101,10 @@ std::vector<AlertsModuleWorkerThread::DataElement> AlertsModuleWorkerThread::Get
 
 void AlertsModuleWorkerThread::TakeQueued()
 {
-    const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::GetAllData", kFile);
+    const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::TakeQueued", kFile);
     m_taken.swap(m_dataQueue);
     m_takenCount = std::exchange(m_queued, 0);
+    m_threadIdle = m_takenCount == 0;
 }
 
 void AlertsModuleWorkerThread::ClearData()
@@ -200,6 +203,7 @@ void AlertsModuleWorkerThread::ProcessBatch(DataElement* first, DataElement* las
 {
     AlertsListManager& alerts = m_module.Alerts();
     DataElement* element = first;
+    // Stopping is asked once per hold: its lock is the one the sources post under.
     while (element != last && !IsStopping())
     {
         if (element->kind == DataElement::eArgumentDestroyed)
@@ -212,8 +216,8 @@ void AlertsModuleWorkerThread::ProcessBatch(DataElement* first, DataElement* las
         // While a value is tested, the memory of the next value's alerts is asked for, and the
         // list of the alerts of the value after it, through which that memory is found.
         const SafeAutoLock lock(alerts.LinksLock(), "AlertsModuleWorkerThread::ProcessMessage", kFile);
-        for (int held = 0; held < kValuesPerLockHold && element != last
-                           && element->kind != DataElement::eArgumentDestroyed && !IsStopping();
+        for (int held = 0;
+             held < kValuesPerLockHold && element != last && element->kind != DataElement::eArgumentDestroyed;
              ++held)
         {
             const DataElement* next = element + 1;
@@ -227,6 +231,12 @@ void AlertsModuleWorkerThread::ProcessBatch(DataElement* first, DataElement* las
             ++element;
         }
     }
+}
+
+void AlertsModuleWorkerThread::ExitInstance()
+{
+    const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::ExitInstance", kFile);
+    m_threadIdle = true;
 }
 
 bool AlertsModuleWorkerThread::ProcessMessage(const ThreadMessage& message)

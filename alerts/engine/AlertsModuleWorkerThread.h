@@ -8,8 +8,9 @@
 //
 // The queue lock is a leaf: it is held only to change the queue, never while an element is
 // processed. Every request-id change is kept until the thread has handled it, in order.
-// 0x401 is posted when a delivery finds the queue empty: the thread takes elements until the
-// queue is empty again, so a message for a queue that already waits would find nothing.
+// 0x401 is posted only when the thread is idle: it takes elements until it finds the queue
+// empty and only then counts as idle again, so while it works the sources neither post nor
+// wake it.
 //
 // Shedding. When the sources deliver faster than the thread tests, the waiting deliveries are
 // thinned so that memory stays bounded: when the thread takes more than kSheddingThreshold
@@ -94,6 +95,8 @@ public:
 
 protected:
     bool ProcessMessage(const ThreadMessage& message) override;
+    // Posts fail from here on: the next delivery finds that out and drops what waits.
+    void ExitInstance() override;
 
 private:
     // How many values are stored and tested in one hold of the list's lock: the main thread
@@ -117,6 +120,8 @@ private:
     // raise, and the thread never writes to memory that a source writes to for every value.
     std::vector<DataElement> m_dataQueue;
     std::size_t m_queued = 0;
+    // The thread found the queue empty and waits for a message: the next delivery posts one.
+    bool m_threadIdle = true;
     // The worker thread's batch: the first m_takenCount elements.
     std::vector<DataElement> m_taken;
     std::size_t m_takenCount = 0;

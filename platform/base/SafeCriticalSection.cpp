@@ -2,6 +2,20 @@
 
 #include <utility>
 
+namespace
+{
+// Most holds are shorter than a sleep and a wake-up: a taker that finds the lock held tries
+// again this many times before it sleeps.
+constexpr int kTriesBeforeSleeping = 100;
+
+void PauseBriefly()
+{
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#endif
+}
+}
+
 SafeCriticalSection::SafeCriticalSection(QString name)
     : m_name(std::move(name))
 {
@@ -15,7 +29,14 @@ SafeCriticalSection::Holder SafeCriticalSection::CurrentHolder() const
 
 void SafeCriticalSection::Lock(const char* function, const char* file)
 {
-    m_mutex.lock();
+    bool locked = m_mutex.try_lock();
+    for (int tries = 1; !locked && tries < kTriesBeforeSleeping; ++tries)
+    {
+        PauseBriefly();
+        locked = m_mutex.try_lock();
+    }
+    if (!locked)
+        m_mutex.lock();
     const std::lock_guard guard(m_holdersMutex);
     m_holders.push_back({function, file});
 }

@@ -106,6 +106,53 @@ TEST_F(AlertModuleTest, ValuesKeepTheirOrderAcrossDeliveries)
     EXPECT_EQ(GeneratedNames().size(), 100u);
 }
 
+TEST_F(AlertModuleTest, CrossingsFromSeveralThreadsAllFire)
+{
+    // The threads deliver in bursts, so the worker runs dry and is woken again and again; a
+    // value left waiting without a wake-up would keep its alert from firing.
+    constexpr int kThreads = 4;
+    constexpr int kCrossings = 200;
+    for (int i = 0; i < kThreads; ++i)
+    {
+        auto alert = NewAlert(QStringLiteral("wątek %1").arg(i));
+        alert->BuySide().SetSideEnabled(true);
+        AddExpr(alert->BuySide(), Arg(static_cast<std::uint32_t>(i + 1)), eCmpGreater, 10);
+        module.AddAlert(alert);
+    }
+    std::vector<std::thread> threads;
+    for (int i = 0; i < kThreads; ++i)
+    {
+        threads.emplace_back([this, i] {
+            IAlertModule& alerts = module;
+            for (int value = 0; value < 2 * kCrossings; ++value)
+            {
+                alerts.OnUpdateArgValue(Arg(static_cast<std::uint32_t>(i + 1)), Value(value % 2 == 0 ? 5 : 11, value));
+                if (value % 16 == 0)
+                    std::this_thread::yield();
+            }
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    for (int i = 0; i < kThreads; ++i)
+        ASSERT_TRUE(generator.WaitFor(QStringLiteral("wątek %1").arg(i), kCrossings));
+}
+
+TEST_F(AlertModuleTest, AfterTheWorkerStoppedDeliveriesFailAndNothingWaits)
+{
+    AddRiseAboveTen(QStringLiteral("a"));
+    ExposedWorker worker(module);
+    ASSERT_TRUE(worker.Start());
+    ASSERT_TRUE(worker.OnUpdateArgValue(Arg(1), Value(11, 1)));
+    ASSERT_TRUE(generator.WaitFor(QStringLiteral("a"), 1));
+    // Stopped with a wake-up still waiting.
+    ASSERT_TRUE(worker.Pause());
+    EXPECT_TRUE(worker.OnUpdateArgValue(Arg(1), Value(5, 2)));
+    worker.Stop();
+    EXPECT_FALSE(worker.OnUpdateArgValue(Arg(1), Value(11, 3)));
+    EXPECT_TRUE(worker.GetAllData().empty());
+}
+
 TEST_F(AlertModuleTest, ABatchAfterALargerOneHoldsOnlyTheNewValues)
 {
     // The queue reuses the buffer of the batch handled before, whose old values stay behind
