@@ -36,39 +36,46 @@ MoreFormationOptionsPopupDlg::MoreFormationOptionsPopupDlg(RibbonControlPopupEx*
     , m_close(new QPushButton(QStringLiteral("Zamknij"), this))
 {
     auto* layout = new QGridLayout(this);
+    int row = 0;
+    AddSection(*layout, row, QStringLiteral("Linie formacji"));
     const struct
     {
         const char* caption;
         std::uint32_t style, width, colour;
         int colourParameter;
     } lines[] = {
-        {"Linia bazowa", 1246, 1249, 1252, ChartStyles::kBaseLineColour},
-        {"Przedłużenie", 1163, 1166, 1170, ChartStyles::kExtensionColour},
+        {"Linia bazowa:", 1246, 1249, 1252, ChartStyles::kBaseLineColour},
+        {"Linia przedłużenia:", 1163, 1166, 1170, ChartStyles::kExtensionColour},
     };
-    int row = 0;
     for (const auto& line : lines)
     {
         layout->addWidget(new QLabel(QString::fromUtf8(line.caption), this), row, 0);
         layout->addWidget(AddCombo(line.style, line.colourParameter + 2, false), row, 1);
         layout->addWidget(AddCombo(line.width, line.colourParameter + 1, true), row, 2);
-        layout->addWidget(AddColorButton(line.colour, line.colourParameter), row, 3);
+        layout->addWidget(AddColorButton(line.colour, line.colourParameter, QString()), row, 3);
         ++row;
     }
+    AddSection(*layout, row, QStringLiteral("Pozostałe"));
     const struct
     {
         const char* caption;
         std::uint32_t id;
         int parameter;
     } colours[] = {
-        {"Tekst", 1243, StyleFormation::ParamTextColor},
-        {"Wypełnienie", 1181, StyleFormation::ParamFillColor},
+        {"Kolor tekstu", 1243, StyleFormation::ParamTextColor},
+        {"Kolor wypełnienia", 1181, StyleFormation::ParamFillColor},
+        {"Kolor tekstu etykiety", 1185, StyleFormation::ParamLabelTextColor},
+        {"Kolor tła etykiety", 1188, StyleFormation::ParamLabelBkColor},
+        {"Kolor ramki etykiety", 1192, StyleFormation::ParamLabelFrameColor},
+        {"Kolor łącznika etykiety", 1196, StyleFormation::ParamConnectorColor},
     };
-    for (const auto& colour : colours)
+    for (std::size_t i = 0; i < std::size(colours); ++i)
     {
-        layout->addWidget(new QLabel(QString::fromUtf8(colour.caption), this), row, 0);
-        layout->addWidget(AddColorButton(colour.id, colour.parameter), row, 3);
-        ++row;
+        const auto& colour = colours[i];
+        layout->addWidget(AddColorButton(colour.id, colour.parameter, QString::fromUtf8(colour.caption)),
+                          row + int(i / 2), int(i % 2) * 2, 1, 2);
     }
+    row += int(std::size(colours) + 1) / 2;
     auto* separator = new QFrame(this);
     separator->setFrameShape(QFrame::HLine);
     layout->addWidget(separator, row++, 0, 1, 4);
@@ -98,14 +105,32 @@ QComboBox* MoreFormationOptionsPopupDlg::AddCombo(std::uint32_t id, int paramete
     return combo;
 }
 
-QToolButton* MoreFormationOptionsPopupDlg::AddColorButton(std::uint32_t id, int parameter)
+QToolButton* MoreFormationOptionsPopupDlg::AddColorButton(std::uint32_t id, int parameter, const QString& caption)
 {
     auto* button = new QToolButton(this);
+    if (!caption.isEmpty())
+    {
+        button->setText(caption);
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
     button->setProperty(kControlId, id);
     button->setProperty(kParameter, parameter);
     button->setIconSize(QSize(24, 12));
     connect(button, &QToolButton::clicked, this, [this, button, parameter] { OpenPicker(button, parameter); });
     return button;
+}
+
+void MoreFormationOptionsPopupDlg::AddSection(QGridLayout& layout, int& row, const QString& caption)
+{
+    auto* title = new QLabel(caption, this);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    layout.addWidget(title, row, 0);
+    layout.addWidget(line, row++, 1, 1, 3);
 }
 
 ActiveObjectsContainer* MoreFormationOptionsPopupDlg::Active() const

@@ -1,6 +1,6 @@
 #pragma once
 // The "Więcej opcji" popup of the formation tabs: the line style, width and colour of the active
-// formation's base line and extension, and its text and fill colours. Every change is applied to
+// formation's base line and extension, and its text, fill and name-label colours. Every change is applied to
 // the active formation at once (kept with it, drawn at the next repaint); a colour is previewed
 // while the mouse is over it in the colour picker. "Przywróć" gives the formation its style's
 // values again, "Zamknij" closes the popup.
@@ -15,6 +15,7 @@
 class ActiveObjectsContainer;
 class ChartConsumer;
 class QComboBox;
+class QGridLayout;
 class QPushButton;
 class QToolButton;
 class RibbonControlPopupEx;
@@ -42,7 +43,9 @@ public:
 private:
     ActiveObjectsContainer* Active() const;
     QComboBox* AddCombo(std::uint32_t id, int parameter, bool widths);
-    QToolButton* AddColorButton(std::uint32_t id, int parameter);
+    QToolButton* AddColorButton(std::uint32_t id, int parameter, const QString& caption);
+    // A bold caption with a line beside it, across the popup.
+    void AddSection(QGridLayout& layout, int& row, const QString& caption);
     // Applies the value to the active formation and repaints it.
     void Apply(int parameter, int value);
     void OpenPicker(QToolButton* button, int parameter);

@@ -7,6 +7,7 @@
 #include "platform/base/ColorRef.h"
 #include "styles/engine/StyleFormation.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <optional>
@@ -29,6 +30,46 @@ void OwnPen(QPen& pen, const ChartDocument& document, std::size_t index, int col
         pen.setWidthF(*width + (active ? 1.0 : 0.0));
     if (const std::optional<int> style = document.FormationDisplay(index, colourParameter + 2))
         pen.setStyle(ChartStyles::PenStyleOf(*style));
+}
+
+// The colours of a formation's name label: its style's, or those set on the formation.
+struct LabelColours
+{
+    QColor text;
+    QColor background;
+    QColor frame;
+    QColor connector;
+};
+
+LabelColours LabelColoursOf(const ChartDocument& document, std::size_t index, int styleId)
+{
+    const auto colour = [&](int parameter) {
+        return OwnColour(document, index, parameter, ChartStyles::FormationColour(styleId, parameter));
+    };
+    return {colour(StyleFormation::ParamLabelTextColor), colour(StyleFormation::ParamLabelBkColor),
+            colour(StyleFormation::ParamLabelFrameColor), colour(StyleFormation::ParamConnectorColor)};
+}
+
+void DrawLabel(QPainter& painter, const FormationShape& shape, const LabelColours& colours)
+{
+    constexpr qreal kPadding = 3.0;
+    const QFontMetricsF metrics(painter.fontMetrics());
+    const QRectF box(shape.rect.topLeft(),
+                     QSizeF(metrics.horizontalAdvance(shape.text) + 2 * kPadding, metrics.height() + 2 * kPadding));
+    // Crisp lines: the box is small, and blurred edges would wash out its colours.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (!shape.points.isEmpty())
+    {
+        painter.setPen(QPen(colours.connector, 1.0));
+        painter.drawLine(shape.points.front(), box.bottomLeft());
+    }
+    painter.setPen(QPen(colours.frame, 1.0));
+    painter.setBrush(colours.background);
+    painter.drawRect(box);
+    painter.setPen(colours.text);
+    painter.drawText(box, Qt::AlignCenter, shape.text);
+    painter.restore();
 }
 
 }
@@ -67,6 +108,7 @@ void FormationPainter::Paint(QPainter& painter, const ChartDocument& document, c
         fill.setAlpha(0x40);
         const QColor text = OwnColour(document, i, StyleFormation::ParamTextColor,
                                       ChartStyles::FormationColour(styleId, StyleFormation::ParamTextColor));
+        const LabelColours label = LabelColoursOf(document, i, styleId);
         painter.save();
         painter.setClipRect(view->rect);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -89,6 +131,9 @@ void FormationPainter::Paint(QPainter& painter, const ChartDocument& document, c
             case FormationShape::Text:
                 painter.setPen(text);
                 painter.drawText(shape.rect.topLeft() + QPointF(0, painter.fontMetrics().ascent()), shape.text);
+                break;
+            case FormationShape::Label:
+                DrawLabel(painter, shape, label);
                 break;
             case FormationShape::Symbol:
                 painter.drawImage(shape.rect, GetFormationSymbolsContainerInstance().Image(shape.symbolId));

@@ -256,7 +256,7 @@ std::vector<FormationShape> FormationShapes::Shapes(const ChartFormation& format
     if ((showLabels || formation.Flag(P::ShowLabel)) && formation.type != P::kText)
     {
         const QString name = formation.Get(P::Name).toString();
-        shapes.push_back({FormationShape::Text, {}, QRectF(p[0] + QPointF(4, -16), QSizeF()),
+        shapes.push_back({FormationShape::Label, QPolygonF({p[0]}), QRectF(p[0] + QPointF(8, -24), QSizeF()),
                           name.isEmpty() ? KindName(formation.type) : name});
     }
     return shapes;
@@ -484,6 +484,7 @@ double FormationShapes::Distance(const ChartFormation& formation, const QPointF&
                 return 0.0;
             break;
         case FormationShape::Text:
+        case FormationShape::Label:
             if (QRectF(shape.rect.topLeft(), QSizeF(std::max<qsizetype>(1, shape.text.size()) * 7.0, 16.0)).contains(point))
                 return 0.0;
             break;

@@ -22,6 +22,9 @@ struct FormationShape
         Text,
         // A mark of the symbols container, centred in the rectangle.
         Symbol,
+        // The formation's name in a framed box that starts at the rectangle's corner, joined to
+        // the formation's first point (the polygon's only point) by a connector.
+        Label,
     };
 
     Kind kind = Polyline;

@@ -358,3 +358,35 @@ TEST_F(FormationDrawingTest, TheAutomaticModePutsPointsOnTheCloseOfTheBarUnderTh
     EXPECT_DOUBLE_EQ(Document().formations[0].points[0].value, bar.close);
     EXPECT_DOUBLE_EQ(Document().formations[0].points[0].time, bar.time.ToDayCount());
 }
+
+// A line's name label is drawn in its style's label colours, or in those set on the line.
+TEST_F(FormationDrawingTest, TheNameLabelIsDrawnInItsLabelColours)
+{
+    m_targets.ExecuteCommand(33522);
+    Drag({250, 300}, {450, 340});
+    ASSERT_EQ(Document().formations.size(), 1u);
+    auto& formation = const_cast<ChartDocument&>(Document()).formations[0];
+    ASSERT_TRUE(formation.Set(P::ShowLabel, true));
+    const QImage styled = m_chart->grab().toImage();
+    const struct
+    {
+        int parameter;
+        QColor colour;
+    } cases[] = {
+        {StyleFormation::ParamLabelTextColor, QColor(0, 200, 0)},
+        {StyleFormation::ParamLabelBkColor, QColor(255, 255, 0)},
+        {StyleFormation::ParamLabelFrameColor, QColor(255, 0, 0)},
+        {StyleFormation::ParamConnectorColor, QColor(128, 0, 255)},
+    };
+    for (const auto& entry : cases)
+    {
+        SCOPED_TRACE(entry.parameter);
+        EXPECT_EQ(PixelsOf(styled, entry.colour), 0);
+        formation.display = {{entry.parameter, StyleDefaults::Rgb(entry.colour.red(), entry.colour.green(), entry.colour.blue())}};
+        EXPECT_GT(PixelsOf(m_chart->grab().toImage(), entry.colour), 0);
+    }
+    formation.display.clear();
+    ASSERT_TRUE(formation.Set(P::ShowLabel, false));
+    formation.display = {{StyleFormation::ParamLabelBkColor, StyleDefaults::Rgb(255, 255, 0)}};
+    EXPECT_EQ(PixelsOf(m_chart->grab().toImage(), QColor(255, 255, 0)), 0);
+}

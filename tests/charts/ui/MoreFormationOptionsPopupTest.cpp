@@ -26,6 +26,21 @@ namespace
 
 constexpr int kFormations = 3;
 
+// Counts the paint events of a shown widget.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
 class MoreFormationOptionsPopupTest : public ::testing::Test
 {
 protected:
@@ -118,6 +133,45 @@ TEST_F(MoreFormationOptionsPopupTest, AColourIsPreviewedThenKeptWhenPicked)
     EXPECT_EQ(Active().GetCbsParams(kFormations, StyleFormation::ParamFillColor), styleColour);
     m_dialog->OnColorPicked();
     EXPECT_TRUE(Stored().empty());
+}
+
+// Each colour button edits its own colour of the active formation and the chart shows it.
+TEST_F(MoreFormationOptionsPopupTest, EachColourButtonKeepsItsColourWithTheFormation)
+{
+    const struct
+    {
+        std::uint32_t id;
+        int parameter;
+        const char* caption;
+    } cases[] = {
+        {1243, StyleFormation::ParamTextColor, "Kolor tekstu"},
+        {1181, StyleFormation::ParamFillColor, "Kolor wypełnienia"},
+        {1185, StyleFormation::ParamLabelTextColor, "Kolor tekstu etykiety"},
+        {1188, StyleFormation::ParamLabelBkColor, "Kolor tła etykiety"},
+        {1192, StyleFormation::ParamLabelFrameColor, "Kolor ramki etykiety"},
+        {1196, StyleFormation::ParamConnectorColor, "Kolor łącznika etykiety"},
+    };
+    int colour = StyleDefaults::Rgb(10, 20, 30);
+    m_chart->resize(300, 200);
+    m_chart->show();
+    PaintCounter paints(*m_chart);
+    for (const auto& entry : cases)
+    {
+        SCOPED_TRACE(entry.id);
+        QToolButton* button = Button(entry.id);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), QString::fromUtf8(entry.caption));
+        QCoreApplication::processEvents();
+        const int painted = paints.count;
+        button->click();
+        ASSERT_NE(m_dialog->Picker(), nullptr);
+        m_dialog->OnColorHot(++colour);
+        m_dialog->OnColorPicked();
+        m_dialog->Picker()->close();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Stored().at(entry.parameter), colour);
+        EXPECT_GT(paints.count, painted);
+    }
 }
 
 // "Przywróć" gives the formation its style's values and every control shows them again.
