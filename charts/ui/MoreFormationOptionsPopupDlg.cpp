@@ -4,6 +4,7 @@
 #include "modulelibs/chart/ChartStyles.h"
 #include "platform/modules/ActiveObjectsContainer.h"
 #include "platform/modules/ChartConsumer.h"
+#include "platform/ui/Images.h"
 #include "ribbon/controls/RibbonControlPopupEx.h"
 #include "ribbon/galleries/ColorMarkers.h"
 #include "styles/engine/StyleFormation.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -23,6 +25,8 @@ constexpr int kFormations = 3;
 constexpr int kWidths = 7;
 constexpr char kControlId[] = "controlId";
 constexpr char kParameter[] = "parameter";
+// The value a command button sends for its parameter.
+constexpr char kCommand[] = "command";
 
 }
 
@@ -55,6 +59,17 @@ MoreFormationOptionsPopupDlg::MoreFormationOptionsPopupDlg(RibbonControlPopupEx*
         layout->addWidget(AddColorButton(line.colour, line.colourParameter, QString()), row, 3);
         ++row;
     }
+    AddSection(*layout, row, QStringLiteral("Czcionka"));
+    auto* fonts = new QHBoxLayout;
+    const std::pair<std::uint32_t, int> fontButtons[] = {
+        {1227, ActiveObjectsContainer::kStepLarger},
+        {1230, ActiveObjectsContainer::kStepSmaller},
+        {1233, ActiveObjectsContainer::kStyleValue},
+    };
+    for (const auto& [id, command] : fontButtons)
+        fonts->addWidget(AddFontButton(id, command));
+    fonts->addStretch();
+    layout->addLayout(fonts, row++, 0, 1, 4);
     AddSection(*layout, row, QStringLiteral("Pozostałe"));
     const struct
     {
@@ -121,6 +136,18 @@ QToolButton* MoreFormationOptionsPopupDlg::AddColorButton(std::uint32_t id, int 
     return button;
 }
 
+QToolButton* MoreFormationOptionsPopupDlg::AddFontButton(std::uint32_t id, int command)
+{
+    auto* button = new QToolButton(this);
+    button->setProperty(kControlId, id);
+    button->setProperty(kParameter, ChartStyles::kFontSize);
+    button->setProperty(kCommand, command);
+    button->setIcon(Images::Instance().Icon(id));
+    button->setAutoRaise(true);
+    connect(button, &QToolButton::clicked, this, [this, command] { ChangeFont(command); });
+    return button;
+}
+
 void MoreFormationOptionsPopupDlg::AddSection(QGridLayout& layout, int& row, const QString& caption)
 {
     auto* title = new QLabel(caption, this);
@@ -152,7 +179,7 @@ void MoreFormationOptionsPopupDlg::FillValues()
         const int value = active->GetCbsParams(kFormations, child->property(kParameter).toInt());
         if (auto* combo = qobject_cast<QComboBox*>(child))
             combo->setCurrentIndex(combo->findData(value));
-        else if (auto* button = qobject_cast<QToolButton*>(child))
+        else if (auto* button = qobject_cast<QToolButton*>(child); button && !button->property(kCommand).isValid())
         {
             QPixmap swatch(button->iconSize());
             swatch.fill(ColorMarkers::ToQColor(value));
@@ -177,6 +204,16 @@ void MoreFormationOptionsPopupDlg::Apply(int parameter, int value)
         return;
     active->ChangeCbsParams(kFormations, parameter, value);
     active->ApplyCbsParams();
+    active->RedrawDialogAfterStyleChanged(kFormations);
+}
+
+// Font steps are commands: they leave a colour still previewed as it is.
+void MoreFormationOptionsPopupDlg::ChangeFont(int command)
+{
+    ActiveObjectsContainer* active = Active();
+    if (!active)
+        return;
+    active->ChangeCbsParams(kFormations, ChartStyles::kFontSize, command);
     active->RedrawDialogAfterStyleChanged(kFormations);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The "Więcej opcji" popup of the formation tabs: the line style, width and colour of the active
-// formation's base line and extension, and its text, fill and name-label colours. Every change is applied to
+// formation's base line and extension, the size of its texts, and its text, fill and name-label
+// colours. Every change is applied to
 // the active formation at once (kept with it, drawn at the next repaint); a colour is previewed
 // while the mouse is over it in the colour picker. "Przywróć" gives the formation its style's
 // values again, "Zamknij" closes the popup.
@@ -44,10 +45,12 @@ private:
     ActiveObjectsContainer* Active() const;
     QComboBox* AddCombo(std::uint32_t id, int parameter, bool widths);
     QToolButton* AddColorButton(std::uint32_t id, int parameter, const QString& caption);
+    QToolButton* AddFontButton(std::uint32_t id, int command);
     // A bold caption with a line beside it, across the popup.
     void AddSection(QGridLayout& layout, int& row, const QString& caption);
     // Applies the value to the active formation and repaints it.
     void Apply(int parameter, int value);
+    void ChangeFont(int command);
     void OpenPicker(QToolButton* button, int parameter);
     void Restore();
 

@@ -613,12 +613,32 @@ void ChartActiveObjects::ChangeCbsParams(int context, int parameter, int value)
 {
     if (context < 0 || context >= ChartDocument::kContexts)
         return;
+    if (context == ChartDocument::kFormationContext && parameter == ChartStyles::kFontSize && ChangeFormationFont(value))
+        return;
     if (value == kStepLarger || value == kStepSmaller)
     {
         const int step = value == kStepLarger ? 1 : -1;
         value = std::clamp(m_document.Param(context, parameter) + step, kMinFontSize, kMaxFontSize);
     }
     m_document.previewParams[{context, parameter}] = value;
+}
+
+bool ChartActiveObjects::ChangeFormationFont(int command)
+{
+    ChartFormation* formation = ActiveFormation();
+    if (!formation || (command != kStepLarger && command != kStepSmaller && command != kStyleValue))
+        return false;
+    // A size step is a command, not a preview: it stays with the formation, whatever becomes of
+    // the colours still previewed.
+    if (command == kStyleValue)
+        formation->display.erase(ChartStyles::kFontSize);
+    else
+    {
+        const int step = command == kStepLarger ? 1 : -1;
+        formation->display[ChartStyles::kFontSize] =
+            std::clamp(GetCbsParams(ChartDocument::kFormationContext, ChartStyles::kFontSize) + step, kMinFontSize, kMaxFontSize);
+    }
+    return true;
 }
 
 int ChartActiveObjects::GetCbsParams(int context, int parameter) const

@@ -122,6 +122,9 @@ private:
     ChartView* SelectedView() const;
     ChartSeries* SelectedSeries() const;
     ChartFormation* ActiveFormation() const;
+    // The active formation's text size one step larger or smaller, or its style's again
+    // (kStyleValue); false for another value or with no active formation.
+    bool ChangeFormationFont(int command);
     // A view for a series taken out of the others; its id.
     int AddView();
 

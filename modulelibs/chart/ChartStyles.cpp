@@ -7,6 +7,8 @@
 #include "styles/engine/StylePreviewPainter.h"
 #include "styles/engine/StylesContainer.h"
 
+#include <QFontInfo>
+
 #include <algorithm>
 #include <deque>
 
@@ -177,6 +179,11 @@ std::optional<int> ChartStyles::FormationValue(int styleId, int parameter)
         default:
             return LineStyleOf(pen.style());
         }
+    }
+    if (parameter == kFontSize)
+    {
+        const QFont font = FormationFont(styleId);
+        return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
     }
     if (IsFormationValue(parameter))
         return style->GetValue(parameter);

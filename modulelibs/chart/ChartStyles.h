@@ -51,6 +51,8 @@ inline constexpr int kBaseLineStyle = 13;
 inline constexpr int kExtensionColour = 14;
 inline constexpr int kExtensionWidth = 15;
 inline constexpr int kExtensionStyle = 16;
+// The pixel size of the formation's texts (its style font's, unless set on the formation).
+inline constexpr int kFontSize = 10;
 // The formation style's value of a display parameter of formations; none for a parameter
 // formation styles do not hold.
 std::optional<int> FormationValue(int styleId, int parameter);

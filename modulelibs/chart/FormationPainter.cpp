@@ -112,7 +112,10 @@ void FormationPainter::Paint(QPainter& painter, const ChartDocument& document, c
         painter.save();
         painter.setClipRect(view->rect);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setFont(ChartStyles::FormationFont(styleId));
+        QFont font = ChartStyles::FormationFont(styleId);
+        if (const std::optional<int> size = document.FormationDisplay(i, ChartStyles::kFontSize))
+            font.setPixelSize(*size);
+        painter.setFont(font);
         for (const FormationShape& shape : shapes.Shapes(formation, showLabels))
         {
             painter.setPen(shape.dashed ? extensionPen : basePen);

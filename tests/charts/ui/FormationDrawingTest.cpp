@@ -385,6 +385,12 @@ TEST_F(FormationDrawingTest, TheNameLabelIsDrawnInItsLabelColours)
         formation.display = {{entry.parameter, StyleDefaults::Rgb(entry.colour.red(), entry.colour.green(), entry.colour.blue())}};
         EXPECT_GT(PixelsOf(m_chart->grab().toImage(), entry.colour), 0);
     }
+    // A larger text size set on the line makes a larger label.
+    const QColor yellow(255, 255, 0);
+    formation.display = {{StyleFormation::ParamLabelBkColor, StyleDefaults::Rgb(255, 255, 0)}};
+    const int small = PixelsOf(m_chart->grab().toImage(), yellow);
+    formation.display[ChartStyles::kFontSize] = 22;
+    EXPECT_GT(PixelsOf(m_chart->grab().toImage(), yellow), small * 3 / 2);
     formation.display.clear();
     ASSERT_TRUE(formation.Set(P::ShowLabel, false));
     formation.display = {{StyleFormation::ParamLabelBkColor, StyleDefaults::Rgb(255, 255, 0)}};

@@ -174,6 +174,36 @@ TEST_F(MoreFormationOptionsPopupTest, EachColourButtonKeepsItsColourWithTheForma
     }
 }
 
+// The font buttons step the formation's text size at once, or give it its style's again; a colour
+// still previewed stays a preview.
+TEST_F(MoreFormationOptionsPopupTest, FontButtonsStepTheTextSizeAndLeaveAPreviewAlone)
+{
+    const int styleSize = Active().GetCbsParams(kFormations, ChartStyles::kFontSize);
+    ASSERT_GT(styleSize, 6);
+    Button(1181)->click();
+    m_dialog->OnColorHot(StyleDefaults::Rgb(1, 2, 3));
+    const struct
+    {
+        std::uint32_t id;
+        int size;
+    } steps[] = {{1227, styleSize + 1}, {1227, styleSize + 2}, {1230, styleSize + 1}, {1233, styleSize}};
+    for (const auto& step : steps)
+    {
+        SCOPED_TRACE(step.id);
+        ASSERT_NE(Button(step.id), nullptr);
+        Button(step.id)->click();
+        EXPECT_EQ(Active().GetCbsParams(kFormations, ChartStyles::kFontSize), step.size);
+        EXPECT_EQ(Stored().contains(ChartStyles::kFontSize), step.size != styleSize);
+    }
+    EXPECT_FALSE(Stored().contains(StyleFormation::ParamFillColor));
+    EXPECT_EQ(Active().GetCbsParams(kFormations, StyleFormation::ParamFillColor), StyleDefaults::Rgb(1, 2, 3));
+
+    // A size is bounded, and kept with the formation that was active.
+    for (int i = 0; i < 40; ++i)
+        Button(1230)->click();
+    EXPECT_EQ(Stored().at(ChartStyles::kFontSize), 6);
+}
+
 // "Przywróć" gives the formation its style's values and every control shows them again.
 TEST_F(MoreFormationOptionsPopupTest, RestoreBringsBackTheStylesValues)
 {
