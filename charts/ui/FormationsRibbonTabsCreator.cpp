@@ -10,6 +10,7 @@
 #include "charts/ui/MoreFormationOptionsPopupManager.h"
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
+#include "core/mediator/IApplicationObject.h"
 #include "platform/modules/ChartConsumer.h"
 #include "platform/toolkit/RibbonEditControl.h"
 #include "platform/toolkit/RibbonGroupBase.h"
@@ -103,6 +104,14 @@ ChartConsumer* MediatorCharts()
     AppMediator* mediator = AppMediator::Instance();
     ConsumerManager* consumers = mediator ? mediator->GetConsumerManager() : nullptr;
     return consumers ? consumers->GetChartConsumer() : nullptr;
+}
+
+// New styles are written at once, beside the others; not kept back until the program ends.
+bool SaveApplicationStyles()
+{
+    AppMediator* mediator = AppMediator::Instance();
+    IApplicationObject* application = mediator ? mediator->GetApplicationObject() : nullptr;
+    return application && application->SaveApplicationStyles(false);
 }
 
 QString CaptionOf(std::uint32_t stringId)
@@ -252,7 +261,8 @@ bool AddDisplayOptions(FormationTab& tab, bool extended, ChartConsumer* charts)
     auto more = std::make_unique<RibbonControlPopupEx>(ID_MORE_OPTIONS);
     more->LoadStrings();
     more->SetCaption(CaptionOf(ID_MORE_OPTIONS));
-    more->SetPopupWindowManager(std::make_unique<MoreFormationOptionsPopupManager>(nullptr, more.get(), charts));
+    more->SetPopupWindowManager(std::make_unique<MoreFormationOptionsPopupManager>(
+        nullptr, more.get(), charts, MoreOptionsPopupBarDlgBase::Options{extended, SaveApplicationStyles}));
     return AddRibbonControlObject(group, std::move(more), ID_MORE_OPTIONS) != nullptr;
 }
 

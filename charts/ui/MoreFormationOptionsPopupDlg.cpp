@@ -4,10 +4,13 @@
 #include "modulelibs/chart/ChartStyles.h"
 #include "platform/modules/ActiveObjectsContainer.h"
 #include "platform/modules/ChartConsumer.h"
+#include "platform/ui/DialogServices.h"
+#include "platform/ui/MessageBoxFlags.h"
 #include "platform/ui/Images.h"
 #include "ribbon/controls/RibbonControlPopupEx.h"
 #include "ribbon/galleries/ColorMarkers.h"
 #include "styles/engine/StyleFormation.h"
+#include "styles/engine/StylesContainer.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -15,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
-#include <QPushButton>
 #include <QToolButton>
 
 namespace
@@ -23,7 +25,6 @@ namespace
 
 constexpr int kFormations = 3;
 constexpr int kWidths = 7;
-constexpr char kControlId[] = "controlId";
 constexpr char kParameter[] = "parameter";
 // The value a command button sends for its parameter.
 constexpr char kCommand[] = "command";
@@ -31,13 +32,10 @@ constexpr char kCommand[] = "command";
 }
 
 MoreFormationOptionsPopupDlg::MoreFormationOptionsPopupDlg(RibbonControlPopupEx* control, ChartConsumer* charts,
-                                                           PopupBarBase::IPopupAreaObserver& pickerArea, QWidget* parent)
-    : BasePopupBarDlg(parent)
-    , m_control(control)
+                                                           PopupBarBase::IPopupAreaObserver& areaObserver, Options options,
+                                                           QWidget* parent)
+    : MoreOptionsPopupBarDlgBase(control, areaObserver, std::move(options), parent)
     , m_charts(charts)
-    , m_pickerArea(pickerArea)
-    , m_restore(new QPushButton(QStringLiteral("Przywróć"), this))
-    , m_close(new QPushButton(QStringLiteral("Zamknij"), this))
 {
     auto* layout = new QGridLayout(this);
     int row = 0;
@@ -91,19 +89,8 @@ MoreFormationOptionsPopupDlg::MoreFormationOptionsPopupDlg(RibbonControlPopupEx*
                           row + int(i / 2), int(i % 2) * 2, 1, 2);
     }
     row += int(std::size(colours) + 1) / 2;
-    auto* separator = new QFrame(this);
-    separator->setFrameShape(QFrame::HLine);
-    layout->addWidget(separator, row++, 0, 1, 4);
-    m_restore->setProperty(kControlId, 10u);
-    m_close->setProperty(kControlId, 1284u);
-    layout->addWidget(m_restore, row, 0, 1, 2);
-    layout->addWidget(m_close, row, 2, 1, 2);
-    connect(m_restore, &QPushButton::clicked, this, &MoreFormationOptionsPopupDlg::Restore);
-    connect(m_close, &QPushButton::clicked, this, [this] {
-        if (m_control)
-            m_control->ClosePopupBar(false);
-    });
-    FillValues();
+    AddFooter(*layout, row, 4);
+    Start();
 }
 
 QComboBox* MoreFormationOptionsPopupDlg::AddCombo(std::uint32_t id, int parameter, bool widths)
@@ -186,15 +173,7 @@ void MoreFormationOptionsPopupDlg::FillValues()
             button->setIcon(QIcon(swatch));
         }
     }
-    m_restore->setEnabled(active != nullptr);
-}
-
-QWidget* MoreFormationOptionsPopupDlg::ControlById(std::uint32_t id) const
-{
-    for (QWidget* child : findChildren<QWidget*>())
-        if (child->property(kControlId).toUInt() == id)
-            return child;
-    return nullptr;
+    EnableFooter(active != nullptr);
 }
 
 void MoreFormationOptionsPopupDlg::Apply(int parameter, int value)
@@ -223,7 +202,7 @@ void MoreFormationOptionsPopupDlg::OpenPicker(QToolButton* button, int parameter
     if (m_picker || !active)
         return;
     m_pickedParameter = parameter;
-    m_picker = new ColorPickerPopupWindow(*this, m_pickerArea, this);
+    m_picker = new ColorPickerPopupWindow(*this, AreaObserver(), this);
     m_picker->setAttribute(Qt::WA_DeleteOnClose);
     m_picker->SetSelectedColor(active->GetCbsParams(kFormations, parameter));
     if (!m_picker->ShowAtAnchor(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())))
@@ -260,12 +239,38 @@ void MoreFormationOptionsPopupDlg::OnColorPicked()
     FillValues();
 }
 
-void MoreFormationOptionsPopupDlg::Restore()
+void MoreFormationOptionsPopupDlg::RestoreValues()
 {
     ActiveObjectsContainer* active = Active();
     if (!active)
         return;
     active->CbsRestore(kFormations);
     active->RedrawDialogAfterStyleChanged(kFormations);
-    FillValues();
+}
+
+bool MoreFormationOptionsPopupDlg::CreateStyle(const QString& name)
+{
+    ActiveObjectsContainer* active = Active();
+    const std::shared_ptr<StyleBase> shown = active ? active->GetStyle(kFormations) : nullptr;
+    const std::shared_ptr<StyleBase> style = shown ? shown->Copy() : nullptr;
+    if (!style)
+    {
+        DialogServices::ShowMessageBox(QString(), QStringLiteral("Nie utworzono stylu \"%1\": nie zaznaczono formacji.").arg(name),
+                                       MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    style->SetName(name);
+    const int styleId = StylesContainer::Instance().AddStyle(style);
+    if (!SaveStyles())
+        DialogServices::ShowMessageBox(QString(),
+                                       QStringLiteral("Styl \"%1\" utworzono, ale nie zapisano go na dysku. Program spróbuje "
+                                                      "zapisać go ponownie przy zamknięciu.")
+                                           .arg(style->GetName()),
+                                       MB_OK | MB_ICONWARNING);
+    // The values set on the formation are now its style's own.
+    active->CbsRestore(kFormations);
+    active->OnChangeStyle(kFormations, styleId);
+    active->OnApplyStyle();
+    active->RedrawDialogAfterStyleChanged(kFormations);
+    return true;
 }

@@ -4,9 +4,9 @@
 // colours. Every change is applied to
 // the active formation at once (kept with it, drawn at the next repaint); a colour is previewed
 // while the mouse is over it in the colour picker. "Przywróć" gives the formation its style's
-// values again, "Zamknij" closes the popup.
+// values again; "Utwórz styl" makes them a new formation style that the formation then takes.
 
-#include "ribbon/popups/BasePopupBarDlg.h"
+#include "charts/ui/MoreOptionsPopupBarDlgBase.h"
 #include "ribbon/popups/ColorPickerPopupWindow.h"
 
 #include <QPointer>
@@ -17,23 +17,21 @@ class ActiveObjectsContainer;
 class ChartConsumer;
 class QComboBox;
 class QGridLayout;
-class QPushButton;
 class QToolButton;
-class RibbonControlPopupEx;
 
-class MoreFormationOptionsPopupDlg : public BasePopupBarDlg, public ColorPickerPopupWindow::IPickedColorObserver
+class MoreFormationOptionsPopupDlg : public MoreOptionsPopupBarDlgBase, public ColorPickerPopupWindow::IPickedColorObserver
 {
     Q_OBJECT
 
 public:
     MoreFormationOptionsPopupDlg(RibbonControlPopupEx* control, ChartConsumer* charts,
-                                 PopupBarBase::IPopupAreaObserver& pickerArea, QWidget* parent);
+                                 PopupBarBase::IPopupAreaObserver& areaObserver, Options options, QWidget* parent);
 
     // Every control shows the active formation's value; with no active formation they are disabled.
-    void FillValues();
-
-    // The control with the id; null when there is none.
-    QWidget* ControlById(std::uint32_t id) const;
+    void FillValues() override;
+    // A new formation style of the name with the active formation's style and the values set on
+    // the formation, which then takes that style; false, and the user told, when none was made.
+    bool CreateStyle(const QString& name) override;
     // The open colour picker; null when none is open.
     ColorPickerPopupWindow* Picker() const { return m_picker; }
 
@@ -52,14 +50,10 @@ private:
     void Apply(int parameter, int value);
     void ChangeFont(int command);
     void OpenPicker(QToolButton* button, int parameter);
-    void Restore();
+    void RestoreValues() override;
 
-    RibbonControlPopupEx* m_control;
     ChartConsumer* m_charts;
-    PopupBarBase::IPopupAreaObserver& m_pickerArea;
     QPointer<ColorPickerPopupWindow> m_picker;
     // The parameter the open picker edits; -1 when none.
     int m_pickedParameter = -1;
-    QPushButton* m_restore;
-    QPushButton* m_close;
 };

@@ -3,10 +3,12 @@
 #include "charts/ui/MoreFormationOptionsPopupDlg.h"
 
 MoreFormationOptionsPopupManager::MoreFormationOptionsPopupManager(QWidget* parent, RibbonControlPopupEx* control,
-                                                                   ChartConsumer* charts)
+                                                                   ChartConsumer* charts,
+                                                                   MoreOptionsPopupBarDlgBase::Options options)
     : PopupWindowManagerEx(parent)
     , m_control(control)
     , m_charts(charts)
+    , m_options(std::move(options))
 {
 }
 
@@ -22,7 +24,7 @@ MoreFormationOptionsPopupDlg* MoreFormationOptionsPopupManager::GetOptionsDialog
 
 QWidget* MoreFormationOptionsPopupManager::CreatePopupWindow(QWidget* host)
 {
-    m_dialog = new MoreFormationOptionsPopupDlg(m_control, m_charts, *this, host);
+    m_dialog = new MoreFormationOptionsPopupDlg(m_control, m_charts, *this, m_options, host);
     return m_dialog;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
-// The window manager of the formation tabs' "Więcej opcji" popup. While the popup's colour
-// picker is open, a click on the picker counts as a click on the popup, so the popup stays.
+// The window manager of the formation tabs' "Więcej opcji" popup. While one of the popup's own
+// popups (the colour picker, the style name) is open, a click on it counts as a click on the
+// popup, so the popup stays.
 
+#include "charts/ui/MoreOptionsPopupBarDlgBase.h"
 #include "ribbon/popups/PopupBarBase.h"
 #include "ribbon/popups/PopupWindowManagerEx.h"
 
@@ -15,7 +17,8 @@ class RibbonControlPopupEx;
 class MoreFormationOptionsPopupManager : public PopupWindowManagerEx, public PopupBarBase::IPopupAreaObserver
 {
 public:
-    MoreFormationOptionsPopupManager(QWidget* parent, RibbonControlPopupEx* control, ChartConsumer* charts);
+    MoreFormationOptionsPopupManager(QWidget* parent, RibbonControlPopupEx* control, ChartConsumer* charts,
+                                     MoreOptionsPopupBarDlgBase::Options options = {});
 
     bool OnMouseHitTest(const QPoint& point) const override;
     void OnPopupAreaShown(const QRect& area) override { m_childArea = area; }
@@ -30,7 +33,8 @@ protected:
 private:
     RibbonControlPopupEx* m_control;
     ChartConsumer* m_charts;
+    MoreOptionsPopupBarDlgBase::Options m_options;
     QPointer<MoreFormationOptionsPopupDlg> m_dialog;
-    // The open colour picker's area (screen coordinates); empty when it is closed.
+    // The open child popup's area (screen coordinates); empty when it is closed.
     QRect m_childArea;
 };

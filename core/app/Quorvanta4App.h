@@ -81,7 +81,7 @@ public:
 
     // The display styles at start and at the end; anew as ApplicationStylesIO says.
     void LoadApplicationStyles();
-    bool SaveApplicationStyles(bool anew);
+    bool SaveApplicationStyles(bool anew) override;
 
     void OnExportTheme();
     void OnSaveAdditionalLogBuffer();

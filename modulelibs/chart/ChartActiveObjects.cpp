@@ -573,6 +573,22 @@ std::shared_ptr<StyleBase> ChartActiveObjects::GetAutoStyle(int context) const
     }
 }
 
+std::shared_ptr<StyleBase> ChartActiveObjects::GetStyle(int context) const
+{
+    if (context != ChartDocument::kFormationContext)
+        return GetAutoStyle(context);
+    if (!ActiveFormation())
+        return nullptr;
+    const auto index = static_cast<std::size_t>(m_document.activeFormation);
+    std::map<int, int> own;
+    for (const int parameter : ChartStyles::kFormationDisplayParameters)
+    {
+        if (const std::optional<int> value = m_document.FormationDisplay(index, parameter))
+            own[parameter] = *value;
+    }
+    return ChartStyles::FormationStyleWith(m_document.FormationStyleId(index), own);
+}
+
 ColorRef ChartActiveObjects::GetActiveViewBackgroundColor() const
 {
     return ColorRef(static_cast<quint32>(m_document.Param(1, 6)));

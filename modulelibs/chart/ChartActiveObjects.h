@@ -90,6 +90,7 @@ public:
     // The style the context is drawn in: the chart window style, the selected (else the price)
     // series' element style, or the active formation's style.
     std::shared_ptr<StyleBase> GetAutoStyle(int context) const override;
+    std::shared_ptr<StyleBase> GetStyle(int context) const override;
     ColorRef GetActiveViewBackgroundColor() const override;
     void OnChangeStyle(int context, int styleId) override;
     void OnCancelStyle() override;

@@ -190,6 +190,47 @@ std::optional<int> ChartStyles::FormationValue(int styleId, int parameter)
     return std::nullopt;
 }
 
+std::shared_ptr<StyleBase> ChartStyles::FormationStyleWith(int styleId, const std::map<int, int>& own)
+{
+    const std::shared_ptr<StyleBase> style = FormationStyle(styleId);
+    std::shared_ptr<StyleBase> copy = style ? style->Copy() : nullptr;
+    if (!copy)
+        return nullptr;
+    for (const auto& [parameter, value] : own)
+    {
+        if (IsFormationValue(parameter))
+            copy->SetValue(parameter, value);
+        else if (parameter == kFontSize)
+        {
+            const GdiObject kept = copy->GetGdiObject(StyleFormation::ParamFont);
+            LogFont font = kept.Font() ? *kept.Font() : LogFont::FromQFont(FormationFont(styleId));
+            font.lfHeight = -value;
+            copy->SetGdiObject(StyleFormation::ParamFont, font);
+        }
+        else if (parameter >= kBaseLineColour && parameter <= kExtensionStyle)
+        {
+            const bool extension = parameter >= kExtensionColour;
+            const int penParameter = extension ? StyleFormation::ParamExtensionPen : StyleFormation::ParamBaseLinePen;
+            const GdiObject kept = copy->GetGdiObject(penParameter);
+            LogPen pen = kept.Pen() ? *kept.Pen() : LogPen();
+            switch (parameter - (extension ? kExtensionColour : kBaseLineColour))
+            {
+            case 0:
+                pen.lopnColor = ColorRef(static_cast<quint32>(value));
+                break;
+            case 1:
+                pen.lopnWidth.x = value;
+                break;
+            default:
+                pen.lopnStyle = static_cast<quint32>(value);
+                break;
+            }
+            copy->SetGdiObject(penParameter, pen);
+        }
+    }
+    return copy;
+}
+
 Qt::PenStyle ChartStyles::PenStyleOf(int lineStyle)
 {
     static const Qt::PenStyle styles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine};

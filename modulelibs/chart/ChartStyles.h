@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QPen>
 
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -53,6 +54,12 @@ inline constexpr int kExtensionWidth = 15;
 inline constexpr int kExtensionStyle = 16;
 // The pixel size of the formation's texts (its style font's, unless set on the formation).
 inline constexpr int kFontSize = 10;
+// Every display parameter a formation can set over its style.
+inline constexpr int kFormationDisplayParameters[] = {3, 4, 5, 6, 7, 8, kFontSize, kBaseLineColour, kBaseLineWidth,
+                                                      kBaseLineStyle, kExtensionColour, kExtensionWidth, kExtensionStyle};
+// A copy of the formation style with the values of the display parameters in own put into it;
+// null when there is no style.
+std::shared_ptr<StyleBase> FormationStyleWith(int styleId, const std::map<int, int>& own);
 // The formation style's value of a display parameter of formations; none for a parameter
 // formation styles do not hold.
 std::optional<int> FormationValue(int styleId, int parameter);

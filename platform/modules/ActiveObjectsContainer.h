@@ -123,6 +123,9 @@ public:
     // Styles: context 0 the window, 1 the active view, 2 the active element, 3 formations.
     virtual int GetActiveElementStyleId(int context) const = 0;
     virtual std::shared_ptr<StyleBase> GetAutoStyle(int context) const = 0;
+    // The style of the context as it is drawn now: for formations a copy of the active
+    // formation's style holding the values set on that formation; null when there is none.
+    virtual std::shared_ptr<StyleBase> GetStyle(int context) const = 0;
     virtual ColorRef GetActiveViewBackgroundColor() const = 0;
     virtual void OnChangeStyle(int context, int styleId) = 0;
     virtual void OnCancelStyle() = 0;

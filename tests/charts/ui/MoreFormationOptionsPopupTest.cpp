@@ -1,21 +1,27 @@
 #include "charts/ui/FormationCommandIds.h"
 #include "charts/ui/MoreFormationOptionsPopupDlg.h"
 #include "charts/ui/MoreFormationOptionsPopupManager.h"
+#include "charts/ui/SaveDisplayStyleToStylePopupDlg.h"
 #include "modulelibs/chart/ChartStyles.h"
 #include "platform/modules/ActiveObjectsContainer.h"
 #include "ribbon/controls/RibbonControlPopupEx.h"
 #include "ribbon/galleries/ColorMarkers.h"
 #include "styles/engine/StyleDefaults.h"
 #include "styles/engine/StyleFormation.h"
+#include "styles/engine/StylesContainer.h"
 #include "tests/charts/ui/EmptyChartWindow.h"
+#include "tests/support/ui/ScopedFakeDialogs.h"
 #include "tests/support/ui/TestApplication.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <map>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -49,16 +55,20 @@ protected:
         TestApplication::Ensure();
         m_chart = MakeActiveEmptyChart(m_consumer);
         SelectNewFormation(*m_chart, P::kSegment);
-        ASSERT_TRUE(m_manager.ShowAtAnchor(QRect(100, 100, 20, 20)));
-        m_dialog = m_manager.GetOptionsDialog();
+        auto manager = std::make_unique<MoreFormationOptionsPopupManager>(nullptr, &m_control, &m_consumer, PopupOptions());
+        m_manager = manager.get();
+        m_control.SetPopupWindowManager(std::move(manager));
+        ASSERT_TRUE(m_manager->ShowAtAnchor(QRect(100, 100, 20, 20)));
+        m_dialog = m_manager->GetOptionsDialog();
         ASSERT_NE(m_dialog, nullptr);
     }
     void TearDown() override
     {
-        m_manager.ClosePopup();
+        m_manager->ClosePopup();
         delete m_chart;
     }
 
+    virtual MoreOptionsPopupBarDlgBase::Options PopupOptions() { return {}; }
     const std::map<int, int>& Stored() const { return m_chart->Document().formations[0].display; }
     ActiveObjectsContainer& Active() { return *m_consumer.GetActiveObjects(); }
     QComboBox* Combo(std::uint32_t id) const { return qobject_cast<QComboBox*>(m_dialog->ControlById(id)); }
@@ -67,7 +77,7 @@ protected:
     ChartModuleConsumer m_consumer;
     ChartWindow* m_chart = nullptr;
     RibbonControlPopupEx m_control{FormationCommandIds::ID_MORE_OPTIONS};
-    MoreFormationOptionsPopupManager m_manager{nullptr, &m_control, &m_consumer};
+    MoreFormationOptionsPopupManager* m_manager = nullptr;
     MoreFormationOptionsPopupDlg* m_dialog = nullptr;
 };
 
@@ -225,4 +235,131 @@ TEST_F(MoreFormationOptionsPopupTest, WithNoActiveFormationNothingCanBeChanged)
     for (const std::uint32_t id : {1246u, 1249u, 1252u, 1163u, 1166u, 1170u, 1243u, 1181u, 10u})
         EXPECT_FALSE(m_dialog->ControlById(id)->isEnabled()) << id;
     EXPECT_TRUE(m_dialog->ControlById(1284)->isEnabled());
+}
+
+// In extended mode "Utwórz styl" makes the values shown a new formation style, written with the
+// others, which the formation then takes.
+class CreateFormationStyleTest : public MoreFormationOptionsPopupTest
+{
+protected:
+    MoreOptionsPopupBarDlgBase::Options PopupOptions() override
+    {
+        return {true, [this] {
+                    ++m_saves;
+                    return m_saveFails ? false : StylesContainer::Instance().SaveStyles(m_folder.path(), false);
+                }};
+    }
+    void Select(std::uint32_t comboId, int item)
+    {
+        Combo(comboId)->setCurrentIndex(item);
+        emit Combo(comboId)->activated(item);
+    }
+    void PickColour(std::uint32_t buttonId, int colour)
+    {
+        Button(buttonId)->click();
+        m_dialog->OnColorHot(colour);
+        m_dialog->OnColorPicked();
+        m_dialog->Picker()->close();
+    }
+
+    QTemporaryDir m_folder;
+    ScopedFakeDialogs m_dialogs;
+    int m_saves = 0;
+    bool m_saveFails = false;
+};
+
+TEST_F(MoreFormationOptionsPopupTest, CreateStyleIsOfferedInExtendedModeOnly)
+{
+    EXPECT_TRUE(m_dialog->ControlById(1286)->isHidden());
+}
+
+TEST_F(CreateFormationStyleTest, TheValuesShownBecomeANamedStyleThatTheFormationTakes)
+{
+    ASSERT_FALSE(m_dialog->ControlById(1286)->isHidden());
+    const int labelColour = StyleDefaults::Rgb(12, 34, 56);
+    Select(1249, 4);
+    Select(1163, 3);
+    PickColour(1188, labelColour);
+    Button(1227)->click();
+    std::map<int, int> shown;
+    for (const int parameter : ChartStyles::kFormationDisplayParameters)
+        shown[parameter] = Active().GetCbsParams(kFormations, parameter);
+
+    qobject_cast<QPushButton*>(m_dialog->ControlById(1286))->click();
+    SaveDisplayStyleToStylePopupDlg* popup = m_dialog->StyleNamePopup();
+    ASSERT_NE(popup, nullptr);
+    popup->NameEdit()->setText(QStringLiteral("  Moja linia  "));
+    popup->OkButton()->click();
+
+    const int styleId = StylesContainer::Instance().FindStyle(QStringLiteral("Moja linia"));
+    ASSERT_GT(styleId, 0);
+    const std::shared_ptr<StyleBase> style = StylesContainer::Instance().FindStyle(styleId, StyleFormation::Type);
+    ASSERT_NE(style, nullptr);
+    EXPECT_EQ(m_chart->Document().formations[0].styleId, styleId);
+    EXPECT_TRUE(Stored().empty());
+    for (const auto& [parameter, value] : shown)
+        EXPECT_EQ(Active().GetCbsParams(kFormations, parameter), value) << parameter;
+    EXPECT_EQ(style->GetValue(StyleFormation::ParamLabelBkColor), labelColour);
+    EXPECT_EQ(m_saves, 1);
+    EXPECT_TRUE(m_dialogs.MessageBox().Boxes().empty());
+    EXPECT_FALSE(m_manager->IsPopupShown());
+
+    // What was written reads back as it was made.
+    const GdiObject pen = style->GetGdiObject(StyleFormation::ParamBaseLinePen);
+    style->SetValue(StyleFormation::ParamLabelBkColor, 0);
+    style->SetGdiObject(StyleFormation::ParamBaseLinePen, GdiObject());
+    StylesContainer::Instance().LoadStyles(m_folder.path(), false);
+    EXPECT_EQ(style->GetValue(StyleFormation::ParamLabelBkColor), labelColour);
+    EXPECT_EQ(style->GetGdiObject(StyleFormation::ParamBaseLinePen), pen);
+    StylesContainer::Instance().RemoveStyle(styleId);
+}
+
+// A name that cannot be taken leaves the popups open with the reason and makes nothing.
+TEST_F(CreateFormationStyleTest, ARefusedNameMakesNoStyle)
+{
+    auto taken = StyleFormation::CreateInstance();
+    taken->SetName(QStringLiteral("Zajęta"));
+    StylesContainer::Instance().AddStyle(taken);
+    const int styles = StylesContainer::Instance().GetCount();
+    const struct
+    {
+        const char* name;
+        const char* error;
+    } cases[] = {
+        {"", "Podaj nazwę stylu."},
+        {"   ", "Podaj nazwę stylu."},
+        {"Własny", "Nazwa \"Własny\" jest zastrzeżona dla stylu własnego okna."},
+        {" Zajęta", "Styl o nazwie \"Zajęta\" już istnieje."},
+    };
+    qobject_cast<QPushButton*>(m_dialog->ControlById(1286))->click();
+    SaveDisplayStyleToStylePopupDlg* popup = m_dialog->StyleNamePopup();
+    ASSERT_NE(popup, nullptr);
+    for (const auto& entry : cases)
+    {
+        SCOPED_TRACE(entry.name);
+        popup->NameEdit()->setText(QString::fromUtf8(entry.name));
+        popup->Confirm();
+        EXPECT_EQ(popup->ErrorText(), QString::fromUtf8(entry.error));
+        EXPECT_EQ(m_dialog->StyleNamePopup(), popup);
+    }
+    EXPECT_EQ(StylesContainer::Instance().GetCount(), styles);
+    EXPECT_EQ(m_saves, 0);
+    EXPECT_TRUE(m_manager->IsPopupShown());
+    StylesContainer::Instance().RemoveStyle(taken->GetId());
+}
+
+// A style that could not be written is still made and taken, and the user is told.
+TEST_F(CreateFormationStyleTest, AStyleThatCouldNotBeWrittenIsReported)
+{
+    m_saveFails = true;
+    qobject_cast<QPushButton*>(m_dialog->ControlById(1286))->click();
+    ASSERT_NE(m_dialog->StyleNamePopup(), nullptr);
+    m_dialog->StyleNamePopup()->NameEdit()->setText(QStringLiteral("Niezapisany"));
+    m_dialog->StyleNamePopup()->Confirm();
+    const int styleId = StylesContainer::Instance().FindStyle(QStringLiteral("Niezapisany"));
+    ASSERT_GT(styleId, 0);
+    EXPECT_EQ(m_chart->Document().formations[0].styleId, styleId);
+    ASSERT_EQ(m_dialogs.MessageBox().Boxes().size(), 1u);
+    EXPECT_TRUE(m_dialogs.MessageBox().Boxes()[0].text.contains(QStringLiteral("nie zapisano")));
+    StylesContainer::Instance().RemoveStyle(styleId);
 }

@@ -408,6 +408,7 @@ public:
     void SetCurrentPanelView(QWidget* view) override { currentView = view; }
     CmdTarget& GetAppCmdTarget() override { return commands; }
     bool IsExtendedMode() const override { return extendedMode; }
+    bool SaveApplicationStyles(bool) override { return true; }
     bool IsHandOverInProgress() const override { return false; }
     void SetupCrashReporting(const QString& user, const QString& code) override
     {

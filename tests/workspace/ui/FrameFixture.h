@@ -50,6 +50,7 @@ public:
     void SetCurrentPanelView(QWidget* view) override { currentView = view; }
     CmdTarget& GetAppCmdTarget() override { return commands; }
     bool IsExtendedMode() const override { return false; }
+    bool SaveApplicationStyles(bool) override { return true; }
     bool IsHandOverInProgress() const override { return false; }
     void SetupCrashReporting(const QString&, const QString&) override {}
 
