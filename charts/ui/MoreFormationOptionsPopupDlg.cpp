@@ -239,6 +239,17 @@ void MoreFormationOptionsPopupDlg::OnColorPicked()
     FillValues();
 }
 
+void MoreFormationOptionsPopupDlg::SetToolTips()
+{
+    static const std::pair<std::uint32_t, std::uint32_t> tips[] = {
+        {1252, 1375}, {1249, 1374}, {1246, 1373}, {1170, 1378}, {1166, 1377}, {1163, 1376}, {1243, 1382}, {1181, 1383},
+        {1185, 1384}, {1188, 1385}, {1192, 1386}, {1196, 1387}, {1227, 1379}, {1230, 1380}, {1233, 1381},
+    };
+    for (const auto& [controlId, stringId] : tips)
+        SetToolTip(controlId, stringId);
+    MoreOptionsPopupBarDlgBase::SetToolTips();
+}
+
 void MoreFormationOptionsPopupDlg::RestoreValues()
 {
     ActiveObjectsContainer* active = Active();

@@ -51,6 +51,7 @@ private:
     void ChangeFont(int command);
     void OpenPicker(QToolButton* button, int parameter);
     void RestoreValues() override;
+    void SetToolTips() override;
 
     ChartConsumer* m_charts;
     QPointer<ColorPickerPopupWindow> m_picker;

@@ -5,6 +5,7 @@
 #include "modulelibs/chart/ChartStyles.h"
 #include "platform/modules/ActiveObjectsContainer.h"
 #include "ribbon/controls/RibbonControlPopupEx.h"
+#include "ribbon/controls/ToolTipsHTMLBase.h"
 #include "ribbon/galleries/ColorMarkers.h"
 #include "styles/engine/StyleDefaults.h"
 #include "styles/engine/StyleFormation.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include <map>
@@ -267,6 +269,30 @@ protected:
     int m_saves = 0;
     bool m_saveFails = false;
 };
+
+// Every control's tooltip is the rich text of its string: the caption in bold over the description.
+TEST_F(MoreFormationOptionsPopupTest, EveryControlHasTheTooltipOfItsString)
+{
+    const std::pair<std::uint32_t, std::uint32_t> tips[] = {
+        {1252, 1375}, {1249, 1374}, {1246, 1373}, {1170, 1378}, {1166, 1377}, {1163, 1376}, {1243, 1382},
+        {1181, 1383}, {1185, 1384}, {1188, 1385}, {1192, 1386}, {1196, 1387}, {1227, 1379}, {1230, 1380},
+        {1233, 1381}, {10, 353},     {1286, 354},   {1284, 111},
+    };
+    for (const auto& [controlId, stringId] : tips)
+    {
+        SCOPED_TRACE(controlId);
+        const std::optional<ToolTipsHTMLBase::ToolTipStrings> strings = ToolTipsHTMLBase().LoadToolTipStrings(stringId);
+        ASSERT_TRUE(strings.has_value());
+        EXPECT_FALSE(strings->caption.isEmpty());
+        EXPECT_FALSE(strings->description.isEmpty());
+        const QString tip = m_dialog->ControlById(controlId)->toolTip();
+        EXPECT_EQ(tip, ToolTipsHTMLBase::CreateHTMLToolTipContent(strings->caption, strings->description));
+        EXPECT_TRUE(Qt::mightBeRichText(tip));
+    }
+    const QString larger = m_dialog->ControlById(1227)->toolTip();
+    EXPECT_TRUE(larger.contains(QStringLiteral("Powiększ czcionkę")));
+    EXPECT_TRUE(larger.contains(QStringLiteral("Umożliwia zwiększenie rozmiaru czcionki.")));
+}
 
 TEST_F(MoreFormationOptionsPopupTest, CreateStyleIsOfferedInExtendedModeOnly)
 {
