@@ -180,9 +180,7 @@ int OrdersSheetPaneManager::TableWidth() const
 
 int OrdersSheetPaneManager::LeftSplit() const
 {
-    // Side by side the tables take the whole height; the chart stays in the middle.
-    if (m_sideBySide)
-        return height() / 2;
+    // Side by side too, so that the right column keeps its place whatever the arrangement.
     return std::min(height(), CentredOrdersHeight(height(), m_complex->ShownRowHeight()));
 }
 

@@ -25,6 +25,7 @@
 #include "tests/support/ui/TestApplication.h"
 
 #include <QCoreApplication>
+#include <QScrollBar>
 
 #include <optional>
 
@@ -174,7 +175,16 @@ TEST_F(OrdersSheetLinkTest, ArrangementCommandsPlaceTheTablesAndTheWindowFileKee
         }
     }
 
+    // In a half too narrow for its columns the current-value row scrolls with its table and
+    // shows no scroll bar over itself.
+    window->resize(narrow, 600);
     ASSERT_TRUE(commands->ExecuteCommand(ID_ARRANGE_COLUMNS));
+    QScrollBar* tableBar = panes.ComplexPane().Table().horizontalScrollBar();
+    ASSERT_GT(tableBar->maximum(), 0);
+    tableBar->setValue(tableBar->maximum());
+    EXPECT_FALSE(panes.ComplexPane().RowTable().horizontalScrollBar()->isVisible());
+    EXPECT_EQ(panes.ComplexPane().RowTable().horizontalScrollBar()->value(), tableBar->value());
+
     ::Settings state;
     window->SerializeState(state, false);
     auto* restored = new OrderSheetMainDlg(*sheets, OrdersSheetSettings(), false, panel);
