@@ -8,7 +8,6 @@
 #include "orderssheet/ui/OrdersSheetCommandIds.h"
 #include "orderssheet/ui/OrdersSheetPaneManager.h"
 #include "orderssheet/ui/OrdersSheetTableCtrl.h"
-#include "platform/modules/ProviderBase.h"
 #include "platform/settings/Settings.h"
 #include "platform/toolkit/GalleryItem.h"
 #include "platform/toolkit/RibbonControl.h"
@@ -21,7 +20,7 @@
 #include "ribbon/galleries/ConnectedTableGaleryHalper.h"
 #include "ribbon/galleries/DynamicGallery.h"
 #include "workspace/ui/PulpitFrame.h"
-#include "tests/app/ClassicAppFixture.h"
+#include "tests/app/OrdersSheetAppFixture.h"
 #include "tests/support/ui/TestApplication.h"
 
 #include <QCoreApplication>
@@ -34,28 +33,17 @@ namespace
 using namespace OrdersSheetCommandIds;
 using namespace OrdersSheetPanesArrangement;
 
-class OrdersSheetLinkTest : public ClassicAppFixture
+class OrdersSheetLinkTest : public OrdersSheetAppFixture
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(Start());
-        sheets = dynamic_cast<OrdersSheetManagerQ4Classic*>(Mediator().GetModuleByName(QStringLiteral("Arkusz zlecen")));
-        ASSERT_NE(sheets, nullptr);
-        ProviderBase* provider = Mediator().GetDefaultProvider();
-        ASSERT_NE(provider, nullptr);
-        asset = provider->GetAllAssets().front();
-        asset.SetProvider(provider);
-        panel = Mediator().GetActivePanelView() ? Mediator().GetActivePanelView() : Mediator().GetCurrentPanelView();
-        ASSERT_NE(panel, nullptr);
-        ASSERT_TRUE(sheets->ShowOrdersSheetForAsset(asset, panel));
-        window = sheets->GetCurrentWindow();
-        ASSERT_NE(window, nullptr);
+        OrdersSheetAppFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         commands = sheets->GetSheetCmdTarget();
         ASSERT_NE(commands, nullptr);
     }
-
-    void TearDown() override { Exit(); }
 
     std::optional<bool> LinkEnabled() const
     {
@@ -64,11 +52,7 @@ protected:
         return link.Enabled();
     }
 
-    OrdersSheetManagerQ4Classic* sheets = nullptr;
-    OrderSheetMainDlg* window = nullptr;
     CmdTarget* commands = nullptr;
-    Asset asset;
-    QWidget* panel = nullptr;
 };
 
 TEST_F(OrdersSheetLinkTest, LinkingToAQuoteTableMakesTheSheetRunOnTheTablesSelectedInstrument)
