@@ -1,9 +1,7 @@
 #include "app/OrdersSheetManagerQ4Classic.h"
-#include "core/mediator/AppMediator.h"
 #include "orderssheet/engine/OrdersSheetAssetInstance.h"
 #include "orderssheet/ui/OrderSheetMainDlg.h"
 #include "platform/modules/DDBaseDataObjectMime.h"
-#include "platform/modules/ProviderBase.h"
 #include "sessionstats/ui/StatisticsDragData.h"
 #include "tests/app/OrdersSheetAppFixture.h"
 
