@@ -3,6 +3,7 @@
 #include "core/engine/InvalidArgException.h"
 #include "core/mediator/AppMediator.h"
 #include "core/mediator/IStyleEditModeHandler.h"
+#include "modulelibs/table/TableModule.h"
 #include "orderssheet/engine/OrdersSheetAssetInstance.h"
 #include "orderssheet/settings/OrdersSheetGeneralSettingsGroup.h"
 #include "orderssheet/settings/StyleOrdersSheet.h"
@@ -10,6 +11,7 @@
 #include "platform/base/Log.h"
 #include "platform/modules/ModuleWndBase.h"
 #include "platform/modules/ProviderBase.h"
+#include "platform/modules/TableConsumer.h"
 #include "platform/settings/Q5Settings.h"
 #include "platform/settings/Settings.h"
 #include "styles/engine/StyleKinds.h"
@@ -381,6 +383,10 @@ CmdTargetOrdersSheet::Services OrdersSheetManagerQ4Classic::MediatorCmdServices(
         else if (mediator)
             mediator->WriteWarning(QStringLiteral("Quorvanta 4"), QStringLiteral("CmdTargetOrdersSheet::BeginEditStyle"),
                                    __LINE__, QStringLiteral("Nie rozpoczęto edycji stylu: program nie edytuje stylów."));
+    };
+    services.canLink = [] {
+        const TableConsumer* tables = GetTableCons();
+        return tables && tables->IsOpenedAtLeastOneTable();
     };
     return services;
 }

@@ -10,6 +10,7 @@
 #include "core/mediator/IInProcessOrdersSheet.h"
 #include "app/OrdersSheetManagerQ4Classic.h"
 #include "orderssheet/ui/RibbonOrdersSheetQ4Classic.h"
+#include "modulelibs/table/TableModule.h"
 #include "styles/ui/StyleEditTabsQ4Classic.h"
 
 RibbonTabsCreatorsClassicEdition::Creator RibbonTabsCreatorsClassicEdition::CreateChartsTabs(
@@ -36,7 +37,7 @@ RibbonTabsCreatorsClassicEdition::Creator RibbonTabsCreatorsClassicEdition::Crea
 {
     AppMediator* mediator = AppMediator::Instance();
     return std::make_shared<RibbonOrdersSheetQ4Classic>(factory, ribbonBar, mediator ? mediator->GetOrdersSheetManager() : nullptr,
-                                                        &OrdersSheetManagerQ4Classic::MediatorCurrentWindow);
+                                                        &OrdersSheetManagerQ4Classic::MediatorCurrentWindow, GetTableCons());
 }
 
 void RibbonTabsCreatorsClassicEdition::CreateStyleEditTabs(QuorvantaRibbonBar& ribbonBar, RibbonsFactory& factory,

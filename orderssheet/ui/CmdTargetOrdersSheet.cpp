@@ -46,6 +46,8 @@ CmdTargetOrdersSheet::CmdTargetOrdersSheet(WindowSource window, Services service
     AddColorCommands();
     AddFontCommands();
     AddRestoreCommands();
+    AddLinkCommand();
+    AddArrangementCommands();
 
     OnCommand(ID_SHEET_MODE, [this] {
         if (OrderSheetMainDlg* window = m_window())

@@ -37,6 +37,8 @@ public:
         std::function<std::optional<QColor>(const QColor& current)> chooseColor;
         // The application's modal message box; its answer (6 yes).
         std::function<int(const QString& caption, const QString& text, unsigned flags)> messageBox;
+        // Whether a quote table is open for "Powiąż" to link with.
+        std::function<bool()> canLink;
     };
 
     static inline const QString kEditStyleTitle = QStringLiteral("Podgląd i edycja stylu %1");
@@ -64,6 +66,10 @@ private:
     void AddFontCommands();
     void AddRestoreCommands();
     void RestoreAll();
+
+    // "Powiąż" and the tables' arrangement.
+    void AddLinkCommand();
+    void AddArrangementCommands();
 
     WindowSource m_window;
     Services m_services;

@@ -6,6 +6,7 @@
 #include "orderssheet/ui/TableHandlerRowCurrValue.h"
 
 #include <QPainter>
+#include <QScrollBar>
 
 namespace
 {
@@ -22,6 +23,10 @@ OSComplexPaneContainer::OSComplexPaneContainer(const OrdersSheetSettings& settin
     m_rowTable->setObjectName(QStringLiteral("10000003"));
     m_rowTable->ShowHeader(false);
     m_rowTable->ShowScrollbar(false);
+    // A scroll bar would cover the one row: it scrolls with the main table instead.
+    m_rowTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(m_table->horizontalScrollBar(), &QScrollBar::valueChanged, m_rowTable->horizontalScrollBar(),
+            &QScrollBar::setValue);
     m_rowTable->EnableMouseMovingColumns(false);
     m_rowTable->SetTableHandler(m_rowHandler.get());
     m_rowHandler->SetTable(m_rowTable);

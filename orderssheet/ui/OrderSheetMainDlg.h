@@ -11,6 +11,7 @@
 #include "orderssheet/engine/IOrdersSheetWindow.h"
 #include "orderssheet/settings/OrdersSheetSettings.h"
 #include "platform/modules/Asset.h"
+#include "platform/modules/IInstrumentFollower.h"
 #include "platform/modules/ModuleWndBase.h"
 
 #include <QTimer>
@@ -27,7 +28,7 @@ class QMimeData;
 class Settings;
 class TableDataSetOrdersSheet;
 
-class OrderSheetMainDlg : public ModuleWndBase, public IOrdersSheetWindow
+class OrderSheetMainDlg : public ModuleWndBase, public IOrdersSheetWindow, public IInstrumentFollower
 {
     Q_OBJECT
 
@@ -63,6 +64,8 @@ public:
     // Runs on the instrument; the same instrument with a running receiver changes nothing. False,
     // logged, when the instrument has no provider or its instance cannot start.
     bool RunOnAsset(const Asset& asset);
+    // A linked quote table's selected instrument: the window runs on it.
+    bool FollowInstrument(const Asset& asset) override { return RunOnAsset(asset); }
     // Insert: the quick-add popup at the cursor; the instrument chosen there replaces the
     // window's. False when there is no mediator to show it.
     bool OpenQuickAdd();

@@ -15,6 +15,13 @@ inline constexpr std::uint32_t ID_VSCROLL = 447;
 inline constexpr std::uint32_t ID_SUMMARY_SETTINGS = 452;
 inline constexpr std::uint32_t ID_VISIBLE_COLUMNS = 455;
 inline constexpr std::uint32_t ID_COLUMNS_GALLERY = 463;
+// "Powiąż": the gallery of open quote tables the sheet can follow.
+inline constexpr std::uint32_t ID_LINK_TABLE = 33682;
+inline constexpr std::uint32_t IDB_LINK_TABLE = 843;
+// The tables' arrangement: automatic, in columns, in rows.
+inline constexpr std::uint32_t ID_ARRANGE_AUTOMATIC = 239;
+inline constexpr std::uint32_t ID_ARRANGE_COLUMNS = 240;
+inline constexpr std::uint32_t ID_ARRANGE_ROWS = 241;
 inline constexpr std::uint32_t ID_ORDERS_PANE = 449;
 inline constexpr std::uint32_t ID_CURSOR = 451;
 inline constexpr std::uint32_t ID_SHEET_MODE = 456;

@@ -168,15 +168,19 @@ int OrdersSheetPaneManager::PreferredWidth() const
 {
     int width = m_settings.summaryVisible ? kRightColumnWidth + kSplitterWidth : 0;
     if (m_settings.ordersPaneVisible)
-    {
-        width += m_complex->Table().GetTotalColumnsWidth()
-                 + (m_complex->Table().IsScrollbarShown() ? m_complex->Table().ScrollBarWidth() : 0) + 4;
-    }
+        width += TableWidth();
     return std::max(width, MinimumHostWidth());
+}
+
+int OrdersSheetPaneManager::TableWidth() const
+{
+    return m_complex->Table().GetTotalColumnsWidth()
+           + (m_complex->Table().IsScrollbarShown() ? m_complex->Table().ScrollBarWidth() : 0) + 4;
 }
 
 int OrdersSheetPaneManager::LeftSplit() const
 {
+    // Side by side too, so that the right column keeps its place whatever the arrangement.
     return std::min(height(), CentredOrdersHeight(height(), m_complex->ShownRowHeight()));
 }
 
@@ -199,9 +203,25 @@ void OrdersSheetPaneManager::Relayout()
     const int h = height();
     const int rightWidth = m_settings.summaryVisible ? kRightColumnWidth : 0;
     const int leftWidth = m_settings.ordersPaneVisible ? std::max(0, w - rightWidth - (rightWidth ? kSplitterWidth : 0)) : 0;
+    const bool sideBySide = OrdersSheetPanesArrangement::SideBySide(m_arrangement, leftWidth, TableWidth(), kSplitterWidth);
+    if (sideBySide != m_sideBySide)
+    {
+        m_sideBySide = sideBySide;
+        // Beside the first table the second one needs its own column header.
+        m_second->Table().ShowHeader(sideBySide);
+    }
     const int split = LeftSplit();
-    m_complex->setGeometry(0, 0, leftWidth, split);
-    m_second->setGeometry(0, split + kSplitterWidth, leftWidth, std::max(0, h - split - kSplitterWidth));
+    if (m_sideBySide)
+    {
+        const int first = std::max(0, leftWidth - kSplitterWidth) / 2;
+        m_complex->setGeometry(0, 0, first, h);
+        m_second->setGeometry(first + kSplitterWidth, 0, std::max(0, leftWidth - first - kSplitterWidth), h);
+    }
+    else
+    {
+        m_complex->setGeometry(0, 0, leftWidth, split);
+        m_second->setGeometry(0, split + kSplitterWidth, leftWidth, std::max(0, h - split - kSplitterWidth));
+    }
     m_right->setGeometry(m_settings.ordersPaneVisible ? w - rightWidth : 0, 0, rightWidth, h);
     // Until the user or a saved state sizes the chart, it keeps its share of the height.
     if (!m_chartSized)
@@ -265,6 +285,15 @@ QSize OrdersSheetPaneManager::PaneSize(int paneId) const
     }
 }
 
+void OrdersSheetPaneManager::SetPanesArrangement(OrdersSheetPanesArrangement::Arrangement arrangement)
+{
+    if (arrangement == m_arrangement)
+        return;
+    m_arrangement = arrangement;
+    Relayout();
+    emit LayoutChanged();
+}
+
 void OrdersSheetPaneManager::SerializePanes(Settings& node) const
 {
     Settings& panes = node[kPanesNode];
@@ -274,6 +303,7 @@ void OrdersSheetPaneManager::SerializePanes(Settings& node) const
         panes[PaneSizeKey(true, pane)] = std::int32_t(size.width());
         panes[PaneSizeKey(false, pane)] = std::int32_t(size.height());
     }
+    panes[OrdersSheetPanesArrangement::kKey] = std::int32_t(m_arrangement);
 }
 
 void OrdersSheetPaneManager::SavePanesToQ5Format(Q5Settings& node) const
@@ -292,6 +322,8 @@ void OrdersSheetPaneManager::RestorePanes(const Settings& node)
     if (!node.Exists(kPanesNode))
         return;
     const Settings& panes = node[kPanesNode];
+    if (panes.Exists(OrdersSheetPanesArrangement::kKey))
+        m_arrangement = OrdersSheetPanesArrangement::FromStored(panes[OrdersSheetPanesArrangement::kKey].ToInt());
     if (panes.Exists(PaneSizeKey(false, kChartPane)))
     {
         const int chart = panes[PaneSizeKey(false, kChartPane)].ToInt();

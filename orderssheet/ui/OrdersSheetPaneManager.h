@@ -1,7 +1,7 @@
 #pragma once
 // The panes of an orders-sheet window and their arrangement: on the left the complex pane
 // (side 0's table with the current-value row, pane 1100) above side 1's table (1101), split
-// so that the current-value row sits in the middle; on the right, 128 pixels wide, side 0's
+// so that the current-value row sits in the middle, or beside it as the arrangement asks; on the right, 128 pixels wide, side 0's
 // summary (1102), the summary chart (1104), centred on the left split, and side 1's summary
 // (1103), between splitters the user can drag while the chart shows. It carries out the
 // window's pane commands, refreshes every pane from the data sets, and saves and restores the
@@ -9,6 +9,7 @@
 
 #include "orderssheet/ui/IOrdersSheetMenuCmdDestination.h"
 #include "orderssheet/ui/OrdersSheetPaneGeometry.h"
+#include "orderssheet/ui/OrdersSheetPanesArrangement.h"
 
 #include <QWidget>
 
@@ -60,6 +61,12 @@ public:
     // Pane size by id, as laid out.
     QSize PaneSize(int paneId) const;
 
+    // The tables in rows, in columns or as the width allows; the panes are laid out again.
+    void SetPanesArrangement(OrdersSheetPanesArrangement::Arrangement arrangement);
+    OrdersSheetPanesArrangement::Arrangement GetPanesArrangement() const { return m_arrangement; }
+    // Whether the last layout put the tables side by side.
+    bool AreTablesSideBySide() const { return m_sideBySide; }
+
     // IOrdersSheetMenuCmdDestination
     void SetSheetMode(const int* mode) override;
     void ShowChart(const bool* show) override;
@@ -97,6 +104,8 @@ private:
     // Sets a flag (null toggles) and tells whether it changed.
     static bool Toggle(bool& flag, const bool* value);
     int LeftSplit() const;
+    // One table's width with all its visible columns.
+    int TableWidth() const;
 
     OrdersSheetSettings& m_settings;
     const int m_priceLevelId;
@@ -117,4 +126,6 @@ private:
     std::map<int, int> m_modeWidths;
     // The orders pane's width when it was hidden.
     int m_ordersPaneWidth = 0;
+    OrdersSheetPanesArrangement::Arrangement m_arrangement = OrdersSheetPanesArrangement::kDefault;
+    bool m_sideBySide = false;
 };

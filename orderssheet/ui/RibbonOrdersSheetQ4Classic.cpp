@@ -17,10 +17,12 @@
 using namespace OrdersSheetCommandIds;
 
 RibbonOrdersSheetQ4Classic::RibbonOrdersSheetQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar,
-                                                       IGenericModule* module, CmdTargetOrdersSheet::WindowSource window)
+                                                       IGenericModule* module, CmdTargetOrdersSheet::WindowSource window,
+                                                       TableConsumer* tables)
     : RibbonTabsCreator(factory, ribbonBar)
     , m_module(module)
     , m_window(std::move(window))
+    , m_tables(tables)
 {
 }
 
@@ -63,6 +65,7 @@ bool RibbonOrdersSheetQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)
         columns->SetCommandBar(std::move(bar));
     }
     added = added && columns;
+    added = AddLinkAndArrangement(contents) && added;
     // The sheet's style: previewed and edited in the style edit mode.
     RibbonControl* editStyle = AddRibbonControl(contents, RibbonControlButton, ID_EDIT_STYLE);
     if (editStyle)
