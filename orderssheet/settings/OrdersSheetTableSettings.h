@@ -42,6 +42,7 @@ public:
         std::shared_ptr<StyleBase> style;        // the column's own style
         std::shared_ptr<StyleBase> editedStyle;  // the working copy while the own style is made
         std::shared_ptr<StyleBase> namedStyle;   // the container's style of styleId
+        bool ownStyleBeforeEdit = false;         // what leaving the edit gives back
     };
 
     // Minimal precision, precision; each read within 0..6 (anything else as 0).
