@@ -307,7 +307,7 @@ void OrdersSheetTableSettings::Serialize(Settings& node) const
             node[Key(mode, kWidthWord, i)] = std::int32_t(column.width);
             node[Key(mode, kVisibleWord, i)] = column.visible;
             node[Key(mode, kKindWord, i)] = std::int32_t(column.kind);
-            node[Key(mode, kStyleIdWord, i)] = std::int32_t(column.editedStyle ? column.editSourceId : column.styleId);
+            node[Key(mode, kStyleIdWord, i)] = std::int32_t(GetColumnStyleId(column));
             if (column.style)
                 StyleBase::SafeSerialize(column.style, node[Key(mode, kStyleOwnWord, i)]);
         }

@@ -89,6 +89,11 @@ public:
 
     // The style that paints the column; empty means the sheet's style.
     static std::shared_ptr<StyleBase> GetColumnStyle(const ColumnProperties& column);
+    // The id of the named style the column shows: the one tried while an edit runs.
+    static int GetColumnStyleId(const ColumnProperties& column)
+    {
+        return column.editedStyle ? column.editSourceId : column.styleId;
+    }
     static void SelectColumnStyle(ColumnProperties& column, int styleId);
     static void SetColumnOwnStyle(ColumnProperties& column, const std::shared_ptr<StyleBase>& style);
     static void SetColumnStyle(ColumnProperties& column, int styleId, bool keepOwn);

@@ -46,6 +46,7 @@ CmdTargetOrdersSheet::CmdTargetOrdersSheet(WindowSource window, Services service
     AddColorCommands();
     AddFontCommands();
     AddRestoreCommands();
+    AddCursorCommands();
 
     OnCommand(ID_SHEET_MODE, [this] {
         if (OrderSheetMainDlg* window = m_window())

@@ -37,6 +37,9 @@ public:
         std::function<std::optional<QColor>(const QColor& current)> chooseColor;
         // The application's modal message box; its answer (6 yes).
         std::function<int(const QString& caption, const QString& text, unsigned flags)> messageBox;
+        // The window the colours and fonts change: the mediator's active module window, when it
+        // is a sheet.
+        WindowSource activeWindow;
     };
 
     static inline const QString kEditStyleTitle = QStringLiteral("Podgląd i edycja stylu %1");
@@ -59,11 +62,19 @@ private:
 
     // The row colours, font steps and restores of the sheet's own style.
     void AddColorCommands();
+    // needsCell: the command is enabled only while the window has a cursor cell.
+    void AddColorCommand(std::uint32_t id, int kind, int parameterId, bool needsCell);
     void OnColorPreview(const NotifyInfo& info, int kind, int parameterId);
     void OnColorApply();
     void AddFontCommands();
     void AddRestoreCommands();
     void RestoreAll();
+
+    // The column and the order row under the cursor: their style galleries, colours and fonts.
+    void AddCursorCommands();
+    void AddCursorStyleGallery(std::uint32_t id, int kind);
+    void PreviewCursorStyle(const NotifyInfo& info, int kind, bool apply);
+    OrderSheetMainDlg* ActiveWindow() const { return m_services.activeWindow(); }
 
     WindowSource m_window;
     Services m_services;
