@@ -145,6 +145,8 @@ protected:
 private:
     // The table whose handler has the cursor cell; null without one.
     const TableHandlerCommon* CursorHandler() const;
+    // The key of the row shown under the cursor; empty without one.
+    QString CursorRowKey() const;
     const OrdersSheetTableSettings::ColumnProperties* CursorColumn() const;
     OrdersSheetTableSettings::ColumnProperties* CursorColumn();
     // The sheet's row style that paints the cursor row when nothing else does.

@@ -3,6 +3,7 @@
 
 #include "orderssheet/ui/OrderSheetMainDlg.h"
 
+#include "orderssheet/engine/TableDataSetOrdersSheet.h"
 #include "orderssheet/settings/StyleOrdersSheet.h"
 #include "orderssheet/ui/OSComplexPaneContainer.h"
 #include "orderssheet/ui/OrdersSheetPaneManager.h"
@@ -34,14 +35,36 @@ void ClearChanged(StyleBase& style, int parameterId)
 }
 }
 
-const TableHandlerCommon* OrderSheetMainDlg::CursorHandler() const
+namespace
 {
-    for (const TableHandlerCommon* handler : {&m_panes->ComplexPane().GetHandler(), &m_panes->SecondPane().GetHandler()})
+// The table pane whose handler has the cursor cell; null without one.
+const OrderSheetTableContainer* CursorPane(const OrdersSheetPaneManager& panes)
+{
+    const OrderSheetTableContainer* const panesWithCursor[] = {&panes.ComplexPane(), &panes.SecondPane()};
+    for (const OrderSheetTableContainer* pane : panesWithCursor)
     {
-        if (handler->GetCursorRow() != -1 && handler->GetCursorColumn() != -1)
-            return handler;
+        const TableHandlerCommon& handler = pane->GetHandler();
+        if (handler.GetCursorRow() != -1 && handler.GetCursorColumn() != -1)
+            return pane;
     }
     return nullptr;
+}
+}
+
+const TableHandlerCommon* OrderSheetMainDlg::CursorHandler() const
+{
+    const OrderSheetTableContainer* pane = CursorPane(*m_panes);
+    return pane ? &pane->GetHandler() : nullptr;
+}
+
+QString OrderSheetMainDlg::CursorRowKey() const
+{
+    // The key of the row shown now: the cursor keeps its place when its order leaves the book,
+    // and the key it remembers then names no row.
+    const OrderSheetTableContainer* pane = CursorPane(*m_panes);
+    if (pane == nullptr || pane->GetDataSet() == nullptr)
+        return QString();
+    return pane->GetDataSet()->GetRowKey(pane->GetHandler().GetCursorRow(), m_settings.GetTableSettings().GetMode());
 }
 
 bool OrderSheetMainDlg::HasCursorCell() const
@@ -77,8 +100,7 @@ std::shared_ptr<StyleBase> OrderSheetMainDlg::CursorParityStyle() const
 
 qint32 OrderSheetMainDlg::GetCursorStyleValue(int kind, int parameterId) const
 {
-    const TableHandlerCommon* handler = CursorHandler();
-    if (handler == nullptr)
+    if (!HasCursorCell())
         return 0;
     const OrdersSheetTableSettings& table = m_settings.GetTableSettings();
     if (kind == kCursorColumnKind)
@@ -93,7 +115,7 @@ qint32 OrderSheetMainDlg::GetCursorStyleValue(int kind, int parameterId) const
     else
     {
         const int action = OrdersSheetSettings::RowStyleAction(table.GetMode());
-        const QString& key = handler->GetCursorRowKey();
+        const QString key = CursorRowKey();
         const auto& entries = table.GetRowsStyleSet().GetEntries(action);
         if (const auto found = entries.find(key); !key.isEmpty() && found != entries.end())
         {
@@ -113,12 +135,11 @@ int OrderSheetMainDlg::GetCursorColumnStyleId() const
 
 int OrderSheetMainDlg::GetCursorRowStyleId() const
 {
-    const TableHandlerCommon* handler = CursorHandler();
-    if (handler == nullptr || handler->GetCursorRowKey().isEmpty())
+    const QString key = CursorRowKey();
+    if (key.isEmpty())
         return 0;
     const OrdersSheetTableSettings& table = m_settings.GetTableSettings();
-    return table.GetRowsStyleSet().GetStyleId(OrdersSheetSettings::RowStyleAction(table.GetMode()),
-                                              handler->GetCursorRowKey());
+    return table.GetRowsStyleSet().GetStyleId(OrdersSheetSettings::RowStyleAction(table.GetMode()), key);
 }
 
 std::shared_ptr<StyleBase> OrderSheetMainDlg::GetCursorColumnStyle()
@@ -140,13 +161,13 @@ std::shared_ptr<StyleBase> OrderSheetMainDlg::GetCursorColumnStyle()
 
 std::shared_ptr<StyleBase> OrderSheetMainDlg::GetCursorRowStyle()
 {
-    const TableHandlerCommon* handler = CursorHandler();
-    if (handler == nullptr || handler->GetCursorRowKey().isEmpty())
+    const QString key = CursorRowKey();
+    if (key.isEmpty())
         return nullptr;
     OrdersSheetRowsStyleSet& rows = m_settings.GetTableSettings().GetRowsStyleSet();
     const int action = OrdersSheetSettings::RowStyleAction(m_settings.GetTableSettings().GetMode());
-    const bool made = rows.GetEntry(action, handler->GetCursorRowKey(), false) == nullptr;
-    std::shared_ptr<StyleBase> style = rows.GetStyleForPaint(action, handler->GetCursorRowKey());
+    const bool made = rows.GetEntry(action, key, false) == nullptr;
+    std::shared_ptr<StyleBase> style = rows.GetStyleForPaint(action, key);
     // A new row style starts from what the row shows, as the column's does.
     if (made)
         style->CopySettingsFromSelectedStyle(CursorParityStyle());
@@ -174,12 +195,11 @@ void OrderSheetMainDlg::ApplyCursorColumnStyle()
 
 void OrderSheetMainDlg::SetCursorRowStyle(int styleId, bool preview)
 {
-    const TableHandlerCommon* handler = CursorHandler();
-    if (handler == nullptr || handler->GetCursorRowKey().isEmpty())
+    const QString key = CursorRowKey();
+    if (key.isEmpty())
         return;
     OrdersSheetRowsStyleSet& rows = m_settings.GetTableSettings().GetRowsStyleSet();
     const int action = OrdersSheetSettings::RowStyleAction(m_settings.GetTableSettings().GetMode());
-    const QString& key = handler->GetCursorRowKey();
     const std::shared_ptr<OrdersSheetRowsStyleSet::RowStyleSet> entry = rows.GetEntry(action, key, preview);
     if (entry == nullptr)
         return;
@@ -196,11 +216,11 @@ void OrderSheetMainDlg::SetCursorRowStyle(int styleId, bool preview)
 
 void OrderSheetMainDlg::ApplyCursorRowStyle()
 {
-    const TableHandlerCommon* handler = CursorHandler();
-    if (handler == nullptr || handler->GetCursorRowKey().isEmpty())
+    const QString key = CursorRowKey();
+    if (key.isEmpty())
         return;
     OrdersSheetRowsStyleSet& rows = m_settings.GetTableSettings().GetRowsStyleSet();
-    rows.EndEdit(OrdersSheetSettings::RowStyleAction(m_settings.GetTableSettings().GetMode()), handler->GetCursorRowKey());
+    rows.EndEdit(OrdersSheetSettings::RowStyleAction(m_settings.GetTableSettings().GetMode()), key);
     RedrawAfterLayoutMayChanged();
 }
 
@@ -218,12 +238,11 @@ void OrderSheetMainDlg::RestoreCursorParameter(int kind, int parameterId)
     }
     else if (kind == kCursorRowKind)
     {
-        const TableHandlerCommon* handler = CursorHandler();
         OrdersSheetTableSettings& table = m_settings.GetTableSettings();
         const int action = OrdersSheetSettings::RowStyleAction(table.GetMode());
-        if (handler && !handler->GetCursorRowKey().isEmpty())
+        if (const QString key = CursorRowKey(); !key.isEmpty())
         {
-            if (const auto entry = table.GetRowsStyleSet().GetEntry(action, handler->GetCursorRowKey(), false))
+            if (const auto entry = table.GetRowsStyleSet().GetEntry(action, key, false))
             {
                 own = entry->style;
                 named = IsNamedStyleId(entry->styleId) ? entry->originStyle : nullptr;
