@@ -17,7 +17,7 @@
 #include "styles/engine/SpecialStylesInfo.h"
 #include "styles/engine/StyleTextField.h"
 #include "styles/engine/StylesContainer.h"
-#include "tests/app/ClassicAppFixture.h"
+#include "tests/app/OrdersSheetAppFixture.h"
 #include "tests/support/ui/ScopedFakeDialogs.h"
 #include "tests/support/ui/TestApplication.h"
 
@@ -30,23 +30,12 @@ using namespace OrdersSheetCommandIds;
 constexpr int kColumn = OrderSheetMainDlg::kCursorColumnKind;
 constexpr int kRow = OrderSheetMainDlg::kCursorRowKind;
 
-class OrdersSheetCursorCommandsTest : public ClassicAppFixture
+class OrdersSheetCursorCommandsTest : public OrdersSheetAppFixture
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(Start());
-        sheets = dynamic_cast<OrdersSheetManagerQ4Classic*>(Mediator().GetModuleByName(QStringLiteral("Arkusz zlecen")));
-        ASSERT_NE(sheets, nullptr);
-        ProviderBase* provider = Mediator().GetDefaultProvider();
-        ASSERT_NE(provider, nullptr);
-        asset = provider->GetAllAssets().front();
-        asset.SetProvider(provider);
-        panel = Mediator().GetActivePanelView() ? Mediator().GetActivePanelView() : Mediator().GetCurrentPanelView();
-        ASSERT_NE(panel, nullptr);
-        ASSERT_TRUE(sheets->ShowOrdersSheetForAsset(asset, panel));
-        window = sheets->GetCurrentWindow();
-        ASSERT_NE(window, nullptr);
+        ASSERT_NO_FATAL_FAILURE(StartWithSheet());
         ASSERT_TRUE(TestApplication::ProcessEventsUntil(
             [&] { return window->Panes().SecondPane().Table().GetItemCount() > 2; }, 10000));
         window->ForceActivate();
@@ -57,7 +46,7 @@ protected:
     {
         for (int id : addedStyles)
             StylesContainer::Instance().RemoveStyle(id);
-        Exit();
+        OrdersSheetAppFixture::TearDown();
     }
 
     // The cursor on the demand table's second row, third column.
@@ -97,11 +86,7 @@ protected:
         return font.Font() ? std::abs(font.Font()->lfHeight) : 0;
     }
 
-    OrdersSheetManagerQ4Classic* sheets = nullptr;
-    OrderSheetMainDlg* window = nullptr;
     CmdTarget* commands = nullptr;
-    Asset asset;
-    QWidget* panel = nullptr;
     std::unique_ptr<GalleryControl> gallery;
     std::vector<int> addedStyles;
 };

@@ -5,7 +5,7 @@
 #include "platform/modules/DDBaseDataObjectMime.h"
 #include "platform/modules/ProviderBase.h"
 #include "sessionstats/ui/StatisticsDragData.h"
-#include "tests/app/ClassicAppFixture.h"
+#include "tests/app/OrdersSheetAppFixture.h"
 
 #include <QMimeData>
 
@@ -13,30 +13,13 @@
 
 namespace
 {
-class OrdersSheetDropTest : public ClassicAppFixture
+class OrdersSheetDropTest : public OrdersSheetAppFixture
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(Start());
-        sheets = dynamic_cast<OrdersSheetManagerQ4Classic*>(Mediator().GetModuleByName(QStringLiteral("Arkusz zlecen")));
-        ASSERT_NE(sheets, nullptr);
-        ProviderBase* provider = Mediator().GetDefaultProvider();
-        ASSERT_NE(provider, nullptr);
-        asset = provider->GetAllAssets().front();
-        asset.SetProvider(provider);
-        other = provider->GetAllAssets().back();
-        other.SetProvider(provider);
-        ASSERT_FALSE(asset == other);
-        QWidget* panel =
-            Mediator().GetActivePanelView() ? Mediator().GetActivePanelView() : Mediator().GetCurrentPanelView();
-        ASSERT_NE(panel, nullptr);
-        ASSERT_TRUE(sheets->ShowOrdersSheetForAsset(asset, panel));
-        window = sheets->GetCurrentWindow();
-        ASSERT_NE(window, nullptr);
+        ASSERT_NO_FATAL_FAILURE(StartWithSheet());
     }
-
-    void TearDown() override { Exit(); }
 
     static std::unique_ptr<QMimeData> AlertArgument(const QString& instrument)
     {
@@ -46,10 +29,6 @@ protected:
         return DDBaseDataObjectMime::Pack(object);
     }
 
-    OrdersSheetManagerQ4Classic* sheets = nullptr;
-    OrderSheetMainDlg* window = nullptr;
-    Asset asset;
-    Asset other;
 };
 
 TEST_F(OrdersSheetDropTest, DataWithoutAKnownInstrumentIsRefusedAndChangesNothing)
