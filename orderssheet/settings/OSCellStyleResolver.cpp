@@ -67,7 +67,7 @@ const StyleTextField& OSCellStyleResolver::SetUp(int row, int secondIndex, int c
     const OrdersSheetTableSettings& table = m_settings.GetTableSettings();
     const OrdersSheetTableSettings::ColumnProperties& column = table.GetColumnForDisplayPos(table.GetMode(), columnPos);
     m_columnStyle = OrdersSheetTableSettings::GetColumnStyle(column);
-    m_columnStyleId = column.styleId;
+    m_columnStyleId = OrdersSheetTableSettings::GetColumnStyleId(column);
     const auto& entries = table.GetRowsStyleSet().GetEntries(OrdersSheetSettings::RowStyleAction(table.GetMode()));
     const auto entry = rowKey.isEmpty() ? entries.end() : entries.find(rowKey);
     m_hasRowEntry = entry != entries.end();

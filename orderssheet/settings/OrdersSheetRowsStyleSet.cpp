@@ -146,6 +146,7 @@ void OrdersSheetRowsStyleSet::BeginEdit(int action, const QString& key)
     EnsureStyles(*entry);
     entry->backupStyle->CopyFrom(*entry->style, true);
     entry->savedStyleId = entry->styleId;
+    entry->savedOriginStyle = entry->originStyle;
     entry->editing = true;
 }
 
@@ -155,6 +156,7 @@ void OrdersSheetRowsStyleSet::EndEdit(int action, const QString& key)
     {
         entry->editing = false;
         entry->backupStyle.reset();
+        entry->savedOriginStyle.reset();
     }
 }
 
@@ -165,13 +167,12 @@ void OrdersSheetRowsStyleSet::RestoreEdit(int action, const QString& key)
         return;
     entry->editing = false;
     entry->styleId = entry->savedStyleId;
+    entry->originStyle = std::move(entry->savedOriginStyle);
     if (!entry->style)
         entry->style = StyleTextField::CreateInstance();
-    if (!entry->originStyle)
-    {
-        if (entry->backupStyle)
-            entry->style->CopyFrom(*entry->backupStyle, true);
-    }
+    // The backup is the row exactly as it was, colours changed on the row itself included.
+    if (entry->backupStyle)
+        entry->style->CopyFrom(*entry->backupStyle, true);
     else
         entry->style->CopySettingsFromSelectedStyle(entry->originStyle);
     entry->backupStyle.reset();

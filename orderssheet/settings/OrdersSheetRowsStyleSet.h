@@ -30,6 +30,8 @@ public:
         std::shared_ptr<StyleBase> style;
         std::shared_ptr<StyleBase> originStyle;
         bool editing = false;
+        // The origin style at BeginEdit: choosing a named style while editing replaces it.
+        std::shared_ptr<StyleBase> savedOriginStyle;
     };
     using Entries = std::map<QString, std::shared_ptr<RowStyleSet>>;
 
@@ -55,7 +57,8 @@ public:
     void BeginEdit(int action, const QString& key);
     // Keeps what was edited.
     void EndEdit(int action, const QString& key);
-    // Back to the state at BeginEdit (or to the origin style's settings when the entry has one).
+    // Back to the state at BeginEdit: its id and origin style, and the style as backed up (or the
+    // origin style's settings when there is no backup).
     void RestoreEdit(int action, const QString& key);
 
     // Both maps, each entry and its styles copied.

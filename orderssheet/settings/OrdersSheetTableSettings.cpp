@@ -228,16 +228,25 @@ void OrdersSheetTableSettings::SetColumnStyle(ColumnProperties& column, int styl
         column.style = StyleTextField::CreateInstance();
     if (!keepOwn && styleId == 0)
     {
+        // Leaving the edit gives the column back what it showed before it: the own style as it
+        // was (the working copy holds it) and the named style of its id, not the last one tried.
+        column.namedStyle = FindTextStyle(column.styleId);
         if (column.editedStyle)
-            column.style->CopySettingsFromSelectedStyle(FindTextStyle(column.styleId));
+        {
+            column.style->CopyFrom(*column.editedStyle, true);
+            column.ownStyle = column.ownStyleBeforeEdit;
+        }
+        else
+            column.ownStyle = false;
         column.editedStyle.reset();
-        column.ownStyle = false;
+        column.editSourceId = 0;
         return;
     }
     if (keepOwn && !column.editedStyle)
     {
         column.editedStyle = StyleTextField::CreateInstance();
         column.editedStyle->CopyFrom(*column.style, true);
+        column.ownStyleBeforeEdit = column.ownStyle;
     }
     column.namedStyle = FindTextStyle(styleId);
     const std::shared_ptr<StyleBase> source = column.namedStyle ? column.namedStyle : column.editedStyle;
@@ -298,7 +307,7 @@ void OrdersSheetTableSettings::Serialize(Settings& node) const
             node[Key(mode, kWidthWord, i)] = std::int32_t(column.width);
             node[Key(mode, kVisibleWord, i)] = column.visible;
             node[Key(mode, kKindWord, i)] = std::int32_t(column.kind);
-            node[Key(mode, kStyleIdWord, i)] = std::int32_t(column.editedStyle ? column.editSourceId : column.styleId);
+            node[Key(mode, kStyleIdWord, i)] = std::int32_t(GetColumnStyleId(column));
             if (column.style)
                 StyleBase::SafeSerialize(column.style, node[Key(mode, kStyleOwnWord, i)]);
         }

@@ -42,6 +42,7 @@ public:
         std::shared_ptr<StyleBase> style;        // the column's own style
         std::shared_ptr<StyleBase> editedStyle;  // the working copy while the own style is made
         std::shared_ptr<StyleBase> namedStyle;   // the container's style of styleId
+        bool ownStyleBeforeEdit = false;         // what leaving the edit gives back
     };
 
     // Minimal precision, precision; each read within 0..6 (anything else as 0).
@@ -88,6 +89,11 @@ public:
 
     // The style that paints the column; empty means the sheet's style.
     static std::shared_ptr<StyleBase> GetColumnStyle(const ColumnProperties& column);
+    // The id of the named style the column shows: the one tried while an edit runs.
+    static int GetColumnStyleId(const ColumnProperties& column)
+    {
+        return column.editedStyle ? column.editSourceId : column.styleId;
+    }
     static void SelectColumnStyle(ColumnProperties& column, int styleId);
     static void SetColumnOwnStyle(ColumnProperties& column, const std::shared_ptr<StyleBase>& style);
     static void SetColumnStyle(ColumnProperties& column, int styleId, bool keepOwn);

@@ -48,6 +48,7 @@ CmdTargetOrdersSheet::CmdTargetOrdersSheet(WindowSource window, Services service
     AddRestoreCommands();
     AddLinkCommand();
     AddArrangementCommands();
+    AddCursorCommands();
 
     OnCommand(ID_SHEET_MODE, [this] {
         if (OrderSheetMainDlg* window = m_window())

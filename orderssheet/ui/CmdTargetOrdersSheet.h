@@ -39,6 +39,9 @@ public:
         std::function<int(const QString& caption, const QString& text, unsigned flags)> messageBox;
         // Whether a quote table is open for "Powiąż" to link with.
         std::function<bool()> canLink;
+        // The window the colours and fonts change: the mediator's active module window, when it
+        // is a sheet.
+        WindowSource activeWindow;
     };
 
     static inline const QString kEditStyleTitle = QStringLiteral("Podgląd i edycja stylu %1");
@@ -61,6 +64,8 @@ private:
 
     // The row colours, font steps and restores of the sheet's own style.
     void AddColorCommands();
+    // needsCell: the command is enabled only while the window has a cursor cell.
+    void AddColorCommand(std::uint32_t id, int kind, int parameterId, bool needsCell);
     void OnColorPreview(const NotifyInfo& info, int kind, int parameterId);
     void OnColorApply();
     void AddFontCommands();
@@ -70,6 +75,11 @@ private:
     // "Powiąż" and the tables' arrangement.
     void AddLinkCommand();
     void AddArrangementCommands();
+    // The column and the order row under the cursor: their style galleries, colours and fonts.
+    void AddCursorCommands();
+    void AddCursorStyleGallery(std::uint32_t id, int kind);
+    void PreviewCursorStyle(const NotifyInfo& info, int kind, bool apply);
+    OrderSheetMainDlg* ActiveWindow() const { return m_services.activeWindow(); }
 
     WindowSource m_window;
     Services m_services;

@@ -1,4 +1,5 @@
-// The orders sheet's row colours, font steps and restores, on the current window's own style.
+// The orders sheet's row colours and font steps, on the active sheet window's own style, and its
+// restores, on the current one.
 
 #include "orderssheet/ui/CmdTargetOrdersSheet.h"
 
@@ -47,28 +48,37 @@ void CmdTargetOrdersSheet::AddColorCommands()
 {
     if (!m_services.chooseColor)
         m_services.chooseColor = [](const QColor& current) { return DialogServices::ColorDialog()->ChooseColor(current); };
+    if (!m_services.activeWindow)
+        m_services.activeWindow = []() -> OrderSheetMainDlg* {
+            IAppMediator* mediator = PluginBase::GetAppMediator();
+            return mediator ? dynamic_cast<OrderSheetMainDlg*>(mediator->GetActiveModuleWnd()) : nullptr;
+        };
     for (const RowColorCommand& command : kRowColorCommands)
-    {
-        const int kind = command.kind;
-        const int parameterId = command.parameterId;
-        OnNotify(command.id, NotifyCodes::CheckedItemQuery, [this, kind, parameterId](NotifyInfo& info) {
-            const OrderSheetMainDlg* window = m_window();
-            info.result = window ? window->GetStyleValue(kind, parameterId) : 0;
-        });
-        OnNotify(command.id, NotifyCodes::GalleryPreviewChange,
-                 [this, kind, parameterId](NotifyInfo& info) { OnColorPreview(info, kind, parameterId); });
-        OnNotify(command.id, NotifyCodes::GalleryPreviewApply, [this](NotifyInfo&) { OnColorApply(); });
-        OnNotify(command.id, NotifyCodes::GalleryPreviewCancel, [this, kind, parameterId](NotifyInfo&) {
-            if (OrderSheetMainDlg* window = m_window())
-                window->RestoreStyleParameter(kind, parameterId);
-        });
-        OnUpdate(command.id, [](CmdUI& cmdUI) { cmdUI.Enable(true); });
-    }
+        AddColorCommand(command.id, command.kind, command.parameterId, false);
+}
+
+void CmdTargetOrdersSheet::AddColorCommand(std::uint32_t id, int kind, int parameterId, bool needsCell)
+{
+    OnNotify(id, NotifyCodes::CheckedItemQuery, [this, kind, parameterId](NotifyInfo& info) {
+        const OrderSheetMainDlg* window = ActiveWindow();
+        info.result = window ? window->GetStyleValue(kind, parameterId) : 0;
+    });
+    OnNotify(id, NotifyCodes::GalleryPreviewChange,
+             [this, kind, parameterId](NotifyInfo& info) { OnColorPreview(info, kind, parameterId); });
+    OnNotify(id, NotifyCodes::GalleryPreviewApply, [this](NotifyInfo&) { OnColorApply(); });
+    OnNotify(id, NotifyCodes::GalleryPreviewCancel, [this, kind, parameterId](NotifyInfo&) {
+        if (OrderSheetMainDlg* window = ActiveWindow())
+            window->RestoreStyleParameter(kind, parameterId);
+    });
+    OnUpdate(id, [this, needsCell](CmdUI& cmdUI) {
+        const OrderSheetMainDlg* window = ActiveWindow();
+        cmdUI.Enable(!needsCell || (window && window->HasCursorCell()));
+    });
 }
 
 void CmdTargetOrdersSheet::OnColorPreview(const NotifyInfo& info, int kind, int parameterId)
 {
-    OrderSheetMainDlg* window = m_window();
+    OrderSheetMainDlg* window = ActiveWindow();
     const auto* gallery = qobject_cast<const GalleryControl*>(info.control);
     const GalleryItem* item = gallery ? gallery->GetItem(gallery->GetSelectedItem()) : nullptr;
     if (window == nullptr || item == nullptr)
@@ -89,7 +99,7 @@ void CmdTargetOrdersSheet::OnColorPreview(const NotifyInfo& info, int kind, int 
 
 void CmdTargetOrdersSheet::OnColorApply()
 {
-    OrderSheetMainDlg* window = m_window();
+    OrderSheetMainDlg* window = ActiveWindow();
     const bool pending = m_customColorPending;
     m_customColorPending = false;
     if (window == nullptr)
@@ -114,7 +124,7 @@ void CmdTargetOrdersSheet::AddFontCommands()
     {
         const bool larger = grow;
         OnCommand(id, [this, larger] {
-            OrderSheetMainDlg* window = m_window();
+            OrderSheetMainDlg* window = ActiveWindow();
             if (window == nullptr)
                 return;
             for (int kind : {kOddRows, kEvenRows})
@@ -129,12 +139,12 @@ void CmdTargetOrdersSheet::AddFontCommands()
     {
         const bool larger = grow;
         OnCommand(id, [this, larger] {
-            if (OrderSheetMainDlg* window = m_window())
+            if (OrderSheetMainDlg* window = ActiveWindow())
                 window->SetStyleValue(kCurrValueRow, OrderSheetMainDlg::kFontStepParameter, larger ? 1 : 0);
         });
     }
     OnCommand(ID_FONT_RESTORE, [this] {
-        if (OrderSheetMainDlg* window = m_window())
+        if (OrderSheetMainDlg* window = ActiveWindow())
         {
             for (int kind : {kOddRows, kEvenRows, kCurrValueRow})
                 window->GetSettings().RestoreStyleParameter(kind, kFont);
@@ -142,7 +152,7 @@ void CmdTargetOrdersSheet::AddFontCommands()
         }
     });
     OnCommand(ID_CURR_VALUE_FONT_RESTORE, [this] {
-        if (OrderSheetMainDlg* window = m_window())
+        if (OrderSheetMainDlg* window = ActiveWindow())
             window->RestoreStyleParameter(kCurrValueRow, kFont);
     });
     for (std::uint32_t id : {ID_FONT_LARGER, ID_FONT_SMALLER, ID_FONT_RESTORE, ID_CURR_VALUE_FONT_LARGER,

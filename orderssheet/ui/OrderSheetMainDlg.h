@@ -27,6 +27,7 @@ class Q5Settings;
 class QMimeData;
 class Settings;
 class TableDataSetOrdersSheet;
+class TableHandlerCommon;
 
 class OrderSheetMainDlg : public ModuleWndBase, public IOrdersSheetWindow, public IInstrumentFollower
 {
@@ -92,17 +93,39 @@ public:
     void SaveToQ5Format(Q5Settings& node) const;
 
     // The ribbon's colour and font services on the window's own style. Kinds: 0 odd rows, 1 even
-    // rows, 4 the current-value row; another kind answers 0 and changes nothing. Parameter 12
+    // rows, 4 the current-value row, and the cursor kinds below; another kind answers 0 and
+    // changes nothing. Parameter 12
     // steps the font one size (value 1 larger, 0 smaller) instead of storing the value.
     static constexpr int kFontStepParameter = 12;
     qint32 GetStyleValue(int kind, int parameterId) const;
     void SetStyleValue(int kind, int parameterId, qint32 value);
     // The row style of a kind in the window's own style; null for another kind.
     std::shared_ptr<StyleBase> GetRowKindStyle(int kind) const;
-    // Kinds 0, 1 and 4 take the parameter back from the style the window's style comes from.
+    // Kinds 0, 1 and 4 take the parameter back from the style the window's style comes from;
+    // the cursor kinds from the named style of the cursor column or row.
     void RestoreStyleParameter(int kind, int parameterId);
     // Every column and every order row takes its parameters back from its named style.
     void RestoreAllStyles();
+
+    // The cell under the cursor, in either table: its column (kind 2 of the colour and font
+    // services above) and its order row (kind 3). Without a cursor cell the services below do
+    // nothing and answer empty.
+    static constexpr int kCursorColumnKind = 2;
+    static constexpr int kCursorRowKind = 3;
+    bool HasCursorCell() const;
+    int GetCursorColumnStyleId() const;
+    int GetCursorRowStyleId() const;
+    // The own style of the cursor column / order row, made when missing; the column then paints
+    // with it (starting from its named style).
+    std::shared_ptr<StyleBase> GetCursorColumnStyle();
+    std::shared_ptr<StyleBase> GetCursorRowStyle();
+    // preview true shows the named style on the cursor column / row, the state before the first
+    // preview kept; id 0 with false leaves the preview and gives that state back.
+    void SetCursorColumnStyle(int styleId, bool preview);
+    void SetCursorRowStyle(int styleId, bool preview);
+    // The previewed style stays.
+    void ApplyCursorColumnStyle();
+    void ApplyCursorRowStyle();
 
     // Repaints tables that ask for it; the timer runs it, tests call it.
     void OnTimer();
@@ -123,6 +146,17 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The table whose handler has the cursor cell; null without one.
+    const TableHandlerCommon* CursorHandler() const;
+    // The key of the row shown under the cursor; empty without one.
+    QString CursorRowKey() const;
+    const OrdersSheetTableSettings::ColumnProperties* CursorColumn() const;
+    OrdersSheetTableSettings::ColumnProperties* CursorColumn();
+    // The sheet's row style that paints the cursor row when nothing else does.
+    std::shared_ptr<StyleBase> CursorParityStyle() const;
+    qint32 GetCursorStyleValue(int kind, int parameterId) const;
+    // The cursor column's / row's parameter from its named style, else from the sheet's row style.
+    void RestoreCursorParameter(int kind, int parameterId);
     bool RunInstrument(const Asset& asset);
     void UseOwnDataSets();
     void UpdateUnattachedTitle();

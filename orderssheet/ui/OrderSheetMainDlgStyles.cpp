@@ -30,13 +30,17 @@ std::shared_ptr<StyleBase> OrderSheetMainDlg::GetRowKindStyle(int kind) const
 
 qint32 OrderSheetMainDlg::GetStyleValue(int kind, int parameterId) const
 {
+    if (kind == kCursorColumnKind || kind == kCursorRowKind)
+        return GetCursorStyleValue(kind, parameterId);
     const std::shared_ptr<StyleBase> style = GetRowKindStyle(kind);
     return style ? style->GetValue(parameterId) : 0;
 }
 
 void OrderSheetMainDlg::SetStyleValue(int kind, int parameterId, qint32 value)
 {
-    const std::shared_ptr<StyleBase> style = GetRowKindStyle(kind);
+    const std::shared_ptr<StyleBase> style = kind == kCursorColumnKind ? GetCursorColumnStyle()
+                                             : kind == kCursorRowKind  ? GetCursorRowStyle()
+                                                                       : GetRowKindStyle(kind);
     if (!style)
         return;
     if (parameterId == kFontStepParameter)
@@ -51,6 +55,11 @@ void OrderSheetMainDlg::SetStyleValue(int kind, int parameterId, qint32 value)
 
 void OrderSheetMainDlg::RestoreStyleParameter(int kind, int parameterId)
 {
+    if (kind == kCursorColumnKind || kind == kCursorRowKind)
+    {
+        RestoreCursorParameter(kind, parameterId);
+        return;
+    }
     m_settings.RestoreStyleParameter(kind, parameterId);
     RedrawAfterLayoutMayChanged();
 }

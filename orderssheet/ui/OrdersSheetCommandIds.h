@@ -49,6 +49,16 @@ inline constexpr std::uint32_t ID_RESTORE_ALL = 355;
 inline constexpr std::uint32_t IDS_RESTORE_ALL_QUESTION = 410;
 inline constexpr std::uint32_t IDS_RESTORE_ALL_CAPTION = 283;
 
+// The column and the order row under the cursor: their style galleries and fonts.
+inline constexpr std::uint32_t ID_COLUMN_STYLE = 462;
+inline constexpr std::uint32_t ID_ROW_STYLE = 460;
+inline constexpr std::uint32_t ID_COLUMN_FONT_LARGER = 1292;
+inline constexpr std::uint32_t ID_COLUMN_FONT_SMALLER = 949;
+inline constexpr std::uint32_t ID_COLUMN_FONT_RESTORE = 953;
+inline constexpr std::uint32_t ID_ROW_FONT_LARGER = 946;
+inline constexpr std::uint32_t ID_ROW_FONT_SMALLER = 950;
+inline constexpr std::uint32_t ID_ROW_FONT_RESTORE = 954;
+
 struct RowColorCommand
 {
     std::uint32_t id;
@@ -58,6 +68,13 @@ struct RowColorCommand
 
 // Odd rows (kind 0), even rows (1) and the current-value row (4): font colours 2, 4, 6 and
 // backgrounds 3, 5, 7 (plain, on a rise, on a fall); the new order's font 8 and background 9.
+// The column (kind 2) and the order row (kind 3) under the cursor: the same parameters without
+// the new order's.
+inline constexpr RowColorCommand kCursorColorCommands[] = {
+    {909, 2, 2}, {910, 2, 4}, {912, 2, 6}, {914, 2, 3}, {916, 2, 5}, {918, 2, 7},
+    {920, 3, 2}, {921, 3, 4}, {922, 3, 6}, {924, 3, 3}, {927, 3, 5}, {929, 3, 7},
+};
+
 inline constexpr RowColorCommand kRowColorCommands[] = {
     {770, 0, 2}, {772, 0, 4}, {774, 0, 6}, {776, 0, 3}, {778, 0, 5}, {779, 0, 7}, {310, 0, 8}, {309, 0, 9},
     {771, 1, 2}, {773, 1, 4}, {775, 1, 6}, {777, 1, 3}, {769, 1, 5}, {780, 1, 7}, {307, 1, 8}, {308, 1, 9},

@@ -1,6 +1,7 @@
 #include "orderssheet/ui/RibbonOrdersSheetQ4Classic.h"
 
 #include "orderssheet/settings/StyleOrdersSheet.h"
+#include "orderssheet/ui/OSCursorRibbonControls.h"
 #include "orderssheet/ui/OrdersSheetCommandIds.h"
 #include "orderssheet/ui/OrdersSheetSummSettContainer.h"
 #include "orderssheet/ui/ShowColumnsListOrdersSheet.h"
@@ -80,6 +81,7 @@ bool RibbonOrdersSheetQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)
     if (sheetStyle)
         SetSharedBitmapIcons(ID_SHEET_STYLE);
     added = added && sheetStyle;
+    added = OSCursorRibbonControls::AddStyleGalleries(contents) && added;
     for (std::uint32_t id : {ID_CHART, ID_ROW_CURR_VALUE, ID_VSCROLL, ID_CURSOR})
         added = added && AddRibbonControl(visibility, RibbonControlButton, id);
     for (std::uint32_t id : {ID_ORDERS_PANE, ID_SUMMARY})
@@ -100,7 +102,7 @@ bool RibbonOrdersSheetQ4Classic::AddStyleGroup(QuorvantaTab& tab)
                              ID_CURR_VALUE_FONT_SMALLER, ID_CURR_VALUE_FONT_RESTORE, ID_RESTORE_COLUMNS,
                              ID_RESTORE_ORDER_ROWS, ID_RESTORE_CURR_VALUE_ROW, ID_RESTORE_STYLES, ID_RESTORE_ALL})
         added = added && AddRibbonControl(group, RibbonControlButton, id);
-    return added;
+    return OSCursorRibbonControls::AddColorsAndFonts(group) && added;
 }
 
 OrdersSheetMainTab::OrdersSheetMainTab(RibbonOrdersSheetQ4Classic& creator)

@@ -1,11 +1,11 @@
 #include "tests/app/OrdersSheetAppFixture.h"
 
-#include "app/OrdersSheetManagerQ4Classic.h"
 #include "core/mediator/AppMediator.h"
-#include "orderssheet/ui/OrderSheetMainDlg.h"
 #include "platform/modules/ProviderBase.h"
 
-void OrdersSheetAppFixture::SetUp()
+#include <gtest/gtest.h>
+
+void OrdersSheetAppFixture::StartWithSheetModule()
 {
     ASSERT_TRUE(Start());
     sheets = dynamic_cast<OrdersSheetManagerQ4Classic*>(Mediator().GetModuleByName(QStringLiteral("Arkusz zlecen")));
@@ -19,6 +19,11 @@ void OrdersSheetAppFixture::SetUp()
     ASSERT_FALSE(asset == other);
     panel = Mediator().GetActivePanelView() ? Mediator().GetActivePanelView() : Mediator().GetCurrentPanelView();
     ASSERT_NE(panel, nullptr);
+}
+
+void OrdersSheetAppFixture::StartWithSheet()
+{
+    ASSERT_NO_FATAL_FAILURE(StartWithSheetModule());
     ASSERT_TRUE(sheets->ShowOrdersSheetForAsset(asset, panel));
     window = sheets->GetCurrentWindow();
     ASSERT_NE(window, nullptr);

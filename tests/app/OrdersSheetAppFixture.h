@@ -1,23 +1,26 @@
 #pragma once
-// The standard edition started with one orders-sheet window shown in the active panel, on the
-// simulated market's first instrument; the market's last instrument stands by as another.
+// The running program with its orders-sheet module found, and two instruments of the built-in
+// feed to open sheets on, for the sheet's application tests.
 
+#include "app/OrdersSheetManagerQ4Classic.h"
 #include "platform/modules/Asset.h"
 #include "tests/app/ClassicAppFixture.h"
 
 class OrderSheetMainDlg;
-class OrdersSheetManagerQ4Classic;
 class QWidget;
 
 class OrdersSheetAppFixture : public ClassicAppFixture
 {
 protected:
-    void SetUp() override;
+    // Starts the program and fills the members; a failed step fails the test.
+    void StartWithSheetModule();
+    // Then shows a sheet on the first instrument: the module's current window.
+    void StartWithSheet();
     void TearDown() override { Exit(); }
 
     OrdersSheetManagerQ4Classic* sheets = nullptr;
-    OrderSheetMainDlg* window = nullptr;
-    QWidget* panel = nullptr;
     Asset asset;
     Asset other;
+    QWidget* panel = nullptr;
+    OrderSheetMainDlg* window = nullptr;
 };

@@ -1,7 +1,9 @@
 #include "app/OrdersSheetManagerQ4Classic.h"
+#include "core/mediator/AppMediator.h"
 #include "orderssheet/engine/OrdersSheetAssetInstance.h"
 #include "orderssheet/ui/OrderSheetMainDlg.h"
 #include "platform/modules/DDBaseDataObjectMime.h"
+#include "platform/modules/ProviderBase.h"
 #include "sessionstats/ui/StatisticsDragData.h"
 #include "tests/app/OrdersSheetAppFixture.h"
 
@@ -14,6 +16,11 @@ namespace
 class OrdersSheetDropTest : public OrdersSheetAppFixture
 {
 protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(StartWithSheet());
+    }
+
     static std::unique_ptr<QMimeData> AlertArgument(const QString& instrument)
     {
         DDBaseDataObject object;
@@ -21,6 +28,7 @@ protected:
                                               QStringLiteral("opis"), instrument));
         return DDBaseDataObjectMime::Pack(object);
     }
+
 };
 
 TEST_F(OrdersSheetDropTest, DataWithoutAKnownInstrumentIsRefusedAndChangesNothing)

@@ -38,9 +38,7 @@ class OrdersSheetLinkTest : public OrdersSheetAppFixture
 protected:
     void SetUp() override
     {
-        OrdersSheetAppFixture::SetUp();
-        if (HasFatalFailure())
-            return;
+        ASSERT_NO_FATAL_FAILURE(StartWithSheet());
         commands = sheets->GetSheetCmdTarget();
         ASSERT_NE(commands, nullptr);
     }

@@ -103,6 +103,19 @@ TEST_F(OrdersSheetRowsStyleSetTest, RestoreAfterEditing)
     EXPECT_EQ(set.GetStyleId(0, key), named->GetId());
     EXPECT_EQ(set.GetStyle(0, key)->GetValue(StyleTextField::ParamFontColor), 0x0000AA) << "with origin: the origin";
 
+    // Another named style tried while editing does not stay: neither its id, its origin nor its
+    // colours, and a colour the row had of its own comes back.
+    const auto tried = AddTextStyle(0x0000BB);
+    set.GetStyleForPaint(0, key)->SetValue(StyleTextField::ParamBkColor, 0x000050);
+    set.BeginEdit(0, key);
+    set.SetStyle(0, key, tried->GetId());
+    EXPECT_EQ(set.GetStyleForPaint(0, key)->GetValue(StyleTextField::ParamFontColor), 0x0000BB);
+    set.RestoreEdit(0, key);
+    EXPECT_EQ(set.GetStyleId(0, key), named->GetId());
+    EXPECT_EQ(set.GetEntry(0, key, false)->originStyle, named);
+    EXPECT_EQ(set.GetStyle(0, key)->GetValue(StyleTextField::ParamFontColor), 0x0000AA);
+    EXPECT_EQ(set.GetStyle(0, key)->GetValue(StyleTextField::ParamBkColor), 0x000050);
+
     set.BeginEdit(0, key);
     set.GetStyleForPaint(0, key)->SetValue(StyleTextField::ParamFontColor, 0x000040);
     set.EndEdit(0, key);

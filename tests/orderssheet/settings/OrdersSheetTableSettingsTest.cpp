@@ -207,16 +207,28 @@ TEST_F(OrdersSheetTableSettingsTest, ColumnStyleStates)
     EXPECT_TRUE(column.ownStyle);
     EXPECT_EQ(T::GetColumnStyle(column), column.style);
 
-    // Editing towards no named style shows the working copy; leaving the edit gives the own
-    // style the named style of the column's id back, and the column shows the named style.
+    // Editing towards no named style shows the working copy; leaving the edit gives the column
+    // back what it showed before it, its own colour included.
     column.style->SetValue(StyleTextField::ParamFontColor, 0x000007);
     T::SetColumnStyle(column, 0, true);
     EXPECT_EQ(column.editSourceId, StyleBase::kOwnStyleId);
     EXPECT_EQ(T::GetColumnStyle(column)->GetValue(StyleTextField::ParamFontColor), 0x000007);
+    T::SetColumnStyle(column, first->GetId(), true);
+    EXPECT_EQ(T::GetColumnStyle(column)->GetValue(StyleTextField::ParamFontColor), 0x000001);
     T::SetColumnStyle(column, 0, false);
     EXPECT_EQ(column.editedStyle, nullptr);
-    EXPECT_FALSE(column.ownStyle);
-    EXPECT_EQ(column.style->GetValue(StyleTextField::ParamFontColor), 0x000002);
+    EXPECT_TRUE(column.ownStyle);
+    EXPECT_EQ(column.styleId, second->GetId());
+    EXPECT_EQ(column.namedStyle, second) << "the last style tried does not stay";
+    EXPECT_EQ(T::GetColumnStyle(column)->GetValue(StyleTextField::ParamFontColor), 0x000007);
+
+    // A column that showed its named style shows it again.
+    T::ColumnProperties plain(4, 80);
+    T::SelectColumnStyle(plain, second->GetId());
+    T::SetColumnStyle(plain, first->GetId(), true);
+    T::SetColumnStyle(plain, 0, false);
+    EXPECT_FALSE(plain.ownStyle);
+    EXPECT_EQ(T::GetColumnStyle(plain), second);
 
     column.style->SetValue(StyleTextField::ParamFontColor, 0x000009);
     T::CopyColumnStyleParameter(column, StyleTextField::ParamFontColor);
