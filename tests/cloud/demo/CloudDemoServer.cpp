@@ -1,19 +1,23 @@
 // A cloud server to run the program against on this machine: the tests' loopback server with a
 // user "jan" (password "tajne") whose one cloud alert watches an instrument of the simulated
-// market on both sides of a price level, popup window on. It prints its REST address (to enter
-// as the cloud address of "Kelvora OnLine") and the requests it answers, and runs until it is
-// interrupted.
+// market: buy when its price falls below a level, sell when it rises above it, popup window on. It prints its REST address and the
+// requests it answers, and runs until it is interrupted. With --account it also enters itself as
+// the cloud account of "Kelvora OnLine" in this user's settings (as the provider's configuration
+// dialog would), taken at the program's next start.
 //
-//   cloud_demo_server <ticker or ISIN> <level> [alert name]
+//   cloud_demo_server [--account] <ticker or ISIN> <level> [alert name]
 
+#include "platform/settings/Settings.h"
+#include "platform/settings/SettingsManager.h"
 #include "providers/simfeed/SimCatalogue.h"
+#include "providers/simfeed/SimFeedOptions.h"
 #include "tests/cloud/LoopbackHttpServer.h"
 
 #include <QString>
 
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
 
 namespace
 {
@@ -25,6 +29,7 @@ QByteArray Response(const QString& content)
 QByteArray AlertList(const QString& isin, double level, const QString& name)
 {
     const QString value = QString::number(level, 'f', 6);
+    // Operators as they travel: 0 is "<", 1 is ">".
     return Response(QStringLiteral("<alertdefinition><alert><id>1</id><uniqueid>0123456789ABCDEF0123456789ABCDEF</uniqueid>"
                                    "<name>%1</name><isin>%2</isin><status>10</status><status2>1</status2>"
                                    "<start_from_side>78</start_from_side>"
@@ -33,13 +38,31 @@ QByteArray AlertList(const QString& isin, double level, const QString& name)
                                    "<notifications>64</notifications><once>0</once></alert></alertdefinition>")
                         .arg(name.toHtmlEscaped(), isin.toHtmlEscaped(), value));
 }
+
+bool WriteAccount(const QString& address)
+{
+    SettingsManager store(QStringLiteral("Kelvora OnLine"));
+    Settings& feed = *store.GetSettings(SimFeedOptions::kTreeName, true);
+    SimFeedOptions options = SimFeedOptions::FromSettings(feed);
+    options.cloudAddress = address;
+    options.cloudLogin = QStringLiteral("jan");
+    options.cloudPassword = QStringLiteral("tajne");
+    options.ToSettings(feed);
+    return store.Save(SimFeedOptions::kTreeName);
+}
 }
 
 int main(int argc, char** argv)
 {
+    const bool account = argc > 1 && std::strcmp(argv[1], "--account") == 0;
+    if (account)
+    {
+        --argc;
+        ++argv;
+    }
     if (argc < 3)
     {
-        std::fprintf(stderr, "usage: %s <ticker or ISIN> <level> [alert name]\n", argv[0]);
+        std::fprintf(stderr, "usage: cloud_demo_server [--account] <ticker or ISIN> <level> [alert name]\n");
         return 2;
     }
     QString isin = QString::fromLocal8Bit(argv[1]);
@@ -86,6 +109,11 @@ int main(int argc, char** argv)
     if (!server.IsListening())
     {
         std::fprintf(stderr, "the server does not listen\n");
+        return 1;
+    }
+    if (account && !WriteAccount(server.BaseUrl()))
+    {
+        std::fprintf(stderr, "the cloud account was not written\n");
         return 1;
     }
     std::printf("%s\n", server.BaseUrl().toUtf8().constData());
