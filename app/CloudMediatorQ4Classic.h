@@ -1,7 +1,8 @@
 #pragma once
 // The application as the cloud link reaches it, through the mediator of the run: the default
-// provider's cloud login, messages to the user and the ribbon context. The built-in provider
-// pushes no cloud alert events, so no provider takes the link's alert receiver.
+// provider's cloud login, the alert receiver's registration at the running provider (which is
+// told the user's cloud alerts from the cloud alert manager), messages to the user and the
+// ribbon context.
 
 #include "cloud/engine/ICloudMediator.h"
 

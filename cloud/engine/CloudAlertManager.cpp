@@ -140,6 +140,16 @@ int CloudAlertManager::GetCloudAlertsCount() const
     return static_cast<int>(m_alerts.size());
 }
 
+std::vector<CloudAlertData> CloudAlertManager::GetCloudAlerts() const
+{
+    const SafeAutoLock lock(m_lock, "CloudAlertManager::GetCloudAlerts", kFile);
+    std::vector<CloudAlertData> alerts;
+    alerts.reserve(m_alerts.size());
+    for (const std::shared_ptr<CloudAlertData>& alert : m_alerts)
+        alerts.push_back(*alert);
+    return alerts;
+}
+
 std::size_t CloudAlertManager::GetPendingEventsCount() const
 {
     const SafeAutoLock lock(m_lock, "CloudAlertManager::GetPendingEventsCount", kFile);

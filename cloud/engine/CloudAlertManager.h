@@ -85,6 +85,8 @@ public:
     // replaces the manager's records without changing the ones handed out.
     std::shared_ptr<CloudAlertData> CheckIfAlertExist(std::int32_t alertId) const;
     int GetCloudAlertsCount() const;
+    // Copies of the alerts as they stand; any thread.
+    std::vector<CloudAlertData> GetCloudAlerts() const;
     std::size_t GetPendingEventsCount() const;
 
     // The cloud alert of the row selected in the defined-alerts list; null for a local alert or

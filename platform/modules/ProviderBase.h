@@ -7,6 +7,7 @@
 // hold a lock that the receiver takes while it is called.
 
 #include "platform/modules/Asset.h"
+#include "platform/modules/CloudAlertCondition.h"
 #include "platform/modules/DSProp.h"
 #include "platform/modules/NDateTime.h"
 #include "platform/modules/PluginBase.h"
@@ -15,9 +16,11 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
+class AlertReceiver;
 class IOrdersSheetReceiver;
 class IQuotesReceiver;
 class ISettingsManager;
@@ -27,6 +30,9 @@ class QWidget;
 class ProviderBase : public PluginBase
 {
 public:
+    // The user's cloud alerts as the cloud link holds them at the moment of the call; any thread.
+    using CloudAlertConditions = std::function<std::vector<CloudAlertCondition>()>;
+
     virtual QString GetName() const = 0;
     // Ends the provider's work for good; every receiver is dropped.
     virtual void ShutDown() = 0;
@@ -66,6 +72,12 @@ public:
     virtual bool RemoveOrdersSheetReceiver(IOrdersSheetReceiver* receiver, const Asset& asset) = 0;
     virtual bool AddStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver) = 0;
     virtual bool RemoveStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver) = 0;
+
+    // Registers the cloud link's receiver of the events of the user's cloud alerts, replacing the
+    // previous one, or takes it back with null; alerts tells which cloud alerts the user has.
+    // False when the provider pushes no alert events. Any thread; once the call returns, the
+    // previous receiver is not called any more.
+    virtual bool SetAlertReceiver(AlertReceiver* receiver, CloudAlertConditions alerts) { return false; }
 
     // The instrument's last count bars before its newest price, oldest first, each barSeconds
     // long (0: one bar per transaction); false when the provider keeps no history of it. Any thread.

@@ -64,6 +64,7 @@ bool KelvoraOnLineProvider::AcceptSettingsManager(std::shared_ptr<ISettingsManag
     m_thread = std::make_unique<SimFeedThread>(*m_feed, [this] {
         ReportLastTime();
         StartCloudLinkOnce();
+        CheckCloudAlerts();
     });
     if (!m_thread->StartTicking(m_options.tickInterval))
     {
@@ -101,6 +102,7 @@ void KelvoraOnLineProvider::ShutDown()
     StopWork();
     if (m_feed)
         m_feed->DropReceivers();
+    m_cloudAlerts.SetReceiver(nullptr, nullptr);
     m_settingsManager.reset();
 }
 
@@ -181,6 +183,20 @@ void KelvoraOnLineProvider::StartCloudLinkOnce()
     if (mediator->PostMessageToPulpitFrame(kCloudLinkStartMessage, 0, 0))
         mediator->WriteInfo(ModuleName(), QStringLiteral("KelvoraOnLineProvider::StartCloudLinkOnce"), __LINE__,
                             QStringLiteral("Łącze z Chmurą: uruchomienie zlecone (%1).").arg(m_cloudAddressAtStart));
+}
+
+bool KelvoraOnLineProvider::SetAlertReceiver(AlertReceiver* receiver, CloudAlertConditions alerts)
+{
+    if (receiver && (!m_feed || m_shutDown.load()))
+        return false;
+    m_cloudAlerts.SetReceiver(receiver, std::move(alerts));
+    return true;
+}
+
+void KelvoraOnLineProvider::CheckCloudAlerts()
+{
+    m_cloudAlerts.Check([this](const QString& isin) { return m_feed->StateOf(isin); },
+                        NDateTime(QDateTime::currentDateTimeUtc()).ToDayCount());
 }
 
 bool KelvoraOnLineProvider::GetLastTime(NDateTime& time) const

@@ -7,8 +7,11 @@
 // it hands the address to the application and posts the main frame the message that starts the
 // cloud link, once, after the first step that finds the frame ready; the login and password go
 // to the application through TakeForwardedValue2. Without an address the link stays off.
+// Standing in for the server of the user's cloud alerts, it evaluates them on its own prices
+// and pushes their events to the cloud link's receiver.
 
 #include "platform/modules/ProviderBase.h"
+#include "providers/simfeed/SimCloudAlerts.h"
 #include "providers/simfeed/SimFeed.h"
 #include "providers/simfeed/SimFeedOptions.h"
 
@@ -55,6 +58,7 @@ public:
     bool AddStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver) override;
     bool RemoveStatisticsSessionReceiver(IStatisticsSessionReceiver* receiver) override;
     bool GetHistoryBars(const Asset& asset, int barSeconds, int count, std::vector<PriceBar>& bars) const override;
+    bool SetAlertReceiver(AlertReceiver* receiver, CloudAlertConditions alerts) override;
 
     // Takes new options: the rate at once, the seed from the next start, and keeps them in the
     // settings store; false when nothing changed.
@@ -65,6 +69,8 @@ private:
     void ReportLastTime();
     // Feed thread, after each step.
     void StartCloudLinkOnce();
+    // Feed thread, after each step.
+    void CheckCloudAlerts();
     // Main thread, before the feed runs.
     void PrepareCloudLink();
     void WriteError(const QString& where, int line, const QString& text) const;
@@ -83,4 +89,5 @@ private:
     // Set before the feed's thread starts, read on it.
     QString m_cloudAddressAtStart;
     std::atomic<bool> m_cloudLinkPending = false;
+    SimCloudAlerts m_cloudAlerts;
 };

@@ -163,6 +163,20 @@ bool SimFeed::GetLastTime(NDateTime& time) const
     return true;
 }
 
+std::optional<CurrentState> SimFeed::StateOf(const QString& isin)
+{
+    for (std::size_t index = 0; index < m_assets.size(); ++index)
+    {
+        const Asset& asset = m_assets[index];
+        if (asset.GetIsin() == isin || (asset.GetIsin().isEmpty() && asset.GetShortName() == isin))
+        {
+            const SafeAutoLock lock(m_marketLock, "SimFeed::StateOf", kFile);
+            return m_market.State(index);
+        }
+    }
+    return std::nullopt;
+}
+
 void SimFeed::DeliverWaitingBooks()
 {
     const SafeAutoLock lock(m_receiversLock, "SimFeed::DeliverWaitingBooks", kFile);

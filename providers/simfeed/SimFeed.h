@@ -60,6 +60,9 @@ public:
     bool GetHistoryBars(const Asset& asset, int barSeconds, int count, std::vector<PriceBar>& bars);
     // The time of the last step that traded; false before the first.
     bool GetLastTime(NDateTime& time) const;
+    // The current state of the instrument with that ISIN (or, for one without an ISIN, that
+    // ticker); none for an unknown one. Not during a step on another thread: it waits for it.
+    std::optional<CurrentState> StateOf(const QString& isin);
 
 private:
     struct InstrumentReceivers

@@ -2,6 +2,8 @@
 #include "platform/base/AppPaths.h"
 #include "platform/base/Log.h"
 #include "platform/base/ThreadEvent.h"
+#include "platform/modules/AlertEventGenerate.h"
+#include "platform/modules/AlertReceiver.h"
 #include "platform/modules/CurrentState.h"
 #include "platform/modules/IQuotesReceiver.h"
 #include "platform/modules/PluginBase.h"
@@ -19,6 +21,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <mutex>
 #include <thread>
 #include <gtest/gtest.h>
 
@@ -38,6 +41,31 @@ public:
 
     std::atomic<int> quotes = 0;
     double price = 0.0;
+    ThreadEvent arrived;
+};
+
+class LatestPrice : public IQuotesReceiver
+{
+public:
+    void OnQuote(const Asset&, const CurrentState& state) override { price.store(state.GetDouble(SeriesIds::kPrice)); }
+
+    std::atomic<double> price = 0.0;
+};
+
+class CountingAlertReceiver : public AlertReceiver
+{
+public:
+    void OnAlertEvent(const AlertEventGenerate& event) override
+    {
+        alertId.store(event.alertId);
+        events.fetch_add(1);
+        arrived.Set();
+    }
+    void OnAlertsModified() override {}
+    QString GetReceiverText() const override { return QString(); }
+
+    std::atomic<int> events = 0;
+    std::atomic<std::int32_t> alertId = 0;
     ThreadEvent arrived;
 };
 
@@ -106,6 +134,42 @@ TEST_F(KelvoraOnLineProviderTest, LoadsFromTheProvidersFolderAndTicksOnItsOwnThr
     EXPECT_EQ(receiver.quotes.load(), quotes);
     manager.ShutDown();
     EXPECT_FALSE(provider->AddQuotesReceiver(&receiver, assets.front()));
+}
+
+// Two cloud alerts on either side of the price the provider's first evaluation sees: the next
+// move of the price crosses one of them, and the provider pushes its event.
+TEST_F(KelvoraOnLineProviderTest, PushesTheEventsOfTheUsersCloudAlertsToTheRegisteredReceiver)
+{
+    BLProvidersManager manager;
+    ASSERT_TRUE(manager.Load());
+    ProviderBase* provider = manager.FindProvider(QStringLiteral("Kelvora OnLine"));
+    ASSERT_NE(provider, nullptr);
+    const Asset asset = provider->GetAllAssets().front();
+    LatestPrice quotes;
+    ASSERT_TRUE(provider->AddQuotesReceiver(&quotes, asset));
+    for (int wait = 0; wait < 200 && quotes.price.load() == 0.0; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_GT(quotes.price.load(), 0.0);
+
+    std::once_flag levelTaken;
+    std::atomic<double> level = 0.0;
+    CountingAlertReceiver receiver;
+    ASSERT_TRUE(provider->SetAlertReceiver(&receiver, [&] {
+        std::call_once(levelTaken, [&] { level.store(quotes.price.load()); });
+        const CloudAlertSideCondition above{true, 1, 0, level.load()};
+        const CloudAlertSideCondition below{true, 1, 1, level.load()};
+        return std::vector<CloudAlertCondition>{{7, asset.GetIsin(), false, above, {}}, {8, asset.GetIsin(), false, {}, below}};
+    }));
+    ASSERT_TRUE(receiver.arrived.WaitFor(std::chrono::seconds(20)));
+    EXPECT_TRUE(receiver.alertId.load() == 7 || receiver.alertId.load() == 8);
+
+    ASSERT_TRUE(provider->SetAlertReceiver(nullptr, nullptr));
+    const int events = receiver.events.load();
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    EXPECT_EQ(receiver.events.load(), events);
+    EXPECT_TRUE(provider->RemoveQuotesReceiver(&quotes, asset));
+    manager.ShutDown();
+    EXPECT_FALSE(provider->SetAlertReceiver(&receiver, nullptr));
 }
 
 TEST_F(KelvoraOnLineProviderTest, TakesItsRateAndSeedFromItsSettingsStore)
