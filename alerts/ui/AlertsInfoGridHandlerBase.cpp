@@ -142,7 +142,7 @@ AlertsInfoGridHandlerBase::RowLook AlertsInfoGridHandlerBase::LookOfRow(const st
         return look;
     look.background = ColorRef(sub->GetValue(StyleTextField::ParamBkColor)).ToQColor(look.background);
     look.text = ColorRef(sub->GetValue(StyleTextField::ParamFontColor)).ToQColor(look.text);
-    if (const LogFont* font = sub->GetGdiObject(StyleTextField::ParamFont).Font())
+    if (const GdiObject object = sub->GetGdiObject(StyleTextField::ParamFont); const LogFont* font = object.Font())
         look.font = font->ToQFont();
     return look;
 }
@@ -187,7 +187,8 @@ void AlertsInfoGridHandlerBase::DrawGridLines(QPainter& painter, const QRect& ro
     {
         vertical = style->GetValue(StyleTable::ParamVerticalGrid) != 0;
         horizontal = style->GetValue(StyleTable::ParamHorizontalGrid) != 0;
-        if (const LogPen* stylePen = style->GetGdiObject(StyleTable::ParamGridPen).Pen())
+        const GdiObject gridPen = style->GetGdiObject(StyleTable::ParamGridPen);
+        if (const LogPen* stylePen = gridPen.Pen())
             pen = stylePen->ToQPen().value_or(pen);
     }
     painter.setPen(pen);

@@ -488,7 +488,8 @@ void QuoteTableWindow::paintEvent(QPaintEvent*)
     font.setPointSize(model.GetTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kFontSize));
     if (const StyleBase* rows = model.RowStyle(QuoteTableModel::kOddRows))
     {
-        if (const LogFont* face = rows->GetGdiObject(StyleTextField::ParamFont).Font(); face && !face->FaceName().isEmpty())
+        const GdiObject rowsFont = rows->GetGdiObject(StyleTextField::ParamFont);
+        if (const LogFont* face = rowsFont.Font(); face && !face->FaceName().isEmpty())
             font.setFamily(face->FaceName());
     }
     painter.setFont(font);

@@ -104,8 +104,10 @@ void SessionStatisticsModule::ChangeDSParam(int part, int parameter, qint32 valu
     const int fontId = textFont ? kTextFont : kOverallFont;
     // A text style marks its font under the font's id, the style the bar's font under the command's.
     const int markId = textFont ? kTextFont : kOverallFontCommand;
-    const LogFont* editedFont = edited->GetGdiObject(fontId).Font();
-    const LogFont* sourceFont = source->GetGdiObject(fontId).Font();
+    const GdiObject editedObject = edited->GetGdiObject(fontId);
+    const GdiObject sourceObject = source->GetGdiObject(fontId);
+    const LogFont* editedFont = editedObject.Font();
+    const LogFont* sourceFont = sourceObject.Font();
     if (!editedFont || !sourceFont)
         return;
     edited->SetGdiObject(fontId, ExecuteFontCommand(*editedFont, *sourceFont, command));

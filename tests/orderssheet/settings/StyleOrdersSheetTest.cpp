@@ -105,7 +105,9 @@ TEST_F(StyleOrdersSheetTest, RoundTripKeepsEveryOverrideButTheTransientColour)
     for (int id = 3; id <= 28; ++id)
     {
         if (id != S::ParamCursorColor)
+        {
             EXPECT_EQ(read.GetValue(id), style.GetValue(id)) << id;
+        }
     }
     EXPECT_EQ(read.GetValue(S::ParamCursorColor), 0x0000FF) << "the transient colour is never written";
     EXPECT_EQ(read.GetOwnStyle(S::RelationEvenRow)->GetValue(StyleTextField::ParamBkColor), 0x445566);

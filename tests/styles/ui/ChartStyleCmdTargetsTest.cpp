@@ -331,8 +331,9 @@ const QStringList kFaces = {QStringLiteral("Arial"), QStringLiteral("Courier New
 // What the style holds for the case, as text.
 QString Held(const StyleBase& style, const ControlCase& entry)
 {
-    const LogPen* pen = style.GetGdiObject(entry.parameter).Pen();
-    const LogFont* font = style.GetGdiObject(entry.parameter).Font();
+    const GdiObject object = style.GetGdiObject(entry.parameter);
+    const LogPen* pen = object.Pen();
+    const LogFont* font = object.Font();
     switch (entry.control)
     {
     case Control::PenColour:
