@@ -192,27 +192,38 @@ std::size_t AlertsModuleWorkerThread::TakeQueued()
 void AlertsModuleWorkerThread::MergeTaken()
 {
     m_order.clear();
-    // Each sub-queue's elements are in arrival order already: the oldest head goes next.
+    // Each sub-queue's elements are in arrival order already: the oldest head goes next, and
+    // the last sub-queue with elements left gives the rest as they stand.
+    std::size_t runs[kSubQueues] = {};
     std::size_t heads[kSubQueues] = {};
-    for (;;)
+    std::size_t running = 0;
+    for (std::size_t index = 0; index < kSubQueues; ++index)
     {
-        DataElement* oldest = nullptr;
-        std::size_t from = 0;
-        for (std::size_t index = 0; index < kSubQueues; ++index)
+        if (m_taken[index].count > 0)
+            runs[running++] = index;
+    }
+    while (running > 1)
+    {
+        std::size_t oldest = 0;
+        for (std::size_t run = 1; run < running; ++run)
         {
-            if (heads[index] == m_taken[index].count)
-                continue;
-            DataElement* head = &m_taken[index].elements[heads[index]];
-            if (!oldest || head->arrival < oldest->arrival)
-            {
-                oldest = head;
-                from = index;
-            }
+            if (m_taken[runs[run]].elements[heads[run]].arrival < m_taken[runs[oldest]].elements[heads[oldest]].arrival)
+                oldest = run;
         }
-        if (!oldest)
-            return;
-        m_order.push_back(oldest);
-        ++heads[from];
+        Taken& taken = m_taken[runs[oldest]];
+        m_order.push_back(&taken.elements[heads[oldest]]);
+        if (++heads[oldest] == taken.count)
+        {
+            --running;
+            runs[oldest] = runs[running];
+            heads[oldest] = heads[running];
+        }
+    }
+    if (running == 1)
+    {
+        Taken& taken = m_taken[runs[0]];
+        for (std::size_t head = heads[0]; head < taken.count; ++head)
+            m_order.push_back(&taken.elements[head]);
     }
 }
 
