@@ -26,15 +26,14 @@
 // Shedding. When the sources deliver faster than the thread tests, the waiting deliveries are
 // thinned so that memory stays bounded: when the thread takes more than kSheddingThreshold
 // elements at once, or a delivery finds kQueueLimit elements waiting in its sub-queue (the
-// thread is held up; that sub-queue is thinned alone, which keeps the rule, since the values
-// of one argument from one thread all wait in one sub-queue),
-// a value is dropped when a newer value of the same argument waits behind it, alone or in a
-// list, and a list is dropped when every value in it has a newer one waiting. The newest
-// waiting value of every argument always stays, a destroyed argument is never dropped and
-// what stays keeps its order; at most one element per argument is left besides lists and
-// destroyed arguments. Alerts are then tested on the newest values only, so a crossing that
-// goes there and back within the dropped values does not fire. While values are dropped, a
-// warning with their number goes to the log at most once a minute.
+// thread is held up; that sub-queue is thinned alone), a value is dropped when a newer value of
+// the same argument waits behind it, alone or in a list, and a list is dropped when every value
+// in it has a newer one waiting. The newest waiting value of every argument always stays, a
+// destroyed argument is never dropped and what stays keeps its order; at most one element per
+// argument is left (per sub-queue when one is thinned alone) besides lists and destroyed
+// arguments. Alerts are then tested on the newest values only, so a crossing that goes there
+// and back within the dropped values does not fire. While values are dropped, a warning with
+// their number goes to the log at most once a minute.
 
 #include "platform/base/MessageThread.h"
 #include "platform/base/SafeCriticalSection.h"
