@@ -95,7 +95,7 @@ bool AlertsModuleWorkerThread::Queue(DataElement element, const char* function)
         else
             queue.elements.push_back(std::move(element));
         ++queue.queued;
-        if (queue.queued >= kQueueLimit)
+        if (queue.queued >= kQueueLimit / kSubQueues)
         {
             shed = ShedOlderValues(queue.elements, queue.queued);
             queue.queued -= shed;

@@ -25,7 +25,7 @@
 //
 // Shedding. When the sources deliver faster than the thread tests, the waiting deliveries are
 // thinned so that memory stays bounded: when the thread takes more than kSheddingThreshold
-// elements at once, or a delivery finds kQueueLimit elements waiting in its sub-queue (the
+// elements at once, or a delivery finds its sub-queue's share of kQueueLimit waiting (the
 // thread is held up; that sub-queue is thinned alone), a value is dropped when a newer value of
 // the same argument waits behind it, alone or in a list, and a list is dropped when every value
 // in it has a newer one waiting. The newest waiting value of every argument always stays, a
