@@ -6,6 +6,7 @@
 #include "platform/base/Log.h"
 #include "platform/base/SafeAutoLock.h"
 
+#include <algorithm>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -13,6 +14,49 @@
 namespace
 {
 constexpr const char* kFile = "AlertsModuleWorkerThread";
+
+// Threads take sub-queues in turn, in the order of their first delivery.
+std::size_t SubQueueOfThisThread()
+{
+    static std::atomic<std::size_t> threads = 0;
+    thread_local const std::size_t index =
+        threads.fetch_add(1, std::memory_order_relaxed) % AlertsModuleWorkerThread::kSubQueues;
+    return index;
+}
+
+// Which of count elements, oldest first, shedding keeps: newest first, an element stays when
+// it holds a value of an argument not seen yet.
+template <typename At>
+std::vector<bool> KeepNewest(std::size_t count, At at)
+{
+    using DataElement = AlertsModuleWorkerThread::DataElement;
+    struct Hash
+    {
+        std::size_t operator()(const AlertExprArgDesc* descriptor) const { return descriptor->Hash(); }
+    };
+    struct Equal
+    {
+        bool operator()(const AlertExprArgDesc* a, const AlertExprArgDesc* b) const { return *a == *b; }
+    };
+    std::unordered_set<const AlertExprArgDesc*, Hash, Equal> newer;
+    std::vector<bool> keep(count, true);
+    for (std::size_t i = count; i-- > 0;)
+    {
+        const DataElement& element = at(i);
+        if (element.kind == DataElement::eValue)
+        {
+            keep[i] = newer.insert(&element.descriptor).second;
+        }
+        else if (element.kind == DataElement::eValueList)
+        {
+            bool needed = false;
+            for (std::size_t value = 0; value < element.values->ArgumentsCount(); ++value)
+                needed = newer.insert(&element.values->ArgDescription(value)).second || needed;
+            keep[i] = needed;
+        }
+    }
+    return keep;
+}
 }
 
 AlertsModuleWorkerThread::AlertsModuleWorkerThread(AlertModule& module)
@@ -39,34 +83,46 @@ bool AlertsModuleWorkerThread::OnUpdateArgRequestId(std::uint32_t baseSourceId, 
 
 bool AlertsModuleWorkerThread::Queue(DataElement element, const char* function)
 {
+    SubQueue& queue = m_subQueues[SubQueueOfThisThread()];
     bool wake = false;
     std::size_t shed = 0;
     {
-        const SafeAutoLock lock(m_dataQueueLock, function, kFile);
-        wake = std::exchange(m_threadIdle, false);
+        const SafeAutoLock lock(queue.lock, function, kFile);
+        element.arrival = m_arrivals.fetch_add(1, std::memory_order_relaxed);
         // The slot's previous element leaves in element and is given back after the lock.
-        if (m_queued < m_dataQueue.size())
-            std::swap(m_dataQueue[m_queued], element);
+        if (queue.queued < queue.elements.size())
+            std::swap(queue.elements[queue.queued], element);
         else
-            m_dataQueue.push_back(std::move(element));
-        ++m_queued;
-        if (m_queued >= kQueueLimit)
+            queue.elements.push_back(std::move(element));
+        ++queue.queued;
+        if (queue.queued >= kQueueLimit / kSubQueues)
         {
-            shed = ShedOlderValues(m_dataQueue, m_queued);
-            m_queued -= shed;
+            shed = ShedOlderValues(queue.elements, queue.queued);
+            queue.queued -= shed;
         }
+        wake = m_threadIdle.load(std::memory_order_relaxed) && m_threadIdle.exchange(false);
     }
     if (shed > 0)
         NoteShed(shed);
     if (!wake || PostThreadMessage(kDataQueuedMessage))
         return true;
     // The thread does not run: nobody would ever take what waits.
-    std::vector<DataElement> dropped;
-    const SafeAutoLock lock(m_dataQueueLock, function, kFile);
-    dropped.swap(m_dataQueue);
-    m_queued = 0;
-    m_threadIdle = true;
+    m_threadIdle.store(true);
+    DropQueued(function);
     return false;
+}
+
+std::vector<AlertsModuleWorkerThread::DataElement> AlertsModuleWorkerThread::DropQueued(const char* function)
+{
+    std::vector<DataElement> dropped;
+    for (SubQueue& queue : m_subQueues)
+    {
+        const SafeAutoLock lock(queue.lock, function, kFile);
+        const auto queued = queue.elements.begin() + static_cast<std::ptrdiff_t>(queue.queued);
+        dropped.insert(dropped.end(), std::make_move_iterator(queue.elements.begin()), std::make_move_iterator(queued));
+        queue.queued = 0;
+    }
+    return dropped;
 }
 
 bool AlertsModuleWorkerThread::OnUpdateArgValue(const AlertExprArgDesc& descriptor, const AlertExprArgValue& value)
@@ -91,28 +147,90 @@ bool AlertsModuleWorkerThread::OnArgDestroyed(const AlertExprArgDesc& descriptor
 
 std::vector<AlertsModuleWorkerThread::DataElement> AlertsModuleWorkerThread::GetAllData()
 {
-    std::vector<DataElement> elements;
-    const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::GetAllData", kFile);
-    const auto queued = m_dataQueue.begin() + static_cast<std::ptrdiff_t>(m_queued);
-    elements.assign(std::make_move_iterator(m_dataQueue.begin()), std::make_move_iterator(queued));
-    m_queued = 0;
+    std::vector<DataElement> elements = DropQueued("AlertsModuleWorkerThread::GetAllData");
+    std::sort(elements.begin(), elements.end(),
+              [](const DataElement& a, const DataElement& b) { return a.arrival < b.arrival; });
     return elements;
 }
 
-void AlertsModuleWorkerThread::TakeQueued()
+std::size_t AlertsModuleWorkerThread::TakeQueued()
 {
-    const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::TakeQueued", kFile);
-    m_taken.swap(m_dataQueue);
-    m_takenCount = std::exchange(m_queued, 0);
-    m_threadIdle = m_takenCount == 0;
+    // Whatever arrived before this number is in its sub-queue by the time the sub-queue is
+    // taken: the number was counted under the sub-queue's lock.
+    const std::uint64_t cut = m_arrivals.load(std::memory_order_acquire);
+    for (std::size_t index = 0; index < kSubQueues; ++index)
+    {
+        SubQueue& queue = m_subQueues[index];
+        Taken& taken = m_taken[index];
+        const SafeAutoLock lock(queue.lock, "AlertsModuleWorkerThread::TakeQueued", kFile);
+        if (queue.queued == 0)
+        {
+            taken.count = 0;
+            continue;
+        }
+        taken.elements.swap(queue.elements);
+        taken.count = std::exchange(queue.queued, 0);
+        // What arrived after the cut goes back to wait for the next take.
+        std::size_t later = 0;
+        while (later < taken.count && taken.elements[taken.count - later - 1].arrival >= cut)
+            ++later;
+        for (std::size_t i = 0; i < later; ++i)
+        {
+            DataElement& element = taken.elements[taken.count - later + i];
+            if (i < queue.elements.size())
+                std::swap(queue.elements[i], element);
+            else
+                queue.elements.push_back(std::move(element));
+        }
+        queue.queued = later;
+        taken.count -= later;
+    }
+    MergeTaken();
+    return m_order.size();
+}
+
+void AlertsModuleWorkerThread::MergeTaken()
+{
+    m_order.clear();
+    // Each sub-queue's elements are in arrival order already: the oldest head goes next, and
+    // the last sub-queue with elements left gives the rest as they stand.
+    std::size_t runs[kSubQueues] = {};
+    std::size_t heads[kSubQueues] = {};
+    std::size_t running = 0;
+    for (std::size_t index = 0; index < kSubQueues; ++index)
+    {
+        if (m_taken[index].count > 0)
+            runs[running++] = index;
+    }
+    while (running > 1)
+    {
+        std::size_t oldest = 0;
+        for (std::size_t run = 1; run < running; ++run)
+        {
+            if (m_taken[runs[run]].elements[heads[run]].arrival < m_taken[runs[oldest]].elements[heads[oldest]].arrival)
+                oldest = run;
+        }
+        Taken& taken = m_taken[runs[oldest]];
+        m_order.push_back(&taken.elements[heads[oldest]]);
+        if (++heads[oldest] == taken.count)
+        {
+            --running;
+            runs[oldest] = runs[running];
+            heads[oldest] = heads[running];
+        }
+    }
+    if (running == 1)
+    {
+        Taken& taken = m_taken[runs[0]];
+        for (std::size_t head = heads[0]; head < taken.count; ++head)
+            m_order.push_back(&taken.elements[head]);
+    }
 }
 
 void AlertsModuleWorkerThread::ClearData()
 {
-    std::vector<DataElement> dropped;
+    const std::vector<DataElement> dropped = DropQueued("AlertsModuleWorkerThread::ClearData");
     const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::ClearData", kFile);
-    dropped.swap(m_dataQueue);
-    m_queued = 0;
     m_pendingRequestIds.clear();
 }
 
@@ -125,32 +243,9 @@ std::size_t AlertsModuleWorkerThread::ShedOlderValues(std::vector<DataElement>& 
 
 std::size_t AlertsModuleWorkerThread::ShedOlderValues(std::vector<DataElement>& elements, std::size_t count)
 {
-    struct Hash
-    {
-        std::size_t operator()(const AlertExprArgDesc* descriptor) const { return descriptor->Hash(); }
-    };
-    struct Equal
-    {
-        bool operator()(const AlertExprArgDesc* a, const AlertExprArgDesc* b) const { return *a == *b; }
-    };
-    // Newest first: an element stays when it holds a value of an argument not seen yet.
-    std::unordered_set<const AlertExprArgDesc*, Hash, Equal> newer;
-    std::vector<bool> keep(count, true);
-    for (std::size_t i = count; i-- > 0;)
-    {
-        const DataElement& element = elements[i];
-        if (element.kind == DataElement::eValue)
-        {
-            keep[i] = newer.insert(&element.descriptor).second;
-        }
-        else if (element.kind == DataElement::eValueList)
-        {
-            bool needed = false;
-            for (std::size_t value = 0; value < element.values->ArgumentsCount(); ++value)
-                needed = newer.insert(&element.values->ArgDescription(value)).second || needed;
-            keep[i] = needed;
-        }
-    }
+    const std::vector<bool> keep = KeepNewest(count, [&elements](std::size_t i) -> const DataElement& {
+        return elements[i];
+    });
     std::size_t kept = 0;
     for (std::size_t i = 0; i < count; ++i)
     {
@@ -159,6 +254,24 @@ std::size_t AlertsModuleWorkerThread::ShedOlderValues(std::vector<DataElement>& 
         kept += keep[i] ? 1 : 0;
     }
     return count - kept;
+}
+
+std::size_t AlertsModuleWorkerThread::ShedOlderValues(std::vector<DataElement*>& order)
+{
+    const std::vector<bool> keep = KeepNewest(order.size(), [&order](std::size_t i) -> const DataElement& {
+        return *order[i];
+    });
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < order.size(); ++i)
+    {
+        if (keep[i])
+            order[kept++] = order[i];
+        else
+            order[i]->values.reset();
+    }
+    const std::size_t dropped = order.size() - kept;
+    order.resize(kept);
+    return dropped;
 }
 
 void AlertsModuleWorkerThread::NoteShed(std::size_t dropped)
@@ -199,17 +312,17 @@ void AlertsModuleWorkerThread::Process(const DataElement& element)
     }
 }
 
-void AlertsModuleWorkerThread::ProcessBatch(DataElement* first, DataElement* last)
+void AlertsModuleWorkerThread::ProcessBatch(DataElement* const* first, DataElement* const* last)
 {
     AlertsListManager& alerts = m_module.Alerts();
-    DataElement* element = first;
+    DataElement* const* element = first;
     // Stopping is asked once per hold: its lock is the one the sources post under.
     while (element != last && !IsStopping())
     {
-        if (element->kind == DataElement::eArgumentDestroyed)
+        if ((*element)->kind == DataElement::eArgumentDestroyed)
         {
             // Tells the windows, which take their own locks before the list's.
-            Process(*element++);
+            Process(**element++);
             continue;
         }
         // A run of values under one hold of the list's lock, which every test takes anyway.
@@ -217,17 +330,17 @@ void AlertsModuleWorkerThread::ProcessBatch(DataElement* first, DataElement* las
         // list of the alerts of the value after it, through which that memory is found.
         const SafeAutoLock lock(alerts.LinksLock(), "AlertsModuleWorkerThread::ProcessMessage", kFile);
         for (int held = 0;
-             held < kValuesPerLockHold && element != last && element->kind != DataElement::eArgumentDestroyed;
+             held < kValuesPerLockHold && element != last && (*element)->kind != DataElement::eArgumentDestroyed;
              ++held)
         {
-            const DataElement* next = element + 1;
-            if (next != last && next->kind == DataElement::eValue)
-                alerts.PrefetchLinkedAlerts(next->descriptor);
-            if (next != last && next + 1 != last && next[1].kind == DataElement::eValue)
-                alerts.PrefetchLinks(next[1].descriptor);
-            Process(*element);
+            DataElement* const* next = element + 1;
+            if (next != last && (*next)->kind == DataElement::eValue)
+                alerts.PrefetchLinkedAlerts((*next)->descriptor);
+            if (next != last && next + 1 != last && next[1]->kind == DataElement::eValue)
+                alerts.PrefetchLinks(next[1]->descriptor);
+            Process(**element);
             // A list is the source's own and may be large: it is not kept until overwritten.
-            element->values.reset();
+            (*element)->values.reset();
             ++element;
         }
     }
@@ -235,25 +348,33 @@ void AlertsModuleWorkerThread::ProcessBatch(DataElement* first, DataElement* las
 
 void AlertsModuleWorkerThread::ExitInstance()
 {
-    const SafeAutoLock lock(m_dataQueueLock, "AlertsModuleWorkerThread::ExitInstance", kFile);
-    m_threadIdle = true;
+    m_threadIdle.store(true);
 }
 
 bool AlertsModuleWorkerThread::ProcessMessage(const ThreadMessage& message)
 {
     if (message.message == kDataQueuedMessage)
     {
-        // Taken a batch at a time, so that the sources seldom wait for the lock.
-        for (TakeQueued(); m_takenCount > 0 && !IsStopping(); TakeQueued())
+        // Taken a batch at a time, so that the sources seldom wait for a lock.
+        while (!IsStopping())
         {
-            if (m_takenCount > kSheddingThreshold)
+            if (TakeQueued() == 0)
             {
-                const std::size_t dropped = ShedOlderValues(m_taken, m_takenCount);
-                m_takenCount -= dropped;
+                // Idle from here on, unless a look into every sub-queue after saying so finds
+                // what a source queued meanwhile without waking the thread.
+                m_threadIdle.store(true);
+                if (TakeQueued() == 0)
+                    break;
+                // When a source took the wake-up already, its message finds the queue empty.
+                m_threadIdle.store(false);
+            }
+            if (m_order.size() > kSheddingThreshold)
+            {
+                const std::size_t dropped = ShedOlderValues(m_order);
                 if (dropped > 0)
                     NoteShed(dropped);
             }
-            ProcessBatch(m_taken.data(), m_taken.data() + m_takenCount);
+            ProcessBatch(m_order.data(), m_order.data() + m_order.size());
         }
         return true;
     }

@@ -6,22 +6,34 @@
 // stored in the argument registry and the linked alerts are tested, so no source waits for
 // alert tests and the main thread never runs them.
 //
-// The queue lock is a leaf: it is held only to change the queue, never while an element is
-// processed. Every request-id change is kept until the thread has handled it, in order.
-// 0x401 is posted only when the thread is idle: it takes elements until it finds the queue
-// empty and only then counts as idle again, so while it works the sources neither post nor
-// wake it.
+// The data queue is split in sub-queues, one per delivering thread (threads share one when
+// there are more threads than sub-queues), each under a lock of its own named
+// "AlertsModuleWorkerThread::dataQueue": sources on different threads never wait for each other.
+// Every delivery takes the next arrival number under its sub-queue's lock, and the thread
+// handles what it takes from all sub-queues in one pass, merged in arrival order, so that
+// elements are still handled strictly in the order in which they arrived, whichever threads
+// delivered them. A take handles only what arrived before it began: an element that arrives
+// in a sub-queue while the others are being taken waits for the next pass, since an element
+// of a sub-queue not yet taken may have arrived before it. The pending request-id changes are
+// kept under "AlertsModuleWorkerThread::dataQueue" of their own.
+//
+// The queue locks are leaves: each is held only to change its sub-queue, never while an
+// element is processed and never together. Every request-id change is kept until the thread
+// has handled it, in order. 0x401 is posted only when the thread is idle: it takes elements
+// until it finds every sub-queue empty and only then counts as idle again, so while it works
+// the sources neither post nor wake it.
 //
 // Shedding. When the sources deliver faster than the thread tests, the waiting deliveries are
 // thinned so that memory stays bounded: when the thread takes more than kSheddingThreshold
-// elements at once, or a delivery finds kQueueLimit elements waiting (the thread is held up),
-// a value is dropped when a newer value of the same argument waits behind it, alone or in a
-// list, and a list is dropped when every value in it has a newer one waiting. The newest
-// waiting value of every argument always stays, a destroyed argument is never dropped and
-// what stays keeps its order; at most one element per argument is left besides lists and
-// destroyed arguments. Alerts are then tested on the newest values only, so a crossing that
-// goes there and back within the dropped values does not fire. While values are dropped, a
-// warning with their number goes to the log at most once a minute.
+// elements at once, or a delivery finds its sub-queue's share of kQueueLimit waiting (the
+// thread is held up; that sub-queue is thinned alone), a value is dropped when a newer value of
+// the same argument waits behind it, alone or in a list, and a list is dropped when every value
+// in it has a newer one waiting. The newest waiting value of every argument always stays, a
+// destroyed argument is never dropped and what stays keeps its order; at most one element per
+// argument is left (per sub-queue when one is thinned alone) besides lists and destroyed
+// arguments. Alerts are then tested on the newest values only, so a crossing that goes there
+// and back within the dropped values does not fire. While values are dropped, a warning with
+// their number goes to the log at most once a minute.
 
 #include "platform/base/MessageThread.h"
 #include "platform/base/SafeCriticalSection.h"
@@ -59,6 +71,8 @@ public:
         AlertExprArgDesc descriptor;
         AlertExprArgValue value;
         std::shared_ptr<const AlertExprArgList> values;
+        // Given on queueing: elements are handled in the order of these numbers.
+        std::uint64_t arrival = 0;
     };
 
     struct UpdateRequestId
@@ -76,7 +90,7 @@ public:
     bool OnUpdateArgListValues(std::shared_ptr<const AlertExprArgList> values);
     bool OnArgDestroyed(const AlertExprArgDesc& descriptor);
 
-    // Every queued element, oldest first, taken out at once.
+    // Every queued element, oldest first, taken out.
     std::vector<DataElement> GetAllData();
     // Drops every queued element and request-id change.
     void ClearData();
@@ -92,6 +106,7 @@ public:
 
     static constexpr std::size_t kSheddingThreshold = 16384;
     static constexpr std::size_t kQueueLimit = 262144;
+    static constexpr std::size_t kSubQueues = 8;
 
 protected:
     bool ProcessMessage(const ThreadMessage& message) override;
@@ -103,29 +118,53 @@ private:
     // waits for no more than these.
     static constexpr int kValuesPerLockHold = 64;
 
+    // One delivering thread's part of the data queue. The sources and the thread pass two
+    // buffers to and fro: the thread takes the sub-queue's buffer and leaves the one it has
+    // handled. A buffer keeps the elements handled last beyond its count, and a delivery
+    // overwrites one of them: so the sources, not the thread, give back the descriptors'
+    // shared texts, whose counts the sources raise, and the thread never writes to memory
+    // that a source writes to for every value.
+    struct alignas(64) SubQueue
+    {
+        SafeCriticalSection lock{QStringLiteral("AlertsModuleWorkerThread::dataQueue")};
+        std::vector<DataElement> elements;
+        std::size_t queued = 0;
+    };
+    // The thread's side of a sub-queue: the first count elements were taken last.
+    struct Taken
+    {
+        std::vector<DataElement> elements;
+        std::size_t count = 0;
+    };
+
     bool Queue(DataElement element, const char* function);
-    // The thread takes the queued elements into m_taken and leaves the queue the buffer it
-    // has handled.
-    void TakeQueued();
+    // Drops every element waiting in the sub-queues; gives the elements to the caller, so
+    // that their texts are given back after the locks.
+    std::vector<DataElement> DropQueued(const char* function);
+    // The thread takes what arrived before the take began from every sub-queue and lists it
+    // in arrival order in m_order; gives how many.
+    std::size_t TakeQueued();
+    void MergeTaken();
+    // The same rule over the elements listed in order; dropped lists are let go.
+    static std::size_t ShedOlderValues(std::vector<DataElement*>& order);
     void Process(const DataElement& element);
-    void ProcessBatch(DataElement* first, DataElement* last);
+    void ProcessBatch(DataElement* const* first, DataElement* const* last);
     // Counts what shedding dropped and logs it, once a minute at most.
     void NoteShed(std::size_t dropped);
 
     AlertModule& m_module;
     std::deque<UpdateRequestId> m_pendingRequestIds;
-    // The sources and the thread pass two buffers to and fro. A buffer keeps the elements
-    // handled last beyond its count, and a delivery overwrites one of them: so the sources,
-    // not the thread, give back the descriptors' shared texts, whose counts the sources
-    // raise, and the thread never writes to memory that a source writes to for every value.
-    std::vector<DataElement> m_dataQueue;
-    std::size_t m_queued = 0;
-    // The thread found the queue empty and waits for a message: the next delivery posts one.
-    bool m_threadIdle = true;
-    // The worker thread's batch: the first m_takenCount elements.
-    std::vector<DataElement> m_taken;
-    std::size_t m_takenCount = 0;
     SafeCriticalSection m_dataQueueLock{QStringLiteral("AlertsModuleWorkerThread::dataQueue")};
+    SubQueue m_subQueues[kSubQueues];
+    // Taken under a sub-queue's lock, on a line of its own: every delivery counts it.
+    alignas(64) std::atomic<std::uint64_t> m_arrivals = 0;
+    // The thread found every sub-queue empty and waits for a message: the next delivery posts
+    // one. Read by the sources under their sub-queue's lock, which orders it with the thread's
+    // last look into that sub-queue.
+    alignas(64) std::atomic<bool> m_threadIdle = true;
+    // The worker thread's own: what it took of each sub-queue and the order to handle it in.
+    alignas(64) Taken m_taken[kSubQueues];
+    std::vector<DataElement*> m_order;
     std::atomic<std::uint64_t> m_shedCount = 0;
     // Under the lock of its own: the sources shed too when the thread is held up.
     std::mutex m_shedLogMutex;

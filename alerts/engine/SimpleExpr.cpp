@@ -8,21 +8,21 @@
 #include <utility>
 
 SimpleExpr::SimpleExpr(AlertModule& module, int alertId, int index)
-    : m_module(&module)
+    : m_index(index)
+    , m_module(&module)
     , m_arguments(&module.Arguments())
     , m_alertId(alertId)
-    , m_index(index)
 {
 }
 
 SimpleExpr::SimpleExpr(SimpleExpr&& other) noexcept
     : m_compareOperator(other.m_compareOperator)
+    , m_index(other.m_index)
     , m_left(std::move(other.m_left))
     , m_right(std::move(other.m_right))
     , m_module(other.m_module)
     , m_arguments(other.m_arguments)
     , m_alertId(other.m_alertId)
-    , m_index(other.m_index)
     , m_leftRefused(std::move(other.m_leftRefused))
     , m_rightRefused(std::move(other.m_rightRefused))
 {
@@ -37,10 +37,10 @@ SimpleExpr::SimpleExpr(SimpleExpr&& other) noexcept
 
 SimpleExpr::SimpleExpr(const SimpleExpr& other)
     : m_compareOperator(other.m_compareOperator)
+    , m_index(other.m_index)
     , m_module(other.m_module)
     , m_arguments(other.m_arguments)
     , m_alertId(other.m_alertId)
-    , m_index(other.m_index)
     , m_leftRefused(other.m_leftRefused)
     , m_rightRefused(other.m_rightRefused)
 {

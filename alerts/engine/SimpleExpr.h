@@ -203,12 +203,13 @@ private:
     // What a test reads first, together, the rest after it: the worker tests comparisons of
     // many alerts for every value and waits on memory more than on anything else.
     std::uint32_t m_compareOperator = eCmpGreater;
+    // The side notes which comparison it tested last.
+    int m_index = 0;
     OperandData m_left;
     OperandData m_right;
     AlertModule* m_module;
     ArgumentsListManager* m_arguments;
     int m_alertId = -1;
-    int m_index = 0;
     // The argument a stored alert named when its source refused it: the operand stays empty,
     // but the check of the sources still sees what it was meant to be.
     AlertExprArgDesc m_leftRefused;

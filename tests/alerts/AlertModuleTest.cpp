@@ -106,6 +106,23 @@ TEST_F(AlertModuleTest, ValuesKeepTheirOrderAcrossDeliveries)
     EXPECT_EQ(GeneratedNames().size(), 100u);
 }
 
+TEST_F(AlertModuleTest, ValuesFromSeveralThreadsAreHandledInArrivalOrder)
+{
+    // Each value from a thread of its own while the worker waits: the threads' values wait
+    // apart and every second value is a rise, which only their arrival order keeps.
+    const QString name = QStringLiteral("krawędź");
+    AddRiseAboveTen(name);
+    ExposedWorker worker(module);
+    ASSERT_TRUE(worker.Start(MessageThread::StartMode::Suspended));
+    constexpr int kValues = 40;
+    for (int i = 0; i < kValues; ++i)
+        std::thread([&worker, i] { worker.OnUpdateArgValue(Arg(1), Value(i % 2 == 0 ? 5 : 11, i)); }).join();
+    ASSERT_TRUE(worker.Resume());
+    EXPECT_TRUE(generator.WaitFor(name, kValues / 2));
+    worker.Stop();
+    EXPECT_EQ(generator.Count(name), static_cast<std::size_t>(kValues / 2));
+}
+
 TEST_F(AlertModuleTest, CrossingsFromSeveralThreadsAllFire)
 {
     // The threads deliver in bursts, so the worker runs dry and is woken again and again; a
