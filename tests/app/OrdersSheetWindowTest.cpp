@@ -32,7 +32,7 @@
 #include "styles/engine/StyleTextField.h"
 #include "styles/ui/StyleEditModeHandler.h"
 #include "workspace/ui/PulpitFrame.h"
-#include "tests/app/ClassicAppFixture.h"
+#include "tests/app/OrdersSheetAppFixture.h"
 #include "tests/support/ui/ScopedFakeDialogs.h"
 #include "tests/support/ui/TestApplication.h"
 
@@ -49,25 +49,10 @@
 
 namespace
 {
-class OrdersSheetWindowTest : public ClassicAppFixture
+class OrdersSheetWindowTest : public OrdersSheetAppFixture
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(Start());
-        sheets = dynamic_cast<OrdersSheetManagerQ4Classic*>(Mediator().GetModuleByName(QStringLiteral("Arkusz zlecen")));
-        ASSERT_NE(sheets, nullptr);
-        ProviderBase* provider = Mediator().GetDefaultProvider();
-        ASSERT_NE(provider, nullptr);
-        asset = provider->GetAllAssets().front();
-        asset.SetProvider(provider);
-        other = provider->GetAllAssets().back();
-        other.SetProvider(provider);
-        panel = Mediator().GetActivePanelView() ? Mediator().GetActivePanelView() : Mediator().GetCurrentPanelView();
-        ASSERT_NE(panel, nullptr);
-    }
-
-    void TearDown() override { Exit(); }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(StartWithSheetModule()); }
 
     // A shown window on the instrument, its book arrived.
     OrderSheetMainDlg* OpenOn(const Asset& on)
@@ -87,11 +72,6 @@ protected:
         const OrdersSheetPaneManager& panes = window.Panes();
         return panes.ComplexPane().Table().GetItemCount() > 1 && panes.SecondPane().Table().GetItemCount() > 0;
     }
-
-    OrdersSheetManagerQ4Classic* sheets = nullptr;
-    Asset asset;
-    Asset other;
-    QWidget* panel = nullptr;
 };
 
 TEST_F(OrdersSheetWindowTest, TheSheetShowsTheInstrumentsBookInAPanelAndTheCommandTogglesIt)
