@@ -2,6 +2,7 @@
 
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/AlertsListManager.h"
+#include "alerts/engine/Prefetch.h"
 #include "platform/base/AppPaths.h"
 #include "platform/base/Log.h"
 #include "platform/base/SafeAutoLock.h"
@@ -334,6 +335,13 @@ void AlertsModuleWorkerThread::ProcessBatch(DataElement* const* first, DataEleme
              ++held)
         {
             DataElement* const* next = element + 1;
+            // The elements lie in as many buffers as threads delivered them, interleaved, where
+            // the processor does not foresee the next one: it is asked for a few ahead, and the
+            // texts that finding its alerts hashes one step later.
+            if (last - element > kElementsAhead)
+                PrefetchBytes(element[kElementsAhead], sizeof(DataElement));
+            if (last - element > kElementsAhead - 1)
+                element[kElementsAhead - 1]->descriptor.PrefetchHash();
             if (next != last && (*next)->kind == DataElement::eValue)
                 alerts.PrefetchLinkedAlerts((*next)->descriptor);
             if (next != last && next + 1 != last && next[1]->kind == DataElement::eValue)

@@ -117,6 +117,8 @@ private:
     // How many values are stored and tested in one hold of the list's lock: the main thread
     // waits for no more than these.
     static constexpr int kValuesPerLockHold = 64;
+    // How far ahead of the tested element the next elements are fetched into the cache.
+    static constexpr std::ptrdiff_t kElementsAhead = 4;
 
     // One delivering thread's part of the data queue. The sources and the thread pass two
     // buffers to and fro: the thread takes the sub-queue's buffer and leaves the one it has
