@@ -167,7 +167,10 @@ public:
     static const AlertExprArgDesc& ProbeArgument() { return Argument(kArguments); }
 
     // One delivering thread: it updates every producers-th argument from its own first one,
-    // so that the values of one argument come in order from one thread.
+    // so that the values of one argument come in order from one thread. Each pass over its
+    // arguments takes them in a new random order, as a feed's trades come: in the order the
+    // arguments were made, the alerts' memory would be read in the order it was allocated,
+    // which one thread gives and several interleaved threads do not.
     struct Producer
     {
         Producer(int first, int producers)
@@ -175,10 +178,13 @@ public:
             , producers(producers)
             , random(11 + static_cast<unsigned>(first))
         {
+            for (int argument = first; argument < kArguments; argument += producers)
+                order.push_back(argument);
         }
 
         int first;
         int producers;
+        std::vector<int> order;
         std::vector<double> values = std::vector<double>(kArguments, 100.0);
         std::mt19937 random;
         std::normal_distribution<double> step{0.0, 1.0};
@@ -190,10 +196,12 @@ public:
     void Deliver(Producer& producer, long count)
     {
         IAlertModule& alerts = m_module;
-        const int own = (kArguments - producer.first + producer.producers - 1) / producer.producers;
+        const long own = static_cast<long>(producer.order.size());
         for (long i = 0; i < count; ++i)
         {
-            const int argument = producer.first + static_cast<int>(producer.next++ % own) * producer.producers;
+            if (producer.next % own == 0)
+                std::shuffle(producer.order.begin(), producer.order.end(), producer.random);
+            const int argument = producer.order[static_cast<std::size_t>(producer.next++ % own)];
             double& value = producer.values[static_cast<std::size_t>(argument)];
             value += 0.1 * (100.0 - value) + producer.step(producer.random);
             // Every value a time of its own, a millisecond apart per producer.

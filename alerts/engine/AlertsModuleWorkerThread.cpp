@@ -2,6 +2,7 @@
 
 #include "alerts/engine/AlertModule.h"
 #include "alerts/engine/AlertsListManager.h"
+#include "alerts/engine/Prefetch.h"
 #include "platform/base/AppPaths.h"
 #include "platform/base/Log.h"
 #include "platform/base/SafeAutoLock.h"
@@ -89,16 +90,13 @@ bool AlertsModuleWorkerThread::Queue(DataElement element, const char* function)
     {
         const SafeAutoLock lock(queue.lock, function, kFile);
         element.arrival = m_arrivals.fetch_add(1, std::memory_order_relaxed);
-        // The slot's previous element leaves in element and is given back after the lock.
-        if (queue.queued < queue.elements.size())
-            std::swap(queue.elements[queue.queued], element);
-        else
-            queue.elements.push_back(std::move(element));
-        ++queue.queued;
+        Place(queue, queue.queued++, element);
         if (queue.queued >= kQueueLimit / kSubQueues)
         {
             shed = ShedOlderValues(queue.elements, queue.queued);
             queue.queued -= shed;
+            for (std::size_t i = 0; i < queue.queued; ++i)
+                queue.arrivals[i] = queue.elements[i].arrival;
         }
         wake = m_threadIdle.load(std::memory_order_relaxed) && m_threadIdle.exchange(false);
     }
@@ -110,6 +108,21 @@ bool AlertsModuleWorkerThread::Queue(DataElement element, const char* function)
     m_threadIdle.store(true);
     DropQueued(function);
     return false;
+}
+
+void AlertsModuleWorkerThread::Place(SubQueue& queue, std::size_t index, DataElement& element)
+{
+    // The slot's previous element leaves in element and is given back after the lock.
+    if (index < queue.elements.size())
+    {
+        std::swap(queue.elements[index], element);
+        queue.arrivals[index] = queue.elements[index].arrival;
+    }
+    else
+    {
+        queue.arrivals.push_back(element.arrival);
+        queue.elements.push_back(std::move(element));
+    }
 }
 
 std::vector<AlertsModuleWorkerThread::DataElement> AlertsModuleWorkerThread::DropQueued(const char* function)
@@ -169,19 +182,14 @@ std::size_t AlertsModuleWorkerThread::TakeQueued()
             continue;
         }
         taken.elements.swap(queue.elements);
+        taken.arrivals.swap(queue.arrivals);
         taken.count = std::exchange(queue.queued, 0);
         // What arrived after the cut goes back to wait for the next take.
         std::size_t later = 0;
-        while (later < taken.count && taken.elements[taken.count - later - 1].arrival >= cut)
+        while (later < taken.count && taken.arrivals[taken.count - later - 1] >= cut)
             ++later;
         for (std::size_t i = 0; i < later; ++i)
-        {
-            DataElement& element = taken.elements[taken.count - later + i];
-            if (i < queue.elements.size())
-                std::swap(queue.elements[i], element);
-            else
-                queue.elements.push_back(std::move(element));
-        }
+            Place(queue, i, taken.elements[taken.count - later + i]);
         queue.queued = later;
         taken.count -= later;
     }
@@ -194,36 +202,36 @@ void AlertsModuleWorkerThread::MergeTaken()
     m_order.clear();
     // Each sub-queue's elements are in arrival order already: the oldest head goes next, and
     // the last sub-queue with elements left gives the rest as they stand.
-    std::size_t runs[kSubQueues] = {};
-    std::size_t heads[kSubQueues] = {};
-    std::size_t running = 0;
-    for (std::size_t index = 0; index < kSubQueues; ++index)
+    struct Run
     {
-        if (m_taken[index].count > 0)
-            runs[running++] = index;
+        DataElement* element;
+        const std::uint64_t* arrival;
+        const std::uint64_t* end;
+    };
+    Run runs[kSubQueues];
+    std::size_t running = 0;
+    for (Taken& taken : m_taken)
+    {
+        if (taken.count > 0)
+            runs[running++] = Run{taken.elements.data(), taken.arrivals.data(), taken.arrivals.data() + taken.count};
     }
     while (running > 1)
     {
         std::size_t oldest = 0;
         for (std::size_t run = 1; run < running; ++run)
         {
-            if (m_taken[runs[run]].elements[heads[run]].arrival < m_taken[runs[oldest]].elements[heads[oldest]].arrival)
+            if (*runs[run].arrival < *runs[oldest].arrival)
                 oldest = run;
         }
-        Taken& taken = m_taken[runs[oldest]];
-        m_order.push_back(&taken.elements[heads[oldest]]);
-        if (++heads[oldest] == taken.count)
-        {
-            --running;
-            runs[oldest] = runs[running];
-            heads[oldest] = heads[running];
-        }
+        Run& run = runs[oldest];
+        m_order.push_back(run.element++);
+        if (++run.arrival == run.end)
+            run = runs[--running];
     }
     if (running == 1)
     {
-        Taken& taken = m_taken[runs[0]];
-        for (std::size_t head = heads[0]; head < taken.count; ++head)
-            m_order.push_back(&taken.elements[head]);
+        for (const std::uint64_t* arrival = runs[0].arrival; arrival != runs[0].end; ++arrival)
+            m_order.push_back(runs[0].element++);
     }
 }
 
@@ -334,6 +342,13 @@ void AlertsModuleWorkerThread::ProcessBatch(DataElement* const* first, DataEleme
              ++held)
         {
             DataElement* const* next = element + 1;
+            // The elements lie in as many buffers as threads delivered them, interleaved, where
+            // the processor does not foresee the next one: it is asked for a few ahead, and the
+            // texts that finding its alerts hashes one step later.
+            if (last - element > kElementsAhead)
+                PrefetchBytes(element[kElementsAhead], sizeof(DataElement));
+            if (last - element > kElementsAhead - 1)
+                element[kElementsAhead - 1]->descriptor.PrefetchHash();
             if (next != last && (*next)->kind == DataElement::eValue)
                 alerts.PrefetchLinkedAlerts((*next)->descriptor);
             if (next != last && next + 1 != last && next[1]->kind == DataElement::eValue)
