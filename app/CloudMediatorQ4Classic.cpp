@@ -12,11 +12,6 @@ namespace
 // Alerts on their way out or switched off on the server are not evaluated.
 constexpr std::int32_t kInactiveStatus = -6;
 
-CloudAlertSideCondition SideCondition(bool defined, std::int32_t itemType, std::int32_t op, double value)
-{
-    return CloudAlertSideCondition{defined, itemType, op, value};
-}
-
 ProviderBase::CloudAlertConditions ConditionsOf(std::weak_ptr<CloudAlertManager> manager)
 {
     return [manager = std::move(manager)] {
@@ -30,8 +25,8 @@ ProviderBase::CloudAlertConditions ConditionsOf(std::weak_ptr<CloudAlertManager>
                 continue;
             conditions.push_back(CloudAlertCondition{
                 alert.id, alert.isin, alert.once,
-                SideCondition(alert.buyDefined, alert.buyItemType, alert.buyOperator, alert.buyValue),
-                SideCondition(alert.sellDefined, alert.sellItemType, alert.sellOperator, alert.sellValue)});
+                CloudAlertSideCondition{alert.buyDefined, alert.buyItemType, alert.buyOperator, alert.buyValue},
+                CloudAlertSideCondition{alert.sellDefined, alert.sellItemType, alert.sellOperator, alert.sellValue}});
         }
         return conditions;
     };
