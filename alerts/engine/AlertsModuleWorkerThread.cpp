@@ -89,7 +89,9 @@ bool AlertsModuleWorkerThread::Queue(DataElement element, const char* function)
     std::size_t shed = 0;
     {
         const SafeAutoLock lock(queue.lock, function, kFile);
-        element.arrival = m_arrivals.fetch_add(1, std::memory_order_relaxed);
+        // Sequentially consistent with the thread's "idle, then read the cut": an element numbered
+        // at or after the cut the thread left behind always sees the thread idle and wakes it.
+        element.arrival = m_arrivals.fetch_add(1);
         Place(queue, queue.queued++, element);
         if (queue.queued >= kQueueLimit / kSubQueues)
         {
@@ -98,7 +100,7 @@ bool AlertsModuleWorkerThread::Queue(DataElement element, const char* function)
             for (std::size_t i = 0; i < queue.queued; ++i)
                 queue.arrivals[i] = queue.elements[i].arrival;
         }
-        wake = m_threadIdle.load(std::memory_order_relaxed) && m_threadIdle.exchange(false);
+        wake = m_threadIdle.load() && m_threadIdle.exchange(false);
     }
     if (shed > 0)
         NoteShed(shed);
@@ -170,7 +172,7 @@ std::size_t AlertsModuleWorkerThread::TakeQueued()
 {
     // Whatever arrived before this number is in its sub-queue by the time the sub-queue is
     // taken: the number was counted under the sub-queue's lock.
-    const std::uint64_t cut = m_arrivals.load(std::memory_order_acquire);
+    const std::uint64_t cut = m_arrivals.load();
     for (std::size_t index = 0; index < kSubQueues; ++index)
     {
         SubQueue& queue = m_subQueues[index];
