@@ -19,10 +19,11 @@ void BLAlertsListGrid::AddRow(std::uint32_t alertId)
     const SafeAutoLock lock(m_lock, "BLAlertsListGrid::AddRow", kFile);
     auto row = std::make_shared<BLAlertsListRow>(m_alerts, alertId);
     row->Refresh();
-    // Local rows stay before the cloud rows.
-    auto at = m_rows.begin();
-    while (at != m_rows.end() && (*at)->GetRowKind() == IAlertListRow::kLocalRow)
-        ++at;
+    // Local rows stay before the cloud rows; looked for from the end, where the few cloud rows
+    // lie, so that loading thousands of alerts does not walk every row each time.
+    auto at = m_rows.end();
+    while (at != m_rows.begin() && (*(at - 1))->GetRowKind() == IAlertListRow::kCloudRow)
+        --at;
     const int index = static_cast<int>(at - m_rows.begin());
     m_rows.insert(at, std::move(row));
     if (m_view)
