@@ -18,7 +18,8 @@
 namespace
 {
 // Records what the commands ask of the module.
-class RecordingModule : public ObjectWithStyle, public IDefaultStyleProvider, public ISessionStatisticsModule
+// The provider base comes first: it exists before the style object that is handed it.
+class RecordingModule : public IDefaultStyleProvider, public ObjectWithStyle, public ISessionStatisticsModule
 {
 public:
     RecordingModule() : ObjectWithStyle(*this, 10) {}
