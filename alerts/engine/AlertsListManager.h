@@ -188,11 +188,20 @@ private:
         BLAlert::TestedMemory tested;
     };
 
+    // The alerts linked to one argument, with the argument's registry entry as the linking
+    // found it (or null): the operands that hold their uses on it are told from the others
+    // without reading their descriptors.
+    struct Links
+    {
+        std::shared_ptr<const Argument> entry;
+        std::vector<LinkedAlert> alerts;
+    };
+
     // Asks for the memory that testing the linked alerts reads, all of it at once.
     static void Prefetch(const std::vector<LinkedAlert>& linked);
 
     // Hashed: the worker looks an argument up for every value it tests.
-    std::unordered_map<AlertExprArgDesc, std::vector<LinkedAlert>, AlertExprArgDescHash> m_links;
+    std::unordered_map<AlertExprArgDesc, Links, AlertExprArgDescHash> m_links;
     std::set<QString> m_names;
     std::map<std::uint32_t, std::shared_ptr<BLAlert>> m_alerts;
     std::uint32_t m_lastId = 0;

@@ -162,7 +162,7 @@ void BLAlert::ExecuteBothSides()
     }
 }
 
-bool BLAlert::CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDate& time)
+bool BLAlert::CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDate& time, const Argument* entry)
 {
     const std::uint32_t last = m_properties.LastGenerated();
     if (last == AlertProps::kNoneGenerated)
@@ -170,7 +170,7 @@ bool BLAlert::CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDat
     if (m_sellSide.IsSideEnabled() && m_buySide.IsSideEnabled())
     {
         const BLDirectAlert& due = last == kSellSide ? m_buySide : m_sellSide;
-        if ((last == kSellSide || last == kBuySide) && !due.UsesArgument(descriptor))
+        if ((last == kSellSide || last == kBuySide) && !due.UsesArgument(descriptor, entry))
             return false;
     }
     const auto sameSeries = [&descriptor, &time](const ArgumentTime& record) {
@@ -193,10 +193,10 @@ bool BLAlert::CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDat
     return true;
 }
 
-void BLAlert::MarkArgumentUpdated(const AlertExprArgDesc& descriptor)
+void BLAlert::MarkArgumentUpdated(const AlertExprArgDesc& descriptor, const Argument* entry)
 {
-    m_sellSide.MarkArgumentUpdated(descriptor);
-    m_buySide.MarkArgumentUpdated(descriptor);
+    m_sellSide.MarkArgumentUpdated(descriptor, entry);
+    m_buySide.MarkArgumentUpdated(descriptor, entry);
 }
 
 void BLAlert::ResetArgumentsUpdated()

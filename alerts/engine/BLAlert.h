@@ -66,9 +66,10 @@ public:
     void ExecuteBothSides();
     void ExecuteSide(unsigned side);
     // False when the update must not start a test: the argument cannot fire the side due
-    // next, or the same series and time started one already.
-    bool CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDate& time);
-    void MarkArgumentUpdated(const AlertExprArgDesc& descriptor);
+    // next, or the same series and time started one already. entry: the registry entry known
+    // for the descriptor, or null (SimpleExpr::UsesArgument).
+    bool CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDate& time, const Argument* entry = nullptr);
+    void MarkArgumentUpdated(const AlertExprArgDesc& descriptor, const Argument* entry = nullptr);
     void ResetArgumentsUpdated();
     // The argument's source is gone.
     void DeactivateArgUsage(const AlertExprArgDesc& descriptor);

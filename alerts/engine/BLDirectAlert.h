@@ -45,12 +45,13 @@ public:
         const std::size_t tested = std::min(m_expressions.size(), kTested);
         if (tested == 0)
             return {nullptr, 0};
-        return {m_expressions.data(), (tested - 1) * sizeof(SimpleExpr) + m_expressions.front().TestedBytes()};
+        return {m_expressions.data(), (tested - 1) * sizeof(SimpleExpr) + SimpleExpr::TestedBytes()};
     }
     bool AreArgumentsUpdated() const;
-    void MarkArgumentUpdated(const AlertExprArgDesc& descriptor);
+    // entry: the registry entry known for the descriptor, or null (SimpleExpr::UsesArgument).
+    void MarkArgumentUpdated(const AlertExprArgDesc& descriptor, const Argument* entry = nullptr);
     void ResetArgumentsUpdated();
-    bool UsesArgument(const AlertExprArgDesc& descriptor) const;
+    bool UsesArgument(const AlertExprArgDesc& descriptor, const Argument* entry = nullptr) const;
     bool DeactivateArgUsage(const AlertExprArgDesc& descriptor);
     void UpdateRequestId(std::uint32_t baseSourceId, std::uint32_t newSourceId);
     void SetAlertId(int alertId);
@@ -142,30 +143,22 @@ inline bool BLDirectAlert::AreArgumentsUpdated() const
     return std::any_of(m_expressions.begin(), m_expressions.end(), updated);
 }
 
-inline void BLDirectAlert::MarkArgumentUpdated(const AlertExprArgDesc& descriptor)
+inline void BLDirectAlert::MarkArgumentUpdated(const AlertExprArgDesc& descriptor, const Argument* entry)
 {
     for (auto& expression : m_expressions)
-        expression.MarkArgumentUpdated(descriptor);
+        expression.MarkArgumentUpdated(descriptor, entry);
 }
 
-inline bool BLDirectAlert::UsesArgument(const AlertExprArgDesc& descriptor) const
+inline bool BLDirectAlert::UsesArgument(const AlertExprArgDesc& descriptor, const Argument* entry) const
 {
     return std::any_of(m_expressions.begin(), m_expressions.end(),
-                       [&descriptor](const SimpleExpr& expression) {
-                           return expression.UsesArgument(descriptor);
+                       [&descriptor, entry](const SimpleExpr& expression) {
+                           return expression.UsesArgument(descriptor, entry);
                        });
 }
 
 inline bool BLDirectAlert::HasValidArgumentNames() const
 {
-    for (auto& expression : m_expressions)
-    {
-        for (const SimpleExpr::EOperandSide side : {SimpleExpr::eLeft, SimpleExpr::eRight})
-        {
-            const AlertExprArgDesc& argument = expression.GetArgument(side);
-            if (argument.IsValid() && !argument.GetAlertNameValid())
-                return false;
-        }
-    }
-    return true;
+    return std::all_of(m_expressions.begin(), m_expressions.end(),
+                       [](const SimpleExpr& expression) { return expression.HasValidArgumentNames(); });
 }
