@@ -21,19 +21,19 @@ bool SameTime(const OleDate& a, const OleDate& b)
 }
 
 BLAlert::BLAlert(AlertModule& module)
-    : m_sellSide(module, kSellSide)
+    : m_properties(module.GetNewAlertDefaults())
+    , m_sellSide(module, kSellSide)
     , m_buySide(module, kBuySide)
-    , m_properties(module.GetNewAlertDefaults())
     , m_module(&module)
 {
 }
 
 BLAlert::BLAlert(const BLAlert& other)
-    : m_sellSide(other.m_sellSide)
-    , m_buySide(other.m_buySide)
-    , m_properties(other.m_properties)
+    : m_properties(other.m_properties)
     , m_active(other.m_active)
     , m_executeAllowed(other.m_executeAllowed)
+    , m_sellSide(other.m_sellSide)
+    , m_buySide(other.m_buySide)
     , m_id(other.m_id)
     , m_new(other.m_new)
     , m_module(other.m_module)
@@ -79,17 +79,22 @@ BLAlert::TestedMemory BLAlert::GetTestedMemory() const
 {
     const auto [sell, sellBytes] = m_sellSide.TestedExpressions();
     const auto [buy, buyBytes] = m_buySide.TestedExpressions();
-    return TestedMemory{sell,
-                        buy,
-                        m_recentArgumentTimes.data(),
-                        static_cast<std::uint32_t>(sellBytes),
-                        static_cast<std::uint32_t>(buyBytes),
-                        static_cast<std::uint32_t>(m_recentArgumentTimes.size() * sizeof(ArgumentTime))};
+    TestedMemory memory{sell, buy, nullptr, static_cast<std::uint32_t>(sellBytes), static_cast<std::uint32_t>(buyBytes), 0};
+    if (m_properties.LastGenerated() != AlertProps::kNoneGenerated)
+    {
+        memory.recentTimes = m_recentArgumentTimes.data();
+        memory.recentTimesBytes = static_cast<std::uint32_t>(m_recentArgumentTimes.size() * sizeof(ArgumentTime));
+    }
+    return memory;
 }
 
 void BLAlert::Prefetch(const TestedMemory& memory) const
 {
-    PrefetchBytes(this, static_cast<std::size_t>(reinterpret_cast<const char*>(&m_new) - reinterpret_cast<const char*>(this)));
+    const auto offset = [this](const void* member) {
+        return static_cast<std::size_t>(static_cast<const char*>(member) - reinterpret_cast<const char*>(this));
+    };
+    // Up to the buy side's comparisons; the ring's place only when the ring is read.
+    PrefetchBytes(this, memory.recentTimesBytes > 0 ? offset(&m_id) : offset(&m_buySide) + BLDirectAlert::kTestedBytes);
     PrefetchBytes(memory.sellExpressions, memory.sellBytes);
     PrefetchBytes(memory.buyExpressions, memory.buyBytes);
     PrefetchBytes(memory.recentTimes, memory.recentTimesBytes);

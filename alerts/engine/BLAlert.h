@@ -42,7 +42,7 @@ public:
     // A copy holds its own uses of its arguments and starts without recent argument times.
     BLAlert(const BLAlert& other);
     BLAlert& operator=(const BLAlert&) = delete;
-    virtual ~BLAlert();
+    ~BLAlert();
 
     // Where a test reads memory beyond the alert object. The alert list keeps it beside each
     // link, so that the worker asks for all of an alert's memory at once, a value ahead,
@@ -58,7 +58,8 @@ public:
     };
     TestedMemory GetTestedMemory() const;
     // Brings the alert object and the memory noted into the cache. Addresses noted before the
-    // alert changed only cost a wasted fetch: a prefetch never faults.
+    // alert changed only cost a wasted fetch: a prefetch never faults. The recent value times
+    // are noted only once the alert has fired: before, a test does not read them.
     void Prefetch(const TestedMemory& memory) const;
 
     // The test for an update of one of the alert's arguments.
@@ -133,17 +134,19 @@ private:
     void ReleaseAssociatedArg();
     bool BindAssociatedArg(const AlertExprArgDesc& descriptor);
 
-    // What a test reads comes first and together, on as few cache lines as the members allow
-    // (the alert starts on a line of its own); what only editing and generating read follows.
-    BLDirectAlert m_sellSide;
-    BLDirectAlert m_buySide;
+    // What a test reads comes first and together (the alert starts on a line of its own): the
+    // first two lines hold all that a test of an alert that never fired reads, the third the
+    // recent value times that a test reads once it has; what only editing and generating
+    // read follows.
     AlertProps m_properties;
     bool m_active = true;
     bool m_executeAllowed = true;
-    std::uint32_t m_id = kNoId;
+    std::uint32_t m_oldestTime = 0;
+    BLDirectAlert m_sellSide;
+    BLDirectAlert m_buySide;
     // A ring: once full, the oldest record is overwritten at m_oldestTime.
     std::vector<ArgumentTime> m_recentArgumentTimes;
-    std::size_t m_oldestTime = 0;
+    std::uint32_t m_id = kNoId;
     bool m_new = false;
     AlertModule* m_module;
     AlertExprArgDesc m_associatedArg;

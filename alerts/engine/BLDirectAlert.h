@@ -32,11 +32,14 @@ public:
     BLDirectAlert(AlertModule& module, unsigned side);
     BLDirectAlert(const BLDirectAlert& other);
     BLDirectAlert& operator=(const BLDirectAlert&) = delete;
-    virtual ~BLDirectAlert() = default;
+    ~BLDirectAlert() = default;
 
     // The side's test; reset forgets the fresh values of its arguments afterwards.
     bool Execute(bool reset);
     bool AreArgumentsInitialised() const;
+    // How many bytes from the start of a side a test reads: its flags and where its
+    // comparisons lie.
+    static constexpr std::size_t kTestedBytes = 32;
     // The memory of the comparisons that a test reads first: where it starts and how long it is.
     std::pair<const void*, std::size_t> TestedExpressions() const
     {
@@ -107,15 +110,16 @@ public:
 private:
     void Renumber();
 
-    AlertModule* m_module;
-    int m_lastIndex = -1;
+    // What a test reads comes first, the module last.
     bool m_sideEnabled = false;
+    bool m_lastExecutionResult = false;
+    const std::uint8_t m_side;
+    int m_lastIndex = -1;
+    std::uint32_t m_logicOperator = eAnyTrue;
+    int m_alertId = -1;
     // Held in place, not through pointers: the worker walks them for every value it tests.
     std::vector<SimpleExpr> m_expressions;
-    std::uint32_t m_logicOperator = eAnyTrue;
-    bool m_lastExecutionResult = false;
-    int m_alertId = -1;
-    const unsigned m_side;
+    AlertModule* m_module;
 };
 
 // Inline: the worker runs these for every alert linked to a delivered value.
