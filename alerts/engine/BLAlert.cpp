@@ -77,9 +77,9 @@ void BLAlert::SetId(std::uint32_t id)
 
 BLAlert::TestedMemory BLAlert::GetTestedMemory() const
 {
-    const auto [sell, sellBytes] = m_sellSide.TestedExpressions();
-    const auto [buy, buyBytes] = m_buySide.TestedExpressions();
-    TestedMemory memory{sell, buy, nullptr, static_cast<std::uint32_t>(sellBytes), static_cast<std::uint32_t>(buyBytes), 0};
+    const auto [sell, sellCount] = m_sellSide.TestedExpressions();
+    const auto [buy, buyCount] = m_buySide.TestedExpressions();
+    TestedMemory memory{sell, buy, nullptr, sellCount, buyCount, 0};
     if (m_properties.LastGenerated() != AlertProps::kNoneGenerated)
     {
         memory.recentTimes = m_recentArgumentTimes.data();
@@ -95,8 +95,10 @@ void BLAlert::Prefetch(const TestedMemory& memory) const
     };
     // Up to the buy side's comparisons; the ring's place only when the ring is read.
     PrefetchBytes(this, memory.recentTimesBytes > 0 ? offset(&m_id) : offset(&m_buySide) + BLDirectAlert::kTestedBytes);
-    PrefetchBytes(memory.sellExpressions, memory.sellBytes);
-    PrefetchBytes(memory.buyExpressions, memory.buyBytes);
+    for (std::uint8_t i = 0; i < memory.sellExpressionsCount; ++i)
+        PrefetchBytes(memory.sellExpressions + i, SimpleExpr::TestedBytes());
+    for (std::uint8_t i = 0; i < memory.buyExpressionsCount; ++i)
+        PrefetchBytes(memory.buyExpressions + i, SimpleExpr::TestedBytes());
     PrefetchBytes(memory.recentTimes, memory.recentTimesBytes);
 }
 

@@ -49,11 +49,11 @@ public:
     // instead of waiting for the alert object to learn where its comparisons lie.
     struct TestedMemory
     {
-        const void* sellExpressions = nullptr;
-        const void* buyExpressions = nullptr;
+        const SimpleExpr* sellExpressions = nullptr;
+        const SimpleExpr* buyExpressions = nullptr;
         const void* recentTimes = nullptr;
-        std::uint32_t sellBytes = 0;
-        std::uint32_t buyBytes = 0;
+        std::uint8_t sellExpressionsCount = 0;
+        std::uint8_t buyExpressionsCount = 0;
         std::uint32_t recentTimesBytes = 0;
     };
     TestedMemory GetTestedMemory() const;

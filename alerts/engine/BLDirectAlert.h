@@ -40,15 +40,12 @@ public:
     // How many bytes from the start of a side a test reads: its flags and where its
     // comparisons lie.
     static constexpr std::size_t kTestedBytes = 32;
-    // The memory of the comparisons that a test reads first: where it starts and how long it is.
-    std::pair<const void*, std::size_t> TestedExpressions() const
+    // The comparisons whose first cache line a test reads first: where they start and how
+    // many. The first few are enough; a test that goes further waits for the rest.
+    std::pair<const SimpleExpr*, std::uint8_t> TestedExpressions() const
     {
-        // The first few comparisons are enough; a test that goes further waits for the rest.
         constexpr std::size_t kTested = 2;
-        const std::size_t tested = std::min(m_expressions.size(), kTested);
-        if (tested == 0)
-            return {nullptr, 0};
-        return {m_expressions.data(), (tested - 1) * sizeof(SimpleExpr) + SimpleExpr::TestedBytes()};
+        return {m_expressions.data(), static_cast<std::uint8_t>(std::min(m_expressions.size(), kTested))};
     }
     bool AreArgumentsUpdated() const;
     // entry: the registry entry known for the descriptor, or null (SimpleExpr::UsesArgument).
