@@ -347,7 +347,7 @@ void AlertsListManager::ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, 
     const auto found = m_links.find(descriptor);
     if (found == m_links.end())
         return;
-    Prefetch(found->second.alerts);
+    PrefetchUnlessAsked(found->second);
     const Argument* entry = found->second.entry.get();
     for (LinkedAlert& linked : found->second.alerts)
     {
@@ -370,7 +370,7 @@ void AlertsListManager::ExecuteLinkedAlerts(const std::vector<const AlertExprArg
         const auto found = m_links.find(*descriptor);
         if (found == m_links.end())
             continue;
-        Prefetch(found->second.alerts);
+        PrefetchUnlessAsked(found->second);
         const Argument* entry = found->second.entry.get();
         for (LinkedAlert& linked : found->second.alerts)
         {
@@ -395,8 +395,16 @@ void AlertsListManager::PrefetchLinks(const AlertExprArgDesc& descriptor) const
 void AlertsListManager::PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor) const
 {
     const auto found = m_links.find(descriptor);
-    if (found != m_links.end())
-        Prefetch(found->second.alerts);
+    if (found == m_links.end())
+        return;
+    found->second.prefetchedAt = ++m_prefetches;
+    Prefetch(found->second.alerts);
+}
+
+void AlertsListManager::PrefetchUnlessAsked(const Links& links) const
+{
+    if (links.prefetchedAt == 0 || m_prefetches - links.prefetchedAt > 1)
+        Prefetch(links.alerts);
 }
 
 void AlertsListManager::Prefetch(const std::vector<LinkedAlert>& linked)
