@@ -18,7 +18,6 @@ public:
 
     AlertProps() = default;
     explicit AlertProps(const AlertPropsDefaults& defaults);
-    virtual ~AlertProps() = default;
     AlertProps(const AlertProps&) = default;
     AlertProps& operator=(const AlertProps&) = default;
 
@@ -43,11 +42,12 @@ public:
     void Unserialize(const Settings& node);
 
 private:
+    // What an alert's test reads first, the name last.
     bool m_onlyOnce = false;
     bool m_synchronious = false;
     bool m_sound = false;
     bool m_mail = false;
     bool m_window = false;
-    QString m_name;
     std::uint32_t m_lastGenerated = kNoneGenerated;
+    QString m_name;
 };

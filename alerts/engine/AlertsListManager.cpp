@@ -69,7 +69,7 @@ std::shared_ptr<BLAlert> AlertsListManager::TakeAlert(std::uint32_t alertId)
     const SafeAutoLock lock(m_lock, "AlertsListManager::RemoveAlert", kFile);
     for (auto link = m_links.begin(); link != m_links.end();)
     {
-        std::vector<LinkedAlert>& alerts = link->second;
+        std::vector<LinkedAlert>& alerts = link->second.alerts;
         const auto found = std::find_if(alerts.begin(), alerts.end(), [alertId](const LinkedAlert& linked) {
             return linked.alert->GetId() == alertId;
         });
@@ -285,7 +285,7 @@ std::vector<BasicAlertInfo> AlertsListManager::GatherAssociatedAlertsInfo(const 
     const auto found = m_links.find(descriptor);
     if (found == m_links.end())
         return alerts;
-    for (const LinkedAlert& linked : found->second)
+    for (const LinkedAlert& linked : found->second.alerts)
         alerts.emplace_back(linked.alert->Name());
     return alerts;
 }
@@ -304,7 +304,7 @@ void AlertsListManager::RemoveLink(const AlertExprArgDesc& descriptor, std::uint
     const auto link = m_links.find(descriptor);
     if (link == m_links.end())
         return;
-    std::vector<LinkedAlert>& alerts = link->second;
+    std::vector<LinkedAlert>& alerts = link->second.alerts;
     const auto found = std::find_if(alerts.begin(), alerts.end(), [alertId](const LinkedAlert& linked) {
         return linked.alert->GetId() == alertId;
     });
@@ -322,7 +322,11 @@ void AlertsListManager::UpdateLink(const AlertExprArgDesc& descriptor, std::uint
     const auto alert = m_alerts.find(alertId);
     if (alert == m_alerts.end())
         return;
-    std::vector<LinkedAlert>& alerts = m_links[descriptor];
+    Links& links = m_links[descriptor];
+    // The entry made since, when the one noted has left the registry.
+    if (!links.entry || !links.entry->IsRegistered())
+        links.entry = m_module.Arguments().Find(descriptor);
+    std::vector<LinkedAlert>& alerts = links.alerts;
     const bool linked = std::any_of(alerts.begin(), alerts.end(), [alertId](const LinkedAlert& linkedAlert) {
         return linkedAlert.alert->GetId() == alertId;
     });
@@ -334,7 +338,7 @@ std::size_t AlertsListManager::LinkCount(const AlertExprArgDesc& descriptor) con
 {
     const SafeAutoLock lock(m_lock, "AlertsListManager::LinkCount", kFile);
     const auto found = m_links.find(descriptor);
-    return found == m_links.end() ? 0 : found->second.size();
+    return found == m_links.end() ? 0 : found->second.alerts.size();
 }
 
 void AlertsListManager::ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, const OleDate& time)
@@ -343,12 +347,13 @@ void AlertsListManager::ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, 
     const auto found = m_links.find(descriptor);
     if (found == m_links.end())
         return;
-    Prefetch(found->second);
-    for (LinkedAlert& linked : found->second)
+    PrefetchUnlessAsked(found->second);
+    const Argument* entry = found->second.entry.get();
+    for (LinkedAlert& linked : found->second.alerts)
     {
         BLAlert& alert = *linked.alert;
-        alert.MarkArgumentUpdated(descriptor);
-        if (alert.CheckArgumentTime(descriptor, time))
+        alert.MarkArgumentUpdated(descriptor, entry);
+        if (alert.CheckArgumentTime(descriptor, time, entry))
             alert.Execute();
         linked.tested = alert.GetTestedMemory();
     }
@@ -365,12 +370,13 @@ void AlertsListManager::ExecuteLinkedAlerts(const std::vector<const AlertExprArg
         const auto found = m_links.find(*descriptor);
         if (found == m_links.end())
             continue;
-        Prefetch(found->second);
-        for (LinkedAlert& linked : found->second)
+        PrefetchUnlessAsked(found->second);
+        const Argument* entry = found->second.entry.get();
+        for (LinkedAlert& linked : found->second.alerts)
         {
             BLAlert* alert = linked.alert.get();
-            alert->MarkArgumentUpdated(*descriptor);
-            if (alert->CheckArgumentTime(*descriptor, time) && added.insert(alert).second)
+            alert->MarkArgumentUpdated(*descriptor, entry);
+            if (alert->CheckArgumentTime(*descriptor, time, entry) && added.insert(alert).second)
                 toRun.push_back(alert);
             linked.tested = alert->GetTestedMemory();
         }
@@ -383,14 +389,22 @@ void AlertsListManager::PrefetchLinks(const AlertExprArgDesc& descriptor) const
 {
     const auto found = m_links.find(descriptor);
     if (found != m_links.end())
-        PrefetchBytes(found->second.data(), found->second.size() * sizeof(LinkedAlert));
+        PrefetchBytes(found->second.alerts.data(), found->second.alerts.size() * sizeof(LinkedAlert));
 }
 
 void AlertsListManager::PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor) const
 {
     const auto found = m_links.find(descriptor);
-    if (found != m_links.end())
-        Prefetch(found->second);
+    if (found == m_links.end())
+        return;
+    found->second.prefetchedAt = ++m_prefetches;
+    Prefetch(found->second.alerts);
+}
+
+void AlertsListManager::PrefetchUnlessAsked(const Links& links) const
+{
+    if (links.prefetchedAt == 0 || m_prefetches - links.prefetchedAt > 1)
+        Prefetch(links.alerts);
 }
 
 void AlertsListManager::Prefetch(const std::vector<LinkedAlert>& linked)
@@ -406,7 +420,7 @@ void AlertsListManager::DeactivateArgUsage(const AlertExprArgDesc& descriptor)
     if (found == m_links.end())
         return;
     // A copy: giving the argument back may remove its link entry meanwhile.
-    const std::vector<LinkedAlert> alerts = found->second;
+    const std::vector<LinkedAlert> alerts = found->second.alerts;
     for (const LinkedAlert& linked : alerts)
         linked.alert->DeactivateArgUsage(descriptor);
 }
@@ -416,12 +430,12 @@ std::vector<std::shared_ptr<BLAlert>> AlertsListManager::CopyAlertsOfRequest(std
     const SafeAutoLock lock(m_lock, "AlertsListManager::CopyAlertsOfRequest", kFile);
     std::vector<std::shared_ptr<BLAlert>> originals;
     std::set<std::uint32_t> ids;
-    for (const auto& [descriptor, alerts] : m_links)
+    for (const auto& [descriptor, links] : m_links)
     {
         if (!descriptor.IsSeriesBased() || descriptor.GetBaseArgumentSourceID() != baseSourceId)
             continue;
         // An alert linked through several arguments of the request is re-bound once.
-        for (const LinkedAlert& linked : alerts)
+        for (const LinkedAlert& linked : links.alerts)
         {
             if (ids.insert(linked.alert->GetId()).second)
                 originals.push_back(linked.alert);

@@ -188,14 +188,30 @@ private:
         BLAlert::TestedMemory tested;
     };
 
+    // The alerts linked to one argument, with the argument's registry entry as the linking
+    // found it (or null): the operands that hold their uses on it are told from the others
+    // without reading their descriptors.
+    struct Links
+    {
+        std::shared_ptr<const Argument> entry;
+        std::vector<LinkedAlert> alerts;
+        // The number of the PrefetchLinkedAlerts call that asked for these alerts last; 0 for none.
+        mutable std::uint64_t prefetchedAt = 0;
+    };
+
     // Asks for the memory that testing the linked alerts reads, all of it at once.
     static void Prefetch(const std::vector<LinkedAlert>& linked);
+    // A test asks for its alerts' memory itself unless the worker asked for it a value ahead,
+    // that is by one of the last two PrefetchLinkedAlerts calls: asking again only costs.
+    void PrefetchUnlessAsked(const Links& links) const;
 
     // Hashed: the worker looks an argument up for every value it tests.
-    std::unordered_map<AlertExprArgDesc, std::vector<LinkedAlert>, AlertExprArgDescHash> m_links;
+    std::unordered_map<AlertExprArgDesc, Links, AlertExprArgDescHash> m_links;
     std::set<QString> m_names;
     std::map<std::uint32_t, std::shared_ptr<BLAlert>> m_alerts;
     std::uint32_t m_lastId = 0;
     std::vector<ChangeRequest> m_changeRequests;
+    // PrefetchLinkedAlerts calls so far; worker thread, under the lock.
+    mutable std::uint64_t m_prefetches = 0;
     mutable SafeCriticalSection m_lock{QStringLiteral("AlertsListManager::AlertsList")};
 };

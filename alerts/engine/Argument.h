@@ -15,7 +15,7 @@ class Argument
 {
 public:
     explicit Argument(AlertExprArgDesc descriptor);
-    virtual ~Argument() = default;
+    ~Argument() = default;
     Argument(const Argument&) = delete;
     Argument& operator=(const Argument&) = delete;
 
@@ -47,11 +47,12 @@ public:
     Reading Read() const { return Reading{IsRegistered(), Initialised(), GetValue()}; }
 
 private:
+    // What a test reads, together.
     std::atomic<double> m_value = 0.0;
-    int m_precision = -1;
-    const AlertExprArgDesc m_descriptor;
-    std::uint32_t m_instanceCount = 0;
     std::atomic<bool> m_initialised = false;
     std::atomic<bool> m_registered = false;
+    int m_precision = -1;
+    std::uint32_t m_instanceCount = 0;
+    const AlertExprArgDesc m_descriptor;
     mutable SafeCriticalSection m_lock{QStringLiteral("Argument::Argument")};
 };

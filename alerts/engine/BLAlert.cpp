@@ -21,19 +21,19 @@ bool SameTime(const OleDate& a, const OleDate& b)
 }
 
 BLAlert::BLAlert(AlertModule& module)
-    : m_sellSide(module, kSellSide)
+    : m_properties(module.GetNewAlertDefaults())
+    , m_sellSide(module, kSellSide)
     , m_buySide(module, kBuySide)
-    , m_properties(module.GetNewAlertDefaults())
     , m_module(&module)
 {
 }
 
 BLAlert::BLAlert(const BLAlert& other)
-    : m_sellSide(other.m_sellSide)
-    , m_buySide(other.m_buySide)
-    , m_properties(other.m_properties)
+    : m_properties(other.m_properties)
     , m_active(other.m_active)
     , m_executeAllowed(other.m_executeAllowed)
+    , m_sellSide(other.m_sellSide)
+    , m_buySide(other.m_buySide)
     , m_id(other.m_id)
     , m_new(other.m_new)
     , m_module(other.m_module)
@@ -77,21 +77,28 @@ void BLAlert::SetId(std::uint32_t id)
 
 BLAlert::TestedMemory BLAlert::GetTestedMemory() const
 {
-    const auto [sell, sellBytes] = m_sellSide.TestedExpressions();
-    const auto [buy, buyBytes] = m_buySide.TestedExpressions();
-    return TestedMemory{sell,
-                        buy,
-                        m_recentArgumentTimes.data(),
-                        static_cast<std::uint32_t>(sellBytes),
-                        static_cast<std::uint32_t>(buyBytes),
-                        static_cast<std::uint32_t>(m_recentArgumentTimes.size() * sizeof(ArgumentTime))};
+    const auto [sell, sellCount] = m_sellSide.TestedExpressions();
+    const auto [buy, buyCount] = m_buySide.TestedExpressions();
+    TestedMemory memory{sell, buy, nullptr, sellCount, buyCount, 0};
+    if (m_properties.LastGenerated() != AlertProps::kNoneGenerated)
+    {
+        memory.recentTimes = m_recentArgumentTimes.data();
+        memory.recentTimesBytes = static_cast<std::uint32_t>(m_recentArgumentTimes.size() * sizeof(ArgumentTime));
+    }
+    return memory;
 }
 
 void BLAlert::Prefetch(const TestedMemory& memory) const
 {
-    PrefetchBytes(this, static_cast<std::size_t>(reinterpret_cast<const char*>(&m_new) - reinterpret_cast<const char*>(this)));
-    PrefetchBytes(memory.sellExpressions, memory.sellBytes);
-    PrefetchBytes(memory.buyExpressions, memory.buyBytes);
+    const auto offset = [this](const void* member) {
+        return static_cast<std::size_t>(static_cast<const char*>(member) - reinterpret_cast<const char*>(this));
+    };
+    // Up to the buy side's comparisons; the ring's place only when the ring is read.
+    PrefetchBytes(this, memory.recentTimesBytes > 0 ? offset(&m_id) : offset(&m_buySide) + BLDirectAlert::kTestedBytes);
+    for (std::uint8_t i = 0; i < memory.sellExpressionsCount; ++i)
+        PrefetchBytes(memory.sellExpressions + i, SimpleExpr::TestedBytes());
+    for (std::uint8_t i = 0; i < memory.buyExpressionsCount; ++i)
+        PrefetchBytes(memory.buyExpressions + i, SimpleExpr::TestedBytes());
     PrefetchBytes(memory.recentTimes, memory.recentTimesBytes);
 }
 
@@ -162,7 +169,7 @@ void BLAlert::ExecuteBothSides()
     }
 }
 
-bool BLAlert::CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDate& time)
+bool BLAlert::CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDate& time, const Argument* entry)
 {
     const std::uint32_t last = m_properties.LastGenerated();
     if (last == AlertProps::kNoneGenerated)
@@ -170,7 +177,7 @@ bool BLAlert::CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDat
     if (m_sellSide.IsSideEnabled() && m_buySide.IsSideEnabled())
     {
         const BLDirectAlert& due = last == kSellSide ? m_buySide : m_sellSide;
-        if ((last == kSellSide || last == kBuySide) && !due.UsesArgument(descriptor))
+        if ((last == kSellSide || last == kBuySide) && !due.UsesArgument(descriptor, entry))
             return false;
     }
     const auto sameSeries = [&descriptor, &time](const ArgumentTime& record) {
@@ -193,10 +200,10 @@ bool BLAlert::CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDat
     return true;
 }
 
-void BLAlert::MarkArgumentUpdated(const AlertExprArgDesc& descriptor)
+void BLAlert::MarkArgumentUpdated(const AlertExprArgDesc& descriptor, const Argument* entry)
 {
-    m_sellSide.MarkArgumentUpdated(descriptor);
-    m_buySide.MarkArgumentUpdated(descriptor);
+    m_sellSide.MarkArgumentUpdated(descriptor, entry);
+    m_buySide.MarkArgumentUpdated(descriptor, entry);
 }
 
 void BLAlert::ResetArgumentsUpdated()

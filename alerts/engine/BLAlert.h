@@ -42,23 +42,24 @@ public:
     // A copy holds its own uses of its arguments and starts without recent argument times.
     BLAlert(const BLAlert& other);
     BLAlert& operator=(const BLAlert&) = delete;
-    virtual ~BLAlert();
+    ~BLAlert();
 
     // Where a test reads memory beyond the alert object. The alert list keeps it beside each
     // link, so that the worker asks for all of an alert's memory at once, a value ahead,
     // instead of waiting for the alert object to learn where its comparisons lie.
     struct TestedMemory
     {
-        const void* sellExpressions = nullptr;
-        const void* buyExpressions = nullptr;
+        const SimpleExpr* sellExpressions = nullptr;
+        const SimpleExpr* buyExpressions = nullptr;
         const void* recentTimes = nullptr;
-        std::uint32_t sellBytes = 0;
-        std::uint32_t buyBytes = 0;
+        std::uint8_t sellExpressionsCount = 0;
+        std::uint8_t buyExpressionsCount = 0;
         std::uint32_t recentTimesBytes = 0;
     };
     TestedMemory GetTestedMemory() const;
     // Brings the alert object and the memory noted into the cache. Addresses noted before the
-    // alert changed only cost a wasted fetch: a prefetch never faults.
+    // alert changed only cost a wasted fetch: a prefetch never faults. The recent value times
+    // are noted only once the alert has fired: before, a test does not read them.
     void Prefetch(const TestedMemory& memory) const;
 
     // The test for an update of one of the alert's arguments.
@@ -66,9 +67,10 @@ public:
     void ExecuteBothSides();
     void ExecuteSide(unsigned side);
     // False when the update must not start a test: the argument cannot fire the side due
-    // next, or the same series and time started one already.
-    bool CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDate& time);
-    void MarkArgumentUpdated(const AlertExprArgDesc& descriptor);
+    // next, or the same series and time started one already. entry: the registry entry known
+    // for the descriptor, or null (SimpleExpr::UsesArgument).
+    bool CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDate& time, const Argument* entry = nullptr);
+    void MarkArgumentUpdated(const AlertExprArgDesc& descriptor, const Argument* entry = nullptr);
     void ResetArgumentsUpdated();
     // The argument's source is gone.
     void DeactivateArgUsage(const AlertExprArgDesc& descriptor);
@@ -132,17 +134,19 @@ private:
     void ReleaseAssociatedArg();
     bool BindAssociatedArg(const AlertExprArgDesc& descriptor);
 
-    // What a test reads comes first and together, on as few cache lines as the members allow
-    // (the alert starts on a line of its own); what only editing and generating read follows.
-    BLDirectAlert m_sellSide;
-    BLDirectAlert m_buySide;
+    // What a test reads comes first and together (the alert starts on a line of its own): the
+    // first two lines hold all that a test of an alert that never fired reads, the third the
+    // recent value times that a test reads once it has; what only editing and generating
+    // read follows.
     AlertProps m_properties;
     bool m_active = true;
     bool m_executeAllowed = true;
-    std::uint32_t m_id = kNoId;
+    std::uint32_t m_oldestTime = 0;
+    BLDirectAlert m_sellSide;
+    BLDirectAlert m_buySide;
     // A ring: once full, the oldest record is overwritten at m_oldestTime.
     std::vector<ArgumentTime> m_recentArgumentTimes;
-    std::size_t m_oldestTime = 0;
+    std::uint32_t m_id = kNoId;
     bool m_new = false;
     AlertModule* m_module;
     AlertExprArgDesc m_associatedArg;

@@ -9,19 +9,19 @@
 #include <algorithm>
 
 BLDirectAlert::BLDirectAlert(AlertModule& module, unsigned side)
-    : m_module(&module)
-    , m_side(side)
+    : m_side(static_cast<std::uint8_t>(side))
+    , m_module(&module)
 {
 }
 
 BLDirectAlert::BLDirectAlert(const BLDirectAlert& other)
-    : m_module(other.m_module)
-    , m_lastIndex(other.m_lastIndex)
-    , m_sideEnabled(other.m_sideEnabled)
-    , m_logicOperator(other.m_logicOperator)
+    : m_sideEnabled(other.m_sideEnabled)
     , m_lastExecutionResult(other.m_lastExecutionResult)
-    , m_alertId(other.m_alertId)
     , m_side(other.m_side)
+    , m_lastIndex(other.m_lastIndex)
+    , m_logicOperator(other.m_logicOperator)
+    , m_alertId(other.m_alertId)
+    , m_module(other.m_module)
 {
     m_expressions.reserve(other.m_expressions.size());
     for (const SimpleExpr& expression : other.m_expressions)

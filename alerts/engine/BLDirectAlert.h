@@ -32,25 +32,26 @@ public:
     BLDirectAlert(AlertModule& module, unsigned side);
     BLDirectAlert(const BLDirectAlert& other);
     BLDirectAlert& operator=(const BLDirectAlert&) = delete;
-    virtual ~BLDirectAlert() = default;
+    ~BLDirectAlert() = default;
 
     // The side's test; reset forgets the fresh values of its arguments afterwards.
     bool Execute(bool reset);
     bool AreArgumentsInitialised() const;
-    // The memory of the comparisons that a test reads first: where it starts and how long it is.
-    std::pair<const void*, std::size_t> TestedExpressions() const
+    // How many bytes from the start of a side a test reads: its flags and where its
+    // comparisons lie.
+    static constexpr std::size_t kTestedBytes = 32;
+    // The comparisons whose first cache line a test reads first: where they start and how
+    // many. The first few are enough; a test that goes further waits for the rest.
+    std::pair<const SimpleExpr*, std::uint8_t> TestedExpressions() const
     {
-        // The first few comparisons are enough; a test that goes further waits for the rest.
         constexpr std::size_t kTested = 2;
-        const std::size_t tested = std::min(m_expressions.size(), kTested);
-        if (tested == 0)
-            return {nullptr, 0};
-        return {m_expressions.data(), (tested - 1) * sizeof(SimpleExpr) + m_expressions.front().TestedBytes()};
+        return {m_expressions.data(), static_cast<std::uint8_t>(std::min(m_expressions.size(), kTested))};
     }
     bool AreArgumentsUpdated() const;
-    void MarkArgumentUpdated(const AlertExprArgDesc& descriptor);
+    // entry: the registry entry known for the descriptor, or null (SimpleExpr::UsesArgument).
+    void MarkArgumentUpdated(const AlertExprArgDesc& descriptor, const Argument* entry = nullptr);
     void ResetArgumentsUpdated();
-    bool UsesArgument(const AlertExprArgDesc& descriptor) const;
+    bool UsesArgument(const AlertExprArgDesc& descriptor, const Argument* entry = nullptr) const;
     bool DeactivateArgUsage(const AlertExprArgDesc& descriptor);
     void UpdateRequestId(std::uint32_t baseSourceId, std::uint32_t newSourceId);
     void SetAlertId(int alertId);
@@ -106,15 +107,16 @@ public:
 private:
     void Renumber();
 
-    AlertModule* m_module;
-    int m_lastIndex = -1;
+    // What a test reads comes first, the module last.
     bool m_sideEnabled = false;
+    bool m_lastExecutionResult = false;
+    const std::uint8_t m_side;
+    int m_lastIndex = -1;
+    std::uint32_t m_logicOperator = eAnyTrue;
+    int m_alertId = -1;
     // Held in place, not through pointers: the worker walks them for every value it tests.
     std::vector<SimpleExpr> m_expressions;
-    std::uint32_t m_logicOperator = eAnyTrue;
-    bool m_lastExecutionResult = false;
-    int m_alertId = -1;
-    const unsigned m_side;
+    AlertModule* m_module;
 };
 
 // Inline: the worker runs these for every alert linked to a delivered value.
@@ -142,30 +144,22 @@ inline bool BLDirectAlert::AreArgumentsUpdated() const
     return std::any_of(m_expressions.begin(), m_expressions.end(), updated);
 }
 
-inline void BLDirectAlert::MarkArgumentUpdated(const AlertExprArgDesc& descriptor)
+inline void BLDirectAlert::MarkArgumentUpdated(const AlertExprArgDesc& descriptor, const Argument* entry)
 {
     for (auto& expression : m_expressions)
-        expression.MarkArgumentUpdated(descriptor);
+        expression.MarkArgumentUpdated(descriptor, entry);
 }
 
-inline bool BLDirectAlert::UsesArgument(const AlertExprArgDesc& descriptor) const
+inline bool BLDirectAlert::UsesArgument(const AlertExprArgDesc& descriptor, const Argument* entry) const
 {
     return std::any_of(m_expressions.begin(), m_expressions.end(),
-                       [&descriptor](const SimpleExpr& expression) {
-                           return expression.UsesArgument(descriptor);
+                       [&descriptor, entry](const SimpleExpr& expression) {
+                           return expression.UsesArgument(descriptor, entry);
                        });
 }
 
 inline bool BLDirectAlert::HasValidArgumentNames() const
 {
-    for (auto& expression : m_expressions)
-    {
-        for (const SimpleExpr::EOperandSide side : {SimpleExpr::eLeft, SimpleExpr::eRight})
-        {
-            const AlertExprArgDesc& argument = expression.GetArgument(side);
-            if (argument.IsValid() && !argument.GetAlertNameValid())
-                return false;
-        }
-    }
-    return true;
+    return std::all_of(m_expressions.begin(), m_expressions.end(),
+                       [](const SimpleExpr& expression) { return expression.HasValidArgumentNames(); });
 }

@@ -9,20 +9,22 @@
 
 SimpleExpr::SimpleExpr(AlertModule& module, int alertId, int index)
     : m_index(index)
+    , m_alertId(alertId)
     , m_module(&module)
     , m_arguments(&module.Arguments())
-    , m_alertId(alertId)
 {
 }
 
 SimpleExpr::SimpleExpr(SimpleExpr&& other) noexcept
     : m_compareOperator(other.m_compareOperator)
     , m_index(other.m_index)
+    , m_leftState(other.m_leftState)
+    , m_rightState(other.m_rightState)
+    , m_alertId(other.m_alertId)
     , m_left(std::move(other.m_left))
     , m_right(std::move(other.m_right))
     , m_module(other.m_module)
     , m_arguments(other.m_arguments)
-    , m_alertId(other.m_alertId)
     , m_leftRefused(std::move(other.m_leftRefused))
     , m_rightRefused(std::move(other.m_rightRefused))
 {
@@ -30,6 +32,7 @@ SimpleExpr::SimpleExpr(SimpleExpr&& other) noexcept
     {
         operand->argument.Reset();
         operand->entry.reset();
+        other.Sync(*operand);
     }
     other.m_leftRefused.Reset();
     other.m_rightRefused.Reset();
@@ -38,9 +41,9 @@ SimpleExpr::SimpleExpr(SimpleExpr&& other) noexcept
 SimpleExpr::SimpleExpr(const SimpleExpr& other)
     : m_compareOperator(other.m_compareOperator)
     , m_index(other.m_index)
+    , m_alertId(other.m_alertId)
     , m_module(other.m_module)
     , m_arguments(other.m_arguments)
-    , m_alertId(other.m_alertId)
     , m_leftRefused(other.m_leftRefused)
     , m_rightRefused(other.m_rightRefused)
 {
@@ -48,15 +51,17 @@ SimpleExpr::SimpleExpr(const SimpleExpr& other)
     {
         const OperandData& from = other.Operand(side);
         OperandData& to = Operand(side);
-        to.updated = from.updated;
+        State(side).updated = other.State(side).updated;
         to.constant = from.constant;
-        if (!from.argument.IsValid())
-            continue;
         // A copy that cannot hold its own use must not give one back later.
-        if (m_arguments->IncrementArgumentInstanceCount(from.argument, to.entry))
-            to.argument = from.argument;
-        else
-            Refused(to) = from.argument;
+        if (from.argument.IsValid())
+        {
+            if (m_arguments->IncrementArgumentInstanceCount(from.argument, to.entry))
+                to.argument = from.argument;
+            else
+                Refused(to) = from.argument;
+        }
+        Sync(to);
     }
 }
 
@@ -68,8 +73,18 @@ SimpleExpr::~SimpleExpr()
 
 double SimpleExpr::ArgumentValue(EOperandSide side) const
 {
-    const OperandData& operand = Operand(side);
-    return operand.constant.IsConstant() ? 0.0 : OperandValue(operand);
+    const OperandState& state = State(side);
+    return state.constant ? 0.0 : OperandValue(state);
+}
+
+void SimpleExpr::Sync(const OperandData& operand)
+{
+    OperandState& state = State(operand);
+    state.entry = operand.entry.get();
+    state.constantValue = operand.constant.GetValue();
+    state.constant = operand.constant.IsConstant();
+    state.argumentValid = operand.argument.IsValid();
+    state.listed = operand.argument.GetAlertNameValid();
 }
 
 void SimpleExpr::ReleaseArgument(OperandData& operand)
@@ -79,7 +94,8 @@ void SimpleExpr::ReleaseArgument(OperandData& operand)
     operand.argument.Reset();
     operand.entry.reset();
     Refused(operand).Reset();
-    operand.updated = false;
+    State(operand).updated = false;
+    Sync(operand);
 }
 
 bool SimpleExpr::BindArgument(OperandData& operand, const AlertExprArgDesc& descriptor)
@@ -87,10 +103,11 @@ bool SimpleExpr::BindArgument(OperandData& operand, const AlertExprArgDesc& desc
     ArgumentsListManager& arguments = *m_arguments;
     if (!arguments.Find(descriptor))
         arguments.Register(descriptor);
-    if (!arguments.IncrementArgumentInstanceCount(descriptor, operand.entry))
-        return false;
-    operand.argument = descriptor;
-    return true;
+    const bool bound = arguments.IncrementArgumentInstanceCount(descriptor, operand.entry);
+    if (bound)
+        operand.argument = descriptor;
+    Sync(operand);
+    return bound;
 }
 
 void SimpleExpr::SetArgument(EOperandSide side, const AlertExprArgDesc& descriptor)
@@ -100,6 +117,7 @@ void SimpleExpr::SetArgument(EOperandSide side, const AlertExprArgDesc& descript
         return;
     ReleaseArgument(operand);
     operand.constant.SetConstant(false);
+    Sync(operand);
     if (descriptor.IsValid() && !BindArgument(operand, descriptor))
         Refused(operand) = descriptor;
 }
@@ -110,6 +128,7 @@ void SimpleExpr::SetConstant(EOperandSide side, const ConstArgumentValue& consta
     ReleaseArgument(operand);
     operand.constant = constant;
     operand.constant.SetConstant(true);
+    Sync(operand);
 }
 
 bool SimpleExpr::DeactivateArgUsage(const AlertExprArgDesc& descriptor)
@@ -138,6 +157,7 @@ void SimpleExpr::MoveToRequest(OperandData& operand, std::uint32_t baseSourceId,
     // would stay in use for ever.
     const std::shared_ptr<Argument> old = std::move(operand.entry);
     operand.argument.Reset();
+    Sync(operand);
     if (!BindArgument(operand, moved))
         Refused(operand) = moved;
     m_arguments->DecrementArgumentInstanceCount(current, old);
@@ -170,7 +190,8 @@ void SimpleExpr::RenewArgumentUses()
         const AlertExprArgDesc argument = operand->argument;
         operand->argument.Reset();
         operand->entry.reset();
-        operand->updated = false;
+        State(*operand).updated = false;
+        Sync(*operand);
         if (!BindArgument(*operand, argument))
             Refused(*operand) = argument;
     }
@@ -191,8 +212,8 @@ bool SimpleExpr::HasSameDefinition(const SimpleExpr& other) const
 
 void SimpleExpr::TakeUpdatedFlags(const SimpleExpr& other)
 {
-    m_left.updated = other.m_left.updated && m_left.argument.IsValid();
-    m_right.updated = other.m_right.updated && m_right.argument.IsValid();
+    m_leftState.updated = other.m_leftState.updated && m_leftState.argumentValid;
+    m_rightState.updated = other.m_rightState.updated && m_rightState.argumentValid;
 }
 
 bool SimpleExpr::CheckArgumentSources()
@@ -202,15 +223,6 @@ bool SimpleExpr::CheckArgumentSources()
     // Removed once: the alert's other operands are not checked any more.
     m_module->RemoveIncompleteAlertAndLog(static_cast<std::uint32_t>(m_alertId));
     return false;
-}
-
-void SimpleExpr::ResetArgumentsUpdated()
-{
-    for (OperandData* operand : {&m_left, &m_right})
-    {
-        if (!operand->constant.IsConstant() && operand->argument.IsValid())
-            operand->updated = false;
-    }
 }
 
 QString SimpleExpr::GetOperatorText() const
@@ -254,7 +266,7 @@ void SimpleExpr::DescribeOperand(const OperandData& operand, bool showValues, QS
     text += operand.argument.GetArgumentName() + QStringLiteral(" (") + operand.argument.GetArgumentDescription()
             + QStringLiteral(")    ");
     if (showValues)
-        text += QStringLiteral("wartość: ") + FormatValue(OperandValue(operand)) + QStringLiteral("    ");
+        text += QStringLiteral("wartość: ") + FormatValue(OperandValue(State(operand))) + QStringLiteral("    ");
     sources += operand.argument.GetSourceModuleName();
 }
 
@@ -319,7 +331,7 @@ void SimpleExpr::UnserializeOperand(EOperandSide side, const Settings& node, con
     AlertExprArgDesc argument;
     if (!argument.Unserialize(node[argumentKey], instrument, listedInstruments))
         return;
-    Operand(side).updated = false;
+    State(side).updated = false;
     SetArgument(side, argument);
 }
 

@@ -48,13 +48,13 @@ public:
     SimpleExpr(SimpleExpr&& other) noexcept;
     SimpleExpr& operator=(const SimpleExpr&) = delete;
     SimpleExpr& operator=(SimpleExpr&&) = delete;
-    virtual ~SimpleExpr();
+    ~SimpleExpr();
 
     // Exact comparison of the operands' current values; the side checks readiness first.
     bool Evaluate() const
     {
-        const double left = OperandValue(m_left);
-        const double right = OperandValue(m_right);
+        const double left = OperandValue(m_leftState);
+        const double right = OperandValue(m_rightState);
         switch (m_compareOperator)
         {
         case eCmpGreater:
@@ -100,30 +100,45 @@ public:
 
     const AlertExprArgDesc& GetArgument(EOperandSide side) const { return Operand(side).argument; }
     const ConstArgumentValue& GetConstant(EOperandSide side) const { return Operand(side).constant; }
-    bool IsConstant(EOperandSide side) const { return Operand(side).constant.IsConstant(); }
-    bool IsArgumentUpdated(EOperandSide side) const { return Operand(side).updated; }
+    bool IsConstant(EOperandSide side) const { return State(side).constant; }
+    bool IsArgumentUpdated(EOperandSide side) const { return State(side).updated; }
     // A constant, or an argument that received a value since it came into use.
-    bool IsOperandInitialised(EOperandSide side) const { return IsInitialised(Operand(side)); }
+    bool IsOperandInitialised(EOperandSide side) const { return IsInitialised(State(side)); }
     // A constant, or an argument that received a value since the last reset.
-    bool IsOperandUpdated(EOperandSide side) const { return IsUpdated(Operand(side)); }
+    bool IsOperandUpdated(EOperandSide side) const { return IsUpdated(State(side)); }
     bool AreOperandsReady() const
     {
-        return IsUpdated(m_left) && IsUpdated(m_right) && IsInitialised(m_left) && IsInitialised(m_right);
+        return IsUpdated(m_leftState) && IsUpdated(m_rightState) && IsInitialised(m_leftState)
+               && IsInitialised(m_rightState);
+    }
+    // False when an argument's instrument is no longer quoted.
+    bool HasValidArgumentNames() const
+    {
+        return (!m_leftState.argumentValid || m_leftState.listed) && (!m_rightState.argumentValid || m_rightState.listed);
     }
 
-    bool UsesArgument(const AlertExprArgDesc& descriptor) const
+    // Whether an operand's argument equals the descriptor. entry is the registry entry the
+    // caller knows for the descriptor, or null: an operand that holds its use on that entry
+    // has the argument without a look at the descriptors.
+    bool UsesArgument(const AlertExprArgDesc& descriptor, const Argument* entry = nullptr) const
     {
-        return (m_left.argument.IsValid() && m_left.argument == descriptor)
-               || (m_right.argument.IsValid() && m_right.argument == descriptor);
+        return Uses(eLeft, descriptor, entry) || Uses(eRight, descriptor, entry);
     }
-    void MarkArgumentUpdated(const AlertExprArgDesc& descriptor)
+    void MarkArgumentUpdated(const AlertExprArgDesc& descriptor, const Argument* entry = nullptr)
     {
-        if (m_left.argument.IsValid() && m_left.argument == descriptor)
-            m_left.updated = true;
-        if (m_right.argument.IsValid() && m_right.argument == descriptor)
-            m_right.updated = true;
+        if (Uses(eLeft, descriptor, entry))
+            m_leftState.updated = true;
+        if (Uses(eRight, descriptor, entry))
+            m_rightState.updated = true;
     }
-    void ResetArgumentsUpdated();
+    void ResetArgumentsUpdated()
+    {
+        for (OperandState* state : {&m_leftState, &m_rightState})
+        {
+            if (!state->constant && state->argumentValid)
+                state->updated = false;
+        }
+    }
 
     std::uint32_t GetCompareOperator() const { return m_compareOperator; }
     void SetCompareOperator(std::uint32_t compareOperator) { m_compareOperator = compareOperator; }
@@ -145,17 +160,29 @@ public:
     // The current value of an argument operand, 0.0 for any other.
     double ArgumentValue(EOperandSide side) const;
 
-    // How many bytes from the start of the comparison a test reads.
-    std::size_t TestedBytes() const
-    {
-        return static_cast<std::size_t>(reinterpret_cast<const char*>(&m_module) - reinterpret_cast<const char*>(this));
-    }
+    // How many bytes from the start of the comparison a test reads: its first cache line.
+    static constexpr std::size_t TestedBytes() { return kTestedBytes; }
 
 private:
-    // What a test reads comes first, the argument's texts last.
+    static constexpr std::size_t kTestedBytes = 64;
+
+    // An operand as a test reads it, kept in step with its OperandData by Sync: the flags,
+    // the constant and where the argument's value lies, without the descriptor.
+    struct OperandState
+    {
+        // The entry of OperandData, not owned.
+        const Argument* entry = nullptr;
+        double constantValue = 0.0;
+        bool updated = false;
+        bool constant = false;
+        bool argumentValid = false;
+        bool listed = true;
+    };
+
+    // The operand whole, read by editing, saving and the rare tests that must compare
+    // descriptors.
     struct OperandData
     {
-        bool updated = false;
         ConstArgumentValue constant;
         // The registry entry that holds this operand's use of its argument; tests read the
         // value from it.
@@ -165,30 +192,54 @@ private:
 
     OperandData& Operand(EOperandSide side) { return side == eLeft ? m_left : m_right; }
     const OperandData& Operand(EOperandSide side) const { return side == eLeft ? m_left : m_right; }
+    OperandState& State(EOperandSide side) { return side == eLeft ? m_leftState : m_rightState; }
+    const OperandState& State(EOperandSide side) const { return side == eLeft ? m_leftState : m_rightState; }
+    OperandState& State(const OperandData& operand) { return &operand == &m_left ? m_leftState : m_rightState; }
+    static_assert(2 * sizeof(int) + 2 * sizeof(OperandState) + sizeof(int) <= kTestedBytes,
+                  "a test reads one cache line of a comparison");
+    const OperandState& State(const OperandData& operand) const
+    {
+        return &operand == &m_left ? m_leftState : m_rightState;
+    }
+    // Brings the operand's test state in step with the operand, keeping its updated flag.
+    void Sync(const OperandData& operand);
+    bool Uses(EOperandSide side, const AlertExprArgDesc& descriptor, const Argument* entry) const
+    {
+        const OperandState& state = State(side);
+        if (!state.argumentValid)
+            return false;
+        if (entry && state.entry == entry)
+            return true;
+        // Two entries registered at once hold different arguments; the operand's is asked
+        // first, since an entry once unregistered never comes back.
+        if (entry && state.entry && state.entry->IsRegistered() && entry->IsRegistered())
+            return false;
+        return Operand(side).argument == descriptor;
+    }
     AlertExprArgDesc& Refused(const OperandData& operand) { return &operand == &m_left ? m_leftRefused : m_rightRefused; }
     const AlertExprArgDesc& Refused(const OperandData& operand) const
     {
         return &operand == &m_left ? m_leftRefused : m_rightRefused;
     }
-    static Argument::Reading Read(const OperandData& operand)
+    static Argument::Reading Read(const OperandState& state)
     {
-        return operand.entry ? operand.entry->Read() : Argument::Reading();
+        return state.entry ? state.entry->Read() : Argument::Reading();
     }
-    static double OperandValue(const OperandData& operand)
+    static double OperandValue(const OperandState& state)
     {
-        if (operand.constant.IsConstant())
-            return operand.constant.GetValue();
-        const Argument::Reading reading = Read(operand);
+        if (state.constant)
+            return state.constantValue;
+        const Argument::Reading reading = Read(state);
         return reading.registered ? reading.value : 0.0;
     }
-    static bool IsInitialised(const OperandData& operand)
+    static bool IsInitialised(const OperandState& state)
     {
-        if (operand.constant.IsConstant())
+        if (state.constant)
             return true;
-        const Argument::Reading reading = Read(operand);
-        return operand.argument.IsValid() && reading.registered && reading.initialised;
+        const Argument::Reading reading = Read(state);
+        return state.argumentValid && reading.registered && reading.initialised;
     }
-    static bool IsUpdated(const OperandData& operand) { return operand.constant.IsConstant() || operand.updated; }
+    static bool IsUpdated(const OperandState& state) { return state.constant || state.updated; }
     void ReleaseArgument(OperandData& operand);
     // Binds the descriptor to the operand, which must be empty; false when its source refused it.
     bool BindArgument(OperandData& operand, const AlertExprArgDesc& descriptor);
@@ -200,16 +251,18 @@ private:
                             const char* argumentKey, const QString& instrument,
                             const QStringList* listedInstruments);
 
-    // What a test reads first, together, the rest after it: the worker tests comparisons of
-    // many alerts for every value and waits on memory more than on anything else.
+    // What a test reads on the first cache line, the rest after it: the worker tests
+    // comparisons of many alerts for every value and waits on memory more than on anything else.
     std::uint32_t m_compareOperator = eCmpGreater;
     // The side notes which comparison it tested last.
     int m_index = 0;
+    OperandState m_leftState;
+    OperandState m_rightState;
+    int m_alertId = -1;
     OperandData m_left;
     OperandData m_right;
     AlertModule* m_module;
     ArgumentsListManager* m_arguments;
-    int m_alertId = -1;
     // The argument a stored alert named when its source refused it: the operand stays empty,
     // but the check of the sources still sees what it was meant to be.
     AlertExprArgDesc m_leftRefused;

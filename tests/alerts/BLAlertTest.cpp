@@ -168,6 +168,21 @@ TEST_F(BLAlertTest, RecentTimesSuppressRepeatsAreCappedAndNotCopied)
     EXPECT_EQ(alert->RecentArgumentTimesCount(), 2u);
     EXPECT_TRUE(alert->CheckArgumentTime(Argument(0), OleDate(1)));
     EXPECT_EQ(BLAlert(*alert).RecentArgumentTimesCount(), 0u);
+
+    // Four comparisons keep four records; the fifth time overwrites the oldest.
+    const SideSetup fourOnX{true, {{0, eCmpGreater, 10}, {0, eCmpGreater, 11}, {0, eCmpGreater, 12}, {0, eCmpGreater, 13}}};
+    auto wide = Make("wide", fourOnX, {});
+    wide->Properties().SetLastGenerated(BLAlert::kBuySide);
+    for (double time : {1.0, 2.0, 3.0, 4.0})
+        EXPECT_TRUE(wide->CheckArgumentTime(Argument(0), OleDate(time)));
+    EXPECT_EQ(wide->RecentArgumentTimesCount(), 4u);
+    for (double time : {1.0, 2.0, 3.0, 4.0})
+        EXPECT_FALSE(wide->CheckArgumentTime(Argument(0), OleDate(time)));
+    EXPECT_TRUE(wide->CheckArgumentTime(Argument(0), OleDate(5)));
+    EXPECT_EQ(wide->RecentArgumentTimesCount(), 4u);
+    EXPECT_TRUE(wide->CheckArgumentTime(Argument(0), OleDate(1)));
+    EXPECT_FALSE(wide->CheckArgumentTime(Argument(0), OleDate(3)));
+    EXPECT_FALSE(wide->CheckArgumentTime(Argument(0), OleDate(4)));
 }
 
 TEST_F(BLAlertTest, DestroyedArgumentStopsTheAlertAndReleasesTheAssociatedOne)

@@ -112,6 +112,37 @@ TEST_F(SimpleExprTest, CopiesHoldTheirOwnUsesUntilDestroyed)
     EXPECT_FALSE(module.Arguments().Find(a));
 }
 
+TEST_F(SimpleExprTest, DeliveredArgumentIsFoundByItsEntryOrElseByItsDescriptor)
+{
+    const AlertExprArgDesc a = Arg(1);
+    const AlertExprArgDesc b = Arg(2);
+    SimpleExpr expression(module, 1, 0);
+    expression.SetArgument(SimpleExpr::eLeft, a);
+    expression.SetArgument(SimpleExpr::eRight, b);
+    const std::shared_ptr<Argument> entryA = module.Arguments().Find(a);
+    const std::shared_ptr<Argument> entryB = module.Arguments().Find(b);
+    const auto updated = [](SimpleExpr& tested, const AlertExprArgDesc& descriptor, const Argument* entry) {
+        tested.ResetArgumentsUpdated();
+        tested.MarkArgumentUpdated(descriptor, entry);
+        return std::pair(tested.IsArgumentUpdated(SimpleExpr::eLeft), tested.IsArgumentUpdated(SimpleExpr::eRight));
+    };
+    EXPECT_EQ(updated(expression, a, entryA.get()), std::pair(true, false));
+    EXPECT_EQ(updated(expression, Arg(2), entryB.get()), std::pair(false, true));
+    EXPECT_EQ(updated(expression, a, nullptr), std::pair(true, false));
+    const std::shared_ptr<Argument> entryC = module.Arguments().Register(Arg(3));
+    EXPECT_FALSE(expression.UsesArgument(Arg(3), entryC.get()));
+
+    // The registry emptied and the argument made anew: the use held on the old entry is still
+    // the argument's, and a use taken while nothing was registered has no entry at all.
+    module.Arguments().Clear();
+    SimpleExpr withoutEntries(expression);
+    const std::shared_ptr<Argument> renewedA = module.Arguments().Register(a);
+    EXPECT_EQ(updated(expression, a, renewedA.get()), std::pair(true, false));
+    EXPECT_TRUE(expression.UsesArgument(a, renewedA.get()));
+    EXPECT_EQ(updated(withoutEntries, a, renewedA.get()), std::pair(true, false));
+    EXPECT_EQ(updated(withoutEntries, b, entryB.get()), std::pair(false, true));
+}
+
 TEST_F(SimpleExprTest, RequestIdChangeMovesTheUseToTheNewRequest)
 {
     const AlertExprArgDesc old = SeriesArg(100, 7);
