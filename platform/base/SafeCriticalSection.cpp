@@ -23,8 +23,30 @@ SafeCriticalSection::SafeCriticalSection(QString name)
 
 SafeCriticalSection::Holder SafeCriticalSection::CurrentHolder() const
 {
-    const std::lock_guard guard(m_holdersMutex);
-    return m_holders.empty() ? Holder() : m_holders.back();
+    for (;;)
+    {
+        const std::uint32_t before = m_holderSequence.load(std::memory_order_acquire);
+        if (before % 2 != 0)
+        {
+            PauseBriefly();
+            continue;
+        }
+        const Holder holder{m_holderFunction.load(std::memory_order_relaxed),
+                            m_holderFile.load(std::memory_order_relaxed)};
+        std::atomic_thread_fence(std::memory_order_acquire);
+        if (m_holderSequence.load(std::memory_order_relaxed) == before)
+            return holder;
+    }
+}
+
+void SafeCriticalSection::PublishHolder(const Holder& holder)
+{
+    const std::uint32_t sequence = m_holderSequence.load(std::memory_order_relaxed);
+    m_holderSequence.store(sequence + 1, std::memory_order_relaxed);
+    std::atomic_thread_fence(std::memory_order_release);
+    m_holderFunction.store(holder.function, std::memory_order_relaxed);
+    m_holderFile.store(holder.file, std::memory_order_relaxed);
+    m_holderSequence.store(sequence + 2, std::memory_order_release);
 }
 
 void SafeCriticalSection::Lock(const char* function, const char* file)
@@ -37,15 +59,13 @@ void SafeCriticalSection::Lock(const char* function, const char* file)
     }
     if (!locked)
         m_mutex.lock();
-    const std::lock_guard guard(m_holdersMutex);
     m_holders.push_back({function, file});
+    PublishHolder(m_holders.back());
 }
 
 void SafeCriticalSection::Unlock()
 {
-    {
-        const std::lock_guard guard(m_holdersMutex);
-        m_holders.pop_back();
-    }
+    m_holders.pop_back();
+    PublishHolder(m_holders.empty() ? Holder() : m_holders.back());
     m_mutex.unlock();
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <atomic>
+#include <cstdint>
 #include <mutex>
 #include <vector>
 
@@ -35,8 +37,17 @@ private:
     void Lock(const char* function, const char* file);
     void Unlock();
 
+    // Sets the innermost site that other threads read; called by the holder only.
+    void PublishHolder(const Holder& holder);
+
     const QString m_name;
     std::recursive_mutex m_mutex;
-    mutable std::mutex m_holdersMutex;
+    // The holder's own stack of sites, touched only while m_mutex is held.
     std::vector<Holder> m_holders;
+    // Its top, for other threads: written by the holder under a sequence count (odd while it
+    // changes), so that a reader never pairs one site's function with another's file, and a
+    // hold costs no second lock.
+    std::atomic<std::uint32_t> m_holderSequence = 0;
+    std::atomic<const char*> m_holderFunction = nullptr;
+    std::atomic<const char*> m_holderFile = nullptr;
 };

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace
@@ -57,5 +59,35 @@ TEST(SafeCriticalSectionTest, ContendingThreadsNeverLoseAnUpdate)
     for (std::thread& thread : threads)
         thread.join();
     EXPECT_EQ(counter, long(kThreads) * kIncrements);
+    EXPECT_EQ(HolderText(section), "free");
+}
+
+TEST(SafeCriticalSectionTest, AnotherThreadNeverSeesOneSitesFunctionWithAnothersFile)
+{
+    SafeCriticalSection section(QStringLiteral("Test::sites"));
+    std::atomic<bool> done = false;
+    std::vector<std::thread> holders;
+    for (const auto& [function, file] : {std::pair("First", "First.cpp"), std::pair("Second", "Second.cpp")})
+    {
+        holders.emplace_back([&section, &done, function, file] {
+            while (!done.load())
+            {
+                const SafeAutoLock outer(section, function, file);
+                const SafeAutoLock inner(section, "Inner", "Inner.cpp");
+            }
+        });
+    }
+    int mismatched = 0;
+    for (int i = 0; i < 200000; ++i)
+    {
+        const std::string seen = HolderText(section);
+        if (seen != "free" && seen != "First in First.cpp" && seen != "Second in Second.cpp"
+            && seen != "Inner in Inner.cpp")
+            ++mismatched;
+    }
+    done = true;
+    for (std::thread& thread : holders)
+        thread.join();
+    EXPECT_EQ(mismatched, 0);
     EXPECT_EQ(HolderText(section), "free");
 }
