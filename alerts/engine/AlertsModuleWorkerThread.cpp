@@ -345,12 +345,9 @@ void AlertsModuleWorkerThread::ProcessBatch(DataElement* const* first, DataEleme
         {
             DataElement* const* next = element + 1;
             // The elements lie in as many buffers as threads delivered them, interleaved, where
-            // the processor does not foresee the next one: it is asked for a few ahead, and the
-            // texts that finding its alerts hashes one step later.
+            // the processor does not foresee the next one: it is asked for a few ahead.
             if (last - element > kElementsAhead)
                 PrefetchBytes(element[kElementsAhead], sizeof(DataElement));
-            if (last - element > kElementsAhead - 1)
-                element[kElementsAhead - 1]->descriptor.PrefetchHash();
             if (next != last && (*next)->kind == DataElement::eValue)
                 alerts.PrefetchLinkedAlerts((*next)->descriptor);
             if (next != last && next + 1 != last && next[1]->kind == DataElement::eValue)
