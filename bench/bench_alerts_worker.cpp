@@ -8,6 +8,7 @@
 // --benchmark_filter=BM_MemoryUnderOverload, and the rest with --benchmark_filter=-BM_MemoryUnderOverload.
 
 #include "alerts/engine/AlertModule.h"
+#include "alerts/engine/AlertsModuleWorkerThread.h"
 #include "alerts/engine/BLAlert.h"
 #include "alerts/engine/IAlertsMediator.h"
 #include "alerts/engine/ISoundPlayer.h"
@@ -216,12 +217,21 @@ public:
     // delivery to the alert.
     Clock::duration Probe()
     {
+        const Clock::time_point delivered = DeliverProbe();
+        return WaitForProbe(m_probes) - delivered;
+    }
+    // The same in two steps: the probe's next value, and later the wait for the alert of the
+    // count-th value delivered.
+    Clock::time_point DeliverProbe()
+    {
         IAlertModule& alerts = m_module;
-        const double value = m_probes % 2 == 0 ? 1.0 : -1.0;
+        const double value = m_probes++ % 2 == 0 ? 1.0 : -1.0;
         const Clock::time_point delivered = Clock::now();
         alerts.OnUpdateArgValue(ProbeArgument(), AlertExprArgValue(value, 2, NextTime()));
-        return m_generator.WaitForProbe(++m_probes) - delivered;
+        return delivered;
     }
+    Clock::time_point WaitForProbe(long count) { return m_generator.WaitForProbe(count); }
+    long ProbesDelivered() const { return m_probes; }
 
     long Generated() const { return m_generator.Generated(); }
     std::uint64_t Shed() const { return m_module.GetShedCount(); }
@@ -323,20 +333,30 @@ private:
     bool m_stop = false;
 };
 
-// The same with the updates delivered by several threads at once.
+// The same with the updates delivered by several threads at once. Each round is delivered
+// while the worker still tests the round before, and an iteration ends when that round's probe
+// fired: the worker never waits for the delivering threads to be woken, which takes the longer
+// the more threads there are, so an iteration lasts as long as the worker tests a round. A round
+// starts only after the probe of the round before the last fired, so that no more than two rounds
+// ever wait; a take of two rounds stays below the shedding threshold, and every value is tested.
 void BM_UpdatesFromSeveralProducers(benchmark::State& state)
 {
     AlertsBench bench = MakeBench(0);
     const int producers = static_cast<int>(state.range(0));
     ProducerThreads threads(bench, producers);
-    constexpr long kBatch = 10000;
+    constexpr long kBatch = 8000;
+    static_assert(2 * (kBatch + 1) < static_cast<long>(AlertsModuleWorkerThread::kSheddingThreshold));
+    threads.Deliver(kBatch / producers);
+    bench.DeliverProbe();
     long delivered = 0;
     for (auto _ : state)
     {
         threads.Deliver(kBatch / producers);
-        bench.Probe();
+        bench.DeliverProbe();
+        bench.WaitForProbe(bench.ProbesDelivered() - 1);
         delivered += kBatch / producers * producers;
     }
+    bench.WaitForProbe(bench.ProbesDelivered());
     state.SetItemsProcessed(delivered);
     state.counters["shed"] = static_cast<double>(bench.Shed());
 }

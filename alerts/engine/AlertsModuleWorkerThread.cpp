@@ -202,8 +202,7 @@ std::size_t AlertsModuleWorkerThread::TakeQueued()
 void AlertsModuleWorkerThread::MergeTaken()
 {
     m_order.clear();
-    // Each sub-queue's elements are in arrival order already: the oldest head goes next, and
-    // the last sub-queue with elements left gives the rest as they stand.
+    // Each sub-queue's elements are in arrival order already.
     struct Run
     {
         DataElement* element;
@@ -212,11 +211,33 @@ void AlertsModuleWorkerThread::MergeTaken()
     };
     Run runs[kSubQueues];
     std::size_t running = 0;
+    std::size_t count = 0;
+    std::uint64_t first = UINT64_MAX;
+    std::uint64_t last = 0;
     for (Taken& taken : m_taken)
     {
-        if (taken.count > 0)
-            runs[running++] = Run{taken.elements.data(), taken.arrivals.data(), taken.arrivals.data() + taken.count};
+        if (taken.count == 0)
+            continue;
+        runs[running++] = Run{taken.elements.data(), taken.arrivals.data(), taken.arrivals.data() + taken.count};
+        count += taken.count;
+        first = std::min(first, taken.arrivals.front());
+        last = std::max(last, taken.arrivals[taken.count - 1]);
     }
+    if (running > 1 && last - first + 1 == count)
+    {
+        // Nothing was dropped between the numbers taken: each element's number is its place,
+        // and the runs need no comparing, which the interleaved deliveries of several threads
+        // would make a guess of the processor's for every element.
+        m_order.resize(count);
+        for (std::size_t index = 0; index < running; ++index)
+        {
+            for (const std::uint64_t* arrival = runs[index].arrival; arrival != runs[index].end; ++arrival)
+                m_order[*arrival - first] = runs[index].element++;
+        }
+        return;
+    }
+    // Otherwise the oldest head goes next, and the last run with elements left gives the rest
+    // as it stands.
     while (running > 1)
     {
         std::size_t oldest = 0;
@@ -345,19 +366,18 @@ void AlertsModuleWorkerThread::ProcessBatch(DataElement* const* first, DataEleme
         {
             DataElement* const* next = element + 1;
             // The elements lie in as many buffers as threads delivered them, interleaved, where
-            // the processor does not foresee the next one: it is asked for a few ahead, and the
-            // texts that finding its alerts hashes one step later.
+            // the processor does not foresee the next one: it is asked for a few ahead.
             if (last - element > kElementsAhead)
                 PrefetchBytes(element[kElementsAhead], sizeof(DataElement));
-            if (last - element > kElementsAhead - 1)
-                element[kElementsAhead - 1]->descriptor.PrefetchHash();
             if (next != last && (*next)->kind == DataElement::eValue)
                 alerts.PrefetchLinkedAlerts((*next)->descriptor);
             if (next != last && next + 1 != last && next[1]->kind == DataElement::eValue)
                 alerts.PrefetchLinks(next[1]->descriptor);
             Process(**element);
             // A list is the source's own and may be large: it is not kept until overwritten.
-            (*element)->values.reset();
+            // Only a list is let go: the line of any other element stays the source's.
+            if ((*element)->values)
+                (*element)->values.reset();
             ++element;
         }
     }

@@ -30,10 +30,9 @@ AlertExprArgDesc::AlertExprArgDesc(QString sourceModuleName, std::uint32_t argum
 {
     if (!sourceModuleName.isEmpty())
     {
-        const std::size_t identityHash = qHashMulti(0, sourceModuleName, instrument);
+        m_identityHash = static_cast<std::uint32_t>(qHashMulti(0, sourceModuleName, instrument));
         m_texts = std::make_shared<const TextData>(TextData{std::move(sourceModuleName), std::move(instrument),
-                                                            std::move(argumentName), std::move(argumentDescription),
-                                                            identityHash});
+                                                            std::move(argumentName), std::move(argumentDescription)});
     }
 }
 
@@ -114,7 +113,7 @@ void AlertExprArgDesc::LogAlertsState(QString& out) const
 
 std::size_t AlertExprArgDesc::Hash() const
 {
-    return qHashMulti(m_texts ? m_texts->identityHash : 0, m_baseArgumentSourceId, m_extendedArgumentSourceId,
+    return qHashMulti(m_identityHash, m_baseArgumentSourceId, m_extendedArgumentSourceId,
                       m_seriesBased);
 }
 

@@ -38,6 +38,7 @@ public:
         m_extendedArgumentSourceId = other.m_extendedArgumentSourceId;
         m_seriesBased = other.m_seriesBased;
         m_alertNameValid = other.m_alertNameValid;
+        m_identityHash = other.m_identityHash;
         // Assigning the texts a descriptor already shares would only count them up and down.
         if (m_texts != other.m_texts)
             m_texts = other.m_texts;
@@ -73,14 +74,8 @@ public:
                && (m_texts == other.m_texts || SameIdentityTexts(other));
     }
 
-    // Equal descriptors give equal hashes (AlertExprArgDescHash).
+    // Equal descriptors give equal hashes (AlertExprArgDescHash). Reads the descriptor alone.
     std::size_t Hash() const;
-    // Asks the processor for the shared texts' memory that Hash reads, ahead of a lookup.
-    void PrefetchHash() const
-    {
-        if (m_texts)
-            __builtin_prefetch(&m_texts->identityHash);
-    }
 
     // False (nothing written) for an invalid node or descriptor.
     bool Serialize(Settings& node) const;
@@ -108,8 +103,6 @@ private:
         QString instrument;
         QString argumentName;
         QString argumentDescription;
-        // Of the source module name and the instrument, made once.
-        std::size_t identityHash = 0;
     };
 
     const TextData& Texts() const;
@@ -120,6 +113,10 @@ private:
     std::uint32_t m_extendedArgumentSourceId = 0;
     bool m_seriesBased = false;
     bool m_alertNameValid = true;
+    // Of the source module name and the instrument, made with the texts and kept beside them
+    // in the padding: a lookup does not read the shared texts, whose line the counts of the
+    // copies that the sources make keep changing on other processors.
+    std::uint32_t m_identityHash = 0;
     // Null for an invalid descriptor; the source module name is never empty otherwise.
     std::shared_ptr<const TextData> m_texts;
 };

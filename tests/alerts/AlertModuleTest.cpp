@@ -123,6 +123,29 @@ TEST_F(AlertModuleTest, ValuesFromSeveralThreadsAreHandledInArrivalOrder)
     EXPECT_EQ(generator.Count(name), static_cast<std::size_t>(kValues / 2));
 }
 
+TEST_F(AlertModuleTest, ValuesFromSeveralThreadsKeepTheirOrderWhenATakeHasGapsFromShedding)
+{
+    // A thread's sub-queue is thinned between the first value and the rest, so the numbers
+    // taken do not run without gaps and the sub-queues' heads are compared.
+    const QString name = QStringLiteral("krawędź");
+    AddRiseAboveTen(name);
+    ExposedWorker worker(module);
+    ASSERT_TRUE(worker.Start(MessageThread::StartMode::Suspended));
+    std::thread([&worker] { worker.OnUpdateArgValue(Arg(1), Value(5, 0)); }).join();
+    std::thread([&worker] {
+        for (std::size_t i = 0; i < AlertsModuleWorkerThread::kQueueLimit / AlertsModuleWorkerThread::kSubQueues; ++i)
+            worker.OnUpdateArgValue(Arg(2), Value(1, static_cast<double>(i)));
+    }).join();
+    ASSERT_GT(worker.ShedCount(), 0u);
+    constexpr int kValues = 40;
+    for (int i = 0; i < kValues; ++i)
+        std::thread([&worker, i] { worker.OnUpdateArgValue(Arg(1), Value(i % 2 == 0 ? 11 : 5, i + 1)); }).join();
+    ASSERT_TRUE(worker.Resume());
+    EXPECT_TRUE(generator.WaitFor(name, kValues / 2));
+    worker.Stop();
+    EXPECT_EQ(generator.Count(name), static_cast<std::size_t>(kValues / 2));
+}
+
 TEST_F(AlertModuleTest, CrossingsFromSeveralThreadsAllFire)
 {
     // The threads deliver in bursts, so the worker runs dry and is woken again and again; a

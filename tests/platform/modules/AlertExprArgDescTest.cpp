@@ -27,6 +27,11 @@ TEST(AlertExprArgDescTest, IdentityIsSourceIdsSeriesAndInstrumentNotTheTexts)
     EXPECT_TRUE(Session(1).IsValid());
     EXPECT_EQ(Session(1), Session(1, QStringLiteral("inna nazwa")));
     EXPECT_EQ(Session(1).Hash(), Session(1, QStringLiteral("inna nazwa")).Hash());
+    // An assigned descriptor hashes as the one it copies, even one that held other texts.
+    const AlertExprArgDesc session = Session(1);
+    AlertExprArgDesc assigned = Chart(1, 1, QStringLiteral("KGHM"));
+    assigned = session;
+    EXPECT_EQ(assigned.Hash(), session.Hash());
 
     const std::vector<AlertExprArgDesc> distinct{
         AlertExprArgDesc(),
