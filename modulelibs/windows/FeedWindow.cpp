@@ -40,6 +40,8 @@ FeedWindow::FeedWindow(ConsumerBase& consumer, const std::shared_ptr<StyleBase>&
     , m_style(style, textFieldGroups)
     , m_scroll(new QScrollBar(Qt::Vertical, this))
 {
+    // A closed window is gone: its module forgets it and a saved desktop no longer holds it.
+    setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
     resize(420, 300);
