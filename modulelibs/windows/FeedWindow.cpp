@@ -87,7 +87,8 @@ void FeedWindow::HideScroll(bool hidden)
 
 QString FeedWindow::Caption() const
 {
-    return m_asset.GetShortName();
+    const QString kind = KindName();
+    return kind.isEmpty() ? m_asset.GetShortName() : QStringLiteral("%1 %2").arg(kind, m_asset.GetShortName());
 }
 
 bool FeedWindow::TakeFeed()

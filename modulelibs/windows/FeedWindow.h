@@ -71,8 +71,9 @@ protected:
     virtual bool TakeFeed();
     // What came on the one instrument's link; a window fed otherwise takes its feed in TakeFeed.
     virtual void Absorb(FeedLink::Batch&& batch) {}
-    // The window's caption on its instrument.
+    // The window's caption on its instrument: its kind's name, then the instrument.
     virtual QString Caption() const;
+    virtual QString KindName() const { return {}; }
     // The window moved to another instrument: what it kept of the last one goes.
     virtual void ForgetInstrumentData() = 0;
     // Header, then rows of cells; the row group of each row (0 odd, 1 even, more for kinds
