@@ -201,7 +201,7 @@ void ModuleWindowFrame::mouseReleaseEvent(QMouseEvent* event)
         m_closePressed = false;
         update();
         if (m_window && CloseButtonRect().contains(event->position().toPoint()))
-            m_window->close();
+            m_view.CloseWindow(*m_window);
         return;
     }
     m_dragging = false;

@@ -401,6 +401,32 @@ void PanelView::ArrangeRestored(const std::vector<RestoredWindow>& windows)
             it->window->raise();
 }
 
+bool PanelView::CloseWindow(ModuleWndBase& window)
+{
+    PulpitFrame* mainFrame = GetMainFrame();
+    const bool wasActive = mainFrame && mainFrame->GetActiveModuleWnd() == &window;
+    QPointer<ModuleWndBase> closing(&window);
+    if (wasActive)
+    {
+        for (ModuleWndBase* next : ShownWindows())
+        {
+            if (next == &window)
+                continue;
+            next->ForceActivate();
+            break;
+        }
+    }
+    window.close();
+    if (closing && !closing->isHidden())
+    {
+        // The module kept it open: it stays the window the user works in.
+        if (wasActive)
+            closing->ForceActivate();
+        return false;
+    }
+    return true;
+}
+
 bool PanelView::CycleWindows(bool backwards)
 {
     const std::vector<ModuleWndBase*> shown = ShownWindows();

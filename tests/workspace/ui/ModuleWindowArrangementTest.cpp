@@ -10,6 +10,7 @@
 #include "workspace/ui/PanelView.h"
 #include "workspace/ui/WindowsGalleryHelper.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -170,6 +171,24 @@ TEST_F(ModuleWindowArrangementTest, CtrlF4ClosesTheActiveWindowAndTheLastOneLeav
     EXPECT_TRUE(TestApplication::ProcessEventsUntil([&] { return !ContextTabShown(); }));
     EXPECT_EQ(frame->GetActiveModuleWnd(), nullptr);
     EXPECT_FALSE(frame->CloseActiveModuleWnd());
+}
+
+TEST_F(ModuleWindowArrangementTest, ClosingTheActiveWindowActivatesTheNextInStackingOrderNotInFocusOrder)
+{
+    FakeModuleWnd* a = Open(QStringLiteral("A"));
+    FakeModuleWnd* b = Open(QStringLiteral("B"));
+    FakeModuleWnd* c = Open(QStringLiteral("C"));
+    for (FakeModuleWnd* window : {a, b, c})
+        window->setFocusPolicy(Qt::StrongFocus);
+    QApplication::setActiveWindow(frame.get());
+    a->ForceActivate();
+    ASSERT_TRUE(a->hasFocus());
+    ASSERT_EQ(StackingTitles(), (QStringList{"A", "C", "B"}));
+
+    EXPECT_TRUE(frame->CloseActiveModuleWnd());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame->GetActiveModuleWnd(), c);
+    EXPECT_EQ(StackingTitles().front(), QStringLiteral("C"));
 }
 
 TEST_F(ModuleWindowArrangementTest, CtrlTabCyclesThroughEveryWindowInStackingOrder)
