@@ -148,17 +148,18 @@ void SimFeed::DropReceivers()
 void SimFeed::Step(const NDateTime& now)
 {
     const SafeAutoLock lock(m_marketLock, "SimFeed::Step", kFile);
-    DeliverWaiting();
     const int ticks = m_ticksPerStep.load();
     const QDateTime local = now.IsValid() ? now.ToQDateTime() : QDateTime();
     const bool open = local.isValid() && SimCalendar::IsOpen(local.date(), local.time());
+    // Set before the deliveries, so that a receiver asking for them sees the step of its quote:
+    // the session state first, as it is read after the step.
+    m_open.store(open);
     if (now.IsValid())
         m_lastStep.store(now.ToDayCount());
-    // Set before the deliveries, so that a receiver asking for it sees the time of its quote.
     if (ticks > 0 && open)
         m_lastTime.store(now.ToDayCount());
+    DeliverWaiting();
     m_market.Step(now, ticks, *this);
-    m_open.store(m_market.IsOpen());
     ++m_steps;
     // Outside the session the figures stand still: none is sent stamped with a closed day.
     if (open && m_options.statisticsEverySteps > 0
@@ -292,6 +293,15 @@ void SimFeed::OnInstrumentTick(std::size_t index, const Transaction& transaction
     }
 }
 
+int SimFeed::TransactionMs(const SimInstrument& instrument) const
+{
+    // A tick falls on the instrument every so often; one share builds up every so often.
+    const double tickMs = static_cast<double>(m_options.tickInterval.count()) * static_cast<double>(m_assets.size())
+                        / std::max(1, m_ticksPerStep.load());
+    const double shareMs = SimCalendar::SessionSeconds() * 1000.0 / instrument.dailyVolume;
+    return static_cast<int>(std::clamp(std::max(tickMs, shareMs), 10.0, 600000.0));
+}
+
 bool SimFeed::GetHistoryBars(const Asset& asset, int barSeconds, int count, std::vector<PriceBar>& bars)
 {
     const std::optional<std::size_t> index = IndexOf(asset);
@@ -303,7 +313,8 @@ bool SimFeed::GetHistoryBars(const Asset& asset, int barSeconds, int count, std:
     const SimInstrument& instrument = m_market.Instrument(*index);
     if (barSeconds < SimHistory::kSecondsPerDay)
     {
-        bars = SimHistory::Bars(instrument, m_market.LastTicks(*index), end, barSeconds, count, m_options.seed);
+        bars = SimHistory::Bars(instrument, m_market.LastTicks(*index), end, barSeconds, count, m_options.seed,
+                                TransactionMs(instrument));
         return true;
     }
     const QDate session = m_market.SessionDate().isValid()

@@ -65,7 +65,8 @@ public:
     bool GetHistoryBars(const Asset& asset, int barSeconds, int count, std::vector<PriceBar>& bars);
     // The time of the last step that traded; false before the first.
     bool GetLastTime(NDateTime& time) const;
-    // The last step fell within the session's hours; false before the first step.
+    // The last step fell within the session's hours; false before the first step. Set before
+    // HasStepped, so that a reader who sees a step also sees its session state.
     bool IsOpen() const { return m_open.load(); }
     bool HasStepped() const { return !std::isnan(m_lastStep.load()); }
     // The current state of the instrument with that ISIN (or, for one without an ISIN, that
@@ -90,6 +91,8 @@ private:
     // state to quote receivers.
     void DeliverWaiting();
     void DeliverStatistics();
+    // How far apart the live market's transactions of the instrument usually lie.
+    int TransactionMs(const SimInstrument& instrument) const;
 
     const SimFeedOptions m_options;
     std::atomic<int> m_ticksPerStep;

@@ -37,14 +37,14 @@ PriceBar MakeBar(const SimInstrument& instrument, double previousClose, double c
 }
 
 std::vector<PriceBar> SimHistory::Bars(const SimInstrument& instrument, std::int64_t lastTicks, const NDateTime& end,
-                                       int barSeconds, int count, std::uint64_t seed)
+                                       int barSeconds, int count, std::uint64_t seed, int transactionMs)
 {
     if (count <= 0 || barSeconds < 0 || !end.IsValid())
         return {};
     const std::uint64_t mixed = seed ^ qHash(instrument.ticker) ^ (static_cast<std::uint64_t>(barSeconds) << 32);
     if (barSeconds >= kSecondsPerDay)
         return DailyBars(instrument, lastTicks, end.ToQDateTime().date(), barSeconds / kSecondsPerDay, count, mixed);
-    return IntradayBars(instrument, lastTicks, end, barSeconds, count, mixed);
+    return IntradayBars(instrument, lastTicks, end, barSeconds, count, mixed, std::max(transactionMs, 10));
 }
 
 std::vector<PriceBar> SimHistory::DailyBars(const SimInstrument& instrument, std::int64_t lastTicks,
@@ -74,18 +74,19 @@ std::vector<PriceBar> SimHistory::DailyBars(const SimInstrument& instrument, std
 }
 
 std::vector<PriceBar> SimHistory::IntradayBars(const SimInstrument& instrument, std::int64_t lastTicks,
-                                               const NDateTime& end, int barSeconds, int count, std::uint64_t seed)
+                                               const NDateTime& end, int barSeconds, int count, std::uint64_t seed,
+                                               int transactionMs)
 {
     SimRandom random(seed);
     const bool transactions = barSeconds == 0;
-    const int step = transactions ? kTransactionSeconds : barSeconds;
-    const int session = SimCalendar::SessionSeconds();
-    const int lastSlot = (session + step - 1) / step - 1;
+    const qint64 step = transactions ? transactionMs : barSeconds * 1000LL;
+    const qint64 session = SimCalendar::SessionSeconds() * 1000LL;
+    const qint64 lastSlot = (session + step - 1) / step - 1;
     // The slot that holds end: its own day's, or one past the last of the session before.
     const QDateTime endTime = end.ToQDateTime();
     QDate day = endTime.date();
-    int slot = 0;
-    const int intoSession = SimCalendar::SessionOpen().secsTo(endTime.time());
+    qint64 slot = 0;
+    const qint64 intoSession = SimCalendar::SessionOpen().msecsTo(endTime.time());
     if (!SimCalendar::IsSessionDay(day) || intoSession < 0)
     {
         day = SimCalendar::PreviousSessionDay(day);
@@ -110,15 +111,16 @@ std::vector<PriceBar> SimHistory::IntradayBars(const SimInstrument& instrument, 
         PriceBar& bar = bars[static_cast<std::size_t>(i)];
         if (transactions)
         {
+            // As the live market trades: part of what built up since the transaction before.
             bar.open = bar.high = bar.low = bar.close = instrument.Price(Ticks(close));
-            bar.volume = std::max(1.0, std::round(volume * (0.2 + random.Uniform() * 1.6)));
+            bar.volume = std::max(1.0, std::floor(volume * (0.3 + random.Uniform() * 0.7)));
         }
         else
         {
             bar = MakeBar(instrument, previousClose, close, 0.0, swing * 0.5, random);
             bar.volume = std::max(1.0, std::round(volume * (0.3 + random.Uniform() * 1.4)));
         }
-        bar.time = NDateTime(QDateTime(day, SimCalendar::SessionOpen().addSecs(slot * step)));
+        bar.time = NDateTime(QDateTime(day, SimCalendar::SessionOpen().addMSecs(static_cast<int>(slot * step))));
         close = previousClose;
     }
     return bars;

@@ -17,19 +17,19 @@ class SimHistory
 {
 public:
     static constexpr int kSecondsPerDay = 86400;
-    // Seconds between the transactions of a history of single transactions.
-    static constexpr int kTransactionSeconds = 5;
 
-    // count bars of barSeconds (0: one transaction each), oldest first, the newest closing at
-    // lastTicks. Daily bars (barSeconds a multiple of a day) are the sessions before end's
-    // date, stamped at their midnight; shorter bars are those of the sessions' hours that
-    // begin before the bar holding end. Prices stay at least one tick above zero.
+    // count bars of barSeconds (0: one transaction each, transactionMs apart, of the size the
+    // live market trades at that pace), oldest first, the newest closing at lastTicks. Daily
+    // bars (barSeconds a multiple of a day) are the sessions before end's date, stamped at their
+    // midnight; shorter bars are those of the sessions' hours that begin before the bar holding
+    // end. Prices stay at least one tick above zero.
     static std::vector<PriceBar> Bars(const SimInstrument& instrument, std::int64_t lastTicks, const NDateTime& end,
-                                      int barSeconds, int count, std::uint64_t seed);
+                                      int barSeconds, int count, std::uint64_t seed, int transactionMs = 5000);
 
 private:
     static std::vector<PriceBar> DailyBars(const SimInstrument& instrument, std::int64_t lastTicks, const QDate& before,
                                            int sessionsPerBar, int count, std::uint64_t seed);
     static std::vector<PriceBar> IntradayBars(const SimInstrument& instrument, std::int64_t lastTicks,
-                                              const NDateTime& end, int barSeconds, int count, std::uint64_t seed);
+                                              const NDateTime& end, int barSeconds, int count, std::uint64_t seed,
+                                              int transactionMs);
 };

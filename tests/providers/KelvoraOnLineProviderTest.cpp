@@ -236,6 +236,35 @@ TEST_F(KelvoraOnLineProviderTest, ReachesTheApplicationThroughTheMediator)
     PluginBase::NullifyAppMediator();
 }
 
+// Outside the session hours the market stands still: a receiver gets the instrument's state and
+// no trade, and the provider tells the status bar the session is closed.
+TEST_F(KelvoraOnLineProviderTest, SaysTheSessionIsClosedOutsideItsHours)
+{
+    FakeAppMediator mediator;
+    PluginBase::Init(&mediator);
+    {
+        const NDateTime saturday(QDateTime(QDate(2026, 12, 12), QTime(12, 0)));
+        KelvoraOnLineProvider provider([saturday] { return saturday; });
+        ASSERT_TRUE(provider.AcceptSettingsManager(nullptr));
+        provider.NotifyLastTimeChanged(true);
+        FirstQuote quotes;
+        ASSERT_TRUE(provider.AddQuotesReceiver(&quotes, provider.GetAllAssets().front()));
+        ASSERT_TRUE(quotes.arrived.WaitFor(std::chrono::seconds(5)));
+        for (int wait = 0; wait < 100 && mediator.lastQuoteTimeReports.load() == 0; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_GT(mediator.lastQuoteTimeReports.load(), 0);
+        EXPECT_EQ(provider.GetSessionStateText(), QStringLiteral("Sesja zamknięta (notowania w dni sesyjne 9:00–17:00)"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(600));
+        EXPECT_EQ(quotes.quotes.load(), 1) << "no trade";
+        NDateTime last;
+        EXPECT_FALSE(provider.GetLastTime(last));
+        EXPECT_TRUE(provider.RemoveQuotesReceiver(&quotes, provider.GetAllAssets().front()));
+        provider.StopWork();
+        provider.ShutDown();
+    }
+    PluginBase::NullifyAppMediator();
+}
+
 TEST(SimFeedOptionsTest, RoundTripThroughASettingsTree)
 {
     SimFeedOptions options;
