@@ -233,9 +233,7 @@ QString KelvoraOnLineProvider::GetSessionStateText() const
 {
     if (!m_feed || !m_feed->HasStepped() || m_feed->IsOpen())
         return {};
-    return QStringLiteral("Sesja zamknięta (notowania w dni sesyjne %1–%2)")
-        .arg(SimCalendar::SessionOpen().toString(QStringLiteral("H:mm")),
-             SimCalendar::SessionClose().toString(QStringLiteral("H:mm")));
+    return QStringLiteral("Sesja zamknięta");
 }
 
 QString KelvoraOnLineProvider::GetCaption() const
@@ -245,7 +243,9 @@ QString KelvoraOnLineProvider::GetCaption() const
 
 QString KelvoraOnLineProvider::GetDescription() const
 {
-    return QStringLiteral("Notowania symulowane: rynek GPW, NewConnect i Catalyst");
+    return QStringLiteral("Notowania symulowane: rynek GPW, NewConnect i Catalyst, sesje w dni robocze %1–%2")
+        .arg(SimCalendar::SessionOpen().toString(QStringLiteral("H:mm")),
+             SimCalendar::SessionClose().toString(QStringLiteral("H:mm")));
 }
 
 std::vector<Asset> KelvoraOnLineProvider::GetAllAssets() const

@@ -253,7 +253,8 @@ TEST_F(KelvoraOnLineProviderTest, SaysTheSessionIsClosedOutsideItsHours)
         for (int wait = 0; wait < 100 && mediator.lastQuoteTimeReports.load() == 0; ++wait)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         EXPECT_GT(mediator.lastQuoteTimeReports.load(), 0);
-        EXPECT_EQ(provider.GetSessionStateText(), QStringLiteral("Sesja zamknięta (notowania w dni sesyjne 9:00–17:00)"));
+        EXPECT_EQ(provider.GetSessionStateText(), QStringLiteral("Sesja zamknięta"));
+        EXPECT_TRUE(provider.GetDescription().endsWith(QStringLiteral("sesje w dni robocze 9:00–17:00")));
         std::this_thread::sleep_for(std::chrono::milliseconds(600));
         EXPECT_EQ(quotes.quotes.load(), 1) << "no trade";
         NDateTime last;
