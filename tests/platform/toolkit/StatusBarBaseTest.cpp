@@ -65,7 +65,8 @@ TEST(StatusBarBaseTest, APaneIsWideEnoughForItsWholeText)
         pane->SetText(text);
         QCoreApplication::processEvents();
         // The text is drawn inside the pane's margins of 4 pixels a side.
-        EXPECT_EQ(pane->fontMetrics().elidedText(text, Qt::ElideRight, pane->width() - 8).toStdString(), text.toStdString());
+        const QString shown = pane->fontMetrics().elidedText(text, Qt::ElideRight, pane->width() - 8);
+        EXPECT_EQ(shown.toStdString(), text.toStdString());
     }
 }
 }
