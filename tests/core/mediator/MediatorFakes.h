@@ -369,8 +369,10 @@ public:
     void ReleaseHttpThread() override { Tell(QStringLiteral("Cloud"), QStringLiteral("ReleaseHttpThread")); }
     QWidget* GetAlertDefinitionDlg() override { return definitionDialog; }
     bool PreTranslateMessage(unsigned, std::uintptr_t, std::intptr_t) override { return false; }
+    std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() override { return group; }
 
     QWidget* definitionDialog = nullptr;
+    std::shared_ptr<GeneralSettingsGroupManagerBase> group = MakeSettingsGroupToken();
 
     FakeModule<IGenericModule> alerts{QStringLiteral("CloudAlerts")};
 };
