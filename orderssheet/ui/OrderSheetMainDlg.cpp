@@ -191,6 +191,9 @@ bool OrderSheetMainDlg::RunInstrument(const Asset& asset)
     m_module.SetCurrentWindow(this);
     UpdateTitle();
     OnNewDataSetState();
+    // The active sheet's new instrument is the application's active one.
+    if (IAppMediator* mediator = PluginBase::GetAppMediator(); mediator && mediator->GetActiveModuleWnd() == this)
+        mediator->SetActiveAsset(std::make_shared<Asset>(m_asset));
     return true;
 }
 
