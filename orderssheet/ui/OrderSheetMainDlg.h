@@ -160,6 +160,8 @@ private:
     // The cursor column's / row's parameter from its named style, else from the sheet's row style.
     void RestoreCursorParameter(int kind, int parameterId);
     bool RunInstrument(const Asset& asset);
+    // The row styles of the shown mode keep only the rows the book still has.
+    void PruneRowStyles();
     void UseOwnDataSets();
     void UpdateUnattachedTitle();
     void OnLayoutChanged();
