@@ -96,9 +96,15 @@ TEST_F(OrdersSheetWindowTest, TheSheetShowsTheInstrumentsBookInAPanelAndTheComma
     EXPECT_EQ(window->Panes().SecondPane().Table().GetItemCount(), instance->GetDataSet(1)->GetRowCount(mode));
     EXPECT_EQ(window->Panes().ComplexPane().Table().GetColumnCount(), 9);
 
-    // The summaries and the chart hold the book's figures.
+    // The summaries and the chart hold the book's figures, the real supply and demand (orders
+    // within the session's price limits) too.
     EXPECT_TRUE(TestApplication::ProcessEventsUntil(
         [&] { return window->Panes().Chart().GetData().Get(OSSummaryChartData::SupplyBars).shares[0] > 0; }));
+    EXPECT_TRUE(TestApplication::ProcessEventsUntil([&] {
+        const OSSummaryChartData& chart = window->Panes().Chart().GetData();
+        return chart.Get(OSSummaryChartData::SupplyLine).raw[OSSummaryChartData::CountPoint] > 0
+               && chart.Get(OSSummaryChartData::DemandLine).raw[OSSummaryChartData::CountPoint] > 0;
+    }));
 
     // The general command hides a visible sheet and stops its receiver; again, it shows it.
     ASSERT_TRUE(sheets->ShowOrdersSheetWindow(panel));
