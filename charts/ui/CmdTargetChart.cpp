@@ -1,8 +1,11 @@
 #include "charts/ui/CmdTargetChart.h"
 
+#include "charts/ui/ChangeMarginsWindowsManager.h"
 #include "charts/ui/ChartCommandIds.h"
+#include "charts/ui/ChartDayBeginEndManager.h"
 #include "charts/ui/ChartMinMaxWindowManager.h"
 #include "charts/ui/ChartRibbonLookup.h"
+#include "charts/ui/ChartSeriesBaseSettingsDlg.h"
 #include "core/mediator/AppMediator.h"
 #include "core/mediator/IStyleEditModeHandler.h"
 #include "core/mediator/Quorvanta4FactoryBase.h"
@@ -203,9 +206,27 @@ void CmdTargetChart::RegisterTimeAndData()
     });
     EmptyCommand(ID_REFERENCE);
     EmptyCommand(ID_MARGINS);
+    OnNotify(ID_MARGINS, NotifyCodes::Execute, [this](NotifyInfo&) {
+        auto* manager = ChartRibbonLookup::FindManager<ChangeMarginsWindowsManager>(GROUP_MARGINS, ID_MARGINS);
+        ActiveObjectsContainer* active = Active();
+        if (!manager || !active)
+            return;
+        if (const std::shared_ptr<ChartMargins> margins = manager->GetMargins())
+            active->SetNewMargins(margins);
+    });
     OnUpdate(ID_LINEAR_DAY_RANGE, [this](CmdUI& cmdUI) {
         ActiveObjectsContainer* active = Active();
         cmdUI.Enable(active && active->GetAxisTimeType() == 2);
+    });
+    OnNotify(ID_LINEAR_DAY_RANGE, NotifyCodes::Execute, [this](NotifyInfo&) {
+        auto* manager = ChartRibbonLookup::FindManager<ChartDayBeginEndManager>(GROUP_DAY_RANGE, ID_LINEAR_DAY_RANGE);
+        ActiveObjectsContainer* active = Active();
+        if (!manager || !active)
+            return;
+        double begin = 0.0;
+        double end = 0.0;
+        manager->GetDayBeginEnd(begin, end);
+        active->SetLinearScaleDayBeginEnd(begin, end);
     });
     Forward(ID_SHOW_TIME_AXIS, &A::ShowHideAxisTime);
     OnUpdate(ID_SHOW_TIME_AXIS, [this](CmdUI& cmdUI) {
@@ -308,6 +329,13 @@ void CmdTargetChart::RegisterSeries()
         ActiveObjectsContainer* active = Active();
         const int type = active ? active->GetChartType() : -1;
         cmdUI.Enable(type == 4 || type == 5);
+    });
+    OnNotify(ID_BASE_LEVEL, NotifyCodes::Execute, [this](NotifyInfo&) {
+        auto* manager = ChartRibbonLookup::FindManager<ChartSeriesBaseSettingsDlg>(GROUP_CHART_TYPE, ID_BASE_LEVEL);
+        ActiveObjectsContainer* active = Active();
+        double level = 0.0;
+        if (manager && active && manager->GetBaseLevel(level))
+            active->SetBaseValueActiveSeries(level);
     });
     Forward(ID_REMOVE_SERIES, &A::RemoveSelectedSeries);
     EnableIf(ID_REMOVE_SERIES, &A::IsSelectedSeries);

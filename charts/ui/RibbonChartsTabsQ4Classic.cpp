@@ -1,9 +1,12 @@
 #include "charts/ui/RibbonChartsTabsQ4Classic.h"
 
 #include "charts/ui/ChangeIntervalWindowManagerQ4Classic.h"
+#include "charts/ui/ChangeMarginsWindowsManager.h"
 #include "charts/ui/ChartCommandIds.h"
+#include "charts/ui/ChartDayBeginEndManager.h"
 #include "charts/ui/ChartGalleryHelpers.h"
 #include "charts/ui/ChartMinMaxWindowManager.h"
+#include "charts/ui/ChartSeriesBaseSettingsDlg.h"
 #include "charts/ui/ChartTabs.h"
 #include "charts/ui/FormationCommandIds.h"
 #include "charts/ui/FormationToolsTab.h"
@@ -17,18 +20,31 @@
 #include "ribbon/RibbonsFactory.h"
 #include "ribbon/controls/RibbonControlBuilders.h"
 #include "ribbon/controls/RibbonControlPopupEx.h"
+#include "ribbon/controls/RibbonGalleryBuilders.h"
 #include "ribbon/galleries/CheckBoxGalleryControl.h"
+#include "ribbon/galleries/ConnectedTableGaleryHalper.h"
 
 using namespace ChartCommandIds;
 
 namespace
 {
 
-ChartConsumer* MediatorCharts()
+ConsumerManager* MediatorConsumers()
 {
     AppMediator* mediator = AppMediator::Instance();
-    ConsumerManager* consumers = mediator ? mediator->GetConsumerManager() : nullptr;
+    return mediator ? mediator->GetConsumerManager() : nullptr;
+}
+
+ChartConsumer* MediatorCharts()
+{
+    ConsumerManager* consumers = MediatorConsumers();
     return consumers ? consumers->GetChartConsumer() : nullptr;
+}
+
+TableConsumer* MediatorTables()
+{
+    ConsumerManager* consumers = MediatorConsumers();
+    return consumers ? consumers->GetTableConsumer() : nullptr;
 }
 
 // The caption of a control from another string entry ("description\ncaption").
@@ -78,14 +94,15 @@ RibbonControl* AddWindowPopup(RibbonGroupBase* group, std::uint32_t id, std::uin
 }
 
 RibbonChartsTabsQ4Classic::RibbonChartsTabsQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
-    : RibbonChartsTabsQ4Classic(factory, ribbonBar, MediatorCharts())
+    : RibbonChartsTabsQ4Classic(factory, ribbonBar, MediatorCharts(), MediatorTables())
 {
 }
 
 RibbonChartsTabsQ4Classic::RibbonChartsTabsQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar,
-                                                     ChartConsumer* charts)
+                                                     ChartConsumer* charts, TableConsumer* tables)
     : RibbonTabsCreator(factory, ribbonBar)
     , m_charts(charts)
+    , m_tables(tables)
 {
 }
 
@@ -115,17 +132,24 @@ bool RibbonChartsTabsQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)
     RibbonGroupBase* zoom = InsertRibbonGroup(&tab, GROUP_ZOOM);
     RibbonGroupBase* contents = InsertRibbonGroup(&tab, GROUP_CONTENTS);
     RibbonGroupBase* data = InsertRibbonGroup(&tab, GROUP_DATA);
-    if (!zoom || !contents || !data)
+    RibbonGroupBase* view = InsertRibbonGroup(&tab, GROUP_MARGINS);
+    RibbonGroupBase* timeAxis = InsertRibbonGroup(&tab, GROUP_DAY_RANGE);
+    if (!zoom || !contents || !data || !view || !timeAxis)
         return false;
     bool added = AddButton(zoom, ID_ZOOM_TOOL) && AddButton(zoom, ID_ZOOM_IN) && AddButton(zoom, ID_ZOOM_OUT)
                  && AddButton(zoom, ID_SHOW_ALL);
-    added = added && AddGalleryPopup(contents, ID_REVERT_SERIES, std::make_shared<RevertHiddenSeriesHelper>())
-            && AddButton(contents, ID_WINDOW_STYLE);
+    added = added && AddGalleryPopup(contents, ID_REVERT_SERIES, std::make_shared<RevertHiddenSeriesHelper>());
+    RibbonControl* link = AddRibbonControl(contents, RibbonControlPopup, ID_CONNECT_TABLE);
+    added = added && link
+            && AddDynamicGallery(link, nullptr, std::make_shared<ConnectedTableGaleryHalper>(m_tables), ID_CONNECT_TABLE);
     RibbonControl* interval = AddWindowPopup<ChangeIntervalWindowManagerQ4Classic>(data, ID_INTERVAL, ID_INTERVAL_CAPTION, nullptr);
     RibbonControl* synchronize = AddButton(data, ID_SYNCHRONIZE);
     RibbonControl* records = AddButton(data, ID_RECORDS, ID_RECORDS_CAPTION);
     RibbonControl* columns =
         AddGalleryPopup(data, ID_RECORDS_SERIES, std::make_shared<ChartTransactionSeriesGaleryHelper>(), ID_RECORDS_SERIES_CAPTION);
+    added = added && AddWindowPopup<ChangeMarginsWindowsManager>(view, ID_MARGINS, ID_MARGINS, nullptr)
+            && AddButton(view, ID_WINDOW_STYLE)
+            && AddWindowPopup<ChartDayBeginEndManager>(timeAxis, ID_LINEAR_DAY_RANGE, ID_LINEAR_DAY_RANGE, nullptr);
     if (!added || !interval || !synchronize || !records || !columns)
         return false;
     interval->SetBeginGroup(true);
@@ -153,5 +177,6 @@ bool RibbonChartsTabsQ4Classic::CreateSeriesTabGroups(QuorvantaTab& tab)
     return AddButton(series, ID_REMOVE_SERIES, ID_REMOVE_SERIES_CAPTION) && AddButton(series, ID_PIN_TO_AXIS, ID_PIN_TO_AXIS_CAPTION)
            && AddButton(series, ID_SERIES_STYLE)
            && AddButton(types, ID_TYPE_LINE, ID_TYPE_LINE_CAPTION) && AddButton(types, ID_TYPE_COLUMN, ID_TYPE_COLUMN_CAPTION)
-           && AddButton(types, ID_TYPE_BAR, ID_TYPE_BAR_CAPTION) && AddButton(types, ID_TYPE_CANDLE, ID_TYPE_CANDLE_CAPTION);
+           && AddButton(types, ID_TYPE_BAR, ID_TYPE_BAR_CAPTION) && AddButton(types, ID_TYPE_CANDLE, ID_TYPE_CANDLE_CAPTION)
+           && AddWindowPopup<ChartSeriesBaseSettingsDlg>(types, ID_BASE_LEVEL, ID_BASE_LEVEL, nullptr);
 }

@@ -132,6 +132,11 @@ bool ChartWindow::ShowAsset(const Asset& asset)
     return LoadData();
 }
 
+bool ChartWindow::FollowInstrument(const Asset& asset)
+{
+    return asset == m_asset || ShowAsset(asset);
+}
+
 void ChartWindow::ReloadData()
 {
     LoadData();

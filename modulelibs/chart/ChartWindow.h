@@ -12,6 +12,7 @@
 #include "modulelibs/chart/ChartOverlay.h"
 #include "modulelibs/chart/IChartHost.h"
 #include "platform/modules/Asset.h"
+#include "platform/modules/IInstrumentFollower.h"
 #include "platform/modules/ModuleWndBase.h"
 
 #include <optional>
@@ -19,7 +20,7 @@
 class ChartLayout;
 class ChartModuleConsumer;
 
-class ChartWindow : public ModuleWndBase, private IChartHost
+class ChartWindow : public ModuleWndBase, public IInstrumentFollower, private IChartHost
 {
     Q_OBJECT
 
@@ -42,6 +43,8 @@ public:
     bool IsLive() const { return m_feed.IsRunning(); }
     // The chart of another instrument, in the same intervals and series; false when it has no provider.
     bool ShowAsset(const Asset& asset);
+    // A quote table the chart is linked with shows its selected instrument here.
+    bool FollowInstrument(const Asset& asset) override;
     // Live transactions as the feed hands them over; tests call it directly.
     void AppendTransactions(const std::vector<Transaction>& transactions);
     // Scrolls by bars (positive: towards older bars).
