@@ -45,6 +45,9 @@ public:
     bool ShowAsset(const Asset& asset);
     // A quote table the chart is linked with shows its selected instrument here.
     bool FollowInstrument(const Asset& asset) override;
+    // The user picks another instrument in the application's instrument choice and the chart
+    // shows it; false when the choice was cancelled or the instrument cannot be shown.
+    bool ChooseOtherInstrument();
     // Live transactions as the feed hands them over; tests call it directly.
     void AppendTransactions(const std::vector<Transaction>& transactions);
     // Scrolls by bars (positive: towards older bars).
@@ -67,6 +70,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     enum class Drag
@@ -109,4 +113,5 @@ private:
     // The anchor dragged, and the points as they were at the press.
     int m_dragPoint = -1;
     std::vector<FormationPoint> m_pressPoints;
+    bool m_menuSuppressed = false;
 };

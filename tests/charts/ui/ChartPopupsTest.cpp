@@ -6,6 +6,7 @@
 #include "charts/ui/ChartRibbonLookup.h"
 #include "charts/ui/ChartSeriesBaseSettingsDlg.h"
 #include "charts/ui/CmdTargetChart.h"
+#include "charts/ui/FormationCommandIds.h"
 #include "charts/ui/RibbonChartsTabsQ4Classic.h"
 #include "modulelibs/chart/ChartModuleConsumer.h"
 #include "modulelibs/chart/ChartWindow.h"
@@ -268,4 +269,17 @@ TEST_F(ChartPopupsTest, PowiazListsTheTablesAndLinksTheChartSoItFollowsTheTables
     gallery->GetHelper()->OnItemExecute(*gallery, *gallery->GetItem(0));
     QCoreApplication::processEvents();
     EXPECT_FALSE(table->Connections().IsConnected(m_chart));
+}
+
+TEST_F(ChartPopupsTest, TheFormationsTabOffersTheDefaultStyleOfNewFormations)
+{
+    QuorvantaTab* tools = m_factory.FindTab(FormationCommandIds::IDS_TAB_FORMATIONS);
+    ASSERT_TRUE(tools->Prepare());
+    RibbonGroupBase* drawing = tools->FindGroup(FormationCommandIds::GROUP_DRAWING);
+    ASSERT_NE(drawing, nullptr);
+    RibbonControl* style = drawing->FindControl(FormationCommandIds::ID_DEFAULT_STYLE_GALLERY);
+    ASSERT_NE(style, nullptr);
+    ASSERT_NE(style->GetCommandBar(), nullptr);
+    EXPECT_NE(qobject_cast<DynamicGallery*>(style->GetCommandBar()->FindControl(FormationCommandIds::ID_DEFAULT_STYLE_GALLERY)),
+              nullptr);
 }
