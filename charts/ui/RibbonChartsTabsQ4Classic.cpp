@@ -10,6 +10,7 @@
 #include "charts/ui/ChartTabs.h"
 #include "charts/ui/FormationCommandIds.h"
 #include "charts/ui/FormationToolsTab.h"
+#include "charts/ui/UserIndicatorsGalleryHelper.h"
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
 #include "platform/modules/ChartConsumer.h"
@@ -134,7 +135,11 @@ bool RibbonChartsTabsQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)
     RibbonGroupBase* data = InsertRibbonGroup(&tab, GROUP_DATA);
     RibbonGroupBase* view = InsertRibbonGroup(&tab, GROUP_MARGINS);
     RibbonGroupBase* timeAxis = InsertRibbonGroup(&tab, GROUP_DAY_RANGE);
-    if (!zoom || !contents || !data || !view || !timeAxis)
+    RibbonGroupBase* indicators = InsertRibbonGroup(&tab, GROUP_INDICATORS);
+    if (!zoom || !contents || !data || !view || !timeAxis || !indicators)
+        return false;
+    RibbonControl* user = AddRibbonControl(indicators, RibbonControlPopup, ID_USER_INDICATORS);
+    if (!user || !AddDynamicGallery(user, nullptr, std::make_shared<UserIndicatorsGalleryHelper>(), ID_USER_INDICATORS))
         return false;
     bool added = AddButton(zoom, ID_ZOOM_TOOL) && AddButton(zoom, ID_ZOOM_IN) && AddButton(zoom, ID_ZOOM_OUT)
                  && AddButton(zoom, ID_SHOW_ALL);

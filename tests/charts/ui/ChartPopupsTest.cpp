@@ -8,6 +8,8 @@
 #include "charts/ui/CmdTargetChart.h"
 #include "charts/ui/FormationCommandIds.h"
 #include "charts/ui/RibbonChartsTabsQ4Classic.h"
+#include "charts/ui/UserIndicatorsGalleryHelper.h"
+#include "core/indicators/UserIndicatorsGallery.h"
 #include "modulelibs/chart/ChartModuleConsumer.h"
 #include "modulelibs/chart/ChartWindow.h"
 #include "modulelibs/table/QuoteTableWindow.h"
@@ -30,6 +32,7 @@
 #include "tests/support/ribbon/FakeRibbonsFactoryOwner.h"
 #include "tests/support/ui/TestApplication.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -282,4 +285,29 @@ TEST_F(ChartPopupsTest, TheFormationsTabOffersTheDefaultStyleOfNewFormations)
     ASSERT_NE(style->GetCommandBar(), nullptr);
     EXPECT_NE(qobject_cast<DynamicGallery*>(style->GetCommandBar()->FindControl(FormationCommandIds::ID_DEFAULT_STYLE_GALLERY)),
               nullptr);
+}
+
+TEST_F(ChartPopupsTest, TheUserIndicatorsGalleryIsFilledWhenItsPopupOpensAndStaysEnabled)
+{
+    RibbonControl* user = Find(GROUP_INDICATORS, ID_USER_INDICATORS);
+    ASSERT_NE(user, nullptr);
+    EXPECT_EQ(user->GetCaption(), QStringLiteral("Użytkownika"));
+    ASSERT_EQ(user->GetCommandBar()->GetControls().size(), 1u);
+    EXPECT_NE(qobject_cast<DynamicGallery*>(user->GetCommandBar()->FindControl(ID_USER_INDICATORS)), nullptr);
+    // The indicator popup rule leaves a popup of one gallery as it is.
+    CmdUI cmdUI(ID_USER_INDICATORS);
+    m_target.UpdateCommandUI(cmdUI);
+    EXPECT_NE(cmdUI.Enabled(), std::optional<bool>(false));
+
+    // Without a formula library the gallery is empty.
+    int fills = 0;
+    UserIndicatorsGalleryHelper helper([&fills](GalleryControl& gallery) {
+        ++fills;
+        UserIndicatorsGallery::Fill(static_cast<const KFLFasade*>(nullptr), gallery, QApplication::font());
+    });
+    DynamicGallery gallery(nullptr, ID_USER_INDICATORS);
+    gallery.AddItem(1, QStringLiteral("stary"));
+    helper.Fill(gallery);
+    EXPECT_EQ(fills, 1);
+    EXPECT_EQ(gallery.GetItemCount(), 0);
 }
