@@ -159,7 +159,16 @@ bool DesktopSession::OpenDesktop(const QString& path, const Settings& node)
             continue;
         if (entry[DesktopFormat::kActive].ToBool())
             active = view;
-        PanelStateFiles::RestorePanel(view, PanelFile(panelFolder, name, DesktopFormat::kDesktopExtension), m_modules);
+        std::vector<IDesktopHost::RestoredWindow> restored;
+        const auto windowsOfView = [this, view] {
+            std::vector<QWidget*> windows;
+            for (const IDesktopHost::ModuleWindow& window : m_host.GetModuleWindows(view))
+                windows.push_back(window.window);
+            return windows;
+        };
+        PanelStateFiles::RestorePanel(view, PanelFile(panelFolder, name, DesktopFormat::kDesktopExtension), m_modules,
+                                      {windowsOfView, &restored});
+        m_host.ArrangeRestoredWindows(view, restored);
         m_host.FitModuleWindows(view);
         opened.push_back(view);
     }
