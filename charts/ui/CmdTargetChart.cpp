@@ -6,6 +6,7 @@
 #include "charts/ui/ChartMinMaxWindowManager.h"
 #include "charts/ui/ChartRibbonLookup.h"
 #include "charts/ui/ChartSeriesBaseSettingsDlg.h"
+#include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
 #include "core/mediator/IStyleEditModeHandler.h"
 #include "core/mediator/Quorvanta4FactoryBase.h"
@@ -13,6 +14,7 @@
 #include "platform/modules/ActiveObjectsContainer.h"
 #include "platform/modules/ChartConsumer.h"
 #include "platform/modules/KFLFasade.h"
+#include "platform/modules/TableConsumer.h"
 #include "platform/toolkit/GalleryControl.h"
 #include "platform/toolkit/GalleryItem.h"
 #include "platform/toolkit/RibbonPopupBar.h"
@@ -547,6 +549,13 @@ void CmdTargetChart::RegisterDisplayParams()
     AlwaysEnabled(ID_SERIES_MORE);
     AlwaysEnabled(ID_UPDATE_ONLY_1);
     AlwaysEnabled(ID_UPDATE_ONLY_2);
+    // "Powiąż" offers the open quote tables; the gallery itself links.
+    OnUpdate(ID_CONNECT_TABLE, [](CmdUI& cmdUI) {
+        AppMediator* mediator = AppMediator::Instance();
+        ConsumerManager* consumers = mediator ? mediator->GetConsumerManager() : nullptr;
+        TableConsumer* tables = consumers ? consumers->GetTableConsumer() : nullptr;
+        cmdUI.Enable(tables && tables->IsOpenedAtLeastOneTable());
+    });
 }
 
 void CmdTargetChart::ColorGallery(std::uint32_t id, int context, int parameter)
