@@ -399,6 +399,11 @@ void PanelView::ArrangeRestored(const std::vector<RestoredWindow>& windows)
     for (auto it = windows.rbegin(); it != windows.rend(); ++it)
         if (it->window && it->window->parentWidget() == this)
             it->window->raise();
+    // Each window took the focus as it opened; the top one keeps it, or the main window's
+    // activation would bring the last opened one up again.
+    const std::vector<ModuleWndBase*> shown = ShownWindows();
+    if (!shown.empty())
+        shown.front()->setFocus(Qt::OtherFocusReason);
 }
 
 bool PanelView::CloseWindow(ModuleWndBase& window)

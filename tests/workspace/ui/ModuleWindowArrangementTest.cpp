@@ -214,6 +214,16 @@ TEST_F(ModuleWindowArrangementTest, CtrlTabCyclesThroughEveryWindowInStackingOrd
     }
     EXPECT_EQ(activated, (QStringList{"A", "B", "C"}));
     EXPECT_EQ(StackingTitles().front(), QStringLiteral("C"));
+
+    // Through every change of order each frame lies right under its window.
+    QCoreApplication::processEvents();
+    const QObjectList& children = ActiveView()->children();
+    for (ModuleWndBase* window : ActiveView()->GetModuleWindows())
+    {
+        const qsizetype at = children.indexOf(window);
+        ASSERT_GT(at, 0);
+        EXPECT_EQ(children[at - 1], ActiveView()->FrameOf(window)) << window->windowTitle().toStdString();
+    }
 }
 
 TEST_F(ModuleWindowArrangementTest, TheWindowsGalleryListsTheShownWindowsAndBringsTheChosenOneUp)
