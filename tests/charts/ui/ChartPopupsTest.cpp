@@ -5,7 +5,9 @@
 #include "charts/ui/ChartMinMaxWindowManager.h"
 #include "charts/ui/ChartRibbonLookup.h"
 #include "charts/ui/ChartSeriesBaseSettingsDlg.h"
+#include "charts/ui/ChartGalleryHelpers.h"
 #include "charts/ui/CmdTargetChart.h"
+#include "ribbon/galleries/CheckBoxGalleryControl.h"
 #include "charts/ui/FormationCommandIds.h"
 #include "charts/ui/RibbonChartsTabsQ4Classic.h"
 #include "charts/ui/UserIndicatorsGalleryHelper.h"
@@ -37,6 +39,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTimeEdit>
 
@@ -310,4 +313,116 @@ TEST_F(ChartPopupsTest, TheUserIndicatorsGalleryIsFilledWhenItsPopupOpensAndStay
     helper.Fill(gallery);
     EXPECT_EQ(fills, 1);
     EXPECT_EQ(gallery.GetItemCount(), 0);
+}
+
+TEST_F(ChartPopupsTest, TheIntervalPopupShowsTheChartsIntervalAndAppliesOnlyAChange)
+{
+    auto& interval = Open<ChangeIntervalWindowManagerQ4Classic>(GROUP_DATA, ID_INTERVAL);
+    ChangeIntervalDlgQ4Classic* dialog = interval.GetIntervalDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->DayRadio()->isChecked());
+    EXPECT_TRUE(dialog->OkButton()->isEnabled());
+    auto& notifications = m_owner.Target().notifications;
+    notifications.clear();
+    dialog->OkButton()->click();
+    EXPECT_TRUE(notifications.empty()) << "no change, no apply";
+    dialog->TickRadio()->setChecked(true);
+    dialog->OkButton()->click();
+    ASSERT_EQ(notifications.size(), 1u);
+    EXPECT_EQ(notifications.front().id, ID_INTERVAL);
+    EXPECT_EQ(interval.GetChosenInterval(), ChangeIntervalDlgQ4Classic::kTick);
+
+    // An interval that is neither shows "Dzienny", and OK always applies.
+    notifications.clear();
+    dialog->SetCurrentInterval(7);
+    dialog->ShowInterval();
+    EXPECT_TRUE(dialog->DayRadio()->isChecked());
+    dialog->OkButton()->click();
+    EXPECT_EQ(notifications.size(), 1u);
+    // A chart that cannot change its interval: OK is disabled and Enter does nothing.
+    notifications.clear();
+    dialog->SetApplicable(false);
+    EXPECT_FALSE(dialog->OkButton()->isEnabled());
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog, &enter);
+    EXPECT_TRUE(notifications.empty());
+}
+
+TEST_F(ChartPopupsTest, TheValueRangePopupSelectsTheMinimumFirstTabsBetweenAndAppliesBothBounds)
+{
+    auto& range = Open<ChartMinMaxWindowManager>(GROUP_VALUE_RANGE, ID_AXIS_RANGE);
+    ChartAxisMinMaxDlg* dialog = range.GetMinMaxDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(dialog->MinText().isEmpty()) << "filled from the active scale";
+    EXPECT_EQ(dialog->MinEdit()->selectedText(), dialog->MinText());
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog->MinEdit(), &tab);
+    EXPECT_EQ(dialog->MaxEdit()->selectedText(), dialog->MaxText());
+
+    dialog->MinEdit()->setText(QStringLiteral("10,5"));
+    dialog->MaxEdit()->setText(QStringLiteral("80"));
+    auto& notifications = m_owner.Target().notifications;
+    notifications.clear();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog->MaxEdit(), &enter);
+    ASSERT_EQ(notifications.size(), 1u);
+    EXPECT_EQ(notifications.front().id, ID_AXIS_RANGE);
+    Execute(ID_AXIS_RANGE);
+    QString minimum;
+    QString maximum;
+    ASSERT_TRUE(m_chart->ActiveObjects().GetMinMaxFromAxisValue(minimum, maximum));
+    EXPECT_DOUBLE_EQ(minimum.toDouble(), 10.5);
+    EXPECT_DOUBLE_EQ(maximum.toDouble(), 80.0);
+    // Text that is no number reads as 0 for that bound.
+    const std::pair<QString, double> numbers[] = {{QStringLiteral("abc"), 0.0}, {QStringLiteral(" 7.25x"), 7.25},
+                                                  {QStringLiteral("-3"), -3.0}, {QString(), 0.0}};
+    for (const auto& [text, value] : numbers)
+        EXPECT_DOUBLE_EQ(ChartMinMaxWindowManager::ParseNumber(text), value) << text.toStdString();
+}
+
+TEST_F(ChartPopupsTest, TheSeriesGalleriesShowAHiddenSeriesAgainAndKeepTheLastRecordsColumn)
+{
+    // Hidden series: checking one shows it again in a view of its own, unchecking removes both.
+    Document().selectedSeries = m_volumeId;
+    ASSERT_TRUE(m_target.ExecuteCommand(ID_REMOVE_SERIES));
+    ASSERT_TRUE(Document().Series(m_volumeId)->hidden);
+    auto revert = std::make_shared<RevertHiddenSeriesHelper>();
+    revert->SetTextMeasurer([](const QString& text) { return QSize(6 * int(text.size()), 14); });
+    CheckBoxGalleryControl hidden(revert, CheckBoxGalleryControl::kUncheckedImageId, CheckBoxGalleryControl::kCheckedImageId,
+                                  ID_REVERT_SERIES);
+    revert->Fill(hidden);
+    ASSERT_EQ(hidden.GetItemCount(), 1);
+    const std::size_t views = Document().views.size();
+    hidden.ChooseItem(0);
+    EXPECT_FALSE(Document().Series(m_volumeId)->hidden);
+    EXPECT_NE(revert->RevertedViewId(), 0);
+    hidden.ChooseItem(0);
+    EXPECT_EQ(revert->RevertedViewId(), 0);
+    EXPECT_EQ(Document().views.size(), views - 1) << "the view the check made is gone";
+
+    // Records columns: the last visible one cannot be hidden.
+    auto columns = std::make_shared<ChartTransactionSeriesGaleryHelper>();
+    CheckBoxGalleryControl records(columns, CheckBoxGalleryControl::kUncheckedImageId,
+                                   CheckBoxGalleryControl::kCheckedImageId, ID_RECORDS_SERIES);
+    columns->Fill(records);
+    ASSERT_GE(records.GetItemCount(), 2);
+    for (int i = records.GetItemCount() - 1; i >= 0; --i)
+        records.ChooseItem(i);
+    int visible = 0;
+    for (const ChartTransactionColumn& column : m_chart->ActiveObjects().PrepareColumnsInformationForChartTransaction())
+        visible += column.visible ? 1 : 0;
+    EXPECT_EQ(visible, 1);
+}
+
+TEST_F(ChartPopupsTest, TheSeriesTabIsOfferedForASelectedSeriesUnderItsName)
+{
+    QuorvantaTab* series = m_factory.FindTab(IDS_TAB_SERIES);
+    Document().selectedSeries = 0;
+    EXPECT_FALSE(series->IsAvailable());
+    Document().selectedSeries = m_volumeId;
+    EXPECT_TRUE(series->IsAvailable());
+    ASSERT_TRUE(series->Prepare());
+    EXPECT_EQ(series->GetCaption(), QStringLiteral("Wolumen KLV"));
+    EXPECT_TRUE(m_factory.FindTab(IDS_TAB_CHART)->IsAvailable());
+    EXPECT_TRUE(m_factory.FindTab(IDS_TAB_VALUE_AXIS)->IsAvailable());
 }
