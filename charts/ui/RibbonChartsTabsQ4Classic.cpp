@@ -14,6 +14,8 @@
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
 #include "platform/modules/ChartConsumer.h"
+#include "platform/toolkit/GalleryControl.h"
+#include "platform/toolkit/GalleryItem.h"
 #include "platform/toolkit/RibbonGroupBase.h"
 #include "platform/toolkit/RibbonPopupBar.h"
 #include "platform/ui/StringTable.h"
@@ -80,6 +82,26 @@ RibbonControl* AddGalleryPopup(RibbonGroupBase* group, std::uint32_t id, std::sh
              id);
     popup->SetCommandBar(std::move(bar));
     return popup;
+}
+
+// The three time scales the chart can be drawn on; only the linear one has a day range.
+bool AddTimeAxisGallery(RibbonGroupBase* group)
+{
+    RibbonControl* popup = AddRibbonControl(group, RibbonControlPopup, ID_TIME_AXIS_GALLERY);
+    if (!popup)
+        return false;
+    auto gallery = std::make_unique<GalleryControl>(ID_TIME_AXIS_GALLERY);
+    const std::pair<QString, std::uint32_t> scales[] = {
+        {QStringLiteral("Transakcyjna"), 342}, {QStringLiteral("Liniowa"), 340}, {QStringLiteral("Liniowa stała"), 341}};
+    for (std::uint32_t type = 0; type < 3; ++type)
+        gallery->AddItem(type, scales[type].first, scales[type].second)->SetSize(QSize(150, 22));
+    gallery->SetItemSize(QSize(150, 22));
+    gallery->SetWidth(150);
+    gallery->SetHeight(3 * 22);
+    auto bar = std::make_unique<RibbonPopupBar>();
+    bar->Add(std::move(gallery), ID_TIME_AXIS_GALLERY);
+    popup->SetCommandBar(std::move(bar));
+    return true;
 }
 
 template <typename Manager>
@@ -153,7 +175,7 @@ bool RibbonChartsTabsQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)
     RibbonControl* columns =
         AddGalleryPopup(data, ID_RECORDS_SERIES, std::make_shared<ChartTransactionSeriesGaleryHelper>(), ID_RECORDS_SERIES_CAPTION);
     added = added && AddWindowPopup<ChangeMarginsWindowsManager>(view, ID_MARGINS, ID_MARGINS, nullptr)
-            && AddButton(view, ID_WINDOW_STYLE)
+            && AddButton(view, ID_WINDOW_STYLE) && AddTimeAxisGallery(timeAxis)
             && AddWindowPopup<ChartDayBeginEndManager>(timeAxis, ID_LINEAR_DAY_RANGE, ID_LINEAR_DAY_RANGE, nullptr);
     if (!added || !interval || !synchronize || !records || !columns)
         return false;

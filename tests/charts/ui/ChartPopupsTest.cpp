@@ -426,3 +426,21 @@ TEST_F(ChartPopupsTest, TheSeriesTabIsOfferedForASelectedSeriesUnderItsName)
     EXPECT_TRUE(m_factory.FindTab(IDS_TAB_CHART)->IsAvailable());
     EXPECT_TRUE(m_factory.FindTab(IDS_TAB_VALUE_AXIS)->IsAvailable());
 }
+
+TEST_F(ChartPopupsTest, TheTimeScaleGalleryBesideTheDayRangeSwitchesTheChartToTheLinearScale)
+{
+    RibbonControl* scales = Find(GROUP_DAY_RANGE, ID_TIME_AXIS_GALLERY);
+    ASSERT_NE(scales, nullptr);
+    auto* gallery = qobject_cast<GalleryControl*>(scales->GetCommandBar()->FindControl(ID_TIME_AXIS_GALLERY));
+    ASSERT_NE(gallery, nullptr);
+    ASSERT_EQ(gallery->GetItemCount(), 3);
+    CmdUI shown(ID_TIME_AXIS_GALLERY, gallery);
+    m_target.UpdateCommandUI(shown);
+    EXPECT_TRUE(gallery->GetItem(2)->IsEnabled());
+    EXPECT_EQ(Enabled(ID_LINEAR_DAY_RANGE), false);
+    gallery->SetSelectedItem(2);
+    NotifyInfo info(ID_TIME_AXIS_GALLERY, NotifyCodes::Execute, gallery);
+    m_target.SendNotify(info);
+    EXPECT_EQ(Document().timeAxisType, 2);
+    EXPECT_EQ(Enabled(ID_LINEAR_DAY_RANGE), true);
+}
