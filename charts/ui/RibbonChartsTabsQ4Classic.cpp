@@ -84,24 +84,23 @@ RibbonControl* AddGalleryPopup(RibbonGroupBase* group, std::uint32_t id, std::sh
     return popup;
 }
 
-// The three time scales the chart can be drawn on; only the linear one has a day range.
+constexpr int kScaleItemWidth = 130;
+constexpr int kScaleItemHeight = 22;
+
+// The three time scales the chart can be drawn on, shown in the group; only the linear one has a
+// day range.
 bool AddTimeAxisGallery(RibbonGroupBase* group)
 {
-    RibbonControl* popup = AddRibbonControl(group, RibbonControlPopup, ID_TIME_AXIS_GALLERY);
-    if (!popup)
-        return false;
     auto gallery = std::make_unique<GalleryControl>(ID_TIME_AXIS_GALLERY);
     const std::pair<QString, std::uint32_t> scales[] = {
         {QStringLiteral("Transakcyjna"), 342}, {QStringLiteral("Liniowa"), 340}, {QStringLiteral("Liniowa stała"), 341}};
     for (std::uint32_t type = 0; type < 3; ++type)
-        gallery->AddItem(type, scales[type].first, scales[type].second)->SetSize(QSize(150, 22));
-    gallery->SetItemSize(QSize(150, 22));
-    gallery->SetWidth(150);
-    gallery->SetHeight(3 * 22);
-    auto bar = std::make_unique<RibbonPopupBar>();
-    bar->Add(std::move(gallery), ID_TIME_AXIS_GALLERY);
-    popup->SetCommandBar(std::move(bar));
-    return true;
+        gallery->AddItem(type, scales[type].first, scales[type].second)->SetSize(QSize(kScaleItemWidth, kScaleItemHeight));
+    gallery->SetItemSize(QSize(kScaleItemWidth, kScaleItemHeight));
+    gallery->SetWidth(kScaleItemWidth);
+    gallery->SetHeight(3 * kScaleItemHeight);
+    gallery->SetShowScrollBar(false);
+    return AddRibbonControlObject(group, std::move(gallery), ID_TIME_AXIS_GALLERY) != nullptr;
 }
 
 template <typename Manager>

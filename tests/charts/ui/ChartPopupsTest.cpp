@@ -429,9 +429,7 @@ TEST_F(ChartPopupsTest, TheSeriesTabIsOfferedForASelectedSeriesUnderItsName)
 
 TEST_F(ChartPopupsTest, TheTimeScaleGalleryBesideTheDayRangeSwitchesTheChartToTheLinearScale)
 {
-    RibbonControl* scales = Find(GROUP_DAY_RANGE, ID_TIME_AXIS_GALLERY);
-    ASSERT_NE(scales, nullptr);
-    auto* gallery = qobject_cast<GalleryControl*>(scales->GetCommandBar()->FindControl(ID_TIME_AXIS_GALLERY));
+    auto* gallery = qobject_cast<GalleryControl*>(Find(GROUP_DAY_RANGE, ID_TIME_AXIS_GALLERY));
     ASSERT_NE(gallery, nullptr);
     ASSERT_EQ(gallery->GetItemCount(), 3);
     CmdUI shown(ID_TIME_AXIS_GALLERY, gallery);
