@@ -1,5 +1,6 @@
 #include "app/Quorvanta4ClassicFactory.h"
 
+#include "app/ClassicBuiltInConsumers.h"
 #include "app/CmdTargetChartProcessorQ4Classic.h"
 #include "app/CmdTargetGeneral.h"
 #include "app/CmdTargetGeneralProcessorQ4Classic.h"
@@ -158,7 +159,7 @@ std::shared_ptr<ConsumerManager> Quorvanta4ClassicFactory::CreateConsumerManager
 {
     if (!hooks.makeCmdTarget)
         hooks.makeCmdTarget = &MakeModuleCmdTargetQ4Classic;
-    return std::make_shared<ConsumerManagerQ4Classic>(BuiltInConsumerAccessors::Standard(), std::move(hooks));
+    return std::make_shared<ConsumerManagerQ4Classic>(ClassicBuiltInConsumers(), std::move(hooks));
 }
 
 void Quorvanta4ClassicFactory::CreateStyleEditTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar,

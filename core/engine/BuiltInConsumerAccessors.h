@@ -1,6 +1,7 @@
 #pragma once
 // The accessors of the module libraries that the program is built with, in the order the
-// consumer manager adds their consumers. An accessor may be missing, and may give null.
+// consumer manager adds their consumers. An accessor may be missing, and may give null. The
+// edition fills them in (`ClassicBuiltInConsumers`): the core does not know the libraries.
 
 class AppFilesGeneratorConsumer;
 class ChartConsumer;
@@ -19,7 +20,4 @@ struct BuiltInConsumerAccessors
     OffersConsumer* (*offers)() = nullptr;
     AppFilesGeneratorConsumer* (*filesGenerator)() = nullptr;
     TransactionsMonitorConsumer* (*transactionsMonitor)() = nullptr;
-
-    // The program's own module libraries.
-    static BuiltInConsumerAccessors Standard();
 };

@@ -1,4 +1,4 @@
-#include "core/engine/BuiltInConsumerAccessors.h"
+#include "app/ClassicBuiltInConsumers.h"
 
 #include "modulelibs/chart/ChartModule.h"
 #include "modulelibs/details/DetailsModule.h"
@@ -8,7 +8,7 @@
 #include "modulelibs/translist/TransListModule.h"
 #include "modulelibs/transmonitor/TransMonitorModule.h"
 
-BuiltInConsumerAccessors BuiltInConsumerAccessors::Standard()
+BuiltInConsumerAccessors ClassicBuiltInConsumers()
 {
     BuiltInConsumerAccessors accessors;
     accessors.chart = &GetChartConsumer;
