@@ -6,7 +6,7 @@
 // of its own to show in the general settings dialog. Main thread only.
 
 #include "core/settings/GeneralSettingsGroupManagerBase.h"
-#include "styles/engine/StyleType.h"
+#include "platform/modules/StyleType.h"
 
 #include <QString>
 

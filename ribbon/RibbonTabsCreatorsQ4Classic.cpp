@@ -1,18 +1,6 @@
 #include "ribbon/RibbonTabsCreatorsQ4Classic.h"
 
-#include "modulelibs/details/DetailsModule.h"
-#include "modulelibs/filesgen/FilesGenModule.h"
-#include "modulelibs/offers/OffersModule.h"
-#include "modulelibs/table/TableModule.h"
-#include "modulelibs/translist/TransListModule.h"
-#include "modulelibs/transmonitor/TransMonitorModule.h"
 #include "ribbon/QuorvantaMainTabsQ4Classic.h"
-#include "ribbon/details/RibbonDetailsTabsQ4Classic.h"
-#include "ribbon/details/RibbonOffersTabsQ4Classic.h"
-#include "ribbon/filesgen/RibbonFilesGeneratorTabs.h"
-#include "ribbon/tables/RibbonTablesTabsQ4Classic.h"
-#include "ribbon/translist/RibbonTransListsTabsQ4Classic.h"
-#include "ribbon/translist/RibbonTransactionsMonitorTabsQ4Classic.h"
 
 using Creator = IRibbonTabsCreatorsFactory::Creator;
 
@@ -26,9 +14,9 @@ Creator RibbonTabsCreatorsQ4Classic::CreateChartsTabs(RibbonsFactory&, Quorvanta
     return nullptr;
 }
 
-Creator RibbonTabsCreatorsQ4Classic::CreateTablesTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+Creator RibbonTabsCreatorsQ4Classic::CreateTablesTabs(RibbonsFactory&, QuorvantaRibbonBar&)
 {
-    return std::make_shared<RibbonTablesTabsQ4Classic>(factory, ribbonBar, GetTableCons());
+    return nullptr;
 }
 
 Creator RibbonTabsCreatorsQ4Classic::CreateAlertsTabs(RibbonsFactory&, QuorvantaRibbonBar&)
@@ -41,30 +29,29 @@ Creator RibbonTabsCreatorsQ4Classic::CreateOrdersSheetTabs(RibbonsFactory&, Quor
     return nullptr;
 }
 
-Creator RibbonTabsCreatorsQ4Classic::CreateFilesGeneratorTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+Creator RibbonTabsCreatorsQ4Classic::CreateFilesGeneratorTabs(RibbonsFactory&, QuorvantaRibbonBar&)
 {
-    return std::make_shared<RibbonFilesGeneratorTabs>(factory, ribbonBar, GetAppFilesGeneratorConsumer());
+    return nullptr;
 }
 
-Creator RibbonTabsCreatorsQ4Classic::CreateDetailsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+Creator RibbonTabsCreatorsQ4Classic::CreateDetailsTabs(RibbonsFactory&, QuorvantaRibbonBar&)
 {
-    return std::make_shared<RibbonDetailsTabsQ4Classic>(factory, ribbonBar, GetDetailsConsumer(), GetTableCons());
+    return nullptr;
 }
 
-Creator RibbonTabsCreatorsQ4Classic::CreateOffersTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+Creator RibbonTabsCreatorsQ4Classic::CreateOffersTabs(RibbonsFactory&, QuorvantaRibbonBar&)
 {
-    return std::make_shared<RibbonOffersTabsQ4Classic>(factory, ribbonBar, GetOffersConsumer(), GetTableCons());
+    return nullptr;
 }
 
-Creator RibbonTabsCreatorsQ4Classic::CreateTransListsTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+Creator RibbonTabsCreatorsQ4Classic::CreateTransListsTabs(RibbonsFactory&, QuorvantaRibbonBar&)
 {
-    return std::make_shared<RibbonTransListsTabsQ4Classic>(factory, ribbonBar, GetTransListConsumer(), GetTableCons());
+    return nullptr;
 }
 
-Creator RibbonTabsCreatorsQ4Classic::CreateTransactionsMonitorTabs(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
+Creator RibbonTabsCreatorsQ4Classic::CreateTransactionsMonitorTabs(RibbonsFactory&, QuorvantaRibbonBar&)
 {
-    return std::make_shared<RibbonTransactionsMonitorTabsQ4Classic>(factory, ribbonBar,
-                                                                    GetTransactionsMonitorConsumer());
+    return nullptr;
 }
 
 Creator RibbonTabsCreatorsQ4Classic::CreateSessionStatisticsTabs(RibbonsFactory&, QuorvantaRibbonBar&)

@@ -1,7 +1,7 @@
 #pragma once
-// The standard edition's tab creators. The main tabs are built here; the window kinds' own
-// creators join as their windows come into the program, and until then the edition has no
-// tabs of that kind.
+// The standard edition's tab creators as the ribbon knows them: the main tabs are built here.
+// The window kinds' tabs need their module libraries or subsystems, which sit above the ribbon;
+// the edition (`RibbonTabsCreatorsClassicEdition`) creates those, and here there are none.
 
 #include "ribbon/IRibbonTabsCreatorsFactory.h"
 

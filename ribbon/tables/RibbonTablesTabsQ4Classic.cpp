@@ -1,5 +1,6 @@
 #include "ribbon/tables/RibbonTablesTabsQ4Classic.h"
 
+#include "platform/modules/StyleType.h"
 #include "platform/toolkit/RibbonControl.h"
 #include "platform/toolkit/RibbonDefs.h"
 #include "platform/toolkit/RibbonEditControl.h"
@@ -8,7 +9,6 @@
 #include "ribbon/controls/RibbonControlBuilders.h"
 #include "ribbon/controls/RibbonGalleryBuilders.h"
 #include "ribbon/tables/TableStyleRibbonControls.h"
-#include "styles/engine/StyleTable.h"
 
 using namespace TableStyleRibbonControls;
 
@@ -31,7 +31,7 @@ constexpr std::uint32_t ID_STYLE_GROUP = ID_TABLE_STYLE_GALLERY;
 bool RibbonTablesTabsQ4Classic::OnMainTabContent(QuorvantaTab& tab)
 {
     RibbonGroupBase* style = tab.AddGroup(QStringLiteral("Styl"), ID_STYLE_GROUP);
-    RibbonControl* gallery = AddStylePopupControl(style, ID_TABLE_STYLE_GALLERY, StyleTable::Type, QStringLiteral("tabeli"));
+    RibbonControl* gallery = AddStylePopupControl(style, ID_TABLE_STYLE_GALLERY, StyleTypes::Table, QStringLiteral("tabeli"));
     if (!gallery)
         return false;
     gallery->SetStyle(RibbonControlStyle::Large);

@@ -1,5 +1,6 @@
 #include "ribbon/tables/TableStyleRibbonControls.h"
 
+#include "platform/modules/StyleType.h"
 #include "platform/toolkit/RibbonControl.h"
 #include "platform/toolkit/RibbonDefs.h"
 #include "platform/toolkit/RibbonPopupBar.h"
@@ -7,7 +8,6 @@
 #include "ribbon/controls/RibbonControlBuilders.h"
 #include "ribbon/controls/RibbonGalleryBuilders.h"
 #include "ribbon/controls/RibbonGlobals.h"
-#include "styles/engine/StyleTextField.h"
 
 #include <memory>
 
@@ -29,7 +29,7 @@ RibbonControl* TableStyleRibbonControls::AddElementStylePopup(RibbonGroupBase* g
         return nullptr;
     popup->SetStyle(RibbonControlStyle::Large);
     popup->SetCommandBar(std::make_unique<RibbonPopupBar>());
-    if (!AddDynamicGallery(popup, nullptr, CreateStylePreviewGalleryHelper(StyleTextField::Type, TextFieldKindText()),
+    if (!AddDynamicGallery(popup, nullptr, CreateStylePreviewGalleryHelper(StyleTypes::TextField, TextFieldKindText()),
                            galleryId))
         return nullptr;
     return popup;
