@@ -24,7 +24,7 @@
 #include "ribbon/controls/RibbonGlobals.h"
 #include "ribbon/controls/RibbonControlPopupEx.h"
 #include "ribbon/galleries/CheckBoxGalleryControl.h"
-#include "styles/engine/StyleType.h"
+#include "platform/modules/StyleType.h"
 
 #include <initializer_list>
 #include <vector>

@@ -1,8 +1,9 @@
 #pragma once
 // The kinds of display style. Each style class names its kind in a static `Type`, which its
-// `GetType` answers and which the styles container and the style registry select by. The kinds
-// of the orders sheet and the session statistics are kept here too, so no two kinds share a
-// number; their classes live with those windows.
+// `GetType` answers and which the styles container and the style registry select by; the
+// ribbon's style popups and the module libraries name a kind by the same number, so the kinds
+// sit below all of them. The kinds of the orders sheet and the session statistics are kept
+// here too, so no two kinds share a number; their classes live with those windows.
 
 using StyleType = int;
 

@@ -10,7 +10,7 @@
 #include "sessionstats/engine/ISessionStatisticsMediator.h"
 #include "sessionstats/engine/ISessionStatisticsWindow.h"
 #include "styles/engine/StyleKinds.h"
-#include "styles/engine/StyleType.h"
+#include "platform/modules/StyleType.h"
 #include "styles/engine/StylesContainer.h"
 
 #include <QMetaObject>

@@ -3,7 +3,7 @@
 // every kind of this library, with fixed GUIDs, so that the themes it ships can name them and
 // a user's changed copy (same GUID) replaces them when the user's styles load.
 
-#include "styles/engine/StyleType.h"
+#include "platform/modules/StyleType.h"
 
 #include <QString>
 #include <QUuid>

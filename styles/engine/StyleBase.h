@@ -15,7 +15,7 @@
 // overload: such a class adds `using StyleBase::SetRelatedStyle;`.
 
 #include "styles/engine/GdiObject.h"
-#include "styles/engine/StyleType.h"
+#include "platform/modules/StyleType.h"
 
 #include <QImage>
 #include <QSize>

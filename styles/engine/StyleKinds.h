@@ -5,7 +5,7 @@
 // start; the orders sheet and the session statistics register theirs when their modules are
 // made. Main thread only.
 
-#include "styles/engine/StyleType.h"
+#include "platform/modules/StyleType.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 // key it is stored under, what it holds and its default.
 
 #include "styles/engine/GdiObject.h"
-#include "styles/engine/StyleType.h"
+#include "platform/modules/StyleType.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 // transactions monitor), of the session statistics and of a text field edited by itself; none
 // for any other kind.
 
-#include "styles/engine/StyleType.h"
+#include "platform/modules/StyleType.h"
 #include "styles/ui/RibbonStyleEditTabs.h"
 
 std::map<std::uint32_t, RibbonStyleEditTabs::GroupFiller> StyleEditListTabFillers(StyleType kind);

@@ -15,7 +15,7 @@
 // ends the mode. Main thread only.
 
 #include "core/mediator/IStyleEditModeHandler.h"
-#include "styles/engine/StyleType.h"
+#include "platform/modules/StyleType.h"
 
 #include <QObject>
 #include <QPoint>

@@ -5,7 +5,7 @@
 // its table. The controls of a kind's groups (other than "Zmiany") come from that kind's own
 // command target and tabs, through the group fillers of RibbonStyleEditTabs.
 
-#include "styles/engine/StyleType.h"
+#include "platform/modules/StyleType.h"
 
 #include <QString>
 

@@ -11,7 +11,7 @@
 
 #include "ribbon/galleries/IDynamicGalleryHelper.h"
 #include "styles/engine/SpecialStylesInfo.h"
-#include "styles/engine/StyleType.h"
+#include "platform/modules/StyleType.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 // each added to a group under its command id; every one answers false (the tab's builder
 // stops) when the control could not be made. Main thread only.
 
-#include "styles/engine/StyleType.h"
+#include "platform/modules/StyleType.h"
 
 #include <QString>
 
