@@ -45,17 +45,7 @@ RibbonControl* RibbonGroupBase::Add(std::unique_ptr<RibbonControl> control, std:
 
 RibbonControl* RibbonGroupBase::FindControl(std::uint32_t id) const
 {
-    for (const auto& control : m_controls)
-    {
-        if (control->GetID() == id)
-            return control.get();
-        if (RibbonPopupBar* popup = control->GetCommandBar())
-        {
-            if (RibbonControl* found = popup->FindControl(id))
-                return found;
-        }
-    }
-    return nullptr;
+    return FindRibbonControl(m_controls, id);
 }
 
 void RibbonGroupBase::AttachTab(RibbonTabBase* tab, RibbonBarBase* ribbon)

@@ -28,7 +28,12 @@ RibbonControl* RibbonPopupBar::Add(std::unique_ptr<RibbonControl> control, std::
 
 RibbonControl* RibbonPopupBar::FindControl(std::uint32_t id) const
 {
-    for (const auto& control : m_controls)
+    return FindRibbonControl(m_controls, id);
+}
+
+RibbonControl* FindRibbonControl(const std::vector<std::unique_ptr<RibbonControl>>& controls, std::uint32_t id)
+{
+    for (const auto& control : controls)
     {
         if (control->GetID() == id)
             return control.get();

@@ -44,3 +44,7 @@ private:
     std::vector<std::unique_ptr<RibbonControl>> m_controls;
     RibbonBarBase* m_ribbon = nullptr;
 };
+
+// The control of the id among the controls or in their popups, nested ones too; null when absent.
+// Groups and popups find their controls alike.
+RibbonControl* FindRibbonControl(const std::vector<std::unique_ptr<RibbonControl>>& controls, std::uint32_t id);
