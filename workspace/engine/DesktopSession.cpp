@@ -109,7 +109,7 @@ bool DesktopSession::LoadSession(const QString& path)
     }
     if (m_host.HasPanelArea())
     {
-        m_modules.BeginDesktopLoad();
+        m_modules.BeginDesktopLoad(reader.GetModulesStatesNode());
         m_host.CloseAllPanels();
         m_modules.UnserialiseModulesStates(reader.GetConsumersNode(), reader.GetModulesStatesNode());
         if (!OpenDesktop(path, reader.GetDesktopNode()))

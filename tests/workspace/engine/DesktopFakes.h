@@ -264,7 +264,7 @@ public:
         events << QStringLiteral("PostUnserialise");
         postActiveView = activeView;
     }
-    void BeginDesktopLoad() override { events << QStringLiteral("Begin"); }
+    void BeginDesktopLoad(const Settings&) override { events << QStringLiteral("Begin"); }
     void EndDesktopLoad() override { events << QStringLiteral("End"); }
     void AfterDesktopLoaded() override { events << QStringLiteral("After"); }
     void NotifySessionLoaded(QWidget* activeView) override
