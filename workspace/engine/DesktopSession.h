@@ -13,6 +13,7 @@
 #include "workspace/engine/IDesktopHost.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -45,11 +46,21 @@ public:
     bool LoadSession(const QString& path);
     // Opens the screens the desktop node lists; true when at least one opened.
     bool OpenDesktop(const QString& path, const Settings& node);
-    // At start: the last session, unless a session is loaded already; when it cannot be loaded
-    // and no screen exists, one empty screen. Either way the session counts as loaded after.
+    // At start: the last session, unless a session is loaded already; when its file cannot be
+    // read, the screens its panel folder still holds; when there is none and no screen exists,
+    // one empty screen. Either way the session counts as loaded after.
     void LoadLastSession();
 
 private:
+    // Replaces the screens and the modules' states by those of a loaded desktop; the user is
+    // told once what of it could not be read.
+    void PutInPlace(const QString& path, const Settings& consumers, const Settings& modulesStates,
+                    const Settings& desktop);
+    // A desktop file that cannot be read: its screens from the panel folder, with every window
+    // file found there; false when the folder holds none.
+    bool RecoverFromPanelFolder(const QString& path);
+    // A screen whose panel file cannot be read gets the windows its folder still holds.
+    void RestoreUnlistedWindows(QWidget* view, const QString& panelFile);
     bool SaveSession(const QString& path, bool tellUser);
     bool SaveDesktop(const QString& panelFolder, Settings& node);
     bool SaveDesktopToQ5Format(const QString& panelFolder, Q5Settings& node);
@@ -62,4 +73,9 @@ private:
     IDesktopHost& m_host;
     IDesktopModules& m_modules;
     const QString m_appDataFolder;
+    // What of the desktop being opened could not be read, for the user.
+    QStringList m_unreadParts;
+    // The desktop file being opened was unreadable: a screen without its panel file gets the
+    // windows its folder holds.
+    bool m_damagedDesktop = false;
 };
