@@ -132,7 +132,7 @@ void DesktopSession::PutInPlace(const QString& path, const Settings& consumers, 
     if (m_unreadParts.isEmpty())
         return;
     // Told once, when the desktop opens: the save that follows keeps the damaged files aside.
-    m_host.ShowMessage(QStringLiteral("Nie udało się odczytać części pulpitu %1:\n%2\nPrzywrócono okna, które dało się "
+    m_host.ShowLoadProblem(QStringLiteral("Nie udało się odczytać części pulpitu %1:\n%2\nPrzywrócono okna, które dało się "
                                       "odczytać. Uszkodzone pliki zostaną zachowane obok jako kopie z końcówką \".bak\", "
                                       "gdy pulpit będzie zapisany.")
                            .arg(QDir::toNativeSeparators(path), m_unreadParts.join(QLatin1Char('\n'))));

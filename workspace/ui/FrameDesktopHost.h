@@ -31,6 +31,7 @@ public:
     void ShowPanels(const std::vector<QWidget*>& views, QWidget* active) override;
     QWidget* CreateNewPanel() override;
     void ShowMessage(const QString& text) override;
+    void ShowLoadProblem(const QString& text) override;
 
 private:
     static PanelFrame* PanelOf(QWidget* view);

@@ -140,6 +140,7 @@ public:
         return active;
     }
     void ShowMessage(const QString& text) override { shownMessages << text; }
+    void ShowLoadProblem(const QString& text) override { shownMessages << text; }
 
     int screensLimit = 1;
     int tabsWithoutPanel = 0;
