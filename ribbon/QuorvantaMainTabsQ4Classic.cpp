@@ -5,6 +5,7 @@
 #include "platform/toolkit/RibbonGroupBase.h"
 #include "platform/toolkit/RibbonPopupBar.h"
 #include "platform/ui/StringTable.h"
+#include "ribbon/IRibbonsFactoryOwner.h"
 #include "ribbon/MainRibbonTab.h"
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/RibbonCommandIds.h"
@@ -70,6 +71,7 @@ const std::vector<TabLayout>& MainTabs()
                 true,
                 {ID_OPEN_CHART, ID_OPEN_DETAILS, ID_OPEN_TRANSLIST, ID_OPEN_OFFERS, ID_OPEN_TABLE,
                  ID_OPEN_ORDERS_SHEET, ID_OPEN_TRANSACTIONS_MONITOR}},
+               {ID_SWITCH_WINDOWS, true},
                {ID_SAVE_WINDOW},
                {ID_SAVE_WINDOW_Q5},
                {ID_CLOSE_ALL_WINDOWS}}},
@@ -121,10 +123,14 @@ bool QuorvantaMainTabsQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)
         for (const ControlLayout& controlLayout : groupLayout.controls)
         {
             const bool stylesGallery = controlLayout.id == ID_APPLICATION_STYLES;
+            const bool windowsGallery = controlLayout.id == ID_SWITCH_WINDOWS;
             const int type = controlLayout.popup.empty() && !stylesGallery ? RibbonControlButton : RibbonControlButtonPopup;
-            RibbonControl* control = group->Add(type, controlLayout.id);
+            RibbonControl* control = group->Add(windowsGallery ? RibbonControlPopup : type, controlLayout.id);
             if (stylesGallery)
                 AddAppStylesGallery(control, controlLayout.id);
+            if (windowsGallery)
+                AddDynamicGallery(control, nullptr, GetRibbonsFactory().GetOwner().CreateWindowsGalleryHelper(),
+                                  controlLayout.id);
             if (!controlLayout.popup.empty())
             {
                 auto popup = std::make_unique<RibbonPopupBar>();

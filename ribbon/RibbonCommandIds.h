@@ -55,6 +55,7 @@ inline constexpr std::uint32_t ID_APP_EXIT = 33466;
 inline constexpr std::uint32_t ID_OPTIONS = 33467;
 inline constexpr std::uint32_t ID_HELP = 33577;
 inline constexpr std::uint32_t ID_CLOSE_ALL_WINDOWS = 33581;
+inline constexpr std::uint32_t ID_SWITCH_WINDOWS = 33598;
 inline constexpr std::uint32_t ID_MULTI_DATA = 33676;
 inline constexpr std::uint32_t ID_PRINT = 33677;
 inline constexpr std::uint32_t ID_FILES_GENERATOR = 33685;

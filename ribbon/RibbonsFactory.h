@@ -64,6 +64,7 @@ public:
     QuorvantaRibbonBar* GetRibbonBar() const { return m_ribbonBar; }
     // The program runs with its extended commands ("--extended").
     bool IsExtendedMode() const;
+    IRibbonsFactoryOwner& GetOwner() const { return m_owner; }
     QuorvantaTab* FindTab(std::uint32_t stringId) const;
     // The ribbon control of the command id; null when none.
     RibbonControl* FindControl(std::uint32_t id) const;

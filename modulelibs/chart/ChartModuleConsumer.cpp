@@ -26,11 +26,16 @@ ChartModuleConsumer::ChartModuleConsumer()
 {
 }
 
+namespace
+{
+const QSize kNewChartSize(760, 480);
+}
+
 ChartWindow* ChartModuleConsumer::OpenDocument(QWidget* view, ChartDocument document)
 {
     auto* chart = new ChartWindow(*this, std::move(document), view);
-    chart->setGeometry(view->rect());
-    chart->setWindowState(Qt::WindowMaximized);
+    // A chart opens beside the other windows (its panel places it), not over all of them.
+    chart->resize(kNewChartSize.boundedTo(view ? view->size() : kNewChartSize));
     chart->show();
     if (!chart->LoadData())
         WriteWarning(QStringLiteral("OpenDocument"), __LINE__,

@@ -33,6 +33,8 @@ ChartWindow::ChartWindow(ChartModuleConsumer& consumer, ChartDocument document, 
     , m_activeObjects(m_document, *this)
     , m_feed(this, [this](std::vector<Transaction> transactions) { AppendTransactions(transactions); })
 {
+    // A closed window is gone: its module forgets it and a saved desktop no longer holds it.
+    setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);

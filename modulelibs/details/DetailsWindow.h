@@ -30,6 +30,7 @@ protected:
     void Absorb(FeedLink::Batch&& batch) override;
     void ForgetInstrumentData() override;
     QStringList Header() const override;
+    QString KindName() const override { return QStringLiteral("Szczegóły"); }
     int RowCount() const override { return static_cast<int>(m_order.size()); }
     QStringList Row(int index) const override;
     int RowTrend(int index) const override;

@@ -31,6 +31,8 @@ FilesGenWindow::FilesGenWindow(ConsumerBase& consumer, FilesGenOutput::Writer wr
     , m_folder(new QLabel(this))
     , m_error(new QLabel(this))
 {
+    // A closed window is gone: its module forgets it and a saved desktop no longer holds it.
+    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Pliki tekstowe"));
     // The panel behind would show through the label rows.
     setAutoFillBackground(true);

@@ -24,6 +24,7 @@ protected:
     void Absorb(FeedLink::Batch&& batch) override;
     void ForgetInstrumentData() override { m_book = OrderBook(); }
     QStringList Header() const override;
+    QString KindName() const override { return QStringLiteral("Oferty"); }
     int RowCount() const override;
     QStringList Row(int index) const override;
     void SaveOwnState(Settings& node) const override;

@@ -82,6 +82,8 @@ QuoteTableWindow::QuoteTableWindow(TableModuleConsumer& consumer, QWidget* paren
     , m_pendingLock(QStringLiteral("QuoteTableWindow::Pending"))
     , m_dragStarter(DDBaseDataObjectMime::RunDrag)
 {
+    // A closed window is gone: its module forgets it and a saved desktop no longer holds it.
+    setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(200, 120);

@@ -51,6 +51,7 @@ protected:
     void Absorb(FeedLink::Batch&& batch) override;
     void ForgetInstrumentData() override;
     QStringList Header() const override;
+    QString KindName() const override { return QStringLiteral("Transakcje"); }
     std::optional<GridParams> Grid() const override
     {
         return GridParams{StyleTransactionList::ParamGridPen, StyleTransactionList::ParamHorizontalGrid, StyleTransactionList::ParamVerticalGrid};

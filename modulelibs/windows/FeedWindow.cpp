@@ -40,6 +40,8 @@ FeedWindow::FeedWindow(ConsumerBase& consumer, const std::shared_ptr<StyleBase>&
     , m_style(style, textFieldGroups)
     , m_scroll(new QScrollBar(Qt::Vertical, this))
 {
+    // A closed window is gone: its module forgets it and a saved desktop no longer holds it.
+    setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
     resize(420, 300);
@@ -68,8 +70,28 @@ bool FeedWindow::SetAsset(const Asset& asset)
     m_asset = asset;
     const bool subscribed = Subscribe(asset);
     setWindowTitle(Caption());
+    // A new window opens wide enough for its texts; one already shown keeps the size it has.
+    if (!isVisible())
+        resize(std::max(width(), ContentWidth()), height());
     update();
     return subscribed;
+}
+
+int FeedWindow::ContentWidth() const
+{
+    // The columns share the width equally, so the widest text decides every column's width.
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const QStringList header = Header();
+    int widest = 0;
+    for (const QString& text : header)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    for (int row = 0; row < RowCount(); ++row)
+        for (const QString& text : Row(row))
+            widest = std::max(widest, metrics.horizontalAdvance(text));
+    const int columns = std::max<int>(1, static_cast<int>(header.size()));
+    return columns * (widest + kCellPadding) + m_scroll->sizeHint().width();
 }
 
 bool FeedWindow::FollowInstrument(const Asset& asset)
@@ -85,7 +107,8 @@ void FeedWindow::HideScroll(bool hidden)
 
 QString FeedWindow::Caption() const
 {
-    return m_asset.GetShortName();
+    const QString kind = KindName();
+    return kind.isEmpty() ? m_asset.GetShortName() : QStringLiteral("%1 %2").arg(kind, m_asset.GetShortName());
 }
 
 bool FeedWindow::TakeFeed()

@@ -27,6 +27,8 @@ class FeedWindow : public ModuleWndBase, public IInstrumentFollower
 
 public:
     static constexpr int kRepaintMs = 100;
+    // Room beside a cell's text: its margins and a little air.
+    static constexpr int kCellPadding = 16;
 
     FeedWindow(ConsumerBase& consumer, const std::shared_ptr<StyleBase>& style, int textFieldGroups,
                QWidget* parent);
@@ -71,8 +73,11 @@ protected:
     virtual bool TakeFeed();
     // What came on the one instrument's link; a window fed otherwise takes its feed in TakeFeed.
     virtual void Absorb(FeedLink::Batch&& batch) {}
-    // The window's caption on its instrument.
+    // The width at which every column shows its texts whole.
+    int ContentWidth() const;
+    // The window's caption on its instrument: its kind's name, then the instrument.
     virtual QString Caption() const;
+    virtual QString KindName() const { return {}; }
     // The window moved to another instrument: what it kept of the last one goes.
     virtual void ForgetInstrumentData() = 0;
     // Header, then rows of cells; the row group of each row (0 odd, 1 even, more for kinds

@@ -190,12 +190,6 @@ private:
                         m_windows.end());
         m_windows.push_back(window);
         m_active = window;
-        // Each new window a step below and right of the last, so none hides another whole.
-        if (QWidget* parent = window->parentWidget())
-        {
-            const int step = 24 * static_cast<int>(parent->findChildren<ModuleWndBase*>(Qt::FindDirectChildrenOnly).size() - 1);
-            window->move(step % std::max(24, parent->width() / 2), step % std::max(24, parent->height() / 2));
-        }
         window->show();
         window->ForceActivate();
     }

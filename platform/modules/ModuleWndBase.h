@@ -49,8 +49,9 @@ public:
 
     // Whether "close all windows" and the windows gallery may close it.
     virtual bool CanBeCloseOnCommand() const { return true; }
-    // Its picture in the windows gallery.
-    virtual QIcon GetImage() const { return windowIcon(); }
+    // Its picture in the windows gallery; none when the window has no icon of its own (Qt would
+    // answer the application's).
+    virtual QIcon GetImage() const { return testAttribute(Qt::WA_SetWindowIcon) ? windowIcon() : QIcon(); }
     // The panel's size or the theme changed.
     virtual void RedrawAfterLayoutMayChanged() { update(); }
     // Its panel became the current one, or stopped being it.

@@ -31,8 +31,9 @@ inline const QString kShowHideRibbon = QStringLiteral("ShowHideRibbon");
 // The screen's caption, written only when it cannot be the panel file's name as it is.
 inline const QString kCaption = QStringLiteral("Caption");
 
-// Panel files: root "Panel" with one unnamed child per window; old files name the module
-// under "ConsumerName".
+// Panel files: root "Panel" with one unnamed child per window (topmost first), each with its
+// rectangle in the view under "Rect" (older files keep none); old files name the module under
+// "ConsumerName".
 inline const QString kPanelRoot = QStringLiteral("Panel");
 inline const QString kModuleName = QStringLiteral("ModuleName");
 inline const QString kWindowName = QStringLiteral("WindowName");

@@ -198,9 +198,22 @@ bool DesktopSession::OpenDesktop(const QString& path, const Settings& node)
             active = view;
         const QString panelFile = PanelFile(panelFolder, name, DesktopFormat::kDesktopExtension);
         if ((m_damagedDesktop || QFileInfo::exists(panelFile)) && !PanelStateReader(panelFile).IsLoaded())
+        {
+            // The rectangles went with the list: the windows open where their modules put them.
             RestoreUnlistedWindows(view, panelFile);
+        }
         else
-            PanelStateFiles::RestorePanel(view, panelFile, m_modules);
+        {
+            std::vector<IDesktopHost::RestoredWindow> restored;
+            const auto windowsOfView = [this, view] {
+                std::vector<QWidget*> windows;
+                for (const IDesktopHost::ModuleWindow& window : m_host.GetModuleWindows(view))
+                    windows.push_back(window.window);
+                return windows;
+            };
+            PanelStateFiles::RestorePanel(view, panelFile, m_modules, {windowsOfView, &restored});
+            m_host.ArrangeRestoredWindows(view, restored);
+        }
         m_host.FitModuleWindows(view);
         opened.push_back(view);
     }

@@ -5,6 +5,7 @@
 // which the modules receive when they open windows. The main frame implements it; tests give
 // a fake. Main thread only.
 
+#include <QRect>
 #include <QString>
 
 #include <optional>
@@ -28,6 +29,13 @@ public:
         QWidget* window = nullptr;
         IGenericModule* module = nullptr;  // null for a window of no module
         QString name;                      // the window's name
+        QRect rect;                        // in its view; none for a window the host does not place
+    };
+    // A window a panel file reopened, with its saved rectangle when the file kept one.
+    struct RestoredWindow
+    {
+        QWidget* window = nullptr;
+        QRect rect;
     };
 
     virtual ~IDesktopHost() = default;
@@ -64,6 +72,9 @@ public:
     virtual QWidget* OpenVersionInfoPanel() = 0;
     // Pulls the screen's module windows back within reach after they were opened.
     virtual void FitModuleWindows(QWidget* view) = 0;
+    // Gives the reopened windows (in the panel file's order, topmost first) their rectangles
+    // and that stacking order; a host that does not arrange windows leaves them as they opened.
+    virtual void ArrangeRestoredWindows(QWidget* view, const std::vector<RestoredWindow>& windows) {}
     // Activates and shows the opened screens in order, then the active one again (none when
     // null); with no module window on top of the active screen the ribbon shows no module.
     virtual void ShowPanels(const std::vector<QWidget*>& views, QWidget* active) = 0;

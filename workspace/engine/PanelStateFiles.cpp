@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -49,6 +50,8 @@ bool PanelStateFiles::SavePanel(const QString& path, const Windows& windows, boo
         Settings& child = panel.AddUnnamed();
         child[DesktopFormat::kModuleName] = entry.moduleName;
         child[DesktopFormat::kWindowName] = entry.windowName;
+        if (entry.rect.isValid())
+            child[DesktopFormat::kRect] = Rect::FromQRect(entry.rect);
     }
     if (panel.SaveToFile(path, DesktopFormat::kPanelRoot))
         return true;
@@ -80,8 +83,10 @@ bool PanelStateFiles::SavePanelToQ5Format(const QString& path, const Windows& wi
     return false;
 }
 
-int PanelStateFiles::RestorePanel(QWidget* view, const QString& path, IDesktopModules& modules)
+int PanelStateFiles::RestorePanel(QWidget* view, const QString& path, IDesktopModules& modules,
+                                  const PanelRestoreReport& report)
 {
+    const bool reporting = report.windowsOfView && report.restored;
     const QDir folder(PanelFolder::Of(path));
     PanelStateReader reader(path);
     if (!reader.IsLoaded())
@@ -103,8 +108,16 @@ int PanelStateFiles::RestorePanel(QWidget* view, const QString& path, IDesktopMo
         if (!module)
             continue;
         const QString file = QDir(folder.filePath(moduleName)).filePath(windowName + module->GetFileExtension());
-        if (module->OpenWindowFromFile(view, file, true))
-            ++opened;
+        const std::vector<QWidget*> before = reporting ? report.windowsOfView() : std::vector<QWidget*>();
+        if (!module->OpenWindowFromFile(view, file, true))
+            continue;
+        ++opened;
+        if (!reporting)
+            continue;
+        const QRect rect = reader.GetWindowRect().value_or(QRect());
+        for (QWidget* window : report.windowsOfView())
+            if (std::find(before.begin(), before.end(), window) == before.end())
+                report.restored->push_back({window, rect});
     }
     return opened;
 }
@@ -144,7 +157,7 @@ bool PanelStateFiles::SaveWindows(const QString& path, const Windows& windows, c
             continue;
         }
         saved.insert(window.window);
-        listed.push_back({listedModule, stem});
+        listed.push_back({listedModule, stem, window.rect});
     }
     return true;
 }

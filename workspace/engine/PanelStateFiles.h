@@ -18,6 +18,15 @@ class IDesktopModules;
 class IGenericModule;
 class QWidget;
 
+// What a panel's restore tells of the windows it opens: the module windows of the view (asked
+// around each opening, so the new one is found), and where the windows opened go, in file
+// order with their saved rectangles.
+struct PanelRestoreReport
+{
+    std::function<std::vector<QWidget*>()> windowsOfView;
+    std::vector<IDesktopHost::RestoredWindow>* restored = nullptr;
+};
+
 class PanelStateFiles
 {
 public:
@@ -33,13 +42,15 @@ public:
     static bool SavePanelToQ5Format(const QString& path, const Windows& windows, IDesktopModules& modules);
     // Opens the windows the panel file lists in the view; gives how many opened. A missing or
     // unreadable file opens nothing; an unknown module or a name that is no safe stem is skipped.
-    static int RestorePanel(QWidget* view, const QString& path, IDesktopModules& modules);
+    static int RestorePanel(QWidget* view, const QString& path, IDesktopModules& modules,
+                            const PanelRestoreReport& report = {});
 
 private:
     struct Listed
     {
         QString moduleName;
         QString windowName;
+        QRect rect;
     };
     using FolderName = std::function<QString(const IGenericModule&)>;
     using SaveWindow = std::function<bool(IGenericModule&, QWidget*, const QString&)>;

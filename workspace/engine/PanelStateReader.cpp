@@ -28,3 +28,8 @@ QString PanelStateReader::GetWindowName() const
 {
     return m_impl->GetWindowName();
 }
+
+std::optional<QRect> PanelStateReader::GetWindowRect() const
+{
+    return m_impl->GetWindowRect();
+}

@@ -24,6 +24,14 @@ QString PanelStateReaderImpl_Ver0::GetWindowName() const
     return CurrentValue(DesktopFormat::kWindowName);
 }
 
+std::optional<QRect> PanelStateReaderImpl_Ver0::GetWindowRect() const
+{
+    const std::optional<Rect> rect = Rect::FromString(CurrentValue(DesktopFormat::kRect));
+    if (!rect || rect->IsEmpty())
+        return std::nullopt;
+    return rect->ToQRect();
+}
+
 QString PanelStateReaderImpl_Ver0::CurrentValue(const QString& name) const
 {
     if (!m_iterator)

@@ -5,6 +5,7 @@
 
 #include "platform/settings/Settings.h"
 
+#include <QRect>
 #include <QString>
 
 #include <optional>
@@ -21,6 +22,8 @@ public:
     // The current window's module and name; empty when there is no current window.
     virtual QString GetModuleName() const;
     virtual QString GetWindowName() const;
+    // The window's rectangle in its view; none in files that keep none or a bad one.
+    std::optional<QRect> GetWindowRect() const;
 
 protected:
     QString CurrentValue(const QString& name) const;

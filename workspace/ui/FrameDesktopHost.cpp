@@ -55,7 +55,7 @@ std::vector<IDesktopHost::ModuleWindow> FrameDesktopHost::GetModuleWindows(QWidg
     std::vector<ModuleWindow> windows;
     if (const auto* panelView = qobject_cast<PanelView*>(view))
         for (ModuleWndBase* window : panelView->GetModuleWindows())
-            windows.push_back({window, window->GetModule(), window->windowTitle()});
+            windows.push_back({window, window->GetModule(), window->windowTitle(), window->geometry()});
     return windows;
 }
 
@@ -116,6 +116,18 @@ QWidget* FrameDesktopHost::OpenVersionInfoPanel()
     if (AppMediator* mediator = AppMediator::Instance())
         mediator->ShowVersionInfoPage();
     return nullptr;
+}
+
+void FrameDesktopHost::ArrangeRestoredWindows(QWidget* view, const std::vector<RestoredWindow>& windows)
+{
+    auto* panelView = qobject_cast<PanelView*>(view);
+    if (!panelView)
+        return;
+    std::vector<PanelView::RestoredWindow> arranged;
+    for (const RestoredWindow& restored : windows)
+        if (auto* window = qobject_cast<ModuleWndBase*>(restored.window))
+            arranged.push_back({window, restored.rect});
+    panelView->ArrangeRestored(arranged);
 }
 
 void FrameDesktopHost::FitModuleWindows(QWidget* view)

@@ -28,6 +28,7 @@ public:
     // This program shows no version-information page in a screen: none opens (logged).
     QWidget* OpenVersionInfoPanel() override;
     void FitModuleWindows(QWidget* view) override;
+    void ArrangeRestoredWindows(QWidget* view, const std::vector<RestoredWindow>& windows) override;
     void ShowPanels(const std::vector<QWidget*>& views, QWidget* active) override;
     QWidget* CreateNewPanel() override;
     void ShowMessage(const QString& text) override;

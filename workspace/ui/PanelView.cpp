@@ -11,6 +11,7 @@
 #include "platform/modules/TableConsumer.h"
 #include "platform/toolkit/PaintManager.h"
 #include "platform/ui/Document.h"
+#include "workspace/ui/ModuleWindowFrame.h"
 #include "workspace/ui/PanelFrame.h"
 #include "workspace/ui/PulpitFrame.h"
 
@@ -18,6 +19,9 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace
 {
@@ -177,16 +181,53 @@ bool PanelView::event(QEvent* event)
         if (auto* widget = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
             widget->installEventFilter(this);
     }
+    else if (event->type() == QEvent::ChildRemoved && !m_frames.empty())
+    {
+        // A window closed or went to another view: its frame goes, and when it was the active
+        // one the next window takes over.
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        if (std::none_of(m_frames.begin(), m_frames.end(), [child](const auto& frame) { return frame.data() == child; }))
+        {
+            SweepFrames();
+            QTimer::singleShot(0, this, &PanelView::ActivateTopWhenActiveGone);
+        }
+    }
     return View::event(event);
 }
 
 bool PanelView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::MouseButtonPress)
-        return View::eventFilter(watched, event);
     auto* window = qobject_cast<ModuleWndBase*>(watched);
     if (window == nullptr || window->parentWidget() != this)
+        return View::eventFilter(watched, event);
+    switch (event->type())
+    {
+    case QEvent::Show:
+        if (ModuleWindowFrame* frame = FrameOf(window))
+            frame->Sync();
+        else
+            Frame(*window, true);
         return false;
+    case QEvent::Hide:
+        if (ModuleWindowFrame* frame = FrameOf(window))
+            frame->Sync();
+        // Only a window hidden itself, not one whose screen was left.
+        if (window->isHidden())
+            QTimer::singleShot(0, this, &PanelView::ActivateTopWhenActiveGone);
+        return false;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::ZOrderChange:
+    case QEvent::WindowTitleChange:
+    case QEvent::WindowStateChange:
+        if (ModuleWindowFrame* frame = FrameOf(window))
+            frame->Sync();
+        return false;
+    case QEvent::MouseButtonPress:
+        break;
+    default:
+        return false;
+    }
     PulpitFrame* mainFrame = GetMainFrame();
     const QPoint point = static_cast<QMouseEvent*>(event)->position().toPoint();
     if (!window->IsOwnCaptionButtonAt(point) && (!mainFrame || mainFrame->GetActiveModuleWnd() != window))
@@ -253,4 +294,128 @@ void PanelView::focusInEvent(QFocusEvent* event)
         return;
     }
     View::focusInEvent(event);
+}
+
+// Window frames
+
+ModuleWindowFrame* PanelView::FrameOf(const ModuleWndBase* window) const
+{
+    for (const QPointer<ModuleWindowFrame>& frame : m_frames)
+        if (frame && frame->GetWindow() == window)
+            return frame;
+    return nullptr;
+}
+
+ModuleWindowFrame* PanelView::Frame(ModuleWndBase& window, bool place)
+{
+    if (place)
+        PlaceNew(window);
+    auto* frame = new ModuleWindowFrame(window, *this);
+    m_frames.emplace_back(frame);
+    return frame;
+}
+
+void PanelView::PlaceNew(ModuleWndBase& window)
+{
+    if (rect().isEmpty() || (window.windowState() & Qt::WindowMaximized))
+        return;
+    const ModuleWindowPlacement placement = ModuleWindowFrame::Placement(*this);
+    std::vector<QRect> taken;
+    for (ModuleWndBase* other : GetModuleWindows())
+        if (other != &window && !other->isHidden() && FrameOf(other))
+            taken.push_back(placement.OuterOf(other->geometry()));
+    window.setGeometry(placement.PlaceNew(window.size(), rect(), taken));
+}
+
+void PanelView::SweepFrames()
+{
+    for (auto it = m_frames.begin(); it != m_frames.end();)
+    {
+        ModuleWindowFrame* frame = *it;
+        if (frame && frame->GetWindow() && frame->GetWindow()->parentWidget() == this)
+        {
+            ++it;
+            continue;
+        }
+        if (frame)
+            frame->deleteLater();
+        it = m_frames.erase(it);
+    }
+}
+
+void PanelView::UpdateFrames()
+{
+    for (const QPointer<ModuleWindowFrame>& frame : m_frames)
+        if (frame)
+            frame->update();
+}
+
+std::vector<ModuleWndBase*> PanelView::ShownWindows() const
+{
+    std::vector<ModuleWndBase*> shown;
+    for (ModuleWndBase* window : GetModuleWindows())
+        if (!window->isHidden())
+            shown.push_back(window);
+    return shown;
+}
+
+void PanelView::ActivateTopWhenActiveGone()
+{
+    PulpitFrame* mainFrame = GetMainFrame();
+    IApplicationObject* application = mainFrame ? mainFrame->GetApplication() : nullptr;
+    if (!mainFrame || mainFrame->IsClosing() || !mainFrame->IsSessionLoaded() || !application || !isVisible())
+        return;
+    if (application->GetActivePanelView() && application->GetActivePanelView() != this)
+        return;
+    const IStyleEditModeHandler* handler = mainFrame->GetStyleEditModeHandler();
+    if (handler && handler->IsInEditMode())
+        return;
+    const ModuleWndBase* active = mainFrame->GetActiveModuleWnd();
+    if (active && !active->isHidden())
+        return;
+    // The ribbon forgets the window that went before the next one is activated, so no contextual
+    // tab or command of the gone window stays when the next cannot be activated.
+    mainFrame->ResetRibbonContext();
+    const std::vector<ModuleWndBase*> shown = ShownWindows();
+    if (!shown.empty())
+        shown.front()->ForceActivate();
+    UpdateFrames();
+}
+
+void PanelView::ArrangeRestored(const std::vector<RestoredWindow>& windows)
+{
+    for (const RestoredWindow& restored : windows)
+    {
+        if (!restored.window || restored.window->parentWidget() != this)
+            continue;
+        if (restored.rect.isValid())
+            restored.window->setGeometry(restored.rect);
+        if (ModuleWindowFrame* frame = FrameOf(restored.window))
+            frame->Sync();
+        else
+            Frame(*restored.window, !restored.rect.isValid());
+    }
+    // The file lists the windows topmost first: raising them from the last gives that order.
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        if (it->window && it->window->parentWidget() == this)
+            it->window->raise();
+}
+
+bool PanelView::CycleWindows(bool backwards)
+{
+    const std::vector<ModuleWndBase*> shown = ShownWindows();
+    if (shown.size() < 2)
+        return false;
+    PulpitFrame* mainFrame = GetMainFrame();
+    ModuleWndBase* active = mainFrame ? mainFrame->GetActiveModuleWnd() : nullptr;
+    if (backwards)
+    {
+        shown.back()->ForceActivate();
+        return true;
+    }
+    ModuleWndBase* top = std::find(shown.begin(), shown.end(), active) != shown.end() ? active : shown.front();
+    top->lower();
+    const std::vector<ModuleWndBase*> after = ShownWindows();
+    after.front()->ForceActivate();
+    return true;
 }

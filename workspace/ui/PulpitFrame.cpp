@@ -223,6 +223,7 @@ void PulpitFrame::InstallShortcuts()
     alt1->setContext(Qt::ApplicationShortcut);
     connect(alt1, &QShortcut::activated, this, [this] { PostFrameCommand(ID_ALT_1); });
     FrameAccelerators::Install(*this, *this, [this](std::uint32_t id) { PostFrameCommand(id); });
+    InstallWindowShortcuts();
     m_escapeFilter = std::make_unique<FrameEscapeFilter>(GetSafeHwnd(), ID_ESCAPE);
     qApp->installEventFilter(m_escapeFilter.get());
 }
@@ -480,6 +481,7 @@ void PulpitFrame::OnModuleWndActivate(bool activate, ModuleWndBase* window, bool
         ::UpdateRibbonContext context(window->IsContextRibbonAvailable() ? window->GetModule() : nullptr);
         context.SetPreseveRibbonTabContext(preserveTabContext);
         UpdateRibbonContext(context);
+        UpdateModuleWindowFrames();
         return;
     }
     if (window != m_activeModuleWnd)
@@ -488,12 +490,14 @@ void PulpitFrame::OnModuleWndActivate(bool activate, ModuleWndBase* window, bool
     ::UpdateRibbonContext context(nullptr);
     context.SetPreseveRibbonTabContext(preserveTabContext);
     UpdateRibbonContext(context);
+    UpdateModuleWindowFrames();
 }
 
 void PulpitFrame::ResetRibbonContext()
 {
     m_activeModuleWnd = nullptr;
     UpdateRibbonContext(::UpdateRibbonContext(nullptr));
+    UpdateModuleWindowFrames();
 }
 
 void PulpitFrame::OnActivateApp(bool active)
@@ -892,20 +896,6 @@ void PulpitFrame::RedrawModuleWindows()
         return;
     for (ModuleWndBase* window : m_tabClient->GetModuleWindows(true))
         window->RedrawAfterLayoutMayChanged();
-}
-
-void PulpitFrame::ShowModuleWnd(ModuleWndBase& window)
-{
-    auto* view = qobject_cast<PanelView*>(window.parentWidget());
-    PanelFrame* panel = view ? view->GetPanelFrame() : nullptr;
-    if (panel)
-        panel->ActivateFrame();
-    window.show();
-    if (view && !view->rect().intersects(window.geometry()))
-        window.move(kShownWindowPosition, kShownWindowPosition);
-    window.raise();
-    window.setFocus(Qt::OtherFocusReason);
-    window.update();
 }
 
 // Print mode

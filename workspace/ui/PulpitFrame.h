@@ -119,6 +119,7 @@ public:
     // IRibbonsFactoryOwner
     CommandBars* GetCommandBars() override { return &m_commandBars; }
     bool IsExtendedMode() const override;
+    std::shared_ptr<IDynamicGalleryHelper> CreateWindowsGalleryHelper() override;
 
     // IRibbonThemeFrame
     bool LoadRibbonTheme(const QString& themeName, const QString& iniName, const QString& normalIniName) override;
@@ -191,6 +192,13 @@ public:
     void UpdateFrameTitles();
     // Shows the window in its panel, brought into the panel when it lies outside it.
     void ShowModuleWnd(ModuleWndBase& window);
+    // Ctrl+F4: closes the active module window when it may be closed on command.
+    bool CloseActiveModuleWnd();
+    // Ctrl+Tab and Ctrl+Shift+Tab: the next (or previous) window of the active screen in
+    // stacking order becomes active.
+    bool CycleModuleWnds(bool backwards);
+    // The frames around the module windows show which one is active.
+    void UpdateModuleWindowFrames();
     // The tabs stand at the position (0 top, 1 left, 2 bottom, 3 right).
     void SetPulpitTabPosition(int position);
 
@@ -236,6 +244,9 @@ private:
     bool CreateRibbon();
     void AttachTabClient();
     void InstallShortcuts();
+    void InstallWindowShortcuts();
+    // The panel view the user works in; null when none.
+    PanelView* GetActivePanelView() const;
     // Step 6 of the routing: the active panel, the frame's own table, then the application.
     bool FrameworkCmdMsg(std::uint32_t id, int code, void* extra);
     bool OnProviderEntry(std::uint32_t id);

@@ -22,4 +22,8 @@ public:
     PanelView* SetPanelTitle(PanelFrame& panel) override;
     void RedrawModuleWindows() override;
     void ShowWorkspaceTabs() override;
+
+private:
+    // The picture of a window that has none of its own: its module's.
+    static QIcon ModuleImage(const ModuleWndBase& window);
 };

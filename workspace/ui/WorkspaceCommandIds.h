@@ -11,6 +11,8 @@ inline constexpr std::uint32_t ID_NEW_SCREEN = 32989;
 inline constexpr std::uint32_t ID_SCREENSHOT = 33931;
 inline constexpr std::uint32_t ID_CONFIGURE_PROVIDERS = 32769;
 inline constexpr std::uint32_t ID_OPEN_WINDOW = 33000;
+// The windows gallery of the main tab.
+inline constexpr std::uint32_t ID_SWITCH_WINDOWS = 33598;
 // Commands the frame posts for other command targets.
 inline constexpr std::uint32_t ID_ESCAPE = 33463;
 inline constexpr std::uint32_t ID_ALT_1 = 33671;
