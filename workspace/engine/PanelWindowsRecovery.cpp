@@ -1,5 +1,8 @@
 #include "workspace/engine/PanelWindowsRecovery.h"
 
+#include "platform/base/AppPaths.h"
+#include "platform/base/FileBackup.h"
+#include "platform/base/Log.h"
 #include "platform/modules/IGenericModule.h"
 #include "workspace/engine/IDesktopModules.h"
 #include "workspace/engine/PanelFolder.h"
@@ -34,11 +37,28 @@ int PanelWindowsRecovery::RestoreFromFolder(QWidget* view, const QString& panelP
         if (!module)
             continue;
         for (const QFileInfo& file : PlainEntries(moduleFolder.filePath(), QDir::Files))
-            if (file.fileName().endsWith(module->GetFileExtension()) &&
-                module->OpenWindowFromFile(view, file.filePath(), true))
+        {
+            if (!file.fileName().endsWith(module->GetFileExtension()))
+                continue;
+            if (module->OpenWindowFromFile(view, file.filePath(), true))
                 ++opened;
+            else
+                KeepUnopenedWindowFile(file.filePath());
+        }
     }
     return opened;
+}
+
+void PanelWindowsRecovery::KeepUnopenedWindowFile(const QString& windowFile)
+{
+    const QFileInfo file(windowFile);
+    if (!file.isFile() || file.isSymLink())
+        return;
+    QString backup;
+    if (FileBackup::KeepCopy(windowFile, backup))
+        Log::WriteWarning(QStringLiteral("Nie otwarto okna z pliku %1; plik zachowano jako \"%2\".").arg(windowFile, backup),
+                          QString::fromLatin1(AppPaths::kProductName), QStringLiteral("PanelFrame::RestorePanel"),
+                          __LINE__);
 }
 
 QStringList PanelWindowsRecovery::PanelNames(const QString& panelFolder, const QString& panelExtension)

@@ -16,6 +16,10 @@ namespace PanelWindowsRecovery
 // module and file name order; gives how many opened.
 int RestoreFromFolder(QWidget* view, const QString& panelPath, IDesktopModules& modules);
 
+// A window file its module could not open is kept beside it as "<name>.bak" (logged), for the
+// save that follows replaces the window folder; StagedDesktopSave carries such copies over.
+void KeepUnopenedWindowFile(const QString& windowFile);
+
 // The screens a desktop's panel folder still holds, by the names of their panel files or window
 // folders, sorted; what is no panel file and no window folder is left out.
 QStringList PanelNames(const QString& panelFolder, const QString& panelExtension);

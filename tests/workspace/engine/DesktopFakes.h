@@ -202,6 +202,9 @@ public:
         FakeScreen* screen = m_host.ScreenOf(parent);
         if (!screen || !file.open(QIODevice::ReadOnly))
             return false;
+        // A window file of this module holds the window's name and state on two lines.
+        if (strictFiles && !file.peek(4096).contains('\n'))
+            return false;
         const QStringList parts = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
         m_host.AddWindow(*screen, this, parts.value(0), parts.value(1));
         return true;
@@ -219,6 +222,7 @@ public:
     void FindWindowStyle(int) override {}
 
     std::set<QString> declinedWindows;
+    bool strictFiles = false;
     std::set<QString> failingWindows;
     std::function<void(const QString& path)> beforeSave;
     QStringList savedFiles;

@@ -562,6 +562,39 @@ TEST_F(DesktopSessionTest, ADamagedSessionOrPanelFileLosesNoWindowThatCanStillBe
     }
 }
 
+TEST_F(DesktopSessionTest, AWindowFileThatCannotBeOpenedIsKeptAsACopyThroughLaterSaves)
+{
+    const QString windows = AppData() + QStringLiteral("/LastSession/Ekran 1");
+    const QString damaged = windows + QStringLiteral("/TableModule/Tabela 1.q4sTB");
+    {
+        ProgramRun earlier(AppData(), 1);
+        FakeScreen& screen = earlier.host.AddScreen(QStringLiteral("Notowania"));
+        earlier.host.AddWindow(screen, &earlier.table, QStringLiteral("Tabela 1"), QStringLiteral("KGHM"));
+        earlier.host.AddWindow(screen, &earlier.chart, QStringLiteral("Wykres"), QStringLiteral("CDR"));
+        earlier.host.sessionLoaded = true;
+        ASSERT_TRUE(earlier.session.SaveLastSession());
+    }
+    ASSERT_TRUE(Write(damaged, "zepsuty"));
+    // Once with the panel file whole, once with it damaged too: the window folder is read then.
+    for (const bool panelDamaged : {false, true})
+    {
+        SCOPED_TRACE(panelDamaged ? "panel file damaged" : "panel file whole");
+        if (panelDamaged)
+            ASSERT_TRUE(Write(windows + QStringLiteral(".q4s"), "zepsuty"));
+        for (int run = 0; run < 2; ++run)
+        {
+            ProgramRun program(AppData(), 1);
+            program.table.strictFiles = true;
+            program.session.LoadLastSession();
+            EXPECT_EQ(program.host.Contents(), QStringList{QStringLiteral("Notowania: Wykres=CDR")});
+            ASSERT_TRUE(program.session.SaveLastSession());
+            EXPECT_EQ(Read(damaged + QStringLiteral(".bak")), QByteArray("zepsuty")) << run;
+            EXPECT_FALSE(QFileInfo::exists(damaged + QStringLiteral(".bak2"))) << run;
+        }
+    }
+    EXPECT_TRUE(Warnings().contains(damaged + QStringLiteral(".bak")));
+}
+
 TEST_F(DesktopSessionTest, SavingAgainReplacesTheFolderItMadeAndOldSessionsFolders)
 {
     // A folder laid out by an earlier version of the program is recognised as well.
