@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStorageInfo>
 
 #include <algorithm>
 #include <utility>
@@ -81,8 +82,27 @@ bool DesktopSession::SaveLastSession()
                           ProductName(), kSaveSessionPlace, __LINE__);
         return false;
     }
-    // The session is saved while the program closes: whatever happens is only logged.
-    return SaveSession(GetLastSessionPath(), false);
+    // The session is saved while the program closes: what is only moved aside is logged, but a
+    // session that could not be written is told, or the user would find the windows gone.
+    m_saveError.clear();
+    const bool saved = SaveSession(GetLastSessionPath(), false);
+    if (!m_saveError.isEmpty())
+        m_host.ShowSaveProblem(QStringLiteral("%1\nPowód: %2.\nOkna otwarte w tej sesji nie wrócą przy następnym "
+                                              "uruchomieniu programu.")
+                                   .arg(m_saveError, WhyNotWritten(QFileInfo(GetLastSessionPath()).absolutePath())));
+    return saved;
+}
+
+QString DesktopSession::WhyNotWritten(const QString& folder)
+{
+    const QStorageInfo storage(folder);
+    if (storage.isValid() && storage.isReadOnly())
+        return QStringLiteral("system plików z katalogiem %1 jest tylko do odczytu").arg(QDir::toNativeSeparators(folder));
+    if (storage.isValid() && storage.bytesAvailable() == 0)
+        return QStringLiteral("brak wolnego miejsca na dysku z katalogiem %1").arg(QDir::toNativeSeparators(folder));
+    if (!QFileInfo(folder).isWritable())
+        return QStringLiteral("katalog %1 jest tylko do odczytu").arg(QDir::toNativeSeparators(folder));
+    return QStringLiteral("zapis do katalogu %1 się nie powiódł (szczegóły w dzienniku)").arg(QDir::toNativeSeparators(folder));
 }
 
 bool DesktopSession::LoadSession(const QString& path)
@@ -336,6 +356,7 @@ bool DesktopSession::WriteWithPanelFolder(const QString& path, const QString& pa
         const QString reason = save.ErrorText().isEmpty() ? QStringLiteral("pliku nie można zapisać") : save.ErrorText();
         const QString text = QStringLiteral("Nie zapisano pulpitu %1: %2.").arg(QDir::toNativeSeparators(path), reason);
         Log::WriteError(text, ProductName(), place, __LINE__);
+        m_saveError = text;
         if (tellUser)
             m_host.ShowMessage(text);
         return false;

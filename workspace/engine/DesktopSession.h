@@ -38,7 +38,8 @@ public:
     // The export in the next-generation format, under the same rules.
     bool SaveDesktopToQ5Format(const QString& path);
     // Saves the session, unless it has not been loaded in this run: an empty desktop must not
-    // take the place of the last session that was never restored. Failures are only logged.
+    // take the place of the last session that was never restored. A session that could not be
+    // written is logged and told to the user, who is about to lose its windows.
     bool SaveLastSession();
 
     // Replaces the screens by the desktop in the file. A missing or unreadable file changes
@@ -62,6 +63,9 @@ private:
     // A screen whose panel file cannot be read gets the windows its folder still holds.
     void RestoreUnlistedWindows(QWidget* view, const QString& panelFile);
     bool SaveSession(const QString& path, bool tellUser);
+    // Why nothing could be written into the folder, in the user's words: a read-only file
+    // system, a full disk or a folder that may not be written.
+    static QString WhyNotWritten(const QString& folder);
     bool SaveDesktop(const QString& panelFolder, Settings& node);
     bool SaveDesktopToQ5Format(const QString& panelFolder, Q5Settings& node);
     bool WriteWithPanelFolder(const QString& path, const QString& panelExtension, const QString& place, bool tellUser,
@@ -73,6 +77,8 @@ private:
     IDesktopHost& m_host;
     IDesktopModules& m_modules;
     const QString m_appDataFolder;
+    // Why the last save failed, as logged; empty when it did not.
+    QString m_saveError;
     // What of the desktop being opened could not be read, for the user.
     QStringList m_unreadParts;
     // The desktop file being opened was unreadable: a screen without its panel file gets the

@@ -171,6 +171,12 @@ void FrameDesktopHost::ShowLoadProblem(const QString& text)
     });
 }
 
+void FrameDesktopHost::ShowSaveProblem(const QString& text)
+{
+    if (AppMediator* mediator = AppMediator::Instance())
+        mediator->ShowMessageBox(QString(), text, MB_OK | MB_ICONWARNING);
+}
+
 PanelFrame* FrameDesktopHost::PanelOf(QWidget* view)
 {
     const auto* panelView = qobject_cast<PanelView*>(view);

@@ -33,6 +33,7 @@ public:
     QWidget* CreateNewPanel() override;
     void ShowMessage(const QString& text) override;
     void ShowLoadProblem(const QString& text) override;
+    void ShowSaveProblem(const QString& text) override;
 
 private:
     static PanelFrame* PanelOf(QWidget* view);

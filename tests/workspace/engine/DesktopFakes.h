@@ -141,6 +141,7 @@ public:
     }
     void ShowMessage(const QString& text) override { shownMessages << text; }
     void ShowLoadProblem(const QString& text) override { shownMessages << text; }
+    void ShowSaveProblem(const QString& text) override { shownMessages << text; }
 
     int screensLimit = 1;
     int tabsWithoutPanel = 0;

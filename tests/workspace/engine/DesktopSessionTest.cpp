@@ -4,6 +4,9 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <sys/mount.h>
 
 #include <algorithm>
 #include <map>
@@ -593,6 +596,49 @@ TEST_F(DesktopSessionTest, AWindowFileThatCannotBeOpenedIsKeptAsACopyThroughLate
         }
     }
     EXPECT_TRUE(Warnings().contains(damaged + QStringLiteral(".bak")));
+}
+
+// On a real full disk, and on a file system mounted read-only; a small one in memory, which
+// needs the right to mount one.
+TEST_F(DesktopSessionTest, ALastSessionThatCannotBeWrittenIsToldWithWhereAndWhy)
+{
+    QTemporaryDir mountPoint;
+    const QByteArray target = QFile::encodeName(mountPoint.path());
+    if (::mount("tmpfs", target.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no right to mount a small file system";
+    struct Unmount
+    {
+        ~Unmount() { ::umount(path.constData()); }
+        QByteArray path;
+    } unmount{target};
+    const QString filler = mountPoint.filePath(QStringLiteral("wypełnienie"));
+    {
+        QFile file(filler);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (file.write(block) == block.size())
+        {
+        }
+    }
+    const auto saveOneScreen = [&] {
+        ProgramRun run(mountPoint.path(), 1);
+        FakeScreen& screen = run.host.AddScreen(QStringLiteral("Notowania"));
+        run.host.AddWindow(screen, &run.table, QStringLiteral("Tabela"), QStringLiteral("KGHM"));
+        run.host.sessionLoaded = true;
+        EXPECT_FALSE(run.session.SaveLastSession());
+        return run.host.shownMessages;
+    };
+    const QStringList full = saveOneScreen();
+    ASSERT_EQ(full.size(), 1);
+    EXPECT_TRUE(full.front().contains(QStringLiteral("LastSession.q4s")));
+    EXPECT_TRUE(full.front().contains(QStringLiteral("brak wolnego miejsca na dysku")));
+
+    ASSERT_TRUE(QFile::remove(filler));
+    ASSERT_EQ(::mount("tmpfs", target.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k"), 0);
+    const QStringList readOnly = saveOneScreen();
+    ASSERT_EQ(readOnly.size(), 1);
+    EXPECT_TRUE(readOnly.front().contains(QStringLiteral("system plików z katalogiem")));
+    EXPECT_FALSE(readOnly.front().contains(QStringLiteral("plik jest tylko do odczytu")));
 }
 
 TEST_F(DesktopSessionTest, SavingAgainReplacesTheFolderItMadeAndOldSessionsFolders)
