@@ -53,7 +53,7 @@ public:
     void SerialiseModulesStatesToQ5Format(Q5Settings&) override {}
     void UnserialiseModulesStates(const Settings&, const Settings&) override {}
     void PostUnserialiseModulesStates(const Settings&, const Settings&, QWidget*) override {}
-    void BeginDesktopLoad() override {}
+    void BeginDesktopLoad(const Settings&) override {}
     void EndDesktopLoad() override {}
     void AfterDesktopLoaded() override {}
     void NotifySessionLoaded(QWidget*) override {}
