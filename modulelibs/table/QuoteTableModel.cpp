@@ -4,10 +4,17 @@
 #include "styles/engine/StyleTable.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace
 {
 constexpr int kDefaultFontSize = 9;
+
+std::uint64_t NextRowVersion()
+{
+    static std::atomic<std::uint64_t> last = 0;
+    return ++last;
+}
 
 // Colours are 0x00BBGGRR.
 int DefaultColour(int context, int parameter)
@@ -61,6 +68,7 @@ std::uint32_t QuoteTableModel::AddInstrument(const Asset& asset)
     row.id = m_nextRowId++;
     row.asset = asset;
     row.offerLines = m_offerLines;
+    row.version = NextRowVersion();
     m_rows.push_back(std::move(row));
     if (m_placeOfAsset.size() + 1 == m_rows.size())
     {
@@ -192,6 +200,7 @@ bool QuoteTableModel::ApplyQuote(const Asset& asset, const CurrentState& state, 
         row->changes[field.id] = {nowMs, after->GetDouble() > before->GetDouble() ? 1 : -1};
     }
     row->state = state;
+    row->version = NextRowVersion();
     if (m_autoSort)
         Sort();
     return true;
@@ -203,6 +212,7 @@ bool QuoteTableModel::ApplyOrderBook(const Asset& asset, const OrderBook& book)
     if (!row)
         return false;
     row->book = book;
+    row->version = NextRowVersion();
     return true;
 }
 
