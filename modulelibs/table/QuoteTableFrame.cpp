@@ -149,6 +149,20 @@ QuoteTableFrame::CellText QuoteTableFrame::LaidOut(const QFontMetrics& metrics, 
     return laidOut;
 }
 
+QList<QGlyphRun> QuoteTableFrame::ShapedBold(const QString& text)
+{
+    if (const auto known = m_shapedBold.constFind(text); known != m_shapedBold.constEnd())
+        return *known;
+    QFont bold = m_textsLook->font;
+    bold.setBold(true);
+    int width = 0;
+    QList<QGlyphRun> glyphs = Shape(bold, text, &width);
+    if (m_shapedBold.size() >= kShapedLimit)
+        m_shapedBold.clear();
+    m_shapedBold.insert(text, glyphs);
+    return glyphs;
+}
+
 QuoteTableFrame::RowTexts QuoteTableFrame::FormatRow(const QuoteTableRow& row, const TextsLook& texts,
                                                       const QFontMetrics& metrics)
 {
@@ -182,9 +196,8 @@ QuoteTableFrame::RowTexts QuoteTableFrame::FormatRow(const QuoteTableRow& row, c
             if (texts.boldChanges)
             {
                 // Placed, like the plain text, by the plain font's measure.
-                QFont bold = texts.font;
-                bold.setBold(true);
-                cell.boldText.glyphs = Shape(bold, cell.text.shown, &cell.boldText.width);
+                cell.boldText.shown = cell.text.shown;
+                cell.boldText.glyphs = ShapedBold(cell.text.shown);
                 cell.boldText.width = cell.text.width;
             }
         }
@@ -213,6 +226,7 @@ int QuoteTableFrame::Format(const QuoteTableModel& model, const View& view)
     {
         m_texts.clear();
         m_shaped.clear();
+        m_shapedBold.clear();
         m_textsLook = std::move(texts);
     }
     const QFontMetrics metrics(m_textsLook->font);
@@ -398,9 +412,9 @@ void QuoteTableFrame::PaintHeader(QPainter& painter, const TableLook& look) cons
     }
 }
 
-void QuoteTableFrame::PaintCell(QPainter& painter, const TableLook& look, const RowLook& row, std::size_t column, int x) const
+void QuoteTableFrame::PaintCell(QPainter& painter, const QFontMetrics& metrics, const TableLook& look, const RowLook& row,
+                                std::size_t column, int x) const
 {
-    const QFontMetrics metrics(look.texts.font);
     const CellLook& cellLook = row.cells[column];
     const QRect cell(x, row.y, look.texts.columns[column].width, row.height);
     painter.fillRect(cell, cellLook.back);
@@ -408,7 +422,10 @@ void QuoteTableFrame::PaintCell(QPainter& painter, const TableLook& look, const 
     const Cell& text = m_texts.at(row.id).cells[column];
     if (text.text.glyphs.isEmpty() && text.lines.empty())
         return;
-    painter.setClipRect(cell);
+    // A font taller than the line would draw into the next cell; clipping costs, so only then.
+    const bool clip = metrics.ascent() + metrics.descent() > look.lineHeight;
+    if (clip)
+        painter.setClipRect(cell);
     painter.setPen(cellLook.fore);
     const QRect textRect(cell.x() + kCellPadding, row.y, cell.width() - 2 * kCellPadding, look.lineHeight);
     DrawLaidOut(painter, metrics, textRect, cellLook.bold ? text.boldText.glyphs : text.text.glyphs,
@@ -416,7 +433,8 @@ void QuoteTableFrame::PaintCell(QPainter& painter, const TableLook& look, const 
     for (std::size_t line = 0; line < text.lines.size(); ++line)
         DrawLaidOut(painter, metrics, textRect.translated(0, static_cast<int>(line + 1) * look.lineHeight), text.lines[line].glyphs,
                     text.lines[line].width, true);
-    painter.setClipping(false);
+    if (clip)
+        painter.setClipping(false);
 }
 
 void QuoteTableFrame::PaintRightOfColumns(QPainter& painter, const TableLook& look, int columnsEnd) const
@@ -452,6 +470,7 @@ QRegion QuoteTableFrame::Paint(const QuoteTableModel& model, const View& view)
         return {};
 
     QPainter painter(&m_picture);
+    const QFontMetrics metrics(look.texts.font);
     QRegion changed;
     if (anew)
     {
@@ -461,7 +480,7 @@ QRegion QuoteTableFrame::Paint(const QuoteTableModel& model, const View& view)
             int x = 0;
             for (std::size_t i = 0; i < row.cells.size(); ++i)
             {
-                PaintCell(painter, look, row, i, x);
+                PaintCell(painter, metrics, look, row, i, x);
                 x += look.texts.columns[i].width;
             }
         }
@@ -484,7 +503,7 @@ QRegion QuoteTableFrame::Paint(const QuoteTableModel& model, const View& view)
                 const int width = look.texts.columns[i].width;
                 if (moved || !(row.cells[i] == before.cells[i]))
                 {
-                    PaintCell(painter, look, row, i, x);
+                    PaintCell(painter, metrics, look, row, i, x);
                     changed += QRect(x, row.y, width, row.height);
                 }
                 x += width;

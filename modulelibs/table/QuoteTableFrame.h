@@ -3,8 +3,8 @@
 // it shows. A frame formats only the rows on view whose data changed, and paints into the kept
 // picture only the cells whose look changed (their text, colours, selection or highlight); what
 // changes the whole table (size, scrolling, columns, font, style, display parameters) paints
-// it anew. A cell's text is cut at the cell's edges, so that cells are painted one by one. The
-// window draws the picture. Main thread only.
+// it anew. A cell's text is cut at the cell's edges when the font is taller than the line, so
+// that cells are painted one by one. The window draws the picture. Main thread only.
 
 #include "modulelibs/table/ChangeHighlight.h"
 #include "modulelibs/table/QuoteTableModel.h"
@@ -164,10 +164,13 @@ private:
     TableLook TableLookOf(const QuoteTableModel& model, const View& view) const;
     // The rows on view, top to bottom; bottom is where the last one ends.
     std::vector<RowLook> RowLooksOf(const QuoteTableModel& model, const View& view, const TableLook& look, int& bottom) const;
+    // The text in the bold texts' font, shaped once.
+    QList<QGlyphRun> ShapedBold(const QString& text);
     CellText LaidOut(const QFontMetrics& metrics, const QFont& font, const QString& text, int width);
     RowTexts FormatRow(const QuoteTableRow& row, const TextsLook& texts, const QFontMetrics& metrics);
     void PaintHeader(QPainter& painter, const TableLook& look) const;
-    void PaintCell(QPainter& painter, const TableLook& look, const RowLook& row, std::size_t column, int x) const;
+    void PaintCell(QPainter& painter, const QFontMetrics& metrics, const TableLook& look, const RowLook& row, std::size_t column,
+                   int x) const;
     void PaintGridLines(QPainter& painter, const TableLook& look, const QRect& cell) const;
     void PaintRightOfColumns(QPainter& painter, const TableLook& look, int columnsEnd) const;
 
@@ -179,4 +182,5 @@ private:
     // Texts shaped in the texts' font, with their widths; forgotten when it fills up.
     static constexpr qsizetype kShapedLimit = 8192;
     QHash<QString, std::pair<QList<QGlyphRun>, int>> m_shaped;
+    QHash<QString, QList<QGlyphRun>> m_shapedBold;
 };
