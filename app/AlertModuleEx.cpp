@@ -67,6 +67,21 @@ AlertModuleEx::AlertModuleEx()
     m_module.SetAlertDefinitionDlgOpener([this](const std::shared_ptr<BLAlert>& alert) {
         return OpenAlertDefinitionDlg(alert);
     });
+    // The defined-alerts grid handles cloud rows as the ribbon does: through the cloud alert manager.
+    AlertModule::CloudRowOperations cloudRows;
+    cloudRows.isEditable = [](std::uint32_t alertId) {
+        const std::optional<ICloudAlertsCommands::CloudAlertState> alert =
+            CloudAlertsCommandsQ4Classic().CheckIfAlertExist(alertId);
+        return alert && alert->editable;
+    };
+    cloudRows.editSelected = [] {
+        if (!CloudAlertsCommandsQ4Classic::Manager())
+            return false;
+        CloudAlertsCommandsQ4Classic().ShowDefinitionDlg();
+        return true;
+    };
+    cloudRows.deleteSelected = [] { CloudAlertsCommandsQ4Classic().DeleteSelectedAlert(); };
+    m_module.SetCloudRowOperations(std::move(cloudRows));
     m_module.SetArgumentDestroyedHandler([this](const AlertExprArgDesc& argument) {
         QMetaObject::invokeMethod(
             &m_mainThreadRelay,

@@ -6,9 +6,9 @@
 
 namespace
 {
-// The server keeps these states to itself: the alert cannot change.
-constexpr std::int32_t kStatus2Locked = 1;
-constexpr std::int32_t kStatus2Hidden = 2;
+// A change of the alert is on its way to the server: it cannot change again until answered.
+constexpr std::int32_t kStatusModified = 1;
+constexpr std::int32_t kStatusResent = 2;
 }
 
 CloudAlertManager* CloudAlertsCommandsQ4Classic::Manager()
@@ -28,7 +28,8 @@ std::optional<ICloudAlertsCommands::CloudAlertState> CloudAlertsCommandsQ4Classi
     state.name = alert->name;
     state.notifications = alert->notifications;
     state.once = alert->once;
-    state.editable = alert->status2 != kStatus2Locked && alert->status2 != kStatus2Hidden && alert->instrumentFound;
+    state.editable = alert->status != kStatusModified && alert->status != kStatusResent
+                     && (alert->buyDefined || alert->sellDefined) && alert->instrumentFound;
     return state;
 }
 

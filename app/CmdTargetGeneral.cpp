@@ -322,7 +322,8 @@ void CmdTargetGeneral::AddStyleCommands()
         if (ObjectWithStyle* style = m_host->GetSessionStatisticsStyle())
             style->ApplyPreviewStyle();
     });
-    OnUpdate(ID_STATISTICS_MORE_OPTIONS, [](CmdUI& cmdUI) { cmdUI.Enable(true); });
+    // The statistics have no display parameters beyond their style, panes and fonts.
+    OnUpdate(ID_STATISTICS_MORE_OPTIONS, [](CmdUI& cmdUI) { cmdUI.Enable(false); });
     for (const std::uint32_t id : {ID_STATISTICS_RESTORE, ID_STATISTICS_RESTORE_ALL})
     {
         OnCommand(id, [this] {

@@ -94,7 +94,10 @@ std::shared_ptr<CmdTarget> MakeFilesGeneratorTarget()
         return ChooseManyAssetDlg::Choose(providers, parent, assets, groups);
     };
     services.quickAddInstrument = [](ModuleWndBase& window, const QuickAddAssetReceiver& receiver) {
-        QuickAddInstrumentDlg::GetInstance().ShowAt(window.mapToGlobal(QPoint(0, 0)), true, receiver, &window);
+        // Over the middle of the window, as its dialogs open, not at its corner.
+        QuickAddInstrumentDlg& popup = QuickAddInstrumentDlg::GetInstance();
+        const QPoint centre = window.mapToGlobal(window.rect().center());
+        popup.ShowAt(centre - QPoint(popup.width() / 2, popup.height() / 2), true, receiver, &window);
     };
     return std::make_shared<CmdTargetFilesGenerator>(std::move(services));
 }

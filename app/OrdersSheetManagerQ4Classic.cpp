@@ -9,6 +9,7 @@
 #include "orderssheet/settings/StyleOrdersSheet.h"
 #include "orderssheet/ui/OrderSheetMainDlg.h"
 #include "platform/base/Log.h"
+#include "platform/modules/ConnectWindowEvent.h"
 #include "platform/modules/ModuleWndBase.h"
 #include "platform/modules/ProviderBase.h"
 #include "platform/modules/TableConsumer.h"
@@ -150,6 +151,18 @@ bool OrdersSheetManagerQ4Classic::ShowOrdersSheetWindow(QWidget* parent, std::op
     return true;
 }
 
+void OrdersSheetManagerQ4Classic::CollectWindowsData(std::vector<ConnectedWindowData>& windows) const
+{
+    const auto collect = [&windows](const OSDlgsCollection& collection) {
+        for (IOrdersSheetWindow* window : collection.Windows())
+            if (auto* sheet = dynamic_cast<OrderSheetMainDlg*>(window))
+                windows.push_back({ConnectWindowEvent::WindowIdOf(sheet), sheet});
+    };
+    collect(m_ownWindows);
+    for (const auto& [asset, instance] : m_instances)
+        collect(instance->GetWindows());
+}
+
 std::shared_ptr<GeneralSettingsGroupManagerBase> OrdersSheetManagerQ4Classic::GetGeneralSettingsGroup()
 {
     return m_templateGroup;
@@ -174,7 +187,11 @@ bool OrdersSheetManagerQ4Classic::SaveWindowToFile(QWidget* window, const QStrin
         return false;
     Settings root;
     sheet->SerializeState(root, embedStyles);
-    return root.SaveToFile(path, kRootName);
+    if (!root.SaveToFile(path, kRootName))
+        return false;
+    // The file may be the template of new windows: they take what was just saved.
+    m_templateGroup->OnStateFileContentChanged(path);
+    return true;
 }
 
 bool OrdersSheetManagerQ4Classic::SaveWindowToQ5Format(QWidget* window, const QString& path, int, int)

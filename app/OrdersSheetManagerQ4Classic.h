@@ -62,7 +62,8 @@ public:
     // IInProcessOrdersSheet
     IAlertArgumentSource* GetAlertArgumentSource() override { return this; }
     std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() override;
-    void CollectWindowsData(std::vector<ConnectedWindowData>& windows) const override {}
+    // Every sheet window, of an instrument or not: quote tables can be connected to each.
+    void CollectWindowsData(std::vector<ConnectedWindowData>& windows) const override;
     bool ShowOrdersSheetForAsset(const Asset& asset, QWidget* parent) override;
     bool ShowOrdersSheetWindow(QWidget* parent) override;
     bool IsOrdersSheetWindowVisible() const override;

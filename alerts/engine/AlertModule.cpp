@@ -122,7 +122,12 @@ bool AlertModule::NewAlert()
 
 bool AlertModule::EditSelectedAlert()
 {
-    if (!m_definitionDlgOpener || !IsSelectedAlertEditable())
+    if (!IsSelectedAlertEditable())
+        return false;
+    const std::optional<BLAlertsListGrid::RowInfo> row = m_listGrid.GetRowInfo(m_listGrid.GetSelectedRow());
+    if (row && row->kind == IAlertListRow::kCloudRow)
+        return m_cloudRows.editSelected && m_cloudRows.editSelected();
+    if (!m_definitionDlgOpener)
         return false;
     const std::shared_ptr<BLAlert> copy = m_alerts.CloneAlert(GetSelectedAlertId());
     return copy && m_definitionDlgOpener(copy);
@@ -393,6 +398,8 @@ bool AlertModule::IsSelectedAlertEditable() const
 {
     // Local or cloud by the row's kind: a local id may equal a cloud alert's id.
     const std::optional<BLAlertsListGrid::RowInfo> row = m_listGrid.GetRowInfo(m_listGrid.GetSelectedRow());
+    if (row && row->kind == IAlertListRow::kCloudRow)
+        return m_cloudRows.isEditable && m_cloudRows.isEditable(row->alertId);
     if (!row || row->kind != IAlertListRow::kLocalRow)
         return false;
     const std::uint32_t id = GetSelectedAlertId();
@@ -406,6 +413,8 @@ void AlertModule::DeleteSelectedAlert()
     const std::optional<BLAlertsListGrid::RowInfo> row = m_listGrid.GetRowInfo(m_listGrid.GetSelectedRow());
     if (row && row->kind == IAlertListRow::kLocalRow)
         RemoveAlertById(GetSelectedAlertId());
+    else if (row && row->kind == IAlertListRow::kCloudRow && m_cloudRows.deleteSelected)
+        m_cloudRows.deleteSelected();
 }
 
 bool AlertModule::ShowAlertsWindow(bool show, QWidget* parent)

@@ -83,9 +83,21 @@ public:
     void SetAlertDefinitionDlgOpener(AlertDefinitionDlgOpener opener) { m_definitionDlgOpener = std::move(opener); }
     // The definition dialog on a new alert; false without the dialog.
     bool NewAlert();
-    // The definition dialog on a copy of the selected local alert; false when no editable
-    // local alert is selected or there is no dialog.
+    // The definition dialog on a copy of the selected local alert, or the cloud alert's own
+    // dialog for a cloud row; false when nothing editable is selected or there is no dialog.
     bool EditSelectedAlert();
+    // What the module does with the selected row of the defined-alerts grid when it is a cloud
+    // alert's: the cloud alerts' owner sets it once on the main thread; without it a cloud row
+    // is neither edited nor deleted here.
+    struct CloudRowOperations
+    {
+        std::function<bool(std::uint32_t alertId)> isEditable;
+        // Opens the selected cloud alert's definition dialog; false when it cannot.
+        std::function<bool()> editSelected;
+        // Queues the selected cloud alert's deletion.
+        std::function<void()> deleteSelected;
+    };
+    void SetCloudRowOperations(CloudRowOperations operations) { m_cloudRows = std::move(operations); }
     // Told on the worker thread of every argument whose source is gone, so that the definition
     // dialog can forget it. Any thread; an empty handler detaches.
     using ArgumentDestroyedHandler = std::function<void(const AlertExprArgDesc& argument)>;
@@ -115,9 +127,10 @@ public:
     QString GetSelectedAlertStringParam() const;
     // Renames the selected alert; false when the name cannot be taken.
     bool SetSelectedAlertStringParam(const QString& name);
-    // A local alert whose argument sources are all there; a cloud row is not edited here.
+    // A local alert whose argument sources are all there, or a cloud alert its owner lets change.
     bool IsSelectedAlertEditable() const;
-    // Removes the selected local alert while the defined-alerts tab is shown.
+    // Removes the selected local alert, or queues the cloud alert's deletion for a cloud row,
+    // while the defined-alerts tab is shown.
     void DeleteSelectedAlert();
 
     // The alerts window: made on the parent when shown for the first time; returns whether it
@@ -198,6 +211,7 @@ private:
     std::atomic<IAlertModuleObserver*> m_observer = nullptr;
     AlertsInfoWindowFactory m_windowFactory;
     AlertDefinitionDlgOpener m_definitionDlgOpener;
+    CloudRowOperations m_cloudRows;
     std::atomic<std::shared_ptr<const ArgumentDestroyedHandler>> m_argumentDestroyedHandler;
     std::shared_ptr<IAlertsInfoWindow> m_window;
 };

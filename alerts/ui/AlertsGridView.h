@@ -14,7 +14,8 @@ class TableCtrl;
 class AlertsGridView : public IAlertsGridView
 {
 public:
-    static constexpr int kDefaultColumnWidth = 110;
+    // Wide enough for an instrument's name with its field, a level or a time.
+    static constexpr int kDefaultColumnWidth = 165;
 
     // isShown: whether the grid's tab is the one the user works in.
     AlertsGridView(TableCtrl& table, AlertsInfoGridHandlerBase& handler, std::function<bool()> isShown);

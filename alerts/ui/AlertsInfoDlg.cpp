@@ -108,7 +108,8 @@ AlertsInfoDlg::AlertsInfoDlg(AlertModule& module, IGenericModule* genericModule,
     connect(&m_redrawTimer, &QTimer::timeout, this, [this] { OnTimer(kRedrawTimerId); });
     m_highlightTimer.setInterval(kHighlightPeriodMs);
     connect(&m_highlightTimer, &QTimer::timeout, this, [this] { OnTimer(kHighlightTimerId); });
-    resize(520, 260);
+    // Four columns side by side without a scroll bar.
+    resize(700, 300);
 }
 
 AlertsInfoDlg::~AlertsInfoDlg()

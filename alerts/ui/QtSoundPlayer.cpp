@@ -4,6 +4,7 @@
 #include "platform/base/Log.h"
 
 #include <QAudioDevice>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -15,6 +16,16 @@
 void QtSoundPlayer::PlayFileBlocking(const QString& path)
 {
     m_purge.store(false);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+    {
+        // Said once a file: a missing sound is a setting to mend, not a fault of each alert.
+        if (m_missingLogged.insert(path).second)
+            Log::WriteWarning(QStringLiteral("Moduł alertów: nie ma pliku dźwięku alertu \"%1\"; alert zostanie ogłoszony bez dźwięku.")
+                                  .arg(QDir::toNativeSeparators(path)),
+                              QString::fromLatin1(AppPaths::kProductName), QStringLiteral("QtSoundPlayer::PlayFileBlocking"),
+                              __LINE__);
+        return;
+    }
     if (QMediaDevices::audioOutputs().isEmpty())
     {
         if (!m_noDeviceLogged.exchange(true))
@@ -23,8 +34,6 @@ void QtSoundPlayer::PlayFileBlocking(const QString& path)
                               __LINE__);
         return;
     }
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return;
     QEventLoop loop;
     QSoundEffect effect;
     QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&effect, &loop] {

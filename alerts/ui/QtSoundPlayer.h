@@ -1,12 +1,15 @@
 #pragma once
 // The sounds of generated alerts through Qt Multimedia: each file is played by a sound effect
 // made on the sound thread, in that thread's own event loop, until it ends. Without an audio
-// output the player says so once in the log and plays nothing; a file that cannot be played is
-// skipped in silence.
+// output the player says so once in the log and plays nothing; a file that is not there is named
+// in the log once and skipped.
 
 #include "alerts/engine/ISoundPlayer.h"
 
+#include <QString>
+
 #include <atomic>
+#include <set>
 
 class QtSoundPlayer : public ISoundPlayer
 {
@@ -20,4 +23,6 @@ public:
 private:
     std::atomic<bool> m_purge = false;
     std::atomic<bool> m_noDeviceLogged = false;
+    // Sound thread only.
+    std::set<QString> m_missingLogged;
 };

@@ -111,3 +111,8 @@ bool CloudManager::CloudAlertExists(const QString& name) const
 {
     return m_alertManager && m_alertManager->CheckIfAlertExist(name);
 }
+
+std::shared_ptr<GeneralSettingsGroupManagerBase> CloudManager::GetGeneralSettingsGroup()
+{
+    return m_settingsGroup;
+}

@@ -78,6 +78,7 @@ public:
     void ReleaseHttpThread() override;
     // The cloud alert manager's definition dialog while it exists.
     QWidget* GetAlertDefinitionDlg() override;
+    std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() override;
     bool PreTranslateMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
     // The windows' side of the cloud (the notification popup) takes its own messages first;
     // true when it handled one. Main thread, at start-up.

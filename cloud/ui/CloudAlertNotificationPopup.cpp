@@ -12,16 +12,12 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygonF>
 #include <QScreen>
 
 namespace
 {
 constexpr const char* kFile = "CloudAlertNotificationPopup.cpp";
-constexpr std::uint32_t kCloudBuyIcon = 1447;
-constexpr std::uint32_t kCloudSellIcon = 1448;
-constexpr std::uint32_t kLocalBuyIcon = 1461;
-constexpr std::uint32_t kLocalSellIcon = 1462;
-constexpr int kIconOffset = 13;
 constexpr int kCloseLeft = 105;
 constexpr int kCloseTop = 11;
 constexpr int kCloseSize = 14;
@@ -48,27 +44,54 @@ std::set<CloudAlertNotificationPopup*>& OpenPopups()
     return popups;
 }
 
-QFont PopupFont(CloudAlertPopupData::Font font)
+QFont PopupFont(CloudAlertPopupData::Font font, int pixelSize)
 {
     QFont result(QStringLiteral("Arial"));
     result.setStyleHint(QFont::SansSerif);
     if (font == CloudAlertPopupData::Font::Title)
     {
-        result.setPixelSize(21);
+        result.setPixelSize(pixelSize > 0 ? pixelSize : CloudAlertPopupData::kTitlePixelSize);
         result.setWeight(QFont::Bold);
     }
     else
     {
-        result.setPixelSize(14);
+        result.setPixelSize(pixelSize > 0 ? pixelSize : 14);
         result.setWeight(QFont::DemiBold);
     }
     return result;
 }
 
-QSize MeasureText(const QString& text, CloudAlertPopupData::Font font)
+QSize MeasureText(const QString& text, CloudAlertPopupData::Font font, int pixelSize)
 {
-    const QFontMetrics metrics(PopupFont(font));
+    const QFontMetrics metrics(PopupFont(font, pixelSize));
     return QSize(metrics.horizontalAdvance(text), metrics.height());
+}
+
+// An arrow in the side's colour: up and green for a buy signal, down and red for a sell signal.
+void PaintSideArrow(QPainter& painter, const QRect& box, bool buy)
+{
+    const qreal left = box.left();
+    const qreal right = box.left() + box.width();
+    const qreal top = box.top();
+    const qreal bottom = box.top() + box.height();
+    const qreal middle = left + box.width() / 2.0;
+    const qreal shaftHalf = box.width() / 6.0;
+    const qreal headDepth = box.height() * 0.5;
+    QPolygonF arrow;
+    if (buy)
+        arrow << QPointF(middle, top) << QPointF(right, top + headDepth) << QPointF(middle + shaftHalf, top + headDepth)
+              << QPointF(middle + shaftHalf, bottom) << QPointF(middle - shaftHalf, bottom)
+              << QPointF(middle - shaftHalf, top + headDepth) << QPointF(left, top + headDepth);
+    else
+        arrow << QPointF(middle, bottom) << QPointF(right, bottom - headDepth)
+              << QPointF(middle + shaftHalf, bottom - headDepth) << QPointF(middle + shaftHalf, top)
+              << QPointF(middle - shaftHalf, top) << QPointF(middle - shaftHalf, bottom - headDepth)
+              << QPointF(left, bottom - headDepth);
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(CloudAlertNotificationPopup::SideColour(buy ? 1 : 0));
+    painter.drawPolygon(arrow);
+    painter.restore();
 }
 
 int SettingsDisplayTimeMs()
@@ -87,8 +110,9 @@ QPoint CurrentAnchor()
                                                     work);
 }
 
-void DrawText(QPainter& painter, const CloudAlertPopupData::TextData& text)
+void DrawText(QPainter& painter, const CloudAlertPopupData::TextData& text, CloudAlertPopupData::Font font)
 {
+    painter.setFont(PopupFont(font, text.pixelSize));
     const int flags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine;
     if (text.lines.empty())
     {
@@ -207,11 +231,9 @@ CloudAlertNotificationPopup::~CloudAlertNotificationPopup()
     OpenPopups().erase(this);
 }
 
-std::uint32_t CloudAlertNotificationPopup::SideIconId() const
+QColor CloudAlertNotificationPopup::SideColour(int isBuy)
 {
-    if (m_data->isCloud)
-        return m_data->isBuy == 1 ? kCloudBuyIcon : kCloudSellIcon;
-    return m_data->isBuy == 1 ? kLocalBuyIcon : kLocalSellIcon;
+    return isBuy == 1 ? QColor(0x3C, 0xC8, 0x4B) : QColor(0xE8, 0x3A, 0x30);
 }
 
 void CloudAlertNotificationPopup::Start(const QPoint& anchor)
@@ -282,22 +304,19 @@ void CloudAlertNotificationPopup::paintEvent(QPaintEvent*)
     painter.fillRect(area, QColor(0x0B, 0x0B, 0x0B));
     painter.setPen(QColor(0xD2, 0xD2, 0xD2));
     painter.drawRect(0, 0, kWidth - 1, kDrawingHeight);
-    const QIcon sideIcon = Images::Instance().Icon(SideIconId());
     if (m_data->isBuy == 1 || m_data->isBuy == 0)
     {
         painter.setPen(QColor(0xFA, 0xFA, 0xFA));
         const int x = m_data->isBuy == 1 ? 0 : kWidth - 1;
         painter.drawLine(x, 0, x, kDrawingHeight);
-        sideIcon.paint(&painter, QRect(kIconOffset, kIconOffset, 32, 32));
+        PaintSideArrow(painter, SideArrowRect(), m_data->isBuy == 1);
     }
     Images::Instance().Icon(kCloseIcon).paint(&painter, QRect(kCloseLeft, kCloseTop, kCloseSize, kCloseSize));
     painter.setPen(QPen(QColor(0x4E, 0x4E, 0x4E), 2));
     const int separatorY = kDrawingHeight - kSeparatorFromBottom;
     painter.drawLine(kSeparatorInset, separatorY, kWidth - kSeparatorInset, separatorY);
     painter.setPen(QColor(0xFE, 0xFE, 0xFE));
-    painter.setFont(PopupFont(CloudAlertPopupData::Font::Title));
-    DrawText(painter, m_data->instrument);
-    DrawText(painter, m_data->value);
-    painter.setFont(PopupFont(CloudAlertPopupData::Font::Name));
-    DrawText(painter, *m_data->name);
+    DrawText(painter, m_data->instrument, CloudAlertPopupData::Font::Title);
+    DrawText(painter, m_data->value, CloudAlertPopupData::Font::Title);
+    DrawText(painter, *m_data->name, CloudAlertPopupData::Font::Name);
 }

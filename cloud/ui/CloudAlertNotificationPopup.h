@@ -9,6 +9,7 @@
 #include "cloud/ui/CloudAlertPopupData.h"
 #include "platform/ui/Wnd.h"
 
+#include <QColor>
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
@@ -61,8 +62,10 @@ public:
     int StepsLeft() const { return m_stepsLeft; }
     // Whether the mouse is over the popup; tests give their own.
     void SetUnderMouseCheck(std::function<bool()> check) { m_underMouse = std::move(check); }
-    // The images of the popup's kind.
-    std::uint32_t SideIconId() const;
+    // The colour of a side's arrow: green for a buy signal (1), red for a sell signal.
+    static QColor SideColour(int isBuy);
+    // Where the side's arrow stands.
+    static QRect SideArrowRect() { return QRect(13, 13, 28, 32); }
     static constexpr std::uint32_t kCloseIcon = 1459;
 
 protected:

@@ -176,6 +176,7 @@ bool Quorvanta4App::StartUp()
     if (!parser->OpenCommandLineFile(m_arguments, *m_mediator))
         return StartStopped(QStringLiteral("nie otwarto pliku z wiersza poleceń."), __LINE__);
     m_mainFrame->StartSession();
+    parser->OpenCommandLineWindowFile(m_arguments, *m_mediator);
     // Told once, where it does not stop the start: the log itself is on standard error now.
     if (!Log::IsOpen())
     {

@@ -149,6 +149,9 @@ bool AppMediator::Init()
         m_setup.settings->AddGroup(m_setup.settings->GetGlobalSettingsGroup());
         m_setup.settings->AddGroup(m_alertModule ? m_alertModule->GetGeneralSettingsGroup()
                                                  : m_setup.settings->GetLocalAlertsGroup());
+        // The cloud account's defaults and contact data are seen and changed in "Opcje" too.
+        if (std::shared_ptr<GeneralSettingsGroupManagerBase> cloud = m_cloudModule ? m_cloudModule->GetGeneralSettingsGroup() : nullptr)
+            m_setup.settings->AddGroup(cloud);
     }
     if (!SelectDefaultProvider())
         return false;

@@ -68,8 +68,15 @@ ModuleWndBase* AppMediator::GetActiveModuleWnd()
 
 void AppMediator::OnModuleWndActivate(ModuleWndBase* window, bool activated, bool preserveTabContext)
 {
-    if (IMainFrame* frame = FrameOnMainThread())
-        frame->OnModuleWndActivate(activated, window, preserveTabContext);
+    IMainFrame* frame = FrameOnMainThread();
+    if (!frame)
+        return;
+    frame->OnModuleWndActivate(activated, window, preserveTabContext);
+    // The window the frame took as active names the instrument that new windows and the
+    // instrument commands open on.
+    if (activated && window && frame->GetActiveModuleWnd() == window)
+        if (const Asset instrument = window->GetWindowInstrument(); !instrument.IsEmpty())
+            SetActiveAsset(std::make_shared<Asset>(instrument));
 }
 
 void AppMediator::UpdateContextCaption()

@@ -3,8 +3,10 @@
 // release of the other modules. Main thread only.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
+class GeneralSettingsGroupManagerBase;
 class IGenericModule;
 class QWidget;
 
@@ -15,6 +17,8 @@ public:
 
     // The manager of the cloud alerts, a module of the application; null when there is none.
     virtual IGenericModule* GetCloudAlertManager() = 0;
+    // The cloud alerts' page of the general settings; null when there is none.
+    virtual std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() = 0;
     // A new address of the cloud server (8-bit text).
     virtual void SetServerNewIp(std::string address) = 0;
     // Ends the cloud's HTTP thread.

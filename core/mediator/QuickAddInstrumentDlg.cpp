@@ -104,6 +104,8 @@ QuickAddInstrumentDlg::QuickAddInstrumentDlg(Services services, QWidget* parent)
     setObjectName(QStringLiteral("QuickAddInstrumentDlg"));
     setMouseTracking(true);
     m_name->setObjectName(QStringLiteral("959"));
+    m_name->setPlaceholderText(QStringLiteral("Symbol lub nazwa instrumentu"));
+    m_name->setToolTip(QStringLiteral("Wpisz początek symbolu lub nazwy instrumentu i wybierz go z listy"));
     m_name->setValidator(new InstrumentNameValidator(*this));
     m_name->installEventFilter(this);
     // Focus given to the popup (by its drag bar, say) lands in the name field, as in a dialog.
@@ -111,6 +113,7 @@ QuickAddInstrumentDlg::QuickAddInstrumentDlg(Services services, QWidget* parent)
     m_listButton->setObjectName(QStringLiteral("962"));
     m_listButton->setArrowType(Qt::DownArrow);
     m_listButton->setFocusPolicy(Qt::NoFocus);
+    m_listButton->setToolTip(QStringLiteral("Pasujące instrumenty"));
     m_providerButton->setObjectName(QStringLiteral("961"));
     m_providerButton->setText(QStringLiteral("▾"));
     m_providerButton->setToolTip(QStringLiteral("Źródło danych"));

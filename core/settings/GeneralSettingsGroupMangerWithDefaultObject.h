@@ -19,6 +19,11 @@ public:
     // false (logged, nothing written) when it cannot be read.
     bool SaveGroup(std::shared_ptr<Settings> node) override;
 
+    // A file was written at the path: when it is the file the group's path parameter names, the
+    // kept object is read anew from it and the current settings saved, so that what follows the
+    // object sees the new content. False when it is another file or it cannot be read (logged).
+    bool OnStateFileContentChanged(const QString& path);
+
     const QString& GetPathKey() const { return m_pathKey; }
     // The file the node's path parameter names; empty when none.
     QString ExtractDefaultObjectFilePath(const Settings& node) const;

@@ -27,7 +27,8 @@ ChartLayout::ChartLayout(const ChartDocument& document, const ChartBars& bars, c
     const int shown = document.range.barCount > 0 ? std::min(document.range.barCount, total) : total;
     m_last = total - 1 - std::clamp(document.range.rightOffset, 0, std::max(0, total - shown));
     m_first = m_last - shown + 1;
-    m_barWidth = shown > 0 ? static_cast<double>(plot.width()) / shown : 1.0;
+    // Half a slot of air after the newest bar, so that it never runs under the plot's frame.
+    m_barWidth = shown > 0 ? static_cast<double>(plot.width()) / (shown + 0.5) : 1.0;
     if (shown > 0)
     {
         m_timeFrom = SessionTime(bars.At(m_first).time.ToDayCount());

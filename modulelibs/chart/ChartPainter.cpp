@@ -1,6 +1,7 @@
 #include "modulelibs/chart/ChartPainter.h"
 
 #include "modulelibs/chart/ChartStyles.h"
+#include "modulelibs/chart/ChartTimeAxis.h"
 #include "modulelibs/chart/FormationPainter.h"
 
 #include <QPainter>
@@ -127,28 +128,25 @@ void ChartPainter::PaintTimeAxis(QPainter& painter, const ChartLayout::ViewArea&
     if (m_layout.ShownCount() <= 0)
         return;
     painter.setPen(Color(m_document.Param(1, 11)));
-    const bool daily = m_document.request.interval == DataRequestParams::kDay;
-    const QString format = daily ? QStringLiteral("dd.MM.yy") : QStringLiteral("HH:mm");
-    const int labelWidth = daily ? 70 : 50;
-    int lastRight = -1000;
-    const int every = std::max(1, static_cast<int>(std::ceil(labelWidth / std::max(m_layout.BarWidth(), 0.01))));
-    for (int i = m_layout.FirstBar() - m_layout.FirstBar() % every; i <= m_layout.LastBar(); i += every)
+    const ChartTimeAxis::Labels axis =
+        ChartTimeAxis::Make(m_bars, m_layout.FirstBar(), m_layout.LastBar(), m_layout.BarWidth(),
+                            m_document.request.interval == DataRequestParams::kDay);
+    const double half = axis.width / 2.0;
+    double lastRight = -1000.0;
+    for (const ChartTimeAxis::Label& label : axis.labels)
     {
-        if (i < m_layout.FirstBar())
+        const double x = m_layout.BarX(label.bar);
+        if (x - half < lastRight)
             continue;
-        const double x = m_layout.BarX(i);
-        if (x - labelWidth / 2 < lastRight)
-            continue;
-        const QString text = m_bars.At(i).time.ToQDateTime().toString(format);
         if (ChartStyles::VerticalGrid())
         {
             painter.setPen(ChartStyles::GridPen());
             painter.drawLine(QPointF(x, view.rect.top()), QPointF(x, view.rect.bottom()));
             painter.setPen(Color(m_document.Param(1, 11)));
         }
-        painter.drawText(QRectF(x - labelWidth / 2.0, view.timeAxis.top(), labelWidth, view.timeAxis.height()),
-                         Qt::AlignCenter, text);
-        lastRight = static_cast<int>(x + labelWidth / 2.0);
+        painter.drawText(QRectF(x - half, view.timeAxis.top(), axis.width, view.timeAxis.height()), Qt::AlignCenter,
+                         label.text);
+        lastRight = x + half;
     }
 }
 

@@ -35,6 +35,7 @@ public:
     const ChartBars& Bars() const { return m_bars; }
     // The instrument found at the provider the document names; empty when it was not found.
     const Asset& GetAsset() const { return m_asset; }
+    Asset GetWindowInstrument() const override { return m_asset; }
     // Finds the instrument, asks its provider for history and starts the live ticks; false when
     // the provider or the instrument is not there (the window then says so).
     bool LoadData();

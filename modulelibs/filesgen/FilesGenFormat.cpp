@@ -2,6 +2,8 @@
 
 #include "platform/modules/SeriesIds.h"
 
+#include <algorithm>
+
 namespace
 {
 QString SafeName(const QString& ticker)
@@ -55,6 +57,14 @@ QByteArray FilesGenFormat::CurrentData(const Asset& asset, const CurrentState& s
         cells << (value && value->HasValue() ? QString::number(value->GetDouble(), 'f', volume ? 0 : 4) : QString());
     }
     return (header + cells.join(QLatin1Char(';')) + QLatin1Char('\n')).toUtf8();
+}
+
+bool FilesGenFormat::HasBarsWithin(const std::vector<PriceBar>& bars, const QDateTime& from, const QDateTime& to)
+{
+    return std::any_of(bars.begin(), bars.end(), [&](const PriceBar& bar) {
+        const QDateTime time = bar.time.ToQDateTime();
+        return time >= from && time <= to;
+    });
 }
 
 QByteArray FilesGenFormat::History(const Asset& asset, const std::vector<PriceBar>& bars, const QDateTime& from,

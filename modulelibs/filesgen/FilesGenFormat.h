@@ -22,6 +22,8 @@ QString CurrentFileName(const Asset& asset);
 QString HistoryFileName(const Asset& asset);
 
 QByteArray CurrentData(const Asset& asset, const CurrentState& state);
+// Some bar's time lies in [from, to].
+bool HasBarsWithin(const std::vector<PriceBar>& bars, const QDateTime& from, const QDateTime& to);
 // The bars whose time lies in [from, to], oldest first.
 QByteArray History(const Asset& asset, const std::vector<PriceBar>& bars, const QDateTime& from, const QDateTime& to);
 }

@@ -11,6 +11,23 @@
 #include <algorithm>
 #include <cmath>
 
+namespace
+{
+// "1 plik", "3 pliki", "5 plików", "22 pliki".
+QString Files(qsizetype count)
+{
+    const qsizetype tens = count % 100;
+    const qsizetype ones = count % 10;
+    const char* word = count == 1 ? "plik" : ones >= 2 && ones <= 4 && (tens < 12 || tens > 14) ? "pliki" : "plików";
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(word));
+}
+
+QString Day(const QDateTime& time)
+{
+    return time.date().toString(QStringLiteral("dd.MM.yyyy"));
+}
+}
+
 FilesGenOutput::FilesGenOutput(QString outputFolder, Writer writer)
     : m_outputFolder(std::move(outputFolder))
     , m_writer(std::move(writer))
@@ -84,8 +101,18 @@ bool FilesGenOutput::WriteHistory(const Asset& asset, const std::vector<PriceBar
 
 bool FilesGenOutput::CanStartHistory() const
 {
-    return !IsFetchingHistory() && !m_assets.empty() && m_historyFrom.isValid() && m_historyTo.isValid() &&
-           m_historyFrom < m_historyTo;
+    return WhyHistoryCannotStart().isEmpty();
+}
+
+QString FilesGenOutput::WhyHistoryCannotStart() const
+{
+    if (IsFetchingHistory())
+        return QStringLiteral("historia jest już pobierana.");
+    if (m_assets.empty())
+        return QStringLiteral("okno nie ma instrumentów.");
+    if (!m_historyFrom.isValid() || !m_historyTo.isValid() || m_historyFrom >= m_historyTo)
+        return QStringLiteral("zakres dat jest pusty.");
+    return {};
 }
 
 bool FilesGenOutput::StartHistory(HistorySource source)
@@ -95,6 +122,11 @@ bool FilesGenOutput::StartHistory(HistorySource source)
     m_historySource = std::move(source);
     m_historyQueue = m_assets;
     m_historyNext = 0;
+    m_historyFiles.clear();
+    m_historyWithoutSessions.clear();
+    m_historyQueued = m_historyQueue.size();
+    m_historyFailure.clear();
+    m_historyStopped = false;
     return true;
 }
 
@@ -106,21 +138,69 @@ bool FilesGenOutput::StepHistory()
     // Daily bars back from today far enough to reach the start of the range.
     const qint64 days = std::max<qint64>(1, m_historyFrom.date().daysTo(QDate::currentDate()) + 1);
     std::vector<PriceBar> bars;
-    bool written = false;
+    bool done = false;
     if (!m_historySource(asset, static_cast<int>(days), bars))
         m_lastError = QStringLiteral("Dostawca danych nie ma historii instrumentu %1.").arg(asset.GetShortName());
-    else
-        written = WriteHistory(asset, bars);
-    if (!written)
-        StopHistory();
+    else if (!FilesGenFormat::HasBarsWithin(bars, m_historyFrom, m_historyTo))
+    {
+        m_historyWithoutSessions << asset.GetShortName();
+        done = true;
+    }
+    else if (WriteHistory(asset, bars))
+    {
+        m_historyFiles << FilesGenFormat::HistoryFileName(asset);
+        done = true;
+    }
+    if (!done)
+    {
+        m_historyFailure = m_lastError;
+        EndHistory();
+    }
     return IsFetchingHistory();
 }
 
 void FilesGenOutput::StopHistory()
 {
+    m_historyStopped = IsFetchingHistory();
+    EndHistory();
+}
+
+void FilesGenOutput::EndHistory()
+{
     m_historyQueue.clear();
     m_historyNext = 0;
     m_historySource = nullptr;
+}
+
+QString FilesGenOutput::HistoryReport() const
+{
+    const QString folder = QDir::toNativeSeparators(m_outputFolder);
+    const QString range = QStringLiteral("%1 – %2").arg(Day(m_historyFrom), Day(m_historyTo));
+    QString written;
+    if (!m_historyFiles.isEmpty())
+        written = QStringLiteral("Zapisano %1 w folderze \"%2\": %3.")
+                      .arg(Files(m_historyFiles.size()), folder, m_historyFiles.join(QStringLiteral(", ")));
+    QString report;
+    if (!m_historyFailure.isEmpty())
+        report = QStringLiteral("Nie zapisano historii: %1").arg(m_historyFailure);
+    else if (m_historyStopped)
+        report = QStringLiteral("Przerwano pobieranie historii.");
+    else if (m_historyFiles.isEmpty())
+        return QStringLiteral("Nie zapisano historii: w okresie %1 nie było sesji.").arg(range);
+    else
+        report = QStringLiteral("Zapisano historię notowań z okresu %1.").arg(range);
+    if (!written.isEmpty())
+        report += QLatin1Char(' ') + written;
+    else if (!m_historyFailure.isEmpty() || m_historyStopped)
+        report += QStringLiteral(" Nie zapisano żadnego pliku.");
+    if (!m_historyWithoutSessions.isEmpty())
+        report += QStringLiteral(" Bez sesji w tym okresie, bez pliku: %1.").arg(m_historyWithoutSessions.join(QStringLiteral(", ")));
+    return report;
+}
+
+bool FilesGenOutput::HistoryWentWrong() const
+{
+    return !m_historyFailure.isEmpty() || m_historyFiles.isEmpty();
 }
 
 void FilesGenOutput::Save(Settings& node) const

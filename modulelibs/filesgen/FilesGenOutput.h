@@ -15,6 +15,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <set>
@@ -60,13 +61,20 @@ public:
     void SetHistoryTo(const QDateTime& to) { m_historyTo = to; }
 
     bool CanStartHistory() const;
+    // Why a fetch cannot start now; empty when it can.
+    QString WhyHistoryCannotStart() const;
     bool IsFetchingHistory() const { return m_historyNext < m_historyQueue.size(); }
     // Queues every instrument; false when there is none, the range is empty or it runs already.
     bool StartHistory(HistorySource source);
     // Writes the next instrument's history; false once nothing is left (after the last, after a
-    // failure, which ends the fetch, or after a stop).
+    // failure, which ends the fetch, or after a stop). An instrument without a session in the
+    // range gets no file.
     bool StepHistory();
     void StopHistory();
+    // What the last fetch wrote and where, for the user once it ended; and whether it wrote
+    // nothing or failed, which the user is warned of.
+    QString HistoryReport() const;
+    bool HistoryWentWrong() const;
 
     void Save(Settings& node) const;
     // Instruments the provider does not know any more are left out.
@@ -74,6 +82,7 @@ public:
 
 private:
     bool Write(const QString& fileName, const QByteArray& content);
+    void EndHistory();
 
     QString m_outputFolder;
     Writer m_writer;
@@ -86,4 +95,11 @@ private:
     HistorySource m_historySource;
     std::vector<Asset> m_historyQueue;
     std::size_t m_historyNext = 0;
+    // Of the last fetch: the files written, the instruments with no session in the range, the
+    // number queued, and why it ended early (a failure, or the user's stop).
+    QStringList m_historyFiles;
+    QStringList m_historyWithoutSessions;
+    std::size_t m_historyQueued = 0;
+    QString m_historyFailure;
+    bool m_historyStopped = false;
 };

@@ -206,12 +206,16 @@ void FilesGenWindow::ShowError()
 
 bool FilesGenWindow::StartHistory()
 {
+    const QString why = m_generator.WhyHistoryCannotStart();
     const bool started = m_generator.StartHistory([](const Asset& asset, int count, std::vector<PriceBar>& bars) {
         ProviderBase* provider = asset.GetProvider();
         return provider && provider->GetHistoryBars(asset, 24 * 60 * 60, count, bars);
     });
     if (!started)
+    {
+        Tell(true, QStringLiteral("Nie pobrano historii: %1").arg(why));
         return false;
+    }
     m_historyTimer.start(kHistoryStepMs);
     RefreshHistoryDialog();
     return true;
@@ -219,8 +223,11 @@ bool FilesGenWindow::StartHistory()
 
 void FilesGenWindow::StopHistory()
 {
+    const bool fetching = m_generator.IsFetchingHistory();
     m_generator.StopHistory();
     m_historyTimer.stop();
+    if (fetching)
+        TellHistoryReport();
     RefreshHistoryDialog();
 }
 
@@ -230,13 +237,26 @@ void FilesGenWindow::StepHistory()
         return;
     m_historyTimer.stop();
     if (!m_generator.LastError().isEmpty())
-    {
         ShowError();
-        if (IAppMediator* mediator = PluginBase::GetAppMediator())
-            mediator->ShowWarning(QStringLiteral("Quorvanta 4"),
-                                  QStringLiteral("Nie zapisano historii: %1").arg(m_generator.LastError()));
-    }
+    TellHistoryReport();
     RefreshHistoryDialog();
+}
+
+void FilesGenWindow::TellHistoryReport()
+{
+    Tell(m_generator.HistoryWentWrong(), m_generator.HistoryReport());
+}
+
+void FilesGenWindow::Tell(bool warning, const QString& text)
+{
+    IAppMediator* mediator = PluginBase::GetAppMediator();
+    if (!mediator)
+        return;
+    mediator->WriteInfo(m_consumer.GetModuleName(), QStringLiteral("FilesGenWindow::Tell"), __LINE__, text);
+    if (warning)
+        mediator->ShowWarning(QStringLiteral("Quorvanta 4"), text);
+    else
+        mediator->ShowInfo(QStringLiteral("Quorvanta 4"), text);
 }
 
 void FilesGenWindow::RefreshHistoryDialog()

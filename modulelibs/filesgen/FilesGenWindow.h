@@ -51,6 +51,7 @@ public:
     QString ErrorText() const;
 
     void SetHistoryDialog(const QPointer<QWidget>& dialog) { m_historyDialog = dialog; }
+    // Each start that fails, and each fetch once it ends, is told to the user in a message popup.
     bool StartHistory();
     void StopHistory();
     // One step of the history fetch; the timer runs it, tests call it.
@@ -67,6 +68,8 @@ private:
     void Rebuild();
     void ShowError();
     void RefreshHistoryDialog();
+    void TellHistoryReport();
+    void Tell(bool warning, const QString& text);
     void FillRow(int row, const Asset& asset);
 
     ConsumerBase& m_consumer;

@@ -222,6 +222,14 @@ void QuoteTableWindow::Redraw(bool force)
     m_highlightsShown = highlights;
 }
 
+void QuoteTableWindow::PublishSelectedInstrument() const
+{
+    IAppMediator* mediator = PluginBase::GetAppMediator();
+    const Asset asset = SelectedAsset();
+    if (mediator && !asset.IsEmpty() && mediator->GetActiveModuleWnd() == this)
+        mediator->SetActiveAsset(std::make_shared<Asset>(asset));
+}
+
 Asset QuoteTableWindow::SelectedAsset() const
 {
     const QuoteTableRow* row = m_model.FindRow(m_model.SelectedInstrument());
@@ -583,6 +591,7 @@ void QuoteTableWindow::keyPressEvent(QKeyEvent* event)
         index = std::clamp(index, 0, static_cast<int>(rows.size()) - 1);
         m_model.Select(rows[index]->id, m_model.SelectedField());
         m_connections.Follow(SelectedAsset());
+        PublishSelectedInstrument();
         EnsureSelectedVisible();
         update();
         return;

@@ -95,6 +95,11 @@ public:
     // The argument of the cell at the point; false for a header, a text field or no cell.
     bool ArgumentAt(const QPoint& point, DDBaseDataObject& object) const;
 
+    // The instrument of the selected row.
+    Asset GetWindowInstrument() const override { return SelectedAsset(); }
+    // The selected row's instrument becomes the active one while this table is the active window.
+    void PublishSelectedInstrument() const;
+
 signals:
     void Activated(QuoteTableWindow* window);
 

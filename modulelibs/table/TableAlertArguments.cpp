@@ -36,8 +36,10 @@ AlertExprArgDesc TableAlertArguments::Describe(const Asset& asset, int fieldId) 
     const QString ticker = asset.GetShortName();
     if (!field || !TableFields::IsNumeric(fieldId) || ticker.isEmpty())
         return {};
-    return AlertExprArgDesc(m_moduleName, static_cast<std::uint32_t>(fieldId), field->caption,
-                            QStringLiteral("%1 w tabeli notowań").arg(ticker), ticker);
+    // The name says which instrument fired, in the popup, the lists and the mail alike.
+    return AlertExprArgDesc(m_moduleName, static_cast<std::uint32_t>(fieldId),
+                            QStringLiteral("%1 %2").arg(ticker, field->caption), QStringLiteral("w tabeli notowań"),
+                            ticker);
 }
 
 void TableAlertArguments::PublishArgumentValues(std::shared_ptr<const AlertExprArgList> values)

@@ -40,6 +40,7 @@ public:
     // Follows the instrument; false when its provider does not deliver it (the window stays empty).
     bool SetAsset(const Asset& asset);
     const Asset& GetAsset() const { return m_asset; }
+    Asset GetWindowInstrument() const override { return m_asset; }
     // A quote table this window is connected to moved its selection.
     bool FollowInstrument(const Asset& asset) override;
 

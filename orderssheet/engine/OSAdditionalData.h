@@ -5,9 +5,10 @@
 
 struct OSAdditionalData
 {
-    // Series 17, the session's upper price limit; 0 when it has no value.
+    // Series 17, the session's lower price limit: real demand is the buy orders down to it; 0
+    // when it has no value.
     double value1 = 0.0;
-    // Series 18, the session's lower price limit.
+    // Series 18, the session's upper price limit: real supply is the sell orders up to it.
     double value2 = 0.0;
     // Series 2, the last price; -1 when it has no value.
     double value3 = -1.0;

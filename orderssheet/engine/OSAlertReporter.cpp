@@ -76,6 +76,8 @@ bool OSAlertReporter::Setup(DDBaseDataObject& object, int mode, int column) cons
         id += kDemandIdOffset;
     const OrdersSheetAssetInstance* instance = m_dataSet->GetInstance();
     const QString instrument = instance && instance->GetAsset() ? instance->GetAsset()->GetShortName() : QString();
-    object.SetupAlertArg(AlertExprArgDesc(kModuleName, id, name, QStringLiteral("opis - ") + name, instrument));
+    // The name carries the instrument so that an alert on it says which one fired.
+    const QString shown = instrument.isEmpty() ? name : instrument + QLatin1Char(' ') + name;
+    object.SetupAlertArg(AlertExprArgDesc(kModuleName, id, shown, QStringLiteral("opis - ") + name, instrument));
     return true;
 }

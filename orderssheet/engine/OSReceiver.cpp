@@ -186,12 +186,12 @@ void OSReceiver::OnSetExtraData(const CurrentState& state)
     }
     // A limit without a value is 0.0, so the fixed price levels wait for a price instead of
     // counting against a stale one.
-    if (const ValueCS* upper = NumericValue(state, SeriesIds::kUpperLimit, noValue))
-        m_additionalData.value1 = upper->GetDouble();
+    if (const ValueCS* lower = NumericValue(state, SeriesIds::kLowerLimit, noValue))
+        m_additionalData.value1 = lower->GetDouble();
     else if (noValue)
         m_additionalData.value1 = 0.0;
-    if (const ValueCS* lower = NumericValue(state, SeriesIds::kLowerLimit, noValue))
-        m_additionalData.value2 = lower->GetDouble();
+    if (const ValueCS* upper = NumericValue(state, SeriesIds::kUpperLimit, noValue))
+        m_additionalData.value2 = upper->GetDouble();
     else if (noValue)
         m_additionalData.value2 = 0.0;
     m_dataModified = true;

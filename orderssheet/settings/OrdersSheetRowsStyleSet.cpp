@@ -137,7 +137,7 @@ void OrdersSheetRowsStyleSet::KeepOnlyKeys(int action, const QSet<QString>& keys
 {
     Entries& map = Map(action);
     for (auto position = map.begin(); position != map.end();)
-        position = keys.contains(position->first) ? std::next(position) : map.erase(position);
+        position = keys.contains(position->first) || position->second->editing ? std::next(position) : map.erase(position);
 }
 
 void OrdersSheetRowsStyleSet::BeginEdit(int action, const QString& key)

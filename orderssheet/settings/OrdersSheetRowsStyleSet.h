@@ -51,7 +51,7 @@ public:
     // named style is gone keep theirs.
     void CopyParameter(int action, int parameterId);
     void CopyParameter(int action, const QString& key, int parameterId);
-    // Entries of the action whose key is not among the keys go.
+    // Entries of the action whose key is not among the keys go, except one being edited.
     void KeepOnlyKeys(int action, const QSet<QString>& keys);
 
     void BeginEdit(int action, const QString& key);

@@ -191,6 +191,9 @@ bool OrderSheetMainDlg::RunInstrument(const Asset& asset)
     m_module.SetCurrentWindow(this);
     UpdateTitle();
     OnNewDataSetState();
+    // The active sheet's new instrument is the application's active one.
+    if (IAppMediator* mediator = PluginBase::GetAppMediator(); mediator && mediator->GetActiveModuleWnd() == this)
+        mediator->SetActiveAsset(std::make_shared<Asset>(m_asset));
     return true;
 }
 
@@ -239,7 +242,20 @@ void OrderSheetMainDlg::OnNewDataSetState()
     // per query, and the next notification brings the next one.
     if (!m_running)
         return;
+    PruneRowStyles();
     m_panes->RefreshAll();
+}
+
+void OrderSheetMainDlg::PruneRowStyles()
+{
+    // Styles given to rows that left the book go with them. A book without rows is one not
+    // received yet: pruning then would drop every style a window file brought.
+    const OrdersSheetAssetInstance* instance = GetInstance();
+    const QSet<QString> keys = instance ? instance->GetRowKeys() : QSet<QString>();
+    if (keys.isEmpty())
+        return;
+    OrdersSheetTableSettings& table = m_settings.GetTableSettings();
+    table.GetRowsStyleSet().KeepOnlyKeys(OrdersSheetSettings::RowStyleAction(table.GetMode()), keys);
 }
 
 void OrderSheetMainDlg::OnTimer()

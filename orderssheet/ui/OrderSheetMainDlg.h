@@ -58,6 +58,8 @@ public:
     void OnNewDataSetState() override;
     void PublishArgumentValues(const std::shared_ptr<const AlertExprArgList>&) override {}
     int GetStyleId() const override;
+    // The instrument it runs on; empty while it runs on none.
+    Asset GetWindowInstrument() const override { return m_running ? m_asset : Asset(); }
 
     // Runs on the application's active instrument; false when there is none or this window is
     // the active module window.
@@ -158,6 +160,8 @@ private:
     // The cursor column's / row's parameter from its named style, else from the sheet's row style.
     void RestoreCursorParameter(int kind, int parameterId);
     bool RunInstrument(const Asset& asset);
+    // The row styles of the shown mode keep only the rows the book still has.
+    void PruneRowStyles();
     void UseOwnDataSets();
     void UpdateUnattachedTitle();
     void OnLayoutChanged();

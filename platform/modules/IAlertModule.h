@@ -30,9 +30,6 @@ class IAlertModule
 public:
     virtual ~IAlertModule() = default;
 
-    // Writes the module's diagnostic state file; false when there is none or it was not written.
-    virtual bool LogAlertsState() { return false; }
-
     // The source requested the data of the argument's request anew under requestId.
     virtual void OnUpdateArgRequestId(const AlertExprArgDesc& argument, std::uint32_t requestId) = 0;
     virtual void OnUpdateArgValue(const AlertExprArgDesc& argument, const AlertExprArgValue& value) = 0;
@@ -40,4 +37,10 @@ public:
     virtual void OnArgDestroyed(const AlertExprArgDesc& argument) = 0;
     // The alerts that use the argument, in the order they were linked to it.
     virtual void GatherAssociatedAlertsInfo(const AlertExprArgDesc& argument, std::vector<BasicAlertInfo>& alerts) = 0;
+
+    // Operations of this system's own come after the slots above: module libraries built against
+    // the face call those by their position.
+
+    // Writes the module's diagnostic state file; false when there is none or it was not written.
+    virtual bool LogAlertsState() { return false; }
 };

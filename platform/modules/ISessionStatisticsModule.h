@@ -27,4 +27,6 @@ public:
     virtual std::shared_ptr<StyleBase> DefaultStyle() const = 0;
     // The window follows a changed style.
     virtual void RefreshStyle() = 0;
+    // Every pane shown again, as after a new theme; the window, when there is one, follows.
+    virtual void RestoreDefaults() = 0;
 };

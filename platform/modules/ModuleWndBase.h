@@ -6,6 +6,8 @@
 // background, closing on command. It lives in this shared library so that the executable and
 // every module library share one class. Main thread only.
 
+#include "platform/modules/Asset.h"
+
 #include <QIcon>
 #include <QPoint>
 #include <QString>
@@ -46,6 +48,9 @@ public:
     // Makes this the application's active module window: raised, focused, and the application
     // told through its mediator (nothing more without one).
     void ForceActivate();
+    // The instrument the window shows; the application's active instrument becomes it when the
+    // window is activated. Empty for a window of no one instrument.
+    virtual Asset GetWindowInstrument() const { return Asset(); }
 
     // Whether "close all windows" and the windows gallery may close it.
     virtual bool CanBeCloseOnCommand() const { return true; }

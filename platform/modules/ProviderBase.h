@@ -54,6 +54,9 @@ public:
     virtual bool GetLastTime(NDateTime& time) const = 0;
     // Whether the application shows this provider's last quote time.
     virtual void NotifyLastTimeChanged(bool isTimeSource) = 0;
+    // A word on the market's session shown beside the last quote time, such as that the session
+    // is closed; empty when there is nothing to say. Any thread.
+    virtual QString GetSessionStateText() const { return {}; }
 
     // The menu entry of the provider.
     virtual QString GetCaption() const = 0;

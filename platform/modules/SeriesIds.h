@@ -20,8 +20,10 @@ inline constexpr ESeriesID kReference = 13;
 inline constexpr ESeriesID kTurnover = 14;          // "Obrót"
 inline constexpr ESeriesID kTotalVolume = 15;       // "Wolumen razem"
 inline constexpr ESeriesID kChange = 16;            // change against the reference price
-inline constexpr ESeriesID kUpperLimit = 17;        // highest price allowed in the session
-inline constexpr ESeriesID kLowerLimit = 18;        // lowest price allowed in the session
+// The session's price limits: the orders sheet reads 17 as the bound of the buy orders it counts
+// as real demand and 18 as that of the sell orders it counts as real supply.
+inline constexpr ESeriesID kLowerLimit = 17;        // lowest price allowed in the session
+inline constexpr ESeriesID kUpperLimit = 18;        // highest price allowed in the session
 // The best five offers: price, volume and number of orders of each side, best first.
 inline constexpr ESeriesID kBidPrice1 = 20;
 inline constexpr ESeriesID kAskPrice1 = 25;

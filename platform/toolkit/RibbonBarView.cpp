@@ -305,6 +305,13 @@ bool RibbonBarView::ShowToolTip(const QPoint& point, const QPoint& globalPos)
     }
     else if (hit.tab && !hit.tab->GetTooltip().isEmpty())
         html = hit.tab->GetTooltip().toHtmlEscaped();
+    else
+    {
+        // A context's caption shortened to its tabs' width is read whole in its tooltip.
+        for (const RibbonLayout::HeaderItem& item : m_layout.headers)
+            if (item.rect.contains(point))
+                html = RibbonLayout::DisplayText(item.header.caption).toHtmlEscaped();
+    }
     if (html.isEmpty())
         return false;
     QToolTip::showText(globalPos, html, this);

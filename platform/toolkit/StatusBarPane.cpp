@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace
 {
 constexpr int kTextMargin = 4;
@@ -57,7 +59,10 @@ QSize StatusBarPane::sizeHint() const
     const int height = fontMetrics().height() + 2;
     if (m_width > 0)
         return {m_width, height};
-    return {fontMetrics().horizontalAdvance(m_text) + 2 * kTextMargin, height};
+    // A text's ink may reach a pixel past its advance; without that pixel the text is elided.
+    const QFontMetrics metrics = fontMetrics();
+    const int textWidth = std::max(metrics.horizontalAdvance(m_text), metrics.boundingRect(m_text).right() + 1);
+    return {textWidth + 2 * kTextMargin + 1, height};
 }
 
 void StatusBarPane::paintEvent(QPaintEvent*)

@@ -5,8 +5,8 @@
 #include "platform/modules/UserSettings.h"
 #include "platform/settings/ISettingsManager.h"
 #include "platform/settings/Settings.h"
+#include "providers/simfeed/SimCalendar.h"
 #include "providers/simfeed/SimFeedConfigDialog.h"
-#include "providers/simfeed/SimFeedThread.h"
 
 #include <utility>
 
@@ -18,7 +18,10 @@ QString ModuleName()
 }
 }
 
-KelvoraOnLineProvider::KelvoraOnLineProvider() = default;
+KelvoraOnLineProvider::KelvoraOnLineProvider(SimFeedThread::Clock clock)
+    : m_clock(std::move(clock))
+{
+}
 
 KelvoraOnLineProvider::~KelvoraOnLineProvider()
 {
@@ -65,7 +68,7 @@ bool KelvoraOnLineProvider::AcceptSettingsManager(std::shared_ptr<ISettingsManag
         ReportLastTime();
         StartCloudLinkOnce();
         CheckCloudAlerts();
-    });
+    }, m_clock);
     if (!m_thread->StartTicking(m_options.tickInterval))
     {
         WriteError(QStringLiteral("KelvoraOnLineProvider::AcceptSettingsManager"), __LINE__,
@@ -207,19 +210,30 @@ bool KelvoraOnLineProvider::GetLastTime(NDateTime& time) const
 void KelvoraOnLineProvider::NotifyLastTimeChanged(bool isTimeSource)
 {
     m_isTimeSource.store(isTimeSource);
+    m_reportAgain.store(isTimeSource);
 }
 
 void KelvoraOnLineProvider::ReportLastTime()
 {
-    NDateTime time;
-    if (!m_isTimeSource.load() || !GetLastTime(time))
+    if (!m_isTimeSource.load())
         return;
-    const QString second = time.FormatTime();
-    if (second == m_reportedSecond)
+    NDateTime time;
+    const QString second = GetLastTime(time) ? time.FormatTime() : QString();
+    const bool open = m_feed->IsOpen();
+    // A new time source starts from a cleared status bar.
+    if (!m_reportAgain.exchange(false) && second == m_reportedSecond && m_reportedOpen == open)
         return;
     m_reportedSecond = second;
+    m_reportedOpen = open;
     if (IAppMediator* mediator = GetAppMediator())
         mediator->ShowLastQuoteTime(this);
+}
+
+QString KelvoraOnLineProvider::GetSessionStateText() const
+{
+    if (!m_feed || !m_feed->HasStepped() || m_feed->IsOpen())
+        return {};
+    return QStringLiteral("Sesja zamknięta");
 }
 
 QString KelvoraOnLineProvider::GetCaption() const
@@ -229,7 +243,9 @@ QString KelvoraOnLineProvider::GetCaption() const
 
 QString KelvoraOnLineProvider::GetDescription() const
 {
-    return QStringLiteral("Notowania symulowane: rynek GPW, NewConnect i Catalyst");
+    return QStringLiteral("Notowania symulowane: rynek GPW, NewConnect i Catalyst, sesje w dni robocze %1–%2")
+        .arg(SimCalendar::SessionOpen().toString(QStringLiteral("H:mm")),
+             SimCalendar::SessionClose().toString(QStringLiteral("H:mm")));
 }
 
 std::vector<Asset> KelvoraOnLineProvider::GetAllAssets() const

@@ -1,7 +1,8 @@
 #pragma once
 // The built-in data provider "Kelvora OnLine": the simulated market of SimFeed, ticking on its
 // own thread from the moment the application accepts it until it stops its work. Its seed and
-// rate come from its settings store.
+// rate come from its settings store. The market trades in the session hours of its calendar;
+// outside them the status bar says the session is closed.
 //
 // It also holds the user's cloud account. When its settings give a cloud address and a login,
 // it hands the address to the application and posts the main frame the message that starts the
@@ -14,11 +15,11 @@
 #include "providers/simfeed/SimCloudAlerts.h"
 #include "providers/simfeed/SimFeed.h"
 #include "providers/simfeed/SimFeedOptions.h"
+#include "providers/simfeed/SimFeedThread.h"
 
 #include <atomic>
 #include <memory>
-
-class SimFeedThread;
+#include <optional>
 
 class KelvoraOnLineProvider : public ProviderBase
 {
@@ -27,7 +28,8 @@ public:
     // The message that (re)starts the cloud link when the main frame takes it.
     static constexpr std::uint32_t kCloudLinkStartMessage = 0x62E;
 
-    KelvoraOnLineProvider();
+    // clock: the time the feed steps at; the wall clock unless given another.
+    explicit KelvoraOnLineProvider(SimFeedThread::Clock clock = {});
     ~KelvoraOnLineProvider() override;
 
     void StopWork() override;
@@ -46,6 +48,7 @@ public:
     int GetAppNewsNumber() override { return 0; }
     bool GetLastTime(NDateTime& time) const override;
     void NotifyLastTimeChanged(bool isTimeSource) override;
+    QString GetSessionStateText() const override;
     QString GetCaption() const override;
     QString GetDescription() const override;
 
@@ -83,9 +86,12 @@ private:
     std::unique_ptr<SimFeed> m_feed;
     std::unique_ptr<SimFeedThread> m_thread;
     std::atomic<bool> m_isTimeSource = false;
+    std::atomic<bool> m_reportAgain = false;
     std::atomic<bool> m_shutDown = false;
-    // The second of the last time reported; touched only on the feed's thread.
+    SimFeedThread::Clock m_clock;
+    // The second and the session state last reported; touched only on the feed's thread.
     QString m_reportedSecond;
+    std::optional<bool> m_reportedOpen;
     // Set before the feed's thread starts, read on it.
     QString m_cloudAddressAtStart;
     std::atomic<bool> m_cloudLinkPending = false;

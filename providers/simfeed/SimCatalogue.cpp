@@ -1,5 +1,6 @@
 #include "providers/simfeed/SimCatalogue.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -75,6 +76,26 @@ int TickHundredths(const QString& market, double price)
     return 50;
 }
 
+// A session's usual turnover in zloty: a spread of sizes on each market, the main market largest.
+double DailyTurnover(const QString& market, int index)
+{
+    const int size = (index * 7) % 10;
+    if (market == QLatin1String("Catalyst"))
+        return 60000.0 * (1 + size % 4);
+    if (market == QLatin1String("NewConnect"))
+        return 150000.0 * (1 + size % 5);
+    return 2000000.0 * (1 + size * 2);
+}
+
+double DailySwing(const QString& market)
+{
+    if (market == QLatin1String("Catalyst"))
+        return 0.002;
+    if (market == QLatin1String("NewConnect"))
+        return 0.03;
+    return 0.015;
+}
+
 std::vector<SimInstrument> Build()
 {
     std::vector<SimInstrument> instruments;
@@ -87,6 +108,8 @@ std::vector<SimInstrument> Build()
         instrument.market = QString::fromUtf8(entry.market);
         instrument.tickHundredths = TickHundredths(instrument.market, entry.price);
         instrument.referenceTicks = std::llround(entry.price * 100.0 / instrument.tickHundredths);
+        instrument.dailyVolume = std::max(100.0, std::round(DailyTurnover(instrument.market, index) / entry.price / 10.0) * 10.0);
+        instrument.dailySwing = DailySwing(instrument.market);
         const QString body = QStringLiteral("PL") + instrument.ticker.left(4).leftJustified(4, QLatin1Char('0'))
                            + QStringLiteral("%1").arg(++index, 5, 10, QLatin1Char('0'));
         instrument.isin = body + SimCatalogue::IsinCheckDigit(body);

@@ -6,6 +6,7 @@
 #include "platform/modules/IStatisticsSessionReceiver.h"
 #include "platform/modules/SeriesIds.h"
 #include "platform/modules/Transaction.h"
+#include "providers/simfeed/SimCalendar.h"
 #include "providers/simfeed/SimCatalogue.h"
 #include "providers/simfeed/SimHistory.h"
 
@@ -23,6 +24,7 @@ SimFeed::SimFeed(ProviderBase* provider, const SimFeedOptions& options)
     , m_ticksPerStep(options.ticksPerStep)
     , m_market(options.seed)
     , m_lastTime(std::numeric_limits<double>::quiet_NaN())
+    , m_lastStep(std::numeric_limits<double>::quiet_NaN())
 {
     for (const SimInstrument& instrument : SimCatalogue::Instruments())
         m_assets.emplace_back(provider, instrument.isin, instrument.ticker, instrument.name, instrument.market,
@@ -84,7 +86,8 @@ bool SimFeed::AddQuotesReceiver(IQuotesReceiver* receiver, const Asset& asset)
     if (!index)
         return false;
     const SafeAutoLock lock(m_receiversLock, "SimFeed::AddQuotesReceiver", kFile);
-    return m_receivers[*index].quotes.Add(receiver);
+    InstrumentReceivers& receivers = m_receivers[*index];
+    return !receivers.quotes.Contains(receiver) && receivers.waitingForState.Add(receiver);
 }
 
 bool SimFeed::RemoveQuotesReceiver(IQuotesReceiver* receiver, const Asset& asset)
@@ -93,7 +96,8 @@ bool SimFeed::RemoveQuotesReceiver(IQuotesReceiver* receiver, const Asset& asset
     if (!index)
         return false;
     const SafeAutoLock lock(m_receiversLock, "SimFeed::RemoveQuotesReceiver", kFile);
-    return m_receivers[*index].quotes.Remove(receiver);
+    InstrumentReceivers& receivers = m_receivers[*index];
+    return receivers.waitingForState.Remove(receiver) || receivers.quotes.Remove(receiver);
 }
 
 bool SimFeed::AddOrdersSheetReceiver(IOrdersSheetReceiver* receiver, const Asset& asset)
@@ -134,6 +138,7 @@ void SimFeed::DropReceivers()
     for (InstrumentReceivers& receivers : m_receivers)
     {
         receivers.quotes.Clear();
+        receivers.waitingForState.Clear();
         receivers.sheets.Clear();
         receivers.waitingForBook.Clear();
     }
@@ -143,14 +148,22 @@ void SimFeed::DropReceivers()
 void SimFeed::Step(const NDateTime& now)
 {
     const SafeAutoLock lock(m_marketLock, "SimFeed::Step", kFile);
-    DeliverWaitingBooks();
     const int ticks = m_ticksPerStep.load();
-    // Set before the deliveries, so that a receiver asking for it sees the time of its quote.
-    if (ticks > 0 && now.IsValid())
+    const QDateTime local = now.IsValid() ? now.ToQDateTime() : QDateTime();
+    const bool open = local.isValid() && SimCalendar::IsOpen(local.date(), local.time());
+    // Set before the deliveries, so that a receiver asking for them sees the step of its quote:
+    // the session state first, as it is read after the step.
+    m_open.store(open);
+    if (now.IsValid())
+        m_lastStep.store(now.ToDayCount());
+    if (ticks > 0 && open)
         m_lastTime.store(now.ToDayCount());
+    DeliverWaiting();
     m_market.Step(now, ticks, *this);
     ++m_steps;
-    if (m_options.statisticsEverySteps > 0 && m_steps % static_cast<std::uint64_t>(m_options.statisticsEverySteps) == 0)
+    // Outside the session the figures stand still: none is sent stamped with a closed day.
+    if (open && m_options.statisticsEverySteps > 0
+        && m_steps % static_cast<std::uint64_t>(m_options.statisticsEverySteps) == 0)
         DeliverStatistics();
 }
 
@@ -177,16 +190,28 @@ std::optional<CurrentState> SimFeed::StateOf(const QString& isin)
     return std::nullopt;
 }
 
-void SimFeed::DeliverWaitingBooks()
+void SimFeed::DeliverWaiting()
 {
-    const SafeAutoLock lock(m_receiversLock, "SimFeed::DeliverWaitingBooks", kFile);
+    const SafeAutoLock lock(m_receiversLock, "SimFeed::DeliverWaiting", kFile);
     for (std::size_t index = 0; index < m_receivers.size(); ++index)
     {
         InstrumentReceivers& receivers = m_receivers[index];
+        const Asset& asset = m_assets[index];
+        const CurrentState& state = m_market.State(index);
+        if (!receivers.waitingForState.Empty())
+        {
+            const OrderBook book = m_market.Book(index, m_options.bookLevels);
+            receivers.waitingForState.ForEach([&](IQuotesReceiver& receiver, const auto& present) {
+                receiver.OnOrderBook(asset, book);
+                if (present())
+                    receiver.OnQuote(asset, state);
+                if (present() && receivers.waitingForState.Remove(&receiver))
+                    receivers.quotes.Add(&receiver);
+            });
+        }
         if (receivers.waitingForBook.Empty())
             continue;
         const std::vector<DataSheetItemBase> orders = m_market.Orders(index);
-        const CurrentState& state = m_market.State(index);
         receivers.waitingForBook.ForEach([&](IOrdersSheetReceiver& receiver, const auto& present) {
             receiver.OnSetCountItems(static_cast<int>(orders.size()));
             for (auto order = orders.begin(); order != orders.end() && present(); ++order)
@@ -268,16 +293,38 @@ void SimFeed::OnInstrumentTick(std::size_t index, const Transaction& transaction
     }
 }
 
+int SimFeed::TransactionMs(const SimInstrument& instrument) const
+{
+    // A tick falls on the instrument every so often; one share builds up every so often.
+    const double tickMs = static_cast<double>(m_options.tickInterval.count()) * static_cast<double>(m_assets.size())
+                        / std::max(1, m_ticksPerStep.load());
+    const double shareMs = SimCalendar::SessionSeconds() * 1000.0 / instrument.dailyVolume;
+    return static_cast<int>(std::clamp(std::max(tickMs, shareMs), 10.0, 600000.0));
+}
+
 bool SimFeed::GetHistoryBars(const Asset& asset, int barSeconds, int count, std::vector<PriceBar>& bars)
 {
     const std::optional<std::size_t> index = IndexOf(asset);
     if (!index)
         return false;
-    NDateTime end;
-    if (!GetLastTime(end))
-        end = NDateTime::Now();
+    const double lastStep = m_lastStep.load();
+    const NDateTime end = std::isnan(lastStep) ? NDateTime::Now() : NDateTime::FromDayCount(lastStep);
     const SafeAutoLock lock(m_marketLock, "SimFeed::GetHistoryBars", kFile);
-    bars = SimHistory::Bars(m_market.Instrument(*index), m_market.LastTicks(*index), end, barSeconds, count,
-                            m_options.seed);
+    const SimInstrument& instrument = m_market.Instrument(*index);
+    if (barSeconds < SimHistory::kSecondsPerDay)
+    {
+        bars = SimHistory::Bars(instrument, m_market.LastTicks(*index), end, barSeconds, count, m_options.seed,
+                                TransactionMs(instrument));
+        return true;
+    }
+    const QDate session = m_market.SessionDate().isValid()
+                              ? m_market.SessionDate()
+                              : SimCalendar::SessionDayFrom(end.ToQDateTime().date(), end.ToQDateTime().time());
+    const std::optional<PriceBar> today = m_market.SessionBar(*index);
+    const int past = today && barSeconds == SimHistory::kSecondsPerDay ? count - 1 : count;
+    bars = SimHistory::Bars(instrument, m_market.ReferenceTicks(*index), NDateTime(QDateTime(session, QTime(0, 0))),
+                            barSeconds, past, m_options.seed);
+    if (past < count)
+        bars.push_back(*today);
     return true;
 }

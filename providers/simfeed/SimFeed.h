@@ -18,6 +18,7 @@
 #include "providers/simfeed/SimMarket.h"
 
 #include <atomic>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -45,6 +46,8 @@ public:
     std::optional<std::size_t> IndexOf(const Asset& asset) const;
     static std::vector<DSProp> Series();
 
+    // The receiver gets the instrument's book and state at the next step (the market may be
+    // closed: no trade would bring them), then every trade.
     bool AddQuotesReceiver(IQuotesReceiver* receiver, const Asset& asset);
     bool RemoveQuotesReceiver(IQuotesReceiver* receiver, const Asset& asset);
     // The receiver gets the complete book at the next step, then its changes.
@@ -56,10 +59,16 @@ public:
 
     // One step of the market at the time now, with all its deliveries.
     void Step(const NDateTime& now);
-    // The instrument's past bars, made up backwards from its last price; false for an unknown one.
+    // The instrument's past bars; false for an unknown one. Daily bars end with the session of
+    // the market (its own bar once it traded), else with the one before the next to come;
+    // shorter bars end where the live trades begin.
     bool GetHistoryBars(const Asset& asset, int barSeconds, int count, std::vector<PriceBar>& bars);
     // The time of the last step that traded; false before the first.
     bool GetLastTime(NDateTime& time) const;
+    // The last step fell within the session's hours; false before the first step. Set before
+    // HasStepped, so that a reader who sees a step also sees its session state.
+    bool IsOpen() const { return m_open.load(); }
+    bool HasStepped() const { return !std::isnan(m_lastStep.load()); }
     // The current state of the instrument with that ISIN (or, for one without an ISIN, that
     // ticker); none for an unknown one. Not during a step on another thread: it waits for it.
     std::optional<CurrentState> StateOf(const QString& isin);
@@ -68,6 +77,8 @@ private:
     struct InstrumentReceivers
     {
         ReceiverList<IQuotesReceiver> quotes;
+        // Quote receivers added since the last step, waiting for the current state.
+        ReceiverList<IQuotesReceiver> waitingForState;
         ReceiverList<IOrdersSheetReceiver> sheets;
         // Orders sheets added since the last step, waiting for the complete book.
         ReceiverList<IOrdersSheetReceiver> waitingForBook;
@@ -76,8 +87,12 @@ private:
     void OnSessionChange(const NDateTime& time) override;
     void OnInstrumentTick(std::size_t instrument, const Transaction& transaction,
                           const std::vector<SimOrderEvent>& orderEvents, const CurrentState& state) override;
-    void DeliverWaitingBooks();
+    // To the receivers added since the last step: the complete book to orders sheets, the
+    // state to quote receivers.
+    void DeliverWaiting();
     void DeliverStatistics();
+    // How far apart the live market's transactions of the instrument usually lie.
+    int TransactionMs(const SimInstrument& instrument) const;
 
     const SimFeedOptions m_options;
     std::atomic<int> m_ticksPerStep;
@@ -93,4 +108,7 @@ private:
 
     // Day count of the last traded step; NaN before the first.
     std::atomic<double> m_lastTime;
+    // Day count of the last step, traded or not; NaN before the first.
+    std::atomic<double> m_lastStep;
+    std::atomic<bool> m_open = false;
 };

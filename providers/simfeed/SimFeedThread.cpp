@@ -4,10 +4,11 @@
 
 #include <utility>
 
-SimFeedThread::SimFeedThread(SimFeed& feed, std::function<void()> afterStep)
+SimFeedThread::SimFeedThread(SimFeed& feed, std::function<void()> afterStep, Clock clock)
     : MessageThread(QStringLiteral("SimFeedThread"))
     , m_feed(feed)
     , m_afterStep(std::move(afterStep))
+    , m_clock(clock ? std::move(clock) : Clock(&NDateTime::Now))
 {
 }
 
@@ -37,7 +38,7 @@ void SimFeedThread::OnTimer(std::uintptr_t id)
 {
     if (id != kStepTimer)
         return;
-    m_feed.Step(NDateTime::Now());
+    m_feed.Step(m_clock());
     if (m_afterStep)
         m_afterStep();
 }

@@ -1,8 +1,11 @@
 #pragma once
-// The thread on which the feed ticks: a step of the market at every timer tick, with all its
-// deliveries, and after it the provider's report of a new last quote time.
+// The thread on which the feed ticks: a step of the market at every timer tick, at the time its
+// clock tells (the wall clock unless given another), with all its deliveries, and after it the
+// provider's report of a new last quote time.
 
 #include "platform/base/MessageThread.h"
+
+#include "platform/modules/NDateTime.h"
 
 #include <chrono>
 #include <functional>
@@ -12,8 +15,10 @@ class SimFeed;
 class SimFeedThread : public MessageThread
 {
 public:
-    // afterStep runs on the thread after every step.
-    SimFeedThread(SimFeed& feed, std::function<void()> afterStep);
+    using Clock = std::function<NDateTime()>;
+
+    // afterStep runs on the thread after every step; clock is asked on the thread.
+    SimFeedThread(SimFeed& feed, std::function<void()> afterStep, Clock clock = {});
     ~SimFeedThread() override;
 
     // Starts the thread ticking every interval; false when it cannot.
@@ -29,4 +34,5 @@ private:
 
     SimFeed& m_feed;
     std::function<void()> m_afterStep;
+    Clock m_clock;
 };

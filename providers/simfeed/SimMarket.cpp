@@ -3,27 +3,15 @@
 #include "platform/modules/SeriesIds.h"
 #include "platform/modules/Transaction.h"
 #include "providers/simfeed/ISimMarketListener.h"
+#include "providers/simfeed/SimCalendar.h"
 #include "providers/simfeed/SimCatalogue.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace
 {
-// Steps of the walk in ticks, by chance in 100: -2 (8), -1 (22), 0 (40), +1 (22), +2 (8).
-std::int64_t WalkStep(SimRandom& random)
-{
-    const std::int64_t roll = random.NextInt(0, 99);
-    if (roll < 8)
-        return -2;
-    if (roll < 30)
-        return -1;
-    if (roll < 70)
-        return 0;
-    if (roll < 92)
-        return 1;
-    return 2;
-}
-
 void SetOrMissing(CurrentState& state, ESeriesID seriesId, bool present, double value)
 {
     if (present)
@@ -38,11 +26,13 @@ SimMarket::InstrumentState::InstrumentState(const SimInstrument& instrument)
     , book(instrument)
     , referenceTicks(instrument.referenceTicks)
     , lastTicks(instrument.referenceTicks)
+    , fairTicks(static_cast<double>(instrument.referenceTicks))
 {
 }
 
 SimMarket::SimMarket(std::uint64_t seed)
     : m_random(seed)
+    , m_lastOpenStep(std::numeric_limits<double>::quiet_NaN())
 {
     const std::vector<SimInstrument>& catalogue = SimCatalogue::Instruments();
     m_instruments.reserve(catalogue.size());
@@ -80,7 +70,34 @@ void SimMarket::StartSession(InstrumentState& instrument)
     instrument.totalVolume = 0.0;
     instrument.turnover = 0.0;
     instrument.transactions = 0;
+    instrument.fairTicks = static_cast<double>(instrument.lastTicks);
+    instrument.volumeDue = 0.0;
     FillState(instrument, -1.0, instrument.state.GetTime());
+}
+
+void SimMarket::Advance(InstrumentState& instrument, double seconds)
+{
+    const double share = seconds / SimCalendar::SessionSeconds();
+    instrument.volumeDue += instrument.info.dailyVolume * share;
+    const double swingTicks = instrument.info.dailySwing * static_cast<double>(instrument.referenceTicks);
+    instrument.fairTicks = std::clamp(instrument.fairTicks + swingTicks * std::sqrt(share) * m_random.Normal(),
+                                      static_cast<double>(LowerLimit(instrument)),
+                                      static_cast<double>(UpperLimit(instrument)));
+}
+
+std::optional<PriceBar> SimMarket::SessionBar(std::size_t index) const
+{
+    const InstrumentState& instrument = m_instruments[index];
+    if (!m_sessionDate.isValid() || instrument.openTicks == 0)
+        return std::nullopt;
+    PriceBar bar;
+    bar.time = NDateTime(QDateTime(m_sessionDate, QTime(0, 0)));
+    bar.open = instrument.info.Price(instrument.openTicks);
+    bar.high = instrument.info.Price(instrument.highTicks);
+    bar.low = instrument.info.Price(instrument.lowTicks);
+    bar.close = instrument.info.Price(instrument.lastTicks);
+    bar.volume = instrument.totalVolume;
+    return bar;
 }
 
 void SimMarket::FillState(InstrumentState& instrument, double lastVolume, const NDateTime& now)
@@ -121,8 +138,13 @@ void SimMarket::FillState(InstrumentState& instrument, double lastVolume, const 
 
 void SimMarket::Step(const NDateTime& now, int ticks, ISimMarketListener& listener)
 {
-    const QDate date = now.IsValid() ? now.ToQDateTime().date() : QDate();
-    if (date.isValid() && (!m_sessionDate.isValid() || date > m_sessionDate))
+    const QDateTime local = now.IsValid() ? now.ToQDateTime() : QDateTime();
+    m_open = local.isValid() && SimCalendar::IsOpen(local.date(), local.time());
+    if (!m_open)
+        return;
+    const double nowDays = now.ToDayCount();
+    const QDate date = local.date();
+    if (!m_sessionDate.isValid() || date > m_sessionDate)
     {
         const bool newSession = m_sessionDate.isValid();
         m_sessionDate = date;
@@ -131,8 +153,18 @@ void SimMarket::Step(const NDateTime& now, int ticks, ISimMarketListener& listen
             for (InstrumentState& instrument : m_instruments)
                 StartSession(instrument);
             listener.OnSessionChange(now);
+            // A market that ran through the night trades from the opening bell on.
+            m_lastOpenStep = NDateTime(QDateTime(date, SimCalendar::SessionOpen())).ToDayCount();
         }
     }
+    if (!std::isnan(m_lastOpenStep) && nowDays > m_lastOpenStep)
+    {
+        const double seconds = (nowDays - m_lastOpenStep) * 86400.0;
+        for (InstrumentState& instrument : m_instruments)
+            Advance(instrument, seconds);
+    }
+    if (std::isnan(m_lastOpenStep) || nowDays > m_lastOpenStep)
+        m_lastOpenStep = nowDays;
     for (int i = 0; i < ticks; ++i)
     {
         const auto index = static_cast<std::size_t>(m_random.NextInt(0, static_cast<std::int64_t>(m_instruments.size()) - 1));
@@ -142,10 +174,15 @@ void SimMarket::Step(const NDateTime& now, int ticks, ISimMarketListener& listen
 
 void SimMarket::Tick(InstrumentState& instrument, const NDateTime& now, ISimMarketListener& listener, std::size_t index)
 {
-    const std::int64_t step = WalkStep(m_random);
-    const std::int64_t last = std::clamp(instrument.lastTicks + step, LowerLimit(instrument), UpperLimit(instrument));
+    // Less than a share built up: nothing to trade yet.
+    if (instrument.volumeDue < 1.0)
+        return;
+    const double volume = std::max(1.0, std::floor(instrument.volumeDue * (0.3 + 0.7 * m_random.Uniform())));
+    instrument.volumeDue -= volume;
+    // Trades scatter a tick around the fair price, as they meet the bid or the ask.
+    const std::int64_t last = std::clamp<std::int64_t>(std::llround(instrument.fairTicks + m_random.Uniform() - 0.5),
+                                         LowerLimit(instrument), UpperLimit(instrument));
     const double price = instrument.info.Price(last);
-    const double volume = static_cast<double>(m_random.NextInt(1, price < 50.0 ? 400 : 100));
     Transaction::Initiator initiator = Transaction::Initiator::Seller;
     if (last > instrument.lastTicks || (last == instrument.lastTicks && m_random.Chance(50)))
         initiator = Transaction::Initiator::Buyer;

@@ -20,3 +20,15 @@ bool SimRandom::Chance(int percent)
 {
     return NextInt(0, 99) < percent;
 }
+
+double SimRandom::Uniform()
+{
+    return static_cast<double>(Next() >> 11) * 0x1.0p-53;
+}
+
+double SimRandom::Normal()
+{
+    // Four uniforms add up to a bell of variance 1/3 around 2.
+    const double sum = Uniform() + Uniform() + Uniform() + Uniform();
+    return (sum - 2.0) * 1.7320508075688772;
+}

@@ -17,6 +17,10 @@ public:
     std::int64_t NextInt(std::int64_t low, std::int64_t high);
     // True with the chance percent in 100.
     bool Chance(int percent);
+    // Uniform in [0, 1).
+    double Uniform();
+    // Close to the standard normal (mean 0, deviation 1, within ±3.5), from plain arithmetic.
+    double Normal();
 
 private:
     std::uint64_t m_state;

@@ -89,6 +89,12 @@ QString SessionStatisticsArguments::GetArgumentIndexName(int index)
     }
 }
 
+QString SessionStatisticsArguments::GetArgumentName(int group, int index)
+{
+    const QString whose = GetArgumentIndexName(index);
+    return whose.isEmpty() ? GetArgumentGroupName(group) : GetArgumentGroupName(group) + QLatin1Char(' ') + whose;
+}
+
 bool SessionStatisticsArguments::IsArgumentValid(const AlertExprArgDesc& argument)
 {
     // Id 0 wraps to a huge group. The figures of all instruments (index 3) are not offered.

@@ -24,6 +24,10 @@ public:
     // The parts of an argument's display name; empty for any other number.
     static QString GetArgumentGroupName(int group);
     static QString GetArgumentIndexName(int index);
+    // The name the user reads: the figure and whose it is ("Obroty instrumentów rosnących").
+    static QString GetArgumentName(int group, int index);
+    // What every session argument is described as.
+    static inline const QString kArgumentDescription = QStringLiteral("statystyka sesji");
 
     static bool IsArgumentValid(const AlertExprArgDesc& argument);
     // Registers an argument of the source, once however often it comes; false for another source.

@@ -263,6 +263,18 @@ void SessionStatisticsModule::ToggleBottomPane()
     TogglePane(m_mainWindowSettings.bottomPane, &ISessionStatisticsWindow::ShowBottomPane);
 }
 
+void SessionStatisticsModule::RestoreDefaults()
+{
+    m_mainWindowSettings.topPane = 1;
+    m_mainWindowSettings.bottomPane = 1;
+    if (!HasWindowWidget())
+        return;
+    m_window->ShowTopPane(true);
+    m_window->ShowBottomPane(true);
+    m_window->FitToContent(-1);
+    OnStyleChanged();
+}
+
 void SessionStatisticsModule::TogglePane(int& flag, void (ISessionStatisticsWindow::*showPane)(bool))
 {
     flag = flag ? 0 : 1;

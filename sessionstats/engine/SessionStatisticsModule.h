@@ -130,6 +130,7 @@ public:
     bool IsTopPaneVisible() const override { return m_mainWindowSettings.topPane != 0; }
     bool IsBottomPaneVisible() const override { return m_mainWindowSettings.bottomPane != 0; }
     void RefreshStyle() override { OnStyleChanged(); }
+    void RestoreDefaults() override;
 
     // IAlertArgumentSource
     void PublishArgumentValues(std::shared_ptr<const AlertExprArgList> values) override;

@@ -27,9 +27,10 @@ CmdTargetSessionStatistics::CmdTargetSessionStatistics(std::function<ISessionSta
     OnCommand(ID_FONT_LARGER, [this] { FontCommand(kFontLarger); });
     OnCommand(ID_FONT_SMALLER, [this] { FontCommand(kFontSmaller); });
     OnCommand(ID_FONT_RESTORE, [this] { FontCommand(kFontRestore); });
-    for (std::uint32_t id : {ID_FONT_LARGER, ID_FONT_SMALLER, ID_FONT_RESTORE, ID_STATISTICS_STYLE,
-                             ID_STATISTICS_MORE_OPTIONS, ID_STATISTICS_RESTORE})
+    for (std::uint32_t id : {ID_FONT_LARGER, ID_FONT_SMALLER, ID_FONT_RESTORE, ID_STATISTICS_STYLE, ID_STATISTICS_RESTORE})
         OnUpdate(id, [](CmdUI& ui) { ui.Enable(true); });
+    // Nothing is left to it: the statistics' display is their style, panes and fonts.
+    OnUpdate(ID_STATISTICS_MORE_OPTIONS, [](CmdUI& ui) { ui.Enable(false); });
 }
 
 void CmdTargetSessionStatistics::FontCommand(std::uint32_t command)

@@ -54,8 +54,8 @@ bool OverallWnd::ArgumentAt(const QPoint& point, DDBaseDataObject& object) const
         if (segment < 0)
             continue;
         object.SetupAlertArg(SessionStatisticsArguments::SourceModuleName(), std::uint32_t(10 * index + segment + 1),
-                             SessionStatisticsArguments::GetArgumentGroupName(index),
-                             SessionStatisticsArguments::GetArgumentIndexName(segment));
+                             SessionStatisticsArguments::GetArgumentName(index, segment),
+                             SessionStatisticsArguments::kArgumentDescription);
         return true;
     }
     return false;

@@ -12,6 +12,21 @@
 #include <thread>
 #include <vector>
 
+// The alerts face as a module library built apart from this program declares it: the slots in
+// their published order. Calls through it reach the module only while the program keeps that order.
+// Outside the anonymous namespace: a class only this file could derive from would let the
+// compiler resolve its calls to the pure slots instead of going through the table.
+class PublishedAlertFace
+{
+public:
+    virtual ~PublishedAlertFace() = default;
+    virtual void OnUpdateArgRequestId(const AlertExprArgDesc& argument, std::uint32_t requestId) = 0;
+    virtual void OnUpdateArgValue(const AlertExprArgDesc& argument, const AlertExprArgValue& value) = 0;
+    virtual void OnUpdateArgListValues(std::shared_ptr<const AlertExprArgList> values) = 0;
+    virtual void OnArgDestroyed(const AlertExprArgDesc& argument) = 0;
+    virtual void GatherAssociatedAlertsInfo(const AlertExprArgDesc& argument, std::vector<BasicAlertInfo>& alerts) = 0;
+};
+
 namespace
 {
 class AlertModuleTest : public AlertsFixture
@@ -485,4 +500,30 @@ TEST_F(AlertModuleTest, AHeldUpWorkerKeepsItsQueueBoundedAndLogsOnce)
     EXPECT_EQ(log.Text().count(QStringLiteral("pominięto")), 1);
     worker.Resume();
     worker.Stop();
+}
+
+TEST_F(AlertModuleTest, ALibraryCallingThePublishedSlotOrderReachesEveryOperation)
+{
+    AddRiseAboveTen(QStringLiteral("przez slot"));
+    IAlertModule* face = &module;
+    auto* library = reinterpret_cast<PublishedAlertFace*>(face);
+
+    std::vector<BasicAlertInfo> linked;
+    library->GatherAssociatedAlertsInfo(Arg(1), linked);
+    ASSERT_EQ(linked.size(), 1u);
+    EXPECT_EQ(linked[0].Name, QStringLiteral("przez slot"));
+
+    library->OnUpdateArgValue(Arg(1), Value(11, 1));
+    WaitForWorker();
+    EXPECT_EQ(GeneratedNames(), std::vector<QString>{QStringLiteral("przez slot")});
+
+    auto values = std::make_shared<AlertExprArgList>();
+    values->Attach(Arg(1), Value(5, 100));
+    library->OnUpdateArgListValues(values);
+    WaitForWorker();
+    EXPECT_EQ(module.Arguments().ArgumentValue(Arg(1)), 5.0);
+
+    library->OnArgDestroyed(Arg(1));
+    WaitForWorker();
+    EXPECT_TRUE(observer.Events().contains(QStringLiteral("destroyed arg1")));
 }

@@ -2,6 +2,7 @@
 #include "SmtpSink.h"
 
 #include "alerts/engine/AlertLog.h"
+#include "alerts/engine/AlertTexts.h"
 #include "platform/modules/AlertExprArgValue.h"
 
 #include <QJsonArray>
@@ -111,6 +112,47 @@ TEST_F(GeneratedAlertsTest, WithoutChannelsTheAlertIsStillLoggedKeptAndBroadcast
     EXPECT_EQ(module.GetAlertsHistory().GetRow(0)->GetDisplayText(2), QStringLiteral("PKC"));
     EXPECT_EQ(mediator.Popups(), QStringList{QStringLiteral("pkc|arg2|PKC|1|0")});
     EXPECT_TRUE(mediator.soundPlayer->Played().isEmpty());
+}
+
+TEST_F(GeneratedAlertsTest, EverySourcesArgumentNameSaysWhatFiredInThePopupTheListsAndTheMail)
+{
+    // The names as the quote table, the orders sheet and the session statistics give them.
+    struct Case
+    {
+        const char* source;
+        const char* name;
+        const char* description;
+        const char* instrument;
+    };
+    const Case cases[] = {
+        {"Tabela", "KLV Kurs", "w tabeli notowań", "KLV"},
+        {"Arkusz zlecen", "KLV Cena zlecenia", "opis - Cena zlecenia", "KLV"},
+        {"SessionStatistics", "Obroty instrumentów rosnących", "statystyka sesji", ""},
+    };
+    QStringList expectedPopups;
+    std::uint32_t id = 1;
+    for (const Case& c : cases)
+    {
+        const AlertExprArgDesc argument(kSource, id, QString::fromUtf8(c.name), QString::fromUtf8(c.description),
+                                        QString::fromUtf8(c.instrument));
+        const QString alertName = QStringLiteral("Alert (%1)").arg(id);
+        const std::uint32_t alertId = AddBuyAlert(alertName, argument, 10, true, false, false);
+        const std::optional<BLAlertsListGrid::RowInfo> row =
+            module.GetAlertsListGrid().GetRowInfo(module.GetAlertsListGrid().GetRowIdxForAlert(alertName, IAlertListRow::kLocalRow));
+        ASSERT_TRUE(row) << c.source;
+        EXPECT_EQ(row->alertId, alertId);
+        EXPECT_EQ(row->instrument, QString::fromUtf8(c.name)) << c.source;
+        DeliverFromSource(argument, 48.34, OleDate(44000.5 + id));
+        ASSERT_TRUE(generator.WaitFor(id)) << c.source;
+        EXPECT_EQ(module.GetAlertsHistory().GetRow(0)->GetColumnText(1), QString::fromUtf8(c.name)) << c.source;
+        EXPECT_EQ(AlertTexts::FormatAlertMailSubject(alertName, 1, argument, 48.34, 2),
+                  QStringLiteral("%1(kupno): %2 %3 = 48.34").arg(alertName, QString::fromUtf8(c.name), QString::fromUtf8(c.description)))
+            << c.source;
+        expectedPopups << QStringLiteral("%1|%2|48.34|1|0").arg(alertName, QString::fromUtf8(c.name));
+        ++id;
+    }
+    module.StopThreads();
+    EXPECT_EQ(mediator.Popups(), expectedPopups);
 }
 
 TEST_F(GeneratedAlertsTest, AMailThatCannotBeSentIsLoggedWhileTheWorkerGoesOn)

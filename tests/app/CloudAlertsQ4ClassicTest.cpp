@@ -61,7 +61,7 @@ protected:
         else if (request.target.startsWith("/rest/alertdefinition.xml"))
             reply.body = Answer(QStringLiteral("alertdefinition"),
                                 QStringLiteral("<a><id>5</id><name>Miedź w chmurze</name><isin>%1</isin><status>10</status>"
-                                               "<status2>3</status2><start_from_side>66</start_from_side>"
+                                               "<status2>1</status2><start_from_side>66</start_from_side>"
                                                "<buy_item_type>1</buy_item_type><buy_operator>1</buy_operator>"
                                                "<buy_value>10</buy_value><notifications>64</notifications></a>")
                                     .arg(instrument.isin));
@@ -106,5 +106,17 @@ TEST_F(CloudAlertsQ4ClassicTest, TheServersAlertsFillTheAlertsWindowSurviveADesk
     EXPECT_TRUE(TestApplication::ProcessEventsUntil([&] { return Requested("PUT", "/rest/alertdefinition/5"); }, 10000));
     EXPECT_TRUE(TestApplication::ProcessEventsUntil(
         [&] { return Mediator().GetCloudModule()->GetAlertDefinitionDlg() == nullptr; }, 5000));
+
+    // The grid itself: a double click opens the cloud alert's dialog, Delete deletes it on the server.
+    ASSERT_TRUE(TestApplication::ProcessEventsUntil([&] { return CloudRowIndex() != -1; }, 10000));
+    window->DefinedHandler().SetSelectedRow(CloudRowIndex(), false);
+    window->DefinedHandler().OnRowDoubleClick(CloudRowIndex(), QPoint());
+    dialog = dynamic_cast<CloudAlertDefinitionDlg*>(Mediator().GetCloudModule()->GetAlertDefinitionDlg());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->CancelButton()->click();
+    window->DefinedHandler().SetSelectedRow(CloudRowIndex(), false);
+    window->DefinedHandler().OnKeyDown(AlertsInfoGridHandlerBase::kKeyDelete);
+    EXPECT_TRUE(TestApplication::ProcessEventsUntil([&] { return Requested("DELETE", "/rest/alertdefinition/5"); }, 10000));
     Exit();
 }

@@ -456,7 +456,7 @@ TEST_F(CmdTargetGeneralTest, CommandsFollowTheActiveWindowAndAreDisabledOnTheVer
         {CmdTargetGeneral::ID_RULER, true, true, true, false},
         {CmdTargetGeneral::ID_APPLICATION_STYLES, true, true, true, false},
         {CmdTargetGeneral::ID_STATISTICS_STYLE, false, false, false, false},
-        {CmdTargetGeneral::ID_STATISTICS_MORE_OPTIONS, true, true, true, true},
+        {CmdTargetGeneral::ID_STATISTICS_MORE_OPTIONS, false, false, false, false},
         {CmdTargetGeneral::ID_STATISTICS_RESTORE, true, true, true, true},
         {CmdTargetGeneral::ID_SWITCH_WINDOWS, false, true, true, false},
         {CmdTargetGeneral::ID_MOVE_WINDOW_TO, false, false, false, false},

@@ -12,7 +12,10 @@
 #include "orderssheet/ui/OrdersSheetPaneManager.h"
 #include "orderssheet/ui/OrdersSheetSummarySettingsDlg.h"
 #include "orderssheet/ui/ShowColumnsListOrdersSheet.h"
+#include "orderssheet/settings/OrdersSheetGeneralSettingsGroup.h"
+#include "orderssheet/settings/OrdersSheetRowsStyleSet.h"
 #include "orderssheet/settings/OrdersSheetTableSettings.h"
+#include "platform/modules/ConnectedWindowData.h"
 #include "ribbon/galleries/CheckBoxGalleryControl.h"
 #include "ribbon/galleries/CheckBoxGalleryControlItem.h"
 #include "orderssheet/ui/OrdersSheetSummaryChartCtrl.h"
@@ -93,9 +96,15 @@ TEST_F(OrdersSheetWindowTest, TheSheetShowsTheInstrumentsBookInAPanelAndTheComma
     EXPECT_EQ(window->Panes().SecondPane().Table().GetItemCount(), instance->GetDataSet(1)->GetRowCount(mode));
     EXPECT_EQ(window->Panes().ComplexPane().Table().GetColumnCount(), 9);
 
-    // The summaries and the chart hold the book's figures.
+    // The summaries and the chart hold the book's figures, the real supply and demand (orders
+    // within the session's price limits) too.
     EXPECT_TRUE(TestApplication::ProcessEventsUntil(
         [&] { return window->Panes().Chart().GetData().Get(OSSummaryChartData::SupplyBars).shares[0] > 0; }));
+    EXPECT_TRUE(TestApplication::ProcessEventsUntil([&] {
+        const OSSummaryChartData& chart = window->Panes().Chart().GetData();
+        return chart.Get(OSSummaryChartData::SupplyLine).raw[OSSummaryChartData::CountPoint] > 0
+               && chart.Get(OSSummaryChartData::DemandLine).raw[OSSummaryChartData::CountPoint] > 0;
+    }));
 
     // The general command hides a visible sheet and stops its receiver; again, it shows it.
     ASSERT_TRUE(sheets->ShowOrdersSheetWindow(panel));
@@ -384,6 +393,52 @@ TEST_F(OrdersSheetWindowTest, AWindowFileReopensTheSheetAndADamagedOneChangesNot
 
 namespace
 {
+TEST_F(OrdersSheetWindowTest, RowStylesOfRowsThatLeftTheBookGoWithThem)
+{
+    OrderSheetMainDlg* window = OpenOn(asset);
+    ASSERT_NE(window, nullptr);
+    OrdersSheetTableSettings& table = window->GetSettings().GetTableSettings();
+    OrdersSheetRowsStyleSet& rows = table.GetRowsStyleSet();
+    const int action = OrdersSheetSettings::RowStyleAction(table.GetMode());
+    const QSet<QString> keys = sheets->FindInstance(asset)->GetRowKeys();
+    ASSERT_FALSE(keys.isEmpty());
+    for (const QString& key : keys)
+        rows.GetEntry(action, key, true);
+    rows.GetEntry(action, QStringLiteral("999999 zlecenie, którego już nie ma"), true);
+    rows.GetEntry(1 - action, QStringLiteral("999999 zlecenie, którego już nie ma"), true);
+
+    window->OnNewDataSetState();
+    EXPECT_EQ(rows.GetEntry(action, QStringLiteral("999999 zlecenie, którego już nie ma"), false), nullptr);
+    // The feed may have moved on meanwhile; most rows are still there, and the other mode's
+    // styles wait for that mode.
+    EXPECT_GT(rows.GetEntries(action).size(), keys.size() / 2);
+    EXPECT_NE(rows.GetEntry(1 - action, QStringLiteral("999999 zlecenie, którego już nie ma"), false), nullptr);
+}
+
+TEST_F(OrdersSheetWindowTest, SavingTheTemplatesFileGivesNewWindowsItsSettingsAndEveryWindowIsOfferedToTables)
+{
+    OrderSheetMainDlg* window = OpenOn(asset);
+    ASSERT_NE(window, nullptr);
+    std::vector<ConnectedWindowData> connected;
+    sheets->CollectWindowsData(connected);
+    ASSERT_EQ(connected.size(), 1u);
+    EXPECT_EQ(connected[0].window, window);
+
+    const QString path = home.Path() + QStringLiteral("/szablon.q4sOS");
+    const std::shared_ptr<GeneralSettingsGroupManagerBase> group = sheets->GetGeneralSettingsGroup();
+    const std::shared_ptr<::Settings> node = group->LoadCurrentSettingsNode();
+    (*node)[OrdersSheetGeneralSettingsGroup::kTemplatePathKey] = path;
+    ASSERT_TRUE(group->SaveCurrentSettingsNode(*node));
+
+    window->Panes().SetSheetMode(nullptr);
+    ASSERT_EQ(window->GetSettings().GetTableSettings().GetMode(), 2);
+    ASSERT_TRUE(sheets->SaveWindowToFile(window, path, 0, false));
+    sheets->CloseAllWindows();
+    ASSERT_TRUE(sheets->ShowOrdersSheetWindow(panel));
+    ASSERT_NE(sheets->GetCurrentWindow(), nullptr);
+    EXPECT_EQ(sheets->GetCurrentWindow()->GetSettings().GetTableSettings().GetMode(), 2);
+}
+
 TEST_F(OrdersSheetWindowTest, TheRibbonCommandsActOnTheCurrentSheet)
 {
     CmdTarget* commands = sheets->GetSheetCmdTarget();

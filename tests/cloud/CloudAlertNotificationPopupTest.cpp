@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QImage>
 #include <QPointer>
 #include <QTest>
 
@@ -12,10 +13,29 @@
 
 namespace
 {
-// Ten pixels a character, lines ten pixels high.
-QSize Measure(const QString& text, CloudAlertPopupData::Font)
+// Ten pixels a character, lines ten pixels high, at the standard size; a smaller pixel size
+// narrows the characters in proportion (the title font's own size is 21).
+QSize Measure(const QString& text, CloudAlertPopupData::Font, int pixelSize = 0)
 {
-    return QSize(10 * static_cast<int>(text.size()), 10);
+    const int size = pixelSize > 0 ? pixelSize : CloudAlertPopupData::kTitlePixelSize;
+    return QSize(10 * static_cast<int>(text.size()) * size / CloudAlertPopupData::kTitlePixelSize, 10);
+}
+
+// The share of the arrow's pixels that are mostly of the colour's channel.
+double ArrowShare(const QImage& image, bool green)
+{
+    const QRect box = CloudAlertNotificationPopup::SideArrowRect();
+    int hits = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+        {
+            const QColor pixel = image.pixelColor(x, y);
+            const int main = green ? pixel.green() : pixel.red();
+            const int other = green ? pixel.red() : pixel.green();
+            if (main > 150 && other < 100)
+                ++hits;
+        }
+    return static_cast<double>(hits) / (box.width() * box.height());
 }
 
 QStringList Lines(const CloudAlertPopupData::TextData& text)
@@ -77,7 +97,6 @@ TEST_F(CloudAlertNotificationPopupTest, OnlyTheLatestRequestIsShown)
     ASSERT_NE(popup, nullptr);
     EXPECT_EQ(popup->Data().name->text, QStringLiteral("drugi"));
     EXPECT_EQ(popup->Data().instrument.text, QStringLiteral("PKOBP"));
-    EXPECT_EQ(popup->SideIconId(), 1462U);
     EXPECT_EQ(CloudAlertNotificationPopup::ShowLatestNotification(), nullptr);
     EXPECT_EQ(CloudAlertNotificationPopup::OpenCount(), 1U);
 }
@@ -167,6 +186,57 @@ TEST(CloudAlertPopupData, WrapsShortensLongWordsAndDropsWhatDoesNotFit)
     text.text = QStringLiteral("jeden dwa trzy cztery piec szesc siedem");
     CloudAlertPopupData::Wrap(text, CloudAlertPopupData::Font::Name, Measure);
     EXPECT_EQ(Lines(text), (QStringList{QStringLiteral("jeden dwa "), QStringLiteral("trzy ")}));
+}
+
+TEST_F(CloudAlertNotificationPopupTest, TheArrowShowsTheSideUpInGreenForBuyDownInRedForSell)
+{
+    for (const bool cloud : {true, false})
+    {
+        for (const int isBuy : {1, 0})
+        {
+            CloudAlertNotificationPopup popup(std::make_shared<CloudAlertPopupData>(cloud, QStringLiteral("A"),
+                                                                                    QStringLiteral("48.10"),
+                                                                                    QStringLiteral("KLV Kurs"), isBuy),
+                                              0);
+            const QImage image = popup.grab().toImage();
+            const bool buy = isBuy == 1;
+            EXPECT_GT(ArrowShare(image, buy), 0.2) << "cloud " << cloud << " buy " << isBuy;
+            EXPECT_EQ(ArrowShare(image, !buy), 0.0) << "cloud " << cloud << " buy " << isBuy;
+            // The arrow's point: the top middle holds the colour for buy, the bottom middle for sell.
+            const QRect box = CloudAlertNotificationPopup::SideArrowRect();
+            const QColor tip = image.pixelColor(box.center().x(), buy ? box.top() + 3 : box.bottom() - 3);
+            const QColor base = image.pixelColor(box.left() + 1, buy ? box.bottom() - 1 : box.top() + 1);
+            EXPECT_EQ(tip.rgb(), CloudAlertNotificationPopup::SideColour(isBuy).rgb());
+            EXPECT_NE(base.rgb(), CloudAlertNotificationPopup::SideColour(isBuy).rgb());
+        }
+    }
+}
+
+TEST(CloudAlertPopupData, TheInstrumentAndValueShrinkToShowEveryWord)
+{
+    // 101 pixels wide, 28 high: at the standard size ten characters a line and two lines.
+    struct Case
+    {
+        QString text;
+        bool shrinks;
+    };
+    const Case cases[] = {
+        {QStringLiteral("KLV Kurs"), false},
+        {QStringLiteral("Kelvora Holding"), false},
+        {QStringLiteral("Kelvotronika"), true},
+        {QStringLiteral("KLV Liczba transakcji"), true},
+    };
+    for (const Case& c : cases)
+    {
+        CloudAlertPopupData data(true, QStringLiteral("Alert (1)"), QStringLiteral("48.34"), c.text, 0);
+        data.Layout(131, 182, Measure);
+        EXPECT_EQ(Lines(data.instrument).join(QString()), c.text) << c.text.toStdString();
+        EXPECT_EQ(data.instrument.pixelSize < CloudAlertPopupData::kTitlePixelSize, c.shrinks) << c.text.toStdString();
+        for (const QString& line : Lines(data.instrument))
+            EXPECT_LE(Measure(line, CloudAlertPopupData::Font::Title, data.instrument.pixelSize).width(),
+                      data.instrument.rect.width());
+        EXPECT_EQ(Lines(data.value).join(QString()), QStringLiteral("48.34"));
+    }
 }
 
 TEST(CloudAlertPopupData, LayoutPlacesTheThreeTexts)

@@ -1,6 +1,7 @@
 #include "modulelibs/chart/ChartActiveObjects.h"
 #include "modulelibs/chart/ChartBars.h"
 #include "modulelibs/chart/ChartDocument.h"
+#include "modulelibs/chart/ChartLayout.h"
 #include "modulelibs/chart/IChartHost.h"
 #include "platform/settings/Settings.h"
 
@@ -264,4 +265,20 @@ TEST(ChartActiveObjectsTest, AChosenIntervalRequestsTheDataAgainOnlyWhenItChange
     active.ChangeRangeAndIntervalForRightRequests();
     EXPECT_EQ(host.reloads, 1);
     EXPECT_EQ(document.request.interval, DataRequestParams::kDay);
+}
+
+TEST(ChartLayoutTest, TheNewestBarStaysWhollyInsideThePlot)
+{
+    const ChartDocument document = MakeDocument();
+    ChartBars bars(DataRequestParams(DataRequestParams::kMinute, 1, 0));
+    for (int minute = 0; minute < 120; ++minute)
+        bars.AppendTick(45000.0 + minute * kMinute, 10.0 + minute % 7, 1.0);
+    for (const int width : {300, 640, 1601})
+    {
+        const ChartLayout layout(document, bars, QRect(0, 0, width, 400));
+        ASSERT_FALSE(layout.Views().empty());
+        const int plotRight = layout.Views().front().rect.right();
+        const double newestRight = layout.BarX(layout.LastBar()) + layout.BarWidth() / 2;
+        EXPECT_LT(newestRight, plotRight) << width;
+    }
 }

@@ -68,7 +68,8 @@ TEST_F(OSAlertReporterTest, ArgumentsOfTheDraggedColumns)
         const AlertExprArgDesc& argument = object.GetAlertArgDescription();
         EXPECT_EQ(argument.GetSourceModuleName(), QStringLiteral("Arkusz zlecen"));
         EXPECT_EQ(argument.GetBaseArgumentSourceID(), static_cast<std::uint32_t>(c.id));
-        EXPECT_EQ(argument.GetArgumentName(), QString::fromUtf8(c.name));
+        // The name says the instrument; the description keeps the column's own name.
+        EXPECT_EQ(argument.GetArgumentName(), QStringLiteral("TEST ") + QString::fromUtf8(c.name));
         EXPECT_EQ(argument.GetArgumentDescription(), QStringLiteral("opis - ") + QString::fromUtf8(c.name));
     }
 }

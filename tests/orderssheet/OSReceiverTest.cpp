@@ -258,7 +258,7 @@ TEST(OSReceiverTest, ExtraData)
              s.Set(kUpperLimit, 12.0);
              s.Set(kLowerLimit, 8.0);
              s.Set(kPrice, 10.0);
-         }, [](CurrentState&) {}, {12.0, 8.0, 10.0, 0.0, true}},
+         }, [](CurrentState&) {}, {8.0, 12.0, 10.0, 0.0, true}},
         {"price, then the opening price", [](CurrentState& s) { s.Set(kPrice, 10.0); },
          [](CurrentState& s) { s.Set(kTheoreticalOpen, 9.5); }, {0.0, 0.0, 0.0, 9.5, true}},
         {"the opening price, then the price", [](CurrentState& s) { s.Set(kTheoreticalOpen, 9.5); },

@@ -5,6 +5,7 @@
 #include "orderssheet/engine/OrdersSheetAssetInstance.h"
 #include "platform/base/SafeAutoLock.h"
 #include "providers/simfeed/KelvoraOnLineProvider.h"
+#include "tests/support/SimSessionClock.h"
 
 #include <gtest/gtest.h>
 
@@ -172,7 +173,7 @@ TEST_F(OrdersSheetAssetInstanceTest, TheTimerRefreshesAndGoingAwayUnsubscribes)
 
 TEST(OrdersSheetSimulatedFeedTest, WindowsOfOneInstrumentFollowTheFeedUntilTheLastCloses)
 {
-    KelvoraOnLineProvider provider;
+    KelvoraOnLineProvider provider(SessionClock());
     ASSERT_TRUE(provider.AcceptSettingsManager(nullptr));
     SimFeedOptions options = provider.GetOptions();
     options.tickInterval = std::chrono::milliseconds(10);

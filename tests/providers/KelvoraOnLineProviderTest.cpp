@@ -11,8 +11,11 @@
 #include "platform/modules/SeriesIds.h"
 #include "platform/settings/Settings.h"
 #include "platform/settings/SettingsManager.h"
+#include "providers/simfeed/KelvoraOnLineProvider.h"
+#include "providers/simfeed/SimCalendar.h"
 #include "providers/simfeed/SimFeedOptions.h"
 #include "tests/support/FakeAppMediator.h"
+#include "tests/support/SimSessionClock.h"
 #include "tests/support/TempHome.h"
 
 #include <QDir>
@@ -117,14 +120,23 @@ TEST_F(KelvoraOnLineProviderTest, LoadsFromTheProvidersFolderAndTicksOnItsOwnThr
     EXPECT_FALSE(provider->GetAssetSeries(assets.front()).empty());
     EXPECT_TRUE(provider->GetAssetSeries(Asset(provider, {}, QStringLiteral("NIEMA"), {}, {})).empty());
 
+    // A receiver gets the instrument's state at once, also while the session is closed.
     FirstQuote receiver;
     for (const Asset& asset : assets)
         ASSERT_TRUE(provider->AddQuotesReceiver(&receiver, asset));
     ASSERT_TRUE(receiver.arrived.WaitFor(std::chrono::seconds(5)));
     EXPECT_GT(receiver.price, 0.0);
-    NDateTime last;
-    EXPECT_TRUE(provider->GetLastTime(last));
-    EXPECT_TRUE(last.IsValid());
+    const QDateTime now = QDateTime::currentDateTime();
+    if (SimCalendar::IsOpen(now.date(), now.time().addSecs(-1)) && SimCalendar::IsOpen(now.date(), now.time().addSecs(5)))
+    {
+        NDateTime last;
+        for (int wait = 0; wait < 100 && !provider->GetLastTime(last); ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_TRUE(last.IsValid());
+        EXPECT_TRUE(provider->GetSessionStateText().isEmpty());
+    }
+    else if (!SimCalendar::IsOpen(now.date(), now.time()))
+        EXPECT_TRUE(provider->GetSessionStateText().startsWith(QStringLiteral("Sesja zamknięta")));
 
     provider->StopWork();
     EXPECT_FALSE(provider->IsRunning());
@@ -137,13 +149,13 @@ TEST_F(KelvoraOnLineProviderTest, LoadsFromTheProvidersFolderAndTicksOnItsOwnThr
 }
 
 // Two cloud alerts on either side of the price the provider's first evaluation sees: the next
-// move of the price crosses one of them, and the provider pushes its event.
+// move of the price crosses one of them, and the provider pushes its event. The provider's
+// clock keeps its market in a session.
 TEST_F(KelvoraOnLineProviderTest, PushesTheEventsOfTheUsersCloudAlertsToTheRegisteredReceiver)
 {
-    BLProvidersManager manager;
-    ASSERT_TRUE(manager.Load());
-    ProviderBase* provider = manager.FindProvider(QStringLiteral("Kelvora OnLine"));
-    ASSERT_NE(provider, nullptr);
+    KelvoraOnLineProvider kelvora(SessionClock());
+    ASSERT_TRUE(kelvora.AcceptSettingsManager(nullptr));
+    ProviderBase* provider = &kelvora;
     const Asset asset = provider->GetAllAssets().front();
     LatestPrice quotes;
     ASSERT_TRUE(provider->AddQuotesReceiver(&quotes, asset));
@@ -168,7 +180,8 @@ TEST_F(KelvoraOnLineProviderTest, PushesTheEventsOfTheUsersCloudAlertsToTheRegis
     std::this_thread::sleep_for(std::chrono::milliseconds(600));
     EXPECT_EQ(receiver.events.load(), events);
     EXPECT_TRUE(provider->RemoveQuotesReceiver(&quotes, asset));
-    manager.ShutDown();
+    provider->StopWork();
+    provider->ShutDown();
     EXPECT_FALSE(provider->SetAlertReceiver(&receiver, nullptr));
 }
 
@@ -219,6 +232,36 @@ TEST_F(KelvoraOnLineProviderTest, ReachesTheApplicationThroughTheMediator)
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         EXPECT_EQ(mediator.lastQuoteTimeReports.load(), reports);
         manager.ShutDown();
+    }
+    PluginBase::NullifyAppMediator();
+}
+
+// Outside the session hours the market stands still: a receiver gets the instrument's state and
+// no trade, and the provider tells the status bar the session is closed.
+TEST_F(KelvoraOnLineProviderTest, SaysTheSessionIsClosedOutsideItsHours)
+{
+    FakeAppMediator mediator;
+    PluginBase::Init(&mediator);
+    {
+        const NDateTime saturday(QDateTime(QDate(2026, 12, 12), QTime(12, 0)));
+        KelvoraOnLineProvider provider([saturday] { return saturday; });
+        ASSERT_TRUE(provider.AcceptSettingsManager(nullptr));
+        provider.NotifyLastTimeChanged(true);
+        FirstQuote quotes;
+        ASSERT_TRUE(provider.AddQuotesReceiver(&quotes, provider.GetAllAssets().front()));
+        ASSERT_TRUE(quotes.arrived.WaitFor(std::chrono::seconds(5)));
+        for (int wait = 0; wait < 100 && mediator.lastQuoteTimeReports.load() == 0; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_GT(mediator.lastQuoteTimeReports.load(), 0);
+        EXPECT_EQ(provider.GetSessionStateText(), QStringLiteral("Sesja zamknięta"));
+        EXPECT_TRUE(provider.GetDescription().endsWith(QStringLiteral("sesje w dni robocze 9:00–17:00")));
+        std::this_thread::sleep_for(std::chrono::milliseconds(600));
+        EXPECT_EQ(quotes.quotes.load(), 1) << "no trade";
+        NDateTime last;
+        EXPECT_FALSE(provider.GetLastTime(last));
+        EXPECT_TRUE(provider.RemoveQuotesReceiver(&quotes, provider.GetAllAssets().front()));
+        provider.StopWork();
+        provider.ShutDown();
     }
     PluginBase::NullifyAppMediator();
 }

@@ -1,12 +1,13 @@
 #pragma once
 // A provider over the simulated market that the test steps itself, on its own thread, and an
 // application mediator that names it the default provider and hands each consumer the command
-// target the test gives it.
+// target the test gives it. Steps fall on the morning of the last session day.
 
 #include "platform/modules/ConsumerBase.h"
 #include "providers/simfeed/SimFeed.h"
 #include "tests/support/FakeAppMediator.h"
 #include "tests/support/FakeProvider.h"
+#include "tests/support/SimSessionClock.h"
 
 #include <map>
 
@@ -33,17 +34,18 @@ public:
         return m_feed.GetHistoryBars(asset, barSeconds, count, bars);
     }
 
-    // Steps of the market, a second apart from a fixed morning.
+    // Steps of the market, a second apart from a session's morning.
     void Step(int steps)
     {
         for (int i = 0; i < steps; ++i)
-            m_feed.Step(NDateTime(QDateTime(QDate::currentDate(), QTime(10, 0)).addSecs(m_steps++)));
+            m_feed.Step(NDateTime(m_morning.addSecs(m_steps++)));
     }
     SimFeed& Feed() { return m_feed; }
 
 private:
     // Asking for history does not change the market, but the feed takes its lock for it.
     mutable SimFeed m_feed;
+    const QDateTime m_morning = SessionMorning();
     int m_steps = 0;
 };
 

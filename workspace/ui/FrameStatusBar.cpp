@@ -66,9 +66,15 @@ void FrameStatusBar::ResetProgress()
 
 void FrameStatusBar::ShowLastQuoteTime(ProviderBase* provider)
 {
+    if (!m_statusBar || !provider)
+        return;
     NDateTime time;
-    if (m_statusBar && provider && provider->GetLastTime(time) && time.IsValid())
-        m_statusBar->SetInfoText(time.FormatTime());
+    const QString last = provider->GetLastTime(time) && time.IsValid() ? time.FormatTime() : QString();
+    const QString session = provider->GetSessionStateText();
+    if (last.isEmpty() && session.isEmpty())
+        return;
+    m_statusBar->SetInfoText(last.isEmpty() || session.isEmpty() ? last + session
+                                                                 : QStringLiteral("%1 · %2").arg(last, session));
 }
 
 void FrameStatusBar::ShowPane(std::uint32_t key, bool show)

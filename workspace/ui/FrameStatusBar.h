@@ -30,7 +30,7 @@ public:
     void ShowProgress(bool show);
     void SetProgressPosition(int percent);
     void ResetProgress();
-    // The provider's last quote time when it has a valid one.
+    // The provider's last quote time when it has a valid one, with its word on the session.
     void ShowLastQuoteTime(ProviderBase* provider);
     void ShowPane(std::uint32_t key, bool show);
     void Repaint();

@@ -34,8 +34,8 @@ ModuleWindowPlacement ModuleWindowFrame::Placement(const QWidget& view)
 
 bool ModuleWindowFrame::IsActive() const
 {
-    const PulpitFrame* frame = m_view.GetMainFrame();
-    return frame && m_window && const_cast<PulpitFrame*>(frame)->GetActiveModuleWnd() == m_window;
+    PulpitFrame* frame = m_view.GetMainFrame();
+    return frame && m_window && frame->GetActiveModuleWnd() == m_window;
 }
 
 bool ModuleWindowFrame::ShouldShow() const
@@ -201,7 +201,7 @@ void ModuleWindowFrame::mouseReleaseEvent(QMouseEvent* event)
         m_closePressed = false;
         update();
         if (m_window && CloseButtonRect().contains(event->position().toPoint()))
-            m_window->close();
+            m_view.CloseWindow(*m_window);
         return;
     }
     m_dragging = false;

@@ -399,6 +399,37 @@ void PanelView::ArrangeRestored(const std::vector<RestoredWindow>& windows)
     for (auto it = windows.rbegin(); it != windows.rend(); ++it)
         if (it->window && it->window->parentWidget() == this)
             it->window->raise();
+    // Each window took the focus as it opened; the top one keeps it, or the main window's
+    // activation would bring the last opened one up again.
+    const std::vector<ModuleWndBase*> shown = ShownWindows();
+    if (!shown.empty())
+        shown.front()->setFocus(Qt::OtherFocusReason);
+}
+
+bool PanelView::CloseWindow(ModuleWndBase& window)
+{
+    PulpitFrame* mainFrame = GetMainFrame();
+    const bool wasActive = mainFrame && mainFrame->GetActiveModuleWnd() == &window;
+    QPointer<ModuleWndBase> closing(&window);
+    if (wasActive)
+    {
+        for (ModuleWndBase* next : ShownWindows())
+        {
+            if (next == &window)
+                continue;
+            next->ForceActivate();
+            break;
+        }
+    }
+    window.close();
+    if (closing && !closing->isHidden())
+    {
+        // The module kept it open: it stays the window the user works in.
+        if (wasActive)
+            closing->ForceActivate();
+        return false;
+    }
+    return true;
 }
 
 bool PanelView::CycleWindows(bool backwards)

@@ -61,6 +61,10 @@ public:
     // The active window goes to the bottom and the next one becomes active (forwards), or the
     // bottom one comes up and becomes active (backwards); false with fewer than two windows.
     bool CycleWindows(bool backwards);
+    // Closes the window as its module decides; when it was the active one, the next window in
+    // the stacking order is activated first, so the focus does not wander to another. False
+    // when the window stays open.
+    bool CloseWindow(ModuleWndBase& window);
 
 protected:
     bool event(QEvent* event) override;

@@ -18,5 +18,8 @@ int ProviderNotifySource::GetNotifyState() const
 QString ProviderNotifySource::GetNotifyTooltip() const
 {
     const QString description = m_provider.GetDescription();
-    return description.isEmpty() ? m_provider.GetName() : QStringLiteral("%1: %2").arg(m_provider.GetName(), description);
+    const QString text = description.isEmpty() ? m_provider.GetName()
+                                               : QStringLiteral("%1: %2").arg(m_provider.GetName(), description);
+    const QString session = m_provider.GetSessionStateText();
+    return session.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, session);
 }

@@ -27,6 +27,7 @@
 #include "ribbon/themes/RibbonThemes.h"
 #include "ribbon/themes/ThemeManager.h"
 #include "workspace/engine/DesktopSession.h"
+#include "platform/modules/ISessionStatisticsModule.h"
 #include "workspace/engine/ScreenshotFileName.h"
 #include "workspace/ui/FrameDesktopHost.h"
 #include "workspace/ui/FrameEscapeFilter.h"
@@ -658,7 +659,11 @@ bool PulpitFrame::LoadRibbonTheme(const QString& themeName, const QString& iniNa
         return false;
     UpdateEditedWindowLayout();
     if (AppMediator* mediator = AppMediator::Instance())
+    {
         mediator->GetConsumerManager()->NotifyThemeChanged();
+        if (ISessionStatisticsModule* statistics = mediator->GetSessionStatisticsInterface())
+            statistics->RestoreDefaults();
+    }
     RedrawModuleWindows();
     return true;
 }

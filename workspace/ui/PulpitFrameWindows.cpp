@@ -42,7 +42,8 @@ bool PulpitFrame::CloseActiveModuleWnd()
     if (m_closing || (handler && handler->IsInEditMode()) || !window || window->isHidden() ||
         !window->CanBeCloseOnCommand())
         return false;
-    return window->close();
+    auto* view = qobject_cast<PanelView*>(window->parentWidget());
+    return view ? view->CloseWindow(*window) : window->close();
 }
 
 bool PulpitFrame::CycleModuleWnds(bool backwards)

@@ -107,6 +107,53 @@ TEST_F(AlertsGridHandlersTest, DeleteRemovesTheSelectedDefinedAlertButNotAHistor
     EXPECT_EQ(module.GetAlertsHistory().GetRowCount(), 0u);
 }
 
+TEST_F(AlertsGridHandlersTest, DeleteAndDoubleClickOnACloudRowGoToTheCloudAlert)
+{
+    // A local alert with the cloud alert's id: the row's kind decides, not the id.
+    const std::uint32_t local = AddTwoSided(QStringLiteral("lokalny"), Arg(1, QStringLiteral("KGH")), 10, 5);
+    module.GetAlertsListGrid().RefreshCloudAlerts({std::make_shared<FakeCloudRow>(QStringLiteral("chmura"), local)});
+    bool editable = false;
+    QStringList calls;
+    AlertModule::CloudRowOperations cloud;
+    cloud.isEditable = [&](std::uint32_t id) {
+        calls << QStringLiteral("editable %1").arg(id);
+        return editable;
+    };
+    cloud.editSelected = [&] {
+        calls << QStringLiteral("edit");
+        return true;
+    };
+    cloud.deleteSelected = [&] { calls << QStringLiteral("delete"); };
+    module.SetCloudRowOperations(cloud);
+    ShowTab(0);
+    DefinedAlertsGridHandler& handler = window->DefinedHandler();
+    ASSERT_TRUE(handler.SelectRowByName(QStringLiteral("chmura"), IAlertListRow::kCloudRow));
+    const int cloudRow = handler.GetSelectedRow();
+
+    // A cloud alert that may not change is not opened; the question names the cloud alert's id.
+    handler.OnRowDoubleClick(cloudRow, QPoint());
+    EXPECT_TRUE(calls.contains(QStringLiteral("editable %1").arg(local)));
+    EXPECT_FALSE(calls.contains(QStringLiteral("edit")));
+    editable = true;
+    calls.clear();
+    handler.OnRowDoubleClick(cloudRow, QPoint());
+    EXPECT_EQ(calls.count(QStringLiteral("edit")), 1);
+
+    calls.clear();
+    handler.OnKeyDown(AlertsInfoGridHandlerBase::kKeyDelete);
+    EXPECT_EQ(calls, QStringList{QStringLiteral("delete")});
+    // The local alert of the same id stays.
+    EXPECT_TRUE(module.Alerts().Contains(local));
+
+    // Deleting the local row does not reach the cloud.
+    calls.clear();
+    ASSERT_TRUE(handler.SelectRowByName(QStringLiteral("lokalny"), IAlertListRow::kLocalRow));
+    handler.OnKeyDown(AlertsInfoGridHandlerBase::kKeyDelete);
+    EXPECT_TRUE(calls.isEmpty());
+    EXPECT_FALSE(module.Alerts().Contains(local));
+    module.SetCloudRowOperations({});
+}
+
 TEST_F(AlertsGridHandlersTest, RowsWithoutAStyleFitTheWindowsFonts)
 {
     const int highlight = QFontMetrics(window->GetHighlightFont()).height();

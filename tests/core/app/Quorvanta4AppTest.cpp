@@ -109,8 +109,9 @@ TEST_F(Quorvanta4AppTest, TheStartAndTheExitRunTheirStepsInOrder)
                            QStringLiteral("Frame:LoadFrame"),
                            QStringLiteral("Frame:ShowFrame"),
                            QStringLiteral("Parser:OpenCommandLineFile"),
-                           QStringLiteral("Chart:Open(/d/wykres.q4c)"),
+                           // A window file waits for the session's panels.
                            QStringLiteral("Frame:StartSession"),
+                           QStringLiteral("Chart:Open(/d/wykres.q4c)"),
                            QStringLiteral("Updater:UpdateHidden")}));
     EXPECT_EQ(AppMediator::Instance()->GetMainFrame(), app->GetPulpitFrame());
 

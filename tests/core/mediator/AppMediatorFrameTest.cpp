@@ -108,6 +108,40 @@ TEST_F(AppMediatorFrameTest, InstrumentCommandsAreAnsweredForTheirIdsEvenWhenNot
     EXPECT_TRUE(TakePluginEvents().contains(QStringLiteral("OrdersSheet:ShowOrdersSheetForAsset(PKO)")));
 }
 
+TEST_F(AppMediatorFrameTest, TheWindowTheFrameActivatesMakesItsInstrumentTheActiveOne)
+{
+    MakeReady();
+    FakeProvider provider(QStringLiteral("Dostawca"));
+    FakeModuleWnd sheet;
+    sheet.instrument = Asset(&provider, QStringLiteral("PLKGHM000017"), QStringLiteral("KGH"), QStringLiteral("KGHM"),
+                             QStringLiteral("GPW"));
+    FakeModuleWnd chart;
+    chart.instrument = Asset(&provider, QStringLiteral("PLPKO0000016"), QStringLiteral("PKO"), QStringLiteral("PKO BP"),
+                             QStringLiteral("GPW"));
+    FakeModuleWnd alerts;
+
+    frame->activeModuleWnd = &sheet;
+    mediator->OnModuleWndActivate(&sheet, true, false);
+    ASSERT_NE(mediator->GetActiveAsset(), nullptr);
+    EXPECT_EQ(mediator->GetActiveAsset()->GetShortName(), QStringLiteral("KGH"));
+
+    // A window the frame did not take, one being deactivated and one of no instrument change nothing.
+    mediator->OnModuleWndActivate(&chart, true, false);
+    frame->activeModuleWnd = &chart;
+    mediator->OnModuleWndActivate(&chart, false, false);
+    frame->activeModuleWnd = &alerts;
+    mediator->OnModuleWndActivate(&alerts, true, false);
+    EXPECT_EQ(mediator->GetActiveAsset()->GetShortName(), QStringLiteral("KGH"));
+
+    frame->activeModuleWnd = &chart;
+    mediator->OnModuleWndActivate(&chart, true, false);
+    EXPECT_EQ(mediator->GetActiveAsset()->GetShortName(), QStringLiteral("PKO"));
+    // F4 opens the orders sheet on it.
+    TakePluginEvents();
+    EXPECT_TRUE(mediator->RunAssetCommand(104));
+    EXPECT_TRUE(TakePluginEvents().contains(QStringLiteral("OrdersSheet:ShowOrdersSheetForAsset(PKO)")));
+}
+
 TEST_F(AppMediatorFrameTest, PanelViewsAndNamedWindowsComeFromTheApplicationAndTheFrame)
 {
     MakeReady();

@@ -22,9 +22,11 @@ TEST_F(AppMediatorInitTest, InitRunsItsStepsInOrderAndTheModuleLibrariesGetTheSe
                                                QStringLiteral("OrdersSheet:made"),
                                                QStringLiteral("Settings:AddGroup"),
                                                QStringLiteral("Settings:AddGroup"),
+                                               QStringLiteral("Settings:AddGroup"),
                                                QStringLiteral("Settings:SetDefaultProviderName(Testowy Dostawca)"),
                                                QStringLiteral("Settings:ApplyTimeSourceProvider")}));
-    EXPECT_EQ(settings->groups, (std::vector{settings->globalsGroup, alertModule->group}));
+    // The cloud alerts' page joins the dialog after the local alerts'.
+    EXPECT_EQ(settings->groups, (std::vector{settings->globalsGroup, alertModule->group, cloud->group}));
     EXPECT_EQ(PluginBase::GetAppMediator(), mediator);
     EXPECT_EQ(TestConsumers::Instance().chart.seriesCount, 43);
     EXPECT_EQ(mediator->GetDefaultProvider()->GetName(), QStringLiteral("Testowy Dostawca"));
@@ -37,7 +39,7 @@ TEST_F(AppMediatorInitTest, AModuleLibrarysGroupIsRegisteredAsTheLibrarysNotAsTh
     Make();
     ASSERT_TRUE(mediator->Init());
     EXPECT_EQ(settings->libraryGroups, (std::vector{TestConsumers::Instance().chart.settingsGroup}));
-    EXPECT_EQ(settings->groups, (std::vector{settings->globalsGroup, alertModule->group}));
+    EXPECT_EQ(settings->groups, (std::vector{settings->globalsGroup, alertModule->group, cloud->group}));
 }
 
 TEST_F(AppMediatorInitTest, WithoutTheAlertModuleTheLocalAlertsGroupOfTheSettingsFollowsTheGlobals)
@@ -46,7 +48,7 @@ TEST_F(AppMediatorInitTest, WithoutTheAlertModuleTheLocalAlertsGroupOfTheSetting
     makesAlertModule = false;
     Make();
     ASSERT_TRUE(mediator->Init());
-    EXPECT_EQ(settings->groups, (std::vector{settings->globalsGroup, settings->localAlertsGroup}));
+    EXPECT_EQ(settings->groups, (std::vector{settings->globalsGroup, settings->localAlertsGroup, cloud->group}));
 }
 
 TEST_F(AppMediatorInitTest, WithoutAnyProviderInitFailsWithOneClearLogLine)

@@ -12,6 +12,7 @@
 #include "core/mediator/IInProcessSessionStatistics.h"
 #include "core/mediator/IMainFrame.h"
 #include "core/mediator/IMediatorSettings.h"
+#include "platform/modules/ISessionStatisticsModule.h"
 #include "core/mediator/IMessagePopups.h"
 #include "core/settings/GeneralSettingsManager.h"
 #include "core/mediator/IStyleEditModeHandler.h"
@@ -289,7 +290,6 @@ private:
 
 // Stand-ins for the faces the mediator hands out; only compared, never used.
 inline char g_alertsFace;
-inline char g_statisticsFace;
 inline char g_statisticsSource;
 inline char g_ordersSource;
 
@@ -318,6 +318,26 @@ public:
     std::shared_ptr<GeneralSettingsGroupManagerBase> group = MakeSettingsGroupToken();
 };
 
+// The statistics face the frame calls: it counts the restores a new theme asks for.
+class FakeStatisticsFace : public ISessionStatisticsModule
+{
+public:
+    void ToggleWindow() override {}
+    QWidget* GetWindow() const override { return nullptr; }
+    bool IsWindowVisible() const override { return false; }
+    bool IsWindowActive() const override { return false; }
+    void ToggleTopPane() override {}
+    void ToggleBottomPane() override {}
+    bool IsTopPaneVisible() const override { return true; }
+    bool IsBottomPaneVisible() const override { return true; }
+    std::shared_ptr<StyleBase> DefaultStyle() const override { return nullptr; }
+    void RefreshStyle() override {}
+    void RestoreDefaults() override { ++restores; }
+
+    int restores = 0;
+};
+inline FakeStatisticsFace g_statisticsFace;
+
 class FakeSessionStatistics : public FakeModule<IInProcessSessionStatistics>
 {
 public:
@@ -328,7 +348,7 @@ public:
     }
     ISessionStatisticsModule* GetSessionStatisticsInterface() override
     {
-        return reinterpret_cast<ISessionStatisticsModule*>(&g_statisticsFace);
+        return &g_statisticsFace;
     }
     IAlertArgumentSource* GetAlertArgumentSource() override { return reinterpret_cast<IAlertArgumentSource*>(&g_statisticsSource); }
     void Shutdown() override { Tell(QStringLiteral("SessionStatistics"), QStringLiteral("Shutdown")); }
@@ -369,8 +389,10 @@ public:
     void ReleaseHttpThread() override { Tell(QStringLiteral("Cloud"), QStringLiteral("ReleaseHttpThread")); }
     QWidget* GetAlertDefinitionDlg() override { return definitionDialog; }
     bool PreTranslateMessage(unsigned, std::uintptr_t, std::intptr_t) override { return false; }
+    std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() override { return group; }
 
     QWidget* definitionDialog = nullptr;
+    std::shared_ptr<GeneralSettingsGroupManagerBase> group = MakeSettingsGroupToken();
 
     FakeModule<IGenericModule> alerts{QStringLiteral("CloudAlerts")};
 };

@@ -153,11 +153,64 @@ TEST_F(FilesGeneratorTest, AFailedHistoryWriteEndsTheFetchWithTheReason)
     });
     FilesGenWindow* window = Open({m_provider.GetAllAssets().at(0), m_provider.GetAllAssets().at(1)});
     Step(3);
+    window->Generator().SetHistoryFrom(QDateTime(QDate(2024, 4, 22), QTime(0, 0)));
+    window->Generator().SetHistoryTo(QDateTime(QDate(2024, 5, 3), QTime(23, 59)));
     ASSERT_TRUE(Consumer()->GetHistoryToFiles());
     window->StepHistory();
     EXPECT_FALSE(Consumer()->IfStopGettingHistoryPossible()) << "the second instrument is not tried";
     EXPECT_TRUE(window->ErrorText().contains(QStringLiteral("Brak miejsca na urządzeniu")));
-    EXPECT_EQ(m_mediator.Lines().filter(QStringLiteral("SHOW|Nie zapisano historii")).size(), 1);
+    EXPECT_EQ(m_mediator.Lines().filter(QStringLiteral("SHOW|")),
+              QStringList{QStringLiteral("SHOW|Nie zapisano historii: Nie zapisano pliku \"%1\": Brak miejsca na "
+                                         "urządzeniu Nie zapisano żadnego pliku.")
+                              .arg(QDir::toNativeSeparators(QDir(Folder()).filePath(QStringLiteral("KLV_historia.txt"))))});
+}
+
+TEST_F(FilesGeneratorTest, AFetchTellsWhatItWroteAndWhereOrWhyItWroteNothing)
+{
+    const std::vector<Asset> assets{m_provider.GetAllAssets().at(0), m_provider.GetAllAssets().at(2)};
+    FilesGenWindow* window = Open(assets);
+    Step(60);
+    const QString folder = QDir::toNativeSeparators(Folder());
+    const struct
+    {
+        const char* name;
+        QDate from;
+        QDate to;
+        int steps;  // -1: every instrument; else stopped after so many
+        QString told;
+        int files;
+    } cases[] = {
+        {"written", QDate(2024, 4, 22), QDate(2024, 5, 3), -1,
+         QStringLiteral("Zapisano historię notowań z okresu 22.04.2024 – 03.05.2024. Zapisano 2 pliki w folderze "
+                        "\"%1\": KLV_historia.txt, WHT_historia.txt.").arg(folder), 2},
+        {"a weekend", QDate(2024, 5, 11), QDate(2024, 5, 12), -1,
+         QStringLiteral("Nie zapisano historii: w okresie 11.05.2024 – 12.05.2024 nie było sesji."), 0},
+        {"stopped", QDate(2024, 4, 22), QDate(2024, 5, 3), 1,
+         QStringLiteral("Przerwano pobieranie historii. Zapisano 1 plik w folderze \"%1\": KLV_historia.txt.").arg(folder), 1},
+    };
+    for (const auto& c : cases)
+    {
+        QDir(Folder()).removeRecursively();
+        const qsizetype before = m_mediator.Lines().size();
+        window->Generator().SetHistoryFrom(QDateTime(c.from, QTime(0, 0)));
+        window->Generator().SetHistoryTo(QDateTime(c.to, QTime(23, 59)));
+        ASSERT_TRUE(Consumer()->GetHistoryToFiles()) << c.name;
+        for (int step = 0; c.steps < 0 ? Consumer()->IfStopGettingHistoryPossible() : step < c.steps; ++step)
+            window->StepHistory();
+        if (c.steps >= 0)
+            Consumer()->StopGettingHistory();
+        EXPECT_EQ(m_mediator.Lines().mid(before).filter(QStringLiteral("SHOW|")),
+                  QStringList{QStringLiteral("SHOW|") + c.told})
+            << c.name;
+        EXPECT_EQ(QDir(Folder()).entryList(QDir::Files).size(), c.files) << c.name;
+    }
+
+    // Nothing to fetch is said too, and nothing starts.
+    const qsizetype before = m_mediator.Lines().size();
+    Consumer()->SetAllAssetsAndAssetsGroupId({}, {});
+    EXPECT_FALSE(Consumer()->GetHistoryToFiles());
+    EXPECT_EQ(m_mediator.Lines().mid(before).filter(QStringLiteral("SHOW|")),
+              QStringList{QStringLiteral("SHOW|Nie pobrano historii: okno nie ma instrumentów.")});
 }
 
 TEST_F(FilesGeneratorTest, WindowFilesKeepInstrumentsFolderAndLock)

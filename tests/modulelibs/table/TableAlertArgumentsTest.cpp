@@ -93,7 +93,7 @@ TEST_F(TableAlertArgumentsTest, OnlyNumericFieldsOfAnInstrumentAreArguments)
             continue;
         EXPECT_EQ(argument.GetSourceModuleName(), m_consumer.GetModuleName());
         EXPECT_EQ(argument.GetInstrument(), asset.GetShortName());
-        EXPECT_EQ(argument.GetArgumentName(), field.caption);
+        EXPECT_EQ(argument.GetArgumentName(), asset.GetShortName() + QLatin1Char(' ') + field.caption);
         EXPECT_TRUE(Source().IsArgumentValid(argument));
     }
     EXPECT_FALSE(Arguments().Describe(Asset(), TableFields::kPrice).IsValid());

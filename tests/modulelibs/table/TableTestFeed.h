@@ -4,6 +4,7 @@
 
 #include "platform/modules/PluginBase.h"
 #include "providers/simfeed/KelvoraOnLineProvider.h"
+#include "tests/support/SimSessionClock.h"
 #include "tests/support/FakeAppMediator.h"
 #include "tests/support/ui/TestApplication.h"
 
@@ -38,6 +39,6 @@ protected:
     }
     void TearDown() override { PluginBase::NullifyAppMediator(); }
 
-    KelvoraOnLineProvider m_provider;
+    KelvoraOnLineProvider m_provider{SessionClock()};
     TableTestMediator m_mediator;
 };

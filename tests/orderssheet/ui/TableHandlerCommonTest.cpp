@@ -176,7 +176,7 @@ TEST_F(TableHandlerCommonTest, ADragCarriesTheCursorCellsArgumentOfTheInstrument
         }
         ASSERT_EQ(dragged.size(), 1u);
         EXPECT_EQ(dragged[0].GetSourceModuleName(), QStringLiteral("Arkusz zlecen"));
-        EXPECT_EQ(dragged[0].GetArgumentName(), QString::fromUtf8(c.name));
+        EXPECT_EQ(dragged[0].GetArgumentName(), QStringLiteral("TST ") + QString::fromUtf8(c.name));
         EXPECT_EQ(dragged[0].GetInstrument(), QStringLiteral("TST"));
     }
 }

@@ -50,4 +50,23 @@ TEST(StatusBarBaseTest, TheSeparatorTakesTheFreeWidth)
     EXPECT_LT(separator->geometry().right(), fixed->geometry().left());
     EXPECT_EQ(bar.HitTestPane(fixed->geometry().center()), fixed);
 }
+
+TEST(StatusBarBaseTest, APaneIsWideEnoughForItsWholeText)
+{
+    TestApplication::Ensure();
+    StatusBarBase bar;
+    bar.AddIndicator(StatusBarBase::kSeparatorId);
+    StatusBarPane* pane = bar.AddIndicator(1);
+    bar.resize(900, bar.sizeHint().height());
+    bar.show();
+    for (const QString& text : {QStringLiteral("12:30:15"), QStringLiteral("Sesja zamknięta"),
+                                QStringLiteral("16:59:58 · Sesja zamknięta"), QStringLiteral("Wolumen ffi W j")})
+    {
+        pane->SetText(text);
+        QCoreApplication::processEvents();
+        // The text is drawn inside the pane's margins of 4 pixels a side.
+        const QString shown = pane->fontMetrics().elidedText(text, Qt::ElideRight, pane->width() - 8);
+        EXPECT_EQ(shown.toStdString(), text.toStdString());
+    }
+}
 }

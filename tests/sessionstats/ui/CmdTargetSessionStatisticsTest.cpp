@@ -40,6 +40,7 @@ public:
     bool IsTopPaneVisible() const override { return top; }
     bool IsBottomPaneVisible() const override { return bottom; }
     void RefreshStyle() override {}
+    void RestoreDefaults() override {}
 
     QStringList calls;
     bool top = true;
@@ -88,12 +89,16 @@ TEST(CmdTargetSessionStatisticsTest, PaneCommandsToggleAndShowTheirState)
     EXPECT_TRUE(top.enabled);
     EXPECT_EQ(top.checked, 0);
     EXPECT_EQ(bottom.checked, 1);
-    for (std::uint32_t id : {956u, 957u, 958u, 33393u, 33917u, 33919u})
+    for (std::uint32_t id : {956u, 957u, 958u, 33393u, 33919u})
     {
         CheckedUI ui(id);
         EXPECT_TRUE(target.UpdateCommandUI(ui)) << id;
         EXPECT_TRUE(ui.enabled) << id;
     }
+    // "Więcej opcji" has nothing to offer: it is shown, not enabled.
+    CheckedUI more(33917);
+    EXPECT_TRUE(target.UpdateCommandUI(more));
+    EXPECT_FALSE(more.enabled);
     // Without a module the commands do nothing.
     CmdTargetSessionStatistics orphan([] { return nullptr; });
     EXPECT_TRUE(orphan.ExecuteCommand(33067));

@@ -86,8 +86,8 @@ TEST_F(OverallWndTest, ASegmentDragsItsArgumentOnlyPastTheThresholdAndOncePerPre
     const AlertExprArgDesc& argument = dragged[0].GetAlertArgDescription();
     EXPECT_EQ(argument.GetSourceModuleName(), QStringLiteral("SessionStatistics"));
     EXPECT_EQ(argument.GetBaseArgumentSourceID(), 12u);
-    EXPECT_EQ(argument.GetArgumentName(), QStringLiteral("Obroty instrumentów"));
-    EXPECT_EQ(argument.GetArgumentDescription(), QStringLiteral("malejących"));
+    EXPECT_EQ(argument.GetArgumentName(), QStringLiteral("Obroty instrumentów malejących"));
+    EXPECT_EQ(argument.GetArgumentDescription(), QStringLiteral("statystyka sesji"));
 
     Mouse(QEvent::MouseButtonRelease, start, Qt::NoButton);
     Mouse(QEvent::MouseButtonPress, start, Qt::LeftButton);

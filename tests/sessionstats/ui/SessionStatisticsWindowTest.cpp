@@ -58,6 +58,14 @@ TEST_F(SessionStatisticsWindowTest, PanesStackAndTheWindowFitsThem)
     module->ToggleTopPane();
     module->ToggleBottomPane();
     EXPECT_EQ(window->height(), full);
+
+    // A new theme shows every pane again.
+    module->ToggleTopPane();
+    module->ToggleBottomPane();
+    module->RestoreDefaults();
+    EXPECT_TRUE(module->IsTopPaneVisible());
+    EXPECT_TRUE(module->IsBottomPaneVisible());
+    EXPECT_EQ(window->height(), full);
 }
 
 TEST_F(SessionStatisticsWindowTest, AShorterTabGivesItsSpareHeightToTheBarOrShrinksTheWindow)

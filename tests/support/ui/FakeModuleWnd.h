@@ -24,6 +24,7 @@ public:
     void OnCurrentViewGoingBackground() override { ++backgroundCount; }
     void RedrawAfterLayoutMayChanged() override { ++redrawCount; }
     void ActivateNamedObject(QObject* object) override { activatedObject = object; }
+    Asset GetWindowInstrument() const override { return instrument; }
 
     bool contextRibbon = true;
     bool showHideMechanism = false;
@@ -33,6 +34,7 @@ public:
     int backgroundCount = 0;
     int redrawCount = 0;
     QObject* activatedObject = nullptr;
+    Asset instrument;
 
 private:
     IGenericModule* m_module;

@@ -124,8 +124,11 @@ TEST_F(CommandRoutingTest, TheFramesOwnCommandsChooseTheColourTheme)
     MakeFrame();
     EXPECT_TRUE(frame->ExecuteCommand(RibbonCommandIds::ID_THEME_2007_BLUE));
     EXPECT_EQ(GetCurrentRibbonThemeIndex(), 0);
+    const int restores = g_statisticsFace.restores;
     EXPECT_TRUE(frame->ExecuteCommand(RibbonCommandIds::ID_THEME_2007_BLACK));
     EXPECT_EQ(GetCurrentRibbonThemeIndex(), 1);
+    // A new theme shows the session statistics' panes again.
+    EXPECT_EQ(g_statisticsFace.restores, restores + 1);
 }
 
 TEST_F(CommandRoutingTest, ACommandThatNoTargetHandlesIsDisabledAlsoOnceAWindowIsActive)

@@ -10,6 +10,7 @@
 #include "workspace/ui/PanelView.h"
 #include "workspace/ui/WindowsGalleryHelper.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -172,6 +173,24 @@ TEST_F(ModuleWindowArrangementTest, CtrlF4ClosesTheActiveWindowAndTheLastOneLeav
     EXPECT_FALSE(frame->CloseActiveModuleWnd());
 }
 
+TEST_F(ModuleWindowArrangementTest, ClosingTheActiveWindowActivatesTheNextInStackingOrderNotInFocusOrder)
+{
+    FakeModuleWnd* a = Open(QStringLiteral("A"));
+    FakeModuleWnd* b = Open(QStringLiteral("B"));
+    FakeModuleWnd* c = Open(QStringLiteral("C"));
+    for (FakeModuleWnd* window : {a, b, c})
+        window->setFocusPolicy(Qt::StrongFocus);
+    QApplication::setActiveWindow(frame.get());
+    a->ForceActivate();
+    ASSERT_TRUE(a->hasFocus());
+    ASSERT_EQ(StackingTitles(), (QStringList{"A", "C", "B"}));
+
+    EXPECT_TRUE(frame->CloseActiveModuleWnd());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame->GetActiveModuleWnd(), c);
+    EXPECT_EQ(StackingTitles().front(), QStringLiteral("C"));
+}
+
 TEST_F(ModuleWindowArrangementTest, CtrlTabCyclesThroughEveryWindowInStackingOrder)
 {
     Open(QStringLiteral("A"));
@@ -195,6 +214,16 @@ TEST_F(ModuleWindowArrangementTest, CtrlTabCyclesThroughEveryWindowInStackingOrd
     }
     EXPECT_EQ(activated, (QStringList{"A", "B", "C"}));
     EXPECT_EQ(StackingTitles().front(), QStringLiteral("C"));
+
+    // Through every change of order each frame lies right under its window.
+    QCoreApplication::processEvents();
+    const QObjectList& children = ActiveView()->children();
+    for (ModuleWndBase* window : ActiveView()->GetModuleWindows())
+    {
+        const qsizetype at = children.indexOf(window);
+        ASSERT_GT(at, 0);
+        EXPECT_EQ(children[at - 1], ActiveView()->FrameOf(window)) << window->windowTitle().toStdString();
+    }
 }
 
 TEST_F(ModuleWindowArrangementTest, TheWindowsGalleryListsTheShownWindowsAndBringsTheChosenOneUp)

@@ -171,9 +171,11 @@ public:
         time = last;
         return hasTime;
     }
+    QString GetSessionStateText() const override { return session; }
 
     NDateTime last;
     bool hasTime = false;
+    QString session;
 };
 }
 
@@ -193,6 +195,23 @@ TEST_F(PulpitFrameTest, TheLastQuoteTimeIsWrittenOnlyWhenTheProviderHasAValidOne
     provider.last = NDateTime();
     frame->ShowLastQuoteTime(&provider);
     EXPECT_EQ(info.GetText(), QStringLiteral("12:30:15"));
+}
+
+TEST_F(PulpitFrameTest, AClosedSessionIsSaidBesideTheLastQuoteTimeOrAlone)
+{
+    MakeFrame();
+    StatusBarPane& info = *frame->GetStatusBar()->FindPane(QuorvantaStatusBar::ID_INDICATOR_INFO);
+    TimedProvider provider;
+    provider.session = QStringLiteral("Sesja zamknięta");
+    frame->ShowLastQuoteTime(&provider);
+    EXPECT_EQ(info.GetText(), QStringLiteral("Sesja zamknięta"));
+    provider.hasTime = true;
+    provider.last = NDateTime(QDateTime(QDate(2024, 5, 6), QTime(16, 59, 58)));
+    frame->ShowLastQuoteTime(&provider);
+    EXPECT_EQ(info.GetText(), QStringLiteral("16:59:58 · Sesja zamknięta"));
+    provider.session.clear();
+    frame->ShowLastQuoteTime(&provider);
+    EXPECT_EQ(info.GetText(), QStringLiteral("16:59:58"));
 }
 
 TEST_F(PulpitFrameTest, ScreenshotsAreWrittenAsPngIntoTheDocumentsScreenshotsFolderWithoutReplacingEachOther)
