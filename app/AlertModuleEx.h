@@ -52,6 +52,7 @@ public:
     std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() override;
     void RemoveAlert(const QString& alertId) override;
     void ClearAll() override;
+    bool StateHoldsAlerts(const Settings& moduleState) const override { return AlertModule::StateHoldsAlerts(moduleState); }
     bool RemoveIncompleteAlerts() override;
     QWidget* GetShownAlertDefinitionDlg() override;
     bool ProcessChangeRequests(unsigned message) override { return m_module.ProcessChangeRequests(message); }

@@ -176,6 +176,8 @@ void BM_RestoreDesktopOf20Windows(benchmark::State& state)
             state.SkipWithError("the program did not start");
             break;
         }
+        QWidget* view = AppMediator::Instance()->GetActivePanelView();
+        state.counters["windows"] = view ? view->findChildren<ModuleWndBase*>(Qt::FindDirectChildrenOnly).size() : 0;
         Exit(std::move(app));
         state.ResumeTiming();
     }

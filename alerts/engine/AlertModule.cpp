@@ -277,13 +277,20 @@ void AlertModule::SerialisePanelState(Settings& settings) const
 
 void AlertModule::PostUnserialisePanelState(const Settings& settings)
 {
-    if (settings.IsValid())
+    if (!settings.IsValid())
     {
-        UnserialiseAlerts(settings["AllAlerts"]);
+        Log::WriteError(QStringLiteral("Moduł alertów: nie ma nod-a stanu modułu alertów"), ModuleName(),
+                        QStringLiteral("AlertModuleBase::PostUnserialisePanelState"), __LINE__);
         return;
     }
-    Log::WriteError(QStringLiteral("Moduł alertów: nie ma nod-a stanu modułu alertów"), ModuleName(),
-                    QStringLiteral("AlertModuleBase::PostUnserialisePanelState"), __LINE__);
+    // The desktop's loader has logged that the alerts stay.
+    if (StateHoldsAlerts(settings))
+        UnserialiseAlerts(settings["AllAlerts"]);
+}
+
+bool AlertModule::StateHoldsAlerts(const Settings& settings)
+{
+    return settings["AllAlerts"].IteratorUnnamed(1).Iterate() != 0;
 }
 
 bool AlertModule::SerialiseAlerts(Settings& node) const

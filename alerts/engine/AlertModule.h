@@ -162,8 +162,12 @@ public:
 
     // The alerts of a session: under "AllAlerts" of the session's settings.
     void SerialisePanelState(Settings& settings) const;
-    // After the panels of a session were read; an invalid tree is logged and changes nothing.
+    // After the panels of a session were read: the alerts of the tree replace the list. A tree
+    // that lists no alert (saved while there was none) changes nothing: a desktop never takes
+    // the user's alerts away. An invalid tree is logged and changes nothing either.
     void PostUnserialisePanelState(const Settings& settings);
+    // Whether the module's node of a session lists an alert that a load would put in place.
+    static bool StateHoldsAlerts(const Settings& settings);
     bool SerialiseAlerts(Settings& node) const;
     // Removes every alert, then reads the node's; the windows learn of each alert read.
     bool UnserialiseAlerts(const Settings& node);

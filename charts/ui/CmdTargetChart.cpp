@@ -1,8 +1,12 @@
 #include "charts/ui/CmdTargetChart.h"
 
+#include "charts/ui/ChangeMarginsWindowsManager.h"
 #include "charts/ui/ChartCommandIds.h"
+#include "charts/ui/ChartDayBeginEndManager.h"
 #include "charts/ui/ChartMinMaxWindowManager.h"
 #include "charts/ui/ChartRibbonLookup.h"
+#include "charts/ui/ChartSeriesBaseSettingsDlg.h"
+#include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
 #include "core/mediator/IStyleEditModeHandler.h"
 #include "core/mediator/Quorvanta4FactoryBase.h"
@@ -10,6 +14,7 @@
 #include "platform/modules/ActiveObjectsContainer.h"
 #include "platform/modules/ChartConsumer.h"
 #include "platform/modules/KFLFasade.h"
+#include "platform/modules/TableConsumer.h"
 #include "platform/toolkit/GalleryControl.h"
 #include "platform/toolkit/GalleryItem.h"
 #include "platform/toolkit/RibbonPopupBar.h"
@@ -203,9 +208,27 @@ void CmdTargetChart::RegisterTimeAndData()
     });
     EmptyCommand(ID_REFERENCE);
     EmptyCommand(ID_MARGINS);
+    OnNotify(ID_MARGINS, NotifyCodes::Execute, [this](NotifyInfo&) {
+        auto* manager = ChartRibbonLookup::FindManager<ChangeMarginsWindowsManager>(GROUP_MARGINS, ID_MARGINS);
+        ActiveObjectsContainer* active = Active();
+        if (!manager || !active)
+            return;
+        if (const std::shared_ptr<ChartMargins> margins = manager->GetMargins())
+            active->SetNewMargins(margins);
+    });
     OnUpdate(ID_LINEAR_DAY_RANGE, [this](CmdUI& cmdUI) {
         ActiveObjectsContainer* active = Active();
         cmdUI.Enable(active && active->GetAxisTimeType() == 2);
+    });
+    OnNotify(ID_LINEAR_DAY_RANGE, NotifyCodes::Execute, [this](NotifyInfo&) {
+        auto* manager = ChartRibbonLookup::FindManager<ChartDayBeginEndManager>(GROUP_DAY_RANGE, ID_LINEAR_DAY_RANGE);
+        ActiveObjectsContainer* active = Active();
+        if (!manager || !active)
+            return;
+        double begin = 0.0;
+        double end = 0.0;
+        manager->GetDayBeginEnd(begin, end);
+        active->SetLinearScaleDayBeginEnd(begin, end);
     });
     Forward(ID_SHOW_TIME_AXIS, &A::ShowHideAxisTime);
     OnUpdate(ID_SHOW_TIME_AXIS, [this](CmdUI& cmdUI) {
@@ -308,6 +331,13 @@ void CmdTargetChart::RegisterSeries()
         ActiveObjectsContainer* active = Active();
         const int type = active ? active->GetChartType() : -1;
         cmdUI.Enable(type == 4 || type == 5);
+    });
+    OnNotify(ID_BASE_LEVEL, NotifyCodes::Execute, [this](NotifyInfo&) {
+        auto* manager = ChartRibbonLookup::FindManager<ChartSeriesBaseSettingsDlg>(GROUP_CHART_TYPE, ID_BASE_LEVEL);
+        ActiveObjectsContainer* active = Active();
+        double level = 0.0;
+        if (manager && active && manager->GetBaseLevel(level))
+            active->SetBaseValueActiveSeries(level);
     });
     Forward(ID_REMOVE_SERIES, &A::RemoveSelectedSeries);
     EnableIf(ID_REMOVE_SERIES, &A::IsSelectedSeries);
@@ -519,6 +549,13 @@ void CmdTargetChart::RegisterDisplayParams()
     AlwaysEnabled(ID_SERIES_MORE);
     AlwaysEnabled(ID_UPDATE_ONLY_1);
     AlwaysEnabled(ID_UPDATE_ONLY_2);
+    // "Powiąż" offers the open quote tables; the gallery itself links.
+    OnUpdate(ID_CONNECT_TABLE, [](CmdUI& cmdUI) {
+        AppMediator* mediator = AppMediator::Instance();
+        ConsumerManager* consumers = mediator ? mediator->GetConsumerManager() : nullptr;
+        TableConsumer* tables = consumers ? consumers->GetTableConsumer() : nullptr;
+        cmdUI.Enable(tables && tables->IsOpenedAtLeastOneTable());
+    });
 }
 
 void CmdTargetChart::ColorGallery(std::uint32_t id, int context, int parameter)

@@ -5,6 +5,7 @@
 #include "platform/toolkit/RibbonControl.h"
 #include "ribbon/controls/RibbonControlBuilders.h"
 #include "ribbon/controls/RibbonGalleryBuilders.h"
+#include "styles/engine/StyleFormation.h"
 
 #include <initializer_list>
 
@@ -40,8 +41,16 @@ bool FormationToolsTab::CreateGroups()
     RibbonControl* symbols = AddRibbonControl(FindGroup(GROUP_SHAPES), RibbonControlPopup, ID_SYMBOLS_GALLERY);
     if (!AddDynamicGallery(symbols, nullptr, std::make_shared<FormationSymbolsGalleryHelper>(), ID_SYMBOLS_GALLERY))
         return false;
-    return AddButtons(*this, GROUP_FIBONACCI, {33533, 33534, 33535, 33541, 33540, 33542})
-           && AddButtons(*this, GROUP_GANN, {33543, 33544, 33545})
-           && AddButtons(*this, GROUP_DRAWING,
-                         {ID_MODE_FREE, ID_MODE_SNAP, ID_MODE_AUTO, ID_SHOW_LABELS, 33521, ID_REMOVE_ALL});
+    if (!AddButtons(*this, GROUP_FIBONACCI, {33533, 33534, 33535, 33541, 33540, 33542})
+        || !AddButtons(*this, GROUP_GANN, {33543, 33544, 33545})
+        || !AddButtons(*this, GROUP_DRAWING,
+                       {ID_MODE_FREE, ID_MODE_SNAP, ID_MODE_AUTO, ID_SHOW_LABELS, 33521, ID_REMOVE_ALL}))
+        return false;
+    // The style new formations are drawn in, chosen from the stored formation styles.
+    RibbonControl* style = AddStylePopupControl(FindGroup(GROUP_DRAWING), ID_DEFAULT_STYLE_GALLERY, StyleFormation::Type,
+                                                QStringLiteral("formacji"));
+    if (!style)
+        return false;
+    style->SetBeginGroup(true);
+    return true;
 }

@@ -1,15 +1,21 @@
 #include "charts/ui/RibbonChartsTabsQ4Classic.h"
 
 #include "charts/ui/ChangeIntervalWindowManagerQ4Classic.h"
+#include "charts/ui/ChangeMarginsWindowsManager.h"
 #include "charts/ui/ChartCommandIds.h"
+#include "charts/ui/ChartDayBeginEndManager.h"
 #include "charts/ui/ChartGalleryHelpers.h"
 #include "charts/ui/ChartMinMaxWindowManager.h"
+#include "charts/ui/ChartSeriesBaseSettingsDlg.h"
 #include "charts/ui/ChartTabs.h"
 #include "charts/ui/FormationCommandIds.h"
 #include "charts/ui/FormationToolsTab.h"
+#include "charts/ui/UserIndicatorsGalleryHelper.h"
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
 #include "platform/modules/ChartConsumer.h"
+#include "platform/toolkit/GalleryControl.h"
+#include "platform/toolkit/GalleryItem.h"
 #include "platform/toolkit/RibbonGroupBase.h"
 #include "platform/toolkit/RibbonPopupBar.h"
 #include "platform/ui/StringTable.h"
@@ -17,18 +23,31 @@
 #include "ribbon/RibbonsFactory.h"
 #include "ribbon/controls/RibbonControlBuilders.h"
 #include "ribbon/controls/RibbonControlPopupEx.h"
+#include "ribbon/controls/RibbonGalleryBuilders.h"
 #include "ribbon/galleries/CheckBoxGalleryControl.h"
+#include "ribbon/galleries/ConnectedTableGaleryHalper.h"
 
 using namespace ChartCommandIds;
 
 namespace
 {
 
-ChartConsumer* MediatorCharts()
+ConsumerManager* MediatorConsumers()
 {
     AppMediator* mediator = AppMediator::Instance();
-    ConsumerManager* consumers = mediator ? mediator->GetConsumerManager() : nullptr;
+    return mediator ? mediator->GetConsumerManager() : nullptr;
+}
+
+ChartConsumer* MediatorCharts()
+{
+    ConsumerManager* consumers = MediatorConsumers();
     return consumers ? consumers->GetChartConsumer() : nullptr;
+}
+
+TableConsumer* MediatorTables()
+{
+    ConsumerManager* consumers = MediatorConsumers();
+    return consumers ? consumers->GetTableConsumer() : nullptr;
 }
 
 // The caption of a control from another string entry ("description\ncaption").
@@ -65,6 +84,25 @@ RibbonControl* AddGalleryPopup(RibbonGroupBase* group, std::uint32_t id, std::sh
     return popup;
 }
 
+constexpr int kScaleItemWidth = 130;
+constexpr int kScaleItemHeight = 22;
+
+// The three time scales the chart can be drawn on, shown in the group; only the linear one has a
+// day range.
+bool AddTimeAxisGallery(RibbonGroupBase* group)
+{
+    auto gallery = std::make_unique<GalleryControl>(ID_TIME_AXIS_GALLERY);
+    const std::pair<QString, std::uint32_t> scales[] = {
+        {QStringLiteral("Transakcyjna"), 342}, {QStringLiteral("Liniowa"), 340}, {QStringLiteral("Liniowa stała"), 341}};
+    for (std::uint32_t type = 0; type < 3; ++type)
+        gallery->AddItem(type, scales[type].first, scales[type].second)->SetSize(QSize(kScaleItemWidth, kScaleItemHeight));
+    gallery->SetItemSize(QSize(kScaleItemWidth, kScaleItemHeight));
+    gallery->SetWidth(kScaleItemWidth);
+    gallery->SetHeight(3 * kScaleItemHeight);
+    gallery->SetShowScrollBar(false);
+    return AddRibbonControlObject(group, std::move(gallery), ID_TIME_AXIS_GALLERY) != nullptr;
+}
+
 template <typename Manager>
 RibbonControl* AddWindowPopup(RibbonGroupBase* group, std::uint32_t id, std::uint32_t captionId, QWidget* parent)
 {
@@ -78,14 +116,15 @@ RibbonControl* AddWindowPopup(RibbonGroupBase* group, std::uint32_t id, std::uin
 }
 
 RibbonChartsTabsQ4Classic::RibbonChartsTabsQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar)
-    : RibbonChartsTabsQ4Classic(factory, ribbonBar, MediatorCharts())
+    : RibbonChartsTabsQ4Classic(factory, ribbonBar, MediatorCharts(), MediatorTables())
 {
 }
 
 RibbonChartsTabsQ4Classic::RibbonChartsTabsQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar,
-                                                     ChartConsumer* charts)
+                                                     ChartConsumer* charts, TableConsumer* tables)
     : RibbonTabsCreator(factory, ribbonBar)
     , m_charts(charts)
+    , m_tables(tables)
 {
 }
 
@@ -115,17 +154,28 @@ bool RibbonChartsTabsQ4Classic::CreateMainTabGroups(QuorvantaTab& tab)
     RibbonGroupBase* zoom = InsertRibbonGroup(&tab, GROUP_ZOOM);
     RibbonGroupBase* contents = InsertRibbonGroup(&tab, GROUP_CONTENTS);
     RibbonGroupBase* data = InsertRibbonGroup(&tab, GROUP_DATA);
-    if (!zoom || !contents || !data)
+    RibbonGroupBase* view = InsertRibbonGroup(&tab, GROUP_MARGINS);
+    RibbonGroupBase* timeAxis = InsertRibbonGroup(&tab, GROUP_DAY_RANGE);
+    RibbonGroupBase* indicators = InsertRibbonGroup(&tab, GROUP_INDICATORS);
+    if (!zoom || !contents || !data || !view || !timeAxis || !indicators)
+        return false;
+    RibbonControl* user = AddRibbonControl(indicators, RibbonControlPopup, ID_USER_INDICATORS);
+    if (!user || !AddDynamicGallery(user, nullptr, std::make_shared<UserIndicatorsGalleryHelper>(), ID_USER_INDICATORS))
         return false;
     bool added = AddButton(zoom, ID_ZOOM_TOOL) && AddButton(zoom, ID_ZOOM_IN) && AddButton(zoom, ID_ZOOM_OUT)
                  && AddButton(zoom, ID_SHOW_ALL);
-    added = added && AddGalleryPopup(contents, ID_REVERT_SERIES, std::make_shared<RevertHiddenSeriesHelper>())
-            && AddButton(contents, ID_WINDOW_STYLE);
+    added = added && AddGalleryPopup(contents, ID_REVERT_SERIES, std::make_shared<RevertHiddenSeriesHelper>());
+    RibbonControl* link = AddRibbonControl(contents, RibbonControlPopup, ID_CONNECT_TABLE);
+    added = added && link
+            && AddDynamicGallery(link, nullptr, std::make_shared<ConnectedTableGaleryHalper>(m_tables), ID_CONNECT_TABLE);
     RibbonControl* interval = AddWindowPopup<ChangeIntervalWindowManagerQ4Classic>(data, ID_INTERVAL, ID_INTERVAL_CAPTION, nullptr);
     RibbonControl* synchronize = AddButton(data, ID_SYNCHRONIZE);
     RibbonControl* records = AddButton(data, ID_RECORDS, ID_RECORDS_CAPTION);
     RibbonControl* columns =
         AddGalleryPopup(data, ID_RECORDS_SERIES, std::make_shared<ChartTransactionSeriesGaleryHelper>(), ID_RECORDS_SERIES_CAPTION);
+    added = added && AddWindowPopup<ChangeMarginsWindowsManager>(view, ID_MARGINS, ID_MARGINS, nullptr)
+            && AddButton(view, ID_WINDOW_STYLE) && AddTimeAxisGallery(timeAxis)
+            && AddWindowPopup<ChartDayBeginEndManager>(timeAxis, ID_LINEAR_DAY_RANGE, ID_LINEAR_DAY_RANGE, nullptr);
     if (!added || !interval || !synchronize || !records || !columns)
         return false;
     interval->SetBeginGroup(true);
@@ -153,5 +203,6 @@ bool RibbonChartsTabsQ4Classic::CreateSeriesTabGroups(QuorvantaTab& tab)
     return AddButton(series, ID_REMOVE_SERIES, ID_REMOVE_SERIES_CAPTION) && AddButton(series, ID_PIN_TO_AXIS, ID_PIN_TO_AXIS_CAPTION)
            && AddButton(series, ID_SERIES_STYLE)
            && AddButton(types, ID_TYPE_LINE, ID_TYPE_LINE_CAPTION) && AddButton(types, ID_TYPE_COLUMN, ID_TYPE_COLUMN_CAPTION)
-           && AddButton(types, ID_TYPE_BAR, ID_TYPE_BAR_CAPTION) && AddButton(types, ID_TYPE_CANDLE, ID_TYPE_CANDLE_CAPTION);
+           && AddButton(types, ID_TYPE_BAR, ID_TYPE_BAR_CAPTION) && AddButton(types, ID_TYPE_CANDLE, ID_TYPE_CANDLE_CAPTION)
+           && AddWindowPopup<ChartSeriesBaseSettingsDlg>(types, ID_BASE_LEVEL, ID_BASE_LEVEL, nullptr);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The chart windows' tab creator: the contextual tabs "Wykres", "Oś wartości", "Seria danych" and "Formacje"
-// (orange, captioned with the active chart's title), their groups, the interval and value-range
-// popups and the series galleries.
+// (orange, captioned with the active chart's title), their groups, the interval, value-range,
+// margins, day-range and base-level popups, the series galleries and the "Powiąż" gallery of the
+// quote tables a chart can follow.
 
 #include "ribbon/RibbonTabsCreator.h"
 
@@ -10,13 +11,16 @@
 
 class ChartConsumer;
 class QuorvantaTab;
+class TableConsumer;
 
 class RibbonChartsTabsQ4Classic : public RibbonTabsCreator
 {
 public:
-    // The chart consumer from the application mediator.
+    // The chart and table consumers from the application mediator.
     RibbonChartsTabsQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar);
-    RibbonChartsTabsQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar, ChartConsumer* charts);
+    // Without tables the "Powiąż" gallery lists none.
+    RibbonChartsTabsQ4Classic(RibbonsFactory& factory, QuorvantaRibbonBar& ribbonBar, ChartConsumer* charts,
+                              TableConsumer* tables = nullptr);
 
     // False without the chart module or when a tab could not be added.
     bool CreateTabs() override;
@@ -32,4 +36,5 @@ private:
     bool AddTab(std::uint32_t stringId, std::unique_ptr<QuorvantaTab> tab);
 
     ChartConsumer* m_charts;
+    TableConsumer* m_tables;
 };

@@ -12,6 +12,7 @@
 class GeneralSettingsGroupManagerBase;
 class IAlertModule;
 class QWidget;
+class Settings;
 
 class IInProcessAlertModule : public IGenericModule
 {
@@ -20,8 +21,10 @@ public:
     // The group with id 10.
     virtual std::shared_ptr<GeneralSettingsGroupManagerBase> GetGeneralSettingsGroup() = 0;
     virtual void RemoveAlert(const QString& alertId) = 0;
-    // Before a desktop is loaded: no alerts, no arguments, nothing queued.
+    // Before a desktop that holds alerts is loaded: no alerts, no arguments, nothing queued.
     virtual void ClearAll() = 0;
+    // Whether the module's node of a loaded session lists alerts that replace the module's.
+    virtual bool StateHoldsAlerts(const Settings& moduleState) const = 0;
     // After a desktop is loaded: the alerts whose argument sources are gone; true when any went.
     virtual bool RemoveIncompleteAlerts() = 0;
     // The alert definition dialog while it is shown; null otherwise. It follows the current

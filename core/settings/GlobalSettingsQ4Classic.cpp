@@ -8,6 +8,7 @@
 #include "core/settings/SettingsFolders.h"
 #include "platform/base/AppPaths.h"
 #include "platform/base/AtomicFile.h"
+#include "platform/base/FileBackup.h"
 #include "platform/base/IniFile.h"
 #include "platform/base/Log.h"
 #include "platform/base/SimpleCrypt.h"
@@ -236,9 +237,18 @@ bool GlobalSettingsQ4Classic::WriteUpdaterProxyIni(const Settings& proxyNode)
         return true;
     const ProxyIniValues values = ProxyValuesOf(proxyNode);
     TakeOverOldUpdaterProxyIni();
+    if (!RefuseOversizedUpdaterProxyIni())
+        return false;
     IniFile ini(UpdaterProxyIniPath());
     if (IniHolds(ini, values))
         return true;
+    // One copy of what the user had before the program first changed it; later changes are the
+    // program's own.
+    QString backup;
+    if (QFileInfo(ini.Path()).size() > 0 && !QFileInfo::exists(ini.Path() + QStringLiteral(".bak")) &&
+        FileBackup::KeepCopy(ini.Path(), backup))
+        Log::WriteInfo(QStringLiteral("Kopię pliku %1 zachowano jako \"%2\" przed zmianą ustawień proxy.").arg(ini.Path(), backup),
+                       ModuleName(), QStringLiteral("GlobalSettingsQ4Classic::WriteUpdaterProxyIni"), __LINE__);
 
     QString password;
     if (!values.password.isEmpty())
@@ -331,6 +341,24 @@ void GlobalSettingsQ4Classic::TakeOverOldUpdaterProxyIni()
     }
     Log::WriteWarning(QStringLiteral("Nie można przenieść ustawień proxy aktualizacji z pliku %1: %2").arg(old, reason),
                       ModuleName(), QStringLiteral("GlobalSettingsQ4Classic::TakeOverOldUpdaterProxyIni"), __LINE__);
+}
+
+bool GlobalSettingsQ4Classic::RefuseOversizedUpdaterProxyIni()
+{
+    const QString path = UpdaterProxyIniPath();
+    const qint64 size = QFileInfo(path).size();
+    if (size <= kMaxUpdaterProxyIniBytes)
+        return true;
+    QString backup;
+    if (!FileBackup::MoveAside(path, backup))
+        return false;
+    Log::WriteWarning(QStringLiteral("Plik %1 ma %2 bajtów, więcej, niż mogą zająć ustawienia proxy; odsunięto go jako "
+                                     "\"%3\" i zapisano od nowa.")
+                          .arg(path)
+                          .arg(size)
+                          .arg(backup),
+                      ModuleName(), QStringLiteral("GlobalSettingsQ4Classic::WriteUpdaterProxyIni"), __LINE__);
+    return true;
 }
 
 QString GetCurrentGlobalsFilePath()

@@ -30,6 +30,9 @@ public:
     static constexpr const char* kEditionFolderName = "Quorvanta 4";
     static constexpr const char* kDefaultTimeSourceProvider = "Kelvora OnLine";
     static constexpr const char* kUpdaterProxyIniName = "UpdaterProxySettings.ini";
+    // The proxy settings with the updater's own notes fit in far less: a larger file is junk,
+    // which every read would go through.
+    static constexpr qint64 kMaxUpdaterProxyIniBytes = 1024 * 1024;
 
     explicit GlobalSettingsQ4Classic(IGlobalSettingsHost& host);
     ~GlobalSettingsQ4Classic() override;
@@ -52,8 +55,10 @@ public:
     // The "UpdaterProxy" container's parameters, as one parameter appended to the container.
     void BuildUpdaterProxyParameters(GeneralSettingsParametersContainer& container, Settings& proxyNode);
     // Writes the proxy node to the update program's INI file (section "Proxy"); nothing for an
-    // invalid node, and the file is left as it is when it already holds the same settings.
-    // False (logged) when the file could not be written.
+    // invalid node, and the file is left as it is when it already holds the same settings. The
+    // first change of a file the user had keeps a copy of it ("<name>.bak"); a file larger than
+    // kMaxUpdaterProxyIniBytes is moved aside and written anew. False (logged) when the file
+    // could not be written.
     bool WriteUpdaterProxyIni(const Settings& proxyNode);
 
     // Takes the node's values; a missing key reads as 0 or empty text.
@@ -83,6 +88,8 @@ public:
 private:
     // The first time the user's file is missing, an old file's settings become its content.
     static void TakeOverOldUpdaterProxyIni();
+    // False (logged) when a file too large could not be moved aside.
+    static bool RefuseOversizedUpdaterProxyIni();
 
     bool StoreAtOnce(const QString& key, const QString& value);
 

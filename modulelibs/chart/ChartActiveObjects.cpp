@@ -297,6 +297,17 @@ void ChartActiveObjects::SetNewMargins(const std::shared_ptr<ChartMargins>& marg
     m_host.Redraw();
 }
 
+ChartMargins ChartActiveObjects::GetMargins() const
+{
+    return m_document.margins;
+}
+
+void ChartActiveObjects::GetLinearScaleDayBeginEnd(double& begin, double& end) const
+{
+    begin = m_document.dayBegin;
+    end = m_document.dayEnd;
+}
+
 void ChartActiveObjects::SetLinearScaleDayBeginEnd(double begin, double end)
 {
     if (!(begin >= 0.0 && begin < end && end <= 1.0))
@@ -324,7 +335,8 @@ void ChartActiveObjects::SetChartType(int type)
     // Bars and candles need open, high, low and close.
     if ((type == 2 || type == 3) && series->kind != ChartSeries::Price)
         return;
-    series->chartType = type;
+    // Volume keeps its base level when drawn as columns.
+    series->chartType = type == 1 && series->kind == ChartSeries::Volume ? ChartDocument::kVolumeColumns : type;
     m_host.Redraw();
 }
 
@@ -396,6 +408,12 @@ void ChartActiveObjects::SetBaseValueActiveSeries(double level)
         return;
     series->baseLevel = level;
     m_host.Redraw();
+}
+
+double ChartActiveObjects::GetBaseValueActiveSeries() const
+{
+    const ChartSeries* series = SelectedSeries();
+    return series ? series->baseLevel : 0.0;
 }
 
 std::vector<std::pair<SeriesObj, bool>> ChartActiveObjects::GetListSeriesIdForActiveFormation() const

@@ -55,7 +55,9 @@ public:
     void SetChosenInterval(int interval) override { m_chosenInterval = interval; }
     void ChangeRangeAndIntervalForRightRequests() override;
     void SetNewMargins(const std::shared_ptr<ChartMargins>& margins) override;
+    ChartMargins GetMargins() const override;
     void SetLinearScaleDayBeginEnd(double begin, double end) override;
+    void GetLinearScaleDayBeginEnd(double& begin, double& end) const override;
 
     int GetChartType() const override;
     void SetChartType(int type) override;
@@ -65,6 +67,7 @@ public:
     QString GetActiveSeriesName() const override;
     int GetHiddenSeriesCount() const override;
     void SetBaseValueActiveSeries(double level) override;
+    double GetBaseValueActiveSeries() const override;
     std::vector<std::pair<SeriesObj, bool>> GetListSeriesIdForActiveFormation() const override;
     std::vector<std::pair<SeriesObj, bool>> GetListSeriesIdForFirstValidView() const override;
     void AttachSerieToActiveFormation(const SeriesObj& series) override;

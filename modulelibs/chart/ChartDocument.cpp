@@ -35,7 +35,8 @@ ChartDocument ChartDocument::Standard(const QString& provider, const QString& ti
     const int volumeView = document.views[1].id;
     document.series.push_back({document.nextId++, ChartSeries::Price, chartType, priceView});
     document.series.push_back({document.nextId++, ChartSeries::Average, 0, priceView});
-    document.series.push_back({document.nextId++, ChartSeries::Volume, 1, volumeView});
+    // Volume columns stand on a base level the user can move.
+    document.series.push_back({document.nextId++, ChartSeries::Volume, ChartDocument::kVolumeColumns, volumeView});
     document.selectedView = priceView;
     return document;
 }

@@ -57,6 +57,8 @@ public:
     // The display context of drawn objects (formations).
     static constexpr int kFormationContext = 3;
     static constexpr int kRoot = 0;
+    // The column type drawn against the series' base level.
+    static constexpr int kVolumeColumns = 4;
 
     // A price chart of candles with its 20-bar average, and the volume below.
     static ChartDocument Standard(const QString& provider, const QString& ticker, const QString& market,

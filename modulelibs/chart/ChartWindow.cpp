@@ -7,16 +7,20 @@
 #include "modulelibs/chart/FormationShapes.h"
 #include "modulelibs/chart/ChartQuickAdd.h"
 #include "platform/modules/IAppMediator.h"
+#include "platform/modules/PluginBase.h"
 #include "platform/modules/ProviderBase.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineF>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace
 {
@@ -134,6 +138,28 @@ bool ChartWindow::ShowAsset(const Asset& asset)
     return LoadData();
 }
 
+bool ChartWindow::ChooseOtherInstrument()
+{
+    IAppMediator* mediator = PluginBase::GetAppMediator();
+    Asset asset = m_asset;
+    return mediator && mediator->ChooseAssetAndChartParams(asset) && !asset.IsEmpty() && ShowAsset(asset);
+}
+
+void ChartWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (std::exchange(m_menuSuppressed, false) || m_drag != Drag::None)
+        return;
+    QMenu menu(this);
+    const QAction* other = menu.addAction(QStringLiteral("Zmień instrument..."));
+    if (menu.exec(event->globalPos()) == other)
+        ChooseOtherInstrument();
+}
+
+bool ChartWindow::FollowInstrument(const Asset& asset)
+{
+    return asset == m_asset || ShowAsset(asset);
+}
+
 void ChartWindow::ReloadData()
 {
     LoadData();
@@ -214,7 +240,11 @@ void ChartWindow::mousePressEvent(QMouseEvent* event)
     m_consumer.SetActiveChart(this);
     const QPoint point = event->position().toPoint();
     if (event->button() == Qt::RightButton && m_consumer.FormationToTurnOn() != FormationParam::kNoTool)
+    {
+        // The right button that puts the tool down opens no menu.
+        m_menuSuppressed = true;
         return StopDrawing();
+    }
     if (event->button() != Qt::LeftButton)
         return ModuleWndBase::mousePressEvent(event);
     m_pressPoint = point;

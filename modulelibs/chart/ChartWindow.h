@@ -12,6 +12,7 @@
 #include "modulelibs/chart/ChartOverlay.h"
 #include "modulelibs/chart/IChartHost.h"
 #include "platform/modules/Asset.h"
+#include "platform/modules/IInstrumentFollower.h"
 #include "platform/modules/ModuleWndBase.h"
 
 #include <optional>
@@ -19,7 +20,7 @@
 class ChartLayout;
 class ChartModuleConsumer;
 
-class ChartWindow : public ModuleWndBase, private IChartHost
+class ChartWindow : public ModuleWndBase, public IInstrumentFollower, private IChartHost
 {
     Q_OBJECT
 
@@ -43,6 +44,11 @@ public:
     bool IsLive() const { return m_feed.IsRunning(); }
     // The chart of another instrument, in the same intervals and series; false when it has no provider.
     bool ShowAsset(const Asset& asset);
+    // A quote table the chart is linked with shows its selected instrument here.
+    bool FollowInstrument(const Asset& asset) override;
+    // The user picks another instrument in the application's instrument choice and the chart
+    // shows it; false when the choice was cancelled or the instrument cannot be shown.
+    bool ChooseOtherInstrument();
     // Live transactions as the feed hands them over; tests call it directly.
     void AppendTransactions(const std::vector<Transaction>& transactions);
     // Scrolls by bars (positive: towards older bars).
@@ -65,6 +71,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     enum class Drag
@@ -107,4 +114,5 @@ private:
     // The anchor dragged, and the points as they were at the press.
     int m_dragPoint = -1;
     std::vector<FormationPoint> m_pressPoints;
+    bool m_menuSuppressed = false;
 };

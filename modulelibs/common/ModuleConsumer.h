@@ -12,7 +12,10 @@
 
 #include <QString>
 
+#include <memory>
 #include <utility>
+
+class GeneralSettingsGroupManagerBase;
 
 template <typename Interface>
 class ModuleConsumer : public Interface
@@ -34,6 +37,13 @@ public:
     {
         this->SetQ5ModuleName(m_identity.moduleName);
         this->SetQ5FileExtension(m_identity.q5FileExtension);
+    }
+
+    std::shared_ptr<GeneralSettingsGroupManagerBase> GeneralSettingsGroupManager() const override { return m_settingsGroup; }
+    bool SetGeneralSettingsGroupManager(std::shared_ptr<GeneralSettingsGroupManagerBase> group) override
+    {
+        m_settingsGroup = std::move(group);
+        return true;
     }
 
     void StopWork() override { m_running = false; }
@@ -120,6 +130,7 @@ private:
     }
 
     const Identity m_identity;
+    std::shared_ptr<GeneralSettingsGroupManagerBase> m_settingsGroup;
     bool m_running = true;
     bool m_shutDown = false;
     int m_windowStyleId = 0;

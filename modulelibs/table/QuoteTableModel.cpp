@@ -1,14 +1,29 @@
 #include "modulelibs/table/QuoteTableModel.h"
 
 #include "modulelibs/table/TableFields.h"
+#include "styles/engine/GdiObject.h"
 #include "styles/engine/StyleTable.h"
+#include "styles/engine/StyleTextField.h"
 
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
 
 namespace
 {
 constexpr int kDefaultFontSize = 9;
+// Style fonts are kept in pixels of a 96 dpi screen, as the style editor writes them.
+constexpr int kStyleDpi = 96;
+
+int StyleFontSize(const StyleBase* rows)
+{
+    const GdiObject object = rows ? rows->GetGdiObject(StyleTextField::ParamFont) : GdiObject();
+    const LogFont* font = object.Font();
+    if (!font || font->lfHeight == 0)
+        return kDefaultFontSize;
+    const int points = (std::abs(font->lfHeight) * 72 + kStyleDpi / 2) / kStyleDpi;
+    return std::clamp(points, QuoteTableModel::kMinFontSize, QuoteTableModel::kMaxFontSize);
+}
 
 std::uint64_t NextRowVersion()
 {
@@ -659,8 +674,9 @@ bool QuoteTableModel::KeyFor(int context, ParamKey& key, int parameter) const
 
 int QuoteTableModel::DefaultParam(int context, int parameter) const
 {
+    // The style's own size is its rows' font; the columns, instruments and cells start from the odd rows'.
     if (parameter == kFontSize)
-        return kDefaultFontSize;
+        return StyleFontSize(RowStyle(context == kEvenRows ? kEvenRows : kOddRows));
     // The text-field styles keep their colours under the same parameter ids.
     if (const StyleBase* rows = RowStyle(context))
         return rows->GetValue(parameter);

@@ -468,12 +468,24 @@ void QuoteTableWindow::contextMenuEvent(QContextMenuEvent* event)
     if (!mediator || !m_style)
         return;
     QMenu menu(this);
+    QAction* chart = menu.addAction(QStringLiteral("Wykres instrumentu"));
+    chart->setEnabled(!SelectedAsset().IsEmpty());
     const QAction* edit = menu.addAction(QStringLiteral("Podgląd i edycja stylu tabeli"));
-    if (menu.exec(event->globalPos()) == edit)
+    const QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == chart)
+        OpenChartOfSelected();
+    else if (chosen == edit)
     {
         ForceActivate();
         mediator->ShowTableStylePreview(m_style);
     }
+}
+
+bool QuoteTableWindow::OpenChartOfSelected()
+{
+    IAppMediator* mediator = PluginBase::GetAppMediator();
+    const Asset asset = SelectedAsset();
+    return mediator && !asset.IsEmpty() && mediator->OpenNewChart(asset);
 }
 
 QuoteTableFrame::View QuoteTableWindow::FrameView() const

@@ -94,6 +94,9 @@ public:
     void SetArgumentDragStarter(ArgumentDragStarter starter) { m_dragStarter = std::move(starter); }
     // The argument of the cell at the point; false for a header, a text field or no cell.
     bool ArgumentAt(const QPoint& point, DDBaseDataObject& object) const;
+    // Opens a chart of the selected instrument through the application (its new-chart
+    // parameters); false without a selected instrument or when no chart opened.
+    bool OpenChartOfSelected();
 
     // The instrument of the selected row.
     Asset GetWindowInstrument() const override { return SelectedAsset(); }

@@ -4,6 +4,7 @@
 #include "ribbon/controls/RibbonColorPopupBuilders.h"
 #include "ribbon/controls/RibbonControlBuilders.h"
 #include "ribbon/controls/RibbonGalleryBuilders.h"
+#include "ribbon/tables/TableStyleRibbonControls.h"
 #include "platform/toolkit/RibbonDefs.h"
 #include "styles/engine/StyleTextField.h"
 
@@ -14,7 +15,8 @@ bool OSCursorRibbonControls::AddStyleGalleries(RibbonGroupBase* group)
     bool added = true;
     for (std::uint32_t id : {ID_COLUMN_STYLE, ID_ROW_STYLE})
     {
-        const bool control = AddStylePopupControl(group, id, StyleTextField::Type, QString()) != nullptr;
+        const bool control =
+            AddStylePopupControl(group, id, StyleTextField::Type, TableStyleRibbonControls::TextFieldKindText()) != nullptr;
         if (control)
             SetSharedBitmapIcons(id);
         added = added && control;

@@ -95,6 +95,17 @@ void CloseFiles(LogState& state)
     state.toStandardError = false;
 }
 
+// A whole entry or none: on a full disk a write stops part way, and a torn entry would run
+// into the next one. What did not fit is cut off again.
+void AppendWhole(QFile& file, const QByteArray& entry)
+{
+    const qint64 before = file.size();
+    if (file.write(entry) == entry.size())
+        return;
+    file.resize(before);
+    file.unsetError();
+}
+
 void WriteLocked(LogState& state, LogLevel level, const QByteArray& entry)
 {
     if (!state.logFile && state.toStandardError)
@@ -109,9 +120,9 @@ void WriteLocked(LogState& state, LogLevel level, const QByteArray& entry)
             state.waiting.pop_front();
         return;
     }
-    state.logFile->write(entry);
+    AppendWhole(*state.logFile, entry);
     if (const auto& levelFile = state.levelFiles[FileOf(level)])
-        levelFile->write(entry);
+        AppendWhole(*levelFile, entry);
 }
 
 QString TypeName(const std::exception& error)

@@ -85,7 +85,10 @@ public:
     // Applies the chosen interval: the chart's data is requested again in it.
     virtual void ChangeRangeAndIntervalForRightRequests() = 0;
     virtual void SetNewMargins(const std::shared_ptr<ChartMargins>& margins) = 0;
+    virtual ChartMargins GetMargins() const = 0;
+    // Ignores a range that is not 0 <= begin < end <= 1 (fractions of a day).
     virtual void SetLinearScaleDayBeginEnd(double begin, double end) = 0;
+    virtual void GetLinearScaleDayBeginEnd(double& begin, double& end) const = 0;
 
     // Series and chart type.
     virtual int GetChartType() const = 0;
@@ -96,6 +99,8 @@ public:
     virtual QString GetActiveSeriesName() const = 0;
     virtual int GetHiddenSeriesCount() const = 0;
     virtual void SetBaseValueActiveSeries(double level) = 0;
+    // 0 without a selected series.
+    virtual double GetBaseValueActiveSeries() const = 0;
     virtual std::vector<std::pair<SeriesObj, bool>> GetListSeriesIdForActiveFormation() const = 0;
     virtual std::vector<std::pair<SeriesObj, bool>> GetListSeriesIdForFirstValidView() const = 0;
     virtual void AttachSerieToActiveFormation(const SeriesObj& series) = 0;

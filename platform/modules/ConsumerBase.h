@@ -34,4 +34,6 @@ public:
     virtual void OnFrameStarted(QWidget* mainFrame) {}
     // The library's group in the general settings dialog; empty when it has none.
     virtual std::shared_ptr<GeneralSettingsGroupManagerBase> GeneralSettingsGroupManager() const { return {}; }
+    // The edition hands a library its group; false from a library that keeps none.
+    virtual bool SetGeneralSettingsGroupManager(std::shared_ptr<GeneralSettingsGroupManagerBase> group) { return false; }
 };

@@ -5,6 +5,7 @@
 #include "platform/toolkit/RibbonBarBase.h"
 #include "platform/toolkit/RibbonControl.h"
 #include "platform/toolkit/RibbonControlEditors.h"
+#include "platform/toolkit/RibbonGroupBase.h"
 #include "platform/toolkit/RibbonPaintedEdit.h"
 #include "platform/toolkit/RibbonImageManager.h"
 #include "platform/toolkit/RibbonPainter.h"
@@ -108,6 +109,32 @@ void RibbonBarView::TrackPopup(RibbonControl& control)
         chosenControl->OnExecute();
 }
 
+void RibbonBarView::TrackGroupPopup(const RibbonLayout::GroupItem& group)
+{
+    if (!m_ribbon)
+        return;
+    RibbonGroupBase* shown = group.group;
+    const QRect anchor(mapToGlobal(group.collapsedButton.topLeft()), group.collapsedButton.size());
+    // The group's popups open as submenus: their galleries are filled now, as a popup's are.
+    m_ribbon->UpdateControls();
+    for (const auto& control : shown->GetControls())
+    {
+        if (RibbonPopupBar* popup = control->GetCommandBar())
+            m_ribbon->OnPopupOpening(*popup);
+    }
+    const RibbonPopupMenu menu(shown->GetControls(), Images(), this);
+    m_activeMenu = menu.Get();
+    QAction* chosen = DialogServices::MenuTracker()->Exec(*menu.Get(), anchor.bottomLeft());
+    m_activeMenu.clear();
+    RibbonControl* chosenControl = menu.ControlOf(chosen);
+    if (!chosenControl || !chosenControl->GetEnabled())
+        return;
+    // A control whose popup is a window of its own opens it under the group's button.
+    if (chosenControl->HasPopupType() && chosenControl->ShowPopupWindow(anchor))
+        return;
+    chosenControl->OnExecute();
+}
+
 void RibbonBarView::ClosePopups()
 {
     if (m_activeMenu)
@@ -170,6 +197,8 @@ void RibbonBarView::mousePressEvent(QMouseEvent* event)
         ScrollGroups(-width() / 2);
     else if (m_layout.scrollRight.contains(point))
         ScrollGroups(width() / 2);
+    else if (const RibbonLayout::GroupItem* collapsed = m_layout.CollapsedGroupAt(point))
+        TrackGroupPopup(*collapsed);
     else
         m_ribbon->OnLButtonDown(point);
 }

@@ -42,6 +42,8 @@ public:
     QPoint MapToGlobal(const QPoint& point) const override;
     QRect ScreenRect(const RibbonControl& control) const override;
     void TrackPopup(RibbonControl& control) override;
+    // Opens a collapsed group's controls under its button.
+    void TrackGroupPopup(const RibbonLayout::GroupItem& group);
     void ClosePopups() override;
 
 protected:

@@ -55,6 +55,19 @@ QIcon RibbonImageManager::Icon(std::uint32_t commandId, int size) const
     return images.Icon(commandId);
 }
 
+QString RibbonImageManager::IconName(std::uint32_t commandId, int size) const
+{
+    if (HasCustomIcon(commandId))
+        return {};
+    const Image* image = Find(commandId, size);
+    if (image == nullptr)
+        image = Find(commandId, size == kLarge ? kSmall : kLarge);
+    const Images& images = Images::Instance();
+    if (image && image->index == 0 && !images.IconName(image->resourceId).isEmpty())
+        return images.IconName(image->resourceId);
+    return images.IconName(commandId);
+}
+
 const RibbonImageManager::Image* RibbonImageManager::Find(std::uint32_t commandId, int size) const
 {
     const auto found = m_images.find({commandId, size});

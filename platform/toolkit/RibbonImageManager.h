@@ -9,6 +9,7 @@
 // itself (named by the map or drawn), so no control is ever blank.
 
 #include <QIcon>
+#include <QString>
 
 #include <cstdint>
 #include <map>
@@ -36,6 +37,9 @@ public:
     std::uint32_t ResourceId(std::uint32_t commandId, int size) const;
     // The image of that size, else the one of the other size, else the command's own.
     QIcon Icon(std::uint32_t commandId, int size) const;
+    // The icon map's name of the picture Icon gives; empty for a custom icon and for a command
+    // whose picture the map does not name (a drawn one).
+    QString IconName(std::uint32_t commandId, int size) const;
 
 private:
     struct Image

@@ -8,6 +8,7 @@
 #include "platform/toolkit/RibbonTabBase.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 namespace
@@ -106,13 +107,68 @@ RibbonLayout::RibbonLayout(const RibbonBarBase& ribbon, const RibbonImageManager
     height += kGroupRowHeight;
     if (selected == nullptr)
         return;
-    int groupX = kMargin;
+    std::vector<RibbonGroupBase*> shown;
     for (const auto& group : selected->GetGroups())
     {
         if (group->IsVisible())
-            LayOutGroup(*group, images, metrics, groupX);
+            shown.push_back(group.get());
     }
+    const std::vector<Reduction> reductions = FitGroups(shown, images, metrics);
+    int groupX = kMargin;
+    for (std::size_t index = 0; index < shown.size(); ++index)
+        LayOutGroup(*shown[index], images, metrics, groupX, reductions[index]);
     ScrollGroups(requestedGroupScroll, groupX);
+}
+
+std::vector<RibbonLayout::Reduction> RibbonLayout::FitGroups(const std::vector<RibbonGroupBase*>& shown,
+                                                             const RibbonImageManager& images,
+                                                             const QFontMetrics& metrics) const
+{
+    // Each group's width at each step, measured by laying it out alone.
+    const Reduction steps[] = {Reduction::None, Reduction::SmallButtons, Reduction::Collapsed};
+    std::vector<std::array<int, 3>> widths(shown.size());
+    for (std::size_t index = 0; index < shown.size(); ++index)
+    {
+        for (std::size_t step = 0; step < 3; ++step)
+        {
+            RibbonLayout probe;
+            probe.groupRow = groupRow;
+            int x = 0;
+            probe.LayOutGroup(*shown[index], images, metrics, x, steps[step]);
+            widths[index][step] = x;
+        }
+    }
+    std::vector<Reduction> reductions(shown.size(), Reduction::None);
+    std::vector<std::size_t> current(shown.size(), 0);
+    const auto extent = [&] {
+        int total = kMargin;
+        for (std::size_t index = 0; index < shown.size(); ++index)
+            total += widths[index][current[index]];
+        return total;
+    };
+    for (std::size_t step = 1; step < 3; ++step)
+    {
+        for (std::size_t index = shown.size(); index-- > 0 && extent() > width;)
+        {
+            // A step that saves nothing is not taken.
+            if (widths[index][step] < widths[index][current[index]])
+            {
+                current[index] = step;
+                reductions[index] = steps[step];
+            }
+        }
+    }
+    return reductions;
+}
+
+const RibbonLayout::GroupItem* RibbonLayout::CollapsedGroupAt(const QPoint& point) const
+{
+    for (const GroupItem& group : groups)
+    {
+        if (group.reduction == Reduction::Collapsed && group.collapsedButton.contains(point))
+            return &group;
+    }
+    return nullptr;
 }
 
 void RibbonLayout::ScrollGroups(int requested, int extent)
@@ -128,6 +184,7 @@ void RibbonLayout::ScrollGroups(int requested, int extent)
     {
         group.rect.translate(shift, 0);
         group.captionRect.translate(shift, 0);
+        group.collapsedButton.translate(shift, 0);
         for (ControlItem& control : group.controls)
         {
             control.rect.translate(shift, 0);
@@ -145,11 +202,24 @@ void RibbonLayout::ScrollGroups(int requested, int extent)
 }
 
 void RibbonLayout::LayOutGroup(RibbonGroupBase& group, const RibbonImageManager& images, const QFontMetrics& metrics,
-                               int& x)
+                               int& x, Reduction reduction)
 {
     GroupItem item;
     item.group = &group;
+    item.reduction = reduction;
     const int top = groupRow.top() + 3;
+    if (reduction == Reduction::Collapsed)
+    {
+        int widest = 32;
+        for (const QString& line : LargeCaptionLines(group.GetCaption(), metrics))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        const int groupWidth = std::max(48, widest + 10 + kArrowWidth / 2) + 6;
+        item.rect = QRect(x, groupRow.top() + 1, groupWidth, kGroupRowHeight - 3);
+        item.collapsedButton = QRect(x + 3, top, groupWidth - 6, kGroupRowHeight - 9);
+        groups.push_back(std::move(item));
+        x += groupWidth + 3;
+        return;
+    }
     const int contentHeight = kRows * kSmallRowHeight;
     int columnX = x + 6;
     int columnWidth = 0;
@@ -181,7 +251,7 @@ void RibbonLayout::LayOutGroup(RibbonGroupBase& group, const RibbonImageManager&
             columnWidth = galleryWidth;
             finishColumn();
         }
-        else if (IsLarge(*control, images))
+        else if (IsLarge(*control, images) && reduction == Reduction::None)
         {
             finishColumn();
             const QRect rect(columnX, top, LargeWidth(*control, metrics), contentHeight);

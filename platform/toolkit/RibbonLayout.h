@@ -5,6 +5,10 @@
 //
 // Hit codes: the system button answers the system-menu code, the free parts of the header
 // and tab rows the caption code, tabs, headers, controls and the group row the client code.
+//
+// Groups that do not fit shrink as ribbons do, from the rightmost group on: first their large
+// buttons become small ones, then a group collapses into one button that opens its controls
+// in a popup. Only a tab that is too wide even then scrolls.
 
 #include "platform/toolkit/RibbonContextHeader.h"
 #include "platform/toolkit/RibbonHit.h"
@@ -30,6 +34,13 @@ struct RibbonLayout
     static constexpr int kGroupCaptionHeight = 18;
     static constexpr int kScrollArrowWidth = 14;
 
+    enum class Reduction
+    {
+        None,
+        SmallButtons,
+        Collapsed,
+    };
+
     struct ControlItem
     {
         RibbonControl* control = nullptr;
@@ -46,6 +57,10 @@ struct RibbonLayout
         std::vector<ControlItem> controls;
         // Vertical lines between the columns that a begin-group flag started.
         std::vector<int> separators;
+        // How far the group shrank to fit.
+        Reduction reduction = Reduction::None;
+        // A collapsed group is this one button; it has no controls laid out.
+        QRect collapsedButton;
     };
     struct TabItem
     {
@@ -67,6 +82,8 @@ struct RibbonLayout
     int Height() const { return height; }
     RibbonHit HitTest(const QPoint& point) const;
     const ControlItem* FindControl(const RibbonControl* control) const;
+    // The laid-out group whose collapsed button holds the point; null when none.
+    const GroupItem* CollapsedGroupAt(const QPoint& point) const;
 
     // A caption as shown: "&" mnemonic markers and a "\t" shortcut part removed.
     static QString DisplayText(const QString& caption);
@@ -92,5 +109,9 @@ struct RibbonLayout
 
 private:
     void ScrollGroups(int requested, int extent);
-    void LayOutGroup(RibbonGroupBase& group, const RibbonImageManager& images, const QFontMetrics& metrics, int& x);
+    void LayOutGroup(RibbonGroupBase& group, const RibbonImageManager& images, const QFontMetrics& metrics, int& x,
+                     Reduction reduction);
+    // The reductions that make the groups fit the width, as few and as far right as they can be.
+    std::vector<Reduction> FitGroups(const std::vector<RibbonGroupBase*>& shown, const RibbonImageManager& images,
+                                     const QFontMetrics& metrics) const;
 };

@@ -145,8 +145,46 @@ void RibbonPainter::PaintSystemButton(const RibbonLayout::ControlItem& item)
     m_painter.restore();
 }
 
+void RibbonPainter::PaintCollapsedGroup(const RibbonLayout::GroupItem& group)
+{
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath frame;
+    frame.addRoundedRect(QRectF(group.rect).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    m_painter.setPen(m_palette.border);
+    m_painter.drawPath(frame);
+    m_painter.restore();
+    std::uint32_t pictureId = group.group->GetID();
+    if (m_images.IconName(pictureId, RibbonImageManager::kLarge).isEmpty())
+    {
+        for (const auto& control : group.group->GetControls())
+        {
+            if (!m_images.IconName(control->GetID(), RibbonImageManager::kLarge).isEmpty())
+            {
+                pictureId = control->GetID();
+                break;
+            }
+        }
+    }
+    const QRect& button = group.collapsedButton;
+    const QRect iconRect(button.center().x() - 15, button.top() + 3, 32, 32);
+    m_images.Icon(pictureId, RibbonImageManager::kLarge).paint(&m_painter, iconRect, Qt::AlignCenter);
+    const QStringList lines = RibbonLayout::LargeCaptionLines(group.group->GetCaption(), m_painter.fontMetrics());
+    const int lineHeight = m_painter.fontMetrics().height();
+    m_painter.setPen(TextColor(true));
+    int y = iconRect.bottom() + 3;
+    for (const QString& line : lines)
+    {
+        m_painter.drawText(QRect(button.left(), y, button.width(), lineHeight), Qt::AlignCenter, line);
+        y += lineHeight;
+    }
+    PaintArrow(QPoint(button.center().x(), lines.size() > 1 ? y + 2 : y + 4), true);
+}
+
 void RibbonPainter::PaintGroup(const RibbonLayout::GroupItem& group)
 {
+    if (group.reduction == RibbonLayout::Reduction::Collapsed)
+        return PaintCollapsedGroup(group);
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath frame;

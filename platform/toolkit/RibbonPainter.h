@@ -24,6 +24,8 @@ private:
     void PaintTabs(const RibbonLayout& layout);
     void PaintSystemButton(const RibbonLayout::ControlItem& item);
     void PaintGroup(const RibbonLayout::GroupItem& group);
+    // A collapsed group's button: the group's picture (or its first control's) over its caption.
+    void PaintCollapsedGroup(const RibbonLayout::GroupItem& group);
     void PaintScrollArrow(const QRect& rect, bool right);
     void PaintControl(const RibbonLayout::ControlItem& item);
     void PaintLarge(const RibbonLayout::ControlItem& item);

@@ -26,10 +26,20 @@ QWidget* GalleryView(GalleryControl& gallery, QWidget* parent)
 }
 
 RibbonPopupMenu::RibbonPopupMenu(RibbonPopupBar& popup, const RibbonImageManager& images, QWidget* parent)
+    : RibbonPopupMenu(popup.GetControls(), images, parent)
+{
+}
+
+RibbonPopupMenu::RibbonPopupMenu(const Controls& controls, const RibbonImageManager& images, QWidget* parent)
     : m_images(images)
     , m_menu(std::make_unique<QMenu>(parent))
 {
-    Fill(*m_menu, popup);
+    Fill(*m_menu, controls);
+    LimitWidth(parent);
+}
+
+void RibbonPopupMenu::LimitWidth(QWidget* parent)
+{
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     if (g_maxWidthDivisor > 0 && screen)
         m_menu->setMaximumWidth(static_cast<int>(screen->availableGeometry().width() * g_maxWidthDivisor));
@@ -47,9 +57,9 @@ void RibbonPopupMenu::SetMaxWidthDivisor(double divisor)
     g_maxWidthDivisor = divisor;
 }
 
-void RibbonPopupMenu::Fill(QMenu& menu, RibbonPopupBar& popup)
+void RibbonPopupMenu::Fill(QMenu& menu, const Controls& controls)
 {
-    for (const auto& owned : popup.GetControls())
+    for (const auto& owned : controls)
     {
         RibbonControl& control = *owned;
         if (!control.IsVisible())
@@ -77,7 +87,7 @@ void RibbonPopupMenu::Fill(QMenu& menu, RibbonPopupBar& popup)
         else if (control.GetCommandBar() && control.GetType() != RibbonControlSplitButtonPopup)
         {
             QMenu* submenu = menu.addMenu(caption);
-            Fill(*submenu, *control.GetCommandBar());
+            Fill(*submenu, control.GetCommandBar()->GetControls());
             action = submenu->menuAction();
         }
         else

@@ -35,9 +35,8 @@ void AddLabel(GalleryControl& gallery, const QString& caption, int height)
     label->SetSize(QSize(kEntryWidth, height));
 }
 
-RibbonControl* AddColorPopup(RibbonGroupBase* group, std::uint32_t id, const std::optional<QString>& defaultCaption)
+RibbonControl* MakeColorPopup(RibbonControl* button, std::uint32_t id, const std::optional<QString>& defaultCaption)
 {
-    RibbonControl* button = AddRibbonControl(group, RibbonControlButtonPopup, id);
     if (button == nullptr)
         return nullptr;
     const StringTable& strings = StringTable::Instance();
@@ -63,6 +62,16 @@ RibbonControl* AddColorPopup(RibbonGroupBase* group, std::uint32_t id, const std
     button->SetFlags(button->GetFlags() | kColorButtonFlag);
     return button;
 }
+
+RibbonControl* AddColorPopup(RibbonGroupBase* group, std::uint32_t id, const std::optional<QString>& defaultCaption)
+{
+    return MakeColorPopup(AddRibbonControl(group, RibbonControlButtonPopup, id), id, defaultCaption);
+}
+}
+
+RibbonControl* AddColorPopupItemWithDefault(RibbonPopupBar& popup, std::uint32_t id)
+{
+    return MakeColorPopup(popup.Add(RibbonControlButtonPopup, id), id, QString());
 }
 
 RibbonControl* AddColorPopupButton(RibbonGroupBase* group, std::uint32_t id)

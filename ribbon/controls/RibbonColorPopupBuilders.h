@@ -9,6 +9,7 @@
 
 class RibbonControl;
 class RibbonGroupBase;
+class RibbonPopupBar;
 
 namespace RibbonColorPopupIds
 {
@@ -23,3 +24,5 @@ RibbonControl* AddColorPopupButton(RibbonGroupBase* group, std::uint32_t id);
 // With the default entry captioned defaultCaption, or "Domyślny" when it is empty.
 RibbonControl* AddColorPopupButtonWithDefault(RibbonGroupBase* group, std::uint32_t id,
                                               const QString& defaultCaption = QString());
+// The same colour button with its default entry as an item of a popup: a submenu of colours.
+RibbonControl* AddColorPopupItemWithDefault(RibbonPopupBar& popup, std::uint32_t id);

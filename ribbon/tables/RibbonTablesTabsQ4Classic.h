@@ -1,6 +1,7 @@
 #pragma once
 // The standard edition's quote-table tabs: its own groups are the instrument's display options
-// (the offer lines of the selected instrument) and the column's header (the column name).
+// (the offer lines of the selected instrument), the column's header (the column name), and the
+// style groups of the table, instrument, column and cells with their "Więcej opcji" popups.
 
 #include "ribbon/tables/RibbonTablesTabs.h"
 
@@ -14,5 +15,5 @@ protected:
     bool OnMainTabContent(QuorvantaTab& tab) override;
     bool AddAssetDisplayOptions(QuorvantaTab& tab) override;
     bool AddColumnHeader(QuorvantaTab& tab) override;
-    bool OnCellTabCopy(QuorvantaTab& tab) override { return true; }
+    bool OnCellTabCopy(QuorvantaTab& tab) override;
 };

@@ -222,6 +222,9 @@ void SessionStatisticsModule::OnSessionChange()
     {
         const SafeAutoLock lock(m_dataQueueLock, "SessionStatisticsModule::OnSessionChange", kFile);
         m_queuedStatistics.reset();
+        // Statistics that come next need a pass of their own after the reset: the passes waiting
+        // now would publish them before it, and the reset would wipe them out.
+        m_waitingPasses = 0;
         worker = m_worker;
     }
     if (worker)

@@ -196,7 +196,9 @@ private:
     SafeCriticalSection m_dataQueueLock{QStringLiteral("SessionStatisticsModule::DataQueue")};
     QDateTime m_queuedTime;
     std::shared_ptr<const SessionStatistics> m_queuedStatistics;
-    // The 1025s posted and not yet processed.
+    // The 1025s posted since the last session change and not yet processed. Passes posted
+    // before a session change run before its reset, so they cannot stand for statistics that
+    // come after it.
     int m_waitingPasses = 0;
     std::shared_ptr<DataProcessingThread> m_worker;
 

@@ -1,6 +1,10 @@
 #include "styles/ui/CmdTargetEditChartWindowStyle.h"
 
+#include "platform/base/ColorRef.h"
 #include "platform/modules/ActiveObjectsContainer.h"
+#include "platform/toolkit/CommandBars.h"
+#include "platform/toolkit/RibbonImageManager.h"
+#include "platform/toolkit/ToolkitColors.h"
 #include "platform/toolkit/GalleryControl.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/NotifyCodes.h"
@@ -9,10 +13,23 @@
 #include "styles/engine/StyleChartWindow.h"
 #include "styles/engine/StyleFormation.h"
 #include "styles/ui/ChartStyleCommandIds.h"
+#include "styles/ui/IStyleEditHost.h"
+#include "styles/ui/StyleEditModeHandler.h"
+#include "ribbon/QuorvantaRibbonBar.h"
+#include "ribbon/RibbonsFactory.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
 
 #include <vector>
 
 using namespace ChartStyleCmd;
+
+namespace
+{
+constexpr int kIconOutlineColour = 53;
+}
 
 CmdTargetEditChartWindowStyle::CmdTargetEditChartWindowStyle(std::shared_ptr<StyleBase> style,
                                                              StyleEditModeHandler& handler, ActiveObjects activeObjects)
@@ -67,6 +84,46 @@ CmdTargetEditChartWindowStyle::CmdTargetEditChartWindowStyle(std::shared_ptr<Sty
 
     if (ActiveObjectsContainer* active = Active())
         active->ReCreateActiveChart();
+    SetIndicatorIcons(true);
+}
+
+CmdTargetEditChartWindowStyle::~CmdTargetEditChartWindowStyle()
+{
+    SetIndicatorIcons(false);
+}
+
+void CmdTargetEditChartWindowStyle::OnStyleCopied()
+{
+    CmdTargetEditChartStyleBase::OnStyleCopied();
+    SetIndicatorIcons(true);
+}
+
+QIcon CmdTargetEditChartWindowStyle::IndicatorIcon(qint32 colour)
+{
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    const QRect square(1, 1, 13, 13);
+    const ColorRef value(static_cast<quint32>(colour));
+    painter.fillRect(square, QColor(value.Red(), value.Green(), value.Blue()));
+    painter.setPen(QPen(ToolkitColors::Get(kIconOutlineColour), 1));
+    painter.drawRect(square.adjusted(0, 0, -1, -1));
+    painter.end();
+    return QIcon(QPixmap::fromImage(image));
+}
+
+void CmdTargetEditChartWindowStyle::SetIndicatorIcons(bool shown)
+{
+    RibbonsFactory* factory = GetHandler().GetHost().GetRibbonsFactory();
+    QuorvantaRibbonBar* ribbon = factory ? factory->GetRibbonBar() : nullptr;
+    const std::shared_ptr<StyleBase>& style = GetEditedStyle();
+    if (!ribbon || !ribbon->GetCommandBars() || !style)
+        return;
+    RibbonImageManager& images = ribbon->GetCommandBars()->GetImageManager();
+    for (int i = 0; i < 6; ++i)
+        images.SetCustomIcon(ID_INDICATOR_COLOURS[i], shown ? IndicatorIcon(style->GetValue(StyleChartWindow::ParamFirstIndicatorColor + i))
+                                                             : QIcon());
+    ribbon->NotifyChanged();
 }
 
 void CmdTargetEditChartWindowStyle::AddChecks()

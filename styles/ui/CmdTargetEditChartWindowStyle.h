@@ -9,13 +9,23 @@
 
 #include "styles/ui/CmdTargetEditChartStyleBase.h"
 
+#include <QIcon>
+
 class CmdTargetEditChartWindowStyle : public CmdTargetEditChartStyleBase
 {
 public:
     CmdTargetEditChartWindowStyle(std::shared_ptr<StyleBase> style, StyleEditModeHandler& handler,
                                   ActiveObjects activeObjects);
+    ~CmdTargetEditChartWindowStyle() override;
+
+    // Also shows each indicator's colour on its button.
+    void OnStyleCopied() override;
+    // The 16 px swatch of a colour: a 13 px square outlined in the theme's colour 53.
+    static QIcon IndicatorIcon(qint32 colour);
 
 private:
+    void SetIndicatorIcons(bool shown);
+
     void AddChecks();
     void AddRelatedStyle(std::uint32_t id, int relation, StyleType kind);
 };

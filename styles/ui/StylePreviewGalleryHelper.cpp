@@ -5,11 +5,16 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/NotifyCodes.h"
 #include "platform/ui/NotifyInfo.h"
+#include "platform/toolkit/GalleryItem.h"
 #include "ribbon/galleries/DynamicGallery.h"
 #include "styles/engine/StylesContainer.h"
 #include "styles/ui/StylePreviewGalleryItem.h"
 
+#include <QApplication>
 #include <QCursor>
+#include <QFontMetrics>
+
+#include <algorithm>
 
 #include <deque>
 
@@ -63,8 +68,23 @@ void StylePreviewGalleryHelper::Fill(DynamicGallery& gallery)
     StylesContainer::Instance().GetAllStylesOfKind(m_kind, styles);
     for (const std::shared_ptr<StyleBase>& style : styles)
         AddStyle(gallery, style);
+    FitCaptions(gallery);
     if (special)
         gallery.SetCheckedItem(static_cast<std::uint32_t>(special->checkedStyleId));
+}
+
+void StylePreviewGalleryHelper::FitCaptions(DynamicGallery& gallery)
+{
+    // Every style's whole name shows: the items grow to the widest one, never shrink.
+    const QFontMetrics metrics(QApplication::font());
+    int widest = 0;
+    for (int index = 0; index < gallery.GetItemCount(); ++index)
+        widest = std::max(widest, metrics.horizontalAdvance(gallery.GetItem(index)->GetCaption()));
+    const int width = widest + kCaptionPadding;
+    if (width > gallery.GetItemSize().width())
+        gallery.SetItemSize(QSize(width, gallery.GetItemSize().height()));
+    if (gallery.GetWidth() > 0 && width > gallery.GetWidth())
+        gallery.SetWidth(width);
 }
 
 void StylePreviewGalleryHelper::OnItemExecute(DynamicGallery&, GalleryItem&)

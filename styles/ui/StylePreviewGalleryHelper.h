@@ -38,6 +38,11 @@ public:
     // "Podgląd i edycja stylu %s" with the kind's text; empty without one.
     QString GetEditTitle() const;
 
+    // Room for an item's margins around its caption.
+    static constexpr int kCaptionPadding = 14;
+    // Widens the items (and a gallery of fixed width) so that the longest style name shows whole.
+    static void FitCaptions(DynamicGallery& gallery);
+
 private:
     StyleType m_kind;
     QString m_kindText;

@@ -185,6 +185,15 @@ TEST_F(AlertPersistenceTest, InvalidSessionsLeaveOrEmptyTheListAsTheyShould)
     module.PostUnserialisePanelState(Settings::InvalidVariable());
     EXPECT_EQ(module.Alerts().Count(), 1u);
     EXPECT_TRUE(log.Text().contains(QStringLiteral("Moduł alertów: nie ma nod-a stanu modułu alertów")));
+    // A desktop saved before any alert existed, or with no list at all, holds nothing to put in place.
+    Settings savedEmpty;
+    savedEmpty["AllAlerts"];
+    for (const Settings* state : {&savedEmpty, &savedEmpty["Inny"]})
+    {
+        EXPECT_FALSE(AlertModule::StateHoldsAlerts(*state));
+        module.PostUnserialisePanelState(*state);
+        EXPECT_EQ(module.Alerts().Count(), 1u);
+    }
 
     EXPECT_FALSE(module.UnserialiseAlerts(Settings::InvalidVariable()));
     EXPECT_EQ(module.Alerts().Count(), 0u);

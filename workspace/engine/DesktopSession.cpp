@@ -9,12 +9,15 @@
 #include "workspace/engine/IDesktopModules.h"
 #include "workspace/engine/PanelFolder.h"
 #include "workspace/engine/PanelStateFiles.h"
+#include "workspace/engine/PanelStateReader.h"
+#include "workspace/engine/PanelWindowsRecovery.h"
 #include "workspace/engine/SafeFileName.h"
 #include "workspace/engine/SessionStateReader.h"
 #include "workspace/engine/StagedDesktopSave.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStorageInfo>
 
 #include <algorithm>
 #include <utility>
@@ -79,8 +82,27 @@ bool DesktopSession::SaveLastSession()
                           ProductName(), kSaveSessionPlace, __LINE__);
         return false;
     }
-    // The session is saved while the program closes: whatever happens is only logged.
-    return SaveSession(GetLastSessionPath(), false);
+    // The session is saved while the program closes: what is only moved aside is logged, but a
+    // session that could not be written is told, or the user would find the windows gone.
+    m_saveError.clear();
+    const bool saved = SaveSession(GetLastSessionPath(), false);
+    if (!m_saveError.isEmpty())
+        m_host.ShowSaveProblem(QStringLiteral("%1\nPowód: %2.\nOkna otwarte w tej sesji nie wrócą przy następnym "
+                                              "uruchomieniu programu.")
+                                   .arg(m_saveError, WhyNotWritten(QFileInfo(GetLastSessionPath()).absolutePath())));
+    return saved;
+}
+
+QString DesktopSession::WhyNotWritten(const QString& folder)
+{
+    const QStorageInfo storage(folder);
+    if (storage.isValid() && storage.isReadOnly())
+        return QStringLiteral("system plików z katalogiem %1 jest tylko do odczytu").arg(QDir::toNativeSeparators(folder));
+    if (storage.isValid() && storage.bytesAvailable() == 0)
+        return QStringLiteral("brak wolnego miejsca na dysku z katalogiem %1").arg(QDir::toNativeSeparators(folder));
+    if (!QFileInfo(folder).isWritable())
+        return QStringLiteral("katalog %1 jest tylko do odczytu").arg(QDir::toNativeSeparators(folder));
+    return QStringLiteral("zapis do katalogu %1 się nie powiódł (szczegóły w dzienniku)").arg(QDir::toNativeSeparators(folder));
 }
 
 bool DesktopSession::LoadSession(const QString& path)
@@ -107,20 +129,55 @@ bool DesktopSession::LoadSession(const QString& path)
         m_host.SetSessionLoaded(wasLoaded);
         return false;
     }
+    PutInPlace(path, reader.GetConsumersNode(), reader.GetModulesStatesNode(), reader.GetDesktopNode());
+    Log::WriteInfo(QStringLiteral("Wczytano pulpit %1").arg(path), ProductName(), kLoadPlace, __LINE__);
+    return true;
+}
+
+void DesktopSession::PutInPlace(const QString& path, const Settings& consumers, const Settings& modulesStates,
+                                const Settings& desktop)
+{
     if (m_host.HasPanelArea())
     {
-        m_modules.BeginDesktopLoad();
+        m_modules.BeginDesktopLoad(modulesStates);
         m_host.CloseAllPanels();
-        m_modules.UnserialiseModulesStates(reader.GetConsumersNode(), reader.GetModulesStatesNode());
-        if (!OpenDesktop(path, reader.GetDesktopNode()))
+        m_modules.UnserialiseModulesStates(consumers, modulesStates);
+        if (!OpenDesktop(path, desktop))
             m_host.CreateNewPanel();
-        m_modules.PostUnserialiseModulesStates(reader.GetConsumersNode(), reader.GetModulesStatesNode(),
-                                               m_host.GetActiveView());
+        m_modules.PostUnserialiseModulesStates(consumers, modulesStates, m_host.GetActiveView());
         m_modules.EndDesktopLoad();
     }
     m_host.SetSessionLoaded(true);
     m_modules.AfterDesktopLoaded();
-    Log::WriteInfo(QStringLiteral("Wczytano pulpit %1").arg(path), ProductName(), kLoadPlace, __LINE__);
+    if (m_unreadParts.isEmpty())
+        return;
+    // Told once, when the desktop opens: the save that follows keeps the damaged files aside.
+    m_host.ShowLoadProblem(QStringLiteral("Nie udało się odczytać części pulpitu %1:\n%2\nPrzywrócono okna, które dało się "
+                                      "odczytać. Uszkodzone pliki zostaną zachowane obok jako kopie z końcówką \".bak\", "
+                                      "gdy pulpit będzie zapisany.")
+                           .arg(QDir::toNativeSeparators(path), m_unreadParts.join(QLatin1Char('\n'))));
+    m_unreadParts.clear();
+}
+
+bool DesktopSession::RecoverFromPanelFolder(const QString& path)
+{
+    const QStringList names = PanelWindowsRecovery::PanelNames(PanelFolder::Of(path), DesktopFormat::kDesktopExtension);
+    if (names.isEmpty())
+        return false;
+    Log::WriteError(QStringLiteral("Ekrany pulpitu %1 otwarto z jego katalogu paneli: plik pulpitu jest uszkodzony.").arg(path),
+                    ProductName(), kLoadPlace, __LINE__);
+    Settings desktop;
+    for (const QString& name : names)
+    {
+        Settings& entry = desktop.AddUnnamed();
+        entry[DesktopFormat::kPanelName] = name;
+        entry[DesktopFormat::kActive] = name == names.front();
+    }
+    m_unreadParts << QStringLiteral("- plik \"%1\" (ekrany otwarto z katalogu \"%2\")")
+                         .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(PanelFolder::Of(path)));
+    m_damagedDesktop = true;
+    PutInPlace(path, Settings::InvalidVariable(), Settings::InvalidVariable(), desktop);
+    m_damagedDesktop = false;
     return true;
 }
 
@@ -159,16 +216,24 @@ bool DesktopSession::OpenDesktop(const QString& path, const Settings& node)
             continue;
         if (entry[DesktopFormat::kActive].ToBool())
             active = view;
-        std::vector<IDesktopHost::RestoredWindow> restored;
-        const auto windowsOfView = [this, view] {
-            std::vector<QWidget*> windows;
-            for (const IDesktopHost::ModuleWindow& window : m_host.GetModuleWindows(view))
-                windows.push_back(window.window);
-            return windows;
-        };
-        PanelStateFiles::RestorePanel(view, PanelFile(panelFolder, name, DesktopFormat::kDesktopExtension), m_modules,
-                                      {windowsOfView, &restored});
-        m_host.ArrangeRestoredWindows(view, restored);
+        const QString panelFile = PanelFile(panelFolder, name, DesktopFormat::kDesktopExtension);
+        if ((m_damagedDesktop || QFileInfo::exists(panelFile)) && !PanelStateReader(panelFile).IsLoaded())
+        {
+            // The rectangles went with the list: the windows open where their modules put them.
+            RestoreUnlistedWindows(view, panelFile);
+        }
+        else
+        {
+            std::vector<IDesktopHost::RestoredWindow> restored;
+            const auto windowsOfView = [this, view] {
+                std::vector<QWidget*> windows;
+                for (const IDesktopHost::ModuleWindow& window : m_host.GetModuleWindows(view))
+                    windows.push_back(window.window);
+                return windows;
+            };
+            PanelStateFiles::RestorePanel(view, panelFile, m_modules, {windowsOfView, &restored});
+            m_host.ArrangeRestoredWindows(view, restored);
+        }
         m_host.FitModuleWindows(view);
         opened.push_back(view);
     }
@@ -176,6 +241,18 @@ bool DesktopSession::OpenDesktop(const QString& path, const Settings& node)
     if (node.Exists(DesktopFormat::kShowHideRibbon))
         m_host.SetRibbonMinimized(node[DesktopFormat::kShowHideRibbon].ToInt() != 0);
     return !opened.empty();
+}
+
+void DesktopSession::RestoreUnlistedWindows(QWidget* view, const QString& panelFile)
+{
+    const int restored = PanelWindowsRecovery::RestoreFromFolder(view, panelFile, m_modules);
+    Log::WriteError(QStringLiteral("Nie odczytano pliku panelu %1: otwarto okna zapisane w jego katalogu (%2).")
+                        .arg(panelFile)
+                        .arg(restored),
+                    ProductName(), kOpenPlace, __LINE__);
+    m_unreadParts << QStringLiteral("- plik \"%1\" (okna przywrócone z katalogu panelu: %2)")
+                         .arg(QDir::toNativeSeparators(panelFile))
+                         .arg(restored);
 }
 
 void DesktopSession::LoadLastSession()
@@ -187,7 +264,7 @@ void DesktopSession::LoadLastSession()
     if (!QFileInfo::exists(GetLastSessionPath()))
         Log::WriteInfo(QStringLiteral("Brak zapisanej sesji: program zaczyna od pustego ekranu."), ProductName(), kLoadPlace,
                        __LINE__);
-    else if (LoadSession(GetLastSessionPath()))
+    else if (LoadSession(GetLastSessionPath()) || RecoverFromPanelFolder(GetLastSessionPath()))
         return;
     if (m_host.GetScreens().empty())
         m_host.CreateNewPanel();
@@ -279,6 +356,7 @@ bool DesktopSession::WriteWithPanelFolder(const QString& path, const QString& pa
         const QString reason = save.ErrorText().isEmpty() ? QStringLiteral("pliku nie można zapisać") : save.ErrorText();
         const QString text = QStringLiteral("Nie zapisano pulpitu %1: %2.").arg(QDir::toNativeSeparators(path), reason);
         Log::WriteError(text, ProductName(), place, __LINE__);
+        m_saveError = text;
         if (tellUser)
             m_host.ShowMessage(text);
         return false;

@@ -13,6 +13,7 @@
 #include "workspace/engine/IDesktopHost.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -37,7 +38,8 @@ public:
     // The export in the next-generation format, under the same rules.
     bool SaveDesktopToQ5Format(const QString& path);
     // Saves the session, unless it has not been loaded in this run: an empty desktop must not
-    // take the place of the last session that was never restored. Failures are only logged.
+    // take the place of the last session that was never restored. A session that could not be
+    // written is logged and told to the user, who is about to lose its windows.
     bool SaveLastSession();
 
     // Replaces the screens by the desktop in the file. A missing or unreadable file changes
@@ -45,12 +47,25 @@ public:
     bool LoadSession(const QString& path);
     // Opens the screens the desktop node lists; true when at least one opened.
     bool OpenDesktop(const QString& path, const Settings& node);
-    // At start: the last session, unless a session is loaded already; when it cannot be loaded
-    // and no screen exists, one empty screen. Either way the session counts as loaded after.
+    // At start: the last session, unless a session is loaded already; when its file cannot be
+    // read, the screens its panel folder still holds; when there is none and no screen exists,
+    // one empty screen. Either way the session counts as loaded after.
     void LoadLastSession();
 
 private:
+    // Replaces the screens and the modules' states by those of a loaded desktop; the user is
+    // told once what of it could not be read.
+    void PutInPlace(const QString& path, const Settings& consumers, const Settings& modulesStates,
+                    const Settings& desktop);
+    // A desktop file that cannot be read: its screens from the panel folder, with every window
+    // file found there; false when the folder holds none.
+    bool RecoverFromPanelFolder(const QString& path);
+    // A screen whose panel file cannot be read gets the windows its folder still holds.
+    void RestoreUnlistedWindows(QWidget* view, const QString& panelFile);
     bool SaveSession(const QString& path, bool tellUser);
+    // Why nothing could be written into the folder, in the user's words: a read-only file
+    // system, a full disk or a folder that may not be written.
+    static QString WhyNotWritten(const QString& folder);
     bool SaveDesktop(const QString& panelFolder, Settings& node);
     bool SaveDesktopToQ5Format(const QString& panelFolder, Q5Settings& node);
     bool WriteWithPanelFolder(const QString& path, const QString& panelExtension, const QString& place, bool tellUser,
@@ -62,4 +77,11 @@ private:
     IDesktopHost& m_host;
     IDesktopModules& m_modules;
     const QString m_appDataFolder;
+    // Why the last save failed, as logged; empty when it did not.
+    QString m_saveError;
+    // What of the desktop being opened could not be read, for the user.
+    QStringList m_unreadParts;
+    // The desktop file being opened was unreadable: a screen without its panel file gets the
+    // windows its folder holds.
+    bool m_damagedDesktop = false;
 };

@@ -84,4 +84,10 @@ public:
     // Tells the user, without waiting for an answer, why a desktop could not be saved or what
     // its save moved aside.
     virtual void ShowMessage(const QString& text) = 0;
+    // Tells the user what of a desktop being opened could not be read, once its screens are
+    // on view: a message the user has to acknowledge, for it is about lost work.
+    virtual void ShowLoadProblem(const QString& text) = 0;
+    // Tells the user, before the program goes on (it may be closing), that the last session
+    // could not be saved: the windows of this run would be gone at the next start unseen.
+    virtual void ShowSaveProblem(const QString& text) = 0;
 };

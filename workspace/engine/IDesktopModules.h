@@ -28,9 +28,10 @@ public:
     virtual void PostUnserialiseModulesStates(const Settings& consumers, const Settings& modulesStates,
                                               QWidget* activeView) = 0;
 
-    // Before a loaded desktop replaces the screens: the alerts are emptied and the chart
-    // library's pending request is reset.
-    virtual void BeginDesktopLoad() = 0;
+    // Before a loaded desktop replaces the screens, with the file's "ModulesStates" node (invalid
+    // in an old file): the alerts are emptied only when the file holds alerts to replace them,
+    // and the chart library's pending request is reset.
+    virtual void BeginDesktopLoad(const Settings& modulesStates) = 0;
     // After the screens opened: the quote tables learn the connected windows.
     virtual void EndDesktopLoad() = 0;
     // The desktop is the session now: the quote tables refresh and alerts that lost an

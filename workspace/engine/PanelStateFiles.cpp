@@ -9,6 +9,7 @@
 #include "workspace/engine/IDesktopModules.h"
 #include "workspace/engine/PanelFolder.h"
 #include "workspace/engine/PanelStateReader.h"
+#include "workspace/engine/PanelWindowsRecovery.h"
 #include "workspace/engine/SafeFileName.h"
 
 #include <QDir>
@@ -110,7 +111,10 @@ int PanelStateFiles::RestorePanel(QWidget* view, const QString& path, IDesktopMo
         const QString file = QDir(folder.filePath(moduleName)).filePath(windowName + module->GetFileExtension());
         const std::vector<QWidget*> before = reporting ? report.windowsOfView() : std::vector<QWidget*>();
         if (!module->OpenWindowFromFile(view, file, true))
+        {
+            PanelWindowsRecovery::KeepUnopenedWindowFile(file);
             continue;
+        }
         ++opened;
         if (!reporting)
             continue;

@@ -125,6 +125,7 @@ bool StagedDesktopSave::Commit()
     LeaveReadOnlyPanels();
     if (!MoveForeignEntriesAside())
         return false;
+    CarryOverWindowBackups();
     const QStringList retired = EntriesToRetire(listedPanels);
     if (!WriteNote(retired))
         return false;
@@ -246,6 +247,31 @@ bool StagedDesktopSave::MoveForeignEntriesAside()
                           ProductName(), kPlace, __LINE__);
     }
     return true;
+}
+
+void StagedDesktopSave::CarryOverWindowBackups()
+{
+    static const QRegularExpression backupName(QStringLiteral("\\.bak\\d*$"));
+    const QDir panels(PanelsPath());
+    for (const QString& entry : Entries(PanelsPath()))
+    {
+        const QString replaced = QDir(m_panelFolder).filePath(entry);
+        if (!QFileInfo(panels.filePath(entry)).isDir() || !Exists(replaced) || !IsOwnEntry(replaced))
+            continue;
+        for (const QString& module : Entries(replaced))
+        {
+            for (const QString& file : Entries(QDir(replaced).filePath(module)))
+            {
+                const QFileInfo copy(QDir(QDir(replaced).filePath(module)).filePath(file));
+                const QString target = QDir(panels.filePath(entry)).filePath(module + QLatin1Char('/') + file);
+                if (!backupName.match(file).hasMatch() || !copy.isFile() || copy.isSymLink() || Exists(target))
+                    continue;
+                if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(copy.filePath(), target))
+                    Log::WriteError(QStringLiteral("Nie przeniesiono kopii \"%1\" do nowego zapisu pulpitu.").arg(copy.filePath()),
+                                    ProductName(), kPlace, __LINE__);
+            }
+        }
+    }
 }
 
 QStringList StagedDesktopSave::EntriesToRetire(const QStringList& listedPanels) const

@@ -10,7 +10,8 @@
 // of the screens saved, and those of the screens the replaced desktop listed. Everything else
 // stays. An entry under such a name that is not what a desktop save makes (a damaged panel
 // file, the user's own file or folder) is moved aside under a backup name; a read-only panel
-// file keeps its screen as it was. Both are logged.
+// file keeps its screen as it was. Both are logged. The copies of window files that could not
+// be opened ("<name>.bak") go over into the new window folder, so that a save never drops them.
 
 #include <QString>
 #include <QStringList>
@@ -62,6 +63,7 @@ private:
     bool MayReplaceDesktopFile(QStringList& listedPanels);
     void LeaveReadOnlyPanels();
     bool MoveForeignEntriesAside();
+    void CarryOverWindowBackups();
     QStringList EntriesToRetire(const QStringList& listedPanels) const;
     bool IsOwnEntry(const QString& path) const;
     bool WriteNote(const QStringList& retired);

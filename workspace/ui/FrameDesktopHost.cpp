@@ -5,6 +5,7 @@
 #include "platform/base/Log.h"
 #include "platform/modules/ModuleWndBase.h"
 #include "platform/ui/Document.h"
+#include "platform/ui/MessageBoxFlags.h"
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/RibbonsFactory.h"
 #include "workspace/ui/PanelDocTemplate.h"
@@ -12,6 +13,8 @@
 #include "workspace/ui/PanelView.h"
 #include "workspace/ui/PulpitFrame.h"
 #include "workspace/ui/TabClientWnd.h"
+
+#include <QTimer>
 
 namespace
 {
@@ -157,6 +160,21 @@ void FrameDesktopHost::ShowMessage(const QString& text)
     // A message popup: the frame may be closing, and nothing here waits for the user.
     if (AppMediator* mediator = AppMediator::Instance())
         mediator->ShowError(QString(), text);
+}
+
+void FrameDesktopHost::ShowLoadProblem(const QString& text)
+{
+    // Once the loop runs again: the screens are on view then, and the load is not held up.
+    QTimer::singleShot(0, &m_frame, [text] {
+        if (AppMediator* mediator = AppMediator::Instance())
+            mediator->ShowMessageBox(QString(), text, MB_OK | MB_ICONWARNING);
+    });
+}
+
+void FrameDesktopHost::ShowSaveProblem(const QString& text)
+{
+    if (AppMediator* mediator = AppMediator::Instance())
+        mediator->ShowMessageBox(QString(), text, MB_OK | MB_ICONWARNING);
 }
 
 PanelFrame* FrameDesktopHost::PanelOf(QWidget* view)

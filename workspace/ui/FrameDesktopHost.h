@@ -32,6 +32,8 @@ public:
     void ShowPanels(const std::vector<QWidget*>& views, QWidget* active) override;
     QWidget* CreateNewPanel() override;
     void ShowMessage(const QString& text) override;
+    void ShowLoadProblem(const QString& text) override;
+    void ShowSaveProblem(const QString& text) override;
 
 private:
     static PanelFrame* PanelOf(QWidget* view);

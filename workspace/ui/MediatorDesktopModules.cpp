@@ -3,9 +3,12 @@
 #include "core/engine/ConsumerManager.h"
 #include "core/mediator/AppMediator.h"
 #include "core/mediator/IInProcessAlertModule.h"
+#include "platform/base/AppPaths.h"
+#include "platform/base/Log.h"
 #include "platform/modules/ChartConsumer.h"
 #include "platform/modules/IGenericModule.h"
 #include "platform/modules/TableConsumer.h"
+#include "platform/settings/Settings.h"
 
 MediatorDesktopModules::MediatorDesktopModules(AppMediator& mediator)
     : m_mediator(mediator)
@@ -38,10 +41,19 @@ void MediatorDesktopModules::PostUnserialiseModulesStates(const Settings& consum
     m_mediator.PostUnserialiseModulesStates(consumers, modulesStates, activeView);
 }
 
-void MediatorDesktopModules::BeginDesktopLoad()
+void MediatorDesktopModules::BeginDesktopLoad(const Settings& modulesStates)
 {
+    // A desktop of an older layout, or one saved before any alert existed, holds no alerts:
+    // the module keeps its own rather than lose them for good at the next save.
     if (IInProcessAlertModule* alerts = m_mediator.GetAlertModule())
-        alerts->ClearAll();
+    {
+        if (alerts->StateHoldsAlerts(modulesStates[alerts->GetModuleName()]))
+            alerts->ClearAll();
+        else
+            Log::WriteInfo(QStringLiteral("Wczytywany pulpit nie zawiera alertów: zdefiniowane alerty pozostają bez zmian."),
+                           QString::fromLatin1(AppPaths::kProductName), QStringLiteral("MediatorDesktopModules::BeginDesktopLoad"),
+                           __LINE__);
+    }
     if (ChartConsumer* charts = m_mediator.GetConsumerManager()->GetChartConsumer())
         charts->ResetUnserializationRequestChange();
 }

@@ -347,7 +347,7 @@ void PanelView::UpdateFrames()
 {
     for (const QPointer<ModuleWindowFrame>& frame : m_frames)
         if (frame)
-            frame->update();
+            frame->Sync();
 }
 
 std::vector<ModuleWndBase*> PanelView::ShownWindows() const

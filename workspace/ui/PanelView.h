@@ -48,7 +48,8 @@ public:
 
     // The frame drawn around the window; null for a window the view does not frame (yet).
     ModuleWindowFrame* FrameOf(const ModuleWndBase* window) const;
-    // Repaints the frames (the active window changed).
+    // The frames follow their windows anew (the active window changed, or the style edit mode
+    // began or ended).
     void UpdateFrames();
     // Windows a desktop reopened, in its order (topmost first), each with its saved rectangle
     // (none in older files): they take their rectangles and the saved stacking order.

@@ -877,6 +877,8 @@ void PulpitFrame::UpdateFrameTitles()
 {
     if (m_tabClient)
         m_tabClient->UpdateFrameTitles();
+    // The windows' frames hide while a style is edited and come back after.
+    UpdateModuleWindowFrames();
 }
 
 void PulpitFrame::SetPulpitTabPosition(int position)

@@ -8,6 +8,9 @@
 #include "core/mediator/ChooseAssetPage.h"
 #include "modulelibs/chart/ChartModuleConsumer.h"
 #include "modulelibs/chart/ChartWindow.h"
+#include "modulelibs/table/QuoteTableWindow.h"
+#include "modulelibs/table/TableModuleConsumer.h"
+#include "platform/modules/PluginBase.h"
 #include "tests/support/SimFeedProvider.h"
 #include "tests/support/TempHome.h"
 #include "tests/support/ui/TestApplication.h"
@@ -258,4 +261,73 @@ TEST_F(ChooseAssetChartParamsTest, WizardRefusesAnInstrumentWithoutChartData)
     EXPECT_FALSE(ran);
 }
 
+}
+
+namespace
+{
+// An application whose instrument choice is the standard chooser and which records the charts
+// it is asked to open.
+class ChooserMediator : public SimFeedMediator
+{
+public:
+    ChooserMediator(ProviderBase* provider, ChooseAssetChartParamsQ4Classic& chooser)
+        : SimFeedMediator(provider)
+        , m_chooser(chooser)
+    {
+    }
+    ProviderBase* GetRunningProvider(const QString&) override { return GetDefaultProvider(); }
+    bool ChooseAssetAndChartParams(Asset& asset) override { return m_chooser.ChooseAsset(asset); }
+    bool OpenNewChart(const Asset& asset) override
+    {
+        opened << asset.GetShortName();
+        return true;
+    }
+    QStringList opened;
+
+private:
+    ChooseAssetChartParamsQ4Classic& m_chooser;
+};
+}
+
+TEST_F(ChooseAssetChartParamsTest, AChartReachesTheInstrumentWizardAndATableOpensChartsOfItsInstrument)
+{
+    ChooseAssetChartParamsQ4Classic::Runners runners;
+    QString ticker = QStringLiteral("ekow");
+    int shown = 0;
+    runners.wizard = [&](ChooseAssetChartParamsSheet& sheet) {
+        ++shown;
+        sheet.OnInitDialog();
+        auto* page = qobject_cast<ChooseAssetPropertyPage*>(sheet.page(sheet.pageIds().front()));
+        Pick(*page->Pane().Component().GetActivePage(), ticker);
+        return page->OnWizardNext();
+    };
+    ChooseAssetChartParamsQ4Classic chooser(Services({&m_feed}), runners);
+    ChooserMediator mediator(&m_feed, chooser);
+    PluginBase::Init(&mediator);
+    {
+        ChartModuleConsumer charts;
+        ChartWindow chart(charts,
+                          ChartDocument::Standard(m_feed.GetName(), QStringLiteral("KLV"), QStringLiteral("GPW"),
+                                                  DataRequestParams(DataRequestParams::kDay, 1, 50), ShowedRange(), 3),
+                          nullptr);
+        chart.LoadData();
+        ASSERT_TRUE(chart.ChooseOtherInstrument());
+        EXPECT_EQ(shown, 1);
+        EXPECT_EQ(chart.Document().ticker, QStringLiteral("EKW"));
+        // Nothing chosen: the chart stays on its instrument.
+        ticker = QStringLiteral("QQQ");
+        EXPECT_FALSE(chart.ChooseOtherInstrument());
+        EXPECT_EQ(chart.Document().ticker, QStringLiteral("EKW"));
+
+        TableModuleConsumer tables;
+        ASSERT_TRUE(tables.ShowNewTable(nullptr));
+        QuoteTableWindow* table = tables.Tables().front();
+        EXPECT_FALSE(table->OpenChartOfSelected()) << "no instrument selected";
+        const QuoteTableRow& row = table->Model().Rows().at(1);
+        table->Model().Select(row.id, 0);
+        ASSERT_TRUE(table->OpenChartOfSelected());
+        EXPECT_EQ(mediator.opened, QStringList{row.asset.GetShortName()});
+        delete table;
+    }
+    PluginBase::NullifyAppMediator();
 }

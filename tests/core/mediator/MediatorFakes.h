@@ -307,6 +307,7 @@ public:
     QWidget* GetShownAlertDefinitionDlg() override { return definitionDialog; }
     bool ProcessChangeRequests(unsigned) override { return false; }
     void ClearAll() override { Tell(QStringLiteral("AlertModule"), QStringLiteral("ClearAll")); }
+    bool StateHoldsAlerts(const Settings& moduleState) const override { return moduleState.IsValid(); }
     bool RemoveIncompleteAlerts() override
     {
         Tell(QStringLiteral("AlertModule"), QStringLiteral("RemoveIncompleteAlerts"));

@@ -10,6 +10,7 @@
 #include "platform/settings/SettingsAdditionalInfo.h"
 #include "platform/settings/SettingsOptionList.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -208,6 +209,28 @@ TEST_F(GlobalSettingsQ4ClassicTest, ProxyIniBesideTheExecutableIsTakenOverOnce)
     ASSERT_TRUE(globals->WriteUpdaterProxyIni(ProxyNode(true, true, 8080)));
     EXPECT_FALSE(ReadBytes(path).contains("Extra"));
     EXPECT_EQ(Ini("Port"), QStringLiteral("8080"));
+}
+
+TEST_F(GlobalSettingsQ4ClassicTest, AnOversizedProxyIniIsMovedAsideAndAUsersIniIsCopiedOnceBeforeItChanges)
+{
+    const QString path = GlobalSettingsQ4Classic::UpdaterProxyIniPath();
+    const QByteArray junk(GlobalSettingsQ4Classic::kMaxUpdaterProxyIniBytes + 1, 'x');
+    WriteBytes(path, junk);
+    auto globals = Make();
+    ASSERT_TRUE(globals->WriteUpdaterProxyIni(ProxyNode(true, false, 0)));
+    EXPECT_EQ(ReadBytes(path + QStringLiteral(".bak")), junk);
+    EXPECT_LT(QFileInfo(path).size(), 1024);
+    EXPECT_EQ(Ini("IP"), QStringLiteral("10.1.2.3"));
+    EXPECT_TRUE(LogText().contains(QStringLiteral("więcej, niż mogą zająć ustawienia proxy")));
+
+    QFile::remove(path + QStringLiteral(".bak"));
+    const QByteArray users = "; the user's notes\n[Proxy]\nUseProxyServer=1\nIP=10.9.9.9\n";
+    WriteBytes(path, users);
+    ASSERT_TRUE(globals->WriteUpdaterProxyIni(ProxyNode(true, false, 0)));
+    ASSERT_TRUE(globals->WriteUpdaterProxyIni(ProxyNode(true, true, 8080)));
+    EXPECT_EQ(Ini("Port"), QStringLiteral("8080"));
+    EXPECT_EQ(ReadBytes(path + QStringLiteral(".bak")), users);
+    EXPECT_FALSE(QFileInfo::exists(path + QStringLiteral(".bak2")));
 }
 
 TEST_F(GlobalSettingsQ4ClassicTest, TimeSourceMovesFromTheOldProviderToTheNewOne)

@@ -3,7 +3,9 @@
 #include "modulelibs/table/TableModuleConsumer.h"
 #include "platform/modules/SeriesIds.h"
 #include "styles/engine/StyleKinds.h"
+#include "styles/engine/GdiObject.h"
 #include "styles/engine/StyleTable.h"
+#include "styles/engine/StyleTextField.h"
 #include "styles/engine/StylesContainer.h"
 #include "tests/modulelibs/table/TableTestFeed.h"
 #include "tests/support/TempHome.h"
@@ -270,4 +272,34 @@ TEST_F(QuoteTableWindowTest, TheTableStyleGalleryPreviewsAStoredStyleAndKeepsItO
     EXPECT_EQ(table->GetStyle(), stored);
     EXPECT_EQ(m_consumer.GetAutoStyle(kTable), nullptr);  // it follows a stored style now
     StylesContainer::Instance().RemoveStyle(id);
+}
+
+TEST_F(QuoteTableWindowTest, TheStylesFontSizeSetsTheRowsTextAndHeight)
+{
+    QuoteTableWindow* table = OpenTable();
+    ASSERT_NE(table, nullptr);
+    const QuoteTableRow& row = *table->Model().VisibleRows().front();
+    const std::shared_ptr<StyleBase> style = table->GetStyle()->Copy();
+    style->MakeRelatedStylesOwn();
+    for (const int relation : {StyleTable::RelationOdd, StyleTable::RelationEven})
+    {
+        const std::shared_ptr<StyleBase> rows = style->GetRelatedStyle(relation);
+        ASSERT_NE(rows, nullptr);
+        LogFont font = *rows->GetGdiObject(StyleTextField::ParamFont).Font();
+        font.lfHeight = -16;  // 12 points
+        rows->SetGdiObject(StyleTextField::ParamFont, GdiObject(font));
+    }
+    const int before = table->RowHeight(row);
+    // As the style editor previews it, and as the saved style is shown afterwards.
+    table->ShowEditedStyle(style);
+    EXPECT_EQ(table->Model().GetTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kFontSize), 12);
+    EXPECT_EQ(table->Model().GetTdsParams(QuoteTableModel::kEvenRows, QuoteTableModel::kFontSize), 12);
+    EXPECT_GT(table->RowHeight(row), before);
+    // A size set on the table itself still wins, and restoring it gives the style's again.
+    ASSERT_TRUE(table->Model().ChangeTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kFontSize,
+                                               QuoteTableModel::kStepSmaller));
+    EXPECT_EQ(table->Model().GetTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kFontSize), 11);
+    ASSERT_TRUE(table->Model().ChangeTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kFontSize,
+                                               QuoteTableModel::kOwnValue));
+    EXPECT_EQ(table->Model().GetTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kFontSize), 12);
 }

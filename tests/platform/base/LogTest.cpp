@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <sys/mount.h>
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -239,4 +241,40 @@ TEST_F(LogTest, WhereLogTxtCannotBeOpenedEntriesGoToStandardErrorUntilItCan)
     const std::vector<ParsedEntry> entries = ParseLog(FileIn(QStringLiteral("Log.txt")));
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].text, QStringLiteral("do pliku"));
+}
+
+// On a disk that fills up, each file keeps whole entries only and none is emptied. The disk is
+// a real one: a small file system in memory, which needs the right to mount one.
+TEST_F(LogTest, OnAFullDiskEveryFileKeepsWholeEntriesAndNoneIsEmptied)
+{
+    QTemporaryDir mountPoint;
+    if (::mount("tmpfs", QFile::encodeName(mountPoint.path()).constData(), "tmpfs", 0, "size=16k") != 0)
+        GTEST_SKIP() << "no right to mount a small file system";
+    struct Unmount
+    {
+        ~Unmount()
+        {
+            Log::Close();
+            ::umount(path.constData());
+        }
+        QByteArray path;
+    } unmount{QFile::encodeName(mountPoint.path())};
+    const QString path = QDir(mountPoint.path()).filePath(QStringLiteral("Log.txt"));
+    ASSERT_TRUE(Log::Init(path));
+    Log::WriteWarning(QStringLiteral("przed zapełnieniem"), kModule, QStringLiteral("LogTest"), __LINE__);
+    const QString padding(300, QLatin1Char('x'));
+    for (int i = 0; i < 200; ++i)
+        Log::WriteInfo(QStringLiteral("wpis %1 %2 koniec").arg(i).arg(padding), kModule, QStringLiteral("LogTest"), __LINE__);
+    Log::WriteWarning(QStringLiteral("po zapełnieniu"), kModule, QStringLiteral("LogTest"), __LINE__);
+    Log::Close();
+
+    const QString warnings = QDir(mountPoint.path()).filePath(Log::LevelFileName(LogLevel::Warning));
+    const std::vector<ParsedEntry> entries = ParseLog(path);
+    EXPECT_GT(entries.size(), 1u);
+    for (const ParsedEntry& entry : entries)
+        EXPECT_TRUE(entry.text.endsWith(QStringLiteral("koniec")) || entry.text.contains(QStringLiteral("zapełni")))
+            << entry.text.toStdString();
+    const std::vector<ParsedEntry> kept = ParseLog(warnings);
+    ASSERT_FALSE(kept.empty());
+    EXPECT_EQ(kept.front().text, QStringLiteral("przed zapełnieniem"));
 }

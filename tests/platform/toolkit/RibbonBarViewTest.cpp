@@ -142,9 +142,36 @@ TEST_F(RibbonBarViewTest, MouseClicksSelectTabsAndReachTheCommandRouting)
     EXPECT_EQ(view->Layout().groups[0].group, tools->GetGroups()[0].get());
 }
 
-TEST_F(RibbonBarViewTest, GroupsWiderThanTheRibbonScrollSoThatEveryControlCanBeReached)
+TEST_F(RibbonBarViewTest, GroupsThatDoNotFitShrinkThenCollapseAndACollapsedGroupOpensItsControls)
 {
-    view->resize(260, view->height());
+    const auto reductions = [&] {
+        std::vector<RibbonLayout::Reduction> all;
+        for (const RibbonLayout::GroupItem& group : view->Layout().groups)
+            all.push_back(group.reduction);
+        return all;
+    };
+    using R = RibbonLayout::Reduction;
+    EXPECT_EQ(reductions(), (std::vector<R>{R::None, R::None}));
+    // Narrower: the rightmost group goes first, and nothing scrolls while collapsing helps.
+    view->resize(200, view->height());
+    EXPECT_EQ(reductions().back(), R::Collapsed);
+    EXPECT_TRUE(view->Layout().scrollRight.isEmpty());
+    view->resize(160, view->height());
+    EXPECT_EQ(reductions(), (std::vector<R>{R::Collapsed, R::Collapsed}));
+    EXPECT_TRUE(view->Layout().scrollRight.isEmpty());
+    EXPECT_LE(view->Layout().groups.back().rect.right(), view->width());
+
+    ScopedFakeDialogs dialogs;
+    dialogs.MenuTracker().Choose(ID_CHART);
+    Click(view->Layout().groups.front().collapsedButton.center());
+    EXPECT_EQ(dialogs.MenuTracker().TimesShown(), 1);
+    EXPECT_EQ(dialogs.MenuTracker().Items().count(ID_OFFERS), 1u) << "the group's controls are in its popup";
+    EXPECT_EQ(target.commands, std::vector<std::uint32_t>{ID_CHART});
+}
+
+TEST_F(RibbonBarViewTest, GroupsWiderThanTheRibbonEvenCollapsedScrollSoThatEveryGroupCanBeReached)
+{
+    view->resize(80, view->height());
     const auto lastGroupRight = [&] { return view->Layout().groups.back().rect.right(); };
     ASSERT_FALSE(view->Layout().scrollRight.isEmpty());
     EXPECT_TRUE(view->Layout().scrollLeft.isEmpty()) << "nothing lies to the left yet";
@@ -163,10 +190,11 @@ TEST_F(RibbonBarViewTest, GroupsWiderThanTheRibbonScrollSoThatEveryControlCanBeR
     }
     EXPECT_TRUE(view->Layout().scrollRight.isEmpty()) << "scrolled to the end, and no further";
     EXPECT_LE(lastGroupRight(), view->width() - RibbonLayout::kScrollArrowWidth);
-    EXPECT_EQ(view->HitTest(Item(name).rect.center()).control, name) << "the last control is reachable";
+    EXPECT_TRUE(view->Layout().CollapsedGroupAt(view->Layout().groups.back().collapsedButton.center()))
+        << "the last group is reachable";
 
-    Click(TabCenter(tools));
-    Click(TabCenter(main));
+    ribbon->SetCurrentTab(tools);
+    ribbon->SetCurrentTab(main);
     EXPECT_EQ(view->Layout().groupScroll, 0) << "a tab shown again starts unscrolled";
 }
 

@@ -1,10 +1,12 @@
 #include "modulelibs/table/TableModuleConsumer.h"
 #include "platform/toolkit/GalleryItem.h"
 #include "platform/toolkit/RibbonGroupBase.h"
+#include "platform/toolkit/RibbonPopupBar.h"
 #include "platform/ui/CmdUI.h"
 #include "ribbon/QuorvantaRibbonBar.h"
 #include "ribbon/QuorvantaTab.h"
 #include "ribbon/RibbonsFactory.h"
+#include "ribbon/controls/RibbonGlobals.h"
 #include "ribbon/galleries/CheckBoxGalleryControl.h"
 #include "ribbon/galleries/CheckBoxGalleryControlItem.h"
 #include "ribbon/galleries/DynamicGallery.h"
@@ -12,9 +14,12 @@
 #include "ribbon/tables/ShowColumnGalleryHelper.h"
 #include "ribbon/tables/ShowInstrumentGalleryHelper.h"
 #include "ribbon/tables/SortGalleryHelper.h"
+#include "styles/engine/StyleTextField.h"
 #include "tests/support/ribbon/FakeRibbonTabsCreatorsFactory.h"
 #include "tests/support/ribbon/FakeRibbonsFactoryOwner.h"
 #include "tests/support/ui/TestApplication.h"
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -183,4 +188,43 @@ TEST_F(TableRibbonTabsTest, SortGalleryShowsTwentyRowsAndSortsByTheChosenField)
     helper->UpdateCheckedItem(gallery, cmdUI);
     EXPECT_EQ(gallery.GetCheckedItem(), 4u);
     EXPECT_EQ(cmdUI.Enabled(), std::optional<bool>(true));
+}
+
+TEST_F(TableRibbonTabsTest, EveryStyleCommandOfTheTablesHasAControlOnItsTab)
+{
+    std::vector<std::pair<int, QString>> galleries;
+    SetStylePreviewGalleryHelperMaker([&galleries](int kind, const QString& kindText) {
+        galleries.emplace_back(kind, kindText);
+        return std::shared_ptr<IDynamicGalleryHelper>();
+    });
+    MakeRibbon(&tables);
+    // The tab of each element and the style, colour, font and restore commands of that element.
+    const std::pair<std::uint32_t, std::vector<std::uint32_t>> tabs[] = {
+        {9, {33069, 33785, 33699, 33700, 33701, 33702, 33703, 33704, 33705, 33706, 33707, 33708, 33709, 33710, 33716, 33717,
+             33751, 33787, 33786}},
+        {11, {32801, 32840, 33785, 33726, 33727, 33728, 33729, 33730, 33731, 33732, 33733, 33753, 33789}},
+        {13, {32816, 32841, 33785, 33742, 33743, 33744, 33745, 33746, 33747, 33748, 33749, 33755, 33791}},
+        {14, {32824, 32933, 32932, 32842, 33785, 33758, 33759, 33760, 33776, 33777, 33778, 33767, 33768, 33769, 33779,
+              33780, 33781, 33764, 33765, 33766, 33773, 33774, 33775, 33792, 33793}},
+    };
+    for (const auto& [tabId, ids] : tabs)
+    {
+        QuorvantaTab* tab = factory.FindTab(tabId);
+        ASSERT_TRUE(tab->Prepare()) << tabId;
+        for (const std::uint32_t id : ids)
+        {
+            bool found = false;
+            for (const auto& group : tab->GetGroups())
+                for (const auto& control : group->GetControls())
+                    found = found || control->GetID() == id
+                            || (control->GetCommandBar() && control->GetCommandBar()->FindControl(id));
+            EXPECT_TRUE(found) << tabId << " " << id;
+        }
+    }
+    SetStylePreviewGalleryHelperMaker({});
+    // The element galleries list text-field styles named so that one can be edited on its own.
+    const std::pair<int, QString> textField{StyleTextField::Type, QStringLiteral("pola tekstowego")};
+    EXPECT_EQ(std::count(galleries.begin(), galleries.end(), textField), 4);
+    for (const std::uint32_t id : {32840u, 32841u, 32933u, 32842u})
+        EXPECT_NE(qobject_cast<DynamicGallery*>(factory.FindControl(id)), nullptr) << id;
 }

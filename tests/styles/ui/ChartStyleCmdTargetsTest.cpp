@@ -18,6 +18,9 @@
 #include "styles/ui/CmdTargetEditOffersStyle.h"
 #include "styles/ui/StyleEditCmdHelper.h"
 #include "styles/ui/StyleEditModeHandler.h"
+#include "platform/toolkit/CommandBars.h"
+#include "platform/toolkit/RibbonImageManager.h"
+#include "tests/styles/ui/StyleEditBench.h"
 #include "tests/support/styles/FakeStyleEditHost.h"
 #include "tests/support/ui/TestApplication.h"
 
@@ -536,4 +539,32 @@ TEST(ChartStyleCmdTargetsTest, ControlCommandsShowWriteAndUndo)
         target->UpdateCommandUI(shownUndone);
         EXPECT_EQ(Shown(*control, entry), before);
     }
+}
+
+TEST(ChartStyleCmdTargetsTest, EachIndicatorColourButtonShowsItsColour)
+{
+    StyleEditBench bench;
+    using W = StyleChartWindow;
+    const std::shared_ptr<StyleBase> style = StyleBase::CreateStyleFromType(W::Type);
+    for (int i = 0; i < 6; ++i)
+        style->SetValue(W::ParamFirstIndicatorColor + i, kGreen);
+    const RibbonImageManager& images = bench.Ribbon().GetCommandBars()->GetImageManager();
+    const auto shown = [&images](std::uint32_t id) {
+        return images.Icon(id, RibbonImageManager::kSmall).pixmap(16, 16).toImage().pixelColor(7, 7);
+    };
+    const std::uint32_t ids[] = {33592, 33593, 33594, 33595, 33597, 33596};
+    {
+        const auto target = std::make_shared<CmdTargetEditChartWindowStyle>(style, bench.handler, nullptr);
+        for (const std::uint32_t id : ids)
+        {
+            EXPECT_TRUE(images.HasCustomIcon(id)) << id;
+            EXPECT_EQ(shown(id), QColor(0, 255, 0)) << id;
+        }
+        ASSERT_TRUE(SendColour(*target, 33597, kRed));
+        EXPECT_EQ(shown(33597), QColor(255, 0, 0));
+        EXPECT_EQ(shown(33596), QColor(0, 255, 0));
+    }
+    // The editing over, the buttons give their swatches up.
+    for (const std::uint32_t id : ids)
+        EXPECT_FALSE(images.HasCustomIcon(id)) << id;
 }

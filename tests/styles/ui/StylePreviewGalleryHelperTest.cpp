@@ -5,6 +5,9 @@
 #include "tests/support/ui/FakeMenuTracker.h"
 #include "tests/support/ui/ScopedFakeDialogs.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+
 #include <gtest/gtest.h>
 
 namespace
@@ -115,4 +118,22 @@ TEST(StylePreviewGalleryHelperTest, TheContextMenuBeginsEditingTheStyleUnderTheP
     plain.OnCalcDynamicSize();
     plain.SetSelectedItem(index);
     EXPECT_FALSE(plain.OnRButtonUp(QPoint()));
+}
+
+TEST(StylePreviewGalleryFitTest, ItemsGrowToTheLongestStyleNameAndNeverShrink)
+{
+    TestApplication::Ensure();
+    DynamicGallery gallery(nullptr, 33069);
+    gallery.SetWidth(60);
+    const QString longName = QStringLiteral("Bardzo długa nazwa stylu pola tekstowego");
+    gallery.AddItem(1, longName);
+    gallery.AddItem(2, QStringLiteral("Krótka"));
+    StylePreviewGalleryHelper::FitCaptions(gallery);
+    const int needed = QFontMetrics(QApplication::font()).horizontalAdvance(longName);
+    EXPECT_GE(gallery.GetItemSize().width(), needed);
+    EXPECT_EQ(gallery.GetWidth(), gallery.GetItemSize().width());
+    const QSize wide(2000, 40);
+    gallery.SetItemSize(wide);
+    StylePreviewGalleryHelper::FitCaptions(gallery);
+    EXPECT_EQ(gallery.GetItemSize(), wide);
 }

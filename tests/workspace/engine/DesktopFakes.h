@@ -140,6 +140,8 @@ public:
         return active;
     }
     void ShowMessage(const QString& text) override { shownMessages << text; }
+    void ShowLoadProblem(const QString& text) override { shownMessages << text; }
+    void ShowSaveProblem(const QString& text) override { shownMessages << text; }
 
     int screensLimit = 1;
     int tabsWithoutPanel = 0;
@@ -201,6 +203,9 @@ public:
         FakeScreen* screen = m_host.ScreenOf(parent);
         if (!screen || !file.open(QIODevice::ReadOnly))
             return false;
+        // A window file of this module holds the window's name and state on two lines.
+        if (strictFiles && !file.peek(4096).contains('\n'))
+            return false;
         const QStringList parts = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
         m_host.AddWindow(*screen, this, parts.value(0), parts.value(1));
         return true;
@@ -218,6 +223,7 @@ public:
     void FindWindowStyle(int) override {}
 
     std::set<QString> declinedWindows;
+    bool strictFiles = false;
     std::set<QString> failingWindows;
     std::function<void(const QString& path)> beforeSave;
     QStringList savedFiles;
@@ -264,7 +270,7 @@ public:
         events << QStringLiteral("PostUnserialise");
         postActiveView = activeView;
     }
-    void BeginDesktopLoad() override { events << QStringLiteral("Begin"); }
+    void BeginDesktopLoad(const Settings&) override { events << QStringLiteral("Begin"); }
     void EndDesktopLoad() override { events << QStringLiteral("End"); }
     void AfterDesktopLoaded() override { events << QStringLiteral("After"); }
     void NotifySessionLoaded(QWidget* activeView) override

@@ -4,6 +4,9 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <sys/mount.h>
 
 #include <algorithm>
 #include <map>
@@ -435,7 +438,7 @@ TEST_F(DesktopSessionTest, SavingIsRefusedWhereThePanelFolderCannotBeAFolder)
     EXPECT_TRUE(Errors().contains(QStringLiteral("Nie zapisano pulpitu")));
 }
 
-TEST_F(DesktopSessionTest, TheLastSessionIsSavedOverADamagedOrMissingPanelFileWithoutAWord)
+TEST_F(DesktopSessionTest, TheLastSessionIsSavedOverADamagedOrMissingPanelFileWithoutAWordAtClose)
 {
     const QString folder = AppData() + QStringLiteral("/LastSession");
     const QString panel = folder + QStringLiteral("/Ekran 1.q4s");
@@ -474,6 +477,9 @@ TEST_F(DesktopSessionTest, TheLastSessionIsSavedOverADamagedOrMissingPanelFileWi
 
         ProgramRun run(AppData(), 1);
         run.session.LoadLastSession();
+        // A damaged panel file was told of when the session opened; nothing is asked at close.
+        EXPECT_EQ(run.host.shownMessages.size(), c.keptAs == panel + QStringLiteral(".bak") ? 1 : 0) << c.label;
+        run.host.shownMessages.clear();
         run.host.AddWindow(*run.host.ActiveScreen(), &run.table, QStringLiteral("Tabela"), QStringLiteral("PZU"));
         const QStringList open = run.host.Contents();
         ASSERT_TRUE(run.session.SaveLastSession()) << c.label;
@@ -497,6 +503,142 @@ TEST_F(DesktopSessionTest, TheLastSessionIsSavedOverADamagedOrMissingPanelFileWi
     EXPECT_EQ(Read(Path(QStringLiteral("Moje/Ekran 1.q4s.bak"))), QByteArray("lista zakupów"));
     ASSERT_EQ(host.shownMessages.size(), 1);
     EXPECT_TRUE(host.shownMessages.front().contains(QStringLiteral("Ekran 1.q4s.bak")));
+}
+
+TEST_F(DesktopSessionTest, ADamagedSessionOrPanelFileLosesNoWindowThatCanStillBeRead)
+{
+    const QString session = AppData() + QStringLiteral("/LastSession.q4s");
+    const QString panel = AppData() + QStringLiteral("/LastSession/Ekran 1.q4s");
+    QByteArray deep;
+    for (int i = 0; i < 20000; ++i)
+        deep += "<a>";
+    QByteArray random;
+    for (int i = 0; i < 4096; ++i)
+        random += static_cast<char>((i * 7919 + 13) % 256);
+    const std::pair<const char*, std::function<QByteArray(const QByteArray&)>> damages[] = {
+        {"truncated", [](const QByteArray& whole) { return whole.left(whole.size() / 2); }},
+        {"random bytes", [&](const QByteArray&) { return random; }},
+        {"wrong root", [](const QByteArray&) { return QByteArray("<?xml version=\"1.0\"?><Inny><a/></Inny>"); }},
+        {"deep nesting", [&](const QByteArray&) { return deep; }},
+    };
+    const QStringList windows = {QStringLiteral("Tabela 1=KGHM"), QStringLiteral("Tabela 2=PKO"),
+                                 QStringLiteral("Wykres=CDR")};
+    const auto windowsOf = [](const FakeDesktopHost& frame) {
+        QStringList open;
+        for (const QString& screen : frame.Contents())
+            open += screen.section(QStringLiteral(": "), 1).split(QStringLiteral(", "), Qt::SkipEmptyParts);
+        open.sort();
+        return open;
+    };
+    for (const QString& damaged : {session, panel})
+    {
+        for (const auto& [label, damage] : damages)
+        {
+            SCOPED_TRACE(QStringLiteral("%1, %2").arg(QFileInfo(damaged).fileName(), QString::fromLatin1(label)).toStdString());
+            QDir(AppData()).removeRecursively();
+            {
+                ProgramRun earlier(AppData(), 1);
+                FakeScreen& screen = earlier.host.AddScreen(QStringLiteral("Notowania"));
+                earlier.host.AddWindow(screen, &earlier.table, QStringLiteral("Tabela 1"), QStringLiteral("KGHM"));
+                earlier.host.AddWindow(screen, &earlier.table, QStringLiteral("Tabela 2"), QStringLiteral("PKO"));
+                earlier.host.AddWindow(screen, &earlier.chart, QStringLiteral("Wykres"), QStringLiteral("CDR"));
+                earlier.host.sessionLoaded = true;
+                ASSERT_TRUE(earlier.session.SaveLastSession());
+            }
+            const QByteArray written = damage(Read(damaged));
+            Write(damaged, written);
+
+            ProgramRun run(AppData(), 1);
+            run.session.LoadLastSession();
+            EXPECT_EQ(windowsOf(run.host), windows);
+            ASSERT_EQ(run.host.shownMessages.size(), 1);
+            EXPECT_TRUE(run.host.shownMessages.front().contains(QDir::toNativeSeparators(damaged)));
+            EXPECT_TRUE(Errors().contains(damaged));
+            ASSERT_TRUE(run.session.SaveLastSession());
+            EXPECT_EQ(Read(damaged + QStringLiteral(".bak")), written);
+
+            ProgramRun next(AppData(), 1);
+            next.session.LoadLastSession();
+            EXPECT_EQ(windowsOf(next.host), windows);
+            EXPECT_TRUE(next.host.shownMessages.isEmpty());
+        }
+    }
+}
+
+TEST_F(DesktopSessionTest, AWindowFileThatCannotBeOpenedIsKeptAsACopyThroughLaterSaves)
+{
+    const QString windows = AppData() + QStringLiteral("/LastSession/Ekran 1");
+    const QString damaged = windows + QStringLiteral("/TableModule/Tabela 1.q4sTB");
+    {
+        ProgramRun earlier(AppData(), 1);
+        FakeScreen& screen = earlier.host.AddScreen(QStringLiteral("Notowania"));
+        earlier.host.AddWindow(screen, &earlier.table, QStringLiteral("Tabela 1"), QStringLiteral("KGHM"));
+        earlier.host.AddWindow(screen, &earlier.chart, QStringLiteral("Wykres"), QStringLiteral("CDR"));
+        earlier.host.sessionLoaded = true;
+        ASSERT_TRUE(earlier.session.SaveLastSession());
+    }
+    ASSERT_TRUE(Write(damaged, "zepsuty"));
+    // Once with the panel file whole, once with it damaged too: the window folder is read then.
+    for (const bool panelDamaged : {false, true})
+    {
+        SCOPED_TRACE(panelDamaged ? "panel file damaged" : "panel file whole");
+        if (panelDamaged)
+            ASSERT_TRUE(Write(windows + QStringLiteral(".q4s"), "zepsuty"));
+        for (int run = 0; run < 2; ++run)
+        {
+            ProgramRun program(AppData(), 1);
+            program.table.strictFiles = true;
+            program.session.LoadLastSession();
+            EXPECT_EQ(program.host.Contents(), QStringList{QStringLiteral("Notowania: Wykres=CDR")});
+            ASSERT_TRUE(program.session.SaveLastSession());
+            EXPECT_EQ(Read(damaged + QStringLiteral(".bak")), QByteArray("zepsuty")) << run;
+            EXPECT_FALSE(QFileInfo::exists(damaged + QStringLiteral(".bak2"))) << run;
+        }
+    }
+    EXPECT_TRUE(Warnings().contains(damaged + QStringLiteral(".bak")));
+}
+
+// On a real full disk, and on a file system mounted read-only; a small one in memory, which
+// needs the right to mount one.
+TEST_F(DesktopSessionTest, ALastSessionThatCannotBeWrittenIsToldWithWhereAndWhy)
+{
+    QTemporaryDir mountPoint;
+    const QByteArray target = QFile::encodeName(mountPoint.path());
+    if (::mount("tmpfs", target.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no right to mount a small file system";
+    struct Unmount
+    {
+        ~Unmount() { ::umount(path.constData()); }
+        QByteArray path;
+    } unmount{target};
+    const QString filler = mountPoint.filePath(QStringLiteral("wypełnienie"));
+    {
+        QFile file(filler);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (file.write(block) == block.size())
+        {
+        }
+    }
+    const auto saveOneScreen = [&] {
+        ProgramRun run(mountPoint.path(), 1);
+        FakeScreen& screen = run.host.AddScreen(QStringLiteral("Notowania"));
+        run.host.AddWindow(screen, &run.table, QStringLiteral("Tabela"), QStringLiteral("KGHM"));
+        run.host.sessionLoaded = true;
+        EXPECT_FALSE(run.session.SaveLastSession());
+        return run.host.shownMessages;
+    };
+    const QStringList full = saveOneScreen();
+    ASSERT_EQ(full.size(), 1);
+    EXPECT_TRUE(full.front().contains(QStringLiteral("LastSession.q4s")));
+    EXPECT_TRUE(full.front().contains(QStringLiteral("brak wolnego miejsca na dysku")));
+
+    ASSERT_TRUE(QFile::remove(filler));
+    ASSERT_EQ(::mount("tmpfs", target.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k"), 0);
+    const QStringList readOnly = saveOneScreen();
+    ASSERT_EQ(readOnly.size(), 1);
+    EXPECT_TRUE(readOnly.front().contains(QStringLiteral("system plików z katalogiem")));
+    EXPECT_FALSE(readOnly.front().contains(QStringLiteral("plik jest tylko do odczytu")));
 }
 
 TEST_F(DesktopSessionTest, SavingAgainReplacesTheFolderItMadeAndOldSessionsFolders)

@@ -53,7 +53,7 @@ public:
     void SerialiseModulesStatesToQ5Format(Q5Settings&) override {}
     void UnserialiseModulesStates(const Settings&, const Settings&) override {}
     void PostUnserialiseModulesStates(const Settings&, const Settings&, QWidget*) override {}
-    void BeginDesktopLoad() override {}
+    void BeginDesktopLoad(const Settings&) override {}
     void EndDesktopLoad() override {}
     void AfterDesktopLoaded() override {}
     void NotifySessionLoaded(QWidget*) override {}
@@ -297,4 +297,23 @@ TEST_F(ModuleWindowArrangementTest, ADesktopGivesBackEveryWindowsRectangleAndSta
         for (ModuleWndBase* window : view->GetModuleWindows())
             delete window;
     }
+}
+
+TEST_F(ModuleWindowArrangementTest, FramesHideWhileAStyleIsEditedAndComeBackAfter)
+{
+    FakeModuleWnd* window = Open(QStringLiteral("Tabela"));
+    ModuleWindowFrame* windowFrame = ActiveView()->FrameOf(window);
+    ASSERT_NE(windowFrame, nullptr);
+    ASSERT_TRUE(windowFrame->isVisible());
+
+    // Entering: the window is centred alone; leaving: it returns to its place after the mode ends.
+    styleEdit->editedTarget = &windowTarget;
+    window->move(300, 200);
+    frame->UpdateFrameTitles();
+    EXPECT_FALSE(windowFrame->isVisible());
+    window->move(20, 40);
+    styleEdit->editedTarget = nullptr;
+    frame->UpdateFrameTitles();
+    EXPECT_TRUE(windowFrame->isVisible());
+    EXPECT_EQ(windowFrame->geometry(), OuterOf(window));
 }
