@@ -23,6 +23,12 @@ inline double Percentile99(std::vector<double> values)
     return values[std::min(values.size() - 1, values.size() * 99 / 100)];
 }
 
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 inline QApplication& Application()
 {
     static int argc = 1;

@@ -54,6 +54,8 @@ public:
     }
     QWidget* CreateNewPanel() override { return Next(); }
     void ShowMessage(const QString&) override {}
+    void ShowLoadProblem(const QString&) override {}
+    void ShowSaveProblem(const QString&) override {}
 
     std::size_t opened = 0;
     int closed = 0;
@@ -120,7 +122,7 @@ public:
         modulesStates.Exists(QStringLiteral("Alerts"));
     }
     void PostUnserialiseModulesStates(const Settings&, const Settings&, QWidget*) override {}
-    void BeginDesktopLoad() override {}
+    void BeginDesktopLoad(const Settings&) override {}
     void EndDesktopLoad() override {}
     void AfterDesktopLoaded() override {}
     void NotifySessionLoaded(QWidget*) override {}

@@ -30,6 +30,8 @@ public:
     // or fading from 1 to 0 when animated; 0 once the time is over or for a change to come.
     double Strength(std::int64_t ageMs, int highlightMs) const;
 
+    bool operator==(const ChangeHighlight&) const = default;
+
 private:
     Mode m_mode = Mode::RiseFall;
     bool m_priceOnly = false;

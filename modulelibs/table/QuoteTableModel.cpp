@@ -6,6 +6,7 @@
 #include "styles/engine/StyleTextField.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 
 namespace
@@ -22,6 +23,12 @@ int StyleFontSize(const StyleBase* rows)
         return kDefaultFontSize;
     const int points = (std::abs(font->lfHeight) * 72 + kStyleDpi / 2) / kStyleDpi;
     return std::clamp(points, QuoteTableModel::kMinFontSize, QuoteTableModel::kMaxFontSize);
+}
+
+std::uint64_t NextRowVersion()
+{
+    static std::atomic<std::uint64_t> last = 0;
+    return ++last;
 }
 
 // Colours are 0x00BBGGRR.
@@ -76,6 +83,7 @@ std::uint32_t QuoteTableModel::AddInstrument(const Asset& asset)
     row.id = m_nextRowId++;
     row.asset = asset;
     row.offerLines = m_offerLines;
+    row.version = NextRowVersion();
     m_rows.push_back(std::move(row));
     if (m_placeOfAsset.size() + 1 == m_rows.size())
     {
@@ -207,6 +215,7 @@ bool QuoteTableModel::ApplyQuote(const Asset& asset, const CurrentState& state, 
         row->changes[field.id] = {nowMs, after->GetDouble() > before->GetDouble() ? 1 : -1};
     }
     row->state = state;
+    row->version = NextRowVersion();
     if (m_autoSort)
         Sort();
     return true;
@@ -218,6 +227,7 @@ bool QuoteTableModel::ApplyOrderBook(const Asset& asset, const OrderBook& book)
     if (!row)
         return false;
     row->book = book;
+    row->version = NextRowVersion();
     return true;
 }
 

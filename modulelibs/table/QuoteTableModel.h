@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 class Settings;
@@ -38,6 +39,9 @@ struct QuoteTableRow
     QString comment;
     // Field id -> (milliseconds of the last change, +1 rise or -1 fall).
     std::map<int, std::pair<std::int64_t, int>> changes;
+    // New for every state and book the row takes, unique in the process: a window keeps what
+    // it formatted of a row while this stays.
+    std::uint64_t version = 0;
 };
 
 struct QuoteTableColumn
@@ -187,10 +191,13 @@ public:
               QString* error);
     void SaveToQ5Format(Q5Settings& node) const;
 
-private:
     // (context, row id, field id, parameter); unused parts are 0.
     using ParamKey = std::tuple<int, std::uint32_t, int, int>;
     using ParamMap = std::map<ParamKey, int>;
+    // The display parameters the table's parts have of their own, previews included.
+    const ParamMap& DisplayParams() const { return Params(); }
+
+private:
     // (kind, row id, field id).
     using StyleKey = std::tuple<int, std::uint32_t, int>;
     using StyleMap = std::map<StyleKey, int>;
@@ -208,7 +215,7 @@ private:
 
     std::vector<QuoteTableRow> m_rows;
     // Where each instrument's row is, as last read; checked before it is trusted.
-    mutable std::map<Asset, std::size_t> m_placeOfAsset;
+    mutable std::unordered_map<Asset, std::size_t, AssetHash> m_placeOfAsset;
     mutable std::map<std::uint32_t, std::size_t> m_placeOfId;
     std::vector<QuoteTableColumn> m_columns;
     std::uint32_t m_nextRowId = 1;

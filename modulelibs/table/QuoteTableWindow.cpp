@@ -1,10 +1,8 @@
 #include "modulelibs/table/QuoteTableWindow.h"
 
 #include "core/settings/IGlobalSettings.h"
-#include "modulelibs/table/ChangeHighlight.h"
 #include "modulelibs/table/TableFields.h"
 #include "modulelibs/table/TableModuleConsumer.h"
-#include "platform/base/ColorRef.h"
 #include "platform/base/SafeAutoLock.h"
 #include "platform/modules/DDBaseDataObjectMime.h"
 #include "platform/modules/ConnectWindowEvent.h"
@@ -29,50 +27,16 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace
 {
 constexpr const char* kFile = "QuoteTableWindow.cpp";
 constexpr int kDefaultHighlightMs = 1000;
-constexpr int kCellPadding = 4;
-
-QColor Colour(int value, const QColor& fallback)
-{
-    return ColorRef(static_cast<quint32>(value)).ToQColor(fallback);
-}
-
-// The colour a part `strength` of the way from `from` to `to`.
-QColor Blend(const QColor& from, const QColor& to, double strength)
-{
-    if (strength >= 1.0)
-        return to;
-    if (strength <= 0.0)
-        return from;
-    const auto mix = [strength](int a, int b) { return static_cast<int>(a + (b - a) * strength + 0.5); };
-    return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()), mix(from.blue(), to.blue()));
-}
 
 std::int64_t NowMs()
 {
     return QDateTime::currentMSecsSinceEpoch();
-}
-
-// One line in the rectangle, vertically centred, cut with an ellipsis when too long. Cheaper
-// than the painter's formatted text, which lays out every cell of every frame.
-void DrawCellText(QPainter& painter, const QFontMetrics& metrics, const QRect& rect, const QString& text, bool right)
-{
-    if (text.isEmpty())
-        return;
-    int width = metrics.horizontalAdvance(text);
-    QString shown = text;
-    if (width > rect.width())
-    {
-        shown = metrics.elidedText(text, Qt::ElideRight, rect.width());
-        width = metrics.horizontalAdvance(shown);
-    }
-    const int x = right ? rect.right() + 1 - width : rect.left();
-    const int y = rect.top() + (rect.height() + metrics.ascent() - metrics.descent()) / 2;
-    painter.drawText(x, y, shown);
 }
 }
 
@@ -150,7 +114,22 @@ void QuoteTableWindow::Subscribe()
     {
         // Whatever the feed left for instruments the table no longer holds goes.
         const SafeAutoLock lock(m_pendingLock, "QuoteTableWindow::Subscribe", kFile);
-        std::erase_if(m_pending, [&wanted](const auto& entry) { return std::find(wanted.begin(), wanted.end(), entry.first) == wanted.end(); });
+        const std::unordered_set<Asset, AssetHash> held(wanted.begin(), wanted.end());
+        std::vector<Pending> kept;
+        for (Pending& pending : m_pending)
+        {
+            if (held.contains(pending.asset))
+                kept.push_back(std::move(pending));
+        }
+        m_pending = std::move(kept);
+        m_pendingPlaces.clear();
+        m_pendingQueued.clear();
+        for (std::size_t place = 0; place < m_pending.size(); ++place)
+        {
+            m_pendingPlaces.emplace(m_pending[place].asset, place);
+            if (m_pending[place].queued)
+                m_pendingQueued.push_back(place);
+        }
     }
     UpdateScrollRange();
 }
@@ -166,24 +145,47 @@ void QuoteTableWindow::Unsubscribe()
     m_followed.clear();
 }
 
+QuoteTableWindow::Pending& QuoteTableWindow::PendingOf(const Asset& asset)
+{
+    const auto [place, made] = m_pendingPlaces.try_emplace(asset, m_pending.size());
+    if (made)
+        m_pending.push_back({asset, std::nullopt, std::nullopt, false});
+    Pending& pending = m_pending[place->second];
+    if (!pending.queued)
+    {
+        pending.queued = true;
+        m_pendingQueued.push_back(place->second);
+    }
+    return pending;
+}
+
 void QuoteTableWindow::OnQuote(const Asset& asset, const CurrentState& state)
 {
     const SafeAutoLock lock(m_pendingLock, "QuoteTableWindow::OnQuote", kFile);
-    m_pending[asset].state = state;
+    PendingOf(asset).state = state;
 }
 
 void QuoteTableWindow::OnOrderBook(const Asset& asset, const OrderBook& book)
 {
     const SafeAutoLock lock(m_pendingLock, "QuoteTableWindow::OnOrderBook", kFile);
-    m_pending[asset].book = book;
+    PendingOf(asset).book = book;
 }
 
 bool QuoteTableWindow::DrainFeed()
 {
-    std::map<Asset, Pending> pending;
+    std::vector<Pending> pending;
     {
         const SafeAutoLock lock(m_pendingLock, "QuoteTableWindow::DrainFeed", kFile);
-        pending.swap(m_pending);
+        pending.reserve(m_pendingQueued.size());
+        for (const std::size_t place : m_pendingQueued)
+        {
+            Pending& waiting = m_pending[place];
+            pending.push_back({waiting.asset, std::move(waiting.state), std::move(waiting.book), true});
+            waiting.state.reset();
+            waiting.book.reset();
+            waiting.queued = false;
+        }
+        m_pendingQueued.clear();
     }
     if (pending.empty())
         return false;
@@ -192,12 +194,12 @@ bool QuoteTableWindow::DrainFeed()
     // Sorting once after the batch, not after every quote.
     const bool autoSort = m_model.IsAutoSort();
     m_model.EnableAutoSort(false);
-    for (const auto& [asset, item] : pending)
+    for (const Pending& item : pending)
     {
         if (item.book)
-            changed |= m_model.ApplyOrderBook(asset, *item.book);
+            changed |= m_model.ApplyOrderBook(item.asset, *item.book);
         if (item.state)
-            changed |= m_model.ApplyQuote(asset, *item.state, now);
+            changed |= m_model.ApplyQuote(item.asset, *item.state, now);
     }
     m_model.EnableAutoSort(autoSort);
     if (changed && m_model.GetSettings().autoscroll && m_model.SelectedInstrument() != 0)
@@ -210,7 +212,13 @@ void QuoteTableWindow::Redraw(bool force)
     m_connections.Follow(SelectedAsset());
     const bool highlights = HasLiveHighlights(NowMs());
     if (force || highlights || m_highlightsShown)
-        update();
+    {
+        // A shown table repaints only what changed in its picture.
+        if (isVisible())
+            update(m_frame.Paint(m_model, FrameView()));
+        else
+            update();
+    }
     m_highlightsShown = highlights;
 }
 
@@ -480,166 +488,44 @@ bool QuoteTableWindow::OpenChartOfSelected()
     return mediator && !asset.IsEmpty() && mediator->OpenNewChart(asset);
 }
 
-void QuoteTableWindow::PaintGridLines(QPainter& painter, const QRect& cell) const
+QuoteTableFrame::View QuoteTableWindow::FrameView() const
 {
-    if (!m_style)
-    {
-        painter.setPen(QColor(0xE0, 0xE0, 0xE0));
-        painter.drawLine(cell.bottomLeft(), cell.bottomRight());
-        return;
-    }
-    const GdiObject object = m_style->GetGdiObject(StyleTable::ParamGridPen);
-    const std::optional<QPen> pen = object.Pen() ? object.Pen()->ToQPen() : std::nullopt;
-    // A null pen draws no line.
-    if (!pen)
-        return;
-    painter.setPen(*pen);
-    if (m_style->GetValue(StyleTable::ParamHorizontalGrid) != 0)
-        painter.drawLine(cell.bottomLeft(), cell.bottomRight());
-    if (m_style->GetValue(StyleTable::ParamVerticalGrid) != 0)
-        painter.drawLine(cell.topRight(), cell.bottomRight());
-}
-
-void QuoteTableWindow::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    const QuoteTableModel& model = m_model;
-    const TableSettings& settings = model.GetSettings();
-    const int tableWidth = width() - (settings.scrollBarShown ? m_scrollBar->width() : 0);
-    QFont font = painter.font();
-    font.setPointSize(model.GetTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kFontSize));
-    if (const StyleBase* rows = model.RowStyle(QuoteTableModel::kOddRows))
+    QuoteTableFrame::View view;
+    view.size = size();
+    view.pixelRatio = devicePixelRatioF();
+    view.firstRow = m_firstRow;
+    view.top = IsSearchVisible() ? m_search->height() : 0;
+    view.headerHeight = HeaderHeight() - view.top;
+    view.tableWidth = width() - (m_model.GetSettings().scrollBarShown ? m_scrollBar->width() : 0);
+    view.lineHeight = BaseRowHeight();
+    view.rowCursor = m_rowCursor;
+    view.font = font();
+    view.font.setPointSize(m_model.GetTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kFontSize));
+    if (const StyleBase* rows = m_model.RowStyle(QuoteTableModel::kOddRows))
     {
         const GdiObject rowsFont = rows->GetGdiObject(StyleTextField::ParamFont);
         if (const LogFont* face = rowsFont.Font(); face && !face->FaceName().isEmpty())
-            font.setFamily(face->FaceName());
+            view.font.setFamily(face->FaceName());
     }
-    painter.setFont(font);
-    QFont boldFont = font;
-    boldFont.setBold(true);
-    const ChangeHighlight changes = ChangeHighlight::FromStyle(m_style.get());
-    const QColor rowHighlight = m_style ? Colour(m_style->GetValue(StyleTable::ParamRowHighlightColor), QColor(0xFF, 0xFF, 0xC8))
-                                        : QColor(0xFF, 0xFF, 0xC8);
-    const QColor cursor = m_style ? Colour(m_style->GetValue(StyleTable::ParamCursorColor), QColor(0x33, 0x66, 0xCC))
-                                  : QColor(0x33, 0x66, 0xCC);
-    const QFontMetrics metrics(font);
+    view.style = m_style.get();
+    view.highlightMs = HighlightTimeMs();
+    view.nowMs = NowMs();
+    view.background = palette().window();
+    return view;
+}
 
-    const auto columns = model.VisibleColumns();
-    const int top = IsSearchVisible() ? m_search->height() : 0;
-    const int headerHeight = HeaderHeight() - top;
-    // Header.
-    int x = 0;
-    for (std::size_t i = 0; i < columns.size(); ++i)
-    {
-        const bool merged = columns[i]->mergedWithNext && i + 1 < columns.size();
-        const int width = columns[i]->width + (merged ? columns[i + 1]->width : 0);
-        const QRect cell(x, top, width, headerHeight);
-        const bool selected = columns[i]->fieldId == model.SelectedField() && model.SelectedInstrument() == 0;
-        painter.fillRect(cell, selected ? QColor(0xC8, 0xDC, 0xF0) : QColor(0xE4, 0xE8, 0xEE));
-        painter.setPen(QColor(0xA0, 0xA8, 0xB4));
-        painter.drawRect(cell.adjusted(0, 0, -1, -1));
-        QString caption = model.HeaderOf(*columns[i]);
-        if (merged)
-            caption += QStringLiteral(" / ") + model.HeaderOf(*columns[i + 1]);
-        if (columns[i]->fieldId == model.SortField())
-            caption += model.SortAscending() ? QStringLiteral(" \u25B2") : QStringLiteral(" \u25BC");
-        painter.setPen(Qt::black);
-        DrawCellText(painter, metrics, cell.adjusted(kCellPadding, 0, -kCellPadding, 0), caption, false);
-        x += width;
-        if (merged)
-            ++i;
-    }
+int QuoteTableWindow::FormatFrame()
+{
+    return m_frame.Format(m_model, FrameView());
+}
 
-    const std::int64_t now = NowMs();
-    const int highlight = HighlightTimeMs();
-    const auto rows = model.VisibleRows();
-    int y = top + headerHeight;
-    const int lineHeight = BaseRowHeight();
-    for (std::size_t r = static_cast<std::size_t>(m_firstRow); r < rows.size() && y < height(); ++r)
-    {
-        const QuoteTableRow& row = *rows[r];
-        const bool odd = r % 2 == 0;
-        const int rowHeight = RowHeight(row);
-        const bool rowSelected = row.id == model.SelectedInstrument();
-        // How strongly each changed field shows, and the row as its strongest field.
-        std::map<int, double> fieldStrength;
-        double rowStrength = 0.0;
-        for (const auto& [field, change] : row.changes)
-        {
-            const double strength = changes.Counts(field) ? changes.Strength(now - change.first, highlight) : 0.0;
-            if (strength > 0.0)
-                fieldStrength[field] = strength;
-            rowStrength = std::max(rowStrength, strength);
-        }
-        x = 0;
-        for (std::size_t i = 0; i < columns.size(); ++i)
-        {
-            const int field = columns[i]->fieldId;
-            const bool merged = columns[i]->mergedWithNext && i + 1 < columns.size();
-            const int width = columns[i]->width + (merged ? columns[i + 1]->width : 0);
-            const QRect cell(x, y, width, rowHeight);
-            QColor back = Colour(model.EffectiveParam(row, field, odd, QuoteTableModel::kBackColor), Qt::white);
-            QColor fore = Colour(model.EffectiveParam(row, field, odd, QuoteTableModel::kFontColor), Qt::black);
-            const auto strength = fieldStrength.find(field);
-            const bool changed = strength != fieldStrength.end();
-            if (changed && changes.GetMode() != ChangeHighlight::Mode::None)
-            {
-                const bool rise = row.changes.at(field).second > 0;
-                fore = Blend(fore, Colour(model.EffectiveParam(row, field, odd, rise ? QuoteTableModel::kRiseFontColor : QuoteTableModel::kFallFontColor), Qt::black),
-                             strength->second);
-                if (changes.GetMode() == ChangeHighlight::Mode::RiseFall)
-                    back = Blend(back, Colour(model.EffectiveParam(row, field, odd, rise ? QuoteTableModel::kRiseBackColor : QuoteTableModel::kFallBackColor), Qt::white),
-                                 strength->second);
-            }
-            if (changes.GetMode() == ChangeHighlight::Mode::Rows)
-                back = Blend(back, rowHighlight, rowStrength);
-            const bool cellSelected = rowSelected && (m_rowCursor || field == model.SelectedField());
-            if (cellSelected)
-                back = cursor;
-            painter.fillRect(cell, back);
-            PaintGridLines(painter, cell);
-            painter.setFont(changed && changes.IsBold() ? boldFont : font);
-            painter.setPen(cellSelected ? QColor(Qt::white) : fore);
-            QString text = field == TableFields::kComment ? row.comment
-                                                           : TableFields::Text(field, row.asset, row.state, settings.pricePrecision);
-            if (merged)
-                text += QStringLiteral("  ") + TableFields::Text(columns[i + 1]->fieldId, row.asset, row.state, settings.pricePrecision);
-            const bool numeric = TableFields::IsNumeric(field);
-            if (field == TableFields::kPrice && settings.offerLineIcons)
-            {
-                // The arrow shows the trend against the reference price or the opening price.
-                const double base = row.state.GetDouble(settings.trendAgainstReference ? SeriesIds::kReference : SeriesIds::kOpen);
-                const double price = row.state.GetDouble(SeriesIds::kPrice);
-                if (base > 0 && price > 0 && price != base)
-                    text = (price > base ? QStringLiteral("\u25B2 ") : QStringLiteral("\u25BC ")) + text;
-            }
-            const QRect textRect(cell.x() + kCellPadding, y, cell.width() - 2 * kCellPadding, lineHeight);
-            DrawCellText(painter, metrics, textRect, text, numeric);
-            // The further offer lines show the deeper levels of the book.
-            const bool bidSide = field == TableFields::kBid || field == TableFields::kBidVolume;
-            const bool askSide = field == TableFields::kAsk || field == TableFields::kAskVolume;
-            const bool volume = field == TableFields::kBidVolume || field == TableFields::kAskVolume;
-            for (int line = 1; line < row.offerLines && (bidSide || askSide); ++line)
-            {
-                const auto& levels = bidSide ? row.book.bids : row.book.asks;
-                if (line >= static_cast<int>(levels.size()))
-                    break;
-                const double value = volume ? levels[line].volume : levels[line].price;
-                const int decimals = volume ? 0 : settings.pricePrecision >= 0 ? settings.pricePrecision : 2;
-                DrawCellText(painter, metrics, textRect.translated(0, line * lineHeight), QString::number(value, 'f', decimals), true);
-            }
-            x += width;
-            if (merged)
-                ++i;
-        }
-        y += rowHeight;
-    }
-    // What the rows and columns leave empty.
-    const QColor empty = Colour(model.GetTdsParams(QuoteTableModel::kOddRows, QuoteTableModel::kBackColor), Qt::white);
-    if (y < height())
-        painter.fillRect(QRect(0, y, tableWidth, height() - y), empty);
-    if (x < tableWidth)
-        painter.fillRect(QRect(x, top, tableWidth - x, height() - top), palette().window());
+void QuoteTableWindow::paintEvent(QPaintEvent* event)
+{
+    m_frame.Paint(m_model, FrameView());
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setClipRegion(event->region());
+    painter.drawImage(QPoint(0, 0), m_frame.Picture());
 }
 
 bool QuoteTableWindow::ArgumentAt(const QPoint& point, DDBaseDataObject& object) const

@@ -7,6 +7,7 @@
 // burst of quotes costs one repaint. Everything else runs on the main thread.
 
 #include "modulelibs/table/QuoteTableConnections.h"
+#include "modulelibs/table/QuoteTableFrame.h"
 #include "modulelibs/table/QuoteTableModel.h"
 #include "platform/base/SafeCriticalSection.h"
 #include "platform/modules/IQuotesReceiver.h"
@@ -18,6 +19,8 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <unordered_map>
+#include <vector>
 
 class DDBaseDataObject;
 class QLineEdit;
@@ -60,6 +63,8 @@ public:
     bool DrainFeed();
     // Repaints now when the table changed, or when a highlight has run out.
     void Redraw(bool force);
+    // Formats the rows on view whose data changed, as a paint would first; gives how many.
+    int FormatFrame();
 
     // Provider thread.
     void OnQuote(const Asset& asset, const CurrentState& state) override;
@@ -114,11 +119,17 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // What waits of one instrument. Each instrument keeps its place between frames, so that a
+    // quote on the provider's thread finds it by a hash and allocates nothing.
     struct Pending
     {
+        Asset asset;
         std::optional<CurrentState> state;
         std::optional<OrderBook> book;
+        bool queued = false;
     };
+    // Under the pending lock: the instrument's place, made when it has none.
+    Pending& PendingOf(const Asset& asset);
 
     void Unsubscribe();
     void UpdateScrollRange();
@@ -128,7 +139,7 @@ private:
     int HighlightTimeMs() const;
     bool HasLiveHighlights(std::int64_t now) const;
     Asset SelectedAsset() const;
-    void PaintGridLines(QPainter& painter, const QRect& cell) const;
+    QuoteTableFrame::View FrameView() const;
 
     TableModuleConsumer& m_consumer;
     QuoteTableModel m_model;
@@ -137,9 +148,13 @@ private:
     QuoteTableConnections m_connections;
 
     SafeCriticalSection m_pendingLock;
-    std::map<Asset, Pending> m_pending;
+    std::unordered_map<Asset, std::size_t, AssetHash> m_pendingPlaces;
+    std::vector<Pending> m_pending;
+    // The places with something waiting, in the order it came.
+    std::vector<std::size_t> m_pendingQueued;
 
     std::shared_ptr<StyleBase> m_style;
+    QuoteTableFrame m_frame;
     // The style before a gallery preview, while one runs.
     std::shared_ptr<StyleBase> m_styleBeforePreview;
     QTimer m_drainTimer;

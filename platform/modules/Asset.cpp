@@ -1,5 +1,7 @@
 #include "platform/modules/Asset.h"
 
+#include <QHashFunctions>
+
 #include <functional>
 #include <utility>
 
@@ -21,6 +23,11 @@ Asset::Asset(ProviderBase* provider, QString isin, QString shortName, QString lo
     , m_market(std::move(market))
     , m_params(params)
 {
+}
+
+std::size_t AssetHash::operator()(const Asset& asset) const noexcept
+{
+    return qHashMulti(0, asset.GetProvider(), asset.GetMarket(), asset.GetShortName(), asset.GetIsin());
 }
 
 bool operator==(const Asset& a, const Asset& b)

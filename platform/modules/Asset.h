@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <compare>
+#include <cstddef>
 #include <optional>
 
 class ProviderBase;
@@ -45,4 +46,10 @@ private:
     QString m_longName;
     QString m_market;
     std::optional<AssetParams> m_params;
+};
+
+// Hashes what equality compares, for the maps that find an instrument on every tick.
+struct AssetHash
+{
+    std::size_t operator()(const Asset& asset) const noexcept;
 };

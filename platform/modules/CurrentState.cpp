@@ -1,12 +1,5 @@
 #include "platform/modules/CurrentState.h"
 
-const ValueCS* CurrentState::Find(ESeriesID seriesId) const
-{
-    if (!InRange(seriesId) || !m_present.test(seriesId))
-        return nullptr;
-    return &m_values[seriesId];
-}
-
 double CurrentState::GetDouble(ESeriesID seriesId) const
 {
     const ValueCS* value = Find(seriesId);

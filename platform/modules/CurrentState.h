@@ -17,7 +17,11 @@ class CurrentState
 {
 public:
     // Null when the state holds no such series (also for ids out of range).
-    const ValueCS* Find(ESeriesID seriesId) const;
+    const ValueCS* Find(ESeriesID seriesId) const
+    {
+        return InRange(seriesId) && m_present.test(static_cast<std::size_t>(seriesId)) ? &m_values[static_cast<std::size_t>(seriesId)]
+                                                                                         : nullptr;
+    }
     // The value of the series, 0 when it is missing.
     double GetDouble(ESeriesID seriesId) const;
     // Both false for an id out of range.

@@ -26,7 +26,6 @@ MainStylesGalleryCtrl::MainStylesGalleryCtrl(std::uint32_t id)
     : ControlGalleryEx(id)
 {
     SetShowLabels(false);
-    Fill();
 }
 
 void MainStylesGalleryCtrl::Fill()

@@ -1,7 +1,8 @@
 #pragma once
 // The application-styles gallery: one preview per application style, in the order the
 // program holds them. It fills itself from the program's styles each time it is about to show,
-// so styles loaded after the ribbon was made are there too. Choosing an item sends the
+// not before, so styles loaded after the ribbon was made are there too and the previews are
+// read only when the gallery first shows. Choosing an item sends the
 // gallery's selection notification; the general commands make that style the current one.
 
 #include "ribbon/galleries/ControlGalleryEx.h"

@@ -55,8 +55,8 @@ bool ApplicationStyle::LoadFromFile(const QString& path)
     const QFileInfo file(path);
     QString previewName = m_themeValue;
     previewName.replace(QLatin1Char(';'), QLatin1Char('_'));
-    QImage preview(file.dir().filePath(previewName + QStringLiteral(".png")));
-    m_preview = preview.isNull() || preview.width() == 0 ? BlankPreview() : preview;
+    m_previewPath = file.dir().filePath(previewName + QStringLiteral(".png"));
+    m_preview = BlankPreview();
 
     QString name = file.completeBaseName();
     while (name.startsWith(QLatin1Char('_')))
@@ -74,6 +74,18 @@ void ApplicationStyle::Apply(IApplicationStyleHost& host) const
     }
     host.SetApplicationStyle(m_name);
     host.ApplyRibbonTheme(m_themeValue);
+}
+
+const QImage& ApplicationStyle::GetPreview() const
+{
+    if (!m_previewPath.isEmpty())
+    {
+        const QImage preview(m_previewPath);
+        m_previewPath.clear();
+        if (!preview.isNull() && preview.width() != 0)
+            m_preview = preview;
+    }
+    return m_preview;
 }
 
 QImage ApplicationStyle::BlankPreview()

@@ -27,8 +27,9 @@ public:
     // Reads the theme file; false (logged, nothing read) when it cannot be read or has no
     // "WindowStyles". Each window style is looked up in the styles container by GUID, else by
     // name (0 when there is none). The preview is the picture named after the theme value
-    // (";" turned into "_", ".png") beside the file, else a blank picture. The name is the
-    // file's base name without leading "_".
+    // (";" turned into "_", ".png") beside the file, else a blank picture; it is read when it is
+    // first asked for, since only the themes gallery shows it. The name is the file's base name
+    // without leading "_".
     bool LoadFromFile(const QString& path);
     // Gives each module named in the style its window style, then has the global settings keep
     // the style's name and the ribbon take its colour theme. Modules the host does not know are
@@ -41,7 +42,8 @@ public:
     const std::map<QString, int>& GetWindowStyles() const { return m_windowStyles; }
     int GetIndex() const { return m_index; }
     void SetIndex(int index) { m_index = index; }
-    const QImage& GetPreview() const { return m_preview; }
+    // Main thread.
+    const QImage& GetPreview() const;
 
 private:
     static QImage BlankPreview();
@@ -50,5 +52,7 @@ private:
     std::map<QString, int> m_windowStyles;
     QString m_name;
     int m_index = 0;
-    QImage m_preview = BlankPreview();
+    // Empty once the preview is read, or when there is none to read.
+    mutable QString m_previewPath;
+    mutable QImage m_preview = BlankPreview();
 };
