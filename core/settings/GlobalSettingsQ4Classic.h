@@ -13,7 +13,7 @@
 // thread; everything else belongs to the main thread.
 
 #include "core/settings/GeneralSettingsGroupManagerBase.h"
-#include "core/settings/IGlobalSettings.h"
+#include "platform/modules/IGlobalSettings.h"
 
 #include <QString>
 

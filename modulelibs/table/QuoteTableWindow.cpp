@@ -1,6 +1,5 @@
 #include "modulelibs/table/QuoteTableWindow.h"
 
-#include "core/settings/IGlobalSettings.h"
 #include "modulelibs/table/TableFields.h"
 #include "modulelibs/table/TableModuleConsumer.h"
 #include "platform/base/SafeAutoLock.h"
@@ -8,6 +7,7 @@
 #include "platform/modules/ConnectWindowEvent.h"
 #include "platform/modules/DDBaseDataObject.h"
 #include "platform/modules/IAppMediator.h"
+#include "platform/modules/IGlobalSettings.h"
 #include "platform/modules/PluginBase.h"
 #include "platform/modules/ProviderBase.h"
 #include "platform/modules/SeriesIds.h"

@@ -1,11 +1,11 @@
 #include "modulelibs/table/TableModuleConsumer.h"
 
-#include "core/settings/IGlobalSettings.h"
 #include "modulelibs/table/QuoteTableFieldsWnd.h"
 #include "modulelibs/table/QuoteTableWindow.h"
 #include "modulelibs/table/TableFields.h"
 #include "modulelibs/table/TablesStateLog.h"
 #include "platform/modules/IAppMediator.h"
+#include "platform/modules/IGlobalSettings.h"
 #include "platform/modules/ModuleWndBase.h"
 #include "platform/modules/PluginBase.h"
 #include "platform/modules/ProviderBase.h"

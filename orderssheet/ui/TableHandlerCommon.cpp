@@ -1,6 +1,5 @@
 #include "orderssheet/ui/TableHandlerCommon.h"
 
-#include "core/settings/IGlobalSettings.h"
 #include "orderssheet/engine/ItemBasicData.h"
 #include "orderssheet/engine/MatrixDataBufor.h"
 #include "orderssheet/engine/OSAlertReporter.h"
@@ -11,6 +10,7 @@
 #include "platform/base/Number2String.h"
 #include "platform/modules/DDBaseDataObject.h"
 #include "platform/modules/IAppMediator.h"
+#include "platform/modules/IGlobalSettings.h"
 #include "platform/modules/PluginBase.h"
 #include "platform/toolkit/ITableView.h"
 #include "styles/engine/StyleTextField.h"
