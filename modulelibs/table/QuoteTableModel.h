@@ -84,6 +84,8 @@ public:
     static constexpr int kMaxOfferLines = 9;
     static constexpr int kMinFontSize = 6;
     static constexpr int kMaxFontSize = 30;
+    // The parameters a table keeps; any other is neither changed nor read from a table file.
+    static bool IsKnownParameter(int parameter);
 
     QuoteTableModel();
 

@@ -11,12 +11,6 @@
 namespace
 {
 constexpr int kFileVersion = 1;
-
-bool IsKnownParameter(int parameter)
-{
-    return (parameter >= QuoteTableModel::kFontColor && parameter <= QuoteTableModel::kFallBackColor)
-           || parameter == QuoteTableModel::kFontSize;
-}
 }
 
 void QuoteTableModel::Save(Settings& node) const
