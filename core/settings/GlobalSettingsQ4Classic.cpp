@@ -253,22 +253,19 @@ bool GlobalSettingsQ4Classic::WriteUpdaterProxyIni(const Settings& proxyNode)
     QString password;
     if (!values.password.isEmpty())
         password = Settings::CryptValue(values.password);
-    const std::array<std::pair<const char*, QString>, 6> entries{{
-        {"UseProxyServer", values.useProxyServer},
-        {"IP", values.ip},
-        {"Port", values.port},
-        {"Authentication", values.authentication},
-        {"User", values.user},
-        {"Pass", password},
-    }};
-    for (const auto& [key, value] : entries)
+    const QList<std::pair<QString, QString>> entries{
+        {QStringLiteral("UseProxyServer"), values.useProxyServer},
+        {QStringLiteral("IP"), values.ip},
+        {QStringLiteral("Port"), values.port},
+        {QStringLiteral("Authentication"), values.authentication},
+        {QStringLiteral("User"), values.user},
+        {QStringLiteral("Pass"), password},
+    };
+    if (!ini.WriteStrings(kProxySection, entries))
     {
-        if (!ini.WriteString(kProxySection, QString::fromLatin1(key), value))
-        {
-            Log::WriteWarning(QStringLiteral("Nie można zapisać ustawień proxy aktualizacji w pliku %1.").arg(ini.Path()),
-                              ModuleName(), QStringLiteral("GlobalSettingsQ4Classic::WriteUpdaterProxyIni"), __LINE__);
-            return false;
-        }
+        Log::WriteWarning(QStringLiteral("Nie można zapisać ustawień proxy aktualizacji w pliku %1.").arg(ini.Path()),
+                          ModuleName(), QStringLiteral("GlobalSettingsQ4Classic::WriteUpdaterProxyIni"), __LINE__);
+        return false;
     }
     return true;
 }
@@ -309,6 +306,10 @@ bool GlobalSettingsQ4Classic::SetApplicationStyle(const QString& name)
 bool GlobalSettingsQ4Classic::StoreAtOnce(const QString& key, const QString& value)
 {
     std::shared_ptr<Settings> node = LoadCurrentSettingsNode();
+    // The program sets its provider and style on every start: a value the file holds already is not
+    // written again.
+    if (node->Exists(key) && (*node)[key].ToString() == value && QFileInfo::exists(GetSettingsFilePath(true)))
+        return true;
     (*node)[key] = value;
     return SaveCurrentSettingsNode(*node);
 }

@@ -226,17 +226,23 @@ int IniFile::ReadInt(const QString& section, const QString& key, int defaultValu
 
 bool IniFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
+    return WriteStrings(section, {{key, value}});
+}
+
+bool IniFile::WriteStrings(const QString& section, const QList<std::pair<QString, QString>>& values)
+{
     const QString sectionName = section.trimmed();
-    const QString keyName = key.trimmed();
-    if (!CanWrite(sectionName, keyName, value))
-        return false;
+    for (const auto& [key, value] : values)
+        if (!CanWrite(sectionName, key.trimmed(), value))
+            return false;
 
     std::lock_guard guard(g_writeLock);
     IniText text;
     if (!Load(m_path, text) || !text.exact)
         return false;
     const QStringList before = text.lines;
-    Place(text.lines, sectionName, keyName, value);
+    for (const auto& [key, value] : values)
+        Place(text.lines, sectionName, key.trimmed(), value);
     if (text.lines == before && QFile::exists(m_path))
         return true;
 

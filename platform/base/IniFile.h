@@ -15,7 +15,10 @@
 // whole process to INI files are serialised, so two threads never lose each other's keys.
 
 #include <QString>
+#include <QList>
 #include <QStringList>
+
+#include <utility>
 
 class IniFile
 {
@@ -33,6 +36,8 @@ public:
     // would damage it), or when a name or the value would break the file's structure (line breaks,
     // '=' in a key, ']' in a section, empty names).
     bool WriteString(const QString& section, const QString& key, const QString& value);
+    // Several keys of one section in one write of the file; none is written when one cannot be.
+    bool WriteStrings(const QString& section, const QList<std::pair<QString, QString>>& values);
 
     // The file's lines as text, for readers that scan lines themselves; empty when unreadable.
     QStringList ReadLines() const;

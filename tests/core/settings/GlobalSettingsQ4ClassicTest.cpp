@@ -10,6 +10,7 @@
 #include "platform/settings/SettingsAdditionalInfo.h"
 #include "platform/settings/SettingsOptionList.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
@@ -149,6 +150,23 @@ TEST_F(GlobalSettingsQ4ClassicTest, SettersSaveAtOnceKeepingTheOtherValues)
     EXPECT_EQ(written["DefaultProviderName"].ToString(), QStringLiteral("Inny"));
     EXPECT_EQ(written["ApplicationStyle"].ToString(), QStringLiteral("Niebieski"));
     EXPECT_EQ(written["DDEConsumerFormat"].ToUInt(), 1u);
+}
+
+TEST_F(GlobalSettingsQ4ClassicTest, ASetterOfTheValueTheFileHoldsLeavesTheFileAlone)
+{
+    auto globals = Make();
+    ASSERT_TRUE(globals->SetDefaultProviderName(QStringLiteral("Inny")));
+    // A time that any rewrite of the file would renew.
+    const QDateTime past = QDateTime::currentDateTime().addDays(-3);
+    {
+        QFile file(Current());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(past, QFileDevice::FileModificationTime));
+    }
+
+    EXPECT_TRUE(globals->SetDefaultProviderName(QStringLiteral("Inny")));
+    EXPECT_EQ(QFileInfo(Current()).lastModified().toSecsSinceEpoch(), past.toSecsSinceEpoch());
+    EXPECT_TRUE(globals->SetDefaultProviderName(QStringLiteral("Trzeci")));
+    EXPECT_EQ(StoredCurrent()["DefaultProviderName"].ToString(), QStringLiteral("Trzeci"));
 }
 
 TEST_F(GlobalSettingsQ4ClassicTest, DisabledProxyLeavesTheIniEmpty)

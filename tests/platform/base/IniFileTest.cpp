@@ -189,3 +189,18 @@ TEST_F(IniFileTest, RefusesWritesThatWouldDamageTheFile)
     WriteAll(PathOf(QStringLiteral("plik")), "x");
     EXPECT_FALSE(IniFile(PathOf(QStringLiteral("plik/d.ini"))).WriteString(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")));
 }
+
+TEST_F(IniFileTest, SeveralKeysAreWrittenTogetherOrNoneIs)
+{
+    const QString path = PathOf(QStringLiteral("d.ini"));
+    WriteAll(path, "; notes\n[Proxy]\nIP=1.1.1.1\n");
+    IniFile ini(path);
+    ASSERT_TRUE(ini.WriteStrings(QStringLiteral("Proxy"), {{QStringLiteral("IP"), QStringLiteral("10.0.0.2")},
+                                                          {QStringLiteral("Port"), QStringLiteral("8080")}}));
+    EXPECT_EQ(ReadAll(path), QByteArray("; notes\n[Proxy]\nIP=10.0.0.2\nPort=8080\n"));
+
+    // One key that would break the file refuses the others with it.
+    EXPECT_FALSE(ini.WriteStrings(QStringLiteral("Proxy"), {{QStringLiteral("IP"), QStringLiteral("10.0.0.3")},
+                                                           {QStringLiteral("a=b"), QStringLiteral("v")}}));
+    EXPECT_EQ(ReadAll(path), QByteArray("; notes\n[Proxy]\nIP=10.0.0.2\nPort=8080\n"));
+}
