@@ -3,7 +3,7 @@
 #include "alerts/engine/AlertTexts.h"
 #include "alerts/ui/AlertDefinitionDlg.h"
 #include "alerts/ui/AlertsInfoWindowLink.h"
-#include "alerts/ui/QtSoundPlayer.h"
+#include "alerts/ui/DeferredSoundPlayer.h"
 #include "app/CloudAlertsCommandsQ4Classic.h"
 #include "cloud/engine/CloudAlertManager.h"
 #include "cloud/engine/CloudManager.h"
@@ -266,5 +266,5 @@ AlertsGeneralSettingsValues AlertModuleEx::GetNotificationSettings()
 
 std::shared_ptr<ISoundPlayer> AlertModuleEx::CreateSoundPlayer()
 {
-    return std::make_shared<QtSoundPlayer>();
+    return std::make_shared<DeferredSoundPlayer>();
 }

@@ -1,14 +1,12 @@
 #include "alerts/engine/MailSender.h"
 
-#include <curl/curl.h>
+#include "platform/base/CurlLibrary.h"
 
 #include <cstring>
 #include <mutex>
 
 namespace
 {
-std::once_flag g_curlInit;
-
 struct Upload
 {
     QByteArray data;
@@ -118,7 +116,6 @@ QByteArray MailSender::ComposeMessage(const QString& from, const QString& to, co
 
 bool MailSender::SendEmail(const QString& to, const QString& subject, const QString& body)
 {
-    std::call_once(g_curlInit, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
     const Server server = CopyServer();
     const QString where = QStringLiteral("%1:%2").arg(server.host).arg(server.port);
     if (server.host.isEmpty())
@@ -132,7 +129,15 @@ bool MailSender::SendEmail(const QString& to, const QString& subject, const QStr
         m_lastError = QStringLiteral("Mail alertu nie został wysłany: nie podano adresu odbiorcy.");
         return false;
     }
-    CURL* curl = curl_easy_init();
+    QString libraryError;
+    const CurlFunctions* functions = CurlLibrary::Functions(&libraryError);
+    if (!functions)
+    {
+        m_lastError = QStringLiteral("Mail alertu nie został wysłany: %1").arg(libraryError);
+        return false;
+    }
+    const CurlFunctions& api = *functions;
+    CURL* curl = api.easy_init();
     if (!curl)
     {
         m_lastError = QStringLiteral("Mail alertu nie został wysłany: nie udało się przygotować połączenia.");
@@ -145,42 +150,42 @@ bool MailSender::SendEmail(const QString& to, const QString& subject, const QStr
     const QByteArray from = "<" + CleanAddress(server.user).toUtf8() + ">";
     const QByteArray rcpt = "<" + recipient.toUtf8() + ">";
     Upload upload{ComposeMessage(server.user, recipient, subject, body, QDateTime::currentDateTime()), 0};
-    curl_slist* recipients = curl_slist_append(nullptr, rcpt.constData());
+    curl_slist* recipients = api.slist_append(nullptr, rcpt.constData());
     char errorText[CURL_ERROR_SIZE] = {};
 
-    curl_easy_setopt(curl, CURLOPT_URL, url.constData());
+    api.easy_setopt(curl, CURLOPT_URL, url.constData());
     if (server.startTls)
-        curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
+        api.easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
     if (!user.isEmpty())
     {
-        curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
-        curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
+        api.easy_setopt(curl, CURLOPT_USERNAME, user.constData());
+        api.easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
     }
-    curl_easy_setopt(curl, CURLOPT_MAIL_FROM, from.constData());
-    curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients);
-    curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(curl, CURLOPT_READFUNCTION, &ReadUpload);
-    curl_easy_setopt(curl, CURLOPT_READDATA, &upload);
-    curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(upload.data.size()));
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(kConnectTimeout.count()));
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT, static_cast<long>(kTransferTimeout.count()));
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &CheckAbort);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(m_abort));
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
+    api.easy_setopt(curl, CURLOPT_MAIL_FROM, from.constData());
+    api.easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients);
+    api.easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+    api.easy_setopt(curl, CURLOPT_READFUNCTION, &ReadUpload);
+    api.easy_setopt(curl, CURLOPT_READDATA, &upload);
+    api.easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(upload.data.size()));
+    api.easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(kConnectTimeout.count()));
+    api.easy_setopt(curl, CURLOPT_TIMEOUT, static_cast<long>(kTransferTimeout.count()));
+    api.easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    api.easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    api.easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &CheckAbort);
+    api.easy_setopt(curl, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(m_abort));
+    api.easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
 
-    const CURLcode result = curl_easy_perform(curl);
+    const CURLcode result = api.easy_perform(curl);
     long response = 0;
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &response);
-    curl_slist_free_all(recipients);
-    curl_easy_cleanup(curl);
+    api.easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &response);
+    api.slist_free_all(recipients);
+    api.easy_cleanup(curl);
     if (result == CURLE_OK)
     {
         m_lastError.clear();
         return true;
     }
-    QString reason = QString::fromUtf8(errorText[0] ? errorText : curl_easy_strerror(result));
+    QString reason = QString::fromUtf8(errorText[0] ? errorText : api.easy_strerror(result));
     if (response != 0)
         reason += QStringLiteral(" (odpowiedź serwera %1)").arg(response);
     m_lastError = QStringLiteral("Mail alertu do %1 nie został wysłany przez serwer %2: %3").arg(recipient, where, reason);

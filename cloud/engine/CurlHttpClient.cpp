@@ -1,20 +1,16 @@
 #include "cloud/engine/CurlHttpClient.h"
 
 #include "cloud/engine/HttpError.h"
+#include "platform/base/CurlLibrary.h"
 
 #include <QFile>
 #include <QHostAddress>
 #include <QUrl>
 
-#include <curl/curl.h>
 #include <memory>
-#include <mutex>
 
 namespace
 {
-std::once_flag g_globalInit;
-bool g_globalReady = false;
-
 struct Transfer
 {
     QByteArray answer;
@@ -45,11 +41,11 @@ int CheckCancelled(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
 using EasyHandle = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
 using HeaderList = std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)>;
 
-HeaderList MakeHeaders(const HttpRequest& request)
+HeaderList MakeHeaders(const CurlFunctions& api, const HttpRequest& request)
 {
-    HeaderList headers(nullptr, curl_slist_free_all);
-    auto append = [&headers](const QByteArray& line) {
-        curl_slist* grown = curl_slist_append(headers.get(), line.constData());
+    HeaderList headers(nullptr, api.slist_free_all);
+    auto append = [&headers, &api](const QByteArray& line) {
+        curl_slist* grown = api.slist_append(headers.get(), line.constData());
         if (!grown)
             throw HttpError(QStringLiteral("Brak pamięci na nagłówki żądania"));
         headers.release();
@@ -94,10 +90,12 @@ HttpResponse CurlHttpClient::Send(const HttpRequest& request, const CancelCheck&
 {
     if (!IsAllowedUrl(request.url))
         throw HttpError(QStringLiteral("Niedozwolony adres żądania: %1").arg(request.url));
-    std::call_once(g_globalInit, [] { g_globalReady = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK; });
-    if (!g_globalReady)
-        throw HttpError(QStringLiteral("Biblioteka HTTP nie działa"));
-    EasyHandle curl(curl_easy_init(), curl_easy_cleanup);
+    QString libraryError;
+    const CurlFunctions* functions = CurlLibrary::Functions(&libraryError);
+    if (!functions)
+        throw HttpError(QStringLiteral("Biblioteka HTTP nie działa: %1").arg(libraryError));
+    const CurlFunctions& api = *functions;
+    EasyHandle curl(api.easy_init(), api.easy_cleanup);
     if (!curl)
         throw HttpError(QStringLiteral("Nie można utworzyć połączenia HTTP"));
 
@@ -107,47 +105,47 @@ HttpResponse CurlHttpClient::Send(const HttpRequest& request, const CancelCheck&
     const QByteArray password = request.password.toUtf8();
     const QByteArray body = request.body.toUtf8();
     const QByteArray caFile = QFile::encodeName(m_options.caFile);
-    const HeaderList headers = MakeHeaders(request);
+    const HeaderList headers = MakeHeaders(api, request);
     Transfer transfer;
     transfer.limit = m_options.maxAnswerBytes;
     transfer.cancelled = &cancelled;
     char errorText[CURL_ERROR_SIZE] = {};
 
     CURL* handle = curl.get();
-    curl_easy_setopt(handle, CURLOPT_URL, url.constData());
-    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
+    api.easy_setopt(handle, CURLOPT_URL, url.constData());
+    api.easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
+    api.easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 0L);
+    api.easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    api.easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
+    api.easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
     if (!caFile.isEmpty())
-        curl_easy_setopt(handle, CURLOPT_CAINFO, caFile.constData());
-    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(m_options.connectTimeout.count()));
-    curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(m_options.totalTimeout.count()));
-    curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorText);
+        api.easy_setopt(handle, CURLOPT_CAINFO, caFile.constData());
+    api.easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(m_options.connectTimeout.count()));
+    api.easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(m_options.totalTimeout.count()));
+    api.easy_setopt(handle, CURLOPT_ERRORBUFFER, errorText);
     if (!user.isEmpty() || !password.isEmpty())
     {
-        curl_easy_setopt(handle, CURLOPT_HTTPAUTH, static_cast<long>(CURLAUTH_BASIC));
-        curl_easy_setopt(handle, CURLOPT_USERNAME, user.constData());
-        curl_easy_setopt(handle, CURLOPT_PASSWORD, password.constData());
+        api.easy_setopt(handle, CURLOPT_HTTPAUTH, static_cast<long>(CURLAUTH_BASIC));
+        api.easy_setopt(handle, CURLOPT_USERNAME, user.constData());
+        api.easy_setopt(handle, CURLOPT_PASSWORD, password.constData());
     }
     if (request.verb == QLatin1String("GET"))
-        curl_easy_setopt(handle, CURLOPT_HTTPGET, 1L);
+        api.easy_setopt(handle, CURLOPT_HTTPGET, 1L);
     else
-        curl_easy_setopt(handle, CURLOPT_CUSTOMREQUEST, verb.constData());
+        api.easy_setopt(handle, CURLOPT_CUSTOMREQUEST, verb.constData());
     if (CarriesBody(request.verb))
     {
-        curl_easy_setopt(handle, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
-        curl_easy_setopt(handle, CURLOPT_POSTFIELDS, body.constData());
+        api.easy_setopt(handle, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
+        api.easy_setopt(handle, CURLOPT_POSTFIELDS, body.constData());
     }
-    curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headers.get());
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, WriteAnswer);
-    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);
-    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, CheckCancelled);
-    curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &transfer);
+    api.easy_setopt(handle, CURLOPT_HTTPHEADER, headers.get());
+    api.easy_setopt(handle, CURLOPT_WRITEFUNCTION, WriteAnswer);
+    api.easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);
+    api.easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+    api.easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, CheckCancelled);
+    api.easy_setopt(handle, CURLOPT_XFERINFODATA, &transfer);
 
-    const CURLcode result = curl_easy_perform(handle);
+    const CURLcode result = api.easy_perform(handle);
     if (result == CURLE_COULDNT_RESOLVE_HOST)
         return {HttpResponse::kHostNotResolvedStatus, QString()};
     if (transfer.tooLarge)
@@ -157,8 +155,8 @@ HttpResponse CurlHttpClient::Send(const HttpRequest& request, const CancelCheck&
                             .arg(request.url, QString::fromUtf8(errorText)));
     if (result != CURLE_OK)
         throw HttpError(QStringLiteral("%1: %2 (%3)")
-                            .arg(request.url, QString::fromUtf8(curl_easy_strerror(result)), QString::fromUtf8(errorText)));
+                            .arg(request.url, QString::fromUtf8(api.easy_strerror(result)), QString::fromUtf8(errorText)));
     long status = 0;
-    curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
+    api.easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
     return {static_cast<int>(status), QString::fromUtf8(transfer.answer)};
 }

@@ -1,11 +1,14 @@
 #include "AlertsFakes.h"
 
-#include "alerts/ui/QtSoundPlayer.h"
+#include "alerts/sound/QtSoundPlayer.h"
+#include "alerts/ui/DeferredSoundPlayer.h"
 #include "core/settings/AlertsGeneralSettingsKeys.h"
+#include "platform/base/AppPaths.h"
 #include "tests/support/ui/TestApplication.h"
 
 #include <QDataStream>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -76,4 +79,30 @@ TEST(QtSoundPlayer, AMissingFileIsLoggedOnceAndNothingPlays)
     const QString text = log.Text();
     EXPECT_EQ(text.count(QStringLiteral("/nie/ma/takiego/buy.wav")), 1);
     EXPECT_EQ(text.count(QStringLiteral("/nie/ma/takiego/sell.wav")), 1);
+}
+
+TEST(DeferredSoundPlayer, LoadsThePlayerBesideTheExecutableOrSaysOnceThatItCannot)
+{
+    TestApplication::Ensure();
+    const QString missing = QStringLiteral("/nie/ma/takiego/buy.wav");
+    {
+        // Beside the tests, as beside the program: the real player answers.
+        const LogCapture log;
+        DeferredSoundPlayer player;
+        player.PlayFileBlocking(missing);
+        player.Purge();
+        EXPECT_EQ(log.Text().count(missing), 1);
+    }
+    const QString executableFolder = AppPaths::ExecutableFolder();
+    QTemporaryDir empty;
+    AppPaths::SetExecutableFolder(empty.path());
+    {
+        const LogCapture log;
+        DeferredSoundPlayer player;
+        player.Purge();
+        player.PlayFileBlocking(missing);
+        player.PlayFileBlocking(missing);
+        EXPECT_EQ(log.Text().count(QStringLiteral("nie można załadować odtwarzacza dźwięków")), 1);
+    }
+    AppPaths::SetExecutableFolder(executableFolder);
 }

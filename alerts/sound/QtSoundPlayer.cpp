@@ -1,4 +1,4 @@
-#include "alerts/ui/QtSoundPlayer.h"
+#include "alerts/sound/QtSoundPlayer.h"
 
 #include "platform/base/AppPaths.h"
 #include "platform/base/Log.h"
