@@ -8,8 +8,9 @@
 //
 // Threads: the IAlertModule calls come from the sources' threads and only queue work; the
 // worker callbacks and GenerateAlert run on the worker thread, which hands each generated alert
-// over to the announcing thread (GeneratedAlertsAnnouncer) for its log line, history row,
-// broadcast, popup, mail and sound; everything else runs on the main thread.
+// over to be announced (GeneratedAlertsAnnouncer): its log line, history row, broadcast, popup,
+// mail and sound come on the announcing thread, or on the worker for a few alerts while that
+// thread is idle, never on both at once; everything else runs on the main thread.
 
 #include "alerts/engine/AlertLog.h"
 #include "alerts/engine/AlertsListManager.h"
@@ -210,7 +211,7 @@ private:
     // Also its history rows.
     bool RemoveAlertById(std::uint32_t alertId);
     void RedrawDefinedAlerts();
-    // The announcing thread: a batch of generated alerts, in the order they were generated.
+    // Where generated alerts are announced: a batch of them, in the order they were generated.
     void AnnounceGeneratedAlerts(GeneratedAlertsAnnouncer::Batch& batch);
 
     IAlertsMediator& m_mediator;

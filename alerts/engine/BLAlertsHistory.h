@@ -3,11 +3,11 @@
 // generated local alert and per cloud alert event, newest first, without a limit. Held by the
 // alert module for the whole run; the tab's grid view is attached while the window exists.
 //
-// Every operation holds "BLAlertsHistory::BLGeneratedAlertsGrid". AddRow and AddRows come on
-// the thread that announces generated alerts and change the model only: the rows they add wait
-// at the top until the main thread's SyncGridView puts them into the view (the window calls it
-// on its redraw timer), so that no view is ever touched off the main thread. Everything else
-// runs on the main thread.
+// Every operation holds "BLAlertsHistory::BLGeneratedAlertsGrid". AddRow and AddRows come
+// where generated alerts are announced (off the main thread) and change the model only: the
+// rows they add wait at the top until the main thread's SyncGridView puts them into the view
+// (the window calls it on its redraw timer), so that no view is ever touched off the main
+// thread. Everything else runs on the main thread.
 
 #include "alerts/engine/IGeneratedAlertListRow.h"
 #include "platform/base/OleDate.h"

@@ -76,10 +76,33 @@ void GeneratedAlertsAnnouncer::Post()
     bool wake = false;
     {
         const SafeAutoLock lock(m_lock, "GeneratedAlertsAnnouncer::Post", kFile);
-        wake = TakeWake();
+        // The idle thread touches nothing until it is woken, and nothing is added meanwhile:
+        // a few records are announced here, in their turn, without a wake-up.
+        if (m_threadIdle && m_waiting.records.size() <= kAnnouncedInPlace)
+            std::swap(m_waiting, m_inPlace);
+        else
+            wake = TakeWake();
     }
+    if (!m_inPlace.records.empty())
+        Announce(m_inPlace);
     if (wake)
         m_queued.Set();
+}
+
+void GeneratedAlertsAnnouncer::Announce(Batch& batch)
+{
+    m_announce(batch);
+    const std::size_t count = batch.records.size();
+    batch.records.clear();
+    batch.snapshots.clear();
+    bool wakeFlush = false;
+    {
+        const SafeAutoLock lock(m_lock, "GeneratedAlertsAnnouncer::Announce", kFile);
+        m_announced += count;
+        wakeFlush = std::exchange(m_flushWaits, false);
+    }
+    if (wakeFlush)
+        m_flushed.Set();
 }
 
 bool GeneratedAlertsAnnouncer::TakeWake()
@@ -137,6 +160,7 @@ void GeneratedAlertsAnnouncer::Run()
             else
             {
                 std::swap(m_waiting, m_taking);
+                m_threadIdle = false;
                 ++m_takes;
                 wakeAdder = std::exchange(m_adderWaits, false);
             }
@@ -148,17 +172,6 @@ void GeneratedAlertsAnnouncer::Run()
         }
         if (wakeAdder)
             m_taken.Set();
-        m_announce(m_taking);
-        const std::size_t count = m_taking.records.size();
-        m_taking.records.clear();
-        m_taking.snapshots.clear();
-        bool wakeFlush = false;
-        {
-            const SafeAutoLock lock(m_lock, "GeneratedAlertsAnnouncer::Run", kFile);
-            m_announced += count;
-            wakeFlush = std::exchange(m_flushWaits, false);
-        }
-        if (wakeFlush)
-            m_flushed.Set();
+        Announce(m_taking);
     }
 }

@@ -10,7 +10,9 @@
 // that the worker and the thread pass to and fro, so that neither allocates once both have
 // grown. An idle thread is woken when the worker ends a run of tests (Post), when kWakeAt
 // records wait and when someone waits for the announcements (Flush): a wake-up costs the worker
-// more than a few alerts, so it is not paid for every one. When the limit of records wait
+// as much as announcing a few alerts and delays them, so it is not paid for every one, and a run
+// that generated no more than kAnnouncedInPlace alerts while the thread was idle has them
+// announced by the worker itself. When the limit of records wait
 // (kLimit unless given), the worker waits until the thread takes them: nothing is dropped,
 // memory stays bounded, and the worker's own shedding thins the values that wait behind it
 // meanwhile.
@@ -69,6 +71,7 @@ public:
 
     static constexpr std::size_t kLimit = 65536;
     static constexpr std::size_t kWakeAt = 1024;
+    static constexpr std::size_t kAnnouncedInPlace = 4;
 
     explicit GeneratedAlertsAnnouncer(Handler announce, std::size_t limit = kLimit);
     ~GeneratedAlertsAnnouncer() override;
@@ -76,7 +79,8 @@ public:
     // The alert's record with the values of its arguments, announced after every record added
     // before it. Waits while the limit of records wait.
     void Add(Record record, const BLAlert& alert);
-    // The adder ended a run of tests: what waits is announced without waiting for more.
+    // The adder ended a run of tests: what waits is announced without waiting for more, here
+    // when it is no more than kAnnouncedInPlace records and the thread is idle.
     void Post();
     // Returns once every record added before the call has been announced. One caller at a time.
     void Flush();
@@ -89,6 +93,8 @@ protected:
 private:
     // Caller holds the lock: true when the idle thread is to be woken for what waits.
     bool TakeWake();
+    // Gives the batch to the handler and empties it; the waiters learn how far it went.
+    void Announce(Batch& batch);
 
     const Handler m_announce;
     const std::size_t m_limit;
@@ -108,4 +114,6 @@ private:
     ThreadEvent m_flushed{ThreadEvent::ResetMode::Automatic};
     // The thread's own: the batch it announces.
     Batch m_taking;
+    // The adder's own: the few records it announces itself.
+    Batch m_inPlace;
 };

@@ -164,3 +164,29 @@ TEST_F(GeneratedAlertsAnnouncerTest, ARemovedAlertLeavesNoHistoryRowThoughSomeOf
     for (std::size_t row = 0; row < history.GetRowCount(); ++row)
         ASSERT_NE(history.GetRow(row)->GetAlertId(), id) << row;
 }
+
+TEST_F(GeneratedAlertsAnnouncerTest, AFewRecordsOfARunAreAnnouncedByTheAdderMoreWakeTheAnnouncer)
+{
+    const auto announcer = MakeAnnouncer();
+    const struct
+    {
+        std::uint32_t records;
+        bool inPlace;
+    } cases[] = {{1, true}, {GeneratedAlertsAnnouncer::kAnnouncedInPlace, true},
+                 {GeneratedAlertsAnnouncer::kAnnouncedInPlace + 1, false}};
+    std::uint32_t id = 0;
+    for (const auto& c : cases)
+    {
+        // The announcer has gone idle after the run before.
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        const std::uint32_t first = id + 1;
+        for (std::uint32_t i = 0; i < c.records; ++i)
+            Add(*announcer, ++id);
+        announcer->Post();
+        announcer->Flush();
+        EXPECT_EQ(Announced(), Expected(1, id)) << c.records;
+        const std::lock_guard lock(m_mutex);
+        EXPECT_EQ(m_threads.back() == std::this_thread::get_id(), c.inPlace) << c.records;
+        EXPECT_EQ(m_threads[first - 1] == std::this_thread::get_id(), c.inPlace) << c.records;
+    }
+}
