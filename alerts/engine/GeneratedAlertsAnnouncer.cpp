@@ -3,6 +3,7 @@
 #include "alerts/engine/BLAlert.h"
 #include "platform/base/SafeAutoLock.h"
 
+#include <chrono>
 #include <utility>
 
 namespace
@@ -129,7 +130,8 @@ void GeneratedAlertsAnnouncer::Flush()
             if (!m_flushWaits)
                 return;
         }
-        m_flushed.Wait();
+        // Another waiter may have taken the signal meant for both: the count is looked at again.
+        m_flushed.WaitFor(std::chrono::milliseconds(10));
     }
 }
 

@@ -17,8 +17,8 @@
 // memory stays bounded, and the worker's own shedding thins the values that wait behind it
 // meanwhile.
 //
-// Add and Post on one thread at a time, the one that generates alerts (the worker); Flush and
-// Stop on the main thread. Once the thread has stopped, or when it could not start, Add
+// Add and Post on one thread at a time, the one that generates alerts (the worker); Flush on
+// any thread; Stop on the main thread. Once the thread has stopped, or when it could not start, Add
 // announces on the calling thread.
 
 #include "platform/base/OleDate.h"
@@ -82,7 +82,7 @@ public:
     // The adder ended a run of tests: what waits is announced without waiting for more, here
     // when it is no more than kAnnouncedInPlace records and the thread is idle.
     void Post();
-    // Returns once every record added before the call has been announced. One caller at a time.
+    // Returns once every record added before the call has been announced.
     void Flush();
     // Announces what waits and ends the thread; the adder has stopped.
     void Stop();
