@@ -1,7 +1,8 @@
 // Alert arguments delivered through IAlertModule and tested by the alerts worker, with 10,000
 // defined alerts over 1,000 arguments: how many updates per second the worker takes from one
 // and from several delivering threads, how long a delivered value takes to become a generated
-// alert under an offered load, and how much memory it holds when the feed outruns it.
+// alert under an offered load, and how much memory it holds when the feed outruns it; beside
+// them, the same updates through a plain queue and hash map, the yardstick of the worker's speed.
 //
 // The throughput cases run five times each, so that the minimum shows beside the median on a
 // busy machine. The memory case takes a minute; it runs alone with
@@ -30,6 +31,8 @@
 #include <random>
 #include <string>
 #include <thread>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace
@@ -134,6 +137,53 @@ const AlertExprArgDesc& Argument(int index)
     return arguments[static_cast<std::size_t>(index)];
 }
 
+// One delivering thread: it updates every producers-th argument from its own first one,
+// so that the values of one argument come in order from one thread. Each pass over its
+// arguments takes them in a new random order, as a feed's trades come: in the order the
+// arguments were made, the alerts' memory would be read in the order it was allocated,
+// which one thread gives and several interleaved threads do not.
+struct Producer
+{
+    Producer(int first, int producers)
+        : first(first)
+        , producers(producers)
+        , random(11 + static_cast<unsigned>(first))
+    {
+        for (int argument = first; argument < kArguments; argument += producers)
+            order.push_back(argument);
+    }
+
+    struct Update
+    {
+        int argument;
+        double value;
+        double time;
+    };
+
+    // The next of the producer's arguments and its new value and time.
+    Update Next()
+    {
+        const long own = static_cast<long>(order.size());
+        if (next % own == 0)
+            std::shuffle(order.begin(), order.end(), random);
+        const int argument = order[static_cast<std::size_t>(next++ % own)];
+        double& value = values[static_cast<std::size_t>(argument)];
+        value += 0.1 * (100.0 - value) + step(random);
+        // Every value a time of its own, a millisecond apart per producer.
+        const double millisecond = static_cast<double>(++time * producers + first);
+        return Update{argument, value, 45000.0 + millisecond / 86400000.0};
+    }
+
+    int first;
+    int producers;
+    std::vector<int> order;
+    std::vector<double> values = std::vector<double>(kArguments, 100.0);
+    std::mt19937 random;
+    std::normal_distribution<double> step{0.0, 1.0};
+    long next = 0;
+    long time = 0;
+};
+
 // 10,000 two-sided alerts, ten on each of 1,000 arguments: buy when the value rises above a
 // level, sell when it falls below one, each level a random distance from 100. The values
 // wander around 100 (a step of one on average, pulled back towards 100), so the alerts whose
@@ -167,47 +217,14 @@ public:
 
     static const AlertExprArgDesc& ProbeArgument() { return Argument(kArguments); }
 
-    // One delivering thread: it updates every producers-th argument from its own first one,
-    // so that the values of one argument come in order from one thread. Each pass over its
-    // arguments takes them in a new random order, as a feed's trades come: in the order the
-    // arguments were made, the alerts' memory would be read in the order it was allocated,
-    // which one thread gives and several interleaved threads do not.
-    struct Producer
-    {
-        Producer(int first, int producers)
-            : first(first)
-            , producers(producers)
-            , random(11 + static_cast<unsigned>(first))
-        {
-            for (int argument = first; argument < kArguments; argument += producers)
-                order.push_back(argument);
-        }
-
-        int first;
-        int producers;
-        std::vector<int> order;
-        std::vector<double> values = std::vector<double>(kArguments, 100.0);
-        std::mt19937 random;
-        std::normal_distribution<double> step{0.0, 1.0};
-        long next = 0;
-        long time = 0;
-    };
-
     // count updates of the producer's arguments in turn, on the calling thread.
     void Deliver(Producer& producer, long count)
     {
         IAlertModule& alerts = m_module;
-        const long own = static_cast<long>(producer.order.size());
         for (long i = 0; i < count; ++i)
         {
-            if (producer.next % own == 0)
-                std::shuffle(producer.order.begin(), producer.order.end(), producer.random);
-            const int argument = producer.order[static_cast<std::size_t>(producer.next++ % own)];
-            double& value = producer.values[static_cast<std::size_t>(argument)];
-            value += 0.1 * (100.0 - value) + producer.step(producer.random);
-            // Every value a time of its own, a millisecond apart per producer.
-            const double time = static_cast<double>(++producer.time * producer.producers + producer.first);
-            alerts.OnUpdateArgValue(Argument(argument), AlertExprArgValue(value, 2, OleDate(45000.0 + time / 86400000.0)));
+            const Producer::Update update = producer.Next();
+            alerts.OnUpdateArgValue(Argument(update.argument), AlertExprArgValue(update.value, 2, OleDate(update.time)));
         }
     }
     void Deliver(long count) { Deliver(m_producer, count); }
@@ -287,6 +304,176 @@ void BM_UpdatesTestedByTheWorker(benchmark::State& state)
     state.counters["shed"] = static_cast<double>(bench.Shed());
 }
 
+// The same logical work in a plain program, for a yardstick: the delivering thread queues
+// (argument, value) pairs as a source gives them, under a mutex, and one thread drains the
+// queue a take at a time, finds the argument's alerts in a hash map, compares each side's
+// level as the two-sided alerts do (a side fires when it holds and the other side did not fire
+// last) and hands every generated alert over as a record. The same levels, values and probe
+// as AlertsBench.
+class PlainConsumer
+{
+public:
+    PlainConsumer(double nearest, double farthest)
+    {
+        std::mt19937 random(7);
+        std::uniform_real_distribution<double> distance(nearest, farthest);
+        for (int i = 0; i < kAlerts; ++i)
+        {
+            const double buyAbove = 100.0 + distance(random);
+            const double sellBelow = 100.0 - distance(random);
+            m_alerts[Argument(i % kArguments)].push_back(Alert{static_cast<std::uint32_t>(i), buyAbove, sellBelow});
+        }
+        m_alerts[Argument(kArguments)].push_back(Alert{kProbeId, 0.0, 0.0});
+        m_thread = std::thread([this] { Run(); });
+    }
+    ~PlainConsumer()
+    {
+        {
+            const std::lock_guard lock(m_queueMutex);
+            m_stop = true;
+        }
+        m_queued.notify_one();
+        m_thread.join();
+    }
+
+    void Deliver(long count)
+    {
+        for (long i = 0; i < count; ++i)
+        {
+            const Producer::Update update = m_producer.Next();
+            Queue(Argument(update.argument), AlertExprArgValue(update.value, 2, OleDate(update.time)));
+        }
+    }
+    // The probe's next value, and the wait until its alert was generated.
+    void Probe()
+    {
+        const double value = m_probes++ % 2 == 0 ? 1.0 : -1.0;
+        Queue(Argument(kArguments), AlertExprArgValue(value, 2, OleDate(44000.0 + static_cast<double>(m_probes) / 86400000.0)));
+        std::unique_lock lock(m_probeMutex);
+        m_probeFired.wait(lock, [this] { return m_probesFired >= m_probes; });
+    }
+    long Generated() const { return m_generated.load(); }
+
+private:
+    static constexpr std::uint32_t kProbeId = kAlerts;
+    static constexpr unsigned kNone = 2;
+
+    struct Alert
+    {
+        std::uint32_t id;
+        double buyAbove;
+        double sellBelow;
+        unsigned last = kNone;
+    };
+    struct Record
+    {
+        std::uint32_t alertId;
+        unsigned side;
+        double value;
+        OleDate time;
+    };
+    using Update = std::pair<AlertExprArgDesc, AlertExprArgValue>;
+
+    void Queue(const AlertExprArgDesc& argument, const AlertExprArgValue& value)
+    {
+        bool wake = false;
+        {
+            const std::lock_guard lock(m_queueMutex);
+            m_queue.emplace_back(argument, value);
+            wake = std::exchange(m_waiting, false);
+        }
+        if (wake)
+            m_queued.notify_one();
+    }
+
+    void Run()
+    {
+        std::vector<Update> taken;
+        std::vector<Record> records;
+        for (;;)
+        {
+            {
+                std::unique_lock lock(m_queueMutex);
+                while (m_queue.empty() && !m_stop)
+                {
+                    m_waiting = true;
+                    m_queued.wait(lock);
+                }
+                if (m_queue.empty())
+                    return;
+                taken.swap(m_queue);
+            }
+            for (const Update& update : taken)
+                Test(update.first, update.second, records);
+            taken.clear();
+        }
+    }
+
+    void Test(const AlertExprArgDesc& argument, const AlertExprArgValue& value, std::vector<Record>& records)
+    {
+        const auto found = m_alerts.find(argument);
+        if (found == m_alerts.end())
+            return;
+        for (Alert& alert : found->second)
+        {
+            const bool buy = value.Value() > alert.buyAbove;
+            const bool sell = value.Value() < alert.sellBelow;
+            unsigned side = kNone;
+            if (buy && alert.last != 1)
+                side = 1;
+            else if (sell && alert.last != 0)
+                side = 0;
+            if (side == kNone)
+                continue;
+            alert.last = side;
+            // Handed over in batches: the records are let go when a batch is full.
+            if (records.size() == 4096)
+                records.clear();
+            records.push_back(Record{alert.id, side, value.Value(), value.Timestamp()});
+            m_generated.fetch_add(1, std::memory_order_relaxed);
+            if (alert.id != kProbeId)
+                continue;
+            {
+                const std::lock_guard lock(m_probeMutex);
+                ++m_probesFired;
+            }
+            m_probeFired.notify_all();
+        }
+    }
+
+    std::unordered_map<AlertExprArgDesc, std::vector<Alert>, AlertExprArgDescHash> m_alerts;
+    Producer m_producer{0, 1};
+    long m_probes = 0;
+    std::mutex m_queueMutex;
+    std::condition_variable m_queued;
+    std::vector<Update> m_queue;
+    bool m_waiting = false;
+    bool m_stop = false;
+    std::mutex m_probeMutex;
+    std::condition_variable m_probeFired;
+    long m_probesFired = 0;
+    std::atomic<long> m_generated = 0;
+    std::thread m_thread;
+};
+
+// BM_UpdatesTestedByTheWorker's scenarios through the plain consumer.
+void BM_PlainQueueAndHashMapConsumer(benchmark::State& state)
+{
+    PlainConsumer consumer = state.range(0) == 0 ? PlainConsumer(2.0, 20.0) : PlainConsumer(0.0, 2.0);
+    constexpr long kBatch = 10000;
+    long delivered = 0;
+    const long generatedBefore = consumer.Generated();
+    for (auto _ : state)
+    {
+        consumer.Deliver(kBatch);
+        consumer.Probe();
+        delivered += kBatch;
+    }
+    state.SetItemsProcessed(delivered);
+    state.counters["alerts_per_update"] =
+        static_cast<double>(consumer.Generated() - generatedBefore - state.iterations()) / static_cast<double>(delivered);
+}
+
 // Delivering threads that live for the whole case, so that making threads is not measured:
 // each round, every thread delivers its share and the round ends when all are done.
 class ProducerThreads
@@ -298,7 +485,7 @@ public:
         for (int i = 0; i < count; ++i)
         {
             m_threads.emplace_back([this, &bench, i, count] {
-                AlertsBench::Producer producer(i, count);
+                Producer producer(i, count);
                 for (;;)
                 {
                     m_rounds.arrive_and_wait();
@@ -486,6 +673,12 @@ void BM_MemoryUnderOverload(benchmark::State& state)
 }
 
 BENCHMARK(BM_UpdatesTestedByTheWorker)->Arg(0)->Arg(1)->Repetitions(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PlainQueueAndHashMapConsumer)
+    ->Arg(0)
+    ->Arg(1)
+    ->Repetitions(5)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_TestsWithoutTheQueue)->Arg(0)->Arg(1);
 BENCHMARK(BM_UpdatesFromSeveralProducers)
     ->Arg(1)

@@ -2,6 +2,7 @@
 
 #include "alerts/engine/AlertTexts.h"
 #include "alerts/engine/AlertsModuleWorkerThread.h"
+#include "alerts/engine/BLGeneratedAlertDescription.h"
 #include "alerts/engine/GeneratedAlertsSoundThread.h"
 #include "alerts/engine/IAlertModuleObserver.h"
 #include "alerts/engine/MailSenderThread.h"
@@ -32,6 +33,8 @@ AlertModule::AlertModule(IAlertsMediator& mediator)
     , m_alerts(*this)
 {
     g_instance.store(this);
+    m_announcer = std::make_unique<GeneratedAlertsAnnouncer>(
+        [this](GeneratedAlertsAnnouncer::Batch& batch) { AnnounceGeneratedAlerts(batch); });
     auto worker = std::make_unique<AlertsModuleWorkerThread>(*this);
     if (worker->Start())
         m_worker = std::move(worker);
@@ -185,10 +188,12 @@ std::shared_ptr<BLAlert> AlertModule::TakeAlertOut(std::uint32_t alertId)
 
 bool AlertModule::RemoveAlertById(std::uint32_t alertId)
 {
-    if (!m_alerts.Contains(alertId))
+    // Out of the list first, so that no row of the alert is announced after its rows went.
+    if (!TakeAlertOut(alertId))
         return false;
+    WaitForAnnouncements();
     m_history.RemoveAlertRows(alertId);
-    return TakeAlertOut(alertId) != nullptr;
+    return true;
 }
 
 void AlertModule::RedrawDefinedAlerts()
@@ -220,14 +225,21 @@ void AlertModule::RemoveAllAlerts()
     if (IAlertModuleObserver* observer = m_observer.load())
         observer->OnAllAlertsRemoved();
     m_listGrid.RemoveAllRows();
-    m_history.RemoveAllRows();
     m_alertLog.AddLog(AlertLog::eRemoved, QStringLiteral(" Usunięcie wszystkich alertów."));
+    // The list first, so that no row is announced after the history was emptied.
     m_alerts.Clear();
+    ClearAlertsHistory();
 }
 
 void AlertModule::ClearAlertsHistory()
 {
+    WaitForAnnouncements();
     m_history.RemoveAllRows();
+}
+
+void AlertModule::WaitForAnnouncements()
+{
+    m_announcer->Flush();
 }
 
 void AlertModule::ClearAll()
@@ -319,33 +331,68 @@ void AlertModule::GenerateAlert(const BLAlert& alert, unsigned side)
     // An alert without its associated argument (loaded without one, or re-bound after its
     // source went) reports 0 with no decimals and no argument name.
     const AlertExprArgDesc& argument = alert.GetAssociatedArg();
-    const double value = argument.IsValid() ? m_arguments.ArgumentValue(argument) : 0.0;
-    const int precision = argument.IsValid() ? m_arguments.ArgumentPrecision(argument) : 0;
+    GeneratedAlertsAnnouncer::Record record;
+    record.alertId = alert.GetId();
+    record.side = side;
+    if (argument.IsValid())
+    {
+        record.value = m_arguments.ArgumentValue(argument);
+        record.precision = m_arguments.ArgumentPrecision(argument);
+        record.argument = argument;
+    }
+    record.time = m_lastUpdateTime;
+    record.name = alert.Name();
+    const AlertProps& properties = alert.Properties();
+    record.window = properties.Window();
+    record.mail = properties.Mail();
+    record.sound = properties.Sound();
     // The worker generates alerts inside the list's lock: no text is made for a silent log.
     if (m_alertLog.IsWriting())
-        m_alertLog.AddLog(AlertLog::eGenerated, alert.GetDescription(side, m_lastUpdateTime));
-    auto info = std::make_shared<GeneratedAlertInfo>(alert.Name(), side, alert.GetId(), m_lastUpdateTime);
-    m_history.AddRow(alert.GetId(), alert.Name(), argument.GetArgumentName(), precision, m_lastUpdateTime, side,
-                     value);
-    std::vector<std::shared_ptr<const AlertExprArgSnapshot>> snapshots;
-    alert.TakeArgumentSnapshots(snapshots);
-    for (std::shared_ptr<const AlertExprArgSnapshot>& snapshot : snapshots)
-        info->InsertSnapshot(std::move(snapshot));
-    m_mediator.BroadcastGeneratedAlert(info);
+        record.logText = alert.GetDescription(side, m_lastUpdateTime);
+    m_announcer->Add(std::move(record), alert);
+}
 
-    const AlertProps& properties = alert.Properties();
-    if (properties.Window())
-        m_mediator.ShowAlertNotification(alert.Name(), argument.GetArgumentName(),
-                                         AlertTexts::FormatAlertArgumentValue(value, precision), side, false);
-    if (properties.Mail() && m_mailThread)
+void AlertModule::PostGeneratedAlerts()
+{
+    m_announcer->Post();
+}
+
+void AlertModule::AnnounceGeneratedAlerts(GeneratedAlertsAnnouncer::Batch& batch)
+{
+    std::vector<std::shared_ptr<IGeneratedAlertListRow>> rows;
+    rows.reserve(batch.records.size());
+    for (const GeneratedAlertsAnnouncer::Record& record : batch.records)
     {
-        const QString body =
-            AlertTexts::FormatAlertMailBody(alert.Name(), side, argument, value, precision, m_lastUpdateTime);
-        const QString subject = AlertTexts::FormatAlertMailSubject(alert.Name(), side, argument, value, precision);
-        m_mailThread->Send(m_mediator.GetNotificationSettings().destinationAddress, subject, body);
+        if (!record.logText.isEmpty())
+            m_alertLog.AddLog(AlertLog::eGenerated, record.logText);
+        rows.push_back(std::make_shared<BLGeneratedAlertDescription>(record.name, record.argument.GetArgumentName(),
+                                                                     record.value, record.precision, record.side,
+                                                                     record.alertId, record.time));
     }
-    if (properties.Sound())
-        m_soundThread->Play(side);
+    m_history.AddRows(rows);
+    const bool stopping = m_stopping.load();
+    std::size_t snapshot = 0;
+    for (const GeneratedAlertsAnnouncer::Record& record : batch.records)
+    {
+        auto info = std::make_shared<GeneratedAlertInfo>(record.name, record.side, record.alertId, record.time);
+        for (; snapshot < record.snapshotsEnd; ++snapshot)
+            info->InsertSnapshot(std::make_shared<const AlertExprArgSnapshot>(std::move(batch.snapshots[snapshot])));
+        m_mediator.BroadcastGeneratedAlert(info);
+        if (record.window)
+            m_mediator.ShowAlertNotification(record.name, record.argument.GetArgumentName(),
+                                             AlertTexts::FormatAlertArgumentValue(record.value, record.precision),
+                                             record.side, false);
+        if (record.mail && m_mailThread && !stopping)
+        {
+            const QString body = AlertTexts::FormatAlertMailBody(record.name, record.side, record.argument,
+                                                                 record.value, record.precision, record.time);
+            const QString subject = AlertTexts::FormatAlertMailSubject(record.name, record.side, record.argument,
+                                                                       record.value, record.precision);
+            m_mailThread->Send(m_mediator.GetNotificationSettings().destinationAddress, subject, body);
+        }
+        if (record.sound && !stopping)
+            m_soundThread->Play(record.side);
+    }
 }
 
 void AlertModule::SetupMailSender()
@@ -547,11 +594,14 @@ bool AlertModule::ProcessChangeRequests(unsigned message)
 
 void AlertModule::StopThreads()
 {
+    m_stopping.store(true);
+    if (m_worker)
+        m_worker->Stop();
+    m_announcer->Stop();
     if (m_mailThread)
         m_mailThread->StopSending();
     m_soundThread->Stop();
-    if (m_worker)
-        m_worker->Stop();
+    m_stopping.store(false);
     m_alerts.Clear();
     if (m_window)
     {

@@ -7,14 +7,17 @@
 // factory of the alerts window, and the windows follow it through IAlertModuleObserver.
 //
 // Threads: the IAlertModule calls come from the sources' threads and only queue work; the
-// worker callbacks and GenerateAlert run on the worker thread; everything else runs on the
-// main thread.
+// worker callbacks and GenerateAlert run on the worker thread, which hands each generated alert
+// over to be announced (GeneratedAlertsAnnouncer): its log line, history row, broadcast, popup,
+// mail and sound come on the announcing thread, or on the worker for a few alerts while that
+// thread is idle, never on both at once; everything else runs on the main thread.
 
 #include "alerts/engine/AlertLog.h"
 #include "alerts/engine/AlertsListManager.h"
 #include "alerts/engine/ArgumentsListManager.h"
 #include "alerts/engine/BLAlertsHistory.h"
 #include "alerts/engine/BLAlertsListGrid.h"
+#include "alerts/engine/GeneratedAlertsAnnouncer.h"
 #include "alerts/engine/IAlertsInfoWindow.h"
 #include "alerts/engine/IAlertsMediator.h"
 #include "platform/base/OleDate.h"
@@ -116,6 +119,9 @@ public:
     void RemoveIncompleteAlertAndLog(std::uint32_t alertId);
     void RemoveAllAlerts();
     void ClearAlertsHistory();
+    // Returns once every alert generated before the call has been announced: its history row
+    // is in place and the module libraries, the popup, the mail and the sound have it.
+    void WaitForAnnouncements();
     // Before a desktop is loaded: no history, no alerts, no arguments, nothing queued for the worker.
     void ClearAll();
 
@@ -172,9 +178,13 @@ public:
     // Removes every alert, then reads the node's; the windows learn of each alert read.
     bool UnserialiseAlerts(const Settings& node);
 
-    // Worker thread: a side of the alert holds. The alert goes into the alert log and the
-    // history, to the module libraries, and out as its properties ask: popup, mail, sound.
+    // Worker thread: a side of the alert holds. The alert is handed over to be announced: it
+    // goes into the alert log and the history, to the module libraries, and out as its
+    // properties ask: popup, mail, sound.
     void GenerateAlert(const BLAlert& alert, unsigned side);
+    // Worker thread, after a run of tests: the alerts generated in it are announced without
+    // waiting for more.
+    void PostGeneratedAlerts();
     // Worker thread: the time of the value processed last.
     const OleDate& GetLastUpdateTime() const { return m_lastUpdateTime; }
 
@@ -189,8 +199,9 @@ public:
     // their originals under new ids.
     bool ProcessChangeRequests(unsigned message);
 
-    // Stops the mail thread (queued mails dropped), the sound thread and the worker, empties
-    // the list and destroys the alerts window.
+    // Stops the worker, announces what it generated (without mails and sounds), stops the mail
+    // thread (queued mails dropped) and the sound thread, empties the list and destroys the
+    // alerts window.
     void StopThreads();
 
 private:
@@ -200,6 +211,8 @@ private:
     // Also its history rows.
     bool RemoveAlertById(std::uint32_t alertId);
     void RedrawDefinedAlerts();
+    // Where generated alerts are announced: a batch of them, in the order they were generated.
+    void AnnounceGeneratedAlerts(GeneratedAlertsAnnouncer::Batch& batch);
 
     IAlertsMediator& m_mediator;
     AlertLog m_alertLog;
@@ -212,6 +225,10 @@ private:
     std::unique_ptr<AlertsModuleWorkerThread> m_worker;
     std::unique_ptr<GeneratedAlertsSoundThread> m_soundThread;
     std::unique_ptr<MailSenderThread> m_mailThread;
+    // Made before the worker starts and stopped after it: the worker hands every alert to it.
+    std::unique_ptr<GeneratedAlertsAnnouncer> m_announcer;
+    // While StopThreads announces what waits: no mail is queued and no sound started.
+    std::atomic<bool> m_stopping = false;
     std::atomic<IAlertModuleObserver*> m_observer = nullptr;
     AlertsInfoWindowFactory m_windowFactory;
     AlertDefinitionDlgOpener m_definitionDlgOpener;

@@ -380,6 +380,8 @@ void AlertsModuleWorkerThread::ProcessBatch(DataElement* const* first, DataEleme
                 (*element)->values.reset();
             ++element;
         }
+        // The alerts of the run go to be announced, one wake-up for all of them.
+        m_module.PostGeneratedAlerts();
     }
 }
 

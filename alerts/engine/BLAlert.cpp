@@ -321,7 +321,7 @@ QString BLAlert::GetDescription(unsigned side, const std::optional<OleDate>& tim
                                int(m_properties.Mail()), int(m_properties.Synchronious()));
 }
 
-void BLAlert::TakeArgumentSnapshots(std::vector<std::shared_ptr<const AlertExprArgSnapshot>>& snapshots) const
+void BLAlert::TakeArgumentSnapshots(std::vector<AlertExprArgSnapshot>& snapshots) const
 {
     m_sellSide.TakeArgumentSnapshots(snapshots);
     m_buySide.TakeArgumentSnapshots(snapshots);

@@ -93,7 +93,8 @@ public:
 
     // The generated form when side is 0 or 1 (time given when known), else the full form.
     QString GetDescription(unsigned side, const std::optional<OleDate>& time = std::nullopt) const;
-    void TakeArgumentSnapshots(std::vector<std::shared_ptr<const AlertExprArgSnapshot>>& snapshots) const;
+    // Appends the values of the arguments of the sell side, then of the buy side.
+    void TakeArgumentSnapshots(std::vector<AlertExprArgSnapshot>& snapshots) const;
 
     // The node tree: "SellAlert", "BuyAlert", "ID", "AssociatedArg" (when valid), "Active",
     // "ExecuteAllowed", "Properties". Faults are logged; reading goes on with the next key.

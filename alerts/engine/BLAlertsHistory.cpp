@@ -14,11 +14,16 @@ constexpr const char* kFile = "BLAlertsHistory.cpp";
 void BLAlertsHistory::AddRow(std::uint32_t alertId, const QString& name, const QString& instrument, int precision,
                              const OleDate& time, unsigned side, double value)
 {
-    auto row = std::make_shared<BLGeneratedAlertDescription>(name, instrument, value, precision, side, alertId, time);
-    const SafeAutoLock lock(m_lock, "BLAlertsHistory::AddRow", kFile);
-    m_rows.push_front(std::move(row));
+    AddRows({std::make_shared<BLGeneratedAlertDescription>(name, instrument, value, precision, side, alertId, time)});
+}
+
+void BLAlertsHistory::AddRows(const std::vector<std::shared_ptr<IGeneratedAlertListRow>>& rows)
+{
+    const SafeAutoLock lock(m_lock, "BLAlertsHistory::AddRows", kFile);
+    for (const std::shared_ptr<IGeneratedAlertListRow>& row : rows)
+        m_rows.push_front(row);
     if (m_view)
-        ++m_pendingRows;
+        m_pendingRows += static_cast<int>(rows.size());
 }
 
 int BLAlertsHistory::SyncGridView()

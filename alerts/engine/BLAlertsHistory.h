@@ -3,10 +3,11 @@
 // generated local alert and per cloud alert event, newest first, without a limit. Held by the
 // alert module for the whole run; the tab's grid view is attached while the window exists.
 //
-// Every operation holds "BLAlertsHistory::BLGeneratedAlertsGrid". AddRow comes on the alerts
-// worker thread and changes the model only: the rows it adds wait at the top until the main
-// thread's SyncGridView puts them into the view (the window calls it on its redraw timer), so
-// that no view is ever touched off the main thread. Everything else runs on the main thread.
+// Every operation holds "BLAlertsHistory::BLGeneratedAlertsGrid". AddRow and AddRows come
+// where generated alerts are announced (off the main thread) and change the model only: the
+// rows they add wait at the top until the main thread's SyncGridView puts them into the view
+// (the window calls it on its redraw timer), so that no view is ever touched off the main
+// thread. Everything else runs on the main thread.
 
 #include "alerts/engine/IGeneratedAlertListRow.h"
 #include "platform/base/OleDate.h"
@@ -27,9 +28,11 @@ public:
     BLAlertsHistory(const BLAlertsHistory&) = delete;
     BLAlertsHistory& operator=(const BLAlertsHistory&) = delete;
 
-    // Worker thread: a generated local alert at the top.
+    // A generated local alert at the top.
     void AddRow(std::uint32_t alertId, const QString& name, const QString& instrument, int precision,
                 const OleDate& time, unsigned side, double value);
+    // Generated local alerts at the top in one hold of the lock, oldest first: the last ends topmost.
+    void AddRows(const std::vector<std::shared_ptr<IGeneratedAlertListRow>>& rows);
     // Main thread: the rows added since the last call go into the view at the top; the selected
     // row stays selected under them while the view's handler is active. Returns how many.
     int SyncGridView();

@@ -182,7 +182,7 @@ bool BLDirectAlert::HasArgumentSources() const
                        [](const SimpleExpr& expression) { return expression.HasArgumentSources(); });
 }
 
-void BLDirectAlert::TakeArgumentSnapshots(std::vector<std::shared_ptr<const AlertExprArgSnapshot>>& snapshots) const
+void BLDirectAlert::TakeArgumentSnapshots(std::vector<AlertExprArgSnapshot>& snapshots) const
 {
     for (auto& expression : m_expressions)
     {
@@ -191,7 +191,7 @@ void BLDirectAlert::TakeArgumentSnapshots(std::vector<std::shared_ptr<const Aler
             const AlertExprArgDesc& argument = expression.GetArgument(side);
             if (expression.IsConstant(side) || !argument.IsValid())
                 continue;
-            snapshots.push_back(std::make_shared<const AlertExprArgSnapshot>(argument, expression.ArgumentValue(side)));
+            snapshots.emplace_back(argument, expression.ArgumentValue(side));
         }
     }
 }

@@ -82,7 +82,7 @@ public:
     bool HasAllArgumentSources();
     // The same check alone.
     bool HasArgumentSources() const;
-    void TakeArgumentSnapshots(std::vector<std::shared_ptr<const AlertExprArgSnapshot>>& snapshots) const;
+    void TakeArgumentSnapshots(std::vector<AlertExprArgSnapshot>& snapshots) const;
     // The deciding comparison with values, or every comparison without values.
     QString GetDescription(bool generatedForm) const;
     void LogState(QString& out) const;

@@ -1,6 +1,6 @@
 #pragma once
 // A generated local alert as a row of the history: its name, instrument, value and time texts,
-// fixed when it is made on the alerts worker thread.
+// fixed when it is made where the alert is announced.
 
 #include "alerts/engine/IGeneratedAlertListRow.h"
 #include "platform/base/OleDate.h"

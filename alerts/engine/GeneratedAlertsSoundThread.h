@@ -4,8 +4,8 @@
 // a Play that comes while a sound plays replaces any request still waiting, and only the newest
 // side sounds after the current one.
 //
-// Play is called on the alerts worker thread and on the main thread (cloud events); Stop on the
-// main thread when the module stops.
+// Play is called where generated alerts are announced and on the main thread (cloud events);
+// Stop on the main thread when the module stops.
 
 #include "platform/base/PlainThread.h"
 #include "platform/base/ThreadEvent.h"

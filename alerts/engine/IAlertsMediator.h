@@ -38,7 +38,8 @@ public:
     // The frame hands it back on the main thread to AlertModule::ProcessChangeRequests.
     virtual bool PostToMainFrame(unsigned message) = 0;
 
-    // Alerts worker thread: hands a generated alert to every module library.
+    // The alerts worker or its announcing thread, one at a time: hands a generated alert to every
+    // module library.
     virtual void BroadcastGeneratedAlert(const std::shared_ptr<GeneratedAlertInfo>& alert) = 0;
     // Any thread: announces an alert in a popup on the main thread. side: 0 sell, 1 buy;
     // cloudEvent: false for a local alert.

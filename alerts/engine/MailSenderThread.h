@@ -4,7 +4,7 @@
 // cannot be sent is written to the error log and dropped; the next one is tried. Stopping drops
 // the mails still queued and ends a transfer under way.
 //
-// SetupSender and StopSending on the main thread; Send on the alerts worker thread.
+// SetupSender and StopSending on the main thread; Send where generated alerts are announced.
 
 #include "alerts/engine/MailSender.h"
 #include "platform/base/PlainThread.h"

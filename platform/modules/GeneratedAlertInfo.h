@@ -1,7 +1,8 @@
 #pragma once
 // A generated local alert as the module libraries receive it: the alert's name, id and side,
 // the time of the value that fired it and the values of the arguments of both sides at that
-// moment. Made on the alerts worker thread and handed to every consumer on that thread.
+// moment. Made where generated alerts are announced (the alerts worker or its announcing
+// thread, one at a time) and handed to every consumer on that thread.
 
 #include "platform/base/OleDate.h"
 #include "platform/modules/AlertExprArgSnapshot.h"

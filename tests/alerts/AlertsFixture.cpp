@@ -56,4 +56,5 @@ std::uint32_t AlertsFixture::AddTwoSided(const QString& name, const AlertExprArg
 void AlertsFixture::Deliver(const AlertExprArgDesc& argument, double value, double time)
 {
     module.OnArgValueUpdated(argument, AlertExprArgValue(value, 2, OleDate(time)));
+    module.WaitForAnnouncements();
 }

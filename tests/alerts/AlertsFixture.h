@@ -30,7 +30,7 @@ protected:
     // A one-expression side per given argument (buy: argument > buyAbove, sell: argument < sellBelow),
     // added to the module.
     std::uint32_t AddTwoSided(const QString& name, const AlertExprArgDesc& argument, double buyAbove, double sellBelow);
-    // On the calling thread, as the worker does it.
+    // On the calling thread, as the worker does it; returns once its alerts are announced.
     void Deliver(const AlertExprArgDesc& argument, double value, double time);
 
     FakeAlertsMediator mediator;

@@ -73,6 +73,7 @@ TEST_F(AlertsListManagerTest, ValuesArrivingTogetherTestAnAlertOnce)
     values.Attach(Arg(1), AlertExprArgValue(1, 2, OleDate(1)));
     values.Attach(Arg(2), AlertExprArgValue(1, 2, OleDate(1)));
     module.OnArgListValuesUpdated(values);
+    module.WaitForAnnouncements();
     EXPECT_EQ(generator.Taken().size(), 1u);
     Deliver(Arg(1), 1, 2);
     Deliver(Arg(2), 1, 3);
