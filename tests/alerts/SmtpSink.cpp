@@ -1,11 +1,12 @@
 #include "SmtpSink.h"
+#include "tests/support/TestPaths.h"
 
 #include <QDeadlineTimer>
 #include <QJsonDocument>
 
 SmtpSink::SmtpSink(const QString& login, const QString& password)
 {
-    QStringList arguments{QStringLiteral(Q4_SMTP_SINK)};
+    QStringList arguments{TestPaths::SmtpSink()};
     if (!login.isEmpty())
         arguments << login << password;
     m_process.start(QStringLiteral("/usr/bin/python3"), arguments);

@@ -11,6 +11,7 @@
 #include "platform/settings/Settings.h"
 #include "platform/settings/SettingsManager.h"
 #include "tests/support/ui/TestApplication.h"
+#include "tests/support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +21,7 @@ ClassicAppFixture::ClassicAppFixture()
 {
     TestApplication::Ensure();
     // The build's own folders: "Providers" with the simulated feed, "Style" with the themes.
-    AppPaths::SetExecutableFolder(QStringLiteral(Q4_BIN_DIR));
+    AppPaths::SetExecutableFolder(TestPaths::BinFolder());
 }
 
 ClassicAppFixture::~ClassicAppFixture()

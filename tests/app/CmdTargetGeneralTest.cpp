@@ -19,6 +19,7 @@
 #include "styles/engine/ApplicationStylesContainer.h"
 #include "tests/support/ui/FakeModuleWnd.h"
 #include "tests/support/ui/TestApplication.h"
+#include "tests/support/TestPaths.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -597,7 +598,7 @@ TEST_F(CmdTargetGeneralTest, ANewChartOpensOnlyWhenTheUserChoseItsParameters)
 
 TEST_F(CmdTargetGeneralTest, TheApplicationStyleGalleryShowsAndSelectsTheCurrentStyle)
 {
-    ASSERT_TRUE(host->styles.LoadStyles(QStringLiteral(Q4_BIN_DIR "/Style")));
+    ASSERT_TRUE(host->styles.LoadStyles((TestPaths::BinFolder() + QStringLiteral("/Style"))));
     ASSERT_GE(host->styles.GetCount(), 2);
     GalleryControl gallery(CmdTargetGeneral::ID_APPLICATION_STYLES);
     for (int index = 0; index < host->styles.GetCount(); ++index)

@@ -4,6 +4,7 @@
 #include "tests/support/ui/ScopedFakeDialogs.h"
 #include "workspace/ui/PulpitFrame.h"
 #include "workspace/ui/WorkspaceCommandIds.h"
+#include "tests/support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +21,7 @@ class FrameStartTest : public ClassicAppFixture
 protected:
     FrameStartTest()
     {
-        const QDir bin(QStringLiteral(Q4_BIN_DIR));
+        const QDir bin(TestPaths::BinFolder());
         for (const QString& name : {QStringLiteral("Providers"), QStringLiteral("Style"), QStringLiteral("InstallSettings")})
             QFile::link(bin.filePath(name), QDir(exeFolder.path()).filePath(name));
         QFile ini(QDir(exeFolder.path()).filePath(QStringLiteral("ClientDetails.ini")));

@@ -7,6 +7,7 @@
 #include "core/engine/XMLElement.h"
 
 #include "CloudFakes.h"
+#include "tests/support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +18,7 @@ namespace
 {
 QString Fixture(const QString& name)
 {
-    QFile file(QStringLiteral(Q4_FIXTURES_DIR "/cloud/") + name);
+    QFile file((TestPaths::Fixtures() + QStringLiteral("/cloud/")) + name);
     if (!file.open(QIODevice::ReadOnly))
         ADD_FAILURE() << "no fixture " << name.toStdString();
     return QString::fromUtf8(file.readAll());
@@ -88,7 +89,7 @@ TEST(CloudAnswerReaderTest, AlertListKeepsTheShownAlertsInOrder)
 
 TEST(CloudAnswerReaderTest, BrokenAnswersNeverReachTheAlertList)
 {
-    for (const QString& name : QDir(QStringLiteral(Q4_FIXTURES_DIR "/cloud/broken")).entryList(QDir::Files))
+    for (const QString& name : QDir((TestPaths::Fixtures() + QStringLiteral("/cloud/broken"))).entryList(QDir::Files))
     {
         SCOPED_TRACE(name.toStdString());
         CloudMessageManager manager(std::make_shared<CloudSettings>(), nullptr);

@@ -17,6 +17,7 @@
 #include "tests/support/FakeAppMediator.h"
 #include "tests/support/SimSessionClock.h"
 #include "tests/support/TempHome.h"
+#include "tests/support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,7 +79,7 @@ class KelvoraOnLineProviderTest : public ::testing::Test
 protected:
     KelvoraOnLineProviderTest()
     {
-        AppPaths::SetExecutableFolder(QStringLiteral(Q4_BIN_DIR));
+        AppPaths::SetExecutableFolder(TestPaths::BinFolder());
         Log::Init(QDir(home.Path()).filePath(QStringLiteral("Log.txt")));
     }
     ~KelvoraOnLineProviderTest() override

@@ -4,6 +4,7 @@
 
 #include "platform/base/AppPaths.h"
 #include "platform/base/Log.h"
+#include "tests/support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +30,7 @@ public:
     void Add(const QString& folder, const QString& plugin, const QString& fileName = QString())
     {
         QDir(m_dir.path()).mkpath(folder);
-        const QString source = QStringLiteral(Q4_TEST_PLUGINS_DIR "/") + plugin + QStringLiteral(".so");
+        const QString source = (TestPaths::TestPlugins() + QStringLiteral("/")) + plugin + QStringLiteral(".so");
         const QString target = Path(folder, fileName.isEmpty() ? plugin + QStringLiteral(".so") : fileName);
         ASSERT_TRUE(QFile::copy(source, target)) << source.toStdString();
     }

@@ -3,6 +3,7 @@
 // files into it.
 
 #include "platform/base/AppPaths.h"
+#include "tests/support/TestPaths.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -37,7 +38,7 @@ protected:
 
     void CopyFixture(const QString& fixture, const QString& relative) const
     {
-        QFile source(QStringLiteral(Q4_FIXTURES_DIR "/help/") + fixture);
+        QFile source((TestPaths::Fixtures() + QStringLiteral("/help/")) + fixture);
         ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << fixture.toStdString();
         WriteFile(relative, source.readAll());
     }

@@ -2,6 +2,7 @@
 
 #include "platform/base/AppPaths.h"
 #include "platform/base/Log.h"
+#include "tests/support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,7 +65,7 @@ std::optional<Settings> SettingsFixture::ReadNode(const QString& path, const QSt
 
 void SettingsFixture::InstallShippedFactoryFile(const QString& folder, const QString& file) const
 {
-    const QString source = QStringLiteral(Q4_FACTORY_SETTINGS_DIR) + QLatin1Char('/') + folder + QLatin1Char('/') + file;
+    const QString source = TestPaths::InstallSettings() + QLatin1Char('/') + folder + QLatin1Char('/') + file;
     WriteBytes(FactoryFile(folder, file), ReadBytes(source));
 }
 

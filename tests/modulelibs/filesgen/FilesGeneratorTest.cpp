@@ -4,6 +4,7 @@
 #include "tests/support/SimFeedProvider.h"
 #include "tests/support/TempHome.h"
 #include "tests/support/ui/TestApplication.h"
+#include "tests/support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,7 +14,7 @@
 
 namespace
 {
-const QString kGolden = QStringLiteral(Q4_FIXTURES_DIR "/filesgen/good");
+const QString kGolden = (TestPaths::Fixtures() + QStringLiteral("/filesgen/good"));
 
 QByteArray Read(const QString& path)
 {

@@ -6,6 +6,7 @@
 #include "orderssheet/settings/OrdersSheetSettings.h"
 #include "platform/settings/Settings.h"
 #include "platform/modules/IGenericModule.h"
+#include "tests/support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,7 +72,7 @@ TEST_F(OrdersSheetGeneralSettingsGroupTest, FilesAndNames)
 TEST_F(OrdersSheetGeneralSettingsGroupTest, ShippedFactoryTemplateGivesTheDefaults)
 {
     Settings factory;
-    ASSERT_TRUE(factory.LoadFromFile(QStringLiteral(Q4_INSTALL_SETTINGS_DIR) + QStringLiteral("/Arkusz zlecen/base_Default.q4sOS"), kRoot));
+    ASSERT_TRUE(factory.LoadFromFile(TestPaths::InstallSettings() + QStringLiteral("/Arkusz zlecen/base_Default.q4sOS"), kRoot));
     ASSERT_TRUE(factory[QStringLiteral("DefaultObject")].Exists(QStringLiteral("General")));
     OrdersSheetSettings settings;
     settings.borderValue = 0.9;

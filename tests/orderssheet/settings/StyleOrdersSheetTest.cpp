@@ -8,6 +8,7 @@
 #include "styles/engine/StyleTextField.h"
 #include "styles/engine/StylesContainer.h"
 #include "tests/support/GuiTestApplication.h"
+#include "tests/support/TestPaths.h"
 
 #include <QImage>
 #include <QPainter>
@@ -255,7 +256,7 @@ TEST_F(StyleOrdersSheetTest, KindIsKnownWithDefaultStylesNamedByTheShippedThemes
     ASSERT_NE(std::dynamic_pointer_cast<S>(loaded), nullptr);
 
     ApplicationStylesContainer themes;
-    ASSERT_TRUE(themes.LoadStyles(QStringLiteral(Q4_THEMES_DIR)));
+    ASSERT_TRUE(themes.LoadStyles(TestPaths::Themes()));
     std::deque<std::shared_ptr<ApplicationStyle>> all;
     themes.GetStyles(all);
     ASSERT_FALSE(all.empty());

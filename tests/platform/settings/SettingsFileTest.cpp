@@ -1,5 +1,6 @@
 #include "platform/base/Log.h"
 #include "platform/settings/Settings.h"
+#include "tests/support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,7 @@
 
 namespace
 {
-const QString kFixtures = QStringLiteral(Q4_FIXTURES_DIR "/settings");
+const QString kFixtures = (TestPaths::Fixtures() + QStringLiteral("/settings"));
 
 QByteArray ReadBytes(const QString& path)
 {

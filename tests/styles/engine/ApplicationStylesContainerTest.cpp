@@ -12,6 +12,7 @@
 #include "styles/engine/StylesContainer.h"
 #include "tests/support/FakeConsumer.h"
 #include "tests/support/GuiTestApplication.h"
+#include "tests/support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -197,7 +198,7 @@ TEST_F(ApplicationStylesContainerTest, ShippedThemesNameDefaultStylesOfTheirModu
         {QStringLiteral("Chart"), StyleChartWindow::Type},
     };
 
-    ASSERT_TRUE(themes.LoadStyles(QStringLiteral(Q4_THEMES_DIR)));
+    ASSERT_TRUE(themes.LoadStyles(TestPaths::Themes()));
 
     std::deque<std::shared_ptr<ApplicationStyle>> loaded;
     themes.GetStyles(loaded);

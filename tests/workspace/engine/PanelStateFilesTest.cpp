@@ -1,6 +1,7 @@
 #include "platform/settings/Settings.h"
 #include "tests/workspace/engine/DesktopFixture.h"
 #include "workspace/engine/PanelStateFiles.h"
+#include "tests/support/TestPaths.h"
 
 namespace
 {
@@ -96,7 +97,7 @@ TEST_F(PanelStateFilesTest, WindowNamesBecomeSafeAndDistinctFileNames)
 
 TEST_F(PanelStateFilesTest, OldPanelFilesAndEmptyModuleNamesRestore)
 {
-    const QString folder = QStringLiteral(Q4_FIXTURES_DIR "/desktop/good/version0/Pulpit");
+    const QString folder = (TestPaths::Fixtures() + QStringLiteral("/desktop/good/version0/Pulpit"));
     QWidget* view = host.OpenPanel(QStringLiteral("stary"));
     EXPECT_EQ(PanelStateFiles::RestorePanel(view, folder + QStringLiteral("/Ekran 1.q4s"), modules), 2);
     EXPECT_EQ(host.Contents(), QStringList({QStringLiteral("stary: Tabela 1=KGHM, Wykres=PKN ORLEN")}));

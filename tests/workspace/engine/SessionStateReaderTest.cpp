@@ -1,6 +1,7 @@
 #include "platform/settings/Settings.h"
 #include "tests/workspace/engine/DesktopFixture.h"
 #include "workspace/engine/SessionStateReader.h"
+#include "tests/support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +10,7 @@ namespace
 {
 QString Fixture(const QString& relative)
 {
-    return QDir(QStringLiteral(Q4_FIXTURES_DIR "/desktop")).filePath(relative);
+    return QDir((TestPaths::Fixtures() + QStringLiteral("/desktop"))).filePath(relative);
 }
 }
 
