@@ -29,14 +29,18 @@ inline double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
+// Never destroyed: a static application would end after Qt's own statics at exit, and its
+// clean-up would then read what they freed.
 inline QApplication& Application()
 {
     static int argc = 1;
     static char name[] = "bench";
     static char* argv[] = {name, nullptr};
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
+    static QApplication* application = [] {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    return *application;
 }
 }

@@ -3,6 +3,7 @@
 // worker ends showing the last trade, with the nine alert arguments registered), how long one
 // processing pass takes, and how long the window takes to show a frame while trades pour in.
 
+#include "bench/FrameTimes.h"
 #include "platform/modules/IAlertModule.h"
 #include "platform/modules/SessionStatistics.h"
 #include "sessionstats/engine/ISessionStatisticsMediator.h"
@@ -217,12 +218,7 @@ BENCHMARK(BM_ProcessingPassOf1000Instruments);
 // frame times and the trades delivered per second meanwhile.
 void BM_WindowFramesWhileTradesArrive(benchmark::State& state)
 {
-    static int argc = 1;
-    static char name[] = "bench_session_statistics";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
+    FrameTimes::Application();
     StyleSessionStatistics::RegisterKind();
 
     const std::vector<SessionStatistics>& tape = Tape().Statistics();

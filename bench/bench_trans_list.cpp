@@ -6,20 +6,18 @@
 // of the frame times on the wall clock, p99_cpu_ms the same on this thread's CPU clock (which
 // other programs on a busy machine do not inflate); trades_per_s the rate the frames absorbed.
 
+#include "bench/FrameTimes.h"
 #include "modulelibs/translist/TransListModule.h"
 #include "modulelibs/translist/TransListWindow.h"
 #include "modulelibs/windows/FeedLink.h"
 #include "platform/modules/TransListCons.h"
 #include "styles/engine/StyleKinds.h"
 
-#include <QApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <vector>
 
 namespace
@@ -27,33 +25,9 @@ namespace
 constexpr int kTradesPerSecond = 50000;
 constexpr int kTradesPerFrame = kTradesPerSecond * FeedWindow::kRepaintMs / 1000;
 
-QApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "bench_trans_list";
-    static char* argv[] = {name, nullptr};
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
-}
-
-double ThreadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
-}
-
-double Percentile99(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, values.size() * 99 / 100)];
-}
-
 void BM_TransListAbsorbsAndRepaints(benchmark::State& state)
 {
-    Application();
+    FrameTimes::Application();
     TransListWindow window(*GetTransListConsumer(), StyleKinds::DefaultStyle(TransListWindow::kStyleType), nullptr);
     window.resize(1600, 1000);
     QImage image(window.size(), QImage::Format_RGB32);
@@ -83,15 +57,15 @@ void BM_TransListAbsorbsAndRepaints(benchmark::State& state)
         }
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
-        const double startCpu = ThreadCpuMs();
+        const double startCpu = FrameTimes::ThreadCpuMs();
         FeedLink::Batch batch = link.Take();
         window.AbsorbTransactions(std::move(batch.transactions));
         window.PaintInto(image);
         frames.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-        cpuFrames.push_back(ThreadCpuMs() - startCpu);
+        cpuFrames.push_back(FrameTimes::ThreadCpuMs() - startCpu);
     }
-    state.counters["p99_ms"] = Percentile99(frames);
-    state.counters["p99_cpu_ms"] = Percentile99(cpuFrames);
+    state.counters["p99_ms"] = FrameTimes::Percentile99(frames);
+    state.counters["p99_cpu_ms"] = FrameTimes::Percentile99(cpuFrames);
     state.counters["trades_per_s"] =
         benchmark::Counter(static_cast<double>(state.iterations()) * kTradesPerFrame, benchmark::Counter::kIsRate);
 }

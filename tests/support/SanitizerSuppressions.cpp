@@ -1,5 +1,5 @@
-// What the sanitizers must not report in the tests; compiled into each test program, where the
-// sanitizers look for it.
+// What the sanitizers must not report in the tests and benchmarks; compiled into each test program
+// and benchmark, where the sanitizers look for it.
 //
 // Fontconfig keeps its caches for the whole process and never frees them; LeakSanitizer would
 // report them at the exit of every program that draws text.

@@ -163,8 +163,9 @@ int main(int argc, char* argv[])
     QTimer::singleShot(500, &frame, [&editMode, &style] {
         editMode.BeginEditStyle(style, QStringLiteral("Podgląd i edycja stylu pola"));
     });
-    QObject::connect(panel, &QObject::destroyed, [&editMode] { editMode.LeaveEditStyleMode(); });
     const int result = QApplication::exec();
+    // Left while the windows it hid and the handler both still exist: the frame dies after the handler.
+    editMode.LeaveEditStyleMode();
     SetGlobalRibbonsFactory(nullptr);
     return result;
 }
