@@ -2,12 +2,9 @@
 // last session of 20 module windows (quote tables, charts, transaction lists) restored until
 // every window is shown. The user's data folder is a temporary one, refilled before each start.
 
-#include "app/ClassicEditionSetup.h"
-#include "core/app/Quorvanta4App.h"
 #include "core/engine/ConsumerManager.h"
+#include "ProgramRun.h"
 #include "core/mediator/AppMediator.h"
-#include "core/mediator/IMainFrame.h"
-#include "platform/base/AppPaths.h"
 #include "platform/modules/ChartConsumer.h"
 #include "platform/modules/ModuleWndBase.h"
 #include "platform/modules/ProviderBase.h"
@@ -36,8 +33,7 @@ QApplication& Application()
     static QApplication* application = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         auto* made = new QApplication(argc, argv);
-        QApplication::setApplicationName(QString::fromUtf8(AppPaths::kProductName));
-        QApplication::setOrganizationName(QStringLiteral("Kelvora"));
+        NameProgram();
         return made;
     }();
     return *application;
@@ -66,32 +62,6 @@ int ShownModuleWindows()
         if (qobject_cast<ModuleWndBase*>(widget) && widget->isVisible())
             ++shown;
     return shown;
-}
-
-// Starts the program and runs its events until the condition holds.
-template <typename Condition>
-std::unique_ptr<Quorvanta4App> StartUntil(Condition condition)
-{
-    auto app = std::make_unique<Quorvanta4App>(MakeClassicEditionSetup(), QStringList());
-    if (!app->InitInstance())
-        return nullptr;
-    while (!condition())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return app;
-}
-
-void Exit(std::unique_ptr<Quorvanta4App> app)
-{
-    if (IMainFrame* frame = app->GetPulpitFrame())
-        frame->GetWindow()->close();
-    app->ExitInstance();
-}
-
-bool MainWindowShown()
-{
-    AppMediator* mediator = AppMediator::Instance();
-    IMainFrame* frame = mediator ? mediator->GetMainFrame() : nullptr;
-    return frame && frame->GetWindow()->isVisible() && frame->IsSessionLoaded();
 }
 
 void CopyFolder(const QString& from, const QString& to)

@@ -4,11 +4,8 @@
 // ratio of what any Qt program pays. Each start is a new process, so loading the libraries is counted;
 // the child writes one byte to a pipe when its window shows, and its exit is not timed.
 
-#include "app/ClassicEditionSetup.h"
-#include "core/app/Quorvanta4App.h"
+#include "ProgramRun.h"
 #include "core/mediator/AppMediator.h"
-#include "core/mediator/IMainFrame.h"
-#include "platform/base/AppPaths.h"
 
 #include <QApplication>
 #include <QDir>
@@ -42,22 +39,12 @@ void TellShown(int fd)
 int RunProgram(int argc, char* argv[], int fd)
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(AppPaths::kProductName));
-    QApplication::setOrganizationName(QStringLiteral("Kelvora"));
-    Quorvanta4App app(MakeClassicEditionSetup(), QStringList());
-    if (!app.InitInstance())
+    NameProgram();
+    std::unique_ptr<Quorvanta4App> app = StartUntil(MainWindowShown);
+    if (!app)
         return 2;
-    for (;;)
-    {
-        AppMediator* mediator = AppMediator::Instance();
-        IMainFrame* frame = mediator ? mediator->GetMainFrame() : nullptr;
-        if (frame && frame->GetWindow()->isVisible() && frame->IsSessionLoaded())
-            break;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
     TellShown(fd);
-    app.GetPulpitFrame()->GetWindow()->close();
-    app.ExitInstance();
+    Exit(std::move(app));
     return 0;
 }
 
