@@ -7,7 +7,7 @@
 #include "core/mediator/IApplicationObject.h"
 #include "core/mediator/IMainFrame.h"
 #include "core/mediator/MediatorHelpHost.h"
-#include "core/mediator/PrintDialog.h"
+#include "core/mediator/PrintDialogBase.h"
 #include "core/mediator/SimpleMessagePopups.h"
 #include "core/mediator/WndFramePoster.h"
 #include "core/settings/DataVersionUpdater.h"

@@ -39,7 +39,7 @@ class IInProcessOrdersSheet;
 class IMainFrame;
 class MediatorHelpHost;
 class GeneralSettingsManager;
-class PrintDialog;
+class PrintDialogBase;
 class Q5Settings;
 class QWidget;
 class Settings;
@@ -282,5 +282,5 @@ private:
     // Made at its first run; it keeps what it read last.
     std::unique_ptr<AppNewsProgram> m_appNews;
     // The one print dialog of the program while it is open.
-    QPointer<PrintDialog> m_printDialog;
+    QPointer<PrintDialogBase> m_printDialog;
 };

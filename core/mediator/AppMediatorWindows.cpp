@@ -13,7 +13,7 @@
 #include "core/mediator/ICloudModule.h"
 #include "core/mediator/IInProcessOrdersSheet.h"
 #include "core/mediator/IMainFrame.h"
-#include "core/mediator/PrintDialog.h"
+#include "core/mediator/PrintDialogLibrary.h"
 #include "platform/base/AppPaths.h"
 #include "platform/base/Log.h"
 #include "platform/modules/AppFilesGeneratorConsumer.h"
@@ -241,7 +241,15 @@ void AppMediator::ShowPrintDialog(QWidget* window, const std::shared_ptr<IPrintS
         m_printDialog->raise();
         return;
     }
-    auto* dialog = new PrintDialog(source, window, [this](QWidget* printed) { OnPrintDialogClosed(printed); });
+    QString reason;
+    PrintDialogBase* dialog = PrintDialogLibrary::Create(
+        source, window, [this](QWidget* printed) { OnPrintDialogClosed(printed); }, reason);
+    if (!dialog)
+    {
+        WriteWindowsWarning("AppMediator::ShowPrintDialog", __LINE__,
+                            QStringLiteral("Nie pokazano okna drukowania: nie można załadować jego biblioteki (%1).").arg(reason));
+        return;
+    }
     m_printDialog = dialog;
     frame->EnterPrintMode(dialog->MinimalSize());
     dialog->CreatePrintDialog(GetCurrentPanelView());

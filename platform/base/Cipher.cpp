@@ -2,14 +2,13 @@
 
 #include "platform/base/AppPaths.h"
 #include "platform/base/AtomicFile.h"
+#include "platform/base/CryptoLibrary.h"
 
 #include <QDir>
 #include <QFile>
 
+#include <cstring>
 #include <memory>
-#include <openssl/crypto.h>
-#include <openssl/evp.h>
-#include <openssl/rand.h>
 
 namespace
 {
@@ -17,11 +16,18 @@ constexpr char kFormatVersion = 1;
 constexpr int kNonceSize = 12;
 constexpr int kTagSize = 16;
 
-using CipherContext = std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)>;
+using CipherContext = std::unique_ptr<EVP_CIPHER_CTX, decltype(CryptoFunctions::cipher_ctx_free)>;
 
-CipherContext NewContext()
+CipherContext NewContext(const CryptoFunctions& crypto)
 {
-    return CipherContext(EVP_CIPHER_CTX_new(), &EVP_CIPHER_CTX_free);
+    return CipherContext(crypto.cipher_ctx_new(), crypto.cipher_ctx_free);
+}
+
+// Key and plain text bytes are wiped before their memory is given back.
+void Cleanse(QByteArray& bytes)
+{
+    if (!bytes.isEmpty())
+        ::explicit_bzero(bytes.data(), std::size_t(bytes.size()));
 }
 
 const unsigned char* Bytes(const QByteArray& bytes)
@@ -60,8 +66,7 @@ Cipher::Cipher(const QString& keyFilePath)
 
 Cipher::~Cipher()
 {
-    if (!m_key.isEmpty())
-        OPENSSL_cleanse(m_key.data(), size_t(m_key.size()));
+    Cleanse(m_key);
 }
 
 void Cipher::LoadOrCreateKey()
@@ -72,8 +77,11 @@ void Cipher::LoadOrCreateKey()
         return;
     }
 
+    const CryptoFunctions* crypto = CryptoLibrary::Functions(&m_errorText);
+    if (!crypto)
+        return;
     QByteArray key(kKeySize, '\0');
-    if (RAND_bytes(Bytes(key), kKeySize) != 1)
+    if (crypto->rand_bytes(Bytes(key), kKeySize) != 1)
     {
         m_errorText = QStringLiteral("Nie można wylosować klucza szyfrowania.");
         return;
@@ -92,7 +100,7 @@ void Cipher::LoadOrCreateKey()
         m_errorText = QStringLiteral("Nie można utworzyć pliku klucza %1: %2").arg(m_keyFilePath, reason);
         break;
     }
-    OPENSSL_cleanse(key.data(), size_t(key.size()));
+    Cleanse(key);
 }
 
 void Cipher::ReadKey()
@@ -109,17 +117,21 @@ void Cipher::ReadKey()
         m_errorText = QStringLiteral("Plik klucza %1 ma nieprawidłowy rozmiar: zapisanych haseł nie da się odczytać. "
                                      "Przywróć ten plik albo go usuń i wpisz hasła ponownie.")
                           .arg(m_keyFilePath);
-        OPENSSL_cleanse(key.data(), size_t(key.size()));
+        Cleanse(key);
         return;
     }
     m_key = key;
-    OPENSSL_cleanse(key.data(), size_t(key.size()));
+    Cleanse(key);
 }
 
 std::optional<QString> Cipher::Encrypt(const QString& plain, QString* errorText) const
 {
     if (!IsReady())
         return Fail(errorText, m_errorText);
+    QString reason;
+    const CryptoFunctions* crypto = CryptoLibrary::Functions(&reason);
+    if (!crypto)
+        return Fail(errorText, reason);
 
     const QByteArray plainBytes = plain.toUtf8();
     const QByteArray header(1, kFormatVersion);
@@ -129,15 +141,15 @@ std::optional<QString> Cipher::Encrypt(const QString& plain, QString* errorText)
     int length = 0;
     int finalLength = 0;
 
-    const CipherContext context = NewContext();
-    const bool ok = context && RAND_bytes(Bytes(nonce), kNonceSize) == 1
-        && EVP_EncryptInit_ex(context.get(), EVP_aes_256_gcm(), nullptr, nullptr, nullptr) == 1
-        && EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_SET_IVLEN, kNonceSize, nullptr) == 1
-        && EVP_EncryptInit_ex(context.get(), nullptr, nullptr, Bytes(m_key), Bytes(nonce)) == 1
-        && EVP_EncryptUpdate(context.get(), nullptr, &length, Bytes(header), int(header.size())) == 1
-        && EVP_EncryptUpdate(context.get(), Bytes(encrypted), &length, Bytes(plainBytes), int(plainBytes.size())) == 1
-        && EVP_EncryptFinal_ex(context.get(), Bytes(encrypted) + length, &finalLength) == 1
-        && EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_GET_TAG, kTagSize, Bytes(tag)) == 1;
+    const CipherContext context = NewContext(*crypto);
+    const bool ok = context && crypto->rand_bytes(Bytes(nonce), kNonceSize) == 1
+        && crypto->encrypt_init_ex(context.get(), crypto->aes_256_gcm(), nullptr, nullptr, nullptr) == 1
+        && crypto->cipher_ctx_ctrl(context.get(), EVP_CTRL_GCM_SET_IVLEN, kNonceSize, nullptr) == 1
+        && crypto->encrypt_init_ex(context.get(), nullptr, nullptr, Bytes(m_key), Bytes(nonce)) == 1
+        && crypto->encrypt_update(context.get(), nullptr, &length, Bytes(header), int(header.size())) == 1
+        && crypto->encrypt_update(context.get(), Bytes(encrypted), &length, Bytes(plainBytes), int(plainBytes.size())) == 1
+        && crypto->encrypt_final_ex(context.get(), Bytes(encrypted) + length, &finalLength) == 1
+        && crypto->cipher_ctx_ctrl(context.get(), EVP_CTRL_GCM_GET_TAG, kTagSize, Bytes(tag)) == 1;
     if (!ok)
         return Fail(errorText, QStringLiteral("Szyfrowanie nie powiodło się."));
     encrypted.resize(length + finalLength);
@@ -150,6 +162,10 @@ std::optional<QString> Cipher::Decrypt(const QString& text, QString* errorText) 
         return QString();
     if (!IsReady())
         return Fail(errorText, m_errorText);
+    QString reason;
+    const CryptoFunctions* crypto = CryptoLibrary::Functions(&reason);
+    if (!crypto)
+        return Fail(errorText, reason);
 
     const auto decoded = QByteArray::fromBase64Encoding(text.trimmed().toLatin1(),
                                                         QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
@@ -165,21 +181,21 @@ std::optional<QString> Cipher::Decrypt(const QString& text, QString* errorText) 
     int length = 0;
     int finalLength = 0;
 
-    const CipherContext context = NewContext();
-    const bool ok = context && EVP_DecryptInit_ex(context.get(), EVP_aes_256_gcm(), nullptr, nullptr, nullptr) == 1
-        && EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_SET_IVLEN, kNonceSize, nullptr) == 1
-        && EVP_DecryptInit_ex(context.get(), nullptr, nullptr, Bytes(m_key), Bytes(nonce)) == 1
-        && EVP_DecryptUpdate(context.get(), nullptr, &length, Bytes(header), int(header.size())) == 1
-        && EVP_DecryptUpdate(context.get(), Bytes(plain), &length, Bytes(encrypted), int(encrypted.size())) == 1
-        && EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_SET_TAG, kTagSize, Bytes(tag)) == 1
-        && EVP_DecryptFinal_ex(context.get(), Bytes(plain) + length, &finalLength) == 1;
+    const CipherContext context = NewContext(*crypto);
+    const bool ok = context && crypto->decrypt_init_ex(context.get(), crypto->aes_256_gcm(), nullptr, nullptr, nullptr) == 1
+        && crypto->cipher_ctx_ctrl(context.get(), EVP_CTRL_GCM_SET_IVLEN, kNonceSize, nullptr) == 1
+        && crypto->decrypt_init_ex(context.get(), nullptr, nullptr, Bytes(m_key), Bytes(nonce)) == 1
+        && crypto->decrypt_update(context.get(), nullptr, &length, Bytes(header), int(header.size())) == 1
+        && crypto->decrypt_update(context.get(), Bytes(plain), &length, Bytes(encrypted), int(encrypted.size())) == 1
+        && crypto->cipher_ctx_ctrl(context.get(), EVP_CTRL_GCM_SET_TAG, kTagSize, Bytes(tag)) == 1
+        && crypto->decrypt_final_ex(context.get(), Bytes(plain) + length, &finalLength) == 1;
     if (!ok)
     {
-        OPENSSL_cleanse(plain.data(), size_t(plain.size()));
+        Cleanse(plain);
         return Fail(errorText, CorruptText());
     }
     plain.resize(length + finalLength);
     const QString result = QString::fromUtf8(plain);
-    OPENSSL_cleanse(plain.data(), size_t(plain.size()));
+    Cleanse(plain);
     return result;
 }

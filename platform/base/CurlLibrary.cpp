@@ -1,6 +1,7 @@
 #include "platform/base/CurlLibrary.h"
 
-#include <dlfcn.h>
+#include "platform/base/OnDemandLibrary.h"
+
 #include <mutex>
 
 namespace CurlLibrary
@@ -14,20 +15,15 @@ struct Loaded
     QString error;
 };
 
-template <typename Function>
-bool Resolve(void* library, const char* name, Function& target)
-{
-    target = reinterpret_cast<Function>(::dlsym(library, name));
-    return target != nullptr;
-}
-
 Loaded Load()
 {
+    using OnDemandLibrary::Resolve;
     Loaded loaded;
-    void* library = ::dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
+    QString reason;
+    void* library = OnDemandLibrary::Open("libcurl.so.4", reason);
     if (!library)
     {
-        loaded.error = QStringLiteral("Nie można załadować biblioteki libcurl: %1").arg(QString::fromLocal8Bit(::dlerror()));
+        loaded.error = QStringLiteral("Nie można załadować biblioteki libcurl: %1").arg(reason);
         return loaded;
     }
     // Kept loaded for the rest of the run: curl's global state lives in it.
@@ -44,7 +40,7 @@ Loaded Load()
                           Resolve(library, "curl_slist_free_all", f.slist_free_all);
     if (!resolved)
     {
-        loaded.error = QStringLiteral("Biblioteka libcurl nie ma potrzebnych funkcji: %1").arg(QString::fromLocal8Bit(::dlerror()));
+        loaded.error = QStringLiteral("Biblioteka libcurl nie ma potrzebnych funkcji: %1").arg(OnDemandLibrary::LastError());
         return loaded;
     }
     if (globalInit(CURL_GLOBAL_DEFAULT) != CURLE_OK)

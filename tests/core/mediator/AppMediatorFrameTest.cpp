@@ -1,5 +1,5 @@
 #include "core/mediator/AppMessageIds.h"
-#include "core/mediator/PrintDialog.h"
+#include "core/print/PrintDialog.h"
 #include "platform/modules/IPrintSource.h"
 #include "platform/ui/RegisteredMessages.h"
 #include "ribbon/UpdateRibbonContext.h"

@@ -1,4 +1,6 @@
-#include "core/mediator/PrintDialog.h"
+#include "core/print/PrintDialog.h"
+
+#include "core/print/PrintDialogExport.h"
 
 #include "platform/modules/IPrintSource.h"
 
@@ -92,4 +94,10 @@ void PrintDialog::TellClosed()
     const ClosedCallback closed = std::move(m_closed);
     m_closed = nullptr;
     closed(m_window.data());
+}
+
+PrintDialogBase* Q4CreatePrintDialog(const std::shared_ptr<IPrintSource>& source, QWidget* window,
+                                     const PrintDialogBase::ClosedCallback& closed)
+{
+    return new PrintDialog(source, window, closed);
 }

@@ -4,36 +4,31 @@
 // The mediator keeps one at a time. Closing it tells the owner once, with the window that
 // printed, and the dialog then deletes itself. Main thread only.
 
-#include <QPointer>
-#include <QSize>
-#include <QWidget>
+#include "core/mediator/PrintDialogBase.h"
 
-#include <functional>
+#include <QPointer>
+
 #include <memory>
 
 class IPrintSource;
 class QPrinter;
 class QPrintPreviewWidget;
 
-class PrintDialog : public QWidget
+class PrintDialog : public PrintDialogBase
 {
     Q_OBJECT
 
 public:
-    using ClosedCallback = std::function<void(QWidget* window)>;
-
     static constexpr int kMinimalWidth = 640;
     static constexpr int kMinimalHeight = 480;
 
     PrintDialog(std::shared_ptr<IPrintSource> source, QWidget* window, ClosedCallback closed);
     ~PrintDialog() override;
 
-    QSize MinimalSize() const { return {kMinimalWidth, kMinimalHeight}; }
-    // Shows the dialog inside the parent, filling it.
-    void CreatePrintDialog(QWidget* parent);
+    QSize MinimalSize() const override { return {kMinimalWidth, kMinimalHeight}; }
+    void CreatePrintDialog(QWidget* parent) override;
     QPrintPreviewWidget* GetPreview() const { return m_preview; }
-    // The owner goes first: the dialog tells nobody when it closes.
-    void ForgetOwner() { m_closed = nullptr; }
+    void ForgetOwner() override { m_closed = nullptr; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
