@@ -151,10 +151,7 @@ std::optional<QString> FindValue(const QString& path, const QString& section, co
     IniText text;
     if (!Load(path, text))
         return std::nullopt;
-    const Location location = Find(text.lines, section.trimmed(), key.trimmed());
-    if (location.key < 0)
-        return std::nullopt;
-    return location.value;
+    return IniFile::Lookup(text.lines, section, key);
 }
 
 bool HasLineBreak(const QString& text)
@@ -200,6 +197,14 @@ void Place(QStringList& lines, const QString& section, const QString& key, const
 IniFile::IniFile(const QString& path)
     : m_path(path)
 {
+}
+
+std::optional<QString> IniFile::Lookup(const QStringList& lines, const QString& section, const QString& key)
+{
+    const Location location = Find(lines, section.trimmed(), key.trimmed());
+    if (location.key < 0)
+        return std::nullopt;
+    return location.value;
 }
 
 QString IniFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const

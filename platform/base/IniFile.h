@@ -18,6 +18,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
 #include <utility>
 
 class IniFile
@@ -41,6 +42,9 @@ public:
 
     // The file's lines as text, for readers that scan lines themselves; empty when unreadable.
     QStringList ReadLines() const;
+    // The key's value in lines read once with ReadLines, matched as ReadString matches it: for a
+    // reader of many keys, which would otherwise read the file once per key.
+    static std::optional<QString> Lookup(const QStringList& lines, const QString& section, const QString& key);
 
 private:
     QString m_path;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringTokenizer>
 
 namespace
 {
@@ -39,26 +40,30 @@ bool StringTable::Load(const QByteArray& utf8, const QString& sourceName, QStrin
         return false;
     };
 
+    // Read at every start: lines are views of the one decoded text, copied only as texts.
+    const QString all = QString::fromUtf8(utf8);
     QHash<std::uint32_t, QString> added;
-    const QStringList lines = QString::fromUtf8(utf8).split(QLatin1Char('\n'));
-    for (int index = 0; index < lines.size(); ++index)
+    added.reserve(all.count(QLatin1Char('\n')) + 1);
+    int lineNumber = 0;
+    for (QStringView line : qTokenize(all, QLatin1Char('\n')))
     {
-        QString line = lines[index];
+        ++lineNumber;
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
         const qsizetype tab = line.indexOf(QLatin1Char('\t'));
         if (tab < 0)
-            return fail(index + 1, QStringLiteral("no tab between id and text"));
+            return fail(lineNumber, QStringLiteral("no tab between id and text"));
         bool isNumber = false;
         const uint id = line.left(tab).toUInt(&isNumber);
         if (!isNumber)
-            return fail(index + 1, QStringLiteral("the id is not a number"));
+            return fail(lineNumber, QStringLiteral("the id is not a number"));
         if (m_texts.contains(id) || added.contains(id))
-            return fail(index + 1, QStringLiteral("id %1 is already defined").arg(id));
+            return fail(lineNumber, QStringLiteral("id %1 is already defined").arg(id));
         added.insert(id, Unescape(line.mid(tab + 1)));
     }
+    m_texts.reserve(m_texts.size() + added.size());
     m_texts.insert(added);
     return true;
 }
@@ -92,8 +97,10 @@ QString StringTable::Part(std::uint32_t id, int index) const
     return Get(id).split(QLatin1Char('\n')).value(index);
 }
 
-QString StringTable::Unescape(const QString& text)
+QString StringTable::Unescape(QStringView text)
 {
+    if (!text.contains(QLatin1Char('\\')))
+        return text.toString();
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i)

@@ -33,7 +33,7 @@ public:
     // The index-th part between line breaks; empty when there is none.
     QString Part(std::uint32_t id, int index) const;
 
-    static QString Unescape(const QString& text);
+    static QString Unescape(QStringView text);
 
 private:
     QHash<std::uint32_t, QString> m_texts;

@@ -9,6 +9,8 @@ ThemeIniReader::ThemeIniReader(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         Fail(QStringLiteral("the file cannot be read"));
+    else
+        m_lines = m_file.ReadLines();
 }
 
 QColor ThemeIniReader::Color(const QString& section, const QString& key)
@@ -16,7 +18,7 @@ QColor ThemeIniReader::Color(const QString& section, const QString& key)
     static const QRegularExpression pattern(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
     if (HasError())
         return {};
-    const QString value = m_file.ReadString(section, key);
+    const QString value = IniFile::Lookup(m_lines, section, key).value_or(QString());
     if (value.isEmpty())
     {
         Fail(QStringLiteral("[%1] has no %2").arg(section, key));

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 class ThemeIniReader
 {
@@ -23,5 +24,7 @@ private:
     void Fail(const QString& reason);
 
     IniFile m_file;
+    // Read once: a theme has dozens of colours.
+    QStringList m_lines;
     QString m_error;
 };
