@@ -431,6 +431,8 @@ bool Settings::SaveToFile(const QString& path, const QString& rootName) const
 
 QString Settings::CryptValue(const QString& plain)
 {
+    if (plain.isEmpty())
+        return QString();
     QString reason;
     if (const std::optional<QString> enciphered = Cipher().Encrypt(plain, &reason))
         return *enciphered;
@@ -440,6 +442,8 @@ QString Settings::CryptValue(const QString& plain)
 
 QString Settings::DecryptValue(const QString& stored)
 {
+    if (stored.isEmpty())
+        return QString();
     QString reason;
     if (const std::optional<QString> plain = Cipher().Decrypt(stored, &reason))
         return *plain;

@@ -117,7 +117,8 @@ public:
     bool FillXml(Markup& markup) const;
 
     // A stored password: enciphered for the file, deciphered for use. When the cipher
-    // cannot do it the result is empty and the reason is logged.
+    // cannot do it the result is empty and the reason is logged. No password is stored as an
+    // empty text both ways, without the cipher's key (made on its first use).
     static QString CryptValue(const QString& plain);
     static QString DecryptValue(const QString& stored);
 

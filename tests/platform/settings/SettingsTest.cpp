@@ -1,7 +1,10 @@
+#include "platform/base/AppPaths.h"
+#include "platform/base/Cipher.h"
 #include "platform/base/Log.h"
 #include "platform/settings/Settings.h"
 #include "tests/support/TempHome.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -253,11 +256,17 @@ TEST(SettingsTest, PasswordsAreStoredEncipheredAndReadBack)
     ASSERT_TRUE(Log::Init(home.Path() + QStringLiteral("/Log.txt")));
     const QString password = QStringLiteral("Hasło z \"cudzysłowem\" & <znakami>");
 
+    // No password is an empty text both ways and does not make the user's key.
+    const QString keyFile = QDir(AppPaths::AppDataFolder()).filePath(QString::fromLatin1(Cipher::kKeyFileName));
+    EXPECT_TRUE(Settings::CryptValue(QString()).isEmpty());
+    EXPECT_TRUE(Settings::DecryptValue(QString()).isEmpty());
+    EXPECT_FALSE(QFile::exists(keyFile));
+
     const QString stored = Settings::CryptValue(password);
     EXPECT_FALSE(stored.isEmpty());
     EXPECT_FALSE(stored.contains(QStringLiteral("Hasło")));
     EXPECT_EQ(Settings::DecryptValue(stored), password);
-    EXPECT_TRUE(Settings::DecryptValue(QString()).isEmpty());
+    EXPECT_TRUE(QFile::exists(keyFile));
 
     // A stored text that was altered is refused, never read as a wrong password.
     QString altered = stored;
