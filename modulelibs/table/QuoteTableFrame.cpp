@@ -361,31 +361,55 @@ std::vector<QuoteTableFrame::RowLook> QuoteTableFrame::RowLooksOf(const QuoteTab
     return looks;
 }
 
-void QuoteTableFrame::PaintGridLines(QPainter& painter, const TableLook& look, const QRect& cell) const
+void QuoteTableFrame::PaintGridLines(QPainter& painter, const TableLook& look, const RowLook& row,
+                                     const std::vector<bool>& painted) const
 {
-    if (!look.styled)
-    {
-        painter.fillRect(QRect(cell.left(), cell.bottom(), cell.width(), 1), QColor(0xE0, 0xE0, 0xE0));
-        return;
-    }
     // A null pen draws no line.
-    if (!look.gridPen)
+    if (look.styled && !look.gridPen)
         return;
-    // A plain line a pixel wide is a filled pixel row, which the painter fills many times faster.
-    const QPen& pen = *look.gridPen;
-    if (pen.style() == Qt::SolidLine && pen.width() <= 1 && pen.brush().style() == Qt::SolidPattern)
+    const std::vector<Column>& columns = look.texts.columns;
+    // A plain line a pixel wide is a filled pixel row, which the painter fills many times faster;
+    // the line under a run of neighbouring cells is filled at once.
+    const bool plain = !look.styled
+                       || (look.gridPen->style() == Qt::SolidLine && look.gridPen->width() <= 1
+                           && look.gridPen->brush().style() == Qt::SolidPattern);
+    if (!plain)
     {
-        if (look.horizontalGrid)
-            painter.fillRect(QRect(cell.left(), cell.bottom(), cell.width(), 1), pen.color());
-        if (look.verticalGrid)
-            painter.fillRect(QRect(cell.right(), cell.top(), 1, cell.height()), pen.color());
+        painter.setPen(*look.gridPen);
+        int x = 0;
+        for (std::size_t i = 0; i < columns.size(); x += columns[i].width, ++i)
+        {
+            if (!painted[i])
+                continue;
+            const QRect cell(x, row.y, columns[i].width, row.height);
+            if (look.horizontalGrid)
+                painter.drawLine(cell.bottomLeft(), cell.bottomRight());
+            if (look.verticalGrid)
+                painter.drawLine(cell.topRight(), cell.bottomRight());
+        }
         return;
     }
-    painter.setPen(pen);
-    if (look.horizontalGrid)
-        painter.drawLine(cell.bottomLeft(), cell.bottomRight());
-    if (look.verticalGrid)
-        painter.drawLine(cell.topRight(), cell.bottomRight());
+    const QColor colour = look.styled ? look.gridPen->color() : QColor(0xE0, 0xE0, 0xE0);
+    const bool horizontal = !look.styled || look.horizontalGrid;
+    const bool vertical = look.styled && look.verticalGrid;
+    int x = 0;
+    for (std::size_t i = 0; i < columns.size();)
+    {
+        if (!painted[i])
+        {
+            x += columns[i++].width;
+            continue;
+        }
+        const int runStart = x;
+        for (; i < columns.size() && painted[i]; ++i)
+        {
+            x += columns[i].width;
+            if (vertical)
+                painter.fillRect(QRect(x - 1, row.y, 1, row.height), colour);
+        }
+        if (horizontal)
+            painter.fillRect(QRect(runStart, row.y + row.height - 1, x - runStart, 1), colour);
+    }
 }
 
 void QuoteTableFrame::PaintHeader(QPainter& painter, const TableLook& look) const
@@ -412,16 +436,14 @@ void QuoteTableFrame::PaintHeader(QPainter& painter, const TableLook& look) cons
     }
 }
 
-void QuoteTableFrame::PaintCell(QPainter& painter, const QFontMetrics& metrics, const TableLook& look, const RowLook& row,
-                                std::size_t column, int x) const
+void QuoteTableFrame::PaintCellText(QPainter& painter, const QFontMetrics& metrics, const TableLook& look, const RowLook& row,
+                                    std::size_t column, int x) const
 {
-    const CellLook& cellLook = row.cells[column];
-    const QRect cell(x, row.y, look.texts.columns[column].width, row.height);
-    painter.fillRect(cell, cellLook.back);
-    PaintGridLines(painter, look, cell);
     const Cell& text = m_texts.at(row.id).cells[column];
     if (text.text.glyphs.isEmpty() && text.lines.empty())
         return;
+    const CellLook& cellLook = row.cells[column];
+    const QRect cell(x, row.y, look.texts.columns[column].width, row.height);
     // A font taller than the line would draw into the next cell; clipping costs, so only then.
     const bool clip = metrics.ascent() + metrics.descent() > look.lineHeight;
     if (clip)
@@ -435,6 +457,43 @@ void QuoteTableFrame::PaintCell(QPainter& painter, const QFontMetrics& metrics, 
                     text.lines[line].width, true);
     if (clip)
         painter.setClipping(false);
+}
+
+QRect QuoteTableFrame::PaintRow(QPainter& painter, const QFontMetrics& metrics, const TableLook& look, const RowLook& row,
+                                const RowLook* before) const
+{
+    const std::vector<Column>& columns = look.texts.columns;
+    const bool moved = !before || row.id != before->id || row.y != before->y || row.height != before->height;
+    std::vector<bool> painted(row.cells.size());
+    for (std::size_t i = 0; i < row.cells.size(); ++i)
+        painted[i] = moved || !(row.cells[i] == before->cells[i]);
+    // The backgrounds first, one fill for each run of neighbouring cells of one colour (a lit
+    // row's cells share theirs), then the grid lines, then the texts, which stay within their cells.
+    QRect changed;
+    int x = 0;
+    for (std::size_t i = 0; i < row.cells.size();)
+    {
+        if (!painted[i])
+        {
+            x += columns[i++].width;
+            continue;
+        }
+        const int runStart = x;
+        const QColor& back = row.cells[i].back;
+        for (; i < row.cells.size() && painted[i] && row.cells[i].back == back; ++i)
+            x += columns[i].width;
+        const QRect run(runStart, row.y, x - runStart, row.height);
+        painter.fillRect(run, back);
+        changed |= run;
+    }
+    PaintGridLines(painter, look, row, painted);
+    x = 0;
+    for (std::size_t i = 0; i < row.cells.size(); x += columns[i].width, ++i)
+    {
+        if (painted[i])
+            PaintCellText(painter, metrics, look, row, i, x);
+    }
+    return changed;
 }
 
 void QuoteTableFrame::PaintRightOfColumns(QPainter& painter, const TableLook& look, int columnsEnd) const
@@ -476,14 +535,7 @@ QRegion QuoteTableFrame::Paint(const QuoteTableModel& model, const View& view)
     {
         PaintHeader(painter, look);
         for (const RowLook& row : rows)
-        {
-            int x = 0;
-            for (std::size_t i = 0; i < row.cells.size(); ++i)
-            {
-                PaintCell(painter, metrics, look, row, i, x);
-                x += look.texts.columns[i].width;
-            }
-        }
+            PaintRow(painter, metrics, look, row, nullptr);
         // What the rows and columns leave empty.
         if (look.bottom < view.size.height())
             painter.fillRect(QRect(0, look.bottom, view.tableWidth, view.size.height() - look.bottom), look.empty);
@@ -492,23 +544,16 @@ QRegion QuoteTableFrame::Paint(const QuoteTableModel& model, const View& view)
     }
     else
     {
+        // A span of each row: joining every cell's rectangle to a region one by one costs more
+        // than drawing again the few unchanged cells between them.
+        std::vector<QRect> spans;
         for (std::size_t r = 0; r < rows.size(); ++r)
         {
-            const RowLook& row = rows[r];
-            const RowLook& before = m_rows[r];
-            const bool moved = row.id != before.id || row.y != before.y || row.height != before.height;
-            int x = 0;
-            for (std::size_t i = 0; i < row.cells.size(); ++i)
-            {
-                const int width = look.texts.columns[i].width;
-                if (moved || !(row.cells[i] == before.cells[i]))
-                {
-                    PaintCell(painter, metrics, look, row, i, x);
-                    changed += QRect(x, row.y, width, row.height);
-                }
-                x += width;
-            }
+            const QRect span = PaintRow(painter, metrics, look, rows[r], &m_rows[r]);
+            if (!span.isEmpty())
+                spans.push_back(span);
         }
+        changed.setRects(spans.data(), static_cast<int>(spans.size()));
     }
     painter.end();
     m_look = std::move(look);

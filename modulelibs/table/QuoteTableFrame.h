@@ -169,9 +169,14 @@ private:
     CellText LaidOut(const QFontMetrics& metrics, const QFont& font, const QString& text, int width);
     RowTexts FormatRow(const QuoteTableRow& row, const TextsLook& texts, const QFontMetrics& metrics);
     void PaintHeader(QPainter& painter, const TableLook& look) const;
-    void PaintCell(QPainter& painter, const QFontMetrics& metrics, const TableLook& look, const RowLook& row, std::size_t column,
-                   int x) const;
-    void PaintGridLines(QPainter& painter, const TableLook& look, const QRect& cell) const;
+    // Paints the cells of the row whose look differs from before, every cell without before;
+    // gives the span from the first cell painted to the last.
+    QRect PaintRow(QPainter& painter, const QFontMetrics& metrics, const TableLook& look, const RowLook& row,
+                   const RowLook* before) const;
+    void PaintCellText(QPainter& painter, const QFontMetrics& metrics, const TableLook& look, const RowLook& row,
+                       std::size_t column, int x) const;
+    // The lines of the row's cells painted.
+    void PaintGridLines(QPainter& painter, const TableLook& look, const RowLook& row, const std::vector<bool>& painted) const;
     void PaintRightOfColumns(QPainter& painter, const TableLook& look, int columnsEnd) const;
 
     QImage m_picture;
