@@ -459,18 +459,32 @@ void QuoteTableFrame::PaintCellText(QPainter& painter, const QFontMetrics& metri
         painter.setClipping(false);
 }
 
-QRect QuoteTableFrame::PaintRow(QPainter& painter, const QFontMetrics& metrics, const TableLook& look, const RowLook& row,
-                                const RowLook* before) const
+QRect QuoteTableFrame::ChangedSpan(const TableLook& look, const RowLook& row, const RowLook& before)
+{
+    const bool moved = row.id != before.id || row.y != before.y || row.height != before.height;
+    QRect span;
+    int x = 0;
+    for (std::size_t i = 0; i < row.cells.size(); ++i)
+    {
+        const int width = look.texts.columns[i].width;
+        if (moved || !(row.cells[i] == before.cells[i]))
+            span |= QRect(x, row.y, width, row.height);
+        x += width;
+    }
+    return span;
+}
+
+void QuoteTableFrame::PaintRow(QPainter& painter, const QFontMetrics& metrics, const TableLook& look, const RowLook& row,
+                               const QRegion& region) const
 {
     const std::vector<Column>& columns = look.texts.columns;
-    const bool moved = !before || row.id != before->id || row.y != before->y || row.height != before->height;
     std::vector<bool> painted(row.cells.size());
-    for (std::size_t i = 0; i < row.cells.size(); ++i)
-        painted[i] = moved || !(row.cells[i] == before->cells[i]);
+    int x = 0;
+    for (std::size_t i = 0; i < row.cells.size(); x += columns[i].width, ++i)
+        painted[i] = region.intersects(QRect(x, row.y, columns[i].width, row.height));
     // The backgrounds first, one fill for each run of neighbouring cells of one colour (a lit
     // row's cells share theirs), then the grid lines, then the texts, which stay within their cells.
-    QRect changed;
-    int x = 0;
+    x = 0;
     for (std::size_t i = 0; i < row.cells.size();)
     {
         if (!painted[i])
@@ -482,9 +496,7 @@ QRect QuoteTableFrame::PaintRow(QPainter& painter, const QFontMetrics& metrics, 
         const QColor& back = row.cells[i].back;
         for (; i < row.cells.size() && painted[i] && row.cells[i].back == back; ++i)
             x += columns[i].width;
-        const QRect run(runStart, row.y, x - runStart, row.height);
-        painter.fillRect(run, back);
-        changed |= run;
+        painter.fillRect(QRect(runStart, row.y, x - runStart, row.height), back);
     }
     PaintGridLines(painter, look, row, painted);
     x = 0;
@@ -493,70 +505,67 @@ QRect QuoteTableFrame::PaintRow(QPainter& painter, const QFontMetrics& metrics, 
         if (painted[i])
             PaintCellText(painter, metrics, look, row, i, x);
     }
-    return changed;
 }
 
-void QuoteTableFrame::PaintRightOfColumns(QPainter& painter, const TableLook& look, int columnsEnd) const
-{
-    if (columnsEnd < look.tableWidth)
-        painter.fillRect(QRect(columnsEnd, look.top, look.tableWidth - columnsEnd, look.size.height() - look.top), look.background);
-}
-
-QRegion QuoteTableFrame::Paint(const QuoteTableModel& model, const View& view)
+QRegion QuoteTableFrame::Update(const QuoteTableModel& model, const View& view)
 {
     Format(model, view);
     TableLook look = TableLookOf(model, view);
     std::vector<RowLook> rows = RowLooksOf(model, view, look, look.bottom);
-    int columnsEnd = 0;
-    for (const Column& column : look.texts.columns)
-        columnsEnd += column.width;
-
-    // A pen wider than a pixel draws across the cells' borders: such a table is painted whole.
+    // A pen wider than a pixel draws across the cells' borders: such a table is repainted whole.
     const bool wholeOnly = look.gridPen && look.gridPen->width() > 1;
-    const bool anew = m_picture.isNull() || !m_look || !(*m_look == look) || rows.size() != m_rows.size() || wholeOnly;
-    if (anew)
-    {
-        const QSize pixels = (QSizeF(view.size) * view.pixelRatio).toSize();
-        if (m_picture.size() != pixels)
-        {
-            m_picture = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-            // Under the search field and the scroll bar the table paints nothing.
-            m_picture.fill(view.background.color());
-        }
-        m_picture.setDevicePixelRatio(view.pixelRatio);
-    }
-    if (m_picture.isNull())
-        return {};
-
-    QPainter painter(&m_picture);
-    const QFontMetrics metrics(look.texts.font);
     QRegion changed;
-    if (anew)
+    if (!m_look || !(*m_look == look) || rows.size() != m_rows.size() || wholeOnly)
     {
-        PaintHeader(painter, look);
-        for (const RowLook& row : rows)
-            PaintRow(painter, metrics, look, row, nullptr);
-        // What the rows and columns leave empty.
-        if (look.bottom < view.size.height())
-            painter.fillRect(QRect(0, look.bottom, view.tableWidth, view.size.height() - look.bottom), look.empty);
-        PaintRightOfColumns(painter, look, columnsEnd);
         changed = QRect(QPoint(0, 0), view.size);
     }
     else
     {
         // A span of each row: joining every cell's rectangle to a region one by one costs more
-        // than drawing again the few unchanged cells between them.
+        // than painting again the few unchanged cells between them.
         std::vector<QRect> spans;
         for (std::size_t r = 0; r < rows.size(); ++r)
         {
-            const QRect span = PaintRow(painter, metrics, look, rows[r], &m_rows[r]);
+            const QRect span = ChangedSpan(look, rows[r], m_rows[r]);
             if (!span.isEmpty())
                 spans.push_back(span);
         }
         changed.setRects(spans.data(), static_cast<int>(spans.size()));
     }
-    painter.end();
     m_look = std::move(look);
     m_rows = std::move(rows);
     return changed;
+}
+
+void QuoteTableFrame::Paint(QPainter& painter, const QRegion& region) const
+{
+    if (!m_look)
+        return;
+    const TableLook& look = *m_look;
+    const int width = look.size.width();
+    const int height = look.size.height();
+    // Under the search field and the scroll bar, the window's own background.
+    for (const QRect& aside : {QRect(0, 0, width, look.top), QRect(look.tableWidth, 0, width - look.tableWidth, height)})
+    {
+        if (!aside.isEmpty() && region.intersects(aside))
+            painter.fillRect(aside, look.background);
+    }
+    if (region.intersects(QRect(0, look.top, look.tableWidth, look.headerHeight)))
+        PaintHeader(painter, look);
+    const QFontMetrics metrics(look.texts.font);
+    for (const RowLook& row : m_rows)
+    {
+        if (region.intersects(QRect(0, row.y, look.tableWidth, row.height)))
+            PaintRow(painter, metrics, look, row, region);
+    }
+    // What the rows and columns leave empty.
+    const QRect below(0, look.bottom, look.tableWidth, height - look.bottom);
+    if (!below.isEmpty() && region.intersects(below))
+        painter.fillRect(below, look.empty);
+    int columnsEnd = 0;
+    for (const Column& column : look.texts.columns)
+        columnsEnd += column.width;
+    const QRect right(columnsEnd, look.top, look.tableWidth - columnsEnd, height - look.top);
+    if (!right.isEmpty() && region.intersects(right))
+        painter.fillRect(right, look.background);
 }

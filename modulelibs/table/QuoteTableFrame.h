@@ -1,10 +1,11 @@
 #pragma once
-// The picture of a quote table's window as it was painted last, kept with the texts of the rows
-// it shows. A frame formats only the rows on view whose data changed, and paints into the kept
-// picture only the cells whose look changed (their text, colours, selection or highlight); what
-// changes the whole table (size, scrolling, columns, font, style, display parameters) paints
-// it anew. A cell's text is cut at the cell's edges when the font is taller than the line, so
-// that cells are painted one by one. The window draws the picture. Main thread only.
+// What a quote table's window shows, as looks of its cells kept from the last frame with the
+// texts of the rows on view. A frame formats only the rows on view whose data changed and finds
+// the cells whose look changed (their text, colours, selection or highlight): only they are
+// repainted, the window system keeps the rest of the window's picture; what changes the whole
+// table (size, scrolling, columns, font, style, display parameters) repaints it whole. A cell's
+// text is cut at the cell's edges when the font is taller than the line, so that cells are
+// painted one by one. Main thread only.
 
 #include "modulelibs/table/ChangeHighlight.h"
 #include "modulelibs/table/QuoteTableModel.h"
@@ -14,7 +15,6 @@
 #include <QFont>
 #include <QGlyphRun>
 #include <QHash>
-#include <QImage>
 #include <QPen>
 #include <QRegion>
 #include <QSize>
@@ -56,10 +56,11 @@ public:
     // Formats the cells of the rows on view whose data changed since they were formatted last,
     // and forgets the rows that left the view; gives how many rows it formatted.
     int Format(const QuoteTableModel& model, const View& view);
-    // Formats what is left and brings the picture up to date; gives what changed in it.
-    QRegion Paint(const QuoteTableModel& model, const View& view);
-    // The picture at the view's size and pixel ratio; null before the first paint.
-    const QImage& Picture() const { return m_picture; }
+    // Formats what is left and takes the looks of the cells on view; gives where they differ
+    // from the looks before, the whole view the first time.
+    QRegion Update(const QuoteTableModel& model, const View& view);
+    // Paints the cells, header and margins that meet the region, as the last update left them.
+    void Paint(QPainter& painter, const QRegion& region) const;
 
 private:
     struct Column
@@ -169,17 +170,16 @@ private:
     CellText LaidOut(const QFontMetrics& metrics, const QFont& font, const QString& text, int width);
     RowTexts FormatRow(const QuoteTableRow& row, const TextsLook& texts, const QFontMetrics& metrics);
     void PaintHeader(QPainter& painter, const TableLook& look) const;
-    // Paints the cells of the row whose look differs from before, every cell without before;
-    // gives the span from the first cell painted to the last.
-    QRect PaintRow(QPainter& painter, const QFontMetrics& metrics, const TableLook& look, const RowLook& row,
-                   const RowLook* before) const;
+    // The cells of the row whose look differs from before, from the first to the last.
+    static QRect ChangedSpan(const TableLook& look, const RowLook& row, const RowLook& before);
+    // Paints the row's cells that meet the region.
+    void PaintRow(QPainter& painter, const QFontMetrics& metrics, const TableLook& look, const RowLook& row,
+                  const QRegion& region) const;
     void PaintCellText(QPainter& painter, const QFontMetrics& metrics, const TableLook& look, const RowLook& row,
                        std::size_t column, int x) const;
     // The lines of the row's cells painted.
     void PaintGridLines(QPainter& painter, const TableLook& look, const RowLook& row, const std::vector<bool>& painted) const;
-    void PaintRightOfColumns(QPainter& painter, const TableLook& look, int columnsEnd) const;
 
-    QImage m_picture;
     std::optional<TableLook> m_look;
     std::vector<RowLook> m_rows;
     std::optional<TextsLook> m_textsLook;

@@ -215,7 +215,7 @@ void QuoteTableWindow::Redraw(bool force)
     {
         // A shown table repaints only what changed in its picture.
         if (isVisible())
-            update(m_frame.Paint(m_model, FrameView()));
+            update(m_frame.Update(m_model, FrameView()));
         else
             update();
     }
@@ -521,11 +521,12 @@ int QuoteTableWindow::FormatFrame()
 
 void QuoteTableWindow::paintEvent(QPaintEvent* event)
 {
-    m_frame.Paint(m_model, FrameView());
+    // What changed since the last frame beyond this paint's region is painted next.
+    const QRegion beyond = m_frame.Update(m_model, FrameView()) - event->region();
+    if (!beyond.isEmpty())
+        update(beyond);
     QPainter painter(this);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.setClipRegion(event->region());
-    painter.drawImage(QPoint(0, 0), m_frame.Picture());
+    m_frame.Paint(painter, event->region());
 }
 
 bool QuoteTableWindow::ArgumentAt(const QPoint& point, DDBaseDataObject& object) const

@@ -6,6 +6,8 @@
 #include "tests/support/ui/TestApplication.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QPalette>
 
 #include <gtest/gtest.h>
@@ -58,12 +60,29 @@ protected:
         return view;
     }
 
+    // Paints the frame into the picture within the region alone, as a window's paint is clipped.
+    static void PaintOn(QImage& picture, const QuoteTableFrame& frame, const QRegion& region)
+    {
+        QPainter painter(&picture);
+        painter.setClipRegion(region);
+        frame.Paint(painter, region);
+    }
+
+    // A colour the table never paints, which shows where it painted nothing.
+    static QImage Blank()
+    {
+        QImage picture(QSize(700, 200), QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::magenta);
+        return picture;
+    }
+
     // What a frame that paints everything anew shows now.
     QImage Fresh(std::int64_t now) const
     {
         QuoteTableFrame fresh;
-        fresh.Paint(m_model, View(now));
-        return fresh.Picture();
+        QImage picture = Blank();
+        PaintOn(picture, fresh, fresh.Update(m_model, View(now)));
+        return picture;
     }
 
     std::shared_ptr<StyleBase> m_style = StyleKinds::DefaultStyle(StyleTable::Type);
@@ -78,7 +97,18 @@ protected:
 TEST_F(QuoteTableFrameTest, RepaintingWhatChangedShowsWhatAWholeRepaintShows)
 {
     QuoteTableFrame frame;
-    ASSERT_EQ(frame.Paint(m_model, View(kNow)), QRegion(QRect(0, 0, 700, 200)));
+    const QRegion first = frame.Update(m_model, View(kNow));
+    ASSERT_EQ(first, QRegion(QRect(0, 0, 700, 200)));
+    QImage picture = Blank();
+    PaintOn(picture, frame, first);
+    // The window paints opaquely: every pixel of a whole paint is the table's.
+    bool covered = true;
+    for (int y = 0; y < picture.height(); ++y)
+    {
+        for (int x = 0; x < picture.width(); ++x)
+            covered = covered && picture.pixelColor(x, y) != QColor(Qt::magenta);
+    }
+    EXPECT_TRUE(covered);
     const QuoteTableRow& third = m_model.Rows()[2];
     const std::vector<std::pair<const char*, std::function<std::int64_t()>>> changes = {
         {"a rise and a fall", [&] { Quote(1, 105.0, kNow); Quote(4, 90.0, kNow); return kNow; }},
@@ -91,8 +121,8 @@ TEST_F(QuoteTableFrameTest, RepaintingWhatChangedShowsWhatAWholeRepaintShows)
     for (const auto& [what, change] : changes)
     {
         const std::int64_t now = change();
-        frame.Paint(m_model, View(now));
-        EXPECT_EQ(frame.Picture(), Fresh(now)) << what;
+        PaintOn(picture, frame, frame.Update(m_model, View(now)));
+        EXPECT_EQ(picture, Fresh(now)) << what;
     }
 }
 
@@ -101,18 +131,20 @@ TEST_F(QuoteTableFrameTest, AQuoteFormatsAndRepaintsOnlyItsOwnChangedCells)
     // Changed cells lit in the rise and fall colours: the rest of the row stays as it was.
     m_style->SetValue(StyleTable::ParamColouringMode, 1);
     QuoteTableFrame frame;
-    frame.Paint(m_model, View(kNow));
+    QImage picture = Blank();
+    PaintOn(picture, frame, frame.Update(m_model, View(kNow)));
     EXPECT_EQ(frame.Format(m_model, View(kNow)), 0);
-    EXPECT_TRUE(frame.Paint(m_model, View(kNow)).isEmpty());
+    EXPECT_TRUE(frame.Update(m_model, View(kNow)).isEmpty());
 
     Quote(3, 120.0, kNow);
     EXPECT_EQ(frame.Format(m_model, View(kNow)), 1);
-    const QRegion changed = frame.Paint(m_model, View(kNow));
+    const QRegion changed = frame.Update(m_model, View(kNow));
     ASSERT_FALSE(changed.isEmpty());
     // The fourth row, below the header: its prices, not its ticker, nor any other row.
     const int rowTop = 20 + 3 * 18;
     EXPECT_EQ(changed.boundingRect().top(), rowTop);
     EXPECT_EQ(changed.boundingRect().bottom(), rowTop + 17);
     EXPECT_FALSE(changed.contains(QPoint(10, rowTop + 5)));
-    EXPECT_EQ(frame.Picture(), Fresh(kNow));
+    PaintOn(picture, frame, changed);
+    EXPECT_EQ(picture, Fresh(kNow));
 }
