@@ -10,7 +10,9 @@
 #include "platform/base/AppPaths.h"
 #include "platform/settings/Settings.h"
 #include "platform/settings/SettingsManager.h"
+#include "providers/simfeed/SimClock.h"
 #include "tests/support/ui/TestApplication.h"
+#include "tests/support/SimSessionClock.h"
 #include "tests/support/TestPaths.h"
 
 #include <QDir>
@@ -22,6 +24,8 @@ ClassicAppFixture::ClassicAppFixture()
     TestApplication::Ensure();
     // The build's own folders: "Providers" with the simulated feed, "Style" with the themes.
     AppPaths::SetExecutableFolder(TestPaths::BinFolder());
+    // The feed trades whatever the hour the tests run at.
+    qputenv(SimClock::kStartVariable, SessionMorning().toString(Qt::ISODate).toLatin1());
 }
 
 ClassicAppFixture::~ClassicAppFixture()
@@ -29,6 +33,7 @@ ClassicAppFixture::~ClassicAppFixture()
     if (m_app)
         Exit();
     AppPaths::SetExecutableFolder(QString());
+    qunsetenv(SimClock::kStartVariable);
 }
 
 bool ClassicAppFixture::Start(const QStringList& arguments)
