@@ -65,6 +65,7 @@ bool HandOverChannel::Listen(Receiver receiver)
 
 void HandOverChannel::Accept()
 {
+    // Each connection is this channel's child and deletes itself when it ends.
     while (UniqueFd socket = m_listener.Accept())
         new HandOverConnection(std::move(socket), m_timeoutMs, [this](const QByteArray& bytes) { return Answer(bytes); }, this);
 }

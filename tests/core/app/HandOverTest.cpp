@@ -14,6 +14,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <optional>
 #include <sys/socket.h>
 #include <thread>
 
