@@ -1,10 +1,10 @@
 #include "cloud/engine/CurlHttpClient.h"
 
+#include "cloud/engine/HostAddress.h"
 #include "cloud/engine/HttpError.h"
 #include "platform/base/CurlLibrary.h"
 
 #include <QFile>
-#include <QHostAddress>
 #include <QUrl>
 
 #include <memory>
@@ -83,7 +83,7 @@ bool CurlHttpClient::IsAllowedUrl(const QString& url)
     if (scheme != QLatin1String("http"))
         return false;
     const QString host = parsed.host().toLower();
-    return host == QLatin1String("localhost") || QHostAddress(host).isLoopback();
+    return host == QLatin1String("localhost") || HostAddress::IsLoopback(host);
 }
 
 HttpResponse CurlHttpClient::Send(const HttpRequest& request, const CancelCheck& cancelled)

@@ -1,16 +1,16 @@
 #include "core/app/HandOverChannel.h"
 
 #include "core/app/AppRunningDetector.h"
+#include "core/app/HandOverConnection.h"
 #include "core/app/HandOverMessage.h"
 #include "platform/base/AppPaths.h"
+#include "platform/base/LocalSocket.h"
 #include "platform/base/Log.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QTimer>
+#include <QFile>
 
 #include <utility>
 
@@ -18,8 +18,6 @@ namespace
 {
 // A local socket's path must fit the system's limit with room to spare.
 constexpr qsizetype kMaxSocketPathBytes = 100;
-const char* const kReadBuffer = "handOverBytes";
-const char* const kAnswered = "handOverAnswered";
 
 void WriteChannelError(const QString& text, const char* where, int line)
 {
@@ -50,74 +48,40 @@ QString HandOverChannel::SocketPath(const QString& messageName)
 bool HandOverChannel::Listen(Receiver receiver)
 {
     m_receiver = std::move(receiver);
-    delete m_server;
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    m_connectionWaiting.reset();
     const QString path = SocketPath(m_messageName);
-    if (!m_server->listen(path) && m_server->serverError() == QAbstractSocket::AddressInUseError)
-    {
-        QLocalServer::removeServer(path);
-        m_server->listen(path);
-    }
-    if (!m_server->isListening())
+    QString errorText;
+    if (!m_listener.Listen(path, errorText))
     {
         WriteChannelError(QStringLiteral("Nie można przyjmować plików od kolejnych uruchomień programu (\"%1\"): %2")
-                              .arg(path, m_server->errorString()),
+                              .arg(path, errorText),
                           "HandOverChannel::Listen", __LINE__);
         return false;
     }
-    connect(m_server, &QLocalServer::newConnection, this, [this] { Accept(); });
+    m_connectionWaiting = std::make_unique<QSocketNotifier>(m_listener.Fd(), QSocketNotifier::Read);
+    connect(m_connectionWaiting.get(), &QSocketNotifier::activated, this, [this] { Accept(); });
     return true;
 }
 
 void HandOverChannel::Accept()
 {
-    while (QLocalSocket* socket = m_server->nextPendingConnection())
-    {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Read(socket); });
-        QTimer::singleShot(m_timeoutMs, socket, [socket] { socket->abort(); });
-        Read(socket);
-    }
+    // Each connection is this channel's child and deletes itself when it ends.
+    while (UniqueFd socket = m_listener.Accept())
+        new HandOverConnection(std::move(socket), m_timeoutMs, [this](const QByteArray& bytes) { return Answer(bytes); }, this);
 }
 
-void HandOverChannel::Read(QLocalSocket* socket)
+bool HandOverChannel::Answer(const QByteArray& bytes) const
 {
-    if (socket->property(kAnswered).toBool())
-        return;
-    const QByteArray bytes = socket->property(kReadBuffer).toByteArray() + socket->readAll();
-    switch (HandOverMessage::Check(bytes))
-    {
-    case HandOverMessage::Status::Incomplete:
-        socket->setProperty(kReadBuffer, bytes);
-        return;
-    case HandOverMessage::Status::Invalid:
-        socket->abort();
-        return;
-    case HandOverMessage::Status::Complete:
-        break;
-    }
-    socket->setProperty(kAnswered, true);
     const std::optional<HandOverMessage> message = HandOverMessage::Decode(bytes);
     // A message meant for another channel gets no id, so the receiver refuses it.
     const std::uint32_t id = message && message->messageName == m_messageName ? m_messageId : 0;
-    const bool opened = message && m_receiver && m_receiver(id, message->pathBytes);
-    socket->write(opened ? "1" : "0");
-    socket->disconnectFromServer();
+    return message && m_receiver && m_receiver(id, message->pathBytes);
 }
 
 bool HandOverChannel::Send(const QString& messageName, const QString& path, int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
-    QLocalSocket socket;
-    socket.connectToServer(SocketPath(messageName));
-    if (!socket.waitForConnected(static_cast<int>(deadline.remainingTime())))
-        return false;
-    socket.write(HandOverMessage::Encode(messageName, path));
-    if (!socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime())))
-        return false;
-    while (socket.bytesAvailable() == 0)
-        if (!socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
-            return false;
-    return socket.read(1) == "1";
+    const UniqueFd socket = LocalSocket::Connect(QFile::encodeName(SocketPath(messageName)), deadline);
+    return socket && LocalSocket::SendAll(socket.Get(), HandOverMessage::Encode(messageName, path), deadline) &&
+           LocalSocket::ReceiveByte(socket.Get(), deadline) == '1';
 }

@@ -6,14 +6,15 @@
 // in time is dropped with the connection. The second start's end is Send.
 // Main thread only.
 
+#include "platform/base/LocalSocketListener.h"
+
 #include <QObject>
+#include <QSocketNotifier>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
-
-class QLocalServer;
-class QLocalSocket;
+#include <memory>
 
 class HandOverChannel : public QObject
 {
@@ -40,11 +41,13 @@ public:
 
 private:
     void Accept();
-    void Read(QLocalSocket* socket);
+    bool Answer(const QByteArray& bytes) const;
 
     const QString m_messageName;
     const std::uint32_t m_messageId;
     const int m_timeoutMs;
     Receiver m_receiver;
-    QLocalServer* m_server = nullptr;
+    LocalSocketListener m_listener;
+    // Declared after the listener, so it goes before the listener's socket is closed.
+    std::unique_ptr<QSocketNotifier> m_connectionWaiting;
 };

@@ -1,15 +1,21 @@
 #include "core/app/HandOverChannel.h"
 #include "core/app/HandOverMessage.h"
 #include "core/app/Quorvanta4App.h"
+#include "platform/base/LocalSocket.h"
+#include "platform/base/Log.h"
 #include "tests/support/TempHome.h"
 #include "tests/support/ui/TestApplication.h"
 
+#include <QCoreApplication>
 #include <QLocalSocket>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
+#include <optional>
+#include <sys/socket.h>
 #include <thread>
 
 namespace
@@ -36,6 +42,12 @@ QByteArray Message(const QByteArray& name, const QByteArray& path)
     QByteArray length(4, '\0');
     qToBigEndian(static_cast<quint32>(path.size()), length.data());
     return bytes + length + path;
+}
+
+std::size_t OpenDescriptors()
+{
+    const std::filesystem::directory_iterator entries("/proc/self/fd");
+    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
 }
 }
 
@@ -104,6 +116,36 @@ protected:
         TestApplication::ProcessEventsUntil([&] { return done.load(); }, 10000);
         sender.join();
         return opened;
+    }
+
+    struct Exchange
+    {
+        bool connected = false;
+        std::optional<char> answer;
+    };
+
+    // A sender that sends the bytes and, with closeSending, closes its sending end, from another
+    // thread; what it gets back before the channel's time is long over.
+    Exchange ExchangeFromAnotherThread(const QByteArray& bytes, bool closeSending)
+    {
+        std::atomic<bool> done = false;
+        Exchange exchange;
+        std::thread sender([&] {
+            const QDeadlineTimer deadline(kTimeoutMs + 3000);
+            const UniqueFd socket = LocalSocket::Connect(QFile::encodeName(HandOverChannel::SocketPath(kName)), deadline);
+            exchange.connected = static_cast<bool>(socket);
+            if (socket)
+            {
+                LocalSocket::SendAll(socket.Get(), bytes, deadline);
+                if (closeSending)
+                    ::shutdown(socket.Get(), SHUT_WR);
+                exchange.answer = LocalSocket::ReceiveByte(socket.Get(), deadline);
+            }
+            done = true;
+        });
+        TestApplication::ProcessEventsUntil([&] { return done.load(); }, 10000);
+        sender.join();
+        return exchange;
     }
 
     TempHome home;
@@ -197,4 +239,94 @@ TEST_F(HandOverChannelTest, TheSocketIsTheUsersOwn)
     ASSERT_TRUE(channel.Listen([](std::uint32_t, const QByteArray&) { return true; }));
     const QFileDevice::Permissions permissions = QFileInfo(HandOverChannel::SocketPath(kName)).permissions();
     EXPECT_FALSE(permissions & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther));
+}
+
+TEST_F(HandOverChannelTest, EachConnectionGetsOneAnswerOrIsCutOffAndLeavesNoDescriptorOpen)
+{
+    ASSERT_TRUE(channel.Listen([this](std::uint32_t id, const QByteArray& bytes) {
+        received.emplace_back(id, HandOverMessage::PathFromBytes(bytes));
+        return id != 0;
+    }));
+    const QByteArray whole = HandOverMessage::Encode(kName, QStringLiteral("/d/a.q4c"));
+    // The event loop makes its own descriptors when it first runs.
+    ASSERT_EQ(ExchangeFromAnotherThread(whole, false).answer, '1');
+    const std::size_t descriptors = OpenDescriptors();
+
+    const struct
+    {
+        const char* what;
+        QByteArray bytes;
+        bool closeSending;
+        std::optional<char> answer;
+    } cases[] = {
+        {"whole", whole, false, '1'},
+        {"whole, then the sender closes", whole, true, '1'},
+        {"another install's", HandOverMessage::Encode(QStringLiteral("RunAssocFile__inna"), QStringLiteral("/d/a.q4c")), false, '0'},
+        {"no path", HandOverMessage::Encode(kName, QString()), false, '0'},
+        {"trailing byte", whole + "x", false, std::nullopt},
+        {"malformed", QByteArray::fromHex("7fffffff") + "x", false, std::nullopt},
+        {"too long", Message("n", QByteArray(HandOverMessage::kMaxBytes, 'a')), false, std::nullopt},
+        {"cut, the sender closes", whole.left(10), true, std::nullopt},
+        {"stalled", whole.left(10), false, std::nullopt},
+        {"nothing", QByteArray(), false, std::nullopt},
+    };
+    for (const auto& testCase : cases)
+    {
+        const Exchange exchange = ExchangeFromAnotherThread(testCase.bytes, testCase.closeSending);
+        EXPECT_TRUE(exchange.connected) << testCase.what;
+        EXPECT_EQ(exchange.answer, testCase.answer) << testCase.what;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(OpenDescriptors(), descriptors);
+    EXPECT_EQ(received.size(), 4u);
+}
+
+TEST_F(HandOverChannelTest, ASocketOfAnInstanceThatDiedIsReplacedByOneThatAnswers)
+{
+    const QString path = HandOverChannel::SocketPath(kName);
+    {
+        // A socket file whose process has gone: nothing listens behind it any more.
+        const UniqueFd dead(::socket(AF_UNIX, SOCK_STREAM, 0));
+        const std::optional<sockaddr_un> address = LocalSocket::Address(QFile::encodeName(path));
+        ASSERT_TRUE(address);
+        ASSERT_EQ(::bind(dead.Get(), reinterpret_cast<const sockaddr*>(&*address), sizeof *address), 0);
+    }
+    ASSERT_TRUE(QFileInfo::exists(path));
+    EXPECT_FALSE(HandOverChannel::Send(kName, QStringLiteral("/d/a.q4c"), 500));
+    ASSERT_TRUE(channel.Listen([](std::uint32_t, const QByteArray&) { return true; }));
+    EXPECT_TRUE(SendFromAnotherThread(kName, QStringLiteral("/d/a.q4c")));
+}
+
+TEST_F(HandOverChannelTest, AnEndingChannelRemovesItsSocketButNotOneThatReplacedIt)
+{
+    const QString path = HandOverChannel::SocketPath(kName);
+    {
+        HandOverChannel ending(kName, 1);
+        ASSERT_TRUE(ending.Listen({}));
+        ASSERT_TRUE(QFileInfo::exists(path));
+    }
+    EXPECT_FALSE(QFileInfo::exists(path));
+    {
+        HandOverChannel replaced(kName, 1);
+        ASSERT_TRUE(replaced.Listen({}));
+        ASSERT_TRUE(channel.Listen([](std::uint32_t, const QByteArray&) { return true; }));
+    }
+    EXPECT_TRUE(SendFromAnotherThread(kName, QStringLiteral("/d/a.q4c")));
+}
+
+TEST_F(HandOverChannelTest, ASocketPathTheSystemCannotTakeIsAFailureInTheLog)
+{
+    // A runtime folder so deep that even the shortened socket name does not fit.
+    const QString level(60, QLatin1Char('r'));
+    const QString deep = home.Path() + QLatin1Char('/') + level + QLatin1Char('/') + level;
+    ASSERT_TRUE(QDir().mkpath(deep));
+    ASSERT_TRUE(QFile::setPermissions(deep, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(deep));
+    ASSERT_TRUE(Log::Init(home.Path() + QStringLiteral("/Log.txt")));
+    EXPECT_FALSE(channel.Listen([](std::uint32_t, const QByteArray&) { return true; }));
+    EXPECT_FALSE(HandOverChannel::Send(kName, QStringLiteral("/d/a.q4c"), 500));
+    Log::Close();
+    QFile errors(home.Path() + QStringLiteral("/LogError.txt"));
+    ASSERT_TRUE(errors.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(errors.readAll()).contains(HandOverChannel::SocketPath(kName)));
 }
