@@ -9,6 +9,7 @@
 // after the lock is released, since their destructors give their arguments back to the
 // registry, which removes links under this lock again.
 
+#include "alerts/engine/AlertTestRecord.h"
 #include "alerts/engine/BLAlert.h"
 #include "alerts/engine/IAlertLinks.h"
 #include "platform/base/ConstIteratorInternalMap.h"
@@ -195,15 +196,25 @@ private:
     {
         std::shared_ptr<const Argument> entry;
         std::vector<LinkedAlert> alerts;
+        // One for each of alerts, in their order, made anew whenever its alert may have changed.
+        std::vector<AlertTestRecord> records;
         // The number of the PrefetchLinkedAlerts call that asked for these alerts last; 0 for none.
         mutable std::uint64_t prefetchedAt = 0;
     };
 
-    // Asks for the memory that testing the linked alerts reads, all of it at once.
-    static void Prefetch(const std::vector<LinkedAlert>& linked);
+    // Asks for the memory that testing the linked alerts reads, all of it at once: of the
+    // alerts the records cannot tell about, their whole tested memory, of the others only the
+    // recent value times once they are written.
+    static void Prefetch(const Links& links);
     // A test asks for its alerts' memory itself unless the worker asked for it a value ahead,
     // that is by one of the last two PrefetchLinkedAlerts calls: asking again only costs.
     void PrefetchUnlessAsked(const Links& links) const;
+    // The record and tested memory of the link's index-th alert, anew from the alert.
+    static void Refresh(const AlertExprArgDesc& descriptor, Links& links, std::size_t index);
+    // The same in every link of the alert.
+    void Refresh(const BLAlert& alert);
+    // Drops the alert from the link; false when it was not linked there.
+    static bool Unlink(Links& links, std::uint32_t alertId);
 
     // Hashed: the worker looks an argument up for every value it tests.
     std::unordered_map<AlertExprArgDesc, Links, AlertExprArgDescHash> m_links;

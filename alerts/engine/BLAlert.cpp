@@ -80,12 +80,16 @@ BLAlert::TestedMemory BLAlert::GetTestedMemory() const
     const auto [sell, sellCount] = m_sellSide.TestedExpressions();
     const auto [buy, buyCount] = m_buySide.TestedExpressions();
     TestedMemory memory{sell, buy, nullptr, sellCount, buyCount, 0};
-    if (m_properties.LastGenerated() != AlertProps::kNoneGenerated)
-    {
-        memory.recentTimes = m_recentArgumentTimes.data();
-        memory.recentTimesBytes = static_cast<std::uint32_t>(m_recentArgumentTimes.size() * sizeof(ArgumentTime));
-    }
+    NoteRecentTimesMemory(memory);
     return memory;
+}
+
+void BLAlert::NoteRecentTimesMemory(TestedMemory& memory) const
+{
+    if (m_properties.LastGenerated() == AlertProps::kNoneGenerated)
+        return;
+    memory.recentTimes = m_recentArgumentTimes.data();
+    memory.recentTimesBytes = static_cast<std::uint32_t>(m_recentArgumentTimes.size() * sizeof(ArgumentTime));
 }
 
 void BLAlert::Prefetch(const TestedMemory& memory) const
@@ -99,6 +103,12 @@ void BLAlert::Prefetch(const TestedMemory& memory) const
         PrefetchBytes(memory.sellExpressions + i, SimpleExpr::TestedBytes());
     for (std::uint8_t i = 0; i < memory.buyExpressionsCount; ++i)
         PrefetchBytes(memory.buyExpressions + i, SimpleExpr::TestedBytes());
+    PrefetchBytes(memory.recentTimes, memory.recentTimesBytes);
+}
+
+void BLAlert::PrefetchRecentTimes(const TestedMemory& memory) const
+{
+    PrefetchBytes(&m_recentArgumentTimes, sizeof(m_recentArgumentTimes) + sizeof(m_oldestTime));
     PrefetchBytes(memory.recentTimes, memory.recentTimesBytes);
 }
 
@@ -185,7 +195,12 @@ bool BLAlert::CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDat
     };
     if (std::any_of(m_recentArgumentTimes.begin(), m_recentArgumentTimes.end(), sameSeries))
         return false;
-    const std::size_t capacity = m_sellSide.ExpressionsCount() + m_buySide.ExpressionsCount();
+    NoteArgumentTime(descriptor, time, m_sellSide.ExpressionsCount() + m_buySide.ExpressionsCount());
+    return true;
+}
+
+void BLAlert::NoteArgumentTime(const AlertExprArgDesc& descriptor, const OleDate& time, std::size_t capacity)
+{
     if (m_recentArgumentTimes.size() < capacity)
     {
         m_recentArgumentTimes.push_back(ArgumentTime{descriptor, time});
@@ -197,7 +212,6 @@ bool BLAlert::CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDat
         oldest.series = descriptor;
         oldest.time = time;
     }
-    return true;
 }
 
 void BLAlert::MarkArgumentUpdated(const AlertExprArgDesc& descriptor, const Argument* entry)
