@@ -90,13 +90,11 @@ AlertTestRecord::Effect AlertTestRecord::EffectOf(const Argument::Reading& readi
         if (side.present && !side.updated)
             return Effect::eTest;
     }
-    // BLAlert::CheckArgumentTime.
+    // BLAlert::CheckArgumentTime; an enabled side compares the argument, so the side due next
+    // always takes the update.
     bool noteTime = false;
     if (m_lastGenerated != kNoneGenerated)
     {
-        const bool bothSides = m_sides[0].enabled && m_sides[1].enabled;
-        if (bothSides && !m_sides[m_lastGenerated == BLAlert::kSellSide ? 1 : 0].present)
-            return Effect::eNone;
         if (!IsPlainTime(time))
             return Effect::eTest;
         for (std::uint8_t i = 0; i < m_recentCount; ++i)
