@@ -31,7 +31,7 @@ protected:
     void FillSide(BLDirectAlert& side)
     {
         const int kind = Pick(6);
-        side.SetSideEnabled(kind != 0 && Pick(5) != 0);
+        side.SetSideEnabled(kind == 0 ? Pick(4) == 0 : Pick(5) != 0);
         if (kind == 0)
             return;
         const AlertExprArgDesc& argument = kind == 4 ? y : x;
@@ -55,7 +55,7 @@ protected:
         FillSide(alert->SellSide());
         alert->Properties().SetOnlyOnce(Pick(4) == 0);
         alert->Properties().SetSynchronious(Pick(4) == 0);
-        alert->SetActive(Pick(8) != 0);
+        alert->SetActive(Pick(4) != 0);
         if (Pick(6) == 0)
             alert->SetAssociatedArg(Pick(2) == 0 ? x : y);
         auto own = std::make_shared<BLAlert>(*alert);
@@ -183,10 +183,14 @@ TEST_F(AlertTestRecordTest, UpdatesLeaveListedAlertsAsTheirOwnTestsLeaveThem)
             if (action < 90)
             {
                 // Values at and around the levels, of either sign; times repeated, older,
-                // new, and before the epoch.
+                // new, and before the epoch, one of them the same moment as a later one.
                 const double value = static_cast<double>(Pick(5)) / 2.0 - 1.0;
                 const int when = Pick(10);
-                const double at = when < 3 ? time : when == 3 ? time - 1.0 : when == 4 ? -time : ++time;
+                const double at = when < 3   ? time
+                                  : when == 3 ? time - 1.0
+                                  : when == 4 ? -time
+                                  : when == 5 ? (Pick(2) == 0 ? -0.5 : 0.5)
+                                              : ++time;
                 Deliver(action < 75 ? x : y, value, OleDate(at));
             }
             else if (action < 96)
