@@ -80,14 +80,13 @@ BLAlert::TestedMemory BLAlert::GetTestedMemory() const
     const auto [sell, sellCount] = m_sellSide.TestedExpressions();
     const auto [buy, buyCount] = m_buySide.TestedExpressions();
     TestedMemory memory{sell, buy, nullptr, sellCount, buyCount, 0};
-    NoteRecentTimesMemory(memory);
+    if (m_properties.LastGenerated() != AlertProps::kNoneGenerated)
+        NoteRecentTimesMemory(memory);
     return memory;
 }
 
 void BLAlert::NoteRecentTimesMemory(TestedMemory& memory) const
 {
-    if (m_properties.LastGenerated() == AlertProps::kNoneGenerated)
-        return;
     memory.recentTimes = m_recentArgumentTimes.data();
     memory.recentTimesBytes = static_cast<std::uint32_t>(m_recentArgumentTimes.size() * sizeof(ArgumentTime));
 }

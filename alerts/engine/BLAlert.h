@@ -63,7 +63,8 @@ public:
     void Prefetch(const TestedMemory& memory) const;
     // Only what noting a value time reads and writes: the ring and where it lies.
     void PrefetchRecentTimes(const TestedMemory& memory) const;
-    // Notes where the ring lies now; it may have moved when a time was noted.
+    // Notes where the ring lies now, for an alert that has fired; it may have moved when a
+    // time was noted.
     void NoteRecentTimesMemory(TestedMemory& memory) const;
 
     // The test for an update of one of the alert's arguments.
