@@ -1,11 +1,13 @@
 #include "alerts/engine/AlertTestRecord.h"
 
 #include "alerts/engine/BLAlert.h"
+#include "alerts/engine/Prefetch.h"
 #include "alerts/engine/SimpleExpr.h"
 
 #include <limits>
 
-AlertTestRecord::AlertTestRecord(const BLAlert& alert, const AlertExprArgDesc& argument, const Argument* entry)
+AlertTestRecord::AlertTestRecord(BLAlert& alert, const AlertExprArgDesc& argument, const Argument* entry)
+    : m_alert(&alert)
 {
     // Updates of an associated argument of its own test the alert without touching its sides.
     if (!entry || (alert.m_associatedArg.IsValid() && !(alert.m_associatedArg == argument)))
@@ -34,7 +36,7 @@ AlertTestRecord::AlertTestRecord(const BLAlert& alert, const AlertExprArgDesc& a
         if (expression.ArgumentEntry(operand) != entry || !(expression.GetArgument(operand) == argument)
             || expression.GetArgument(constant).IsValid())
             return;
-        record.level = expression.GetConstant(constant).GetValue();
+        m_levels[number] = expression.GetConstant(constant).GetValue();
         if (expression.GetCompareOperator() > std::numeric_limits<std::uint8_t>::max())
             return;
         record.compareOperator = static_cast<std::uint8_t>(expression.GetCompareOperator());
@@ -66,6 +68,7 @@ AlertTestRecord::AlertTestRecord(const BLAlert& alert, const AlertExprArgDesc& a
     m_onlyOnce = alert.m_properties.OnlyOnce();
     m_synchronious = alert.m_properties.Synchronious();
     m_simple = true;
+    NoteNextSlot();
 }
 
 std::size_t AlertTestRecord::RingCapacity() const
@@ -73,10 +76,12 @@ std::size_t AlertTestRecord::RingCapacity() const
     return (m_sides[0].present ? 1 : 0) + (m_sides[1].present ? 1 : 0);
 }
 
-bool AlertTestRecord::TestKeeps(const Side& side, double value) const
+bool AlertTestRecord::TestKeeps(std::size_t number, double value) const
 {
-    const bool result = side.argumentLeft ? SimpleExpr::Compare(side.compareOperator, value, side.level)
-                                          : SimpleExpr::Compare(side.compareOperator, side.level, value);
+    const Side& side = m_sides[number];
+    const double level = m_levels[number];
+    const bool result = side.argumentLeft ? SimpleExpr::Compare(side.compareOperator, value, level)
+                                          : SimpleExpr::Compare(side.compareOperator, level, value);
     return side.tested && result == side.lastResult && !m_synchronious;
 }
 
@@ -118,29 +123,30 @@ AlertTestRecord::Effect AlertTestRecord::EffectOf(const Argument::Reading& readi
         if (m_onlyOnce && m_lastGenerated != kNoneGenerated)
             return unchanged;
         // A side that held would fire: only sides that keep a false result leave the alert as it was.
-        const auto keepsFalse = [this, value](const Side& side) {
-            return TestKeeps(side, value) && !side.lastResult;
+        const auto keepsFalse = [this, value](std::size_t side) {
+            return TestKeeps(side, value) && !m_sides[side].lastResult;
         };
         if (m_lastGenerated == kNoneGenerated)
-            return keepsFalse(buy) && keepsFalse(sell) ? unchanged : Effect::eTest;
-        return keepsFalse(m_lastGenerated == BLAlert::kBuySide ? sell : buy) ? unchanged : Effect::eTest;
+            return keepsFalse(BLAlert::kBuySide) && keepsFalse(BLAlert::kSellSide) ? unchanged : Effect::eTest;
+        const unsigned due = m_lastGenerated == BLAlert::kBuySide ? BLAlert::kSellSide : BLAlert::kBuySide;
+        return keepsFalse(due) ? unchanged : Effect::eTest;
     }
     for (const unsigned number : {BLAlert::kSellSide, BLAlert::kBuySide})
     {
-        const Side& side = m_sides[number];
-        if (!side.enabled)
+        if (!m_sides[number].enabled)
             continue;
         if (m_onlyOnce && m_lastGenerated == number)
             return unchanged;
         // Edge triggered: a side that keeps its result, true or false, does not fire.
-        return TestKeeps(side, value) ? unchanged : Effect::eTest;
+        return TestKeeps(number, value) ? unchanged : Effect::eTest;
     }
     return unchanged;
 }
 
-void AlertTestRecord::NoteTime(const OleDate& time)
+void AlertTestRecord::NoteTime(const AlertExprArgDesc& argument, const OleDate& time)
 {
     const std::size_t capacity = RingCapacity();
+    m_alert->NoteArgumentTime(argument, time, capacity);
     std::size_t slot = 0;
     if (m_recentCount < capacity)
     {
@@ -153,4 +159,19 @@ void AlertTestRecord::NoteTime(const OleDate& time)
     }
     m_recentTimes[slot] = time.Value();
     m_recentKinds[slot] = Recent::eAt;
+    NoteNextSlot();
+}
+
+void AlertTestRecord::NoteNextSlot()
+{
+    const auto& recent = m_alert->m_recentArgumentTimes;
+    m_nextSlot = nullptr;
+    if (m_recentCount > 0 && m_recentCount >= RingCapacity())
+        m_nextSlot = recent.data() + m_oldestTime % m_recentCount;
+}
+
+void AlertTestRecord::PrefetchNoting() const
+{
+    m_alert->PrefetchRecentTimes();
+    PrefetchBytes(m_nextSlot, m_nextSlot ? sizeof(BLAlert::ArgumentTime) : 0);
 }

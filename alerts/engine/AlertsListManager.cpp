@@ -392,19 +392,16 @@ void AlertsListManager::ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, 
     for (std::size_t i = 0; i < links.alerts.size(); ++i)
     {
         AlertTestRecord& record = links.records[i];
-        LinkedAlert& linked = links.alerts[i];
         switch (record.EffectOf(reading, time))
         {
         case AlertTestRecord::Effect::eNone:
             break;
         case AlertTestRecord::Effect::eNoteTime:
-            linked.alert->NoteArgumentTime(descriptor, time, record.RingCapacity());
-            record.NoteTime(time);
-            linked.alert->NoteRecentTimesMemory(linked.tested);
+            record.NoteTime(descriptor, time);
             break;
         case AlertTestRecord::Effect::eTest:
         {
-            BLAlert& alert = *linked.alert;
+            BLAlert& alert = *links.alerts[i].alert;
             alert.MarkArgumentUpdated(descriptor, entry);
             if (alert.CheckArgumentTime(descriptor, time, entry))
                 alert.Execute();
@@ -455,7 +452,6 @@ void AlertsListManager::PrefetchLinks(const AlertExprArgDesc& descriptor) const
     if (found == m_links.end())
         return;
     const Links& links = found->second;
-    PrefetchBytes(links.alerts.data(), links.alerts.size() * sizeof(LinkedAlert));
     PrefetchBytes(links.records.data(), links.records.size() * sizeof(AlertTestRecord));
 }
 
@@ -479,11 +475,10 @@ void AlertsListManager::Prefetch(const Links& links)
     for (std::size_t i = 0; i < links.alerts.size(); ++i)
     {
         const AlertTestRecord& record = links.records[i];
-        const LinkedAlert& linked = links.alerts[i];
         if (!record.IsSimple())
-            linked.alert->Prefetch(linked.tested);
+            links.alerts[i].alert->Prefetch(links.alerts[i].tested);
         else if (record.HasFired())
-            linked.alert->PrefetchRecentTimes(linked.tested);
+            record.PrefetchNoting();
     }
 }
 

@@ -145,8 +145,9 @@ public:
     void ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, const OleDate& time);
     void ExecuteLinkedAlerts(const std::vector<const AlertExprArgDesc*>& descriptors, const OleDate& time);
     // Worker thread, holding LinksLock(): asks for what testing the alerts linked to an
-    // argument reads, so that it is in the cache when the argument's value comes up. The list
-    // of the linked alerts is asked for a value earlier, since the rest is found through it.
+    // argument reads, so that it is in the cache when the argument's value comes up. The
+    // records of the linked alerts are asked for a value earlier, since the rest is found
+    // through them.
     void PrefetchLinks(const AlertExprArgDesc& descriptor) const;
     void PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor) const;
     // Worker thread: the argument's source is gone.

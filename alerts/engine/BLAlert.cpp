@@ -81,14 +81,11 @@ BLAlert::TestedMemory BLAlert::GetTestedMemory() const
     const auto [buy, buyCount] = m_buySide.TestedExpressions();
     TestedMemory memory{sell, buy, nullptr, sellCount, buyCount, 0};
     if (m_properties.LastGenerated() != AlertProps::kNoneGenerated)
-        NoteRecentTimesMemory(memory);
+    {
+        memory.recentTimes = m_recentArgumentTimes.data();
+        memory.recentTimesBytes = static_cast<std::uint32_t>(m_recentArgumentTimes.size() * sizeof(ArgumentTime));
+    }
     return memory;
-}
-
-void BLAlert::NoteRecentTimesMemory(TestedMemory& memory) const
-{
-    memory.recentTimes = m_recentArgumentTimes.data();
-    memory.recentTimesBytes = static_cast<std::uint32_t>(m_recentArgumentTimes.size() * sizeof(ArgumentTime));
 }
 
 void BLAlert::Prefetch(const TestedMemory& memory) const
@@ -105,10 +102,9 @@ void BLAlert::Prefetch(const TestedMemory& memory) const
     PrefetchBytes(memory.recentTimes, memory.recentTimesBytes);
 }
 
-void BLAlert::PrefetchRecentTimes(const TestedMemory& memory) const
+void BLAlert::PrefetchRecentTimes() const
 {
     PrefetchBytes(&m_recentArgumentTimes, sizeof(m_recentArgumentTimes) + sizeof(m_oldestTime));
-    PrefetchBytes(memory.recentTimes, memory.recentTimesBytes);
 }
 
 void BLAlert::Execute()

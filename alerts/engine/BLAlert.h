@@ -61,11 +61,9 @@ public:
     // alert changed only cost a wasted fetch: a prefetch never faults. The recent value times
     // are noted only once the alert has fired: before, a test does not read them.
     void Prefetch(const TestedMemory& memory) const;
-    // Only what noting a value time reads and writes: the ring and where it lies.
-    void PrefetchRecentTimes(const TestedMemory& memory) const;
-    // Notes where the ring lies now, for an alert that has fired; it may have moved when a
-    // time was noted.
-    void NoteRecentTimesMemory(TestedMemory& memory) const;
+    // Where the ring of recent value times lies and its oldest record, which noting a time
+    // reads first.
+    void PrefetchRecentTimes() const;
 
     // The test for an update of one of the alert's arguments.
     void Execute();
