@@ -379,6 +379,19 @@ std::size_t AlertsListManager::LinkCount(const AlertExprArgDesc& descriptor) con
     return found == m_links.end() ? 0 : found->second.alerts.size();
 }
 
+std::optional<bool> AlertsListManager::StoreLinkedValue(const AlertExprArgDesc& descriptor, int precision,
+                                                        double value)
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::StoreLinkedValue", kFile);
+    const auto found = m_links.find(descriptor);
+    if (found == m_links.end() || !found->second.entry || !found->second.entry->IsRegistered())
+        return std::nullopt;
+    // A registered entry is the registry's entry for the descriptor. One that leaves the
+    // registry meanwhile either has no user left and refuses the value, or was dropped with
+    // the whole registry and takes it as the registry would have just before.
+    return found->second.entry->SetValueInUse(precision, value);
+}
+
 void AlertsListManager::ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, const OleDate& time)
 {
     const SafeAutoLock lock(m_lock, "AlertsListManager::ExecuteLinkedAlerts", kFile);

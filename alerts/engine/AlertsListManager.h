@@ -140,6 +140,11 @@ public:
     void UpdateLink(const AlertExprArgDesc& descriptor, std::uint32_t alertId);
     std::size_t LinkCount(const AlertExprArgDesc& descriptor) const;
 
+    // Worker thread: stores a delivered value in the registry entry the argument's links hold,
+    // as ArgumentsListManager::UpdateArgument would, without looking the argument up there
+    // again; false when the argument is not in use. Empty when the links hold no entry that
+    // is still registered: the value goes through the registry then.
+    std::optional<bool> StoreLinkedValue(const AlertExprArgDesc& descriptor, int precision, double value);
     // Worker thread: tests the alerts linked to one updated argument, or to several updated
     // together (each alert once, with all of them fresh).
     void ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, const OleDate& time);
@@ -195,7 +200,7 @@ private:
     // without reading their descriptors.
     struct Links
     {
-        std::shared_ptr<const Argument> entry;
+        std::shared_ptr<Argument> entry;
         std::vector<LinkedAlert> alerts;
         // One for each of alerts, in their order, made anew whenever its alert may have changed.
         std::vector<AlertTestRecord> records;
