@@ -399,9 +399,9 @@ void AlertsListManager::ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, 
     if (found == m_links.end())
         return;
     Links& links = found->second;
-    PrefetchUnlessAsked(links);
     const Argument* entry = links.entry.get();
     const Argument::Reading reading = entry ? entry->Read() : Argument::Reading();
+    PrefetchUnlessAsked(links, reading, time);
     for (std::size_t i = 0; i < links.alerts.size(); ++i)
     {
         AlertTestRecord& record = links.records[i];
@@ -436,8 +436,8 @@ void AlertsListManager::ExecuteLinkedAlerts(const std::vector<const AlertExprArg
         const auto found = m_links.find(*descriptor);
         if (found == m_links.end())
             continue;
-        PrefetchUnlessAsked(found->second);
         const Argument* entry = found->second.entry.get();
+        PrefetchUnlessAsked(found->second, entry ? entry->Read() : Argument::Reading(), time);
         for (LinkedAlert& linked : found->second.alerts)
         {
             BLAlert* alert = linked.alert.get();
@@ -468,30 +468,38 @@ void AlertsListManager::PrefetchLinks(const AlertExprArgDesc& descriptor) const
     PrefetchBytes(links.records.data(), links.records.size() * sizeof(AlertTestRecord));
 }
 
-void AlertsListManager::PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor) const
+void AlertsListManager::PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor, const AlertExprArgValue& upcoming) const
 {
     const auto found = m_links.find(descriptor);
     if (found == m_links.end())
         return;
     found->second.prefetchedAt = ++m_prefetches;
-    Prefetch(found->second);
+    Prefetch(found->second, Argument::Reading{true, true, upcoming.Value()}, upcoming.Timestamp());
 }
 
-void AlertsListManager::PrefetchUnlessAsked(const Links& links) const
+void AlertsListManager::PrefetchUnlessAsked(const Links& links, const Argument::Reading& value,
+                                            const OleDate& time) const
 {
     if (links.prefetchedAt == 0 || m_prefetches - links.prefetchedAt > 1)
-        Prefetch(links);
+        Prefetch(links, value, time);
 }
 
-void AlertsListManager::Prefetch(const Links& links)
+void AlertsListManager::Prefetch(const Links& links, const Argument::Reading& value, const OleDate& time)
 {
     for (std::size_t i = 0; i < links.alerts.size(); ++i)
     {
         const AlertTestRecord& record = links.records[i];
-        if (!record.IsSimple())
-            links.alerts[i].alert->Prefetch(links.alerts[i].tested);
-        else if (record.HasFired())
+        switch (record.EffectOf(value, time))
+        {
+        case AlertTestRecord::Effect::eNone:
+            break;
+        case AlertTestRecord::Effect::eNoteTime:
             record.PrefetchNoting();
+            break;
+        case AlertTestRecord::Effect::eTest:
+            links.alerts[i].alert->Prefetch(links.alerts[i].tested);
+            break;
+        }
     }
 }
 

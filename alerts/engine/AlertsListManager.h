@@ -17,6 +17,7 @@
 #include "platform/base/OleDate.h"
 #include "platform/base/SafeCriticalSection.h"
 #include "platform/modules/AlertExprArgDesc.h"
+#include "platform/modules/AlertExprArgValue.h"
 #include "platform/modules/IAlertModule.h"
 
 #include <QString>
@@ -153,8 +154,9 @@ public:
     // argument reads, so that it is in the cache when the argument's value comes up. The
     // records of the linked alerts are asked for a value earlier, since the rest is found
     // through them.
+    // The value and time coming up tell which alerts it will touch beyond their records.
     void PrefetchLinks(const AlertExprArgDesc& descriptor) const;
-    void PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor) const;
+    void PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor, const AlertExprArgValue& upcoming) const;
     // Worker thread: the argument's source is gone.
     void DeactivateArgUsage(const AlertExprArgDesc& descriptor);
     // Worker thread: records the request-id change for the main thread. A request that
@@ -208,13 +210,13 @@ private:
         mutable std::uint64_t prefetchedAt = 0;
     };
 
-    // Asks for the memory that testing the linked alerts reads, all of it at once: of the
-    // alerts the records cannot tell about, their whole tested memory, of the others only the
-    // recent value times once they are written.
-    static void Prefetch(const Links& links);
+    // Asks for the memory that testing the linked alerts with the value and time reads, all
+    // of it at once: of the alerts that will test, their whole tested memory, of those that
+    // only note the time, their ring.
+    static void Prefetch(const Links& links, const Argument::Reading& value, const OleDate& time);
     // A test asks for its alerts' memory itself unless the worker asked for it a value ahead,
     // that is by one of the last two PrefetchLinkedAlerts calls: asking again only costs.
-    void PrefetchUnlessAsked(const Links& links) const;
+    void PrefetchUnlessAsked(const Links& links, const Argument::Reading& value, const OleDate& time) const;
     // The record and tested memory of the link's index-th alert, anew from the alert.
     static void Refresh(const AlertExprArgDesc& descriptor, Links& links, std::size_t index);
     // The same in every link of the alert.
