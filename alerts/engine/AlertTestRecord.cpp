@@ -4,7 +4,26 @@
 #include "alerts/engine/Prefetch.h"
 #include "alerts/engine/SimpleExpr.h"
 
-#include <limits>
+#include <optional>
+
+namespace
+{
+// The hand of the comparison's argument when it sets the argument, holding its use on entry,
+// against a constant: marking another operand would compare descriptors.
+std::optional<SimpleExpr::EOperandSide> ArgumentHand(const SimpleExpr& expression, const AlertExprArgDesc& argument,
+                                                     const Argument* entry)
+{
+    const bool leftConstant = expression.IsConstant(SimpleExpr::eLeft);
+    if (leftConstant == expression.IsConstant(SimpleExpr::eRight))
+        return std::nullopt;
+    const SimpleExpr::EOperandSide hand = leftConstant ? SimpleExpr::eRight : SimpleExpr::eLeft;
+    const SimpleExpr::EOperandSide constant = leftConstant ? SimpleExpr::eLeft : SimpleExpr::eRight;
+    if (expression.ArgumentEntry(hand) != entry || !(expression.GetArgument(hand) == argument)
+        || expression.GetArgument(constant).IsValid())
+        return std::nullopt;
+    return hand;
+}
+}
 
 AlertTestRecord::AlertTestRecord(BLAlert& alert, const AlertExprArgDesc& argument, const Argument* entry)
     : m_alert(&alert)
@@ -15,40 +34,20 @@ AlertTestRecord::AlertTestRecord(BLAlert& alert, const AlertExprArgDesc& argumen
     for (const unsigned number : {BLAlert::kSellSide, BLAlert::kBuySide})
     {
         const BLDirectAlert& side = alert.Side(number);
-        Side& record = m_sides[number];
-        record.enabled = side.IsSideEnabled();
-        if (side.ExpressionsCount() == 0)
-        {
-            // Due next, an enabled side without comparisons stops the alternation.
-            if (record.enabled)
-                return;
+        // Due next, an enabled side without comparisons stops the alternation.
+        if (side.ExpressionsCount() == 0 && !side.IsSideEnabled())
             continue;
-        }
-        if (side.ExpressionsCount() > 1)
+        if (side.ExpressionsCount() != 1)
             return;
-        const SimpleExpr& expression = side.Expression(0);
-        const bool leftConstant = expression.IsConstant(SimpleExpr::eLeft);
-        if (leftConstant == expression.IsConstant(SimpleExpr::eRight))
+        const std::optional<SimpleExpr::EOperandSide> hand = ArgumentHand(side.Expression(0), argument, entry);
+        // Marking the argument updated changes an operand that was not.
+        if (!hand || !side.Expression(0).IsArgumentUpdated(*hand))
             return;
-        const SimpleExpr::EOperandSide operand = leftConstant ? SimpleExpr::eRight : SimpleExpr::eLeft;
-        const SimpleExpr::EOperandSide constant = leftConstant ? SimpleExpr::eLeft : SimpleExpr::eRight;
-        // The operand must hold its use on the link's entry, or marking it would compare descriptors.
-        if (expression.ArgumentEntry(operand) != entry || !(expression.GetArgument(operand) == argument)
-            || expression.GetArgument(constant).IsValid())
-            return;
-        m_levels[number] = expression.GetConstant(constant).GetValue();
-        if (expression.GetCompareOperator() > std::numeric_limits<std::uint8_t>::max())
-            return;
-        record.compareOperator = static_cast<std::uint8_t>(expression.GetCompareOperator());
-        record.present = true;
-        record.argumentLeft = operand == SimpleExpr::eLeft;
-        record.lastResult = side.GetLastExecutionResult();
-        record.tested = side.GetLastIndex() == expression.GetIndex();
-        record.updated = expression.IsArgumentUpdated(operand);
+        ++m_ringCapacity;
     }
     const std::uint32_t lastGenerated = alert.m_properties.LastGenerated();
     const auto& recent = alert.m_recentArgumentTimes;
-    if (lastGenerated > kNoneGenerated || recent.size() > kRing || alert.m_oldestTime > kRing)
+    if (lastGenerated > AlertProps::kNoneGenerated || recent.size() > kRing || alert.m_oldestTime > kRing)
         return;
     for (std::size_t i = 0; i < recent.size(); ++i)
     {
@@ -62,43 +61,67 @@ AlertTestRecord::AlertTestRecord(BLAlert& alert, const AlertExprArgDesc& argumen
     }
     m_recentCount = static_cast<std::uint8_t>(recent.size());
     m_oldestTime = static_cast<std::uint8_t>(alert.m_oldestTime);
-    m_lastGenerated = static_cast<std::uint8_t>(lastGenerated);
-    m_runnable = alert.IsExecuteAllowed() && alert.IsActive() && alert.m_sellSide.HasValidArgumentNames()
-                 && alert.m_buySide.HasValidArgumentNames();
-    m_onlyOnce = alert.m_properties.OnlyOnce();
-    m_synchronious = alert.m_properties.Synchronious();
-    m_simple = true;
+    m_fired = lastGenerated != AlertProps::kNoneGenerated;
+    m_testsAlways = !PlanTests(alert);
     NoteNextSlot();
 }
 
-std::size_t AlertTestRecord::RingCapacity() const
+bool AlertTestRecord::PlanTests(const BLAlert& alert)
 {
-    return (m_sides[0].present ? 1 : 0) + (m_sides[1].present ? 1 : 0);
+    // BLAlert::Execute.
+    if (!alert.IsExecuteAllowed() || !alert.IsActive() || !alert.m_sellSide.HasValidArgumentNames()
+        || !alert.m_buySide.HasValidArgumentNames())
+        return true;
+    const std::uint32_t last = alert.m_properties.LastGenerated();
+    const bool onlyOnce = alert.m_properties.OnlyOnce();
+    if (alert.m_sellSide.IsSideEnabled() && alert.m_buySide.IsSideEnabled())
+    {
+        if (onlyOnce && last != AlertProps::kNoneGenerated)
+            return true;
+        // A side that holds fires: the sides due must keep a false result.
+        if (last == AlertProps::kNoneGenerated)
+            return PlanTest(alert, BLAlert::kBuySide, false) && PlanTest(alert, BLAlert::kSellSide, false);
+        return PlanTest(alert, last == BLAlert::kBuySide ? BLAlert::kSellSide : BLAlert::kBuySide, false);
+    }
+    for (const unsigned number : {BLAlert::kSellSide, BLAlert::kBuySide})
+    {
+        const BLDirectAlert& side = alert.Side(number);
+        if (!side.IsSideEnabled())
+            continue;
+        if (onlyOnce && last == number)
+            return true;
+        // Edge triggered: a side that keeps its result, true or false, does not fire.
+        return PlanTest(alert, number, side.GetLastExecutionResult());
+    }
+    return true;
 }
 
-bool AlertTestRecord::TestKeeps(std::size_t number, double value) const
+bool AlertTestRecord::PlanTest(const BLAlert& alert, unsigned number, bool keeps)
 {
-    const Side& side = m_sides[number];
-    const double level = m_levels[number];
-    const bool result = side.argumentLeft ? SimpleExpr::Compare(side.compareOperator, value, level)
-                                          : SimpleExpr::Compare(side.compareOperator, level, value);
-    return side.tested && result == side.lastResult && !m_synchronious;
+    const BLDirectAlert& side = alert.Side(number);
+    const SimpleExpr& expression = side.Expression(0);
+    // A test notes which comparison decided it and its result, and Synchronious resets the
+    // updated flags after it.
+    if (side.GetLastIndex() != expression.GetIndex() || side.GetLastExecutionResult() != keeps
+        || alert.m_properties.Synchronious() || expression.GetCompareOperator() > 0xFF)
+        return false;
+    const bool leftConstant = expression.IsConstant(SimpleExpr::eLeft);
+    m_levels[m_testCount] = expression.GetConstant(leftConstant ? SimpleExpr::eLeft : SimpleExpr::eRight).GetValue();
+    m_operators[m_testCount] = static_cast<std::uint8_t>(expression.GetCompareOperator());
+    m_argumentLeft[m_testCount] = !leftConstant;
+    m_keeps[m_testCount] = keeps;
+    ++m_testCount;
+    return true;
 }
 
 AlertTestRecord::Effect AlertTestRecord::EffectOf(const Argument::Reading& reading, const OleDate& time) const
 {
-    if (!m_simple || !reading.registered)
+    if (m_testsAlways || !reading.registered)
         return Effect::eTest;
-    // Marking the argument updated changes an operand that was not.
-    for (const Side& side : m_sides)
-    {
-        if (side.present && !side.updated)
-            return Effect::eTest;
-    }
     // BLAlert::CheckArgumentTime; an enabled side compares the argument, so the side due next
     // always takes the update.
-    bool noteTime = false;
-    if (m_lastGenerated != kNoneGenerated)
+    Effect unchanged = Effect::eNone;
+    if (m_fired)
     {
         if (!IsPlainTime(time))
             return Effect::eTest;
@@ -109,46 +132,27 @@ AlertTestRecord::Effect AlertTestRecord::EffectOf(const Argument::Reading& readi
             if (m_recentKinds[i] == Recent::eAt && m_recentTimes[i] == time.Value())
                 return Effect::eNone;
         }
-        noteTime = RingCapacity() > 0;
+        if (m_ringCapacity > 0)
+            unchanged = Effect::eNoteTime;
     }
-    const Effect unchanged = noteTime ? Effect::eNoteTime : Effect::eNone;
-    // BLAlert::Execute: a side whose argument has no value is not tested.
-    if (!m_runnable || !reading.initialised)
+    // A side whose argument has no value is not tested.
+    if (!reading.initialised)
         return unchanged;
-    const double value = reading.value;
-    const Side& sell = m_sides[BLAlert::kSellSide];
-    const Side& buy = m_sides[BLAlert::kBuySide];
-    if (sell.enabled && buy.enabled)
+    for (std::uint8_t i = 0; i < m_testCount; ++i)
     {
-        if (m_onlyOnce && m_lastGenerated != kNoneGenerated)
-            return unchanged;
-        // A side that held would fire: only sides that keep a false result leave the alert as it was.
-        const auto keepsFalse = [this, value](std::size_t side) {
-            return TestKeeps(side, value) && !m_sides[side].lastResult;
-        };
-        if (m_lastGenerated == kNoneGenerated)
-            return keepsFalse(BLAlert::kBuySide) && keepsFalse(BLAlert::kSellSide) ? unchanged : Effect::eTest;
-        const unsigned due = m_lastGenerated == BLAlert::kBuySide ? BLAlert::kSellSide : BLAlert::kBuySide;
-        return keepsFalse(due) ? unchanged : Effect::eTest;
-    }
-    for (const unsigned number : {BLAlert::kSellSide, BLAlert::kBuySide})
-    {
-        if (!m_sides[number].enabled)
-            continue;
-        if (m_onlyOnce && m_lastGenerated == number)
-            return unchanged;
-        // Edge triggered: a side that keeps its result, true or false, does not fire.
-        return TestKeeps(number, value) ? unchanged : Effect::eTest;
+        const bool result = m_argumentLeft[i] ? SimpleExpr::Compare(m_operators[i], reading.value, m_levels[i])
+                                              : SimpleExpr::Compare(m_operators[i], m_levels[i], reading.value);
+        if (result != m_keeps[i])
+            return Effect::eTest;
     }
     return unchanged;
 }
 
 void AlertTestRecord::NoteTime(const AlertExprArgDesc& argument, const OleDate& time)
 {
-    const std::size_t capacity = RingCapacity();
-    m_alert->NoteArgumentTime(argument, time, capacity);
+    m_alert->NoteArgumentTime(argument, time, m_ringCapacity);
     std::size_t slot = 0;
-    if (m_recentCount < capacity)
+    if (m_recentCount < m_ringCapacity)
     {
         slot = m_recentCount++;
     }
@@ -166,7 +170,7 @@ void AlertTestRecord::NoteNextSlot()
 {
     const auto& recent = m_alert->m_recentArgumentTimes;
     m_nextSlot = nullptr;
-    if (m_recentCount > 0 && m_recentCount >= RingCapacity())
+    if (m_recentCount > 0 && m_recentCount >= m_ringCapacity)
         m_nextSlot = recent.data() + m_oldestTime % m_recentCount;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // What testing an alert reads, on one cache line, for an alert whose every comparison sets
-// one argument against a constant: the levels and operators, and the firing state the alert
-// was left in. The alert list keeps one beside each link, so that the worker tells from these
-// records alone which alerts an update leaves as they were, and touches only the others: most
-// values change no alert, and the alerts' own memory lies far apart.
+// one argument against a constant: which of its sides an update tests and the result each
+// must keep for the alert to stay as it was, and the recent value times. The alert list keeps
+// one beside each link, so that the worker tells from these records alone which alerts an
+// update leaves as they were, and touches only the others: most values change no alert, and
+// the alerts' own memory lies far apart.
 //
 // A record follows its alert only as far as the list makes it anew after every change of the
 // alert; it belongs to the list and is read and written under the list's lock.
@@ -42,29 +43,12 @@ public:
     Effect EffectOf(const Argument::Reading& reading, const OleDate& time) const;
     // Notes the time in the alert's ring and in the record, as EffectOf said.
     void NoteTime(const AlertExprArgDesc& argument, const OleDate& time);
-    // Asks for the memory NoteTime writes, once the alert has fired.
+    // Asks for the memory NoteTime writes.
     void PrefetchNoting() const;
 
-    bool IsSimple() const { return m_simple; }
-    // The ring is read and written only after the alert's first alert.
-    bool HasFired() const { return m_lastGenerated != kNoneGenerated; }
-
 private:
-    static constexpr std::uint8_t kNoneGenerated = 2;
     static constexpr std::size_t kRing = 2;
 
-    // One side: no comparison, or the argument against the side's level.
-    struct Side
-    {
-        std::uint8_t compareOperator = 0;
-        bool present : 1 = false;
-        bool enabled : 1 = false;
-        bool argumentLeft : 1 = false;
-        bool lastResult : 1 = false;
-        // Its latest test got to its comparison: a test changes nothing it records.
-        bool tested : 1 = false;
-        bool updated : 1 = false;
-    };
     // A recent value time: of another series, of the argument's at a time from the epoch on
     // (compared by its raw value), or of the argument's at another time, which a test reads.
     enum class Recent : std::uint8_t
@@ -74,26 +58,33 @@ private:
         eUnknown,
     };
 
-    // A tested side that keeps its result and, held, would not fire or reset anything.
-    bool TestKeeps(std::size_t side, double value) const;
-    std::size_t RingCapacity() const;
+    // Plans the tests of the sides that an update runs; false when one of them changes the
+    // alert whatever the value.
+    bool PlanTests(const BLAlert& alert);
+    bool PlanTest(const BLAlert& alert, unsigned side, bool keeps);
     // Where the alert's ring takes the next time, when it need not grow for it.
     void NoteNextSlot();
     static bool IsPlainTime(const OleDate& time) { return time.IsValid() && time.Value() >= 0.0; }
 
     BLAlert* m_alert = nullptr;
     const void* m_nextSlot = nullptr;
-    // Sell (0) and buy (1), as the alert numbers them.
-    std::array<double, 2> m_levels{};
     std::array<double, kRing> m_recentTimes{};
-    std::array<Side, 2> m_sides{};
+    // The tests of the sides an update runs, in the alert's order: each side's level, its
+    // compare operator, which hand the argument is on, and the result the side must come to
+    // for the alert to stay as it was.
+    std::array<double, 2> m_levels{};
+    std::array<std::uint8_t, 2> m_operators{};
+    std::array<bool, 2> m_argumentLeft{};
+    std::array<bool, 2> m_keeps{};
+    std::uint8_t m_testCount = 0;
     std::array<Recent, kRing> m_recentKinds{};
+    // Records the ring keeps: one per comparison of the alert.
+    std::uint8_t m_ringCapacity = 0;
     std::uint8_t m_recentCount = 0;
     std::uint8_t m_oldestTime = 0;
-    std::uint8_t m_lastGenerated = kNoneGenerated;
-    bool m_simple : 1 = false;
-    // Active, allowed to run and every instrument quoted.
-    bool m_runnable : 1 = false;
-    bool m_onlyOnce : 1 = false;
-    bool m_synchronious : 1 = false;
+    // Every update tests: the alert is of another form, or an update marks an operand
+    // updated, or a side it tests changes the alert whatever the value.
+    bool m_testsAlways = true;
+    // After its first alert, an alert notes value times, and a time it holds stops a test.
+    bool m_fired = false;
 };
