@@ -135,9 +135,6 @@ AlertTestRecord::Effect AlertTestRecord::EffectOf(const Argument::Reading& readi
         if (m_ringCapacity > 0)
             unchanged = Effect::eNoteTime;
     }
-    // A side whose argument has no value is not tested.
-    if (!reading.initialised)
-        return unchanged;
     for (std::uint8_t i = 0; i < m_testCount; ++i)
     {
         const bool result = m_argumentLeft[i] ? SimpleExpr::Compare(m_operators[i], reading.value, m_levels[i])
