@@ -6,6 +6,8 @@
 
 #include <optional>
 
+static_assert(sizeof(AlertTestRecord) == 64, "an update reads one cache line per linked alert");
+
 namespace
 {
 // The hand of the comparison's argument when it sets the argument, holding its use on entry,

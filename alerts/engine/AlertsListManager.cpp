@@ -305,17 +305,16 @@ void AlertsListManager::RemoveLink(const AlertExprArgDesc& descriptor, std::uint
         m_links.erase(link);
 }
 
-bool AlertsListManager::Unlink(Links& links, std::uint32_t alertId)
+void AlertsListManager::Unlink(Links& links, std::uint32_t alertId)
 {
     std::vector<LinkedAlert>& alerts = links.alerts;
     const auto found = std::find_if(alerts.begin(), alerts.end(), [alertId](const LinkedAlert& linked) {
         return linked.alert->GetId() == alertId;
     });
     if (found == alerts.end())
-        return false;
+        return;
     links.records.erase(links.records.begin() + (found - alerts.begin()));
     alerts.erase(found);
-    return true;
 }
 
 void AlertsListManager::UpdateLink(const AlertExprArgDesc& descriptor, std::uint32_t alertId)

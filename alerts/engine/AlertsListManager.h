@@ -153,8 +153,7 @@ public:
     // Worker thread, holding LinksLock(): asks for what testing the alerts linked to an
     // argument reads, so that it is in the cache when the argument's value comes up. The
     // records of the linked alerts are asked for a value earlier, since the rest is found
-    // through them.
-    // The value and time coming up tell which alerts it will touch beyond their records.
+    // through them; the value coming up tells which alerts it touches beyond their records.
     void PrefetchLinks(const AlertExprArgDesc& descriptor) const;
     void PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor, const AlertExprArgValue& upcoming) const;
     // Worker thread: the argument's source is gone.
@@ -221,8 +220,8 @@ private:
     static void Refresh(const AlertExprArgDesc& descriptor, Links& links, std::size_t index);
     // The same in every link of the alert.
     void Refresh(const BLAlert& alert);
-    // Drops the alert from the link; false when it was not linked there.
-    static bool Unlink(Links& links, std::uint32_t alertId);
+    // Drops the alert from the link, when it is linked there.
+    static void Unlink(Links& links, std::uint32_t alertId);
 
     // Hashed: the worker looks an argument up for every value it tests.
     std::unordered_map<AlertExprArgDesc, Links, AlertExprArgDescHash> m_links;
