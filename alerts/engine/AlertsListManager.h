@@ -2,7 +2,9 @@
 // Every local alert definition of the run, keyed by alert id, with the links from each alert
 // argument to the alerts that use it, the set of names and the id counter (ids are never
 // reused in a run). The worker thread runs the alerts linked to an updated argument here;
-// the main thread inserts, edits, removes, loads and saves alerts.
+// the main thread inserts, edits, removes, loads and saves alerts. Beside each link lies a
+// test record of the alert (AlertTestRecord), which every operation here that changes an
+// alert makes anew: an alert in the list changes only through the list.
 //
 // Every operation holds the lock "AlertsListManager::AlertsList" (re-entrant) for its whole
 // duration; the registry's locks come after it. Alerts that leave the list are destroyed only
@@ -63,7 +65,9 @@ public:
     };
 
     // Walks over the alerts in ascending id order. A walk must hold LinksLock() (the list's
-    // lock) while it runs, or the worker may change the alerts under it.
+    // lock) while it runs, or the worker may change the alerts under it. What a test reads
+    // (comparisons, sides, flags, firing state) is not changed through it: the test records
+    // would not follow; a copy is edited and inserted instead.
     class CIterator : public IteratorInternalMap<AlertsListManager, std::uint32_t, std::shared_ptr<BLAlert>>
     {
     public:
