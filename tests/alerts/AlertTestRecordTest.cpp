@@ -2,10 +2,12 @@
 
 #include "alerts/engine/AlertsListManager.h"
 #include "alerts/engine/ArgumentsListManager.h"
+#include "platform/modules/AlertExprArgList.h"
 #include "platform/modules/AlertExprArgValue.h"
 
 #include <algorithm>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace
@@ -88,6 +90,29 @@ protected:
         }
     }
 
+    // Both arguments at once: each twin tests once, after every value was marked.
+    void DeliverTogetherToOwn(double xValue, double yValue, const OleDate& time)
+    {
+        std::vector<BLAlert*> toRun;
+        for (const auto& [argument, value] : {std::pair{x, xValue}, std::pair{y, yValue}})
+        {
+            if (!module.Arguments().UpdateArgument(argument, 2, value))
+                continue;
+            const std::shared_ptr<Argument> entry = module.Arguments().Find(argument);
+            for (const Twin& twin : twins)
+            {
+                if (!(argument == x ? twin.usesX : twin.usesY))
+                    continue;
+                twin.own->MarkArgumentUpdated(argument, entry.get());
+                if (twin.own->CheckArgumentTime(argument, time, entry.get())
+                    && std::find(toRun.begin(), toRun.end(), twin.own.get()) == toRun.end())
+                    toRun.push_back(twin.own.get());
+            }
+        }
+        for (BLAlert* alert : toRun)
+            alert->Execute();
+    }
+
     // The generated alerts as "name side", the twins' under the names of their listed alerts.
     std::vector<QString> Generated()
     {
@@ -107,6 +132,17 @@ protected:
         module.OnArgValueUpdated(argument, AlertExprArgValue(value, 2, time));
         const std::vector<QString> listed = Generated();
         DeliverToOwn(argument, value, time);
+        EXPECT_EQ(listed, Generated());
+    }
+
+    void DeliverTogether(double xValue, double yValue, const OleDate& time)
+    {
+        AlertExprArgList values;
+        values.Attach(x, AlertExprArgValue(xValue, 2, time));
+        values.Attach(y, AlertExprArgValue(yValue, 2, time));
+        module.OnArgListValuesUpdated(values);
+        const std::vector<QString> listed = Generated();
+        DeliverTogetherToOwn(xValue, yValue, time);
         EXPECT_EQ(listed, Generated());
     }
 
@@ -191,7 +227,12 @@ TEST_F(AlertTestRecordTest, UpdatesLeaveListedAlertsAsTheirOwnTestsLeaveThem)
                                   : when == 4 ? -time
                                   : when == 5 ? (Pick(2) == 0 ? -0.5 : 0.5)
                                               : ++time;
-                Deliver(action < 75 ? x : y, value, OleDate(at));
+                if (action < 70)
+                    Deliver(x, value, OleDate(at));
+                else if (action < 85)
+                    Deliver(y, value, OleDate(at));
+                else
+                    DeliverTogether(value, -value, OleDate(at));
             }
             else if (action < 96)
             {
