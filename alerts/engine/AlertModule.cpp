@@ -522,7 +522,8 @@ bool AlertModule::OpenWindowFromFile(QWidget* parent, const QString& path, bool 
 
 void AlertModule::OnArgValueUpdated(const AlertExprArgDesc& argument, const AlertExprArgValue& value)
 {
-    if (!m_arguments.UpdateArgument(argument, value.Precision(), value.Value()))
+    const std::optional<bool> stored = m_alerts.StoreLinkedValue(argument, value.Precision(), value.Value());
+    if (!(stored ? *stored : m_arguments.UpdateArgument(argument, value.Precision(), value.Value())))
         return;
     m_lastUpdateTime = value.Timestamp();
     m_alerts.ExecuteLinkedAlerts(argument, m_lastUpdateTime);

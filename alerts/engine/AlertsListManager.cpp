@@ -69,13 +69,8 @@ std::shared_ptr<BLAlert> AlertsListManager::TakeAlert(std::uint32_t alertId)
     const SafeAutoLock lock(m_lock, "AlertsListManager::RemoveAlert", kFile);
     for (auto link = m_links.begin(); link != m_links.end();)
     {
-        std::vector<LinkedAlert>& alerts = link->second.alerts;
-        const auto found = std::find_if(alerts.begin(), alerts.end(), [alertId](const LinkedAlert& linked) {
-            return linked.alert->GetId() == alertId;
-        });
-        if (found != alerts.end())
-            alerts.erase(found);
-        link = alerts.empty() ? m_links.erase(link) : std::next(link);
+        Unlink(link->second, alertId);
+        link = link->second.alerts.empty() ? m_links.erase(link) : std::next(link);
     }
     const auto found = m_alerts.find(alertId);
     if (found == m_alerts.end())
@@ -251,6 +246,7 @@ void AlertsListManager::ToggleAlertBoolParam(std::uint32_t alertId, int selector
     default:
         break;
     }
+    Refresh(alert);
     m_module.GetAlertLog().AddLog(AlertLog::eEdited, alert.GetDescription(BLAlert::kNoSide));
 }
 
@@ -304,14 +300,21 @@ void AlertsListManager::RemoveLink(const AlertExprArgDesc& descriptor, std::uint
     const auto link = m_links.find(descriptor);
     if (link == m_links.end())
         return;
-    std::vector<LinkedAlert>& alerts = link->second.alerts;
+    Unlink(link->second, alertId);
+    if (link->second.alerts.empty())
+        m_links.erase(link);
+}
+
+void AlertsListManager::Unlink(Links& links, std::uint32_t alertId)
+{
+    std::vector<LinkedAlert>& alerts = links.alerts;
     const auto found = std::find_if(alerts.begin(), alerts.end(), [alertId](const LinkedAlert& linked) {
         return linked.alert->GetId() == alertId;
     });
-    if (found != alerts.end())
-        alerts.erase(found);
-    if (alerts.empty())
-        m_links.erase(link);
+    if (found == alerts.end())
+        return;
+    links.records.erase(links.records.begin() + (found - alerts.begin()));
+    alerts.erase(found);
 }
 
 void AlertsListManager::UpdateLink(const AlertExprArgDesc& descriptor, std::uint32_t alertId)
@@ -323,15 +326,49 @@ void AlertsListManager::UpdateLink(const AlertExprArgDesc& descriptor, std::uint
     if (alert == m_alerts.end())
         return;
     Links& links = m_links[descriptor];
-    // The entry made since, when the one noted has left the registry.
-    if (!links.entry || !links.entry->IsRegistered())
-        links.entry = m_module.Arguments().Find(descriptor);
     std::vector<LinkedAlert>& alerts = links.alerts;
-    const bool linked = std::any_of(alerts.begin(), alerts.end(), [alertId](const LinkedAlert& linkedAlert) {
+    // The entry made since, when the one noted has left the registry; the records were made
+    // against the one noted.
+    if (!links.entry || !links.entry->IsRegistered())
+    {
+        links.entry = m_module.Arguments().Find(descriptor);
+        for (std::size_t i = 0; i < alerts.size(); ++i)
+            Refresh(descriptor, links, i);
+    }
+    const auto linked = std::find_if(alerts.begin(), alerts.end(), [alertId](const LinkedAlert& linkedAlert) {
         return linkedAlert.alert->GetId() == alertId;
     });
-    if (!linked)
-        alerts.push_back(LinkedAlert{alert->second, alert->second->GetTestedMemory()});
+    const auto index = static_cast<std::size_t>(linked - alerts.begin());
+    if (linked == alerts.end())
+    {
+        alerts.push_back(LinkedAlert{alert->second, {}});
+        links.records.emplace_back();
+    }
+    // Also an alert linked already: inserted anew in place of itself, it may have changed.
+    Refresh(descriptor, links, index);
+}
+
+void AlertsListManager::Refresh(const AlertExprArgDesc& descriptor, Links& links, std::size_t index)
+{
+    LinkedAlert& linked = links.alerts[index];
+    links.records[index] = AlertTestRecord(*linked.alert, descriptor, links.entry.get());
+    linked.tested = linked.alert->GetTestedMemory();
+}
+
+void AlertsListManager::Refresh(const BLAlert& alert)
+{
+    for (const AlertExprArgDesc& argument : alert.UsedArguments())
+    {
+        const auto link = m_links.find(argument);
+        if (link == m_links.end())
+            continue;
+        std::vector<LinkedAlert>& alerts = link->second.alerts;
+        const auto found = std::find_if(alerts.begin(), alerts.end(), [&alert](const LinkedAlert& linked) {
+            return linked.alert.get() == &alert;
+        });
+        if (found != alerts.end())
+            Refresh(link->first, link->second, static_cast<std::size_t>(found - alerts.begin()));
+    }
 }
 
 std::size_t AlertsListManager::LinkCount(const AlertExprArgDesc& descriptor) const
@@ -341,21 +378,49 @@ std::size_t AlertsListManager::LinkCount(const AlertExprArgDesc& descriptor) con
     return found == m_links.end() ? 0 : found->second.alerts.size();
 }
 
+std::optional<bool> AlertsListManager::StoreLinkedValue(const AlertExprArgDesc& descriptor, int precision,
+                                                        double value)
+{
+    const SafeAutoLock lock(m_lock, "AlertsListManager::StoreLinkedValue", kFile);
+    const auto found = m_links.find(descriptor);
+    if (found == m_links.end() || !found->second.entry || !found->second.entry->IsRegistered())
+        return std::nullopt;
+    // A registered entry is the registry's entry for the descriptor. One that leaves the
+    // registry meanwhile either has no user left and refuses the value, or was dropped with
+    // the whole registry and takes it as the registry would have just before.
+    return found->second.entry->SetValueInUse(precision, value);
+}
+
 void AlertsListManager::ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, const OleDate& time)
 {
     const SafeAutoLock lock(m_lock, "AlertsListManager::ExecuteLinkedAlerts", kFile);
     const auto found = m_links.find(descriptor);
     if (found == m_links.end())
         return;
-    PrefetchUnlessAsked(found->second);
-    const Argument* entry = found->second.entry.get();
-    for (LinkedAlert& linked : found->second.alerts)
+    Links& links = found->second;
+    const Argument* entry = links.entry.get();
+    const Argument::Reading reading = entry ? entry->Read() : Argument::Reading();
+    PrefetchUnlessAsked(links, reading, time);
+    for (std::size_t i = 0; i < links.alerts.size(); ++i)
     {
-        BLAlert& alert = *linked.alert;
-        alert.MarkArgumentUpdated(descriptor, entry);
-        if (alert.CheckArgumentTime(descriptor, time, entry))
-            alert.Execute();
-        linked.tested = alert.GetTestedMemory();
+        AlertTestRecord& record = links.records[i];
+        switch (record.EffectOf(reading, time))
+        {
+        case AlertTestRecord::Effect::eNone:
+            break;
+        case AlertTestRecord::Effect::eNoteTime:
+            record.NoteTime(descriptor, time);
+            break;
+        case AlertTestRecord::Effect::eTest:
+        {
+            BLAlert& alert = *links.alerts[i].alert;
+            alert.MarkArgumentUpdated(descriptor, entry);
+            if (alert.CheckArgumentTime(descriptor, time, entry))
+                alert.Execute();
+            Refresh(descriptor, links, i);
+            break;
+        }
+        }
     }
 }
 
@@ -370,47 +435,71 @@ void AlertsListManager::ExecuteLinkedAlerts(const std::vector<const AlertExprArg
         const auto found = m_links.find(*descriptor);
         if (found == m_links.end())
             continue;
-        PrefetchUnlessAsked(found->second);
         const Argument* entry = found->second.entry.get();
+        PrefetchUnlessAsked(found->second, entry ? entry->Read() : Argument::Reading(), time);
         for (LinkedAlert& linked : found->second.alerts)
         {
             BLAlert* alert = linked.alert.get();
             alert->MarkArgumentUpdated(*descriptor, entry);
             if (alert->CheckArgumentTime(*descriptor, time, entry) && added.insert(alert).second)
                 toRun.push_back(alert);
-            linked.tested = alert->GetTestedMemory();
         }
     }
     for (BLAlert* alert : toRun)
         alert->Execute();
+    // Every alert linked to the values may have changed, not only those that ran.
+    for (const AlertExprArgDesc* descriptor : descriptors)
+    {
+        const auto found = m_links.find(*descriptor);
+        if (found == m_links.end())
+            continue;
+        for (std::size_t i = 0; i < found->second.alerts.size(); ++i)
+            Refresh(found->first, found->second, i);
+    }
 }
 
 void AlertsListManager::PrefetchLinks(const AlertExprArgDesc& descriptor) const
 {
     const auto found = m_links.find(descriptor);
-    if (found != m_links.end())
-        PrefetchBytes(found->second.alerts.data(), found->second.alerts.size() * sizeof(LinkedAlert));
+    if (found == m_links.end())
+        return;
+    const Links& links = found->second;
+    PrefetchBytes(links.records.data(), links.records.size() * sizeof(AlertTestRecord));
 }
 
-void AlertsListManager::PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor) const
+void AlertsListManager::PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor, const AlertExprArgValue& upcoming) const
 {
     const auto found = m_links.find(descriptor);
     if (found == m_links.end())
         return;
     found->second.prefetchedAt = ++m_prefetches;
-    Prefetch(found->second.alerts);
+    Prefetch(found->second, Argument::Reading{true, true, upcoming.Value()}, upcoming.Timestamp());
 }
 
-void AlertsListManager::PrefetchUnlessAsked(const Links& links) const
+void AlertsListManager::PrefetchUnlessAsked(const Links& links, const Argument::Reading& value,
+                                            const OleDate& time) const
 {
     if (links.prefetchedAt == 0 || m_prefetches - links.prefetchedAt > 1)
-        Prefetch(links.alerts);
+        Prefetch(links, value, time);
 }
 
-void AlertsListManager::Prefetch(const std::vector<LinkedAlert>& linked)
+void AlertsListManager::Prefetch(const Links& links, const Argument::Reading& value, const OleDate& time)
 {
-    for (const LinkedAlert& link : linked)
-        link.alert->Prefetch(link.tested);
+    for (std::size_t i = 0; i < links.alerts.size(); ++i)
+    {
+        const AlertTestRecord& record = links.records[i];
+        switch (record.EffectOf(value, time))
+        {
+        case AlertTestRecord::Effect::eNone:
+            break;
+        case AlertTestRecord::Effect::eNoteTime:
+            record.PrefetchNoting();
+            break;
+        case AlertTestRecord::Effect::eTest:
+            links.alerts[i].alert->Prefetch(links.alerts[i].tested);
+            break;
+        }
+    }
 }
 
 void AlertsListManager::DeactivateArgUsage(const AlertExprArgDesc& descriptor)
@@ -422,7 +511,16 @@ void AlertsListManager::DeactivateArgUsage(const AlertExprArgDesc& descriptor)
     // A copy: giving the argument back may remove its link entry meanwhile.
     const std::vector<LinkedAlert> alerts = found->second.alerts;
     for (const LinkedAlert& linked : alerts)
+    {
         linked.alert->DeactivateArgUsage(descriptor);
+        Refresh(*linked.alert);
+    }
+    // The alerts that stay linked to the argument no longer name it among their arguments.
+    const auto left = m_links.find(descriptor);
+    if (left == m_links.end())
+        return;
+    for (std::size_t i = 0; i < left->second.alerts.size(); ++i)
+        Refresh(left->first, left->second, i);
 }
 
 std::vector<std::shared_ptr<BLAlert>> AlertsListManager::CopyAlertsOfRequest(std::uint32_t baseSourceId)

@@ -2,13 +2,16 @@
 // Every local alert definition of the run, keyed by alert id, with the links from each alert
 // argument to the alerts that use it, the set of names and the id counter (ids are never
 // reused in a run). The worker thread runs the alerts linked to an updated argument here;
-// the main thread inserts, edits, removes, loads and saves alerts.
+// the main thread inserts, edits, removes, loads and saves alerts. Beside each link lies a
+// test record of the alert (AlertTestRecord), which every operation here that changes an
+// alert makes anew: an alert in the list changes only through the list.
 //
 // Every operation holds the lock "AlertsListManager::AlertsList" (re-entrant) for its whole
 // duration; the registry's locks come after it. Alerts that leave the list are destroyed only
 // after the lock is released, since their destructors give their arguments back to the
 // registry, which removes links under this lock again.
 
+#include "alerts/engine/AlertTestRecord.h"
 #include "alerts/engine/BLAlert.h"
 #include "alerts/engine/IAlertLinks.h"
 #include "platform/base/ConstIteratorInternalMap.h"
@@ -16,6 +19,7 @@
 #include "platform/base/OleDate.h"
 #include "platform/base/SafeCriticalSection.h"
 #include "platform/modules/AlertExprArgDesc.h"
+#include "platform/modules/AlertExprArgValue.h"
 #include "platform/modules/IAlertModule.h"
 
 #include <QString>
@@ -61,7 +65,9 @@ public:
     };
 
     // Walks over the alerts in ascending id order. A walk must hold LinksLock() (the list's
-    // lock) while it runs, or the worker may change the alerts under it.
+    // lock) while it runs, or the worker may change the alerts under it. What a test reads
+    // (comparisons, sides, flags, firing state) is not changed through it: the test records
+    // would not follow; a copy is edited and inserted instead.
     class CIterator : public IteratorInternalMap<AlertsListManager, std::uint32_t, std::shared_ptr<BLAlert>>
     {
     public:
@@ -139,15 +145,21 @@ public:
     void UpdateLink(const AlertExprArgDesc& descriptor, std::uint32_t alertId);
     std::size_t LinkCount(const AlertExprArgDesc& descriptor) const;
 
+    // Worker thread: stores a delivered value in the registry entry the argument's links hold,
+    // as ArgumentsListManager::UpdateArgument would, without looking the argument up there
+    // again; false when the argument is not in use. Empty when the links hold no entry that
+    // is still registered: the value goes through the registry then.
+    std::optional<bool> StoreLinkedValue(const AlertExprArgDesc& descriptor, int precision, double value);
     // Worker thread: tests the alerts linked to one updated argument, or to several updated
     // together (each alert once, with all of them fresh).
     void ExecuteLinkedAlerts(const AlertExprArgDesc& descriptor, const OleDate& time);
     void ExecuteLinkedAlerts(const std::vector<const AlertExprArgDesc*>& descriptors, const OleDate& time);
     // Worker thread, holding LinksLock(): asks for what testing the alerts linked to an
-    // argument reads, so that it is in the cache when the argument's value comes up. The list
-    // of the linked alerts is asked for a value earlier, since the rest is found through it.
+    // argument reads, so that it is in the cache when the argument's value comes up. The
+    // records of the linked alerts are asked for a value earlier, since the rest is found
+    // through them; the value coming up tells which alerts it touches beyond their records.
     void PrefetchLinks(const AlertExprArgDesc& descriptor) const;
-    void PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor) const;
+    void PrefetchLinkedAlerts(const AlertExprArgDesc& descriptor, const AlertExprArgValue& upcoming) const;
     // Worker thread: the argument's source is gone.
     void DeactivateArgUsage(const AlertExprArgDesc& descriptor);
     // Worker thread: records the request-id change for the main thread. A request that
@@ -193,17 +205,27 @@ private:
     // without reading their descriptors.
     struct Links
     {
-        std::shared_ptr<const Argument> entry;
+        std::shared_ptr<Argument> entry;
         std::vector<LinkedAlert> alerts;
+        // One for each of alerts, in their order, made anew whenever its alert may have changed.
+        std::vector<AlertTestRecord> records;
         // The number of the PrefetchLinkedAlerts call that asked for these alerts last; 0 for none.
         mutable std::uint64_t prefetchedAt = 0;
     };
 
-    // Asks for the memory that testing the linked alerts reads, all of it at once.
-    static void Prefetch(const std::vector<LinkedAlert>& linked);
+    // Asks for the memory that testing the linked alerts with the value and time reads, all
+    // of it at once: of the alerts that will test, their whole tested memory, of those that
+    // only note the time, their ring.
+    static void Prefetch(const Links& links, const Argument::Reading& value, const OleDate& time);
     // A test asks for its alerts' memory itself unless the worker asked for it a value ahead,
     // that is by one of the last two PrefetchLinkedAlerts calls: asking again only costs.
-    void PrefetchUnlessAsked(const Links& links) const;
+    void PrefetchUnlessAsked(const Links& links, const Argument::Reading& value, const OleDate& time) const;
+    // The record and tested memory of the link's index-th alert, anew from the alert.
+    static void Refresh(const AlertExprArgDesc& descriptor, Links& links, std::size_t index);
+    // The same in every link of the alert.
+    void Refresh(const BLAlert& alert);
+    // Drops the alert from the link, when it is linked there.
+    static void Unlink(Links& links, std::uint32_t alertId);
 
     // Hashed: the worker looks an argument up for every value it tests.
     std::unordered_map<AlertExprArgDesc, Links, AlertExprArgDescHash> m_links;

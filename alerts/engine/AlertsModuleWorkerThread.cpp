@@ -370,7 +370,7 @@ void AlertsModuleWorkerThread::ProcessBatch(DataElement* const* first, DataEleme
             if (last - element > kElementsAhead)
                 PrefetchBytes(element[kElementsAhead], sizeof(DataElement));
             if (next != last && (*next)->kind == DataElement::eValue)
-                alerts.PrefetchLinkedAlerts((*next)->descriptor);
+                alerts.PrefetchLinkedAlerts((*next)->descriptor, (*next)->value);
             if (next != last && next + 1 != last && next[1]->kind == DataElement::eValue)
                 alerts.PrefetchLinks(next[1]->descriptor);
             Process(**element);

@@ -102,6 +102,11 @@ void BLAlert::Prefetch(const TestedMemory& memory) const
     PrefetchBytes(memory.recentTimes, memory.recentTimesBytes);
 }
 
+void BLAlert::PrefetchRecentTimes() const
+{
+    PrefetchBytes(&m_recentArgumentTimes, sizeof(m_recentArgumentTimes) + sizeof(m_oldestTime));
+}
+
 void BLAlert::Execute()
 {
     if (!m_executeAllowed || !m_active || !m_sellSide.HasValidArgumentNames() || !m_buySide.HasValidArgumentNames())
@@ -185,7 +190,12 @@ bool BLAlert::CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDat
     };
     if (std::any_of(m_recentArgumentTimes.begin(), m_recentArgumentTimes.end(), sameSeries))
         return false;
-    const std::size_t capacity = m_sellSide.ExpressionsCount() + m_buySide.ExpressionsCount();
+    NoteArgumentTime(descriptor, time, m_sellSide.ExpressionsCount() + m_buySide.ExpressionsCount());
+    return true;
+}
+
+void BLAlert::NoteArgumentTime(const AlertExprArgDesc& descriptor, const OleDate& time, std::size_t capacity)
+{
     if (m_recentArgumentTimes.size() < capacity)
     {
         m_recentArgumentTimes.push_back(ArgumentTime{descriptor, time});
@@ -197,7 +207,6 @@ bool BLAlert::CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDat
         oldest.series = descriptor;
         oldest.time = time;
     }
-    return true;
 }
 
 void BLAlert::MarkArgumentUpdated(const AlertExprArgDesc& descriptor, const Argument* entry)

@@ -61,6 +61,9 @@ public:
     // alert changed only cost a wasted fetch: a prefetch never faults. The recent value times
     // are noted only once the alert has fired: before, a test does not read them.
     void Prefetch(const TestedMemory& memory) const;
+    // Where the ring of recent value times lies and its oldest record, which noting a time
+    // reads first.
+    void PrefetchRecentTimes() const;
 
     // The test for an update of one of the alert's arguments.
     void Execute();
@@ -70,6 +73,9 @@ public:
     // next, or the same series and time started one already. entry: the registry entry known
     // for the descriptor, or null (SimpleExpr::UsesArgument).
     bool CheckArgumentTime(const AlertExprArgDesc& descriptor, const OleDate& time, const Argument* entry = nullptr);
+    // The ring's part of CheckArgumentTime for a time it does not hold yet. capacity: one
+    // record per comparison of the alert, as CheckArgumentTime counts them.
+    void NoteArgumentTime(const AlertExprArgDesc& descriptor, const OleDate& time, std::size_t capacity);
     void MarkArgumentUpdated(const AlertExprArgDesc& descriptor, const Argument* entry = nullptr);
     void ResetArgumentsUpdated();
     // The argument's source is gone.
@@ -122,6 +128,9 @@ public:
     std::size_t RecentArgumentTimesCount() const { return m_recentArgumentTimes.size(); }
 
 private:
+    // Reads the firing state without a test.
+    friend class AlertTestRecord;
+
     // A value time of one series (the argument whatever its request); a record to a cache
     // line, so that the ring's records never straddle two.
     struct alignas(64) ArgumentTime
@@ -142,11 +151,11 @@ private:
     AlertProps m_properties;
     bool m_active = true;
     bool m_executeAllowed = true;
-    std::uint32_t m_oldestTime = 0;
     BLDirectAlert m_sellSide;
     BLDirectAlert m_buySide;
     // A ring: once full, the oldest record is overwritten at m_oldestTime.
     std::vector<ArgumentTime> m_recentArgumentTimes;
+    std::uint32_t m_oldestTime = 0;
     std::uint32_t m_id = kNoId;
     bool m_new = false;
     AlertModule* m_module;

@@ -51,11 +51,10 @@ public:
     ~SimpleExpr();
 
     // Exact comparison of the operands' current values; the side checks readiness first.
-    bool Evaluate() const
+    bool Evaluate() const { return Compare(m_compareOperator, OperandValue(m_leftState), OperandValue(m_rightState)); }
+    static bool Compare(std::uint32_t compareOperator, double left, double right)
     {
-        const double left = OperandValue(m_leftState);
-        const double right = OperandValue(m_rightState);
-        switch (m_compareOperator)
+        switch (compareOperator)
         {
         case eCmpGreater:
             return left > right;
@@ -102,6 +101,8 @@ public:
     const ConstArgumentValue& GetConstant(EOperandSide side) const { return Operand(side).constant; }
     bool IsConstant(EOperandSide side) const { return State(side).constant; }
     bool IsArgumentUpdated(EOperandSide side) const { return State(side).updated; }
+    // The registry entry that holds the operand's use of its argument, or null.
+    const Argument* ArgumentEntry(EOperandSide side) const { return State(side).entry; }
     // A constant, or an argument that received a value since it came into use.
     bool IsOperandInitialised(EOperandSide side) const { return IsInitialised(State(side)); }
     // A constant, or an argument that received a value since the last reset.
