@@ -2,31 +2,18 @@
 
 #include "platform/base/OnDemandLibrary.h"
 
-#include <mutex>
-
 namespace CryptoLibrary
 {
 namespace
 {
-struct Loaded
-{
-    CryptoFunctions functions{};
-    bool ready = false;
-    QString error;
-};
-
-Loaded Load()
+// Fills the table; gives why it could not, or an empty text.
+QString Load(CryptoFunctions& f)
 {
     using OnDemandLibrary::Resolve;
-    Loaded loaded;
     QString reason;
     void* library = OnDemandLibrary::Open("libcrypto.so.3", reason);
     if (!library)
-    {
-        loaded.error = QStringLiteral("Nie można załadować biblioteki szyfrowania libcrypto: %1").arg(reason);
-        return loaded;
-    }
-    CryptoFunctions& f = loaded.functions;
+        return QStringLiteral("Nie można załadować biblioteki szyfrowania libcrypto: %1").arg(reason);
     const bool resolved = Resolve(library, "EVP_CIPHER_CTX_new", f.cipher_ctx_new) &&
                           Resolve(library, "EVP_CIPHER_CTX_free", f.cipher_ctx_free) &&
                           Resolve(library, "EVP_CIPHER_CTX_ctrl", f.cipher_ctx_ctrl) &&
@@ -39,22 +26,13 @@ Loaded Load()
                           Resolve(library, "EVP_DecryptFinal_ex", f.decrypt_final_ex) &&
                           Resolve(library, "RAND_bytes", f.rand_bytes);
     if (!resolved)
-    {
-        loaded.error = QStringLiteral("Biblioteka libcrypto nie ma potrzebnych funkcji: %1").arg(OnDemandLibrary::LastError());
-        return loaded;
-    }
-    loaded.ready = true;
-    return loaded;
+        return QStringLiteral("Biblioteka libcrypto nie ma potrzebnych funkcji: %1").arg(OnDemandLibrary::LastError());
+    return {};
 }
 }
 
 const CryptoFunctions* Functions(QString* errorText)
 {
-    static std::once_flag once;
-    static Loaded loaded;
-    std::call_once(once, [] { loaded = Load(); });
-    if (!loaded.ready && errorText)
-        *errorText = loaded.error;
-    return loaded.ready ? &loaded.functions : nullptr;
+    return OnDemandLibrary::LoadOnce<CryptoFunctions>(Load, errorText);
 }
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <mutex>
+
 namespace OnDemandLibrary
 {
 // The library's handle, or null with the loader's reason in errorText.
@@ -21,4 +23,18 @@ bool Resolve(void* library, const char* name, Function& target)
 
 // The loader's last error, for a failed Resolve.
 QString LastError();
+
+// A library's table of functions, filled by load on the first call and kept for the run; null,
+// with the reason load gave in errorText, when it could not be filled. One table per type.
+template <typename Functions>
+const Functions* LoadOnce(QString (*load)(Functions&), QString* errorText)
+{
+    static std::once_flag once;
+    static Functions functions{};
+    static QString error;
+    std::call_once(once, [load] { error = load(functions); });
+    if (!error.isEmpty() && errorText)
+        *errorText = error;
+    return error.isEmpty() ? &functions : nullptr;
+}
 }
